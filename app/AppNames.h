@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+// "dk", "no" or "en", read from the settings every time (the language commands change it for the next start).
+QString GetLanguage();
+
+// The edition's application name: the settings identity, and with slashes the name of the log and the
+// title of the save question.
+QString GetAppName(bool withSlashes = false);
+
+// The main window caption: the edition's translated caption, " - " and the database path.
+QString GetCaption(const QString& filePath);
+
+// The directory of the last database ("LastDBDir"), with the edition's sample directory as default.
+QString GetLastDBDir();
+
+// The edition's sample database for the current language and its directory; relative to the working
+// directory, which is the installation directory when the program is started normally.
+QString DefaultDatabasePath();
+QString DefaultDatabaseDir();

@@ -1,0 +1,79 @@
+#include "EField.h"
+
+#include "Numbers.h"
+
+QByteArray EIntField::ToString() const {
+    return QByteArray::number(m_value);
+}
+
+QByteArray EFloatField::ToString() const {
+    QByteArray result;
+    AppendFixed(result, m_value, m_precision);
+    if (result.size() < m_width)
+        result.prepend(QByteArray(m_width - result.size(), ' '));
+    return result;
+}
+
+void EStringField::Read(EInStream& in) {
+    if (!m_delimited) {
+        m_value = in.getFixed(qMin(m_length, MaxLength));
+        return;
+    }
+    // An empty field leaves its delimiter in the stream for the separator that follows.
+    if (in.peek() == static_cast<unsigned char>(m_delimiter)) {
+        m_value = QByteArrayView();
+        return;
+    }
+    m_value = in.getUntil(m_delimiter, MaxLength);
+}
+
+QString ELineException::Message() const {
+    return QString::asprintf("An error occured while reading line %d, parameter (%s)!", m_line,
+                             m_field.FieldName().constData());
+}
+
+EInStream& operator>>(EInStream& in, EField& field) {
+    field.Read(in);
+    if (!in.good()) {
+        int status = 0;
+        if (in.bad())
+            status += 4;
+        if (in.fail())
+            status += 2;
+        if (in.eof())
+            status += 1;
+        throw EFieldException(status, field.Name());
+    }
+    return in;
+}
+
+EOutStream& operator<<(EOutStream& out, const EField& field) {
+    field.Write(out);
+    if (out.fail()) {
+        const int status = (out.bad() ? 4 : 0) + 2;
+        throw EFieldException(status, field.Name());
+    }
+    return out;
+}
+
+void ELine::Read(EInStream& in) {
+    for (size_t i = 0; i < m_fields.size(); ++i) {
+        try {
+            in >> *m_fields[i];
+        } catch (const EFieldException& e) {
+            throw ELineException(static_cast<int>(i), m_lineCount, e);
+        }
+    }
+    ++m_lineCount;
+}
+
+void ELine::Write(EOutStream& out) {
+    for (size_t i = 0; i < m_fields.size(); ++i) {
+        try {
+            out << *m_fields[i];
+        } catch (const EFieldException& e) {
+            throw ELineException(static_cast<int>(i), m_lineCount, e);
+        }
+    }
+    ++m_lineCount;
+}

@@ -1,0 +1,149 @@
+#pragma once
+
+#include "EStream.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+#include <vector>
+
+// Typed fields of one delimited text line. A line is described once as a sequence of field objects
+// (values and separators alike); the same description then reads or writes every line of a file.
+class EField {
+public:
+    explicit EField(QByteArrayView name = {}) : m_name(name.toByteArray()) {}
+    virtual ~EField() = default;
+    EField(const EField&) = delete;
+    EField& operator=(const EField&) = delete;
+
+    const QByteArray& Name() const { return m_name; }
+
+    // The value as the field writes it.
+    virtual QByteArray ToString() const = 0;
+    virtual void Read(EInStream& in) = 0;
+    virtual void Write(EOutStream& out) const = 0;
+
+private:
+    QByteArray m_name;
+};
+
+class EIntField : public EField {
+public:
+    explicit EIntField(QByteArrayView name = {}) : EField(name) {}
+    int Value() const { return m_value; }
+    void SetValue(int value) { m_value = value; }
+    QByteArray ToString() const override;
+    void Read(EInStream& in) override { in.extractInt(&m_value); }
+    void Write(EOutStream& out) const override { out.writeInt(m_value); }
+
+private:
+    int m_value = 0;
+};
+
+class EFloatField : public EField {
+public:
+    EFloatField(QByteArrayView name, int width, int precision)
+        : EField(name), m_width(width), m_precision(precision) {}
+    EFloatField(int width, int precision) : EFloatField({}, width, precision) {}
+    double Value() const { return m_value; }
+    void SetValue(double value) { m_value = value; }
+    QByteArray ToString() const override;
+    void Read(EInStream& in) override { in.extractDouble(&m_value); }
+    void Write(EOutStream& out) const override { out.writeFixed(m_value, m_width, m_precision); }
+
+private:
+    double m_value = 0.0;
+    int m_width;
+    int m_precision;
+};
+
+// A text, read either up to a delimiter (at most MaxLength characters) or as a fixed number of characters.
+// The value is a view: after reading, into the input buffer; for writing, into whatever the caller set.
+class EStringField : public EField {
+public:
+    static constexpr int MaxLength = 199;
+
+    EStringField(QByteArrayView name, char delimiter) : EField(name), m_delimited(true), m_delimiter(delimiter) {}
+    EStringField(QByteArrayView name, int length) : EField(name), m_delimited(false), m_length(length) {}
+    EStringField() : EField(), m_delimited(true) {}
+
+    QByteArrayView Value() const { return m_value; }
+    void SetValue(QByteArrayView value) { m_value = value; }
+    QByteArray ToString() const override { return m_value.toByteArray(); }
+    void Read(EInStream& in) override;
+    void Write(EOutStream& out) const override { out.write(m_value); }
+
+private:
+    QByteArrayView m_value;
+    bool m_delimited;
+    char m_delimiter = ';';
+    int m_length = 0;
+};
+
+class ECharField : public EField {
+public:
+    explicit ECharField(QByteArrayView name = {}) : EField(name) {}
+    char Value() const { return m_value; }
+    void SetValue(char value) { m_value = value; }
+    QByteArray ToString() const override { return QByteArray(1, m_value); }
+    void Read(EInStream& in) override { in.extractChar(&m_value); }
+    void Write(EOutStream& out) const override { out.put(m_value); }
+
+private:
+    char m_value = ' ';
+};
+
+// A field that could not be read or written. The status adds 4 for a bad stream, 2 for a failed or bad
+// one and, on reading, 1 at the end of the file: 3 is a read past the end, 2 a conversion failure.
+class EFieldException {
+public:
+    EFieldException(int status, QByteArray name) : m_status(status), m_name(std::move(name)) {}
+    virtual ~EFieldException() = default;
+    int Status() const { return m_status; }
+    bool IsEof() const { return m_status & 1; }
+    const QByteArray& FieldName() const { return m_name; }
+
+private:
+    int m_status;
+    QByteArray m_name;
+};
+
+class ELineException {
+public:
+    ELineException(int fieldIndex, int line, EFieldException field)
+        : m_fieldIndex(fieldIndex), m_line(line), m_field(std::move(field)) {}
+    virtual ~ELineException() = default;
+    int FieldIndex() const { return m_fieldIndex; }
+    int Line() const { return m_line; }
+    const EFieldException& Field() const { return m_field; }
+    bool IsEof() const { return m_field.IsEof(); }
+    // "An error occured while reading line %d, parameter (%s)!", for reading and writing alike.
+    QString Message() const;
+
+private:
+    int m_fieldIndex;
+    int m_line;
+    EFieldException m_field;
+};
+
+// Reads a field and throws EFieldException when the stream then is at its end, failed or bad.
+EInStream& operator>>(EInStream& in, EField& field);
+// Writes a field and throws EFieldException when the stream then is failed or bad.
+EOutStream& operator<<(EOutStream& out, const EField& field);
+
+// The description of one line: the fields in order (not owned; one object may stand several times) and a
+// counter of the lines handled so far.
+class ELine {
+public:
+    void Add(EField* field) { m_fields.push_back(field); }
+    int Count() const { return static_cast<int>(m_fields.size()); }
+    int LineCount() const { return m_lineCount; }
+    // Both throw ELineException naming the field and the number of lines handled successfully before.
+    void Read(EInStream& in);
+    void Write(EOutStream& out);
+
+private:
+    std::vector<EField*> m_fields;
+    int m_lineCount = 0;
+};

@@ -1,0 +1,87 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+
+class QIODevice;
+
+// Byte streams with the state flags of the standard streams (end of file, fail, bad), read and written
+// straight from memory: a database of a million lines is read without a locale-aware extraction or a
+// heap allocation per field.
+class EStreamState {
+public:
+    enum Flag { EofBit = 1, FailBit = 2, BadBit = 4 };
+    bool good() const { return m_state == 0; }
+    bool eof() const { return m_state & EofBit; }
+    bool fail() const { return m_state & (FailBit | BadBit); }
+    bool bad() const { return m_state & BadBit; }
+    int state() const { return m_state; }
+    void setState(int flags) { m_state |= flags; }
+    void clear() { m_state = 0; }
+
+protected:
+    int m_state = 0;
+};
+
+// Reads from a buffer that outlives the stream; texts are returned as views into it.
+class EInStream : public EStreamState {
+public:
+    explicit EInStream(QByteArrayView data) : m_pos(data.data()), m_end(data.data() + data.size()) {}
+
+    bool atEnd() const { return m_pos >= m_end; }
+    // The next character without taking it, or -1 at the end (which also sets the end-of-file flag).
+    int peek();
+    // Skips blanks, tabs and line ends, as the standard extractors do.
+    void skipWhitespace();
+    // Extracts an integer or a double; on failure the fail flag is set and nothing sensible is stored.
+    void extractInt(int* value);
+    void extractDouble(double* value);
+    // Skips white space, then takes one character, whatever it is.
+    void extractChar(char* value);
+    // Takes up to maxCount characters, stopping before the delimiter or the end. Taking none sets fail.
+    QByteArrayView getUntil(char delimiter, int maxCount);
+    // Takes exactly count characters.
+    QByteArrayView getFixed(int count);
+    // Reads the rest of the line (without its line feed, which is consumed). A line of more than
+    // maxCount characters sets the fail flag, leaving the rest of that line in the stream.
+    QByteArrayView getLine(int maxCount);
+
+    qsizetype position(const char* base) const { return m_pos - base; }
+
+private:
+    const char* m_pos;
+    const char* m_end;
+};
+
+// Writes into a buffer that is handed to a device in large pieces. A device that does not take a piece
+// whole sets the bad flag; nothing is written after that.
+class EOutStream : public EStreamState {
+public:
+    explicit EOutStream(QIODevice* device);
+    ~EOutStream();
+    EOutStream(const EOutStream&) = delete;
+    EOutStream& operator=(const EOutStream&) = delete;
+
+    void write(QByteArrayView bytes);
+    void put(char c) {
+        if (m_length + 1 > BufferSize)
+            flush();
+        if (good())
+            m_buffer[m_length++] = c;
+    }
+    void writeInt(int value);
+    void writeFixed(double value, int width, int precision);
+    // Hands everything buffered to the device; false once the stream is bad.
+    bool flush();
+
+private:
+    static constexpr qsizetype BufferSize = 1 << 20;
+    static constexpr qsizetype NumberRoom = 512; // the longest number the stream formats
+    void reserve(qsizetype room) {
+        if (m_length + room > BufferSize)
+            flush();
+    }
+    QIODevice* m_device;
+    char* m_buffer;
+    qsizetype m_length = 0;
+};

@@ -1,0 +1,96 @@
+#include "GuiDialogs.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+
+#include <cstdio>
+
+namespace {
+QWidget* widgetOf(QObject* parent) {
+    return qobject_cast<QWidget*>(parent);
+}
+
+bool headless() {
+    const QString platform = QGuiApplication::platformName();
+    return platform == QLatin1String("offscreen") || platform == QLatin1String("minimal");
+}
+} // namespace
+
+int GuiDialogs::message(const MessageBoxRequest& request) {
+    if (headless()) {
+        std::fprintf(stderr, "box: %s | %s\n", qPrintable(request.title), qPrintable(request.text));
+        return request.defaultButton;
+    }
+    QMessageBox box(widgetOf(request.parent));
+    switch (request.icon) {
+    case MessageBoxRequest::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case MessageBoxRequest::Warning:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case MessageBoxRequest::Critical:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    case MessageBoxRequest::Question:
+        box.setIcon(QMessageBox::Question);
+        break;
+    case MessageBoxRequest::NoIcon:
+        box.setIcon(QMessageBox::NoIcon);
+        break;
+    }
+    box.setWindowTitle(request.title);
+    box.setText(request.text);
+    QList<QPushButton*> buttons;
+    for (const QString& text : request.buttons)
+        buttons << box.addButton(text, QMessageBox::AcceptRole);
+    if (buttons.isEmpty())
+        buttons << box.addButton(QMessageBox::Ok);
+    const int escape = request.escapeButton >= 0 ? request.escapeButton : static_cast<int>(buttons.size()) - 1;
+    if (request.defaultButton >= 0 && request.defaultButton < buttons.size())
+        box.setDefaultButton(buttons.at(request.defaultButton));
+    if (escape >= 0 && escape < buttons.size())
+        box.setEscapeButton(buttons.at(escape));
+    box.exec();
+    const int chosen = static_cast<int>(buttons.indexOf(qobject_cast<QPushButton*>(box.clickedButton())));
+    return chosen >= 0 ? chosen : escape;
+}
+
+QString GuiDialogs::fileName(const FileDialogRequest& request) {
+    if (headless())
+        return QString();
+    QWidget* parent = widgetOf(request.parent);
+    switch (request.mode) {
+    case FileDialogRequest::OpenFile:
+        return QFileDialog::getOpenFileName(parent, request.caption, request.directory, request.filter);
+    case FileDialogRequest::SaveFile:
+        return QFileDialog::getSaveFileName(parent, request.caption, request.directory, request.filter);
+    case FileDialogRequest::ExistingDirectory:
+        return QFileDialog::getExistingDirectory(parent, request.caption, request.directory,
+                                                 QFileDialog::ShowDirsOnly);
+    }
+    return QString();
+}
+
+bool GuiDialogs::print(QPrinter* printer, QObject* parent) {
+    if (headless())
+        return false;
+    QPrintDialog dialog(printer, widgetOf(parent));
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void GuiDialogs::setWaitCursor(bool on) {
+    if (on)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+void GuiDialogs::statusMessage(const QString& text, int milliseconds) {
+    if (m_statusSink)
+        m_statusSink(text, milliseconds);
+}

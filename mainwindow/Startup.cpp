@@ -1,0 +1,42 @@
+#include "Startup.h"
+
+#include "app/AppNames.h"
+#include "app/Settings.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QTranslator>
+#include <QWidget>
+
+namespace Startup {
+
+void SetApplicationIdentity() {
+    QCoreApplication::setOrganizationName(QLatin1String(kOrganisationName));
+    QCoreApplication::setOrganizationDomain(QLatin1String(kOrganisationDomain));
+    QCoreApplication::setApplicationName(GetAppName(false));
+}
+
+void EnterInstallationDirectory(const QString& applicationDir) {
+    const bool hereHasData = QFileInfo(QStringLiteral("db")).isDir();
+    if (!hereHasData && QFileInfo(applicationDir + QStringLiteral("/db")).isDir())
+        QDir::setCurrent(applicationDir);
+}
+
+bool InstallTranslation(QTranslator* translator, const QString& baseName) {
+    const bool loaded = translator->load(baseName, QStringLiteral("."));
+    QCoreApplication::installTranslator(translator);
+    return loaded;
+}
+
+void ApplyRememberedGeometry(QWidget* window) {
+    Settings settings;
+    const int width = settings.value(QStringLiteral("geometri/mainWinWidth"), 800).toInt();
+    const int height = settings.value(QStringLiteral("geometri/mainWinHeight"), 600).toInt();
+    const int x = settings.value(QStringLiteral("geometri/mainWinPosX"), 0).toInt();
+    const int y = settings.value(QStringLiteral("geometri/mainWinPosY"), 0).toInt();
+    window->resize(width, height);
+    window->move(x, y);
+}
+
+} // namespace Startup

@@ -1,0 +1,165 @@
+#include "TestSupport.h"
+
+#include "app/Settings.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QPrinter>
+#include <QStandardPaths>
+
+int TestDialogs::message(const MessageBoxRequest& request) {
+    boxes << Shown{request.icon, request.title, request.text, request.buttons};
+    if (!answers.isEmpty())
+        return answers.dequeue();
+    return request.defaultButton;
+}
+
+QString TestDialogs::fileName(const FileDialogRequest& request) {
+    choosers << Chooser{request.mode, request.caption, request.directory, request.filter};
+    return files.isEmpty() ? QString() : files.dequeue();
+}
+
+bool TestDialogs::print(QPrinter* printer, QObject*) {
+    if (prints.isEmpty())
+        return false;
+    const QString path = prints.dequeue();
+    if (path.isEmpty())
+        return false;
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(path);
+    return true;
+}
+
+namespace TestSupport {
+
+namespace {
+QTemporaryDir* settingsDir() {
+    static QTemporaryDir dir;
+    return &dir;
+}
+} // namespace
+
+void isolateSettings(const QString& appName) {
+    QStandardPaths::setTestModeEnabled(true);
+    const QString path = settingsDir()->path();
+    for (QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat}) {
+        QSettings::setPath(format, QSettings::UserScope, path + QStringLiteral("/user"));
+        QSettings::setPath(format, QSettings::SystemScope, path + QStringLiteral("/system"));
+    }
+    QCoreApplication::setOrganizationName(QLatin1String(kOrganisationName));
+    QCoreApplication::setOrganizationDomain(QLatin1String(kOrganisationDomain));
+    QCoreApplication::setApplicationName(appName);
+    clearSettings();
+}
+
+void clearSettings() {
+    Settings settings;
+    settings.clear();
+    settings.sync();
+}
+
+QString sourceDir() {
+    return QStringLiteral(VESTRUM_SOURCE_DIR);
+}
+
+QString testDataDir() {
+    return sourceDir() + QStringLiteral("/tests/data");
+}
+
+QString copyFixture(const QString& sourcePath, const QString& dir) {
+    const QString target = dir + QLatin1Char('/') + QFileInfo(sourcePath).fileName();
+    QFile::remove(target);
+    QFile::copy(sourcePath, target);
+    QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
+    return target;
+}
+
+QString copyTree(const QString& source, const QString& target) {
+    QDir().mkpath(target);
+    QDirIterator it(source, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        const QString rel = QDir(source).relativeFilePath(path);
+        const QString dst = target + QLatin1Char('/') + rel;
+        if (QFileInfo(path).isDir()) {
+            QDir().mkpath(dst);
+        } else {
+            QDir().mkpath(QFileInfo(dst).path());
+            QFile::copy(path, dst);
+            QFile::setPermissions(dst, QFile::ReadOwner | QFile::WriteOwner);
+        }
+    }
+    return target;
+}
+
+QByteArray readAll(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return file.readAll();
+}
+
+bool writeAll(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    return file.write(bytes) == bytes.size();
+}
+
+} // namespace TestSupport
+
+#include <QProcess>
+#include <QStorageInfo>
+
+#include <sys/statvfs.h>
+
+TmpfsMount::TmpfsMount(qint64 bytes) {
+    QProcess mount;
+    mount.start(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                                          QStringLiteral("size=%1").arg(bytes), QStringLiteral("tmpfs"), m_dir.path()});
+    if (!mount.waitForFinished(10000) || mount.exitStatus() != QProcess::NormalExit || mount.exitCode() != 0) {
+        m_error = QString::fromLocal8Bit(mount.readAllStandardError()).trimmed();
+        if (m_error.isEmpty())
+            m_error = mount.errorString();
+        return;
+    }
+    m_mounted = true;
+}
+
+TmpfsMount::~TmpfsMount() {
+    if (m_mounted)
+        QProcess::execute(QStringLiteral("umount"), {m_dir.path()});
+}
+
+qint64 TmpfsMount::bytesFree() const {
+    struct statvfs info;
+    if (statvfs(QFile::encodeName(m_dir.path()).constData(), &info) != 0)
+        return -1;
+    return qint64(info.f_bavail) * qint64(info.f_frsize);
+}
+
+bool TmpfsMount::leaveFree(qint64 bytes) {
+    const QString filler = m_dir.path() + QStringLiteral("/filler");
+    QFile::remove(filler);
+    const qint64 available = bytesFree();
+    const qint64 fill = available - bytes;
+    if (fill <= 0)
+        return true;
+    QFile file(filler);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    const QByteArray block(4096, 'f');
+    qint64 written = 0;
+    while (written + block.size() <= fill) {
+        if (file.write(block) != block.size())
+            break;
+        written += block.size();
+    }
+    if (written < fill)
+        file.write(block.constData(), fill - written);
+    file.close();
+    return true;
+}

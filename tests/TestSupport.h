@@ -1,0 +1,102 @@
+#pragma once
+
+#include "core/Dialogs.h"
+
+#include <QList>
+#include <QQueue>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+// Answers every box and chooser of the program from queues and records what was shown.
+// A box without a queued answer takes its default button.
+class TestDialogs : public DialogProvider {
+public:
+    struct Shown {
+        MessageBoxRequest::Icon icon;
+        QString title;
+        QString text;
+        QStringList buttons;
+    };
+    struct Chooser {
+        FileDialogRequest::Mode mode;
+        QString caption;
+        QString directory;
+        QString filter;
+    };
+
+    TestDialogs() { Dialogs::install(this); }
+    ~TestDialogs() override { Dialogs::install(nullptr); }
+
+    int message(const MessageBoxRequest& request) override;
+    QString fileName(const FileDialogRequest& request) override;
+    bool print(QPrinter* printer, QObject* parent) override;
+    void setWaitCursor(bool on) override { waitDepth += on ? 1 : -1; if (on) ++waitCursorsShown; }
+    void statusMessage(const QString& text, int milliseconds) override {
+        status << text;
+        statusTimes << milliseconds;
+    }
+
+    void answer(int button) { answers.enqueue(button); }
+    void chooseFile(const QString& path) { files.enqueue(path); }
+    // The next print dialog is accepted and prints into this PDF file; an empty path cancels it.
+    void printTo(const QString& pdfPath) { prints.enqueue(pdfPath); }
+    void clear() {
+        boxes.clear();
+        choosers.clear();
+        status.clear();
+        statusTimes.clear();
+    }
+    QString lastTitle() const { return boxes.isEmpty() ? QString() : boxes.last().title; }
+    QString lastText() const { return boxes.isEmpty() ? QString() : boxes.last().text; }
+
+    QList<Shown> boxes;
+    QList<Chooser> choosers;
+    QStringList status;
+    QList<int> statusTimes;
+    QQueue<int> answers;
+    QQueue<QString> files;
+    QQueue<QString> prints;
+    int waitDepth = 0;
+    int waitCursorsShown = 0;
+};
+
+namespace TestSupport {
+
+// Redirects the settings store into a fresh temporary folder and names the application as the edition
+// does; call from initTestCase(). Nothing a test does reaches the user's settings.
+void isolateSettings(const QString& appName = QStringLiteral("Tovik"));
+// Removes every key of the redirected store.
+void clearSettings();
+
+// The repository's folders, for fixtures and sample data (never written to by tests).
+QString sourceDir();
+QString testDataDir();
+
+// Copies a file or a folder from the repository into dir and returns the copy's path.
+QString copyFixture(const QString& sourcePath, const QString& dir);
+QString copyTree(const QString& sourceDir, const QString& targetDir);
+
+QByteArray readAll(const QString& path);
+bool writeAll(const QString& path, const QByteArray& bytes);
+
+} // namespace TestSupport
+
+// A small tmpfs mounted for the test, to fill a disk for real. Mounting needs root; where it is refused
+// the test says so and skips.
+class TmpfsMount {
+public:
+    explicit TmpfsMount(qint64 bytes);
+    ~TmpfsMount();
+    bool isMounted() const { return m_mounted; }
+    QString path() const { return m_dir.path(); }
+    QString error() const { return m_error; }
+    qint64 bytesFree() const;
+    // Leaves exactly about `bytes` free (rounded to the file system's blocks) by sizing a filler file.
+    bool leaveFree(qint64 bytes);
+
+private:
+    QTemporaryDir m_dir;
+    bool m_mounted = false;
+    QString m_error;
+};

@@ -1,0 +1,99 @@
+#include "TestSupport.h"
+#include "app/AppNames.h"
+#include "app/Edition.h"
+#include "app/Settings.h"
+
+#include <QTest>
+
+class TestEdition : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { TestSupport::isolateSettings(); }
+    void init() { TestSupport::clearSettings(); }
+
+    void editionFromPath_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<int>("edition");
+        QTest::newRow("Tovik.exe") << "C:\\Programmer\\Tovik.exe" << int(Tovik);
+        QTest::newRow("VESTRUM.EXE") << "C:\\Apps\\VESTRUM.EXE" << int(Tovik);
+        QTest::newRow("lower-case vestrum") << "/usr/lib/vestrum/vestrum" << int(Tovik);
+        QTest::newRow("MyBrevane.exe") << "D:\\MyBrevane.exe" << int(Brevane);
+        QTest::newRow("Ostrel in a Pellin folder") << "/opt/Pellin/Ostrel" << int(Pellin);
+        QTest::newRow("tovik wins over Brevane") << "/home/tovik/Brevane" << int(Tovik);
+        QTest::newRow("launcher") << "./Ostrel" << int(Ostrel);
+        QTest::newRow("case ignored") << "/x/BREVANE" << int(Brevane);
+        QTest::newRow("no edition word") << "/usr/bin/Foo" << int(NoEdition);
+        QTest::newRow("empty") << "" << int(NoEdition);
+    }
+    void editionFromPath() {
+        QFETCH(QString, path);
+        QFETCH(int, edition);
+        QCOMPARE(EditionFromProgramPath(path), edition);
+    }
+
+    void predicates() {
+        SetEdition(Ostrel);
+        QVERIFY(IsOstrel());
+        QVERIFY(!IsTovik() && !IsPellin() && !IsBrevane());
+        QCOMPARE(EditionTag(), QStringLiteral("OSR"));
+        SetEdition(4); // the reserved value: no predicate, no tag
+        QVERIFY(!IsTovik() && !IsPellin() && !IsOstrel() && !IsBrevane());
+        QCOMPARE(EditionTag(), QString());
+    }
+
+    void language_data() {
+        QTest::addColumn<QVariant>("stored");
+        QTest::addColumn<QString>("language");
+        QTest::newRow("nothing stored") << QVariant() << "dk";
+        QTest::newRow("dk") << QVariant("dk") << "dk";
+        QTest::newRow("no") << QVariant("no") << "no";
+        QTest::newRow("en") << QVariant("en") << "en";
+        QTest::newRow("de falls back") << QVariant("de") << "dk";
+        QTest::newRow("upper case is not a code") << QVariant("EN") << "dk";
+    }
+    void language() {
+        QFETCH(QVariant, stored);
+        QFETCH(QString, language);
+        if (stored.isValid())
+            Settings().setValue(QStringLiteral("Language"), stored);
+        QCOMPARE(GetLanguage(), language);
+    }
+
+    void namesAndDefaults_data() {
+        QTest::addColumn<int>("edition");
+        QTest::addColumn<QString>("appName");
+        QTest::addColumn<QString>("database");
+        QTest::addColumn<QString>("directory");
+        QTest::newRow("Tovik") << int(Tovik) << "Tovik" << "db/DemoDBStd/TovikStdDemoDatabase.no.db"
+                               << "db/DemoDBStd/";
+        QTest::newRow("Pellin") << int(Pellin) << "Pellin" << "db/DemoDBFilm/FilmDB.no.db" << "db/DemoDBFilm/";
+        QTest::newRow("Ostrel") << int(Ostrel) << "Ostrel" << "db/DemoDBCoins/DemoDBCoins.no.txt"
+                                << "db/DemoDBCoins/";
+        QTest::newRow("Brevane") << int(Brevane) << "Brevane" << "db/DemoBrevane/DemoBrevane.no.db"
+                                 << "db/DemoBrevane/";
+    }
+    void namesAndDefaults() {
+        QFETCH(int, edition);
+        QFETCH(QString, appName);
+        QFETCH(QString, database);
+        QFETCH(QString, directory);
+        SetEdition(edition);
+        Settings().setValue(QStringLiteral("Language"), QStringLiteral("no"));
+        QCOMPARE(GetAppName(false), appName);
+        QCOMPARE(GetAppName(true), QLatin1Char('/') + appName + QLatin1Char('/'));
+        QCOMPARE(DefaultDatabasePath(), database);
+        QCOMPARE(GetLastDBDir(), directory);
+        Settings().setValue(QStringLiteral("LastDBDir"), QStringLiteral("/srv/data"));
+        QCOMPARE(GetLastDBDir(), QStringLiteral("/srv/data"));
+    }
+
+    void captionEndsInThePath() {
+        SetEdition(Brevane);
+        // Without a translation the key shows; the caption always ends in " - " and the path.
+        QVERIFY(GetCaption(QStringLiteral("/x/lager.db")).endsWith(QStringLiteral(" - /x/lager.db")));
+        QVERIFY(GetCaption(QString()).endsWith(QStringLiteral(" - ")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestEdition)
+#include "tst_edition.moc"

@@ -1,0 +1,234 @@
+#include "TestSupport.h"
+#include "app/Edition.h"
+#include "app/Settings.h"
+#include "core/DBItemCollection.h"
+#include "core/LogXML.h"
+#include "core/userItemCollection.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+void writeRaw(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).path());
+    QVERIFY(TestSupport::writeAll(path, bytes));
+}
+// List files are ISO 8859-1.
+void writeList(const QString& path, const char* text) {
+    writeRaw(path, QString::fromUtf8(text).toLatin1());
+}
+} // namespace
+
+class TestLists : public QObject {
+    Q_OBJECT
+private:
+    QTemporaryDir* m_dir = nullptr;
+    QString m_oldCwd;
+    QString dbDir() const { return m_dir->filePath(QStringLiteral("db")); }
+    QString installDir() const { return m_dir->filePath(QStringLiteral("install")); }
+
+private slots:
+    void initTestCase() {
+        TestSupport::isolateSettings();
+        SetEdition(Tovik);
+        m_oldCwd = QDir::currentPath();
+    }
+    void init() {
+        TestSupport::clearSettings();
+        m_dir = new QTemporaryDir;
+        QDir().mkpath(dbDir());
+        QDir().mkpath(installDir());
+        // The working directory stands for the installation directory of the fallbacks.
+        QDir::setCurrent(installDir());
+        Settings().setValue(QStringLiteral("LastDBDir"), dbDir());
+    }
+    void cleanup() {
+        QDir::setCurrent(m_oldCwd);
+        delete m_dir;
+        m_dir = nullptr;
+    }
+
+    void loadLines_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("entries");
+        QTest::newRow("CR LF with an empty line") << QByteArray("Kitchen\r\n\r\nGarage\r\n")
+                                                  << QStringList{"Kitchen", "", "Garage"};
+        QTest::newRow("LF") << QByteArray("Kitchen\n\nGarage\n") << QStringList{"Kitchen", "", "Garage"};
+        QTest::newRow("no last line end") << QByteArray("a\r\nb") << QStringList{"a", "b"};
+        QTest::newRow("empty file") << QByteArray() << QStringList{};
+        QTest::newRow("Latin-1 letters") << QByteArray("K\xf8kken\r\nStue\r\n") << QStringList{"Køkken", "Stue"};
+    }
+    void loadLines() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, entries);
+        const QString path = m_dir->filePath(QStringLiteral("list.txt"));
+        writeRaw(path, bytes);
+        userItemCollection list;
+        list.SetLimit(100);
+        QVERIFY(list.LoadFromFile(path));
+        QCOMPARE(list.Entries(), entries);
+    }
+
+    void limitPlusOne() {
+        QByteArray bytes;
+        for (int i = 0; i < 40; ++i)
+            bytes += "Field " + QByteArray::number(i) + "\r\n";
+        const QString path = m_dir->filePath(QStringLiteral("fields.txt"));
+        writeRaw(path, bytes);
+        userItemCollection list;
+        list.SetLimit(30);
+        QVERIFY(list.LoadFromFile(path));
+        QCOMPARE(list.Count(), 31);
+        QCOMPARE(list.Entry(30), QStringLiteral("Field 30"));
+    }
+
+    void missingFileKeepsEntries() {
+        userItemCollection list;
+        list.Append(QStringLiteral("keep"));
+        QVERIFY(!list.LoadFromFile(m_dir->filePath(QStringLiteral("missing.txt"))));
+        QCOMPARE(list.Entries(), QStringList{QStringLiteral("keep")});
+    }
+
+    void entriesAndCaptions() {
+        userItemCollection list;
+        list.Append(QStringLiteral("&Navn"));
+        list.Append(QStringLiteral("Pris"));
+        QCOMPARE(list.Entry(0), QStringLiteral("&Navn"));
+        QCOMPARE(list.Entry(5), QString());
+        QCOMPARE(list.Caption(0), QStringLiteral("Navn"));
+        QCOMPARE(list.Entry(0), QStringLiteral("Navn")); // the stored entry loses its mark too
+        QCOMPARE(list.Caption(7), QString());
+        QCOMPARE(list.IndexOf(QStringLiteral("Pris")), 1);
+        QCOMPARE(list.IndexOf(QStringLiteral("pris")), -1);
+        QVERIFY(list.Contains(QStringLiteral("Pris")));
+    }
+
+    void saveWritesCrLf() {
+        userItemCollection list;
+        list.Append(QStringLiteral("Stue"));
+        list.Append(QString());
+        list.Append(QStringLiteral("Køkken"));
+        const QString path = m_dir->filePath(QStringLiteral("out.txt"));
+        QVERIFY(list.SaveToFile(path));
+        QCOMPARE(TestSupport::readAll(path), QByteArray("Stue\r\n\r\nK\xf8kken\r\n"));
+    }
+
+    void failedSaveIntoReadOnlyFolderKeepsTheOldFile() {
+        // Root ignores folder permissions, so the read-only case is made with a folder that is a file.
+        userItemCollection list;
+        list.Append(QStringLiteral("new"));
+        QVERIFY(!list.SaveToFile(m_dir->filePath(QStringLiteral("notafolder/x.txt"))));
+        QVERIFY(!list.LastError().isEmpty());
+
+        const QString path = m_dir->filePath(QStringLiteral("groups.txt"));
+        writeList(path, "old\r\n");
+        QFile::setPermissions(path, QFile::ReadOwner);
+        if (QFileInfo(path).isWritable())
+            QSKIP("running with rights that ignore file permissions");
+        QVERIFY(!list.SaveToFile(path));
+        QCOMPARE(TestSupport::readAll(path), QByteArray("old\r\n"));
+    }
+
+    void listsFromTheDatabaseFolder() {
+        Settings().setValue(QStringLiteral("Language"), QStringLiteral("no"));
+        writeList(dbDir() + "/groups/groups.no.txt", "Kjøkken\r\n\r\nGarasje\r\n");
+        writeList(dbDir() + "/location/location.no.txt", "Stue\r\n");
+        writeList(dbDir() + "/supplier/supplier.no.txt", "Elkjøp\r\n");
+        writeList(dbDir() + "/fields/fields.no.txt", "Gruppe\r\n&Navn\r\n");
+        DBItemCollection collection(nullptr);
+        QCOMPARE(collection.Groups().Entries(), (QStringList{"Kjøkken", "", "Garasje"}));
+        QCOMPARE(collection.Locations().Entries(), QStringList{"Stue"});
+        QCOMPARE(collection.Suppliers().Entries(), QStringList{"Elkjøp"});
+        QCOMPARE(collection.Fields().Entries(), (QStringList{"Gruppe", "&Navn"}));
+        QCOMPARE(collection.Groups().Kind(), 1);
+        QCOMPARE(collection.Locations().Kind(), 2);
+        QCOMPARE(collection.Fields().Limit(), 30);
+        QCOMPARE(collection.Groups().Limit(), 9999);
+    }
+
+    void danishNamedSecondChance() {
+        Settings().setValue(QStringLiteral("Language"), QStringLiteral("no"));
+        writeList(dbDir() + "/groups/groups.da.txt", "Køkken\r\n");
+        writeList(dbDir() + "/location/location.no.txt", "Stue\r\n");
+        DBItemCollection collection(nullptr);
+        QCOMPARE(collection.Groups().Entries(), QStringList{"Køkken"});
+        QCOMPARE(collection.Locations().Entries(), QStringList{"Stue"});
+    }
+
+    void workingDirectoryFallback() {
+        Settings().setValue(QStringLiteral("Language"), QStringLiteral("no"));
+        // No groups file of either name: groups and locations come from the installation's lists,
+        // even though the database's own locations file exists.
+        writeList(dbDir() + "/location/location.no.txt", "Database-rom\r\n");
+        writeList(installDir() + "/group/group.no.txt", "Møbler\r\nKlær\r\n");
+        writeList(installDir() + "/location/location.no.txt", "Stue\r\nKjøkken\r\n");
+        writeList(installDir() + "/db/DemoDBStd/supplier/supplier.no.txt", "IKEA\r\n");
+        writeList(installDir() + "/db/DemoDBStd/fields/fields.no.txt", "Gruppe\r\n");
+        DBItemCollection collection(nullptr);
+        QCOMPARE(collection.Groups().Entries(), (QStringList{"Møbler", "Klær"}));
+        QCOMPARE(collection.Locations().Entries(), (QStringList{"Stue", "Kjøkken"}));
+        QCOMPARE(collection.Suppliers().Entries(), QStringList{"IKEA"});
+        QCOMPARE(collection.Fields().Entries(), QStringList{"Gruppe"});
+    }
+
+    void emptyDirectoryGivesEmptyLists() {
+        Settings().setValue(QStringLiteral("LastDBDir"), QString());
+        writeList(installDir() + "/group/group.dk.txt", "Møbler\r\n");
+        DBItemCollection collection(nullptr);
+        QCOMPARE(collection.Groups().Count(), 0);
+        QCOMPARE(collection.Fields().Count(), 0);
+    }
+
+    void loggedAttempts() {
+        writeList(dbDir() + "/groups/groups.dk.txt", "Møbler\r\n");
+        writeList(dbDir() + "/location/location.dk.txt", "Stue\r\n");
+        const QString logPath = m_dir->filePath(QStringLiteral("log.xml"));
+        qputenv("DEBUGTARNVOLD", "1");
+        {
+            LogXML log(logPath, QStringLiteral("/Tovik/"));
+            DBItemCollection collection(&log);
+        }
+        qunsetenv("DEBUGTARNVOLD");
+        const QByteArray text = TestSupport::readAll(logPath);
+        QVERIFY(text.contains("<Function>MakeDynamicLists()</Function>"));
+        QVERIFY(text.contains("<Loading>" + QFile::encodeName(dbDir()) + "/groups/groups.dk.txt</Loading>"));
+        QVERIFY(text.contains("<Loading>" + QFile::encodeName(dbDir()) + "/supplier/supplier.dk.txt</Loading>\n  "
+                                                                           "<WARNING>Not found</WARNING>"));
+    }
+
+    void saveCreatesFoldersAndWritesAllLists() {
+        TestDialogs dialogs;
+        DBItemCollection collection(nullptr);
+        collection.Groups().Append(QStringLiteral("Møbler"));
+        collection.Locations().Append(QStringLiteral("Stue"));
+        collection.Suppliers().Append(QStringLiteral("IKEA"));
+        collection.Fields().Append(QStringLiteral("Gruppe"));
+        collection.SaveDynamicLists();
+        QVERIFY(dialogs.boxes.isEmpty());
+        QCOMPARE(TestSupport::readAll(dbDir() + "/groups/groups.dk.txt"), QByteArray("M\xf8" "bler\r\n"));
+        QCOMPARE(TestSupport::readAll(dbDir() + "/location/location.dk.txt"), QByteArray("Stue\r\n"));
+        QCOMPARE(TestSupport::readAll(dbDir() + "/supplier/supplier.dk.txt"), QByteArray("IKEA\r\n"));
+        QCOMPARE(TestSupport::readAll(dbDir() + "/fields/fields.dk.txt"), QByteArray("Gruppe\r\n"));
+    }
+
+    void eachFailingListGetsItsOwnMessage() {
+        TestDialogs dialogs;
+        // A file where the folder should be: every list fails, each says so, none stops the others.
+        writeList(dbDir() + "/groups", "not a folder");
+        writeList(dbDir() + "/fields", "not a folder");
+        DBItemCollection collection(nullptr);
+        collection.SaveDynamicLists();
+        QCOMPARE(dialogs.boxes.size(), 2);
+        QCOMPARE(dialogs.boxes.at(0).title, QStringLiteral("Fil fejl"));
+        QVERIFY(dialogs.boxes.at(0).text.contains(dbDir() + "/groups/groups.dk.txt"));
+        QVERIFY(dialogs.boxes.at(1).text.contains(dbDir() + "/fields/fields.dk.txt"));
+        QVERIFY(QFile::exists(dbDir() + "/location/location.dk.txt"));
+        QVERIFY(QFile::exists(dbDir() + "/supplier/supplier.dk.txt"));
+        QCOMPARE(dialogs.waitDepth, 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestLists)
+#include "tst_lists.moc"

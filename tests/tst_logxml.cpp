@@ -1,0 +1,129 @@
+#include "TestSupport.h"
+#include "core/LogXML.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QXmlStreamReader>
+
+namespace {
+QByteArray logText(const QString& path) {
+    return TestSupport::readAll(path);
+}
+
+bool wellFormed(const QByteArray& xml, QString* error) {
+    QXmlStreamReader reader(xml);
+    while (!reader.atEnd())
+        reader.readNext();
+    if (reader.hasError())
+        *error = reader.errorString();
+    return !reader.hasError();
+}
+} // namespace
+
+class TestLogXML : public QObject {
+    Q_OBJECT
+private slots:
+    void enableSwitch_data() {
+        QTest::addColumn<QByteArray>("value");
+        QTest::addColumn<bool>("enabled");
+        QTest::newRow("unset") << QByteArray() << false;
+        QTest::newRow("empty") << QByteArray("") << false;
+        QTest::newRow("zero") << QByteArray("0") << false;
+        QTest::newRow("one") << QByteArray("1") << true;
+        QTest::newRow("x1y") << QByteArray("x1y") << true;
+    }
+    void enableSwitch() {
+        QFETCH(QByteArray, value);
+        QFETCH(bool, enabled);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("log.xml"));
+        // An existing log of an earlier run is neither created nor truncated while the log is off.
+        TestSupport::writeAll(path, "earlier run");
+        if (value.isNull())
+            qunsetenv("DEBUGTARNVOLD");
+        else
+            qputenv("DEBUGTARNVOLD", value);
+        {
+            LogXML log(path, QStringLiteral("/Tovik/"));
+            QCOMPARE(log.IsEnabled(), enabled);
+            QVERIFY(log.WriteItem(QStringLiteral("entry"), QStringLiteral("file"), QStringLiteral("f()")));
+        }
+        qunsetenv("DEBUGTARNVOLD");
+        QCOMPARE(logText(path) == "earlier run", !enabled);
+    }
+
+    void layout() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("log.xml"));
+        qputenv("DEBUGTARNVOLD", "1");
+        {
+            LogXML log(path, QStringLiteral("/Tovik/"));
+            log.WriteItem(QStringLiteral("db/x.db"), QStringLiteral("DBItemCollection"),
+                          QStringLiteral("LoadFromAsciiFile()"));
+            log.BeginItem(QStringLiteral("#2.5.5 (TVK)"));
+            log.Element(QStringLiteral("Item"), QStringLiteral("Stol"));
+            log.EndItem();
+            log.EndItem(); // at level 1 nothing is left to close
+        }
+        qunsetenv("DEBUGTARNVOLD");
+        const QByteArray text = logText(path);
+        QVERIFY(text.startsWith("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n\n<LogFile>\n  <AppName>/Tovik/</AppName>"));
+        QVERIFY(!text.endsWith('\n'));
+        QVERIFY(text.endsWith("\n</LogFile>"));
+        QVERIFY(text.contains("\n  <LogItem>\n    <Date>"));
+        QVERIFY(text.contains("    <Filename>DBItemCollection</Filename>\n    <Function>LoadFromAsciiFile()</Function>\n"
+                              "    <Entry>db/x.db</Entry>\n  </LogItem>"));
+        QVERIFY(text.contains("    <Entry>#2.5.5 (TVK)</Entry>\n    <Item>Stol</Item>\n  </LogItem>"));
+        QVERIFY(text.contains("<Timestamp>"));
+        QString error;
+        QVERIFY2(wellFormed(text, &error), qPrintable(error));
+    }
+
+    void openItemsAreClosedAtTheEnd() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("log.xml"));
+        qputenv("DEBUGTARNVOLD", "1");
+        {
+            LogXML log(path, QStringLiteral("/Brevane/"));
+            log.BeginItem(QStringLiteral("outer"));
+            log.BeginItem(QStringLiteral("inner"));
+            log.Element(QStringLiteral("Item"), QStringLiteral("deep"));
+        }
+        qunsetenv("DEBUGTARNVOLD");
+        const QByteArray text = logText(path);
+        QVERIFY(text.contains("      <Item>deep</Item>\n    </LogItem>\n  </LogItem>\n  <LogItem>"));
+        QVERIFY(text.contains("    <Filename>LogXML</Filename>\n    <Entry>Log File closed</Entry>\n  </LogItem>\n</LogFile>"));
+        QString error;
+        QVERIFY2(wellFormed(text, &error), qPrintable(error));
+    }
+
+    void markupIsEscaped() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("log.xml"));
+        qputenv("DEBUGTARNVOLD", "1");
+        {
+            LogXML log(path, QStringLiteral("/Tovik/"));
+            log.Element(QStringLiteral("Item"), QStringLiteral("Tom & Jerry <2> \"x\" it's æøå\x01"));
+            log.WriteItem(QStringLiteral("C:\\a<b>.db"));
+        }
+        qunsetenv("DEBUGTARNVOLD");
+        const QByteArray text = logText(path);
+        QVERIFY(text.contains("<Item>Tom &amp; Jerry &lt;2&gt; &quot;x&quot; it&apos;s \xe6\xf8\xe5?</Item>"));
+        QString error;
+        QVERIFY2(wellFormed(text, &error), qPrintable(error));
+    }
+
+    void uncreatableFileMeansOff() {
+        qputenv("DEBUGTARNVOLD", "1");
+        LogXML log(QStringLiteral("/nonexistent-folder/for/sure/log.xml"), QStringLiteral("/Tovik/"));
+        qunsetenv("DEBUGTARNVOLD");
+        QVERIFY(!log.IsEnabled());
+        QVERIFY(log.Element(QStringLiteral("Item"), QStringLiteral("x")));
+        QVERIFY(log.WriteItem(QStringLiteral("x")));
+        log.EndItem();
+    }
+};
+
+QTEST_GUILESS_MAIN(TestLogXML)
+#include "tst_logxml.moc"

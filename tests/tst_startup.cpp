@@ -1,0 +1,116 @@
+#include "TestSupport.h"
+#include "app/AppNames.h"
+#include "app/Edition.h"
+#include "app/Settings.h"
+#include "mainwindow/Startup.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWidget>
+
+namespace {
+QString installDir() {
+    return qEnvironmentVariable("VESTRUM_INSTALL_DIR");
+}
+
+// Starts the installed program under another name, with its own empty settings store.
+struct Run {
+    // Not named after the application: a temporary folder called "Tovik-..." would choose the edition.
+    QTemporaryDir home{QDir::tempPath() + QStringLiteral("/launch-XXXXXX")};
+    QProcess process;
+
+    void start(const QString& launcherName, const QByteArray& settings = QByteArray(),
+               const QString& appName = QStringLiteral("Tovik")) {
+        const QString launcher = home.filePath(launcherName);
+        QDir().mkpath(QFileInfo(launcher).path());
+        QFile::link(installDir() + QStringLiteral("/vestrum"), launcher);
+        if (!settings.isEmpty()) {
+            QDir().mkpath(home.filePath(QStringLiteral("config/Tarnvold")));
+            TestSupport::writeAll(home.filePath(QStringLiteral("config/Tarnvold/%1.conf").arg(appName)), settings);
+        }
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(QStringLiteral("HOME"), home.path());
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
+        process.setProcessEnvironment(env);
+        process.setWorkingDirectory(installDir());
+        process.start(launcher, {});
+    }
+    ~Run() {
+        if (process.state() != QProcess::NotRunning) {
+            process.kill();
+            process.waitForFinished(5000);
+        }
+    }
+};
+} // namespace
+
+class TestStartup : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        QVERIFY2(QFile::exists(installDir() + QStringLiteral("/vestrum")), "the installation directory is missing");
+        TestSupport::isolateSettings();
+    }
+
+    void installationDirectory() {
+        for (const char* name : {"Tovik", "Pellin", "Ostrel", "Brevane", "vestrum_dk.qm", "vestrum_no.qm",
+                                 "vestrum_en.qm", "qt_dk.qm", "qt_no.qm", "db", "help", "group", "location"})
+            QVERIFY2(QFile::exists(installDir() + QLatin1Char('/') + QLatin1String(name)), name);
+    }
+
+    void unknownNameEndsWithStatusOne() {
+        Run run;
+        run.start(QStringLiteral("bin/Foo"));
+        QVERIFY2(run.process.waitForFinished(10000), qPrintable(run.process.errorString()));
+        QCOMPARE(run.process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(run.process.exitCode(), 1);
+        QCOMPARE(run.process.readAllStandardError(), QByteArray());
+    }
+
+    void editionsStartAndStayUp_data() {
+        QTest::addColumn<QString>("launcher");
+        QTest::addColumn<QString>("appName");
+        QTest::addColumn<QString>("language");
+        QTest::newRow("Tovik dk") << "Tovik" << "Tovik" << "dk";
+        QTest::newRow("Pellin no") << "Pellin" << "Pellin" << "no";
+        QTest::newRow("Ostrel en") << "Ostrel" << "Ostrel" << "en";
+        QTest::newRow("Brevane dk") << "Brevane" << "Brevane" << "dk";
+        QTest::newRow("VESTRUM path") << "VESTRUM/prog" << "Tovik" << "no";
+    }
+    void editionsStartAndStayUp() {
+        QFETCH(QString, launcher);
+        QFETCH(QString, appName);
+        QFETCH(QString, language);
+        Run run;
+        run.start(launcher, "[General]\nLanguage=" + language.toLatin1() + "\n", appName);
+        QVERIFY(run.process.waitForStarted(10000));
+        // It stays up with its window; a failed start-up would have ended it.
+        QVERIFY(!run.process.waitForFinished(3000));
+        const QByteArray errors = run.process.readAllStandardError();
+        // No box was shown: neither the toolkit translation box nor a database error.
+        QVERIFY2(!errors.contains("box:"), errors.constData());
+    }
+
+    void rememberedGeometry() {
+        TestSupport::clearSettings();
+        QWidget window;
+        Startup::ApplyRememberedGeometry(&window);
+        QCOMPARE(window.size(), QSize(800, 600));
+        QCOMPARE(window.pos(), QPoint(0, 0));
+        Settings settings;
+        settings.setValue(QStringLiteral("geometri/mainWinWidth"), 640);
+        settings.setValue(QStringLiteral("geometri/mainWinHeight"), 480);
+        settings.setValue(QStringLiteral("geometri/mainWinPosX"), 30);
+        settings.setValue(QStringLiteral("geometri/mainWinPosY"), 40);
+        Startup::ApplyRememberedGeometry(&window);
+        QCOMPARE(window.size(), QSize(640, 480));
+        QCOMPARE(window.pos(), QPoint(30, 40));
+    }
+};
+
+QTEST_MAIN(TestStartup)
+#include "tst_startup.moc"

@@ -5,9 +5,9 @@
 // The edition is chosen once at start-up from the program's path and never changes afterwards.
 enum EditionValue {
     NoEdition = 0,
-    Tovik = 1,   // home contents
-    Pellin = 2,  // images
-    Ostrel = 3,  // coins
+    Tovik = 1,  // home contents
+    Pellin = 2, // images
+    Ostrel = 3, // coins
     // 4 is reserved for an edition that is never selected
     Brevane = 5, // inventory with labels, locations and the database lock
 };

@@ -61,6 +61,7 @@ void DBItemCollection::destroyItems() {
     items.swap(m_items);
     for (Item* item : items)
         delete item;
+    m_arena.clear();
     changed();
 }
 
@@ -86,6 +87,8 @@ bool DBItemCollection::Remove(Item* item) {
     const auto it = std::find(m_items.begin(), m_items.end(), item);
     if (it == m_items.end())
         return false;
+    // The caller owns the item from now on, so its texts must not live in the collection's arena.
+    item->DetachTexts();
     m_items.erase(it);
     changed();
     return true;
@@ -187,10 +190,10 @@ Item* DBItemCollection::Search(const SearchCriteria& c, bool continueSearch) {
         return nullptr;
     // The criteria are alternatives tried in a fixed order: the first with a (further) hit decides.
     const std::pair<int, const QString*> order[] = {
-        {FindName, &c.name},           {FindProduct, &c.product},       {FindNumberOfItems, &c.numberOfItems},
-        {FindPrice, &c.price},         {FindPriceToday, &c.priceToday}, {FindDate, &c.date},
-        {FindSupplier, &c.supplier},   {FindSerialno, &c.serialno},     {FindDescription, &c.description},
-        {FindAddress, &c.address},     {FindPhotolink, &c.photolink},   {FindReceipt, &c.receipt},
+        {FindName, &c.name},         {FindProduct, &c.product},       {FindNumberOfItems, &c.numberOfItems},
+        {FindPrice, &c.price},       {FindPriceToday, &c.priceToday}, {FindDate, &c.date},
+        {FindSupplier, &c.supplier}, {FindSerialno, &c.serialno},     {FindDescription, &c.description},
+        {FindAddress, &c.address},   {FindPhotolink, &c.photolink},   {FindReceipt, &c.receipt},
         {FindWww, &c.www},
     };
     bool found = false;
@@ -272,14 +275,12 @@ int DBItemCollection::LastSerialNumber() const {
 }
 
 namespace {
-template <typename Key, typename KeyOf>
-void sortByKey(std::vector<Item*>& items, KeyOf keyOf) {
+template <typename Key, typename KeyOf> void sortByKey(std::vector<Item*>& items, KeyOf keyOf) {
     std::vector<std::pair<Key, Item*>> keyed;
     keyed.reserve(items.size());
     for (Item* item : items)
         keyed.emplace_back(keyOf(item), item);
-    std::stable_sort(keyed.begin(), keyed.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     for (size_t i = 0; i < items.size(); ++i)
         items[i] = keyed[i].second;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Item.h"
+#include "TextArena.h"
 #include "userItemCollection.h"
 
 #include <QByteArrayView>
@@ -16,8 +17,8 @@ class EStringField;
 
 // What the item dialog's search looks for; empty texts, the date "01.01.1900" and location -1 are skipped.
 struct SearchCriteria {
-    QString name, product, numberOfItems, price, priceToday, date, supplier, serialno, description, address,
-        photolink, receipt, www, document;
+    QString name, product, numberOfItems, price, priceToday, date, supplier, serialno, description, address, photolink,
+        receipt, www, document;
     int location = -1;
 };
 
@@ -144,6 +145,7 @@ private:
     userItemCollection m_suppliers;
     userItemCollection m_fields;
     std::vector<Item*> m_items;
+    TextArena m_arena; // the texts of the items read from the file
     int m_formatVersion = 100;
     LogXML* m_log;
     bool m_readOnly = false;

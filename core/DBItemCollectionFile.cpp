@@ -44,7 +44,8 @@ int DBItemCollection::LoadedFormatVersion() {
 }
 
 QByteArray DBItemCollection::HeaderLine() {
-    static const char* const common1 = "group;name;product;price;priceToday;date;supplier;serialno;description;address;";
+    static const char* const common1 =
+        "group;name;product;price;priceToday;date;supplier;serialno;description;address;";
     static const char* const common2 = "photolink;number_of_items;location;www;receipt;document;producttype";
     if (IsTovik())
         return QByteArray("#2.5.5 (TVK)- Format: ") + common1 + common2 + ";";
@@ -119,7 +120,8 @@ bool DBItemCollection::LoadFromAsciiFile(const QString& path) {
     if (IsBrevane()) {
         switch (TryLockDB(path)) {
         case LockOutcome::HeldByOther:
-            Dialogs::critical(nullptr, tr("FILE_ALLREADY_OPEN_WARNING"), tr("DB_OPEN_BY_ANOTHER_USER") + m_lockInformation);
+            Dialogs::critical(nullptr, tr("FILE_ALLREADY_OPEN_WARNING"),
+                              tr("DB_OPEN_BY_ANOTHER_USER") + m_lockInformation);
             break;
         case LockOutcome::CannotCreate:
             // Nobody holds the database; it opens writable, but the user should know it is not protected.
@@ -174,11 +176,14 @@ bool DBItemCollection::LoadFromBuffer(QByteArrayView data) {
 
     ELine line;
     for (EField* field : std::initializer_list<EField*>{&type, &name, &model, &price, &priceToday, &date, &supplier,
-                                                       &serialno, &description, &address, &photolink, &items}) {
+                                                        &serialno, &description, &address, &photolink, &items}) {
         line.Add(field);
         line.Add(&separator);
     }
 
+    // Room for the records ahead (a record line is rarely shorter than 48 bytes), so the sequence is not
+    // copied again and again while a large file is read.
+    m_items.reserve(m_items.size() + static_cast<size_t>(data.size() / 48) + 16);
     EInStream in(data);
     int counter = 0;
     bool headerSeen = false;
@@ -239,7 +244,7 @@ bool DBItemCollection::LoadFromBuffer(QByteArrayView data) {
                 texts[Item::Document] = document.Value();
             if (m_formatVersion > 254)
                 texts[Item::Producttype] = productModel.Value();
-            item->SetAllLatin1(texts);
+            item->SetAllLatin1(texts, &m_arena);
 
             if (logging)
                 m_log->Element(QStringLiteral("Item"), item->ToDebugText());
@@ -262,11 +267,10 @@ namespace {
 // No text may carry the separator or a line break, or be longer than a field can be read back:
 // ";" becomes ",", CR and LF a blank, and the text is cut at the field length.
 bool breaksFormat(QByteArrayView text) {
-    for (char c : text) {
-        if (c == ';' || c == '\n' || c == '\r')
-            return true;
-    }
-    return false;
+    bool found = false;
+    for (char c : text)
+        found |= (c == ';') | (c == '\n') | (c == '\r');
+    return found;
 }
 
 QByteArrayView fitToFormat(QByteArrayView text, QByteArray& scratch) {
@@ -311,8 +315,8 @@ bool DBItemCollection::WriteAscii(QIODevice* device, QString* error) {
     add(&texts[Item::Product]);
     add(&price);
     add(&priceToday);
-    for (Item::TextField f : {Item::Date, Item::Supplier, Item::Serialno, Item::Description, Item::Address,
-                              Item::Photolink})
+    for (Item::TextField f :
+         {Item::Date, Item::Supplier, Item::Serialno, Item::Description, Item::Address, Item::Photolink})
         add(&texts[f]);
     add(&numberOfItems);
     add(&location);
@@ -339,7 +343,7 @@ bool DBItemCollection::WriteAscii(QIODevice* device, QString* error) {
             for (int f = 0; f < Item::TextFieldCount; ++f) {
                 const QByteArrayView text = item->Latin1(static_cast<Item::TextField>(f));
                 texts[f].SetValue(clean && text.size() <= EStringField::MaxLength ? text
-                                                                                   : fitToFormat(text, scratch[f]));
+                                                                                  : fitToFormat(text, scratch[f]));
             }
             line.Write(out);
             if (logging)

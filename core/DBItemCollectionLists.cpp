@@ -82,8 +82,7 @@ void DBItemCollection::SaveDynamicLists() {
     } lists[] = {
         {&m_groups, "groups", "groups", QT_TRANSLATE_NOOP("DBItemCollection", "Kan ikke gemme gruppe fil:")},
         {&m_locations, "location", "location", QT_TRANSLATE_NOOP("DBItemCollection", "Kan ikke gemme lokale fil:")},
-        {&m_suppliers, "supplier", "supplier",
-         QT_TRANSLATE_NOOP("DBItemCollection", "KAN_IKKE_GEMME_LEVERAND_FIL:")},
+        {&m_suppliers, "supplier", "supplier", QT_TRANSLATE_NOOP("DBItemCollection", "KAN_IKKE_GEMME_LEVERAND_FIL:")},
         {&m_fields, "fields", "fields", QT_TRANSLATE_NOOP("DBItemCollection", "KAN_IKKE_GEMME_FIELDS_FIL:")},
     };
     for (const auto& entry : lists) {

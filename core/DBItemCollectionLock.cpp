@@ -38,8 +38,8 @@ DBItemCollection::LockOutcome DBItemCollection::TryLockDB(const QString& databas
             computer = QStringLiteral("UserName not found");
         if (user.isEmpty())
             user = QStringLiteral("UserName not found");
-        const QString content = databasePath + QStringLiteral(" Locked by PC: ") + computer +
-                                QStringLiteral(", User: ") + user;
+        const QString content =
+            databasePath + QStringLiteral(" Locked by PC: ") + computer + QStringLiteral(", User: ") + user;
         file.write(content.toLatin1());
         file.close();
         if (m_log)

@@ -15,9 +15,9 @@ struct MessageBoxRequest {
     Icon icon = NoIcon;
     QString title;
     QString text;
-    QStringList buttons;    // button texts, left to right
-    int defaultButton = 0;  // index into buttons
-    int escapeButton = -1;  // index answered by Escape or closing the box; -1: the last button
+    QStringList buttons;   // button texts, left to right
+    int defaultButton = 0; // index into buttons
+    int escapeButton = -1; // index answered by Escape or closing the box; -1: the last button
     QObject* parent = nullptr;
 };
 
@@ -51,10 +51,8 @@ public:
 
     static int message(const MessageBoxRequest& request);
     // The usual boxes with one button; the button text defaults to the translated "Ok".
-    static void critical(QObject* parent, const QString& title, const QString& text,
-                         const QString& button = QString());
-    static void warning(QObject* parent, const QString& title, const QString& text,
-                        const QString& button = QString());
+    static void critical(QObject* parent, const QString& title, const QString& text, const QString& button = QString());
+    static void warning(QObject* parent, const QString& title, const QString& text, const QString& button = QString());
     static void information(QObject* parent, const QString& title, const QString& text,
                             const QString& button = QString());
 

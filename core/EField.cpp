@@ -32,48 +32,35 @@ QString ELineException::Message() const {
                              m_field.FieldName().constData());
 }
 
-EInStream& operator>>(EInStream& in, EField& field) {
-    field.Read(in);
-    if (!in.good()) {
-        int status = 0;
-        if (in.bad())
-            status += 4;
-        if (in.fail())
-            status += 2;
-        if (in.eof())
-            status += 1;
-        throw EFieldException(status, field.Name());
-    }
-    return in;
-}
-
-EOutStream& operator<<(EOutStream& out, const EField& field) {
-    field.Write(out);
-    if (out.fail()) {
-        const int status = (out.bad() ? 4 : 0) + 2;
-        throw EFieldException(status, field.Name());
-    }
-    return out;
+void ThrowFieldException(const EStreamState& stream, const EField& field, bool reading) {
+    int status = 0;
+    if (stream.bad())
+        status += 4;
+    if (stream.fail())
+        status += 2;
+    if (reading && stream.eof())
+        status += 1;
+    throw EFieldException(status, field.Name());
 }
 
 void ELine::Read(EInStream& in) {
-    for (size_t i = 0; i < m_fields.size(); ++i) {
-        try {
+    size_t i = 0;
+    try {
+        for (; i < m_fields.size(); ++i)
             in >> *m_fields[i];
-        } catch (const EFieldException& e) {
-            throw ELineException(static_cast<int>(i), m_lineCount, e);
-        }
+    } catch (const EFieldException& e) {
+        throw ELineException(static_cast<int>(i), m_lineCount, e);
     }
     ++m_lineCount;
 }
 
 void ELine::Write(EOutStream& out) {
-    for (size_t i = 0; i < m_fields.size(); ++i) {
-        try {
+    size_t i = 0;
+    try {
+        for (; i < m_fields.size(); ++i)
             out << *m_fields[i];
-        } catch (const EFieldException& e) {
-            throw ELineException(static_cast<int>(i), m_lineCount, e);
-        }
+    } catch (const EFieldException& e) {
+        throw ELineException(static_cast<int>(i), m_lineCount, e);
     }
     ++m_lineCount;
 }

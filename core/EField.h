@@ -43,8 +43,7 @@ private:
 
 class EFloatField : public EField {
 public:
-    EFloatField(QByteArrayView name, int width, int precision)
-        : EField(name), m_width(width), m_precision(precision) {}
+    EFloatField(QByteArrayView name, int width, int precision) : EField(name), m_width(width), m_precision(precision) {}
     EFloatField(int width, int precision) : EFloatField({}, width, precision) {}
     double Value() const { return m_value; }
     void SetValue(double value) { m_value = value; }
@@ -127,10 +126,22 @@ private:
     EFieldException m_field;
 };
 
+[[noreturn]] void ThrowFieldException(const EStreamState& stream, const EField& field, bool reading);
+
 // Reads a field and throws EFieldException when the stream then is at its end, failed or bad.
-EInStream& operator>>(EInStream& in, EField& field);
+inline EInStream& operator>>(EInStream& in, EField& field) {
+    field.Read(in);
+    if (Q_UNLIKELY(!in.good()))
+        ThrowFieldException(in, field, true);
+    return in;
+}
 // Writes a field and throws EFieldException when the stream then is failed or bad.
-EOutStream& operator<<(EOutStream& out, const EField& field);
+inline EOutStream& operator<<(EOutStream& out, const EField& field) {
+    field.Write(out);
+    if (Q_UNLIKELY(out.fail()))
+        ThrowFieldException(out, field, false);
+    return out;
+}
 
 // The description of one line: the fields in order (not owned; one object may stand several times) and a
 // counter of the lines handled so far.

@@ -7,30 +7,10 @@
 #include <cstring>
 
 namespace {
-bool isSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
-}
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 } // namespace
-
-int EInStream::peek() {
-    if (fail())
-        return -1;
-    if (m_pos >= m_end) {
-        setState(EofBit);
-        return -1;
-    }
-    return static_cast<unsigned char>(*m_pos);
-}
-
-void EInStream::skipWhitespace() {
-    while (m_pos < m_end && isSpace(*m_pos))
-        ++m_pos;
-    if (m_pos >= m_end)
-        setState(EofBit);
-}
 
 void EInStream::extractInt(int* value) {
     if (fail())
@@ -131,25 +111,15 @@ void EInStream::extractDouble(double* value) {
     *value = result;
 }
 
-void EInStream::extractChar(char* value) {
-    if (fail())
-        return;
-    skipWhitespace();
-    if (m_pos >= m_end) {
-        setState(FailBit);
-        return;
-    }
-    *value = *m_pos++;
-}
-
 QByteArrayView EInStream::getUntil(char delimiter, int maxCount) {
     if (fail())
         return {};
     const char* start = m_pos;
-    const qsizetype available = m_end - m_pos;
-    const qsizetype limit = qMin<qsizetype>(available, maxCount);
-    const void* hit = memchr(start, delimiter, limit);
-    const char* stop = hit ? static_cast<const char*>(hit) : start + limit;
+    const char* limit = start + qMin<qsizetype>(m_end - m_pos, maxCount);
+    // Fields are short: a plain loop beats a library call here.
+    const char* stop = start;
+    while (stop < limit && *stop != delimiter)
+        ++stop;
     m_pos = stop;
     if (stop == m_end)
         setState(EofBit);
@@ -206,7 +176,7 @@ EOutStream::~EOutStream() {
     delete[] m_buffer;
 }
 
-void EOutStream::write(QByteArrayView bytes) {
+void EOutStream::writeLarge(QByteArrayView bytes) {
     if (!good())
         return;
     if (m_length + bytes.size() > BufferSize) {

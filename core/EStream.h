@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QByteArrayView>
 
+#include <cstring>
+
 class QIODevice;
 
 // Byte streams with the state flags of the standard streams (end of file, fail, bad), read and written
@@ -30,14 +32,37 @@ public:
 
     bool atEnd() const { return m_pos >= m_end; }
     // The next character without taking it, or -1 at the end (which also sets the end-of-file flag).
-    int peek();
+    int peek() {
+        if (fail())
+            return -1;
+        if (m_pos >= m_end) {
+            setState(EofBit);
+            return -1;
+        }
+        return static_cast<unsigned char>(*m_pos);
+    }
     // Skips blanks, tabs and line ends, as the standard extractors do.
-    void skipWhitespace();
+    void skipWhitespace() {
+        while (m_pos < m_end && isSpace(*m_pos))
+            ++m_pos;
+        if (m_pos >= m_end)
+            setState(EofBit);
+    }
+    static bool isSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
     // Extracts an integer or a double; on failure the fail flag is set and nothing sensible is stored.
     void extractInt(int* value);
     void extractDouble(double* value);
     // Skips white space, then takes one character, whatever it is.
-    void extractChar(char* value);
+    void extractChar(char* value) {
+        if (fail())
+            return;
+        skipWhitespace();
+        if (m_pos >= m_end) {
+            setState(FailBit);
+            return;
+        }
+        *value = *m_pos++;
+    }
     // Takes up to maxCount characters, stopping before the delimiter or the end. Taking none sets fail.
     QByteArrayView getUntil(char delimiter, int maxCount);
     // Takes exactly count characters.
@@ -62,7 +87,14 @@ public:
     EOutStream(const EOutStream&) = delete;
     EOutStream& operator=(const EOutStream&) = delete;
 
-    void write(QByteArrayView bytes);
+    void write(QByteArrayView bytes) {
+        if (good() && m_length + bytes.size() <= BufferSize) {
+            memcpy(m_buffer + m_length, bytes.data(), bytes.size());
+            m_length += bytes.size();
+        } else {
+            writeLarge(bytes);
+        }
+    }
     void put(char c) {
         if (m_length + 1 > BufferSize)
             flush();
@@ -75,6 +107,7 @@ public:
     bool flush();
 
 private:
+    void writeLarge(QByteArrayView bytes);
     static constexpr qsizetype BufferSize = 1 << 20;
     static constexpr qsizetype NumberRoom = 512; // the longest number the stream formats
     void reserve(qsizetype room) {

@@ -1,8 +1,10 @@
 #include "Item.h"
 
 #include "Numbers.h"
+#include "TextArena.h"
 
 #include <algorithm>
+#include <cstring>
 
 QString EscapeXml(const QString& text) {
     QString result = text;
@@ -16,21 +18,44 @@ QString EscapeXml(const QString& text) {
 
 Item::Item(const Item& other)
     : m_group(other.m_group), m_numberOfItems(other.m_numberOfItems), m_location(other.m_location),
-      m_price(other.m_price), m_priceToday(other.m_priceToday), m_texts(other.m_texts) {
+      m_price(other.m_price), m_priceToday(other.m_priceToday) {
     std::copy(std::begin(other.m_end), std::end(other.m_end), std::begin(m_end));
+    const qsizetype size = m_end[TextFieldCount - 1];
+    if (size > 0) {
+        m_texts = new char[size];
+        memcpy(m_texts, other.m_texts, size);
+        m_ownsTexts = true;
+    }
 }
 
 Item& Item::operator=(const Item& other) {
     if (this != &other) {
-        m_group = other.m_group;
-        m_numberOfItems = other.m_numberOfItems;
-        m_location = other.m_location;
-        m_price = other.m_price;
-        m_priceToday = other.m_priceToday;
-        m_texts = other.m_texts;
-        std::copy(std::begin(other.m_end), std::end(other.m_end), std::begin(m_end));
+        Item copy(other);
+        std::swap(m_group, copy.m_group);
+        std::swap(m_numberOfItems, copy.m_numberOfItems);
+        std::swap(m_location, copy.m_location);
+        std::swap(m_price, copy.m_price);
+        std::swap(m_priceToday, copy.m_priceToday);
+        std::swap(m_end, copy.m_end);
+        std::swap(m_texts, copy.m_texts);
+        std::swap(m_ownsTexts, copy.m_ownsTexts);
     }
     return *this;
+}
+
+Item::~Item() {
+    if (m_ownsTexts)
+        delete[] m_texts;
+}
+
+void Item::DetachTexts() {
+    if (m_ownsTexts || !m_texts)
+        return;
+    const qsizetype size = m_end[TextFieldCount - 1];
+    char* own = new char[size];
+    memcpy(own, m_texts, size);
+    m_texts = own;
+    m_ownsTexts = true;
 }
 
 QString Item::GetText(TextField field, int escaped) const {
@@ -46,30 +71,43 @@ void Item::SetLatin1(TextField field, QByteArrayView latin1) {
     latin1 = latin1.first(qMin<qsizetype>(latin1.size(), MaxTextLength));
     const int begin = field == 0 ? 0 : m_end[field - 1];
     const int end = m_end[field];
-    QByteArray texts;
-    texts.reserve(m_texts.size() - (end - begin) + latin1.size());
-    texts.append(m_texts.constData(), begin);
-    texts.append(latin1);
-    texts.append(m_texts.constData() + end, m_texts.size() - end);
+    const int oldSize = m_end[TextFieldCount - 1];
+    const int newSize = oldSize - (end - begin) + static_cast<int>(latin1.size());
+    char* texts = newSize > 0 ? new char[newSize] : nullptr;
+    if (begin > 0)
+        memcpy(texts, m_texts, begin);
+    if (!latin1.isEmpty())
+        memcpy(texts + begin, latin1.data(), latin1.size());
+    if (oldSize > end)
+        memcpy(texts + begin + latin1.size(), m_texts + end, oldSize - end);
+    if (m_ownsTexts)
+        delete[] m_texts;
     m_texts = texts;
+    m_ownsTexts = texts != nullptr;
     const int delta = static_cast<int>(latin1.size()) - (end - begin);
     for (int f = field; f < TextFieldCount; ++f)
         m_end[f] = static_cast<quint16>(m_end[f] + delta);
 }
 
-void Item::SetAllLatin1(const QByteArrayView (&texts)[TextFieldCount]) {
+void Item::SetAllLatin1(const QByteArrayView (&texts)[TextFieldCount], TextArena* arena) {
     qsizetype total = 0;
     for (const QByteArrayView& t : texts)
         total += qMin<qsizetype>(t.size(), MaxTextLength);
-    m_texts.clear();
-    if (total == 0) {
-        std::fill(std::begin(m_end), std::end(m_end), 0);
-        return;
+    if (m_ownsTexts)
+        delete[] m_texts;
+    m_texts = nullptr;
+    m_ownsTexts = false;
+    if (total > 0) {
+        m_texts = arena ? arena->allocate(total) : new char[total];
+        m_ownsTexts = !arena;
     }
-    m_texts.reserve(total);
+    qsizetype end = 0;
     for (int f = 0; f < TextFieldCount; ++f) {
-        m_texts.append(texts[f].first(qMin<qsizetype>(texts[f].size(), MaxTextLength)));
-        m_end[f] = static_cast<quint16>(m_texts.size());
+        const qsizetype n = qMin<qsizetype>(texts[f].size(), MaxTextLength);
+        if (n > 0)
+            memcpy(m_texts + end, texts[f].data(), n);
+        end += n;
+        m_end[f] = static_cast<quint16>(end);
     }
 }
 

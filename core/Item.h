@@ -5,6 +5,8 @@
 #include <QDate>
 #include <QString>
 
+class TextArena;
+
 // Replaces, in this order, & < > " and ' by their XML entities; an existing entity is escaped again.
 QString EscapeXml(const QString& text);
 
@@ -40,6 +42,7 @@ public:
     // Copies the persistent fields; the copy is not shown in any list yet.
     Item(const Item& other);
     Item& operator=(const Item& other);
+    ~Item();
 
     // Getters; a text getter returns the value XML-escaped when its flag is 1.
     int GetGroup() const { return m_group; }
@@ -64,11 +67,11 @@ public:
     // The stored ISO 8859-1 bytes; valid until the item's texts change.
     QByteArrayView Latin1(TextField field) const {
         const int begin = field == 0 ? 0 : m_end[field - 1];
-        return QByteArrayView(m_texts.constData() + begin, m_end[field] - begin);
+        return QByteArrayView(m_texts + begin, m_end[field] - begin);
     }
     bool IsEmpty(TextField field) const { return Latin1(field).isEmpty(); }
     // All texts one after the other.
-    QByteArrayView AllLatin1() const { return QByteArrayView(m_texts); }
+    QByteArrayView AllLatin1() const { return QByteArrayView(m_texts, m_end[TextFieldCount - 1]); }
 
     // Setters store the value as given (no trimming, no checks).
     void SetGroup(int group) { m_group = group; }
@@ -91,8 +94,10 @@ public:
 
     void SetText(TextField field, const QString& text);
     void SetLatin1(TextField field, QByteArrayView latin1);
-    // Sets all texts at once from ISO 8859-1 bytes; the database reader uses it.
-    void SetAllLatin1(const QByteArrayView (&texts)[TextFieldCount]);
+    // Sets all texts at once from ISO 8859-1 bytes. With an arena the texts are kept there (the database
+    // reader does this), until the item's texts change or DetachTexts() gives the item its own copy.
+    void SetAllLatin1(const QByteArrayView (&texts)[TextFieldCount], TextArena* arena = nullptr);
+    void DetachTexts();
 
     QString GetPriceText(int decimals) const;
     QString GetPriceTodayText(int decimals) const;
@@ -119,7 +124,8 @@ private:
     double m_price = 0.0;
     double m_priceToday = 0.0;
     quint16 m_end[TextFieldCount] = {}; // end offset of each text in m_texts
-    QByteArray m_texts;
+    bool m_ownsTexts = false;
+    char* m_texts = nullptr;
 };
 
 // Reads dd.mm.yyyy: day from the first two characters, month from the fourth and fifth, year from the

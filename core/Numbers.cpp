@@ -51,7 +51,7 @@ QString FixedText(double value, int decimals) {
 
 void AppendFixed(QByteArray& out, double value, int decimals) {
     if (!std::isfinite(value))
-        value = 0.0; // "nan" or "inf" in a file could never be read back
+        value = 0.0;  // "nan" or "inf" in a file could never be read back
     char buffer[400]; // the largest double in fixed notation with a few decimals fits
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
     out.append(buffer, result.ptr - buffer);

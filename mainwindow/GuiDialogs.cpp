@@ -70,8 +70,7 @@ QString GuiDialogs::fileName(const FileDialogRequest& request) {
     case FileDialogRequest::SaveFile:
         return QFileDialog::getSaveFileName(parent, request.caption, request.directory, request.filter);
     case FileDialogRequest::ExistingDirectory:
-        return QFileDialog::getExistingDirectory(parent, request.caption, request.directory,
-                                                 QFileDialog::ShowDirsOnly);
+        return QFileDialog::getExistingDirectory(parent, request.caption, request.directory, QFileDialog::ShowDirsOnly);
     }
     return QString();
 }

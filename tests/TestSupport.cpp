@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QPrinter>
 #include <QStandardPaths>
+#include <QTranslator>
 
 int TestDialogs::message(const MessageBoxRequest& request) {
     boxes << Shown{request.icon, request.title, request.text, request.buttons};
@@ -53,6 +54,18 @@ void isolateSettings(const QString& appName) {
     QCoreApplication::setOrganizationDomain(QLatin1String(kOrganisationDomain));
     QCoreApplication::setApplicationName(appName);
     clearSettings();
+}
+
+void installTranslation(const QString& language) {
+    static QTranslator* translator = nullptr;
+    if (translator) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
+    translator = new QTranslator;
+    if (!translator->load(QStringLiteral("vestrum_") + language, QStringLiteral(VESTRUM_BINARY_DIR)))
+        qWarning("translation %s not found in the build folder", qPrintable(language));
+    QCoreApplication::installTranslator(translator);
 }
 
 void clearSettings() {

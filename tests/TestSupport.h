@@ -31,7 +31,11 @@ public:
     int message(const MessageBoxRequest& request) override;
     QString fileName(const FileDialogRequest& request) override;
     bool print(QPrinter* printer, QObject* parent) override;
-    void setWaitCursor(bool on) override { waitDepth += on ? 1 : -1; if (on) ++waitCursorsShown; }
+    void setWaitCursor(bool on) override {
+        waitDepth += on ? 1 : -1;
+        if (on)
+            ++waitCursorsShown;
+    }
     void statusMessage(const QString& text, int milliseconds) override {
         status << text;
         statusTimes << milliseconds;
@@ -66,6 +70,9 @@ namespace TestSupport {
 // Redirects the settings store into a fresh temporary folder and names the application as the edition
 // does; call from initTestCase(). Nothing a test does reaches the user's settings.
 void isolateSettings(const QString& appName = QStringLiteral("Tovik"));
+// Installs the program's compiled translation of a language ("dk", "no", "en"), so messages carry their
+// real words and placeholders.
+void installTranslation(const QString& language);
 // Removes every key of the redirected store.
 void clearSettings();
 

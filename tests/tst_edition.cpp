@@ -64,12 +64,17 @@ private slots:
         QTest::addColumn<QString>("appName");
         QTest::addColumn<QString>("database");
         QTest::addColumn<QString>("directory");
-        QTest::newRow("Tovik") << int(Tovik) << "Tovik" << "db/DemoDBStd/TovikStdDemoDatabase.no.db"
+        QTest::newRow("Tovik") << int(Tovik) << "Tovik"
+                               << "db/DemoDBStd/TovikStdDemoDatabase.no.db"
                                << "db/DemoDBStd/";
-        QTest::newRow("Pellin") << int(Pellin) << "Pellin" << "db/DemoDBFilm/FilmDB.no.db" << "db/DemoDBFilm/";
-        QTest::newRow("Ostrel") << int(Ostrel) << "Ostrel" << "db/DemoDBCoins/DemoDBCoins.no.txt"
+        QTest::newRow("Pellin") << int(Pellin) << "Pellin"
+                                << "db/DemoDBFilm/FilmDB.no.db"
+                                << "db/DemoDBFilm/";
+        QTest::newRow("Ostrel") << int(Ostrel) << "Ostrel"
+                                << "db/DemoDBCoins/DemoDBCoins.no.txt"
                                 << "db/DemoDBCoins/";
-        QTest::newRow("Brevane") << int(Brevane) << "Brevane" << "db/DemoBrevane/DemoBrevane.no.db"
+        QTest::newRow("Brevane") << int(Brevane) << "Brevane"
+                                 << "db/DemoBrevane/DemoBrevane.no.db"
                                  << "db/DemoBrevane/";
     }
     void namesAndDefaults() {

@@ -106,8 +106,9 @@ private slots:
             QCOMPARE(e.FieldIndex(), index);
             QCOMPARE(e.Line(), 1);
             QCOMPARE(e.IsEof(), bool(status & 1));
-            QCOMPARE(e.Message(),
-                     QStringLiteral("An error occured while reading line 1, parameter (%1)!").arg(QLatin1String(field)));
+            QCOMPARE(
+                e.Message(),
+                QStringLiteral("An error occured while reading line 1, parameter (%1)!").arg(QLatin1String(field)));
         }
         QCOMPARE(line.LineCount(), 1);
     }

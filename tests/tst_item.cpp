@@ -76,11 +76,16 @@ private slots:
     void escapeXml_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("escaped");
-        QTest::newRow("mixed") << "a<b & x'y" << "a&lt;b &amp; x&apos;y";
-        QTest::newRow("quote") << "\"" << "&quot;";
-        QTest::newRow("entity escaped again") << "&lt;" << "&amp;lt;";
-        QTest::newRow("greater") << "2>1" << "2&gt;1";
-        QTest::newRow("plain") << "Kaffemaskine" << "Kaffemaskine";
+        QTest::newRow("mixed") << "a<b & x'y"
+                               << "a&lt;b &amp; x&apos;y";
+        QTest::newRow("quote") << "\""
+                               << "&quot;";
+        QTest::newRow("entity escaped again") << "&lt;"
+                                              << "&amp;lt;";
+        QTest::newRow("greater") << "2>1"
+                                 << "2&gt;1";
+        QTest::newRow("plain") << "Kaffemaskine"
+                               << "Kaffemaskine";
     }
     void escapeXml() {
         QFETCH(QString, text);
@@ -96,9 +101,9 @@ private slots:
     void textsAreIndependent() {
         // Setting one text must leave every other text as it was, whatever the lengths.
         Item item;
-        const Item::TextField fields[] = {Item::Name,      Item::Product,   Item::Date,       Item::Supplier,
-                                          Item::Serialno,  Item::Description, Item::Address, Item::Photolink,
-                                          Item::Www,       Item::Receipt,   Item::Document,   Item::Producttype};
+        const Item::TextField fields[] = {Item::Name,     Item::Product,     Item::Date,     Item::Supplier,
+                                          Item::Serialno, Item::Description, Item::Address,  Item::Photolink,
+                                          Item::Www,      Item::Receipt,     Item::Document, Item::Producttype};
         for (Item::TextField f : fields)
             item.SetText(f, QStringLiteral("value %1").arg(int(f)));
         item.SetDescription(QString(150, QLatin1Char('x')));

@@ -53,8 +53,8 @@ private slots:
     void loadLines_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QStringList>("entries");
-        QTest::newRow("CR LF with an empty line") << QByteArray("Kitchen\r\n\r\nGarage\r\n")
-                                                  << QStringList{"Kitchen", "", "Garage"};
+        QTest::newRow("CR LF with an empty line")
+            << QByteArray("Kitchen\r\n\r\nGarage\r\n") << QStringList{"Kitchen", "", "Garage"};
         QTest::newRow("LF") << QByteArray("Kitchen\n\nGarage\n") << QStringList{"Kitchen", "", "Garage"};
         QTest::newRow("no last line end") << QByteArray("a\r\nb") << QStringList{"a", "b"};
         QTest::newRow("empty file") << QByteArray() << QStringList{};
@@ -194,8 +194,9 @@ private slots:
         const QByteArray text = TestSupport::readAll(logPath);
         QVERIFY(text.contains("<Function>MakeDynamicLists()</Function>"));
         QVERIFY(text.contains("<Loading>" + QFile::encodeName(dbDir()) + "/groups/groups.dk.txt</Loading>"));
-        QVERIFY(text.contains("<Loading>" + QFile::encodeName(dbDir()) + "/supplier/supplier.dk.txt</Loading>\n  "
-                                                                           "<WARNING>Not found</WARNING>"));
+        QVERIFY(text.contains("<Loading>" + QFile::encodeName(dbDir()) +
+                              "/supplier/supplier.dk.txt</Loading>\n  "
+                              "<WARNING>Not found</WARNING>"));
     }
 
     void saveCreatesFoldersAndWritesAllLists() {
@@ -207,7 +208,8 @@ private slots:
         collection.Fields().Append(QStringLiteral("Gruppe"));
         collection.SaveDynamicLists();
         QVERIFY(dialogs.boxes.isEmpty());
-        QCOMPARE(TestSupport::readAll(dbDir() + "/groups/groups.dk.txt"), QByteArray("M\xf8" "bler\r\n"));
+        QCOMPARE(TestSupport::readAll(dbDir() + "/groups/groups.dk.txt"), QByteArray("M\xf8"
+                                                                                     "bler\r\n"));
         QCOMPARE(TestSupport::readAll(dbDir() + "/location/location.dk.txt"), QByteArray("Stue\r\n"));
         QCOMPARE(TestSupport::readAll(dbDir() + "/supplier/supplier.dk.txt"), QByteArray("IKEA\r\n"));
         QCOMPARE(TestSupport::readAll(dbDir() + "/fields/fields.dk.txt"), QByteArray("Gruppe\r\n"));

@@ -68,12 +68,14 @@ private slots:
         }
         qunsetenv("DEBUGTARNVOLD");
         const QByteArray text = logText(path);
-        QVERIFY(text.startsWith("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n\n<LogFile>\n  <AppName>/Tovik/</AppName>"));
+        QVERIFY(text.startsWith(
+            "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n\n<LogFile>\n  <AppName>/Tovik/</AppName>"));
         QVERIFY(!text.endsWith('\n'));
         QVERIFY(text.endsWith("\n</LogFile>"));
         QVERIFY(text.contains("\n  <LogItem>\n    <Date>"));
-        QVERIFY(text.contains("    <Filename>DBItemCollection</Filename>\n    <Function>LoadFromAsciiFile()</Function>\n"
-                              "    <Entry>db/x.db</Entry>\n  </LogItem>"));
+        QVERIFY(
+            text.contains("    <Filename>DBItemCollection</Filename>\n    <Function>LoadFromAsciiFile()</Function>\n"
+                          "    <Entry>db/x.db</Entry>\n  </LogItem>"));
         QVERIFY(text.contains("    <Entry>#2.5.5 (TVK)</Entry>\n    <Item>Stol</Item>\n  </LogItem>"));
         QVERIFY(text.contains("<Timestamp>"));
         QString error;
@@ -93,7 +95,8 @@ private slots:
         qunsetenv("DEBUGTARNVOLD");
         const QByteArray text = logText(path);
         QVERIFY(text.contains("      <Item>deep</Item>\n    </LogItem>\n  </LogItem>\n  <LogItem>"));
-        QVERIFY(text.contains("    <Filename>LogXML</Filename>\n    <Entry>Log File closed</Entry>\n  </LogItem>\n</LogFile>"));
+        QVERIFY(text.contains(
+            "    <Filename>LogXML</Filename>\n    <Entry>Log File closed</Entry>\n  </LogItem>\n</LogFile>"));
         QString error;
         QVERIFY2(wellFormed(text, &error), qPrintable(error));
     }

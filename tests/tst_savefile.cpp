@@ -54,8 +54,8 @@ private slots:
     void fullDiskNeverTruncates() {
         TmpfsMount disk(256 * 1024);
         if (!disk.isMounted())
-            QSKIP(qPrintable(QStringLiteral("cannot mount a tmpfs here (%1); the full-disk sweep needs root")
-                                 .arg(disk.error())));
+            QSKIP(qPrintable(
+                QStringLiteral("cannot mount a tmpfs here (%1); the full-disk sweep needs root").arg(disk.error())));
         const QString path = disk.path() + QStringLiteral("/register.db");
         QByteArray oldBytes;
         for (int i = 0; i < 600; ++i)

@@ -75,11 +75,21 @@ private slots:
         QTest::addColumn<QString>("launcher");
         QTest::addColumn<QString>("appName");
         QTest::addColumn<QString>("language");
-        QTest::newRow("Tovik dk") << "Tovik" << "Tovik" << "dk";
-        QTest::newRow("Pellin no") << "Pellin" << "Pellin" << "no";
-        QTest::newRow("Ostrel en") << "Ostrel" << "Ostrel" << "en";
-        QTest::newRow("Brevane dk") << "Brevane" << "Brevane" << "dk";
-        QTest::newRow("VESTRUM path") << "VESTRUM/prog" << "Tovik" << "no";
+        QTest::newRow("Tovik dk") << "Tovik"
+                                  << "Tovik"
+                                  << "dk";
+        QTest::newRow("Pellin no") << "Pellin"
+                                   << "Pellin"
+                                   << "no";
+        QTest::newRow("Ostrel en") << "Ostrel"
+                                   << "Ostrel"
+                                   << "en";
+        QTest::newRow("Brevane dk") << "Brevane"
+                                    << "Brevane"
+                                    << "dk";
+        QTest::newRow("VESTRUM path") << "VESTRUM/prog"
+                                      << "Tovik"
+                                      << "no";
     }
     void editionsStartAndStayUp() {
         QFETCH(QString, launcher);

@@ -38,10 +38,10 @@ private slots:
         QVERIFY(QFile::copy(source + QStringLiteral("/translations/vestrum_%1.ts").arg(language), ts));
         QFile::setPermissions(ts, QFile::ReadOwner | QFile::WriteOwner);
 
-        QStringList arguments{QStringLiteral("-silent"), QStringLiteral("-no-obsolete"),
-                              QStringLiteral("-locations"), QStringLiteral("none")};
-        for (const char* folder : {"app", "core", "mainwindow", "itemdialog", "export", "output", "setup", "forms",
-                                   "platform"}) {
+        QStringList arguments{QStringLiteral("-silent"), QStringLiteral("-no-obsolete"), QStringLiteral("-locations"),
+                              QStringLiteral("none")};
+        for (const char* folder :
+             {"app", "core", "mainwindow", "itemdialog", "export", "output", "setup", "forms", "platform"}) {
             if (QDir(source + QLatin1Char('/') + QLatin1String(folder)).exists())
                 arguments << QLatin1String(folder);
         }
@@ -79,10 +79,10 @@ private slots:
         }
         QVERIFY(!xml.hasError());
         QVERIFY(messages > 0);
-        QVERIFY2(missing.isEmpty(), qPrintable(QStringLiteral("%1 texts without a finished %2 translation:\n")
-                                                   .arg(missing.size())
-                                                   .arg(language) +
-                                               missing.join(QLatin1Char('\n'))));
+        QVERIFY2(missing.isEmpty(),
+                 qPrintable(
+                     QStringLiteral("%1 texts without a finished %2 translation:\n").arg(missing.size()).arg(language) +
+                     missing.join(QLatin1Char('\n'))));
         QVERIFY2(wrongPlaceholders.isEmpty(),
                  qPrintable(QStringLiteral("placeholders differ:\n") + wrongPlaceholders.join(QLatin1Char('\n'))));
     }

@@ -1,0 +1,180 @@
+// Measures the program's own code paths on large registers and prints one figure per line:
+//
+//   vestrum_bench --edition Tovik --load FILE [--save OUT] [--sort CODE] [--find CODE TEXT] [--repeat N]
+//   vestrum_bench --edition Tovik --generate N OUT
+//
+// With --repeat N every measured step runs N times and the median is printed (all runs go to stderr).
+#include "SampleGenerator.h"
+#include "app/Edition.h"
+#include "core/DBItemCollection.h"
+#include "core/Dialogs.h"
+#include "platform/ProcessInfo.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace {
+
+// Answers every box with its default button and reports it on one line.
+class BenchDialogs : public DialogProvider {
+public:
+    int message(const MessageBoxRequest& r) override {
+        std::fprintf(stderr, "box: %s | %s\n", qPrintable(r.title), qPrintable(QString(r.text).replace('\n', ' ')));
+        return r.defaultButton;
+    }
+    QString fileName(const FileDialogRequest&) override { return QString(); }
+    bool print(QPrinter*, QObject*) override { return false; }
+    void setWaitCursor(bool) override {}
+    void statusMessage(const QString&, int) override {}
+};
+
+[[noreturn]] void usage(const char* why) {
+    std::fprintf(stderr,
+                 "vestrum_bench: %s\n"
+                 "usage: vestrum_bench --edition NAME --load FILE [--save OUT] [--sort CODE] "
+                 "[--find CODE TEXT] [--repeat N]\n"
+                 "       vestrum_bench --edition NAME --generate N OUT\n",
+                 why);
+    std::exit(2);
+}
+
+[[noreturn]] void fail(const QString& why) {
+    std::fprintf(stderr, "vestrum_bench: %s\n", qPrintable(why));
+    std::exit(1);
+}
+
+// Runs a step `repeat` times and prints the median in milliseconds.
+void measure(const char* name, int repeat, const std::function<void()>& before, const std::function<void()>& step) {
+    std::vector<double> runs;
+    for (int i = 0; i < repeat; ++i) {
+        if (before)
+            before();
+        QElapsedTimer timer;
+        timer.start();
+        step();
+        runs.push_back(timer.nsecsElapsed() / 1e6);
+    }
+    std::fprintf(stderr, "%s runs:", name);
+    for (double r : runs)
+        std::fprintf(stderr, " %.1f", r);
+    std::fprintf(stderr, "\n");
+    std::sort(runs.begin(), runs.end());
+    std::printf("%s %.1f\n", name, runs[runs.size() / 2]);
+    std::fflush(stdout);
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QStringList args = app.arguments().mid(1);
+
+    QString editionName = QStringLiteral("Tovik");
+    QString loadPath, savePath, generatePath, findText;
+    int sortCode = -1, findCode = -1, repeat = 1, generateCount = 0;
+    auto take = [&args](const char* option) {
+        if (args.isEmpty())
+            usage(qPrintable(QStringLiteral("%1 needs a value").arg(QLatin1String(option))));
+        return args.takeFirst();
+    };
+    while (!args.isEmpty()) {
+        const QString option = args.takeFirst();
+        if (option == QLatin1String("--edition"))
+            editionName = take("--edition");
+        else if (option == QLatin1String("--load"))
+            loadPath = take("--load");
+        else if (option == QLatin1String("--save"))
+            savePath = take("--save");
+        else if (option == QLatin1String("--sort"))
+            sortCode = take("--sort").toInt();
+        else if (option == QLatin1String("--find")) {
+            findCode = take("--find").toInt();
+            findText = take("--find");
+        } else if (option == QLatin1String("--repeat"))
+            repeat = std::max(1, take("--repeat").toInt());
+        else if (option == QLatin1String("--generate")) {
+            generateCount = take("--generate").toInt();
+            generatePath = take("--generate");
+        } else
+            usage(qPrintable(QStringLiteral("unknown option %1").arg(option)));
+    }
+    const int edition = EditionFromProgramPath(editionName);
+    if (edition == NoEdition)
+        usage("--edition takes Tovik, Pellin, Ostrel or Brevane");
+    SetEdition(edition);
+
+    // The user's own settings are neither read nor changed.
+    QTemporaryDir settingsDir;
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
+    QCoreApplication::setOrganizationName(QStringLiteral("Tarnvold"));
+    QCoreApplication::setApplicationName(editionName);
+
+    BenchDialogs dialogs;
+    Dialogs::install(&dialogs);
+    DBItemCollection collection(nullptr);
+
+    if (!generatePath.isEmpty()) {
+        if (generateCount <= 0)
+            usage("--generate takes a number of records above 0");
+        GenerateSampleItems(collection, generateCount);
+        if (!collection.SaveToFileAsAscii(generatePath))
+            fail(QStringLiteral("could not write %1").arg(generatePath));
+        std::printf("records %d\n", collection.Count());
+        return 0;
+    }
+    if (loadPath.isEmpty())
+        usage("--load FILE is needed");
+
+    auto load = [&] {
+        if (!collection.LoadFromAsciiFile(loadPath))
+            fail(QStringLiteral("could not load %1 (missing, unreadable, another edition's file, or a bad record)")
+                     .arg(loadPath));
+    };
+    measure(
+        "load_ms", repeat, [&] { collection.Clear(); }, load);
+    std::printf("records %d\n", collection.Count());
+
+    if (sortCode >= 0) {
+        measure(
+            "sort_ms", repeat,
+            [&] {
+                if (repeat > 1) {
+                    collection.Clear();
+                    load();
+                }
+            },
+            [&] { collection.SortItems(sortCode); });
+    }
+    if (findCode >= 0) {
+        int hits = 0;
+        measure(
+            "find_ms", repeat, [&] { hits = 0; },
+            [&] {
+                bool found = false;
+                for (Item* item = collection.FindNext(findCode, findText, false, found); item;
+                     item = collection.FindNext(findCode, findText, true, found))
+                    ++hits;
+            });
+        std::printf("find_hits %d\n", hits);
+    }
+    if (!savePath.isEmpty()) {
+        measure("save_ms", repeat, nullptr, [&] {
+            if (!collection.SaveToFileAsAscii(savePath))
+                fail(QStringLiteral("could not save %1").arg(savePath));
+        });
+    }
+    std::printf("peak_rss_mb %.1f\n", PeakResidentBytes() / (1024.0 * 1024.0));
+    Dialogs::install(nullptr);
+    return 0;
+}

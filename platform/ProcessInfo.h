@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QtGlobal>
+
+// The highest resident memory of this process so far, in bytes; 0 where the system does not tell.
+qint64 PeakResidentBytes();

@@ -1,0 +1,523 @@
+#include "TestSupport.h"
+#include "app/Edition.h"
+#include "app/Settings.h"
+#include "core/DBItemCollection.h"
+#include "core/LogXML.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+const QByteArray kTovikHeader = "#2.5.5 (TVK)- Format: group;name;product;price;priceToday;date;supplier;serialno;"
+                                "description;address;photolink;number_of_items;location;www;receipt;document;"
+                                "producttype;";
+
+// A device that takes a given number of bytes and then refuses.
+class FailingDevice : public QIODevice {
+public:
+    explicit FailingDevice(qint64 room) : m_room(room) { open(QIODevice::WriteOnly); }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char*, qint64 size) override {
+        if (m_written >= m_room)
+            return -1;
+        const qint64 n = qMin(size, m_room - m_written);
+        m_written += n;
+        return n;
+    }
+
+private:
+    qint64 m_room;
+    qint64 m_written = 0;
+};
+
+bool sameItem(const Item& a, const Item& b) {
+    if (a.GetGroup() != b.GetGroup() || a.GetNumberOfItems() != b.GetNumberOfItems() ||
+        a.GetLocation() != b.GetLocation() || a.GetPrice() != b.GetPrice() || a.GetPriceToday() != b.GetPriceToday())
+        return false;
+    for (int f = 0; f < Item::TextFieldCount; ++f) {
+        if (a.Latin1(Item::TextField(f)) != b.Latin1(Item::TextField(f)))
+            return false;
+    }
+    return true;
+}
+} // namespace
+
+class TestDatabaseFile : public QObject {
+    Q_OBJECT
+private:
+    QTemporaryDir* m_dir = nullptr;
+    TestDialogs* m_dialogs = nullptr;
+
+    QString write(const QByteArray& bytes, const QString& name = QStringLiteral("db.tvk")) {
+        const QString path = m_dir->filePath(name);
+        TestSupport::writeAll(path, bytes);
+        return path;
+    }
+
+private slots:
+    void initTestCase() {
+        TestSupport::isolateSettings();
+        TestSupport::installTranslation(QStringLiteral("en"));
+    }
+    void init() {
+        SetEdition(Tovik);
+        TestSupport::clearSettings();
+        m_dir = new QTemporaryDir;
+        Settings().setValue(QStringLiteral("LastDBDir"), m_dir->path());
+        m_dialogs = new TestDialogs;
+    }
+    void cleanup() {
+        delete m_dialogs;
+        delete m_dir;
+    }
+
+    void headerVersions_data() {
+        QTest::addColumn<QByteArray>("header");
+        QTest::addColumn<QByteArray>("tail"); // the columns after the twelfth, as that version writes them
+        QTest::addColumn<int>("version");
+        QTest::addColumn<int>("location");
+        QTest::addColumn<QString>("www");
+        QTest::addColumn<QString>("document");
+        QTest::addColumn<QString>("producttype");
+        QTest::newRow("none") << QByteArray() << QByteArray("") << 100 << 0 << ""
+                              << ""
+                              << "";
+        QTest::newRow("1.9.9") << QByteArray("#1.9.9") << QByteArray("") << 100 << 0 << ""
+                               << ""
+                               << "";
+        QTest::newRow("2.3.5") << QByteArray("#2.3.5") << QByteArray("") << 100 << 0 << ""
+                               << ""
+                               << "";
+        QTest::newRow("2.4.0") << QByteArray("#2.4.0") << QByteArray(";;;;") << 240 << 0 << ""
+                               << ""
+                               << "";
+        QTest::newRow("2.5.0") << QByteArray("#2.5.0") << QByteArray(";;;;") << 240 << 0 << ""
+                               << ""
+                               << "";
+        QTest::newRow("2.4.1") << QByteArray("#2.4.1") << QByteArray("7;;;;") << 241 << 7 << ""
+                               << ""
+                               << "";
+        QTest::newRow("2.4.9") << QByteArray("#2.4.9") << QByteArray("7;;;;") << 241 << 7 << ""
+                               << ""
+                               << "";
+        QTest::newRow("2.5.1") << QByteArray("#2.5.1") << QByteArray("7;;;;") << 241 << 7 << ""
+                               << ""
+                               << "";
+        QTest::newRow("2.5.2") << QByteArray("#2.5.2") << QByteArray("7;w;r;") << 252 << 7 << "w"
+                               << ""
+                               << "";
+        QTest::newRow("2.5.3 any tag") << QByteArray("#2.5.3 (BRV)") << QByteArray("7;w;r;d;") << 253 << 7 << "w"
+                                       << "d"
+                                       << "";
+        QTest::newRow("2.5.4") << QByteArray("#2.5.4 (TVK)") << QByteArray("7;w;r;d;") << 254 << 7 << "w"
+                               << "d"
+                               << "";
+        QTest::newRow("2.5.5") << kTovikHeader << QByteArray("7;w;r;d;p;") << 255 << 7 << "w"
+                               << "d"
+                               << "p";
+        QTest::newRow("2.5.9 tag not checked")
+            << QByteArray("#2.5.9 (OSR)") << QByteArray("7;w;r;d;p;") << 255 << 7 << "w"
+            << "d"
+            << "p";
+    }
+    void headerVersions() {
+        QFETCH(QByteArray, header);
+        QFETCH(QByteArray, tail);
+        QFETCH(int, version);
+        QFETCH(int, location);
+        QFETCH(QString, www);
+        QFETCH(QString, document);
+        QFETCH(QString, producttype);
+        QByteArray bytes;
+        if (!header.isEmpty())
+            bytes += header + "\r\n";
+        bytes += "3;Stol;IKEA;100.000000;80.000000;01.02.2003;Bilka;S1;Beskr;Adr;foto.jpg;2;" + tail + "\r\n";
+        bytes += "4;Bord;;1.5;0;;;;;;;;" + tail + "\r\n";
+        DBItemCollection c(nullptr);
+        QVERIFY(c.LoadFromAsciiFile(write(bytes)));
+        QVERIFY(m_dialogs->boxes.isEmpty());
+        QCOMPARE(c.FormatVersion(), version);
+        QCOMPARE(c.Count(), 2);
+        const Item* item = c.At(0);
+        QCOMPARE(item->GetGroup(), 3);
+        QCOMPARE(item->GetName(), QStringLiteral("Stol"));
+        QCOMPARE(item->GetProduct(), QStringLiteral("IKEA"));
+        QCOMPARE(item->GetPrice(), 100.0);
+        QCOMPARE(item->GetPriceToday(), 80.0);
+        QCOMPARE(item->GetDate(), QStringLiteral("01.02.2003"));
+        QCOMPARE(item->GetSupplier(), QStringLiteral("Bilka"));
+        QCOMPARE(item->GetSerialno(), QStringLiteral("S1"));
+        QCOMPARE(item->GetDescription(), QStringLiteral("Beskr"));
+        QCOMPARE(item->GetAddress(), QStringLiteral("Adr"));
+        QCOMPARE(item->GetPhotolink(), QStringLiteral("foto.jpg"));
+        QCOMPARE(item->GetNumberOfItems(), 2);
+        QCOMPARE(item->GetLocation(), location);
+        QCOMPARE(item->GetWww(), www);
+        QCOMPARE(item->GetReceipt(), www.isEmpty() ? QString() : QStringLiteral("r"));
+        QCOMPARE(item->GetDocument(), document);
+        QCOMPARE(item->GetProducttype(), producttype);
+        QCOMPARE(c.At(1)->GetNumberOfItems(), 1); // an empty count column means one
+        if (version >= 240)
+            QCOMPARE(DBItemCollection::LoadedFormatVersion(), version);
+    }
+
+    void editionTag_data() {
+        QTest::addColumn<int>("edition");
+        QTest::addColumn<QByteArray>("header");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("Tovik reads TVK") << int(Tovik) << QByteArray("#2.5.5 (TVK)- Format:") << true;
+        QTest::newRow("Tovik refuses BRV") << int(Tovik) << QByteArray("#2.5.5 (BRV)- Format:") << false;
+        QTest::newRow("Tovik refuses 2.5.4 PLN") << int(Tovik) << QByteArray("#2.5.4 (PLN)") << false;
+        QTest::newRow("Tovik takes 2.5.3 BRV") << int(Tovik) << QByteArray("#2.5.3 (BRV)") << true;
+        QTest::newRow("Pellin reads PLN") << int(Pellin) << QByteArray("#2.5.4 (PLN)") << true;
+        QTest::newRow("Ostrel refuses TVK") << int(Ostrel) << QByteArray("#2.5.5 (TVK)") << false;
+        QTest::newRow("tag is case-sensitive") << int(Ostrel) << QByteArray("#2.5.5 (osr)") << false;
+        QTest::newRow("Brevane reads BRV") << int(Brevane) << QByteArray("#2.5.5 (BRV)") << true;
+    }
+    void editionTag() {
+        QFETCH(int, edition);
+        QFETCH(QByteArray, header);
+        QFETCH(bool, accepted);
+        SetEdition(edition);
+        DBItemCollection c(nullptr);
+        QCOMPARE(c.LoadFromAsciiFile(write(header + "\r\n")), accepted);
+        QVERIFY(m_dialogs->boxes.isEmpty());
+        // A refused file leaves no lock behind.
+        QCOMPARE(QFile::exists(m_dir->filePath(QStringLiteral("LockFile.txt"))), accepted && edition == Brevane);
+    }
+
+    void theRecordExample() {
+        DBItemCollection c(nullptr);
+        QVERIFY(
+            c.LoadFromAsciiFile(write(kTovikHeader + "\r\n3;Chair;;100.000000;80.000000;01.02.2003;;;;;;2;;;;;;\r\n")));
+        QCOMPARE(c.Count(), 1);
+        const Item* item = c.At(0);
+        QCOMPARE(item->GetGroup(), 3);
+        QCOMPARE(item->GetName(), QStringLiteral("Chair"));
+        QCOMPARE(item->GetPrice(), 100.0);
+        QCOMPARE(item->GetPriceToday(), 80.0);
+        QCOMPARE(item->GetNumberOfItems(), 2);
+        QCOMPARE(item->GetLocation(), 0);
+        QVERIFY(item->AllLatin1().size() == QByteArray("Chair01.02.2003").size());
+        QCOMPARE(c.FormatVersion(), 255);
+    }
+
+    void layoutsThatStillLoad_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("count");
+        const QByteArray record = "1;A;;1;1;;;;;;;1;0;;;;;";
+        QTest::newRow("empty file") << QByteArray() << 0;
+        QTest::newRow("only a header") << kTovikHeader + "\r\n" << 0;
+        QTest::newRow("blank lines between") << kTovikHeader + "\r\n\r\n" + record + "\r\n\r\n\n" + record + "\r\n\r\n"
+                                             << 2;
+        QTest::newRow("LF line ends") << kTovikHeader + "\n" + record + "\n" + record + "\n" << 2;
+        QTest::newRow("no line end at the end") << kTovikHeader + "\r\n" + record + "\r\n" + record << 2;
+        QTest::newRow("cut inside the last record") << kTovikHeader + "\r\n" + record + "\r\n1;B;;1;1;;;" << 1;
+        QTest::newRow("cut inside a number") << kTovikHeader + "\r\n" + record + "\r\n2" << 1;
+        QTest::newRow("second header skipped") << kTovikHeader + "\r\n" + record + "\r\n#2.5.5 (TVK)\r\n" + record << 2;
+    }
+    void layoutsThatStillLoad() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, count);
+        DBItemCollection c(nullptr);
+        QVERIFY(c.LoadFromAsciiFile(write(bytes)));
+        QCOMPARE(c.Count(), count);
+        QVERIFY(m_dialogs->boxes.isEmpty());
+        QCOMPARE(m_dialogs->waitDepth, 0);
+    }
+
+    void badRecords_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("kept");
+        const QByteArray record = "1;A;;1;1;;;;;;;1;0;;;;;\r\n";
+        QTest::newRow("group not a number") << kTovikHeader + "\r\n" + record + record + "x;B;;1;1;;;;;;;1;0;;;;;\r\n"
+                                            << "An error occured while reading line 2, parameter (Type)!" << 2;
+        QTest::newRow("price not a number") << kTovikHeader + "\r\n" + record + "1;B;;abc;1;;;;;;;1;0;;;;;\r\n"
+                                            << "An error occured while reading line 1, parameter (Price)!" << 1;
+        QTest::newRow("empty value today") << kTovikHeader + "\r\n1;B;;1;;;;;;;;1;0;;;;;\r\n"
+                                           << "An error occured while reading line 0, parameter (PriceToday)!" << 0;
+        QTest::newRow("over-long header") << "#2.5.5 (TVK)" + QByteArray(400, 'x') + "\r\n" + record
+                                          << "An error occured while reading line 0, parameter (Type)!" << 0;
+        QTest::newRow("over-long line rest")
+            << kTovikHeader + "\r\n1;A;;1;1;;;;;;;1;0;;;;;" + QByteArray(400, 'r') + "\r\n" + record
+            << "An error occured while reading line 1, parameter (Type)!" << 1;
+    }
+    void badRecords() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, message);
+        QFETCH(int, kept);
+        DBItemCollection c(nullptr);
+        QVERIFY(!c.LoadFromAsciiFile(write(bytes)));
+        QCOMPARE(m_dialogs->boxes.size(), 1);
+        QCOMPARE(m_dialogs->lastTitle(), QStringLiteral("Database error"));
+        QCOMPARE(m_dialogs->lastText(), message);
+        QCOMPARE(c.Count(), kept); // the records before the bad line stay
+        QCOMPARE(m_dialogs->waitDepth, 0);
+    }
+
+    void missingFileLoadsNothing() {
+        DBItemCollection c(nullptr);
+        QVERIFY(!c.LoadFromAsciiFile(m_dir->filePath(QStringLiteral("missing.db"))));
+        QVERIFY(m_dialogs->boxes.isEmpty());
+    }
+
+    void versionHundredGainsTheHeader() {
+        DBItemCollection c(nullptr);
+        const QString path = write("2;Lampe;Le Klint;1200.5;900;05.01.2001;Illum;;Pendel;;;1;\r\n"
+                                   "1;Sofa;;8000;4000;;;;;;;3;\r\n");
+        QVERIFY(c.LoadFromAsciiFile(path));
+        QCOMPARE(c.FormatVersion(), 100);
+        QVERIFY(c.SaveToFileAsAscii(path));
+        QCOMPARE(TestSupport::readAll(path),
+                 kTovikHeader + "\r\n" +
+                     "1;Sofa;;8000.000000;4000.000000;;;;;;;3;0;;;;;\r\n"
+                     "2;Lampe;Le Klint;1200.500000;900.000000;05.01.2001;Illum;;Pendel;;;1;0;;;;;\r\n");
+    }
+
+    void headersOfEveryEdition_data() {
+        QTest::addColumn<int>("edition");
+        QTest::addColumn<QByteArray>("header");
+        QTest::newRow("Tovik") << int(Tovik) << kTovikHeader;
+        QTest::newRow("Brevane") << int(Brevane)
+                                 << QByteArray("#2.5.5 (BRV)- Format: type;name;product;price;priceToday;date;supplier;"
+                                               "serialno;description;address;photolink;number_of_items;location;www;"
+                                               "receipt;document;producttype;");
+        QTest::newRow("Ostrel") << int(Ostrel)
+                                << QByteArray("#2.5.5 (OSR)- Format: type;year;mat;price;priceToday;date;catalog;"
+                                              "catalogNo;description;quality;picture1;count;crown;www;picture2;"
+                                              "document;producttype;");
+        QTest::newRow("Pellin") << int(Pellin)
+                                << QByteArray("#2.5.4 (PLN)- Format: type;name;model;price;priceToday;date;supplier;"
+                                              "serialno;description;address;photolink;number_of_items;location;www;"
+                                              "receipt;document;;");
+    }
+    void headersOfEveryEdition() {
+        QFETCH(int, edition);
+        QFETCH(QByteArray, header);
+        SetEdition(edition);
+        DBItemCollection c(nullptr);
+        auto* item = new Item;
+        item->SetName(QStringLiteral("x"));
+        item->SetProducttype(QStringLiteral("kept in memory"));
+        c.Add(item);
+        const QString path = m_dir->filePath(QStringLiteral("out.db"));
+        QVERIFY(c.SaveToFileAsAscii(path));
+        const QByteArray bytes = TestSupport::readAll(path);
+        QVERIFY(bytes.startsWith(header + "\r\n0;x;;0.000000;0.000000;;;;;;;0;0;;;;kept in memory;\r\n"));
+        // Pellin writes its 2.5.4 header, so the seventeenth column is not read back.
+        DBItemCollection back(nullptr);
+        QVERIFY(back.LoadFromAsciiFile(path));
+        QCOMPARE(back.At(0)->GetProducttype(), edition == Pellin ? QString() : QStringLiteral("kept in memory"));
+    }
+
+    void writerKeepsEveryTextWithinTheFormat() {
+        DBItemCollection c(nullptr);
+        auto* item = new Item;
+        item->SetName(QStringLiteral("a;b"));
+        item->SetDescription(QStringLiteral("line one\r\nline two"));
+        item->SetAddress(QString(250, QLatin1Char('x')));
+        item->SetSupplier(QStringLiteral("Ørsted & Co."));
+        item->SetNumberOfItems(2);
+        item->SetLocation(5);
+        c.Add(item);
+        const QString path = m_dir->filePath(QStringLiteral("out.db"));
+        QVERIFY(c.SaveToFileAsAscii(path));
+        const QByteArray bytes = TestSupport::readAll(path);
+        QCOMPARE(bytes.count("\r\n"), 2);
+        QVERIFY(bytes.contains("\xd8rsted & Co."));
+        DBItemCollection back(nullptr);
+        QVERIFY(back.LoadFromAsciiFile(path));
+        QCOMPARE(back.Count(), 1);
+        const Item* read = back.At(0);
+        QCOMPARE(read->GetName(), QStringLiteral("a,b"));
+        QCOMPARE(read->GetDescription(), QStringLiteral("line one  line two"));
+        QCOMPARE(read->GetAddress(), QString(199, QLatin1Char('x')));
+        QCOMPARE(read->GetSupplier(), QStringLiteral("Ørsted & Co."));
+        QCOMPARE(read->GetNumberOfItems(), 2);
+        QCOMPARE(read->GetLocation(), 5);
+    }
+
+    void randomRoundTrips() {
+        // Records that keep the field rules come back equal, and a second save gives the same bytes.
+        QRandomGenerator random(20261207);
+        const char alphabet[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789 .,-_/\\:&<>'\"#()"
+                                "\xe6\xf8\xe5\xc6\xd8\xc5\xe9\xfc";
+        auto text = [&](int maxLength) {
+            QByteArray t;
+            const int length = random.bounded(maxLength + 1);
+            for (int i = 0; i < length; ++i)
+                t += alphabet[random.bounded(int(sizeof alphabet) - 1)];
+            return t;
+        };
+        for (int edition : {int(Tovik), int(Brevane), int(Ostrel)}) {
+            SetEdition(edition);
+            DBItemCollection c(nullptr);
+            for (int i = 0; i < 300; ++i) {
+                auto* item = new Item;
+                item->SetGroup(random.bounded(20));
+                item->SetNumberOfItems(random.bounded(-5, 100000));
+                item->SetLocation(random.bounded(30));
+                item->SetPrice(random.bounded(100000000) / 100.0);
+                item->SetPriceToday(random.bounded(1000000) / 1000.0);
+                for (int f = 0; f < Item::TextFieldCount; ++f)
+                    item->SetLatin1(Item::TextField(f), text(f == Item::Description ? 199 : 40));
+                c.Add(item);
+            }
+            c.SortItems(0); // the file keeps the items sorted by group
+            const QString first = m_dir->filePath(QStringLiteral("first.db"));
+            const QString second = m_dir->filePath(QStringLiteral("second.db"));
+            QVERIFY(c.SaveToFileAsAscii(first));
+            DBItemCollection back(nullptr);
+            QVERIFY(back.LoadFromAsciiFile(first));
+            QCOMPARE(back.Count(), c.Count());
+            for (int i = 0; i < c.Count(); ++i)
+                QVERIFY2(sameItem(*c.At(i), *back.At(i)), qPrintable(QString::number(i)));
+            QVERIFY(back.SaveToFileAsAscii(second));
+            QCOMPARE(TestSupport::readAll(second), TestSupport::readAll(first));
+        }
+    }
+
+    void saveSortsStablyByGroup() {
+        DBItemCollection c(nullptr);
+        for (const char* name : {"c2", "a1", "c1", "b1", "a2", "c3"}) {
+            auto* item = new Item;
+            item->SetName(QLatin1String(name));
+            item->SetGroup(name[0] - 'a');
+            c.Add(item);
+        }
+        QVERIFY(c.SaveToFileAsAscii(m_dir->filePath(QStringLiteral("x.db"))));
+        QStringList order;
+        for (const Item* item : c)
+            order << item->GetName();
+        QCOMPARE(order, (QStringList{"a1", "a2", "b1", "c2", "c1", "c3"}));
+    }
+
+    void failedSavesKeepTheOldFile() {
+        DBItemCollection c(nullptr);
+        auto* item = new Item;
+        item->SetName(QStringLiteral("new"));
+        c.Add(item);
+        // A folder in the way of the file.
+        const QString blocked = m_dir->filePath(QStringLiteral("blocked.db"));
+        QDir().mkpath(blocked);
+        QVERIFY(!c.SaveToFileAsAscii(blocked));
+        QCOMPARE(m_dialogs->boxes.size(), 1);
+        QVERIFY(m_dialogs->lastText().contains(blocked));
+        // A read-only file stays as it was.
+        const QString path = write("old bytes");
+        QFile::setPermissions(path, QFile::ReadOwner);
+        if (!QFileInfo(path).isWritable()) {
+            QVERIFY(!c.SaveToFileAsAscii(path));
+            QCOMPARE(TestSupport::readAll(path), QByteArray("old bytes"));
+        }
+        QCOMPARE(m_dialogs->waitDepth, 0);
+    }
+
+    void writerReportsAFailingDevice() {
+        DBItemCollection c(nullptr);
+        for (int i = 0; i < 20000; ++i) {
+            auto* item = new Item;
+            item->SetName(QStringLiteral("item %1").arg(i));
+            c.Add(item);
+        }
+        for (qint64 room : {qint64(0), qint64(100), qint64(300000)}) {
+            FailingDevice device(room);
+            QString error;
+            QVERIFY(!c.WriteAscii(&device, &error));
+            QVERIFY(!error.isEmpty());
+        }
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        QString error;
+        QVERIFY(c.WriteAscii(&buffer, &error));
+        QCOMPARE(buffer.data().count("\r\n"), 20001);
+    }
+
+    void readOnlyDatabaseRefusesToSave() {
+        SetEdition(Brevane);
+        TestSupport::writeAll(m_dir->filePath(QStringLiteral("LockFile.txt")), "x Locked by PC: WS12, User: clerk");
+        DBItemCollection c(nullptr);
+        const QString path = write("#2.5.5 (BRV)\r\n1;A;;1;1;;;;;;;1;0;;;;;\r\n");
+        QVERIFY(c.LoadFromAsciiFile(path));
+        m_dialogs->clear();
+        QVERIFY(!c.SaveToFileAsAscii(path));
+        QCOMPARE(m_dialogs->boxes.size(), 1);
+        QCOMPARE(m_dialogs->boxes.at(0).icon, MessageBoxRequest::Warning);
+        QCOMPARE(m_dialogs->lastText(), QCoreApplication::translate("DBItemCollection", "READ ONLY MODE - No Save"));
+        QCOMPARE(TestSupport::readAll(path), QByteArray("#2.5.5 (BRV)\r\n1;A;;1;1;;;;;;;1;0;;;;;\r\n"));
+    }
+
+    void loadAndSaveAreLogged() {
+        qputenv("DEBUGTARNVOLD", "1");
+        const QString logPath = m_dir->filePath(QStringLiteral("log.xml"));
+        const QString path = write(kTovikHeader + "\r\n1;Tom & Jerry <2>;;1;1;;;;;;;1;0;;;;;\r\n");
+        {
+            LogXML log(logPath, QStringLiteral("/Tovik/"));
+            DBItemCollection c(&log);
+            QVERIFY(c.LoadFromAsciiFile(path));
+            QVERIFY(c.SaveToFileAsAscii(path));
+        }
+        qunsetenv("DEBUGTARNVOLD");
+        const QByteArray log = TestSupport::readAll(logPath);
+        QVERIFY(log.contains("<Function>LoadFromAsciiFile()</Function>"));
+        QVERIFY(log.contains("<Function>LoadFromAsciiFile() - loaded</Function>"));
+        QVERIFY(log.contains("<Function>SaveToFileAsAscii()</Function>"));
+        QVERIFY(log.contains("Name: Tom &amp; Jerry &lt;2&gt;"));
+        QCOMPARE(log.count("<Item>"), 2);
+    }
+
+    // On a real, nearly full disk a save either completes or fails with the old file byte for byte.
+    void fullDiskNeverTruncatesTheDatabase() {
+        TmpfsMount disk(512 * 1024);
+        if (!disk.isMounted())
+            QSKIP(qPrintable(
+                QStringLiteral("cannot mount a tmpfs here (%1); the full-disk sweep needs root").arg(disk.error())));
+        Settings().setValue(QStringLiteral("LastDBDir"), disk.path());
+        DBItemCollection c(nullptr);
+        for (int i = 0; i < 1500; ++i) {
+            auto* item = new Item;
+            item->SetGroup(i % 7);
+            item->SetName(QStringLiteral("Genstand nummer %1").arg(i));
+            item->SetDescription(QStringLiteral("En beskrivelse der fylder lidt"));
+            c.Add(item);
+        }
+        const QString path = disk.path() + QStringLiteral("/register.db");
+        const QByteArray oldBytes = kTovikHeader + "\r\n1;Gammel;;1;1;;;;;;;1;0;;;;;\r\n";
+        QBuffer probe;
+        probe.open(QIODevice::WriteOnly);
+        QString error;
+        QVERIFY(c.WriteAscii(&probe, &error));
+        const qint64 size = probe.data().size();
+        int completed = 0;
+        int refused = 0;
+        for (qint64 free = 0; free <= size + 32 * 1024; free += 8192) {
+            QFile::remove(disk.path() + QStringLiteral("/filler"));
+            QVERIFY(TestSupport::writeAll(path, oldBytes));
+            QVERIFY(disk.leaveFree(free));
+            m_dialogs->clear();
+            if (c.SaveToFileAsAscii(path)) {
+                QCOMPARE(TestSupport::readAll(path), probe.data());
+                QVERIFY(m_dialogs->boxes.isEmpty());
+                ++completed;
+            } else {
+                QCOMPARE(TestSupport::readAll(path), oldBytes);
+                QCOMPARE(m_dialogs->boxes.size(), 1);
+                QVERIFY(m_dialogs->lastText().contains(path));
+                ++refused;
+            }
+        }
+        QVERIFY(completed > 0);
+        QVERIFY(refused > 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDatabaseFile)
+#include "tst_database_file.moc"

@@ -71,6 +71,77 @@ Filen på disken er ikke ændret, og dine ændringer er stadig åbne i programme
     </message>
 </context>
 <context>
+    <name>ItemListView</name>
+    <message>
+        <source>Gruppe</source>
+        <translation>Gruppe</translation>
+    </message>
+    <message>
+        <source>Navn</source>
+        <translation>Navn</translation>
+    </message>
+    <message>
+        <source>Fabrikat</source>
+        <translation>Fabrikat</translation>
+    </message>
+    <message>
+        <source>Produkt model</source>
+        <translation>Produktmodel</translation>
+    </message>
+    <message>
+        <source>Antal</source>
+        <translation>Antal</translation>
+    </message>
+    <message>
+        <source>Pris</source>
+        <translation>Pris</translation>
+    </message>
+    <message>
+        <source>Vurd.</source>
+        <translation>Vurd.</translation>
+    </message>
+    <message>
+        <source>Billede</source>
+        <translation>Billede</translation>
+    </message>
+    <message>
+        <source>Kvitt.</source>
+        <translation>Kvitt.</translation>
+    </message>
+    <message>
+        <source>Dato</source>
+        <translation>Dato</translation>
+    </message>
+    <message>
+        <source>Rum</source>
+        <translation>Rum</translation>
+    </message>
+    <message>
+        <source>Beskrivelse</source>
+        <translation>Beskrivelse</translation>
+    </message>
+    <message>
+        <source>Leverandør</source>
+        <translation>Leverandør</translation>
+    </message>
+    <message>
+        <source>Adresse</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Serie no.</source>
+        <translation>Serienr.</translation>
+    </message>
+    <message>
+        <source>Www</source>
+        <translation>Www</translation>
+    </message>
+    <message>
+        <source>Dok.</source>
+        <translation>Dok.</translation>
+    </message>
+</context>
+<context>
     <name>SaveFile</name>
     <message>
         <source>DISK_FULL</source>

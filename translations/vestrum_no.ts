@@ -71,6 +71,77 @@ Filen på disken er ikke endret, og endringene dine er fortsatt åpne i programm
     </message>
 </context>
 <context>
+    <name>ItemListView</name>
+    <message>
+        <source>Gruppe</source>
+        <translation>Gruppe</translation>
+    </message>
+    <message>
+        <source>Navn</source>
+        <translation>Navn</translation>
+    </message>
+    <message>
+        <source>Fabrikat</source>
+        <translation>Fabrikat</translation>
+    </message>
+    <message>
+        <source>Produkt model</source>
+        <translation>Produktmodell</translation>
+    </message>
+    <message>
+        <source>Antal</source>
+        <translation>Antall</translation>
+    </message>
+    <message>
+        <source>Pris</source>
+        <translation>Pris</translation>
+    </message>
+    <message>
+        <source>Vurd.</source>
+        <translation>Verdi</translation>
+    </message>
+    <message>
+        <source>Billede</source>
+        <translation>Bilde</translation>
+    </message>
+    <message>
+        <source>Kvitt.</source>
+        <translation>Kvitt.</translation>
+    </message>
+    <message>
+        <source>Dato</source>
+        <translation>Dato</translation>
+    </message>
+    <message>
+        <source>Rum</source>
+        <translation>Rom</translation>
+    </message>
+    <message>
+        <source>Beskrivelse</source>
+        <translation>Beskrivelse</translation>
+    </message>
+    <message>
+        <source>Leverandør</source>
+        <translation>Leverandør</translation>
+    </message>
+    <message>
+        <source>Adresse</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Serie no.</source>
+        <translation>Serienr.</translation>
+    </message>
+    <message>
+        <source>Www</source>
+        <translation>Www</translation>
+    </message>
+    <message>
+        <source>Dok.</source>
+        <translation>Dok.</translation>
+    </message>
+</context>
+<context>
     <name>SaveFile</name>
     <message>
         <source>DISK_FULL</source>

@@ -1,0 +1,70 @@
+#include "ColumnNames.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+
+#include <iterator>
+
+namespace {
+const char* const kDefaults[ColumnNames::ColumnCount] = {
+    QT_TRANSLATE_NOOP("ItemListView", "Gruppe"),      QT_TRANSLATE_NOOP("ItemListView", "Navn"),
+    QT_TRANSLATE_NOOP("ItemListView", "Fabrikat"),    QT_TRANSLATE_NOOP("ItemListView", "Produkt model"),
+    QT_TRANSLATE_NOOP("ItemListView", "Antal"),       QT_TRANSLATE_NOOP("ItemListView", "Pris"),
+    QT_TRANSLATE_NOOP("ItemListView", "Vurd."),       QT_TRANSLATE_NOOP("ItemListView", "Billede"),
+    QT_TRANSLATE_NOOP("ItemListView", "Kvitt."),      QT_TRANSLATE_NOOP("ItemListView", "Dato"),
+    QT_TRANSLATE_NOOP("ItemListView", "Rum"),         QT_TRANSLATE_NOOP("ItemListView", "Beskrivelse"),
+    QT_TRANSLATE_NOOP("ItemListView", "Leverandør"),  QT_TRANSLATE_NOOP("ItemListView", "Adresse"),
+    QT_TRANSLATE_NOOP("ItemListView", "Serie no."),   QT_TRANSLATE_NOOP("ItemListView", "Www"),
+    QT_TRANSLATE_NOOP("ItemListView", "Dok."),
+};
+
+QStringList& titles() {
+    static QStringList list;
+    if (list.isEmpty()) {
+        for (const char* title : kDefaults)
+            list << QCoreApplication::translate("ItemListView", title);
+    }
+    return list;
+}
+} // namespace
+
+namespace ColumnNames {
+
+QString Title(int column) {
+    if (column < 0 || column >= ColumnCount)
+        return QString();
+    return titles().at(column);
+}
+
+void SetTitle(int column, const QString& title) {
+    if (column >= 0 && column < ColumnCount)
+        titles()[column] = title;
+}
+
+void Reset() {
+    titles().clear();
+    titles();
+}
+
+const char* DefaultTitle(int column) {
+    return column >= 0 && column < ColumnCount ? kDefaults[column] : "";
+}
+
+int ColumnOfField(int fieldIndex) {
+    static const int columns[] = {Group,       Name,     Product, Count, Price,   PriceToday, Picture, Date, Location,
+                                  Description, Supplier, Address, Serialno, Www, Receipt, Document, ProductType};
+    if (fieldIndex < 0 || fieldIndex >= int(std::size(columns)))
+        return -1;
+    return columns[fieldIndex];
+}
+
+} // namespace ColumnNames
+
+bool IsPictureFile(const QString& path) {
+    static const char* const words[] = {"PNG", "BMP", "XBM", "XPM", "PNM", "JPEG", "JPG", "MNG", "GIF"};
+    for (const char* word : words) {
+        if (path.contains(QLatin1String(word), Qt::CaseInsensitive))
+            return true;
+    }
+    return false;
+}

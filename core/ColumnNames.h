@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QString>
+
+// The captions of the item list's columns, shared by the whole program: the Setup menu, the dialogs,
+// printing and the exports label fields with them. They start as the program's own (translated) defaults
+// and take the open database's field names (the list view's ViewAll).
+namespace ColumnNames {
+
+enum Column {
+    Group = 0,
+    Name = 1,
+    Product = 2,
+    ProductType = 3,
+    Count = 4,
+    Price = 5,
+    PriceToday = 6,
+    Picture = 7,
+    Receipt = 8,
+    Date = 9,
+    Location = 10,
+    Description = 11,
+    Supplier = 12,
+    Address = 13,
+    Serialno = 14,
+    Www = 15,
+    Document = 16,
+};
+constexpr int ColumnCount = 17;
+
+QString Title(int column);
+void SetTitle(int column, const QString& title);
+// Back to the defaults, translated with the translations installed now.
+void Reset();
+// The untranslated default of a column ("Gruppe", "Navn", ...).
+const char* DefaultTitle(int column);
+
+// The fields list of a database names the fields in another order than the columns:
+// field index 0 group, 1 name, 2 product, 3 count, 4 price, 5 value today, 6 picture, 7 date, 8 location,
+// 9 description, 10 supplier, 11 address, 12 serial number, 13 www, 14 receipt, 15 document,
+// 16 product type. Returns the column of a field index, or -1.
+int ColumnOfField(int fieldIndex);
+
+} // namespace ColumnNames
+
+// True when the path names a picture: it contains, in any letter case and anywhere, one of the picture
+// format words (PNG, BMP, XBM, XPM, PNM, JPEG, JPG, MNG, GIF).
+bool IsPictureFile(const QString& path);

@@ -1,18 +1,569 @@
 #include "vestrumwindow.h"
 
+#include "ItemListModel.h"
+#include "ItemListView.h"
 #include "app/AppNames.h"
+#include "app/Edition.h"
+#include "app/Settings.h"
 #include "core/DBItemCollection.h"
+#include "core/Dialogs.h"
 #include "core/LogXML.h"
+#include "core/ColumnNames.h"
+#include "ExternalViewers.h"
+#include "itemdialog/ItemDialog.h"
+#include "platform/Launcher.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QMenu>
+#include <QStatusBar>
+
+namespace {
+const QString kSource = QStringLiteral("vestrumwindow");
+
+QString seconds(qint64 milliseconds) {
+    return QStringLiteral("%1").arg(milliseconds / 1000.0, 10, 'f', 2);
+}
+} // namespace
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("main window"));
     mLog = std::make_unique<LogXML>(GetLastDBDir() + QStringLiteral("/log.xml"), GetAppName(true));
-    mLog->WriteItem(GetLanguage(), QStringLiteral("vestrumwindow"), QStringLiteral("Language"));
-    mCollection = new DBItemCollection(mLog.get(), this);
-    setWindowTitle(GetCaption(mCurrentFileName));
+    mLog->WriteItem(GetLanguage(), kSource, QStringLiteral("Language"));
+    if (IsOstrel())
+        mEditionIcon = QIcon(QStringLiteral(":/icons/ostrel.xpm"));
+    else if (IsPellin())
+        mEditionIcon = QIcon(QStringLiteral(":/icons/pellin.xpm"));
+    else if (IsBrevane())
+        mEditionIcon = QIcon(QStringLiteral(":/icons/brevane.xpm"));
+    else
+        mEditionIcon = QIcon(QStringLiteral(":/icons/tovik.xpm"));
+    mPictureIcon = QIcon(QStringLiteral(":/icons/picture.xpm"));
+    mReceiptIcon = QIcon(QStringLiteral(":/icons/receipt.xpm"));
+    setWindowIcon(mEditionIcon);
+
+    ReadSettings();
+    connect(this, qOverload<const QString&, int>(&MainWindow::message), statusBar(), &QStatusBar::showMessage);
+    connect(this, qOverload<const QString&>(&MainWindow::message), statusBar(),
+            [this](const QString& text) { statusBar()->showMessage(text); });
+
+    mListView = new ItemListView(this);
+    connect(mListView, &ItemListView::rowSelected, this, &MainWindow::ItemSelected);
+    FileNew();
+    setCentralWidget(mListView);
+    buildMenus();
+    buildToolBars();
+    OpenStartupDatabase();
 }
 
 MainWindow::~MainWindow() {
+    // The view lets go of the items before the collection destroys them (which also releases its lock).
+    if (mListView)
+        mListView->Clear();
     delete mCollection;
     mCollection = nullptr;
+}
+
+void MainWindow::OpenStartupDatabase() {
+    Settings settings;
+    mCurrentFileName = settings.value(QStringLiteral("LastSavedDBFile"), DefaultDatabasePath()).toString();
+    if (mCurrentFileName.isEmpty())
+        return;
+    if (!LoadItemFile())
+        mStartupFailed = true;
+}
+
+void MainWindow::FileNew() {
+    mCurrentFileName.clear();
+    if (mCollection) {
+        if (!SaveQuestion())
+            return;
+        mListView->Clear();
+        mCollection->Clear();
+    } else {
+        mCollection = new DBItemCollection(mLog.get());
+    }
+    mListView->Clear();
+    mListView->SetCollection(mCollection);
+    setWindowTitle(GetCaption(QString()));
+    if (FileSaveAction)
+        FileSaveAction->setEnabled(true);
+    setPalette(QPalette());
+    mListView->setPalette(QPalette());
+}
+
+bool MainWindow::SaveQuestion() {
+    if (!DBItemCollection::IsModified())
+        return true;
+    MessageBoxRequest box;
+    box.icon = MessageBoxRequest::Information;
+    box.parent = this;
+    box.title = GetAppName(true);
+    box.text = tr("SAVE_CURRENT_DB_QUESTION");
+    box.buttons << tr("&Gem") << tr("Gem &ikke") << tr("&Fortryd");
+    box.defaultButton = 0;
+    box.escapeButton = 2;
+    switch (Dialogs::message(box)) {
+    case 0:
+        // Only a save that really wrote the file lets the changes go.
+        if (!Save(true))
+            return false;
+        DBItemCollection::SetModified(false);
+        return true;
+    case 1:
+        DBItemCollection::SetModified(false);
+        return true;
+    default:
+        return false;
+    }
+}
+
+void MainWindow::Load(bool ShowOpenDialog) {
+    if (mCollection) {
+        if (!SaveQuestion())
+            return;
+        mListView->Clear();
+        mCollection->Clear();
+    } else {
+        mCollection = new DBItemCollection(mLog.get());
+    }
+    mListView->Clear();
+    if (ShowOpenDialog) {
+        const QString chosen = Dialogs::openFileName(this, QString(), GetLastDBDir(), QStringLiteral("DB (*.tvk *.txt *.db)"));
+        if (!chosen.isEmpty()) {
+            mCurrentFileName = chosen;
+            const QString directory = QFileInfo(chosen).absolutePath();
+            qDebug().noquote() << "DB directory " + directory;
+            if (!directory.isEmpty())
+                Settings().setValue(QStringLiteral("LastDBDir"), directory);
+        }
+        // Cancelled: the database that was open is read again from disk.
+    }
+    mCollection->MakeDynamicLists();
+    mListView->SetCollection(mCollection);
+    if (!mCurrentFileName.isEmpty()) {
+        WaitCursor wait;
+        LoadItemFile();
+    }
+}
+
+bool MainWindow::LoadItemFile() {
+    QElapsedTimer timer;
+    timer.start();
+    mLog->WriteItem(mCurrentFileName, kSource, QStringLiteral("LoadItemFile()"));
+    if (!mCollection)
+        mCollection = new DBItemCollection(mLog.get());
+    if (mListView->Collection() != mCollection)
+        mListView->SetCollection(mCollection);
+    if (!mCollection->LoadFromAsciiFile(mCurrentFileName)) {
+        Dialogs::critical(nullptr, tr("FileError"), tr("ERROR_DB_FILE_CAN_NOT_BE_OPENED") + QStringLiteral("\n\n") +
+                                                        QDir::toNativeSeparators(mCurrentFileName),
+                          tr("Ok"));
+        resetToDefaultDatabase();
+        mListView->Clear();
+        mCollection->Clear();
+        mListView->SetCollection(mCollection);
+        return false;
+    }
+    if (PrintAction)
+        PrintAction->setEnabled(true);
+    mListView->Fill(mCollection);
+    const bool showAll = Settings().value(QStringLiteral("Items/showAllItems"), false).toBool();
+    if (ViewAllAction)
+        ViewAllAction->setChecked(showAll);
+    mListView->ViewAll(showAll);
+    afterLoadUpdate();
+    emit message(tr("NUMBERS_OF_ITEMS_READ_FORM_DB")
+                     .arg(mCurrentFileName)
+                     .arg(mCollection->Count())
+                     .arg(seconds(timer.elapsed())),
+                 10000);
+    Settings().setValue(QStringLiteral("LastSavedDBFile"), mCurrentFileName);
+    writeRecentFiles();
+    return true;
+}
+
+void MainWindow::resetToDefaultDatabase() {
+    Settings settings;
+    settings.setValue(QStringLiteral("LastSavedDBFile"), DefaultDatabasePath());
+    settings.setValue(QStringLiteral("LastDBDir"), DefaultDatabaseDir());
+}
+
+void MainWindow::afterLoadUpdate() {
+    if (!mCurrentFileName.isEmpty()) {
+        mRecentFiles.removeAll(mCurrentFileName);
+        mRecentFiles.prepend(mCurrentFileName);
+        rebuildRecentFileMenu();
+    }
+    setWindowTitle(GetCaption(mCurrentFileName));
+    // The lookup-list entries carry the database's own names for those columns.
+    auto retitle = [](QAction* action, int column) {
+        if (action)
+            action->setText(QCoreApplication::translate("MainWindow", ColumnNames::Title(column).toUtf8().constData()) +
+                            QStringLiteral("..."));
+    };
+    retitle(SetupLocationAction, ColumnNames::Location);
+    retitle(SetupGroupsAction, ColumnNames::Group);
+    retitle(SetupSupplierAction, ColumnNames::Supplier);
+
+    if (mCollection->IsReadOnly()) {
+        // Another user holds the database: it is shown, red, and cannot be saved.
+        FileSaveAction->setEnabled(false);
+        QPalette red = palette();
+        red.setColor(QPalette::Window, Qt::red);
+        red.setColor(QPalette::Base, QColor(255, 200, 200));
+        red.setColor(QPalette::WindowText, Qt::red);
+        setPalette(red);
+        mListView->setPalette(red);
+        if (UpdateLocationsAction)
+            UpdateLocationsAction->setEnabled(false);
+    } else {
+        FileSaveAction->setEnabled(true);
+        setPalette(QPalette());
+        mListView->setPalette(QPalette());
+    }
+    if (AboutAction) {
+        if (IsBrevane())
+            AboutAction->setText(tr("BrevaneHelpAbout"));
+        else if (IsPellin())
+            AboutAction->setText(tr("PellinHelpAbout"));
+        else if (IsOstrel())
+            AboutAction->setText(tr("OstrelHelpAbout"));
+    }
+}
+
+void MainWindow::rebuildRecentFileMenu() {
+    while (mRecentFiles.size() > MaxRecentFiles)
+        mRecentFiles.removeLast();
+    if (!mFileMenu)
+        return;
+    for (int i = 0; i < mRecentFiles.size(); ++i) {
+        const QString text = tr("&%1 %2").arg(i + 1).arg(QFileInfo(mRecentFiles.at(i)).fileName());
+        if (i < mRecentFileActions.size()) {
+            mRecentFileActions.at(i)->setText(text);
+            continue;
+        }
+        // The entries stand between their own separator and the separator above Quit.
+        if (!mRecentSeparator)
+            mRecentSeparator = mFileMenu->insertSeparator(mQuitSeparator);
+        auto* action = new QAction(text, this);
+        action->setObjectName(QStringLiteral("RecentFile%1").arg(i));
+        connect(action, &QAction::triggered, this, [this, i] { OpenRecentFile(i); });
+        mFileMenu->insertAction(mQuitSeparator, action);
+        mRecentFileActions << action;
+    }
+}
+
+void MainWindow::writeRecentFiles() {
+    Settings settings;
+    settings.setValue(QStringLiteral("RecentFiles/NumberOfItems"), mRecentFiles.size());
+    for (int i = 0; i < mRecentFiles.size(); ++i)
+        settings.setValue(QStringLiteral("RecentFiles/RecentFile%1/").arg(i), mRecentFiles.at(i));
+}
+
+void MainWindow::ReadSettings() {
+    Settings settings;
+    const int count = settings.value(QStringLiteral("RecentFiles/NumberOfItems"), 0).toInt();
+    for (int i = 0; i < count; ++i) {
+        const QString key = QStringLiteral("RecentFiles/RecentFile%1/").arg(i);
+        if (settings.contains(key))
+            mRecentFiles << settings.value(key).toString();
+    }
+}
+
+void MainWindow::OpenRecentFile(int param) {
+    if (param < 0 || param >= mRecentFiles.size())
+        return;
+    // The recent entry is taken before the save question can change the list.
+    const QString file = mRecentFiles.at(param);
+    if (!SaveQuestion())
+        return;
+    DBItemCollection::SetModified(false);
+    mCurrentFileName = file;
+    Settings settings;
+    settings.setValue(QStringLiteral("LastSavedDBFile"), mCurrentFileName);
+    settings.setValue(QStringLiteral("LastDBDir"), QFileInfo(mCurrentFileName).absolutePath());
+    Load(false);
+}
+
+bool MainWindow::Save(bool SetmCurrentFileName) {
+    if (mCurrentFileName.isEmpty())
+        return SaveAs();
+    WaitCursor wait;
+    QElapsedTimer timer;
+    timer.start();
+    const bool saved = mCollection->SaveToFileAsAscii(mCurrentFileName);
+    mLog->WriteItem(mCurrentFileName, kSource, QStringLiteral("SaveToFileAsAscii()"));
+    // A failed save has been reported by the writer; the database stays marked as changed.
+    if (!saved)
+        return false;
+    if (SetmCurrentFileName) {
+        Settings().setValue(QStringLiteral("LastSavedDBFile"), mCurrentFileName);
+        DBItemCollection::SetModified(false);
+        setWindowTitle(GetCaption(mCurrentFileName));
+    }
+    emit message(tr("ITEMS_SAVED_DB_MESSAGE")
+                     .arg(mCurrentFileName)
+                     .arg(mCollection->Count())
+                     .arg(seconds(timer.elapsed())),
+                 10000);
+    return true;
+}
+
+bool MainWindow::SaveAs() {
+    const QString oldName = mCurrentFileName;
+    const QString oldDirectory = Settings().value(QStringLiteral("LastDBDir")).toString();
+    const QString chosen =
+        Dialogs::saveFileName(this, tr("Åben tovik register fil"), GetLastDBDir(), QStringLiteral("DB (*.tvk *.txt *.db)"));
+    if (!chosen.isEmpty()) {
+        mCurrentFileName = chosen;
+        const QString directory = QFileInfo(chosen).absolutePath();
+        if (!directory.isEmpty())
+            Settings().setValue(QStringLiteral("LastDBDir"), directory);
+        mLog->WriteItem(mCurrentFileName, kSource, QStringLiteral("SaveAs(1)"));
+        mLog->WriteItem(directory, kSource, QStringLiteral("SaveAs(2)"));
+        mCollection->SaveDynamicLists();
+    }
+    if (mCurrentFileName.isEmpty())
+        return false;
+    if (Save(true))
+        return true;
+    if (!chosen.isEmpty()) {
+        // Nothing was written under the new name: the open database keeps its old name and folder.
+        mCurrentFileName = oldName;
+        Settings settings;
+        if (oldDirectory.isEmpty())
+            settings.remove(QStringLiteral("LastDBDir"));
+        else
+            settings.setValue(QStringLiteral("LastDBDir"), oldDirectory);
+    }
+    return false;
+}
+
+bool MainWindow::Backup() {
+    const QString chosen = Dialogs::saveFileName(this, tr("BackupCurrentDB"), GetLastDBDir(), QStringLiteral("DB (*.bak)"));
+    if (chosen.isEmpty()) {
+        Dialogs::critical(nullptr, tr("FileError"), tr("NO_BACKUP_ERROR_NO_FILE_SAVED"), tr("Ok"));
+        return false;
+    }
+    const QString name = mCurrentFileName;
+    const QString directory = Settings().value(QStringLiteral("LastDBDir")).toString();
+    mCurrentFileName = chosen;
+    const QString backupDirectory = QFileInfo(chosen).absolutePath();
+    if (!backupDirectory.isEmpty())
+        Settings().setValue(QStringLiteral("LastDBDir"), backupDirectory);
+    const bool saved = Save(false);
+    if (saved)
+        mCollection->SaveDynamicLists();
+    if (!directory.isEmpty())
+        Settings().setValue(QStringLiteral("LastDBDir"), directory);
+    mCurrentFileName = name;
+    return saved;
+}
+
+bool MainWindow::closeDatabase() {
+    if (!mCollection)
+        return true;
+    mListView->Clear();
+    delete mCollection; // releases the database lock
+    mCollection = nullptr;
+    mLog.reset();
+    return true;
+}
+
+void MainWindow::Quit() {
+    if (mQuitting)
+        return;
+    if (!SaveQuestion())
+        return;
+    mQuitting = true;
+    closeDatabase();
+    QApplication::quit();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!mQuitting) {
+        if (!SaveQuestion()) {
+            event->ignore();
+            return;
+        }
+        mQuitting = true;
+        closeDatabase();
+    }
+    event->accept();
+}
+
+void MainWindow::SaveSettings() {
+    Settings settings;
+    settings.setValue(QStringLiteral("geometri/mainWinWidth"), width());
+    settings.setValue(QStringLiteral("geometri/mainWinHeight"), height());
+    settings.setValue(QStringLiteral("geometri/mainWinPosX"), pos().x());
+    settings.setValue(QStringLiteral("geometri/mainWinPosY"), pos().y());
+    settings.setValue(QStringLiteral("Items/showAllItems"), ViewAllAction && ViewAllAction->isChecked());
+    writeRecentFiles();
+    mListView->SaveColumnWidths();
+}
+
+void MainWindow::setLanguage(const char* code) {
+    Settings settings;
+    settings.setValue(QStringLiteral("Language"), QLatin1String(code));
+    // The next start opens the sample database of the new language.
+    settings.remove(QStringLiteral("LastSavedDBFile"));
+    settings.remove(QStringLiteral("LastDBDir"));
+    Dialogs::information(nullptr, tr("Info"), tr("RESTART_BEFORE_LANGUAGE_CHANGED"), tr("Ok"));
+}
+
+void MainWindow::DkLanguage() {
+    setLanguage("dk");
+}
+
+void MainWindow::NoLanguage() {
+    setLanguage("no");
+}
+
+void MainWindow::EnLanguage() {
+    setLanguage("en");
+}
+
+QString MainWindow::chooseViewerProgram(const QString& caption, const QString& filter) {
+#ifdef Q_OS_WIN
+    const QString programs = filter;
+#else
+    Q_UNUSED(filter);
+    const QString programs; // programs carry no extension here
+#endif
+    const QString chosen = Dialogs::saveFileName(this, caption, QString(), programs);
+    return chosen.isEmpty() ? QString() : QDir::toNativeSeparators(chosen);
+}
+
+void MainWindow::browsePictureViewer_slot() {
+    const QString program =
+        chooseViewerProgram(tr("Vælg eget billedvisnings program"), tr("Billede visnings program (*.exe)"));
+    if (!program.isEmpty())
+        Settings().setValue(QStringLiteral("PictureViewerProgram"), program);
+}
+
+void MainWindow::browseWWWViewer_slot() {
+    const QString program = chooseViewerProgram(tr("Vælg internet (www) program"), tr("Internet (www) program (*.exe)"));
+    if (!program.isEmpty())
+        Settings().setValue(QStringLiteral("wwwProgram"), program);
+}
+
+void MainWindow::ItemSelected(const QModelIndex& row) {
+    const bool itemRow = row.isValid() && !mListView->IsGroupRow(row);
+    ViewPictureAction->setEnabled(mListView->HasPictureLink(row));
+    ViewPicture2Action->setEnabled(mListView->HasReceipt(row));
+    ViewUrlAction->setEnabled(mListView->HasUrl(row));
+    ViewDocAction->setEnabled(mListView->HasDocument(row));
+    ViewCurInHTMLAction->setEnabled(itemRow);
+}
+
+void MainWindow::ShowPictureOne() {
+    mListView->ShowPicture1();
+}
+
+void MainWindow::ShowReceipt() {
+    if (mListView->isItemSelected().isValid())
+        mListView->ShowImage2();
+}
+
+void MainWindow::ShowUrl() {
+    if (mListView->isItemSelected().isValid())
+        mListView->ShowUrl();
+}
+
+void MainWindow::ShowDocument() {
+    if (mListView->isItemSelected().isValid())
+        mListView->ShowDocument();
+}
+
+void MainWindow::ViewAllItems() {
+    mListView->ViewAll(ViewAllAction->isChecked());
+}
+
+void MainWindow::EditItem() {
+    if (mListView->isItemSelected().isValid()) {
+        mListView->EditItem();
+        return;
+    }
+    auto* dialog = new ItemDialog(mCollection, mListView, nullptr, QStringLiteral("DATA"), false, this, QString());
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->show();
+}
+
+void MainWindow::SearchRecord() {
+    auto* dialog = new ItemDialog(mCollection, mListView, nullptr, QStringLiteral("DATA"), true, this, QString());
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->show();
+}
+
+void MainWindow::DeleteItem() {
+    mListView->DeleteItem();
+}
+
+QString MainWindow::GetHtmlOutputFile(const QString& htmlFileName) const {
+    QString folder = qEnvironmentVariable("AppData");
+    if (folder.isEmpty())
+        folder = GetLastDBDir();
+    return QStringLiteral("%1/%2%3").arg(folder, htmlFileName, QStringLiteral(".htm"));
+}
+
+QString MainWindow::GetXmlOutputFile(const QString& xmlFileName) const {
+    QString folder = qEnvironmentVariable("AppData");
+    if (folder.isEmpty())
+        folder = GetLastDBDir();
+    return QStringLiteral("%1/%2%3").arg(folder, xmlFileName, QStringLiteral(".xml"));
+}
+
+void MainWindow::Help() {
+    ExternalViewers::OpenFile(ExternalViewers::HelpPage(), QString(), false);
+}
+
+void MainWindow::HelpTutorial() {
+    ExternalViewers::OpenFile(ExternalViewers::TutorialPage(), QString(), false);
+}
+
+void MainWindow::HelpErrorHandling() {
+    ExternalViewers::OpenFile(ExternalViewers::ErrorHandlingPage(), QString(), false);
+}
+
+void MainWindow::HelpLinks() {
+    ExternalViewers::OpenFile(ExternalViewers::LinksPage(), QString(), false);
+}
+
+void MainWindow::HelpReleases() {
+    bool helpPage = false;
+    const QString notes = ExternalViewers::ReleaseNotes(&helpPage);
+    if (helpPage) {
+        ExternalViewers::OpenFile(notes, QString(), false);
+        return;
+    }
+    // A plain text file, shown by the desktop's text editor.
+    if (Launcher::OpenAssociated(notes) != Launcher::Opened)
+        Dialogs::critical(nullptr, tr("Fejl"), tr("NOTEPAD_NOT_FOUND"), tr("Ok"));
+}
+
+void MainWindow::About() {
+    MessageBoxRequest box;
+    box.icon = MessageBoxRequest::Information;
+    box.parent = this;
+    if (IsBrevane()) {
+        box.title = tr("About Brevane");
+        box.text = tr("AboutBrevaneDetails");
+    } else if (IsPellin()) {
+        box.title = tr("About Pellin");
+        box.text = tr("AboutPellinDetails");
+    } else if (IsOstrel()) {
+        box.title = tr("About Ostrel");
+        box.text = tr("AboutOstrelDetails");
+    } else {
+        box.title = tr("About Tovik");
+        box.text = tr("AboutTovikDetails");
+    }
+    box.buttons << tr("Ok");
+    Dialogs::message(box);
 }

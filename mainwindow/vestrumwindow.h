@@ -1,28 +1,170 @@
 #pragma once
 
+#include <QIcon>
 #include <QMainWindow>
 #include <QStringList>
 
 #include <memory>
 
 class DBItemCollection;
+class ItemListView;
 class LogXML;
+class QAction;
+class QMenu;
+class QToolBar;
 
-// The one top-level window: it owns the open database and the diagnostic log for the life of the process.
+// The one top-level window: it owns the open database (never replaced, only cleared and refilled) and
+// the diagnostic log for the life of the process, shows the items in an ItemListView and carries the
+// file commands, menus and tool bars.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
+    static constexpr int MaxRecentFiles = 10;
+
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // True when the start-up database could not be read; the program then ends without showing the window.
     bool StartupFailed() const { return mStartupFailed; }
     DBItemCollection* Collection() const { return mCollection; }
+    ItemListView* ListView() const { return mListView; }
     QString CurrentFileName() const { return mCurrentFileName; }
+    QStringList RecentFiles() const { return mRecentFiles; }
+
+    bool LoadItemFile();
+    // Asks whether to save a changed database; false when the user cancels or the save fails.
+    bool SaveQuestion();
+    void OpenStartupDatabase();
+    // The export files shown to the user: in "AppData", or the database folder when it is not set.
+    QString GetHtmlOutputFile(const QString& htmlFileName) const;
+    QString GetXmlOutputFile(const QString& xmlFileName) const;
+
+signals:
+    void message(const QString& text, int milliseconds);
+    void message(const QString& text);
+
+public slots:
+    void FileNew();
+    void Load(bool ShowOpenDialog);
+    void Load() { Load(true); }
+    void OpenRecentFile(int param);
+    // Each answers whether the database was written.
+    bool Save(bool SetmCurrentFileName);
+    bool Save() { return Save(true); }
+    bool SaveAs();
+    bool Backup();
+    void Quit();
+    void SaveSettings();
+    void ReadSettings();
+    void DkLanguage();
+    void NoLanguage();
+    void EnLanguage();
+    void browsePictureViewer_slot();
+    void browseWWWViewer_slot();
+    void ItemSelected(const QModelIndex& row);
+    void ShowPictureOne();
+    void ShowReceipt();
+    void ShowUrl();
+    void ShowDocument();
+    void ViewAllItems();
+    void EditItem();
+    void SearchRecord();
+    void DeleteItem();
+    void SaveAsHTML(bool showSpecialCase, bool saveAsHtmlTable, const QString& htmlOutputFile);
+    void SaveAsHTML() { SaveAsHTML(false, false, QString()); }
+    void SaveAsXML(const QString& xmlOutputFile);
+    void SaveAsXML() { SaveAsXML(QString()); }
+    void ShowAllAsHTML();
+    void ShowAllAsHTMLTable();
+    void ShowAllSpecialCasesAsHTML();
+    void ShowAllAsXML();
+    void ViewCurrentAsHTML();
+    void SetupWhatToPrint();
+    void SetupGroups();
+    void SetupLocation();
+    void SetupSupplier();
+    void SetupCommon();
+    void AutoMakeItems();
+    void MakeReport();
+    void Print();
+    void PrintBarcode();
+    void UpdateLocations();
+    void Help();
+    void HelpTutorial();
+    void HelpErrorHandling();
+    void HelpLinks();
+    void HelpReleases();
+    void About();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
+    void buildMenus();
+    void buildToolBars();
+    void afterLoadUpdate();
+    void rebuildRecentFileMenu();
+    void writeRecentFiles();
+    void resetToDefaultDatabase();
+    void setLanguage(const char* code);
+    QString chooseViewerProgram(const QString& caption, const QString& filter);
+    bool closeDatabase();
+    template <typename Slot>
+    QAction* makeAction(const char* objectName, const QString& text, const QKeySequence& shortcut, const QIcon& icon,
+                        Slot slot);
+
+    // Recent files, most recent first, and their menu entries.
+    QStringList mRecentFiles;
+    QList<QAction*> mRecentFileActions;
+    QAction* mRecentSeparator = nullptr;
     std::unique_ptr<LogXML> mLog;
     QString mCurrentFileName;
+    ItemListView* mListView = nullptr;
     DBItemCollection* mCollection = nullptr;
+    QIcon mEditionIcon;
+    QIcon mPictureIcon;
+    QIcon mReceiptIcon;
     bool mStartupFailed = false;
+    bool mQuitting = false;
+
+    QMenu* mFileMenu = nullptr;
+    QMenu* mEditMenu = nullptr;
+    QMenu* mViewMenu = nullptr;
+    QMenu* mSetupMenu = nullptr;
+    QMenu* mLanguageMenu = nullptr;
+    QMenu* mHelpMenu = nullptr;
+    QAction* mQuitAction = nullptr;
+    QAction* mQuitSeparator = nullptr;
+
+    // Tests and other parts reach the actions by their object names.
+    QAction* FileNewAction = nullptr;
+    QAction* FileOpenAction = nullptr;
+    QAction* UpdateLocationsAction = nullptr;
+    QAction* FileSaveAction = nullptr;
+    QAction* FileSaveAsAction = nullptr;
+    QAction* FileBackupAction = nullptr;
+    QAction* FileSaveAsHTMLAction = nullptr;
+    QAction* FileSaveAsXMLAction = nullptr;
+    QAction* FileSaveSettingsAction = nullptr;
+    QAction* PrintBarcodeAction = nullptr;
+    QAction* PrintAction = nullptr;
+    QAction* EditRecordAction = nullptr;
+    QAction* EditDeleteAction = nullptr;
+    QAction* EditSearchAction = nullptr;
+    QAction* PrecreateAction = nullptr;
+    QAction* ViewAllAction = nullptr;
+    QAction* ShowAllAsHTMLTableAction = nullptr;
+    QAction* ShowAllAsHTMLAction = nullptr;
+    QAction* ShowAllSpecialCasesAction = nullptr;
+    QAction* ShowAllAsXMLAction = nullptr;
+    QAction* ViewCurInHTMLAction = nullptr;
+    QAction* ViewPictureAction = nullptr;
+    QAction* ViewPicture2Action = nullptr;
+    QAction* ViewUrlAction = nullptr;
+    QAction* ViewDocAction = nullptr;
+    QAction* ViewReportAction = nullptr;
+    QAction* SetupLocationAction = nullptr;
+    QAction* SetupGroupsAction = nullptr;
+    QAction* SetupSupplierAction = nullptr;
+    QAction* AboutAction = nullptr;
 };

@@ -62,12 +62,31 @@ Filen på disken er ikke ændret, og dine ændringer er stadig åbne i programme
         <source>CAN_NOT_DELETE_LOCK_FILE:</source>
         <translation>Kan ikke slette låsefilen: </translation>
     </message>
+    <message>
+        <source>ITEM_COUNT</source>
+        <translation>Nr.;</translation>
+    </message>
+    <message>
+        <source>EXPORT_NOT_SAVED_TITLE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EXPORT_NOT_SAVED</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Dialogs</name>
     <message>
         <source>Ok</source>
         <translation>&amp;OK</translation>
+    </message>
+</context>
+<context>
+    <name>ItemListModel</name>
+    <message>
+        <source>Error</source>
+        <translation>Fejl</translation>
     </message>
 </context>
 <context>
@@ -140,6 +159,630 @@ Filen på disken er ikke ændret, og dine ændringer er stadig åbne i programme
         <source>Dok.</source>
         <translation>Dok.</translation>
     </message>
+    <message>
+        <source>LIST_HELP_PELLIN</source>
+        <translation>Listen viser dine billeder ordnet i grupper. Dobbeltklik på et billede for at redigere dets oplysninger eller på en gruppe for at registrere et nyt billede i gruppen. Klik i kolonnen Billede for at se selve billedet.</translation>
+    </message>
+    <message>
+        <source>LIST_HELP_OSTREL</source>
+        <translation>Listen viser dine mønter ordnet i grupper. Dobbeltklik på en mønt for at redigere den eller på en gruppe for at registrere en ny mønt i gruppen. Klik i billedkolonnerne for at se møntens forside og bagside.</translation>
+    </message>
+    <message>
+        <source>LIST_HELP_1</source>
+        <translation>Listen viser databasens poster ordnet i grupper. Dobbeltklik på en post for at redigere den eller på en gruppe for at oprette en ny post i gruppen. Klik i kolonnen Billede, Kvitt., Www eller Dok. for at åbne det, der er knyttet til posten.</translation>
+    </message>
+    <message>
+        <source>MAX_LIMIT_ERROR</source>
+        <translation>Gruppenummer %1 findes ikke i gruppelisten (højst %2 grupper). Posten vises ikke i listen.</translation>
+    </message>
+    <message>
+        <source>ITEMS_NOT_LISTED</source>
+        <translation>I alt vises %1 genstande ikke i listen, fordi deres gruppe ikke findes i gruppelisten. De er stadig i databasen.</translation>
+    </message>
+    <message>
+        <source>Fejl - type</source>
+        <translation>Fejl - type</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>NB!</source>
+        <translation>NB!</translation>
+    </message>
+    <message>
+        <source>Ingen URL tilknyttet valgte inventar</source>
+        <translation>Ingen URL tilknyttet det valgte inventar</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>&amp;OK</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Tarnvold program error</source>
+        <translation>Programfejl</translation>
+    </message>
+    <message>
+        <source>Ingen program associeret med filer af denne type %1</source>
+        <translation>Intet program associeret med filer af denne type: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Ja</source>
+        <translation>&amp;Ja</translation>
+    </message>
+    <message>
+        <source>The operating system is out of memory or resources.</source>
+        <translation>Styresystemet mangler hukommelse eller ressourcer.</translation>
+    </message>
+    <message>
+        <source>The specified file was not found (please, check write permissions).</source>
+        <translation>Den angivne fil blev ikke fundet (kontrollér skriverettighederne).</translation>
+    </message>
+    <message>
+        <source>The specified path was not found.</source>
+        <translation>Den angivne sti blev ikke fundet.</translation>
+    </message>
+    <message>
+        <source>A sharing violation occurred.</source>
+        <translation>Filen er i brug af et andet program (delingsfejl).</translation>
+    </message>
+    <message>
+        <source>The file name association is incomplete or invalid.</source>
+        <translation>Filtypens tilknytning til et program er ufuldstændig eller ugyldig.</translation>
+    </message>
+    <message>
+        <source>There is no application associated with the given file name extension. This error will also be returned if you attempt to print a file that is not printable.</source>
+        <translation>Der er intet program tilknyttet den angivne filtype. Fejlen opstår også, hvis du forsøger at udskrive en fil, der ikke kan udskrives.</translation>
+    </message>
+    <message>
+        <source>The specified DLL was not found.</source>
+        <translation>Det angivne programbibliotek (DLL) blev ikke fundet.</translation>
+    </message>
+    <message>
+        <source>HTML fejl</source>
+        <translation>HTML-fejl</translation>
+    </message>
+    <message>
+        <source>Could not display help (%1), error: %2</source>
+        <translation>Kunne ikke vise hjælpen (%1), fejl: %2</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Fejl</source>
+        <translation>Fejl</translation>
+    </message>
+    <message>
+        <source>Program (%1) ikke fundet.
+Hint: Vælg ønsket program til at vise aktuelle fil type,
+via Opsætning menu.
+Kalder istedet program associeret med filen %2</source>
+        <translation>Program (%1) ikke fundet.
+Tip: Vælg det ønskede program til at vise den aktuelle filtype
+via menuen Opsætning.
+Kalder i stedet det program, der er associeret med filen %2</translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>SAVE_CURRENT_DB_QUESTION</source>
+        <translation>Databasen er blevet ændret. Vil du gemme ændringerne?</translation>
+    </message>
+    <message>
+        <source>&amp;Gem</source>
+        <translation>&amp;Gem</translation>
+    </message>
+    <message>
+        <source>Gem &amp;ikke</source>
+        <translation>Gem &amp;ikke</translation>
+    </message>
+    <message>
+        <source>&amp;Fortryd</source>
+        <translation>&amp;Fortryd</translation>
+    </message>
+    <message>
+        <source>FileError</source>
+        <translation>Filfejl</translation>
+    </message>
+    <message>
+        <source>ERROR_DB_FILE_CAN_NOT_BE_OPENED</source>
+        <translation>Databasefilen kan ikke åbnes. Den findes ikke, kan ikke læses eller hører til en anden udgave af programmet.</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>NUMBERS_OF_ITEMS_READ_FORM_DB</source>
+        <translation>%1 indlæst: %2 poster på %3 sek.</translation>
+    </message>
+    <message>
+        <source>BrevaneHelpAbout</source>
+        <translation>&amp;Om Brevane...</translation>
+    </message>
+    <message>
+        <source>PellinHelpAbout</source>
+        <translation>&amp;Om Pellin...</translation>
+    </message>
+    <message>
+        <source>OstrelHelpAbout</source>
+        <translation>&amp;Om Ostrel...</translation>
+    </message>
+    <message>
+        <source>&amp;%1 %2</source>
+        <translation>&amp;%1 %2</translation>
+    </message>
+    <message>
+        <source>ITEMS_SAVED_DB_MESSAGE</source>
+        <translation>%1 gemt: %2 poster på %3 sek.</translation>
+    </message>
+    <message>
+        <source>Åben tovik register fil</source>
+        <translation>Åbn Tovik-registerfil</translation>
+    </message>
+    <message>
+        <source>BackupCurrentDB</source>
+        <translation>Sikkerhedskopiér databasen</translation>
+    </message>
+    <message>
+        <source>NO_BACKUP_ERROR_NO_FILE_SAVED</source>
+        <translation>Der blev ikke valgt nogen fil, så der er ikke taget en sikkerhedskopi.</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>RESTART_BEFORE_LANGUAGE_CHANGED</source>
+        <translation>Det nye sprog træder i kraft, næste gang programmet startes.</translation>
+    </message>
+    <message>
+        <source>Vælg eget billedvisnings program</source>
+        <translation>Vælg eget billedvisningsprogram</translation>
+    </message>
+    <message>
+        <source>Billede visnings program (*.exe)</source>
+        <translation>Billedvisningsprogram (*.exe)</translation>
+    </message>
+    <message>
+        <source>Vælg internet (www) program</source>
+        <translation>Vælg internetprogram (www)</translation>
+    </message>
+    <message>
+        <source>Internet (www) program (*.exe)</source>
+        <translation>Internetprogram (*.exe)</translation>
+    </message>
+    <message>
+        <source>NOTEPAD_NOT_FOUND</source>
+        <translation>Versionsnoterne kunne ikke vises, fordi teksteditoren ikke kunne startes.</translation>
+    </message>
+    <message>
+        <source>About Brevane</source>
+        <translation>Om Brevane</translation>
+    </message>
+    <message>
+        <source>AboutBrevaneDetails</source>
+        <translation>&lt;b&gt;Brevane - lagerregistrering&lt;/b&gt;&lt;br&gt;En del af Vestrum-familien af registre.&lt;br&gt;Version 3.0&lt;br&gt;Hold styr på den lille virksomheds lager med stregkodeetiketter og lagerbevægelser fra scanneren.</translation>
+    </message>
+    <message>
+        <source>About Pellin</source>
+        <translation>Om Pellin</translation>
+    </message>
+    <message>
+        <source>AboutPellinDetails</source>
+        <translation>&lt;b&gt;Pellin - billedregistrering&lt;/b&gt;&lt;br&gt;En del af Vestrum-familien af registre.&lt;br&gt;Version 3.0&lt;br&gt;Registrér din billedsamling med titler, priser og links til billedfilerne.</translation>
+    </message>
+    <message>
+        <source>About Ostrel</source>
+        <translation>Om Ostrel</translation>
+    </message>
+    <message>
+        <source>AboutOstrelDetails</source>
+        <translation>&lt;b&gt;Ostrel - møntregistrering&lt;/b&gt;&lt;br&gt;En del af Vestrum-familien af registre.&lt;br&gt;Version 3.0&lt;br&gt;Registrér din møntsamling med årstal, metal, katalognummer, kvalitet og billeder af forside og bagside.</translation>
+    </message>
+    <message>
+        <source>About Tovik</source>
+        <translation>Om Tovik</translation>
+    </message>
+    <message>
+        <source>AboutTovikDetails</source>
+        <translation>&lt;b&gt;Tovik - indboregistrering&lt;/b&gt;&lt;br&gt;En del af Vestrum-familien af registre.&lt;br&gt;Version 3.0&lt;br&gt;Registrér indboet i dit hjem med priser, kvitteringer, billeder og dokumenter.</translation>
+    </message>
+    <message>
+        <source>&amp;Fil</source>
+        <translation>&amp;Fil</translation>
+    </message>
+    <message>
+        <source>FILE_NEW</source>
+        <translation>&amp;Ny</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_FILE_NEW</source>
+        <translation>Opretter en ny, tom database. Er den åbne database ændret, bliver du først spurgt, om ændringerne skal gemmes.</translation>
+    </message>
+    <message>
+        <source>FILE_OPEN</source>
+        <translation>Å&amp;bn...</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_FILE_OPEN</source>
+        <translation>Åbner en eksisterende database (filtyperne .tvk, .txt og .db). Listerne over grupper, lokaler og leverandører hentes fra mapperne ved siden af databasefilen.</translation>
+    </message>
+    <message>
+        <source>UPDATE_LOCATIONS...</source>
+        <translation>Opdater &amp;lagerplaceringer...</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_FILE_UPDATE_LOCATIONS</source>
+        <translation>Indlæser lagerbevægelser fra en fil fra stregkodescanneren og opdaterer varernes antal og placering. Filen sikkerhedskopieres med dato og klokkeslæt, og databasen gemmes bagefter.</translation>
+    </message>
+    <message>
+        <source>FILE_SAVE</source>
+        <translation>&amp;Gem</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_FILE_SAVE</source>
+        <translation>Gemmer databasen i den åbne fil. Har databasen endnu ikke et filnavn, bliver du bedt om at vælge et.</translation>
+    </message>
+    <message>
+        <source>FILE_SAVE_AS</source>
+        <translation>Gem &amp;som...</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_FILE_SAVE_AS</source>
+        <translation>Gemmer databasen under et nyt filnavn. Listerne over grupper, lokaler, leverandører og feltnavne gemmes i mapper ved siden af den nye fil.</translation>
+    </message>
+    <message>
+        <source>BACKUP...</source>
+        <translation>Sikkerheds&amp;kopi...</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_FILE_BACKUP</source>
+        <translation>Gemmer en kopi af databasen og dens lister i en fil, du vælger. Den åbne database beholder sit filnavn, og dens ændringer regnes stadig for ikke gemt.</translation>
+    </message>
+    <message>
+        <source>SAVE_AS_HTML</source>
+        <translation>Gem som &amp;HTML</translation>
+    </message>
+    <message>
+        <source>SAVE_AS_XML</source>
+        <translation>Gem som &amp;XML</translation>
+    </message>
+    <message>
+        <source>SAVE_SETTINGS</source>
+        <translation>Gem &amp;indstillinger</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_FILE_SAVESETTINGS</source>
+        <translation>Gemmer vinduets størrelse og placering, kolonnebredderne og om alle grupper er foldet ud. Indstillingerne bruges, næste gang programmet startes.</translation>
+    </message>
+    <message>
+        <source>PRINT_BARCODE...</source>
+        <translation>Udskriv stregkode&amp;etiketter...</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_FILE_PRINT_BARCODE</source>
+        <translation>Udskriver stregkodeetiketter på etiketprinteren. Er en vare markeret, udskrives dens etiket; er en gruppe markeret, udskrives en etiket for hver vare i gruppen.</translation>
+    </message>
+    <message>
+        <source>Udskriv...</source>
+        <translation>&amp;Udskriv...</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_FILE_PRINT</source>
+        <translation>Udskriver en liste over posterne i databasen. Kolonner, sortering og filtre vælges under Opsætning &gt; Udskrivning.</translation>
+    </message>
+    <message>
+        <source>QUIT</source>
+        <translation>&amp;Afslut</translation>
+    </message>
+    <message>
+        <source>&amp;Rediger</source>
+        <translation>&amp;Rediger</translation>
+    </message>
+    <message>
+        <source>BrevaneEdit</source>
+        <translation>&amp;Rediger vare...</translation>
+    </message>
+    <message>
+        <source>BrevaneEditDelete</source>
+        <translation>&amp;Slet vare</translation>
+    </message>
+    <message>
+        <source>BrevaneEditSearch</source>
+        <translation>Sø&amp;g vare...</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_EDIT_FURNITURE</source>
+        <translation>&amp;Rediger inventar...</translation>
+    </message>
+    <message>
+        <source>OstrelEdit</source>
+        <translation>&amp;Rediger mønt...</translation>
+    </message>
+    <message>
+        <source>OstrelEditDelete</source>
+        <translation>&amp;Slet mønt</translation>
+    </message>
+    <message>
+        <source>OstrelEditSearc</source>
+        <translation>Sø&amp;g mønt...</translation>
+    </message>
+    <message>
+        <source>PellinEdit</source>
+        <translation>&amp;Rediger billede...</translation>
+    </message>
+    <message>
+        <source>PellinEditDelete</source>
+        <translation>&amp;Slet billede</translation>
+    </message>
+    <message>
+        <source>PellinEditSearc</source>
+        <translation>Sø&amp;g billede...</translation>
+    </message>
+    <message>
+        <source>&amp;Slet Tovik</source>
+        <translation>&amp;Slet Tovik</translation>
+    </message>
+    <message>
+        <source>Sø&amp;g Tovik...</source>
+        <translation>Sø&amp;g Tovik...</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_EDIT_ELEMENT</source>
+        <translation>Åbner den markerede post i redigeringsvinduet, hvor alle felter kan ændres. Er en gruppe eller ingenting markeret, oprettes i stedet en ny post.</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_SEARCH_BTN</source>
+        <translation>Åbner søgevinduet. Udfyld et eller flere felter, og tryk på Søg for at finde den første post, der passer; Søg igen finder den næste.</translation>
+    </message>
+    <message>
+        <source>Precreate items in Brevane</source>
+        <translation>O&amp;pret varer på forhånd...</translation>
+    </message>
+    <message>
+        <source>&amp;Vis</source>
+        <translation>&amp;Vis</translation>
+    </message>
+    <message>
+        <source>Vis &amp;alle</source>
+        <translation>Vis &amp;alle</translation>
+    </message>
+    <message>
+        <source>VIEW_ALL_HTML_TABLE</source>
+        <translation>Vis alle som HTML-&amp;tabel</translation>
+    </message>
+    <message>
+        <source>VIEW_ALL_AS_HTML</source>
+        <translation>Vis alle som &amp;HTML</translation>
+    </message>
+    <message>
+        <source>VIEW_ALL_SPECIAL_OSTREL_CASES_AS_HTML</source>
+        <translation>Vis mønter uden &amp;vurdering som HTML</translation>
+    </message>
+    <message>
+        <source>WHATS_THIS_VIEW_ALL_SPECIAL_OSTREL_CASES_AS_HTML</source>
+        <translation>Viser de mønter, der endnu ikke har en vurderet pris, som en HTML-side i browseren. Så kan du let se, hvilke mønter der mangler en vurdering.</translation>
+    </message>
+    <message>
+        <source>VIEW_ALL_AS_XML</source>
+        <translation>Vis alle som &amp;XML</translation>
+    </message>
+    <message>
+        <source>VIEW_CURRENT_AS_HTML</source>
+        <translation>Vis &amp;markeret som HTML</translation>
+    </message>
+    <message>
+        <source>WHATS_THIS_VIEW_CURRENT_AS_HTML</source>
+        <translation>Viser den markerede post som en HTML-side med alle felter og billeder. Siden åbnes i det program, der er tilknyttet HTML-filer.</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_SHOW_FRONTSIDE_PICTURE_OSTREL</source>
+        <translation>Vis billede af &amp;forside</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_SHOW_BACKSIDE_PICTURE_OSTREL</source>
+        <translation>Vis billede af &amp;bagside</translation>
+    </message>
+    <message>
+        <source>PELLIN_SHOW_PICTURE</source>
+        <translation>Vis &amp;billede</translation>
+    </message>
+    <message>
+        <source>PELLIN_SHOW_PICTURE2</source>
+        <translation>Vis billede &amp;2</translation>
+    </message>
+    <message>
+        <source>VIS_BILLEDE</source>
+        <translation>Vis &amp;billede</translation>
+    </message>
+    <message>
+        <source>VIS_KVITTERING</source>
+        <translation>Vis &amp;kvittering</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_SHOW_IMAGE_BTN</source>
+        <translation>Viser billedet, der er knyttet til den markerede post. Billedfiler vises i postens vindue; andre filer åbnes med det valgte billedvisningsprogram.</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_VIEW_BACKSIDE_PICTURE_OSTREL</source>
+        <translation>Viser billedet af den markerede mønts bagside. Billedfiler vises i møntens vindue; andre filer åbnes med det tilknyttede program.</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_VIEW_RECEIPT</source>
+        <translation>Viser kvitteringen eller det ekstra billede, der er knyttet til den markerede post. Billedfiler vises i postens vindue; andre filer, fx PDF, åbnes med det tilknyttede program.</translation>
+    </message>
+    <message>
+        <source>VIS_WWW</source>
+        <translation>Vis &amp;webside</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_VIEW_URL</source>
+        <translation>Åbner den webadresse, der er knyttet til den markerede post. Adressen åbnes med det valgte internetprogram eller med standardbrowseren.</translation>
+    </message>
+    <message>
+        <source>VIS_DOCUMENT</source>
+        <translation>Vis &amp;dokument</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_VIEW_DOCUMENTATION</source>
+        <translation>Åbner det dokument, der er knyttet til den markerede post, fx en manual eller et garantibevis. Dokumentet åbnes med det program, der er tilknyttet filtypen.</translation>
+    </message>
+    <message>
+        <source>&amp;Rapport...</source>
+        <translation>&amp;Rapport...</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_EDIT_REPORT</source>
+        <translation>Viser en oversigt med antal, købspris og vurderet værdi for hver gruppe og for hele databasen. Oversigten kan udskrives.</translation>
+    </message>
+    <message>
+        <source>&amp;Opsætning</source>
+        <translation>&amp;Opsætning</translation>
+    </message>
+    <message>
+        <source>&amp;Udskrivning...</source>
+        <translation>&amp;Udskrivning...</translation>
+    </message>
+    <message>
+        <source>&amp;Lokaler/rum...</source>
+        <translation>&amp;Lokaler/rum...</translation>
+    </message>
+    <message>
+        <source>&amp;Inventar typer (grupper)...</source>
+        <translation>&amp;Inventartyper (grupper)...</translation>
+    </message>
+    <message>
+        <source>LEVERANDØRER</source>
+        <translation>Le&amp;verandører...</translation>
+    </message>
+    <message>
+        <source>&amp;Billedvisnings program...</source>
+        <translation>&amp;Billedvisningsprogram...</translation>
+    </message>
+    <message>
+        <source>Internet program (&amp;www)...</source>
+        <translation>Internetprogram (&amp;www)...</translation>
+    </message>
+    <message>
+        <source>SetupDefaultDirectories</source>
+        <translation>Stan&amp;dardmapper...</translation>
+    </message>
+    <message>
+        <source>LANGUAGE_MENU</source>
+        <translation>&amp;Sprog</translation>
+    </message>
+    <message>
+        <source>DANISH_LANG...</source>
+        <translation>&amp;Dansk...</translation>
+    </message>
+    <message>
+        <source>NORWAY_LANG...</source>
+        <translation>&amp;Norsk...</translation>
+    </message>
+    <message>
+        <source>ENGLISH_LANG...</source>
+        <translation>&amp;Engelsk...</translation>
+    </message>
+    <message>
+        <source>&amp;Hjælp</source>
+        <translation>&amp;Hjælp</translation>
+    </message>
+    <message>
+        <source>&amp;Hjælp...</source>
+        <translation>&amp;Hjælp...</translation>
+    </message>
+    <message>
+        <source>&amp;Tutorial...</source>
+        <translation>&amp;Tutorial...</translation>
+    </message>
+    <message>
+        <source>&amp;Links...</source>
+        <translation>&amp;Links...</translation>
+    </message>
+    <message>
+        <source>&amp;ErrorHandling...</source>
+        <translation>&amp;Fejlhåndtering...</translation>
+    </message>
+    <message>
+        <source>&amp;Release noter...</source>
+        <translation>&amp;Releasenoter...</translation>
+    </message>
+    <message>
+        <source>&amp;Hvad er det ?</source>
+        <translation>Hvad er &amp;det?</translation>
+    </message>
+    <message>
+        <source>&amp;Om tovik register...</source>
+        <translation>&amp;Om Tovik-register...</translation>
+    </message>
+    <message>
+        <source>Fil</source>
+        <translation>Fil</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Værktøjer</translation>
+    </message>
+    <message>
+        <source>Print afbrudt</source>
+        <translation>Print afbrudt</translation>
+    </message>
+</context>
+<context>
+    <name>ReportDialog</name>
+    <message>
+        <source>Rapport (Samlet oversigt)</source>
+        <translation>Rapport (samlet oversigt)</translation>
+    </message>
+    <message>
+        <source>Sum af alt inventar efter gruppe</source>
+        <translation>Sum af alt inventar efter gruppe</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Udskriv</source>
+        <translation>&amp;Udskriv</translation>
+    </message>
+    <message>
+        <source>Udskriv rapporten over inventargrupperne</source>
+        <translation>Udskriv rapporten over inventargrupperne</translation>
+    </message>
+    <message>
+        <source>REPORT_GROUP_LINE_TEXT</source>
+        <translation>%1 %2 %3 %4</translation>
+    </message>
+    <message>
+        <source>PELLIN_GROUP_LINE_TEXT</source>
+        <translation>%1 %2 %3</translation>
+    </message>
+    <message>
+        <source>REPORT_TOTAL_TEXT</source>
+        <translation>I alt</translation>
+    </message>
+    <message>
+        <source>REPORT_COUNT_TEXT</source>
+        <translation>Antal poster: %1</translation>
+    </message>
+    <message>
+        <source>TOVIK_REPORT_HEADER_TEXT</source>
+        <translation>Gruppe                    Stk.  Købspris  Vurderet</translation>
+    </message>
+    <message>
+        <source>PELLIN_REPORT_HEADER_TEXT</source>
+        <translation>Gruppe                      Anslået Salgspris</translation>
+    </message>
 </context>
 <context>
     <name>SaveFile</name>
@@ -165,6 +808,101 @@ Filen på disken er ikke ændret, og dine ændringer er stadig åbne i programme
     <message>
         <source>BREVANE_CAPTION_TEXT</source>
         <translation>Brevane - lagerregistrering</translation>
+    </message>
+</context>
+<context>
+    <name>printSelectDataDialog</name>
+    <message>
+        <source>TOOLTIP_PRINT_TEXTFIELD_LENGTH</source>
+        <translation>Antal tegn, feltet fylder i udskriften.</translation>
+    </message>
+    <message>
+        <source>Vælg data til udskrivning</source>
+        <translation>Vælg data til udskrivning</translation>
+    </message>
+    <message>
+        <source>Mulige felter</source>
+        <translation>Mulige felter</translation>
+    </message>
+    <message>
+        <source>Felter som pt. ikke udskrives</source>
+        <translation>Felter som p.t. ikke udskrives</translation>
+    </message>
+    <message>
+        <source>Valgte felter</source>
+        <translation>Valgte felter</translation>
+    </message>
+    <message>
+        <source>Disse felter vil blive udskrevet (rækkefølgen er pre-defineret)</source>
+        <translation>Disse felter vil blive udskrevet (rækkefølgen er foruddefineret)</translation>
+    </message>
+    <message>
+        <source>&amp;Tilføj &gt;&gt;</source>
+        <translation>&amp;Tilføj &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; Fje&amp;rn</source>
+        <translation>&lt;&lt; Fje&amp;rn</translation>
+    </message>
+    <message>
+        <source>Felt længde i udskrift</source>
+        <translation>Feltlængde i udskrift</translation>
+    </message>
+    <message>
+        <source>Sortering efter</source>
+        <translation>Sortering efter</translation>
+    </message>
+    <message>
+        <source>Div</source>
+        <translation>Diverse</translation>
+    </message>
+    <message>
+        <source>Udskriv kun gruppe</source>
+        <translation>Udskriv kun gruppe</translation>
+    </message>
+    <message>
+        <source>Udskriv kun </source>
+        <translation>Udskriv kun </translation>
+    </message>
+    <message>
+        <source>Felt separator i udskrift</source>
+        <translation>Feltseparator i udskrift</translation>
+    </message>
+    <message>
+        <source>Bestemmer den karakter som adskiller felterne i udskriften</source>
+        <translation>Bestemmer det tegn som adskiller felterne i udskriften</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Hjælp</source>
+        <translation>&amp;Hjælp</translation>
+    </message>
+    <message>
+        <source>&amp;Fortryd</source>
+        <translation>&amp;Fortryd</translation>
+    </message>
+    <message>
+        <source>ITEM_COUNT</source>
+        <translation>Løbenummer</translation>
+    </message>
+    <message>
+        <source>&apos;Adresse felt længde&apos; skal være: 1 -&gt; %2</source>
+        <translation>&apos;Adressefeltets længde&apos; skal være: 1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>&apos;Beskrivelse felt længde&apos; skal være: 1 -&gt; %2</source>
+        <translation>&apos;Beskrivelsesfeltets længde&apos; skal være: 1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>Felt grænseværdi fejl</source>
+        <translation>Ugyldig værdi i felt</translation>
+    </message>
+    <message>
+        <source>Ret det !</source>
+        <translation>Ret det!</translation>
     </message>
 </context>
 </TS>

@@ -62,12 +62,31 @@ The file on disk has not been changed, and your changes are still open in the pr
         <source>CAN_NOT_DELETE_LOCK_FILE:</source>
         <translation>Cannot delete the lock file: </translation>
     </message>
+    <message>
+        <source>ITEM_COUNT</source>
+        <translation>No.;</translation>
+    </message>
+    <message>
+        <source>EXPORT_NOT_SAVED_TITLE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EXPORT_NOT_SAVED</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Dialogs</name>
     <message>
         <source>Ok</source>
         <translation>&amp;OK</translation>
+    </message>
+</context>
+<context>
+    <name>ItemListModel</name>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
     </message>
 </context>
 <context>
@@ -140,6 +159,630 @@ The file on disk has not been changed, and your changes are still open in the pr
         <source>Dok.</source>
         <translation>Doc.</translation>
     </message>
+    <message>
+        <source>LIST_HELP_PELLIN</source>
+        <translation>The list shows your pictures sorted into groups. Double-click a picture to edit its details, or a group to register a new picture in it. Click in the Picture column to see the picture itself.</translation>
+    </message>
+    <message>
+        <source>LIST_HELP_OSTREL</source>
+        <translation>The list shows your coins sorted into groups. Double-click a coin to edit it, or a group to register a new coin in it. Click in the picture columns to see the front and back of the coin.</translation>
+    </message>
+    <message>
+        <source>LIST_HELP_1</source>
+        <translation>The list shows the items of the database sorted into groups. Double-click an item to edit it, or a group to add a new item to it. Click in the Picture, Receipt, Web or Doc. column to open what is linked to the item.</translation>
+    </message>
+    <message>
+        <source>MAX_LIMIT_ERROR</source>
+        <translation>Group number %1 is not in the group list (at most %2 groups). The item is not shown in the list.</translation>
+    </message>
+    <message>
+        <source>ITEMS_NOT_LISTED</source>
+        <translation>In all, %1 items are not shown in the list because their group is not in the list of groups. They are still in the database.</translation>
+    </message>
+    <message>
+        <source>Fejl - type</source>
+        <translation>Error - type</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>NB!</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Ingen URL tilknyttet valgte inventar</source>
+        <translation>No web address is linked to the selected item</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>&amp;OK</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Tarnvold program error</source>
+        <translation>Program error</translation>
+    </message>
+    <message>
+        <source>Ingen program associeret med filer af denne type %1</source>
+        <translation>No program is associated with files of this type: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Ja</source>
+        <translation>&amp;Yes</translation>
+    </message>
+    <message>
+        <source>The operating system is out of memory or resources.</source>
+        <translation>The operating system is out of memory or resources.</translation>
+    </message>
+    <message>
+        <source>The specified file was not found (please, check write permissions).</source>
+        <translation>The specified file was not found (please check write permissions).</translation>
+    </message>
+    <message>
+        <source>The specified path was not found.</source>
+        <translation>The specified path was not found.</translation>
+    </message>
+    <message>
+        <source>A sharing violation occurred.</source>
+        <translation>A sharing violation occurred.</translation>
+    </message>
+    <message>
+        <source>The file name association is incomplete or invalid.</source>
+        <translation>The file name association is incomplete or invalid.</translation>
+    </message>
+    <message>
+        <source>There is no application associated with the given file name extension. This error will also be returned if you attempt to print a file that is not printable.</source>
+        <translation>There is no application associated with the given file name extension. This error is also reported if you try to print a file that cannot be printed.</translation>
+    </message>
+    <message>
+        <source>The specified DLL was not found.</source>
+        <translation>The specified DLL was not found.</translation>
+    </message>
+    <message>
+        <source>HTML fejl</source>
+        <translation>HTML error</translation>
+    </message>
+    <message>
+        <source>Could not display help (%1), error: %2</source>
+        <translation>Could not display help (%1), error: %2</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Fejl</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Program (%1) ikke fundet.
+Hint: Vælg ønsket program til at vise aktuelle fil type,
+via Opsætning menu.
+Kalder istedet program associeret med filen %2</source>
+        <translation>Program (%1) not found.
+Hint: Choose the program for this type of file
+in the Setup menu.
+Opening the program associated with the file instead: %2</translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>SAVE_CURRENT_DB_QUESTION</source>
+        <translation>The database has been changed. Do you want to save the changes?</translation>
+    </message>
+    <message>
+        <source>&amp;Gem</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>Gem &amp;ikke</source>
+        <translation>&amp;Don&apos;t save</translation>
+    </message>
+    <message>
+        <source>&amp;Fortryd</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>FileError</source>
+        <translation>File error</translation>
+    </message>
+    <message>
+        <source>ERROR_DB_FILE_CAN_NOT_BE_OPENED</source>
+        <translation>The database file cannot be opened. It does not exist, cannot be read or belongs to another edition of the program.</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>NUMBERS_OF_ITEMS_READ_FORM_DB</source>
+        <translation>%1 loaded: %2 items in %3 s</translation>
+    </message>
+    <message>
+        <source>BrevaneHelpAbout</source>
+        <translation>&amp;About Brevane...</translation>
+    </message>
+    <message>
+        <source>PellinHelpAbout</source>
+        <translation>&amp;About Pellin...</translation>
+    </message>
+    <message>
+        <source>OstrelHelpAbout</source>
+        <translation>&amp;About Ostrel...</translation>
+    </message>
+    <message>
+        <source>&amp;%1 %2</source>
+        <translation>&amp;%1 %2</translation>
+    </message>
+    <message>
+        <source>ITEMS_SAVED_DB_MESSAGE</source>
+        <translation>%1 saved: %2 items in %3 s</translation>
+    </message>
+    <message>
+        <source>Åben tovik register fil</source>
+        <translation>Open Tovik register file</translation>
+    </message>
+    <message>
+        <source>BackupCurrentDB</source>
+        <translation>Back up the database</translation>
+    </message>
+    <message>
+        <source>NO_BACKUP_ERROR_NO_FILE_SAVED</source>
+        <translation>No file was chosen, so no backup has been made.</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>RESTART_BEFORE_LANGUAGE_CHANGED</source>
+        <translation>The new language takes effect the next time the program starts.</translation>
+    </message>
+    <message>
+        <source>Vælg eget billedvisnings program</source>
+        <translation>Choose your own picture viewer</translation>
+    </message>
+    <message>
+        <source>Billede visnings program (*.exe)</source>
+        <translation>Picture viewer (*.exe)</translation>
+    </message>
+    <message>
+        <source>Vælg internet (www) program</source>
+        <translation>Choose web browser (www)</translation>
+    </message>
+    <message>
+        <source>Internet (www) program (*.exe)</source>
+        <translation>Web browser (*.exe)</translation>
+    </message>
+    <message>
+        <source>NOTEPAD_NOT_FOUND</source>
+        <translation>The release notes could not be shown because the text editor could not be started.</translation>
+    </message>
+    <message>
+        <source>About Brevane</source>
+        <translation>About Brevane</translation>
+    </message>
+    <message>
+        <source>AboutBrevaneDetails</source>
+        <translation>&lt;b&gt;Brevane - stock register&lt;/b&gt;&lt;br&gt;Part of the Vestrum family of registers.&lt;br&gt;Version 3.0&lt;br&gt;Keep track of a small business&apos;s stock with barcode labels and stock movements from the scanner.</translation>
+    </message>
+    <message>
+        <source>About Pellin</source>
+        <translation>About Pellin</translation>
+    </message>
+    <message>
+        <source>AboutPellinDetails</source>
+        <translation>&lt;b&gt;Pellin - picture register&lt;/b&gt;&lt;br&gt;Part of the Vestrum family of registers.&lt;br&gt;Version 3.0&lt;br&gt;Record your picture collection with titles, prices and links to the picture files.</translation>
+    </message>
+    <message>
+        <source>About Ostrel</source>
+        <translation>About Ostrel</translation>
+    </message>
+    <message>
+        <source>AboutOstrelDetails</source>
+        <translation>&lt;b&gt;Ostrel - coin register&lt;/b&gt;&lt;br&gt;Part of the Vestrum family of registers.&lt;br&gt;Version 3.0&lt;br&gt;Record your coin collection with year, metal, catalogue number, grade and pictures of both sides.</translation>
+    </message>
+    <message>
+        <source>About Tovik</source>
+        <translation>About Tovik</translation>
+    </message>
+    <message>
+        <source>AboutTovikDetails</source>
+        <translation>&lt;b&gt;Tovik - home contents register&lt;/b&gt;&lt;br&gt;Part of the Vestrum family of registers.&lt;br&gt;Version 3.0&lt;br&gt;Record the contents of your home with prices, receipts, pictures and documents.</translation>
+    </message>
+    <message>
+        <source>&amp;Fil</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>FILE_NEW</source>
+        <translation>&amp;New</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_FILE_NEW</source>
+        <translation>Creates a new, empty database. If the open database has been changed, you are first asked whether to save the changes.</translation>
+    </message>
+    <message>
+        <source>FILE_OPEN</source>
+        <translation>&amp;Open...</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_FILE_OPEN</source>
+        <translation>Opens an existing database (file types .tvk, .txt and .db). The lists of groups, locations and suppliers are read from the folders next to the database file.</translation>
+    </message>
+    <message>
+        <source>UPDATE_LOCATIONS...</source>
+        <translation>Update &amp;locations...</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_FILE_UPDATE_LOCATIONS</source>
+        <translation>Reads the stock movements in a file from the barcode scanner and updates the quantities and locations of the stock items. The file is backed up with the date and time, and the database is saved afterwards.</translation>
+    </message>
+    <message>
+        <source>FILE_SAVE</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_FILE_SAVE</source>
+        <translation>Saves the database to its file. If the database has no file name yet, you are asked to choose one.</translation>
+    </message>
+    <message>
+        <source>FILE_SAVE_AS</source>
+        <translation>Save &amp;as...</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_FILE_SAVE_AS</source>
+        <translation>Saves the database under a new file name. The lists of groups, locations, suppliers and field names are saved in folders next to the new file.</translation>
+    </message>
+    <message>
+        <source>BACKUP...</source>
+        <translation>&amp;Back up...</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_FILE_BACKUP</source>
+        <translation>Saves a copy of the database and its lists to a file of your choice. The open database keeps its file name, and its changes still count as unsaved.</translation>
+    </message>
+    <message>
+        <source>SAVE_AS_HTML</source>
+        <translation>Save as &amp;HTML</translation>
+    </message>
+    <message>
+        <source>SAVE_AS_XML</source>
+        <translation>Save as &amp;XML</translation>
+    </message>
+    <message>
+        <source>SAVE_SETTINGS</source>
+        <translation>Save se&amp;ttings</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_FILE_SAVESETTINGS</source>
+        <translation>Saves the window size and position, the column widths and whether all groups are expanded. The settings are used the next time the program starts.</translation>
+    </message>
+    <message>
+        <source>PRINT_BARCODE...</source>
+        <translation>Print bar&amp;code labels...</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_FILE_PRINT_BARCODE</source>
+        <translation>Prints barcode labels on the label printer. If a stock item is selected, its label is printed; if a group is selected, one label is printed for each item in the group.</translation>
+    </message>
+    <message>
+        <source>Udskriv...</source>
+        <translation>&amp;Print...</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_FILE_PRINT</source>
+        <translation>Prints a list of the items in the database. Columns, sort order and filters are chosen under Setup &gt; Printing.</translation>
+    </message>
+    <message>
+        <source>QUIT</source>
+        <translation>&amp;Quit</translation>
+    </message>
+    <message>
+        <source>&amp;Rediger</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>BrevaneEdit</source>
+        <translation>&amp;Edit stock item...</translation>
+    </message>
+    <message>
+        <source>BrevaneEditDelete</source>
+        <translation>&amp;Delete stock item</translation>
+    </message>
+    <message>
+        <source>BrevaneEditSearch</source>
+        <translation>&amp;Search stock items...</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_EDIT_FURNITURE</source>
+        <translation>&amp;Edit item...</translation>
+    </message>
+    <message>
+        <source>OstrelEdit</source>
+        <translation>&amp;Edit coin...</translation>
+    </message>
+    <message>
+        <source>OstrelEditDelete</source>
+        <translation>&amp;Delete coin</translation>
+    </message>
+    <message>
+        <source>OstrelEditSearc</source>
+        <translation>&amp;Search coins...</translation>
+    </message>
+    <message>
+        <source>PellinEdit</source>
+        <translation>&amp;Edit picture...</translation>
+    </message>
+    <message>
+        <source>PellinEditDelete</source>
+        <translation>&amp;Delete picture</translation>
+    </message>
+    <message>
+        <source>PellinEditSearc</source>
+        <translation>&amp;Search pictures...</translation>
+    </message>
+    <message>
+        <source>&amp;Slet Tovik</source>
+        <translation>&amp;Delete item</translation>
+    </message>
+    <message>
+        <source>Sø&amp;g Tovik...</source>
+        <translation>&amp;Search items...</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_EDIT_ELEMENT</source>
+        <translation>Opens the selected item in the edit window, where all its fields can be changed. If a group or nothing is selected, a new item is created instead.</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_SEARCH_BTN</source>
+        <translation>Opens the search window. Fill in one or more fields and press Search to find the first matching item; Search again finds the next one.</translation>
+    </message>
+    <message>
+        <source>Precreate items in Brevane</source>
+        <translation>&amp;Pre-create items...</translation>
+    </message>
+    <message>
+        <source>&amp;Vis</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>Vis &amp;alle</source>
+        <translation>Show &amp;all</translation>
+    </message>
+    <message>
+        <source>VIEW_ALL_HTML_TABLE</source>
+        <translation>View all as HTML &amp;table</translation>
+    </message>
+    <message>
+        <source>VIEW_ALL_AS_HTML</source>
+        <translation>View all as &amp;HTML</translation>
+    </message>
+    <message>
+        <source>VIEW_ALL_SPECIAL_OSTREL_CASES_AS_HTML</source>
+        <translation>View coins without &amp;valuation as HTML</translation>
+    </message>
+    <message>
+        <source>WHATS_THIS_VIEW_ALL_SPECIAL_OSTREL_CASES_AS_HTML</source>
+        <translation>Shows the coins that have no valuation yet as an HTML page in your browser. This makes it easy to see which coins still need to be valued.</translation>
+    </message>
+    <message>
+        <source>VIEW_ALL_AS_XML</source>
+        <translation>View all as &amp;XML</translation>
+    </message>
+    <message>
+        <source>VIEW_CURRENT_AS_HTML</source>
+        <translation>View &amp;selected as HTML</translation>
+    </message>
+    <message>
+        <source>WHATS_THIS_VIEW_CURRENT_AS_HTML</source>
+        <translation>Shows the selected item as an HTML page with all its fields and pictures. The page opens in the program associated with HTML files.</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_SHOW_FRONTSIDE_PICTURE_OSTREL</source>
+        <translation>View coin &amp;front</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_SHOW_BACKSIDE_PICTURE_OSTREL</source>
+        <translation>View coin &amp;back</translation>
+    </message>
+    <message>
+        <source>PELLIN_SHOW_PICTURE</source>
+        <translation>View &amp;picture</translation>
+    </message>
+    <message>
+        <source>PELLIN_SHOW_PICTURE2</source>
+        <translation>View picture &amp;2</translation>
+    </message>
+    <message>
+        <source>VIS_BILLEDE</source>
+        <translation>View &amp;picture</translation>
+    </message>
+    <message>
+        <source>VIS_KVITTERING</source>
+        <translation>View re&amp;ceipt</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_SHOW_IMAGE_BTN</source>
+        <translation>Shows the picture linked to the selected item. Picture files are shown in the item window; other files are opened with the chosen picture viewer.</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_VIEW_BACKSIDE_PICTURE_OSTREL</source>
+        <translation>Shows the picture of the reverse of the selected coin. Picture files are shown in the coin window; other files are opened with the associated program.</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_VIEW_RECEIPT</source>
+        <translation>Shows the receipt or second picture linked to the selected item. Picture files are shown in the item window; other files, such as PDF, are opened with the associated program.</translation>
+    </message>
+    <message>
+        <source>VIS_WWW</source>
+        <translation>View &amp;web page</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_VIEW_URL</source>
+        <translation>Opens the web address linked to the selected item, with the chosen web browser or with the default browser.</translation>
+    </message>
+    <message>
+        <source>VIS_DOCUMENT</source>
+        <translation>View &amp;document</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_VIEW_DOCUMENTATION</source>
+        <translation>Opens the document linked to the selected item, such as a manual or a guarantee. The document opens in the program associated with its file type.</translation>
+    </message>
+    <message>
+        <source>&amp;Rapport...</source>
+        <translation>&amp;Report...</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_EDIT_REPORT</source>
+        <translation>Shows a summary of the quantity, purchase price and valuation of each group and of the whole database. The summary can be printed.</translation>
+    </message>
+    <message>
+        <source>&amp;Opsætning</source>
+        <translation>&amp;Setup</translation>
+    </message>
+    <message>
+        <source>&amp;Udskrivning...</source>
+        <translation>&amp;Printing...</translation>
+    </message>
+    <message>
+        <source>&amp;Lokaler/rum...</source>
+        <translation>&amp;Locations/rooms...</translation>
+    </message>
+    <message>
+        <source>&amp;Inventar typer (grupper)...</source>
+        <translation>&amp;Item types (groups)...</translation>
+    </message>
+    <message>
+        <source>LEVERANDØRER</source>
+        <translation>&amp;Suppliers...</translation>
+    </message>
+    <message>
+        <source>&amp;Billedvisnings program...</source>
+        <translation>Picture &amp;viewer...</translation>
+    </message>
+    <message>
+        <source>Internet program (&amp;www)...</source>
+        <translation>&amp;Web browser...</translation>
+    </message>
+    <message>
+        <source>SetupDefaultDirectories</source>
+        <translation>Default &amp;folders...</translation>
+    </message>
+    <message>
+        <source>LANGUAGE_MENU</source>
+        <translation>&amp;Language</translation>
+    </message>
+    <message>
+        <source>DANISH_LANG...</source>
+        <translation>&amp;Danish...</translation>
+    </message>
+    <message>
+        <source>NORWAY_LANG...</source>
+        <translation>&amp;Norwegian...</translation>
+    </message>
+    <message>
+        <source>ENGLISH_LANG...</source>
+        <translation>&amp;English...</translation>
+    </message>
+    <message>
+        <source>&amp;Hjælp</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;Hjælp...</source>
+        <translation>&amp;Help...</translation>
+    </message>
+    <message>
+        <source>&amp;Tutorial...</source>
+        <translation>&amp;Tutorial...</translation>
+    </message>
+    <message>
+        <source>&amp;Links...</source>
+        <translation>&amp;Links...</translation>
+    </message>
+    <message>
+        <source>&amp;ErrorHandling...</source>
+        <translation>&amp;Error handling...</translation>
+    </message>
+    <message>
+        <source>&amp;Release noter...</source>
+        <translation>&amp;Release notes...</translation>
+    </message>
+    <message>
+        <source>&amp;Hvad er det ?</source>
+        <translation>&amp;What&apos;s this?</translation>
+    </message>
+    <message>
+        <source>&amp;Om tovik register...</source>
+        <translation>&amp;About Tovik...</translation>
+    </message>
+    <message>
+        <source>Fil</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Tools</translation>
+    </message>
+    <message>
+        <source>Print afbrudt</source>
+        <translation>Printing cancelled</translation>
+    </message>
+</context>
+<context>
+    <name>ReportDialog</name>
+    <message>
+        <source>Rapport (Samlet oversigt)</source>
+        <translation>Report (summary)</translation>
+    </message>
+    <message>
+        <source>Sum af alt inventar efter gruppe</source>
+        <translation>Totals of all items by group</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Udskriv</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message>
+        <source>Udskriv rapporten over inventargrupperne</source>
+        <translation>Print the report of the item groups</translation>
+    </message>
+    <message>
+        <source>REPORT_GROUP_LINE_TEXT</source>
+        <translation>%1 %2 %3 %4</translation>
+    </message>
+    <message>
+        <source>PELLIN_GROUP_LINE_TEXT</source>
+        <translation>%1 %2 %3</translation>
+    </message>
+    <message>
+        <source>REPORT_TOTAL_TEXT</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>REPORT_COUNT_TEXT</source>
+        <translation>Number of records: %1</translation>
+    </message>
+    <message>
+        <source>TOVIK_REPORT_HEADER_TEXT</source>
+        <translation>Group                      Qty  Purchase     Value</translation>
+    </message>
+    <message>
+        <source>PELLIN_REPORT_HEADER_TEXT</source>
+        <translation>Group                     Estimated     Sales</translation>
+    </message>
 </context>
 <context>
     <name>SaveFile</name>
@@ -165,6 +808,101 @@ The file on disk has not been changed, and your changes are still open in the pr
     <message>
         <source>BREVANE_CAPTION_TEXT</source>
         <translation>Brevane - stock register</translation>
+    </message>
+</context>
+<context>
+    <name>printSelectDataDialog</name>
+    <message>
+        <source>TOOLTIP_PRINT_TEXTFIELD_LENGTH</source>
+        <translation>Number of characters the field takes up in the printout.</translation>
+    </message>
+    <message>
+        <source>Vælg data til udskrivning</source>
+        <translation>Choose data to print</translation>
+    </message>
+    <message>
+        <source>Mulige felter</source>
+        <translation>Available fields</translation>
+    </message>
+    <message>
+        <source>Felter som pt. ikke udskrives</source>
+        <translation>Fields that are not printed at present</translation>
+    </message>
+    <message>
+        <source>Valgte felter</source>
+        <translation>Chosen fields</translation>
+    </message>
+    <message>
+        <source>Disse felter vil blive udskrevet (rækkefølgen er pre-defineret)</source>
+        <translation>These fields will be printed (the order is fixed)</translation>
+    </message>
+    <message>
+        <source>&amp;Tilføj &gt;&gt;</source>
+        <translation>&amp;Add &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; Fje&amp;rn</source>
+        <translation>&lt;&lt; &amp;Remove</translation>
+    </message>
+    <message>
+        <source>Felt længde i udskrift</source>
+        <translation>Field width in printout</translation>
+    </message>
+    <message>
+        <source>Sortering efter</source>
+        <translation>Sort by</translation>
+    </message>
+    <message>
+        <source>Div</source>
+        <translation>Miscellaneous</translation>
+    </message>
+    <message>
+        <source>Udskriv kun gruppe</source>
+        <translation>Print only group</translation>
+    </message>
+    <message>
+        <source>Udskriv kun </source>
+        <translation>Print only </translation>
+    </message>
+    <message>
+        <source>Felt separator i udskrift</source>
+        <translation>Field separator in printout</translation>
+    </message>
+    <message>
+        <source>Bestemmer den karakter som adskiller felterne i udskriften</source>
+        <translation>Sets the character that separates the fields in the printout</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Hjælp</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;Fortryd</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>ITEM_COUNT</source>
+        <translation>Item number</translation>
+    </message>
+    <message>
+        <source>&apos;Adresse felt længde&apos; skal være: 1 -&gt; %2</source>
+        <translation>&apos;Address field width&apos; must be: 1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>&apos;Beskrivelse felt længde&apos; skal være: 1 -&gt; %2</source>
+        <translation>&apos;Description field width&apos; must be: 1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>Felt grænseværdi fejl</source>
+        <translation>Invalid field value</translation>
+    </message>
+    <message>
+        <source>Ret det !</source>
+        <translation>Please correct it!</translation>
     </message>
 </context>
 </TS>

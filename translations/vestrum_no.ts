@@ -62,12 +62,31 @@ Filen på disken er ikke endret, og endringene dine er fortsatt åpne i programm
         <source>CAN_NOT_DELETE_LOCK_FILE:</source>
         <translation>Kan ikke slette låsefilen: </translation>
     </message>
+    <message>
+        <source>ITEM_COUNT</source>
+        <translation>Nr.;</translation>
+    </message>
+    <message>
+        <source>EXPORT_NOT_SAVED_TITLE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EXPORT_NOT_SAVED</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Dialogs</name>
     <message>
         <source>Ok</source>
         <translation>&amp;OK</translation>
+    </message>
+</context>
+<context>
+    <name>ItemListModel</name>
+    <message>
+        <source>Error</source>
+        <translation>Feil</translation>
     </message>
 </context>
 <context>
@@ -140,6 +159,630 @@ Filen på disken er ikke endret, og endringene dine er fortsatt åpne i programm
         <source>Dok.</source>
         <translation>Dok.</translation>
     </message>
+    <message>
+        <source>LIST_HELP_PELLIN</source>
+        <translation>Listen viser bildene dine ordnet i grupper. Dobbeltklikk på et bilde for å redigere opplysningene om det, eller på en gruppe for å registrere et nytt bilde i gruppen. Klikk i kolonnen Bilde for å se selve bildet.</translation>
+    </message>
+    <message>
+        <source>LIST_HELP_OSTREL</source>
+        <translation>Listen viser myntene dine ordnet i grupper. Dobbeltklikk på en mynt for å redigere den, eller på en gruppe for å registrere en ny mynt i gruppen. Klikk i bildekolonnene for å se forsiden og baksiden av mynten.</translation>
+    </message>
+    <message>
+        <source>LIST_HELP_1</source>
+        <translation>Listen viser postene i databasen ordnet i grupper. Dobbeltklikk på en post for å redigere den, eller på en gruppe for å opprette en ny post i gruppen. Klikk i kolonnen Bilde, Kvitt., Www eller Dok. for å åpne det som er knyttet til posten.</translation>
+    </message>
+    <message>
+        <source>MAX_LIMIT_ERROR</source>
+        <translation>Gruppenummer %1 finnes ikke i grupplisten (høyst %2 grupper). Posten vises ikke i listen.</translation>
+    </message>
+    <message>
+        <source>ITEMS_NOT_LISTED</source>
+        <translation>I alt vises %1 gjenstander ikke i listen, fordi gruppen deres ikke finnes i gruppelisten. De er fortsatt i databasen.</translation>
+    </message>
+    <message>
+        <source>Fejl - type</source>
+        <translation>Feil - type</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>NB!</source>
+        <translation>NB!</translation>
+    </message>
+    <message>
+        <source>Ingen URL tilknyttet valgte inventar</source>
+        <translation>Ingen nettadresse er knyttet til den valgte gjenstanden</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>&amp;OK</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Tarnvold program error</source>
+        <translation>Programfeil</translation>
+    </message>
+    <message>
+        <source>Ingen program associeret med filer af denne type %1</source>
+        <translation>Ingen programmer er knyttet til filer av denne typen: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Ja</source>
+        <translation>&amp;Ja</translation>
+    </message>
+    <message>
+        <source>The operating system is out of memory or resources.</source>
+        <translation>Operativsystemet mangler minne eller ressurser.</translation>
+    </message>
+    <message>
+        <source>The specified file was not found (please, check write permissions).</source>
+        <translation>Den angitte filen ble ikke funnet (kontroller skrivetillatelsene).</translation>
+    </message>
+    <message>
+        <source>The specified path was not found.</source>
+        <translation>Den angitte banen ble ikke funnet.</translation>
+    </message>
+    <message>
+        <source>A sharing violation occurred.</source>
+        <translation>Filen er i bruk av et annet program (delingsbrudd).</translation>
+    </message>
+    <message>
+        <source>The file name association is incomplete or invalid.</source>
+        <translation>Filtypens tilknytning til et program er ufullstendig eller ugyldig.</translation>
+    </message>
+    <message>
+        <source>There is no application associated with the given file name extension. This error will also be returned if you attempt to print a file that is not printable.</source>
+        <translation>Det er ikke knyttet noe program til den angitte filtypen. Feilen oppstår også hvis du prøver å skrive ut en fil som ikke kan skrives ut.</translation>
+    </message>
+    <message>
+        <source>The specified DLL was not found.</source>
+        <translation>Det angitte programbiblioteket (DLL) ble ikke funnet.</translation>
+    </message>
+    <message>
+        <source>HTML fejl</source>
+        <translation>HTML-feil</translation>
+    </message>
+    <message>
+        <source>Could not display help (%1), error: %2</source>
+        <translation>Kunne ikke vise hjelpen (%1), feil: %2</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Fejl</source>
+        <translation>Feil</translation>
+    </message>
+    <message>
+        <source>Program (%1) ikke fundet.
+Hint: Vælg ønsket program til at vise aktuelle fil type,
+via Opsætning menu.
+Kalder istedet program associeret med filen %2</source>
+        <translation>Programmet (%1) ble ikke funnet.
+Tips: Velg ønsket program for å vise den aktuelle filtypen
+via menyen Oppsett.
+Åpner i stedet programmet som er knyttet til filen %2</translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>SAVE_CURRENT_DB_QUESTION</source>
+        <translation>Databasen er endret. Vil du lagre endringene?</translation>
+    </message>
+    <message>
+        <source>&amp;Gem</source>
+        <translation>&amp;Lagre</translation>
+    </message>
+    <message>
+        <source>Gem &amp;ikke</source>
+        <translation>&amp;Ikke lagre</translation>
+    </message>
+    <message>
+        <source>&amp;Fortryd</source>
+        <translation>&amp;Avbryt</translation>
+    </message>
+    <message>
+        <source>FileError</source>
+        <translation>Filfeil</translation>
+    </message>
+    <message>
+        <source>ERROR_DB_FILE_CAN_NOT_BE_OPENED</source>
+        <translation>Databasefilen kan ikke åpnes. Den finnes ikke, kan ikke leses eller hører til en annen utgave av programmet.</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>NUMBERS_OF_ITEMS_READ_FORM_DB</source>
+        <translation>%1 lest inn: %2 poster på %3 sek.</translation>
+    </message>
+    <message>
+        <source>BrevaneHelpAbout</source>
+        <translation>&amp;Om Brevane...</translation>
+    </message>
+    <message>
+        <source>PellinHelpAbout</source>
+        <translation>&amp;Om Pellin...</translation>
+    </message>
+    <message>
+        <source>OstrelHelpAbout</source>
+        <translation>&amp;Om Ostrel...</translation>
+    </message>
+    <message>
+        <source>&amp;%1 %2</source>
+        <translation>&amp;%1 %2</translation>
+    </message>
+    <message>
+        <source>ITEMS_SAVED_DB_MESSAGE</source>
+        <translation>%1 lagret: %2 poster på %3 sek.</translation>
+    </message>
+    <message>
+        <source>Åben tovik register fil</source>
+        <translation>Åpne Tovik-registerfil</translation>
+    </message>
+    <message>
+        <source>BackupCurrentDB</source>
+        <translation>Sikkerhetskopier databasen</translation>
+    </message>
+    <message>
+        <source>NO_BACKUP_ERROR_NO_FILE_SAVED</source>
+        <translation>Det ble ikke valgt noen fil, så det er ikke tatt en sikkerhetskopi.</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Informasjon</translation>
+    </message>
+    <message>
+        <source>RESTART_BEFORE_LANGUAGE_CHANGED</source>
+        <translation>Det nye språket tas i bruk neste gang programmet startes.</translation>
+    </message>
+    <message>
+        <source>Vælg eget billedvisnings program</source>
+        <translation>Velg eget bildevisningsprogram</translation>
+    </message>
+    <message>
+        <source>Billede visnings program (*.exe)</source>
+        <translation>Bildevisningsprogram (*.exe)</translation>
+    </message>
+    <message>
+        <source>Vælg internet (www) program</source>
+        <translation>Velg nettleser (www)</translation>
+    </message>
+    <message>
+        <source>Internet (www) program (*.exe)</source>
+        <translation>Nettleser (*.exe)</translation>
+    </message>
+    <message>
+        <source>NOTEPAD_NOT_FOUND</source>
+        <translation>Versjonsnotatene kunne ikke vises fordi tekstredigeringsprogrammet ikke kunne startes.</translation>
+    </message>
+    <message>
+        <source>About Brevane</source>
+        <translation>Om Brevane</translation>
+    </message>
+    <message>
+        <source>AboutBrevaneDetails</source>
+        <translation>&lt;b&gt;Brevane - lagerregistrering&lt;/b&gt;&lt;br&gt;En del av Vestrum-familien av registre.&lt;br&gt;Versjon 3.0&lt;br&gt;Hold orden på lageret i den lille bedriften med strekkodeetiketter og lagerbevegelser fra strekkodeleseren.</translation>
+    </message>
+    <message>
+        <source>About Pellin</source>
+        <translation>Om Pellin</translation>
+    </message>
+    <message>
+        <source>AboutPellinDetails</source>
+        <translation>&lt;b&gt;Pellin - bilderegistrering&lt;/b&gt;&lt;br&gt;En del av Vestrum-familien av registre.&lt;br&gt;Versjon 3.0&lt;br&gt;Registrer bildesamlingen din med titler, priser og lenker til bildefilene.</translation>
+    </message>
+    <message>
+        <source>About Ostrel</source>
+        <translation>Om Ostrel</translation>
+    </message>
+    <message>
+        <source>AboutOstrelDetails</source>
+        <translation>&lt;b&gt;Ostrel - myntregistrering&lt;/b&gt;&lt;br&gt;En del av Vestrum-familien av registre.&lt;br&gt;Versjon 3.0&lt;br&gt;Registrer myntsamlingen din med årstall, metall, katalognummer, kvalitet og bilder av forside og bakside.</translation>
+    </message>
+    <message>
+        <source>About Tovik</source>
+        <translation>Om Tovik</translation>
+    </message>
+    <message>
+        <source>AboutTovikDetails</source>
+        <translation>&lt;b&gt;Tovik - innboregistrering&lt;/b&gt;&lt;br&gt;En del av Vestrum-familien av registre.&lt;br&gt;Versjon 3.0&lt;br&gt;Registrer innboet i hjemmet ditt med priser, kvitteringer, bilder og dokumenter.</translation>
+    </message>
+    <message>
+        <source>&amp;Fil</source>
+        <translation>&amp;Fil</translation>
+    </message>
+    <message>
+        <source>FILE_NEW</source>
+        <translation>&amp;Ny</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_FILE_NEW</source>
+        <translation>Oppretter en ny, tom database. Er den åpne databasen endret, blir du først spurt om endringene skal lagres.</translation>
+    </message>
+    <message>
+        <source>FILE_OPEN</source>
+        <translation>Å&amp;pne...</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_FILE_OPEN</source>
+        <translation>Åpner en eksisterende database (filtypene .tvk, .txt og .db). Listene over grupper, lokaler og leverandører hentes fra mappene ved siden av databasefilen.</translation>
+    </message>
+    <message>
+        <source>UPDATE_LOCATIONS...</source>
+        <translation>&amp;Oppdater lagerplasseringer...</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_FILE_UPDATE_LOCATIONS</source>
+        <translation>Leser inn lagerbevegelser fra en fil fra strekkodeleseren og oppdaterer antall og plassering for varene. Filen sikkerhetskopieres med dato og klokkeslett, og databasen lagres etterpå.</translation>
+    </message>
+    <message>
+        <source>FILE_SAVE</source>
+        <translation>&amp;Lagre</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_FILE_SAVE</source>
+        <translation>Lagrer databasen i den åpne filen. Har databasen ennå ikke et filnavn, blir du bedt om å velge et.</translation>
+    </message>
+    <message>
+        <source>FILE_SAVE_AS</source>
+        <translation>Lagre &amp;som...</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_FILE_SAVE_AS</source>
+        <translation>Lagrer databasen under et nytt filnavn. Listene over grupper, lokaler, leverandører og feltnavn lagres i mapper ved siden av den nye filen.</translation>
+    </message>
+    <message>
+        <source>BACKUP...</source>
+        <translation>Sikkerhets&amp;kopi...</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_FILE_BACKUP</source>
+        <translation>Lagrer en kopi av databasen og listene i en fil du velger. Den åpne databasen beholder filnavnet sitt, og endringene regnes fortsatt som ikke lagret.</translation>
+    </message>
+    <message>
+        <source>SAVE_AS_HTML</source>
+        <translation>Lagre som &amp;HTML</translation>
+    </message>
+    <message>
+        <source>SAVE_AS_XML</source>
+        <translation>Lagre som &amp;XML</translation>
+    </message>
+    <message>
+        <source>SAVE_SETTINGS</source>
+        <translation>Lagre &amp;innstillinger</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_FILE_SAVESETTINGS</source>
+        <translation>Lagrer vindusstørrelse og plassering, kolonnebreddene og om alle grupper er foldet ut. Innstillingene brukes neste gang programmet startes.</translation>
+    </message>
+    <message>
+        <source>PRINT_BARCODE...</source>
+        <translation>Skriv ut strekkode&amp;etiketter...</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_FILE_PRINT_BARCODE</source>
+        <translation>Skriver ut strekkodeetiketter på etikettskriveren. Er en vare merket, skrives etiketten for den ut; er en gruppe merket, skrives det ut én etikett for hver vare i gruppen.</translation>
+    </message>
+    <message>
+        <source>Udskriv...</source>
+        <translation>Skriv &amp;ut...</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_FILE_PRINT</source>
+        <translation>Skriver ut en liste over postene i databasen. Kolonner, sortering og filtre velges under Oppsett &gt; Utskrift.</translation>
+    </message>
+    <message>
+        <source>QUIT</source>
+        <translation>&amp;Avslutt</translation>
+    </message>
+    <message>
+        <source>&amp;Rediger</source>
+        <translation>&amp;Rediger</translation>
+    </message>
+    <message>
+        <source>BrevaneEdit</source>
+        <translation>&amp;Rediger vare...</translation>
+    </message>
+    <message>
+        <source>BrevaneEditDelete</source>
+        <translation>&amp;Slett vare</translation>
+    </message>
+    <message>
+        <source>BrevaneEditSearch</source>
+        <translation>Sø&amp;k etter vare...</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_EDIT_FURNITURE</source>
+        <translation>&amp;Rediger gjenstand...</translation>
+    </message>
+    <message>
+        <source>OstrelEdit</source>
+        <translation>&amp;Rediger mynt...</translation>
+    </message>
+    <message>
+        <source>OstrelEditDelete</source>
+        <translation>&amp;Slett mynt</translation>
+    </message>
+    <message>
+        <source>OstrelEditSearc</source>
+        <translation>Sø&amp;k etter mynt...</translation>
+    </message>
+    <message>
+        <source>PellinEdit</source>
+        <translation>&amp;Rediger bilde...</translation>
+    </message>
+    <message>
+        <source>PellinEditDelete</source>
+        <translation>&amp;Slett bilde</translation>
+    </message>
+    <message>
+        <source>PellinEditSearc</source>
+        <translation>Sø&amp;k etter bilde...</translation>
+    </message>
+    <message>
+        <source>&amp;Slet Tovik</source>
+        <translation>&amp;Slett gjenstand</translation>
+    </message>
+    <message>
+        <source>Sø&amp;g Tovik...</source>
+        <translation>Sø&amp;k etter gjenstand...</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_EDIT_ELEMENT</source>
+        <translation>Åpner den merkede posten i redigeringsvinduet, der alle feltene kan endres. Er en gruppe eller ingenting merket, opprettes det i stedet en ny post.</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_SEARCH_BTN</source>
+        <translation>Åpner søkevinduet. Fyll ut ett eller flere felt, og trykk på Søk for å finne den første posten som passer; Søk igjen finner den neste.</translation>
+    </message>
+    <message>
+        <source>Precreate items in Brevane</source>
+        <translation>&amp;Opprett varer på forhånd...</translation>
+    </message>
+    <message>
+        <source>&amp;Vis</source>
+        <translation>&amp;Vis</translation>
+    </message>
+    <message>
+        <source>Vis &amp;alle</source>
+        <translation>Vis &amp;alle</translation>
+    </message>
+    <message>
+        <source>VIEW_ALL_HTML_TABLE</source>
+        <translation>Vis alle som HTML-&amp;tabell</translation>
+    </message>
+    <message>
+        <source>VIEW_ALL_AS_HTML</source>
+        <translation>Vis alle som &amp;HTML</translation>
+    </message>
+    <message>
+        <source>VIEW_ALL_SPECIAL_OSTREL_CASES_AS_HTML</source>
+        <translation>Vis mynter uten &amp;verdivurdering som HTML</translation>
+    </message>
+    <message>
+        <source>WHATS_THIS_VIEW_ALL_SPECIAL_OSTREL_CASES_AS_HTML</source>
+        <translation>Viser myntene som ennå ikke har en verdivurdering, som en HTML-side i nettleseren. Da ser du lett hvilke mynter som mangler en vurdering.</translation>
+    </message>
+    <message>
+        <source>VIEW_ALL_AS_XML</source>
+        <translation>Vis alle som &amp;XML</translation>
+    </message>
+    <message>
+        <source>VIEW_CURRENT_AS_HTML</source>
+        <translation>Vis &amp;merket som HTML</translation>
+    </message>
+    <message>
+        <source>WHATS_THIS_VIEW_CURRENT_AS_HTML</source>
+        <translation>Viser den merkede posten som en HTML-side med alle feltene og bildene. Siden åpnes i programmet som er knyttet til HTML-filer.</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_SHOW_FRONTSIDE_PICTURE_OSTREL</source>
+        <translation>Vis bilde av &amp;forside</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_SHOW_BACKSIDE_PICTURE_OSTREL</source>
+        <translation>Vis bilde av &amp;bakside</translation>
+    </message>
+    <message>
+        <source>PELLIN_SHOW_PICTURE</source>
+        <translation>Vis &amp;bilde</translation>
+    </message>
+    <message>
+        <source>PELLIN_SHOW_PICTURE2</source>
+        <translation>Vis bilde &amp;2</translation>
+    </message>
+    <message>
+        <source>VIS_BILLEDE</source>
+        <translation>Vis &amp;bilde</translation>
+    </message>
+    <message>
+        <source>VIS_KVITTERING</source>
+        <translation>Vis &amp;kvittering</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_SHOW_IMAGE_BTN</source>
+        <translation>Viser bildet som er knyttet til den merkede posten. Bildefiler vises i vinduet for posten; andre filer åpnes med det valgte bildevisningsprogrammet.</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_VIEW_BACKSIDE_PICTURE_OSTREL</source>
+        <translation>Viser bildet av baksiden til den merkede mynten. Bildefiler vises i vinduet for mynten; andre filer åpnes med programmet som er knyttet til dem.</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_VIEW_RECEIPT</source>
+        <translation>Viser kvitteringen eller det ekstra bildet som er knyttet til den merkede posten. Bildefiler vises i vinduet for posten; andre filer, f.eks. PDF, åpnes med programmet som er knyttet til dem.</translation>
+    </message>
+    <message>
+        <source>VIS_WWW</source>
+        <translation>Vis &amp;nettside</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_VIEW_URL</source>
+        <translation>Åpner nettadressen som er knyttet til den merkede posten. Adressen åpnes med den valgte nettleseren eller med standardnettleseren.</translation>
+    </message>
+    <message>
+        <source>VIS_DOCUMENT</source>
+        <translation>Vis &amp;dokument</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_VIEW_DOCUMENTATION</source>
+        <translation>Åpner dokumentet som er knyttet til den merkede posten, f.eks. en bruksanvisning eller et garantibevis. Dokumentet åpnes med programmet som er knyttet til filtypen.</translation>
+    </message>
+    <message>
+        <source>&amp;Rapport...</source>
+        <translation>&amp;Rapport...</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_EDIT_REPORT</source>
+        <translation>Viser en oversikt med antall, innkjøpspris og verdivurdering for hver gruppe og for hele databasen. Oversikten kan skrives ut.</translation>
+    </message>
+    <message>
+        <source>&amp;Opsætning</source>
+        <translation>&amp;Oppsett</translation>
+    </message>
+    <message>
+        <source>&amp;Udskrivning...</source>
+        <translation>&amp;Utskrift...</translation>
+    </message>
+    <message>
+        <source>&amp;Lokaler/rum...</source>
+        <translation>&amp;Lokaler/rom...</translation>
+    </message>
+    <message>
+        <source>&amp;Inventar typer (grupper)...</source>
+        <translation>&amp;Inventartyper (grupper)...</translation>
+    </message>
+    <message>
+        <source>LEVERANDØRER</source>
+        <translation>Le&amp;verandører...</translation>
+    </message>
+    <message>
+        <source>&amp;Billedvisnings program...</source>
+        <translation>&amp;Bildevisningsprogram...</translation>
+    </message>
+    <message>
+        <source>Internet program (&amp;www)...</source>
+        <translation>Nettleser (&amp;www)...</translation>
+    </message>
+    <message>
+        <source>SetupDefaultDirectories</source>
+        <translation>Stan&amp;dardmapper...</translation>
+    </message>
+    <message>
+        <source>LANGUAGE_MENU</source>
+        <translation>&amp;Språk</translation>
+    </message>
+    <message>
+        <source>DANISH_LANG...</source>
+        <translation>&amp;Dansk...</translation>
+    </message>
+    <message>
+        <source>NORWAY_LANG...</source>
+        <translation>&amp;Norsk...</translation>
+    </message>
+    <message>
+        <source>ENGLISH_LANG...</source>
+        <translation>&amp;Engelsk...</translation>
+    </message>
+    <message>
+        <source>&amp;Hjælp</source>
+        <translation>&amp;Hjelp</translation>
+    </message>
+    <message>
+        <source>&amp;Hjælp...</source>
+        <translation>&amp;Hjelp...</translation>
+    </message>
+    <message>
+        <source>&amp;Tutorial...</source>
+        <translation>&amp;Kom i gang...</translation>
+    </message>
+    <message>
+        <source>&amp;Links...</source>
+        <translation>&amp;Lenker...</translation>
+    </message>
+    <message>
+        <source>&amp;ErrorHandling...</source>
+        <translation>&amp;Feilhåndtering...</translation>
+    </message>
+    <message>
+        <source>&amp;Release noter...</source>
+        <translation>&amp;Versjonsnotater...</translation>
+    </message>
+    <message>
+        <source>&amp;Hvad er det ?</source>
+        <translation>Hva er &amp;dette?</translation>
+    </message>
+    <message>
+        <source>&amp;Om tovik register...</source>
+        <translation>&amp;Om Tovik-register...</translation>
+    </message>
+    <message>
+        <source>Fil</source>
+        <translation>Fil</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Verktøy</translation>
+    </message>
+    <message>
+        <source>Print afbrudt</source>
+        <translation>Utskrift avbrutt</translation>
+    </message>
+</context>
+<context>
+    <name>ReportDialog</name>
+    <message>
+        <source>Rapport (Samlet oversigt)</source>
+        <translation>Rapport (samlet oversikt)</translation>
+    </message>
+    <message>
+        <source>Sum af alt inventar efter gruppe</source>
+        <translation>Sum av alle poster etter gruppe</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Udskriv</source>
+        <translation>Skriv &amp;ut</translation>
+    </message>
+    <message>
+        <source>Udskriv rapporten over inventargrupperne</source>
+        <translation>Skriv ut rapporten over gruppene</translation>
+    </message>
+    <message>
+        <source>REPORT_GROUP_LINE_TEXT</source>
+        <translation>%1 %2 %3 %4</translation>
+    </message>
+    <message>
+        <source>PELLIN_GROUP_LINE_TEXT</source>
+        <translation>%1 %2 %3</translation>
+    </message>
+    <message>
+        <source>REPORT_TOTAL_TEXT</source>
+        <translation>Totalt</translation>
+    </message>
+    <message>
+        <source>REPORT_COUNT_TEXT</source>
+        <translation>Antall poster: %1</translation>
+    </message>
+    <message>
+        <source>TOVIK_REPORT_HEADER_TEXT</source>
+        <translation>Gruppe                    Stk.   Innkjøp     Verdi</translation>
+    </message>
+    <message>
+        <source>PELLIN_REPORT_HEADER_TEXT</source>
+        <translation>Gruppe                      Anslått Salgspris</translation>
+    </message>
 </context>
 <context>
     <name>SaveFile</name>
@@ -165,6 +808,101 @@ Filen på disken er ikke endret, og endringene dine er fortsatt åpne i programm
     <message>
         <source>BREVANE_CAPTION_TEXT</source>
         <translation>Brevane - lagerregistrering</translation>
+    </message>
+</context>
+<context>
+    <name>printSelectDataDialog</name>
+    <message>
+        <source>TOOLTIP_PRINT_TEXTFIELD_LENGTH</source>
+        <translation>Antall tegn feltet tar opp i utskriften.</translation>
+    </message>
+    <message>
+        <source>Vælg data til udskrivning</source>
+        <translation>Velg data for utskrift</translation>
+    </message>
+    <message>
+        <source>Mulige felter</source>
+        <translation>Mulige felt</translation>
+    </message>
+    <message>
+        <source>Felter som pt. ikke udskrives</source>
+        <translation>Felt som for tiden ikke skrives ut</translation>
+    </message>
+    <message>
+        <source>Valgte felter</source>
+        <translation>Valgte felt</translation>
+    </message>
+    <message>
+        <source>Disse felter vil blive udskrevet (rækkefølgen er pre-defineret)</source>
+        <translation>Disse feltene blir skrevet ut (rekkefølgen er forhåndsbestemt)</translation>
+    </message>
+    <message>
+        <source>&amp;Tilføj &gt;&gt;</source>
+        <translation>&amp;Legg til &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; Fje&amp;rn</source>
+        <translation>&lt;&lt; Fje&amp;rn</translation>
+    </message>
+    <message>
+        <source>Felt længde i udskrift</source>
+        <translation>Feltlengde i utskrift</translation>
+    </message>
+    <message>
+        <source>Sortering efter</source>
+        <translation>Sortering etter</translation>
+    </message>
+    <message>
+        <source>Div</source>
+        <translation>Diverse</translation>
+    </message>
+    <message>
+        <source>Udskriv kun gruppe</source>
+        <translation>Skriv bare ut gruppe</translation>
+    </message>
+    <message>
+        <source>Udskriv kun </source>
+        <translation>Skriv bare ut </translation>
+    </message>
+    <message>
+        <source>Felt separator i udskrift</source>
+        <translation>Feltskilletegn i utskrift</translation>
+    </message>
+    <message>
+        <source>Bestemmer den karakter som adskiller felterne i udskriften</source>
+        <translation>Bestemmer tegnet som skiller feltene i utskriften</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Hjælp</source>
+        <translation>&amp;Hjelp</translation>
+    </message>
+    <message>
+        <source>&amp;Fortryd</source>
+        <translation>&amp;Avbryt</translation>
+    </message>
+    <message>
+        <source>ITEM_COUNT</source>
+        <translation>Løpenummer</translation>
+    </message>
+    <message>
+        <source>&apos;Adresse felt længde&apos; skal være: 1 -&gt; %2</source>
+        <translation>&apos;Lengden på adressefeltet&apos; må være: 1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>&apos;Beskrivelse felt længde&apos; skal være: 1 -&gt; %2</source>
+        <translation>&apos;Lengden på beskrivelsesfeltet&apos; må være: 1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>Felt grænseværdi fejl</source>
+        <translation>Ugyldig verdi i felt</translation>
+    </message>
+    <message>
+        <source>Ret det !</source>
+        <translation>Rett det!</translation>
     </message>
 </context>
 </TS>

@@ -1,0 +1,133 @@
+#include "ExternalViewers.h"
+
+#include "app/AppNames.h"
+#include "app/Edition.h"
+#include "core/Dialogs.h"
+#include "platform/Launcher.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+namespace ExternalViewers {
+
+void OpenWithAssociated(const QString& path) {
+    if (path.isEmpty())
+        return;
+    if (Launcher::OpenAssociated(path) == Launcher::Opened)
+        return;
+    MessageBoxRequest box;
+    box.title = QCoreApplication::translate("MainWindow", "Tarnvold program error");
+    box.text = QCoreApplication::translate("MainWindow", "Ingen program associeret med filer af denne type %1").arg(path);
+    box.buttons << QCoreApplication::translate("MainWindow", "&Ja");
+    Dialogs::message(box);
+}
+
+QString ReasonText(int code) {
+    switch (code) {
+    case 0:
+        return QCoreApplication::translate("MainWindow", "The operating system is out of memory or resources.");
+    case 2:
+        return QCoreApplication::translate("MainWindow", "The specified file was not found (please, check write permissions).");
+    case 3:
+        return QCoreApplication::translate("MainWindow", "The specified path was not found.");
+    case 26:
+        return QCoreApplication::translate("MainWindow", "A sharing violation occurred.");
+    case 27:
+        return QCoreApplication::translate("MainWindow", "The file name association is incomplete or invalid.");
+    case 31:
+        return QCoreApplication::translate("MainWindow", "There is no application associated with the given file name extension. This error will also "
+                  "be returned if you attempt to print a file that is not printable.");
+    case 32:
+        return QCoreApplication::translate("MainWindow", "The specified DLL was not found.");
+    default:
+        return QString();
+    }
+}
+
+bool OpenFile(const QString& name, const QString& suffix, bool direct) {
+    const QString path = direct ? name + suffix : QDir::currentPath() + QStringLiteral("/help/") + name + suffix;
+    const int result = Launcher::OpenAssociated(path);
+    if (result == Launcher::Opened)
+        return true;
+    Dialogs::critical(nullptr, QCoreApplication::translate("MainWindow", "HTML fejl"),
+                      QCoreApplication::translate("MainWindow", "Could not display help (%1), error: %2").arg(QDir::toNativeSeparators(path), ReasonText(result)),
+                      QCoreApplication::translate("MainWindow", "OK"));
+    return false;
+}
+
+void ReportProgramNotFound(const QString& program, const QString& path) {
+    if (program.isEmpty())
+        return;
+    Dialogs::critical(nullptr, QCoreApplication::translate("MainWindow", "Fejl"),
+                      QCoreApplication::translate("MainWindow", "Program (%1) ikke fundet.\nHint: Vælg ønsket program til at vise aktuelle fil type,\nvia "
+                         "Opsætning menu.\nKalder istedet program associeret med filen %2")
+                          .arg(program, path),
+                      QCoreApplication::translate("MainWindow", "&Ok"));
+}
+
+void ShowWithProgram(const QString& program, const QString& path) {
+    if (path.isEmpty())
+        return;
+    if (!program.isEmpty() && Launcher::StartProgram(program, {path}))
+        return;
+    ReportProgramNotFound(program, path);
+    OpenWithAssociated(path);
+}
+
+QString HelpPage() {
+    const QString language = GetLanguage();
+    if (IsPellin())
+        return QStringLiteral("Help.htm");
+    if (IsOstrel())
+        return QStringLiteral("HelpOstrel.%1.htm").arg(language);
+    return QStringLiteral("index.%1.htm").arg(language);
+}
+
+QString TutorialPage() {
+    const QString language = GetLanguage();
+    if (IsPellin())
+        return QStringLiteral("GettingStarted.Pellin.%1.htm").arg(language);
+    if (IsOstrel())
+        return QStringLiteral("GettingStarted.Ostrel.%1.htm").arg(language);
+    if (IsBrevane())
+        return QStringLiteral("GettingStarted.Brevane.%1.htm").arg(language);
+    return QStringLiteral("GettingStarted.%1.htm").arg(language);
+}
+
+QString ErrorHandlingPage() {
+    return QStringLiteral("ErrorHandling.%1.htm").arg(GetLanguage());
+}
+
+QString LinksPage() {
+    const QString language = GetLanguage();
+    if (IsPellin())
+        return QStringLiteral("Pellinlinks.%1.htm").arg(language);
+    if (IsOstrel())
+        return QStringLiteral("Ostrellinks.%1.htm").arg(language);
+    return QStringLiteral("TovikLinksAndReferences.%1.htm").arg(language);
+}
+
+QString ReleaseNotes(bool* isHelpPage) {
+    const QString language = GetLanguage();
+    *isHelpPage = false;
+    if (IsTovik() && (language == QLatin1String("dk") || language == QLatin1String("no"))) {
+        *isHelpPage = true;
+        return QStringLiteral("releasenotes.Tovik.%1.htm").arg(language);
+    }
+    if (IsBrevane() && language == QLatin1String("dk")) {
+        *isHelpPage = true;
+        return QStringLiteral("releasenotes.Brevane.%1.htm").arg(language);
+    }
+    QString file;
+    if (IsOstrel())
+        file = QStringLiteral("releasenotes.Ostrel.%1.txt");
+    else if (IsPellin())
+        file = QStringLiteral("releasenotes.Pellin.%1.txt");
+    else if (IsBrevane())
+        file = QStringLiteral("releasenotes.Brevane.%1.txt");
+    else
+        file = QStringLiteral("releasenotes.%1.txt");
+    return QDir::currentPath() + QStringLiteral("/help/") + file.arg(language);
+}
+
+} // namespace ExternalViewers

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+
+// Opening linked files, web addresses, help pages and exported files with other programs, and the
+// messages when that fails.
+namespace ExternalViewers {
+
+// Opens a file or address with its associated program; a failure gets the "Tarnvold program error" box.
+void OpenWithAssociated(const QString& path);
+
+// Opens a help page (from the "help" folder of the working directory) or, with direct, the file
+// name + suffix itself; a failure gets the "HTML fejl" box with the reason.
+bool OpenFile(const QString& name, const QString& suffix, bool direct);
+
+// Tells the user that a chosen viewer program did not start (only when one was chosen).
+void ReportProgramNotFound(const QString& program, const QString& path);
+
+// Starts the chosen viewer program with the path, or, with no program chosen or when it does not start
+// (reported), opens the path with its associated program.
+void ShowWithProgram(const QString& program, const QString& path);
+
+// The reason text of an open error code.
+QString ReasonText(int code);
+
+// The help page names of the running edition for the help commands; %1 is filled with the language.
+QString HelpPage();
+QString TutorialPage();
+QString ErrorHandlingPage();
+QString LinksPage();
+// Release notes: a help page (true) or a text file path under the working directory (false).
+QString ReleaseNotes(bool* isHelpPage);
+
+} // namespace ExternalViewers

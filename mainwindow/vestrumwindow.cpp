@@ -78,8 +78,8 @@ void MainWindow::OpenStartupDatabase() {
 }
 
 void MainWindow::FileNew() {
-    mCurrentFileName.clear();
     if (mCollection) {
+        // Asked while the database still has its name, so "Save" saves it where it came from.
         if (!SaveQuestion())
             return;
         mListView->Clear();
@@ -87,6 +87,7 @@ void MainWindow::FileNew() {
     } else {
         mCollection = new DBItemCollection(mLog.get());
     }
+    mCurrentFileName.clear();
     mListView->Clear();
     mListView->SetCollection(mCollection);
     setWindowTitle(GetCaption(QString()));
@@ -359,8 +360,11 @@ bool MainWindow::Backup() {
     const bool saved = Save(false);
     if (saved)
         mCollection->SaveDynamicLists();
+    // The open database's folder stays its folder, also when none had been stored yet.
     if (!directory.isEmpty())
         Settings().setValue(QStringLiteral("LastDBDir"), directory);
+    else
+        Settings().remove(QStringLiteral("LastDBDir"));
     mCurrentFileName = name;
     return saved;
 }

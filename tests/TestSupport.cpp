@@ -108,6 +108,13 @@ QString copyTree(const QString& source, const QString& target) {
     return target;
 }
 
+QString enterSampleInstallation(const QString& dir) {
+    copyTree(sourceDir() + QStringLiteral("/data"), dir);
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(dir);
+    return previous;
+}
+
 QByteArray readAll(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))

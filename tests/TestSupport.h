@@ -84,10 +84,37 @@ QString testDataDir();
 QString copyFixture(const QString& sourcePath, const QString& dir);
 QString copyTree(const QString& sourceDir, const QString& targetDir);
 
+// Copies the shipped installation data (sample databases, lists, help pages) into dir and makes dir the
+// working directory, as the installation directory is for the program. Returns the previous one.
+QString enterSampleInstallation(const QString& dir);
+
 QByteArray readAll(const QString& path);
 bool writeAll(const QString& path, const QByteArray& bytes);
 
 } // namespace TestSupport
+
+#include "platform/Launcher.h"
+
+#include <QUrl>
+
+// Records what the program would open or start instead of launching anything.
+class RecordingLauncher : public Launcher::Recorder {
+public:
+    RecordingLauncher() { Launcher::SetRecorder(this); }
+    ~RecordingLauncher() override { Launcher::SetRecorder(nullptr); }
+    bool openUrl(const QUrl& url) override {
+        opened << url;
+        return openSucceeds;
+    }
+    bool startProgram(const QString& program, const QStringList& arguments) override {
+        started << (QStringList{program} + arguments);
+        return startSucceeds;
+    }
+    QList<QUrl> opened;
+    QList<QStringList> started;
+    bool openSucceeds = true;
+    bool startSucceeds = true;
+};
 
 // A small tmpfs mounted for the test, to fill a disk for real. Mounting needs root; where it is refused
 // the test says so and skips.

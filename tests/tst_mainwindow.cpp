@@ -1,0 +1,459 @@
+#include "TestSupport.h"
+#include "app/AppNames.h"
+#include "app/Edition.h"
+#include "app/Settings.h"
+#include "core/ColumnNames.h"
+#include "core/DBItemCollection.h"
+#include "mainwindow/ItemListModel.h"
+#include "mainwindow/ItemListView.h"
+#include "mainwindow/vestrumwindow.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+QString trMain(const char* text) {
+    return QCoreApplication::translate("MainWindow", text);
+}
+
+QAction* action(MainWindow& window, const char* name) {
+    return window.findChild<QAction*>(QLatin1String(name));
+}
+
+// Triggers an action the way a user can: it must exist and be enabled.
+bool trigger(MainWindow& window, const char* name) {
+    QAction* a = action(window, name);
+    if (!a || !a->isEnabled())
+        return false;
+    a->trigger();
+    return true;
+}
+
+QStringList menuTexts(MainWindow& window, const char* menuName) {
+    QStringList texts;
+    if (QMenu* menu = window.findChild<QMenu*>(QLatin1String(menuName))) {
+        for (QAction* a : menu->actions())
+            texts << (a->isSeparator() ? QStringLiteral("-") : a->objectName());
+    }
+    return texts;
+}
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+private:
+    QTemporaryDir* m_install = nullptr;
+    QString m_previousDir;
+    TestDialogs* m_dialogs = nullptr;
+
+    QString sample() const { return DefaultDatabasePath(); }
+
+private slots:
+    void initTestCase() {
+        TestSupport::isolateSettings();
+        TestSupport::installTranslation(QStringLiteral("en"));
+    }
+    void init() {
+        SetEdition(Tovik);
+        TestSupport::clearSettings();
+        ColumnNames::Reset();
+        DBItemCollection::SetModified(false);
+        m_install = new QTemporaryDir;
+        m_previousDir = TestSupport::enterSampleInstallation(m_install->path());
+        m_dialogs = new TestDialogs;
+    }
+    void cleanup() {
+        delete m_dialogs;
+        QDir::setCurrent(m_previousDir);
+        delete m_install;
+    }
+
+    void startsOnTheSampleDatabase_data() {
+        QTest::addColumn<int>("edition");
+        QTest::addColumn<QString>("language");
+        for (int edition : {int(Tovik), int(Pellin), int(Ostrel), int(Brevane)}) {
+            for (const char* language : {"dk", "no", "en"})
+                QTest::addRow("%d %s", edition, language) << edition << QString::fromLatin1(language);
+        }
+    }
+    void startsOnTheSampleDatabase() {
+        QFETCH(int, edition);
+        QFETCH(QString, language);
+        SetEdition(edition);
+        Settings().setValue(QStringLiteral("Language"), language);
+        MainWindow window;
+        QVERIFY(!window.StartupFailed());
+        QVERIFY2(m_dialogs->boxes.isEmpty(), qPrintable(m_dialogs->lastTitle() + m_dialogs->lastText()));
+        QCOMPARE(window.CurrentFileName(), sample());
+        QVERIFY(window.Collection()->Count() > 20);
+        QVERIFY(window.windowTitle().endsWith(QStringLiteral(" - ") + sample()));
+        // Every item has a group row: no sample item is left out of the list.
+        int listed = 0;
+        const ItemListModel* model = window.ListView()->Model();
+        for (int g = 0; g < model->rowCount(); ++g)
+            listed += model->rowCount(model->index(g, 0));
+        QCOMPARE(listed, window.Collection()->Count());
+        QCOMPARE(Settings().value(QStringLiteral("LastSavedDBFile")).toString(), sample());
+        QVERIFY(action(window, "Print")->isEnabled());
+        QCOMPARE(window.RecentFiles(), QStringList{sample()});
+        window.close();
+    }
+
+    void emptyStartDatabaseOpensNothing() {
+        Settings().setValue(QStringLiteral("LastSavedDBFile"), QString());
+        MainWindow window;
+        QVERIFY(!window.StartupFailed());
+        QCOMPARE(window.Collection()->Count(), 0);
+        QVERIFY(window.windowTitle().endsWith(QStringLiteral(" - ")));
+        QVERIFY(!action(window, "Print")->isEnabled());
+    }
+
+    void missingStartDatabase() {
+        Settings settings;
+        settings.setValue(QStringLiteral("LastSavedDBFile"), QStringLiteral("/no/such/file.db"));
+        settings.setValue(QStringLiteral("LastDBDir"), QStringLiteral("/no/such"));
+        MainWindow window;
+        QVERIFY(window.StartupFailed());
+        QCOMPARE(m_dialogs->boxes.size(), 1);
+        QCOMPARE(m_dialogs->lastTitle(), trMain("FileError"));
+        QCOMPARE(settings.value(QStringLiteral("LastSavedDBFile")).toString(), sample());
+        QCOMPARE(settings.value(QStringLiteral("LastDBDir")).toString(), DefaultDatabaseDir());
+    }
+
+    void newAsksOnlyAfterAChange() {
+        MainWindow window;
+        QVERIFY(trigger(window, "FileNew"));
+        QVERIFY(m_dialogs->boxes.isEmpty());
+        QCOMPARE(window.Collection()->Count(), 0);
+        QCOMPARE(window.CurrentFileName(), QString());
+    }
+
+    void theSaveQuestion_data() {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("keepsData");
+        QTest::addColumn<bool>("fileChanged");
+        QTest::newRow("save") << 0 << false << true;
+        QTest::newRow("do not save") << 1 << false << false;
+        QTest::newRow("cancel") << 2 << true << false;
+    }
+    void theSaveQuestion() {
+        QFETCH(int, answer);
+        QFETCH(bool, keepsData);
+        QFETCH(bool, fileChanged);
+        MainWindow window;
+        const QByteArray before = TestSupport::readAll(sample());
+        const int count = window.Collection()->Count();
+        auto* item = new Item;
+        item->SetName(QStringLiteral("Ny lampe"));
+        window.Collection()->Add(item);
+        window.ListView()->AddItem(item, true);
+        m_dialogs->answer(answer);
+        QVERIFY(trigger(window, "FileNew"));
+        QCOMPARE(m_dialogs->boxes.size(), 1);
+        QCOMPARE(m_dialogs->boxes.first().buttons.size(), 3);
+        QCOMPARE(m_dialogs->lastTitle(), QStringLiteral("/Tovik/"));
+        QCOMPARE(window.Collection()->Count(), keepsData ? count + 1 : 0);
+        QCOMPARE(TestSupport::readAll(sample()) != before, fileChanged);
+        QCOMPARE(DBItemCollection::IsModified(), keepsData);
+    }
+
+    void failedSaveKeepsEverything() {
+        MainWindow window;
+        auto* item = new Item;
+        item->SetName(QStringLiteral("Ny"));
+        window.Collection()->Add(item);
+        // The database's folder disappears under it (a removed USB stick, a lost network drive).
+        const QString name = window.CurrentFileName();
+        QDir(QFileInfo(name).absolutePath()).removeRecursively();
+        const QString caption = window.windowTitle();
+        m_dialogs->clear();
+        window.statusBar()->clearMessage();
+        QVERIFY(trigger(window, "FileSave"));
+        QCOMPARE(m_dialogs->boxes.size(), 1);
+        QVERIFY(m_dialogs->lastText().contains(name));
+        QVERIFY(DBItemCollection::IsModified());
+        QCOMPARE(window.windowTitle(), caption);
+        QVERIFY(window.statusBar()->currentMessage().isEmpty()); // no "saved" message
+        // The save question then answers no: New does nothing and the item stays.
+        m_dialogs->answer(0);
+        QVERIFY(trigger(window, "FileNew"));
+        QCOMPARE(window.Collection()->IndexOf(item) >= 0, true);
+        QCOMPARE(window.CurrentFileName(), name);
+    }
+
+    void openCancelledReadsTheDatabaseAgain() {
+        MainWindow window;
+        const int count = window.Collection()->Count();
+        // Changed on disk behind the program's back: one record more.
+        QFile file(sample());
+        QVERIFY(file.open(QIODevice::Append));
+        file.write("0;Fra disken;;1.000000;1.000000;;;;;;;1;0;;;;;\r\n");
+        file.close();
+        QVERIFY(trigger(window, "FileOpen")); // the chooser is cancelled (no file queued)
+        QCOMPARE(m_dialogs->choosers.size(), 1);
+        QCOMPARE(window.Collection()->Count(), count + 1);
+    }
+
+    void saveWithoutANameIsSaveAs() {
+        Settings().setValue(QStringLiteral("LastSavedDBFile"), QString());
+        MainWindow window;
+        auto* item = new Item;
+        item->SetName(QStringLiteral("Ur"));
+        window.Collection()->Add(item);
+        const QString target = m_install->filePath(QStringLiteral("mit.db"));
+        m_dialogs->chooseFile(target);
+        QVERIFY(trigger(window, "FileSave"));
+        QCOMPARE(m_dialogs->choosers.size(), 1);
+        QCOMPARE(window.CurrentFileName(), target);
+        QVERIFY(TestSupport::readAll(target).contains("Ur;"));
+        QVERIFY(!DBItemCollection::IsModified());
+        QVERIFY(window.windowTitle().endsWith(target));
+        QVERIFY(QFile::exists(m_install->filePath(QStringLiteral("groups/groups.dk.txt"))));
+    }
+
+    void backupLeavesTheOpenDatabaseAlone() {
+        MainWindow window;
+        auto* item = new Item;
+        item->SetName(QStringLiteral("Ur"));
+        window.Collection()->Add(item);
+        const QString caption = window.windowTitle();
+        const QString backup = m_install->filePath(QStringLiteral("backup/kopi.bak"));
+        QDir().mkpath(QFileInfo(backup).path());
+        m_dialogs->chooseFile(backup);
+        QVERIFY(trigger(window, "FileBackup"));
+        QVERIFY(TestSupport::readAll(backup).contains("Ur;"));
+        QCOMPARE(window.windowTitle(), caption);
+        QCOMPARE(window.CurrentFileName(), sample());
+        QCOMPARE(Settings().value(QStringLiteral("LastSavedDBFile")).toString(), sample());
+        QCOMPARE(GetLastDBDir(), DefaultDatabaseDir());
+        QVERIFY(DBItemCollection::IsModified());
+        QVERIFY(QFile::exists(m_install->filePath(QStringLiteral("backup/fields/fields.dk.txt"))));
+        // Cancelled: nothing is written, and the user is told.
+        m_dialogs->clear();
+        QVERIFY(trigger(window, "FileBackup"));
+        QCOMPARE(m_dialogs->lastText(), trMain("NO_BACKUP_ERROR_NO_FILE_SAVED"));
+    }
+
+    void tenRecentFiles() {
+        MainWindow window;
+        QStringList opened;
+        for (int i = 0; i < 11; ++i) {
+            const QString path = m_install->filePath(QStringLiteral("db%1.db").arg(i));
+            QFile::copy(sample(), path);
+            m_dialogs->chooseFile(path);
+            QVERIFY(trigger(window, "FileOpen"));
+            opened.prepend(path);
+        }
+        QCOMPARE(window.RecentFiles(), opened.mid(0, 10));
+        QCOMPARE(action(window, "RecentFile0")->text(), QStringLiteral("&1 db10.db"));
+        QCOMPARE(action(window, "RecentFile9")->text(), QStringLiteral("&10 db1.db"));
+        // Reopening one moves it to the top instead of adding it again.
+        action(window, "RecentFile3")->trigger();
+        QCOMPARE(window.RecentFiles().first(), opened.at(3));
+        QCOMPARE(window.RecentFiles().size(), 10);
+        QCOMPARE(window.RecentFiles().count(opened.at(3)), 1);
+        QCOMPARE(Settings().value(QStringLiteral("RecentFiles/NumberOfItems")).toInt(), 10);
+        QCOMPARE(Settings().value(QStringLiteral("RecentFiles/RecentFile0/")).toString(), opened.at(3));
+        // The recent entries stand above Quit.
+        const QStringList file = menuTexts(window, "FileMenu");
+        QCOMPARE(file.last(), QStringLiteral("FileQuit"));
+        QCOMPARE(file.at(file.size() - 3), QStringLiteral("RecentFile9"));
+    }
+
+    void lockedBrevaneDatabase() {
+        SetEdition(Brevane);
+        const QString lock = QDir(DefaultDatabaseDir()).filePath(QStringLiteral("LockFile.txt"));
+        TestSupport::writeAll(lock, "K:\\lager.db Locked by PC: WS12, User: clerk");
+        {
+            MainWindow window;
+            QVERIFY(!window.StartupFailed());
+            QVERIFY(window.Collection()->IsReadOnly());
+            QVERIFY(!action(window, "FileSave")->isEnabled());
+            QVERIFY(!action(window, "UpdateLocations")->isEnabled());
+            QCOMPARE(window.palette().color(QPalette::Window), QColor(Qt::red));
+            QVERIFY(m_dialogs->lastText().contains(QStringLiteral("WS12")));
+            window.close();
+        }
+        QVERIFY(QFile::exists(lock)); // never removed by a read-only copy
+        // An empty database locked by someone else is not read-only.
+        const QString empty = QDir(DefaultDatabaseDir()).filePath(QStringLiteral("tom.db"));
+        TestSupport::writeAll(empty, "#2.5.5 (BRV)\r\n");
+        Settings().setValue(QStringLiteral("LastSavedDBFile"), empty);
+        MainWindow window;
+        QVERIFY(action(window, "FileSave")->isEnabled());
+        QVERIFY(window.palette().color(QPalette::Window) != QColor(Qt::red));
+    }
+
+    void brevaneLocksAndReleases() {
+        SetEdition(Brevane);
+        const QString lock = QDir(DefaultDatabaseDir()).filePath(QStringLiteral("LockFile.txt"));
+        {
+            MainWindow window;
+            QVERIFY(QFile::exists(lock));
+            QVERIFY(action(window, "FileSave")->isEnabled());
+            QVERIFY(trigger(window, "FileQuit"));
+        }
+        QVERIFY(!QFile::exists(lock));
+    }
+
+    void languageSwitch() {
+        Settings settings;
+        MainWindow window;
+        const QString danish = sample();
+        QVERIFY(settings.contains(QStringLiteral("LastSavedDBFile")));
+        QVERIFY(trigger(window, "LanguageEnglish"));
+        QCOMPARE(settings.value(QStringLiteral("Language")).toString(), QStringLiteral("en"));
+        QVERIFY(!settings.contains(QStringLiteral("LastSavedDBFile")));
+        QVERIFY(!settings.contains(QStringLiteral("LastDBDir")));
+        QCOMPARE(m_dialogs->lastText(), trMain("RESTART_BEFORE_LANGUAGE_CHANGED"));
+        QCOMPARE(window.CurrentFileName(), danish); // the database stays open
+        // The next start opens the English sample.
+        QCOMPARE(DefaultDatabasePath(), QStringLiteral("db/DemoDBStd/TovikStdDemoDatabase.en.db"));
+    }
+
+    void settingsOnlyOnRequest() {
+        Settings settings;
+        {
+            MainWindow window;
+            window.resize(700, 500);
+            window.close();
+        }
+        QVERIFY(!settings.contains(QStringLiteral("geometri/mainWinWidth")));
+        MainWindow window;
+        window.resize(700, 500);
+        action(window, "ViewAll")->setChecked(true);
+        QVERIFY(trigger(window, "FileSaveSettings"));
+        QCOMPARE(settings.value(QStringLiteral("geometri/mainWinWidth")).toInt(), 700);
+        QCOMPARE(settings.value(QStringLiteral("geometri/mainWinHeight")).toInt(), 500);
+        QCOMPARE(settings.value(QStringLiteral("Items/showAllItems")).toBool(), true);
+        QVERIFY(settings.contains(QStringLiteral("ListView/NAMECOLUMNwidth")));
+    }
+
+    void itemCommandsFollowTheRow() {
+        MainWindow window;
+        for (const char* name : {"ViewCurInHTML", "ViewPicture", "ViewPicture2", "ViewUrl", "ViewDoc"})
+            QVERIFY2(!action(window, name)->isEnabled(), name);
+        ItemListView* view = window.ListView();
+        view->ItemSelected(view->Model()->GroupIndex(0));
+        QVERIFY(!action(window, "ViewCurInHTML")->isEnabled());
+        // The sample sofa has a picture and a receipt, and no web address or document.
+        Item* sofa = nullptr;
+        for (Item* item : *window.Collection()) {
+            if (!item->IsEmpty(Item::Photolink) && !item->IsEmpty(Item::Receipt) && item->IsEmpty(Item::Www) &&
+                item->IsEmpty(Item::Document)) {
+                sofa = item;
+                break;
+            }
+        }
+        QVERIFY(sofa);
+        view->ItemSelected(view->FindListViewItem(sofa));
+        QVERIFY(action(window, "ViewCurInHTML")->isEnabled());
+        QVERIFY(action(window, "ViewPicture")->isEnabled());
+        QVERIFY(action(window, "ViewPicture2")->isEnabled());
+        QVERIFY(!action(window, "ViewUrl")->isEnabled());
+        QVERIFY(!action(window, "ViewDoc")->isEnabled());
+    }
+
+    void menusPerEdition_data() {
+        QTest::addColumn<int>("edition");
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QStringList>("file");
+        QTest::addColumn<QStringList>("help");
+        QTest::addColumn<QStringList>("languages");
+        const QStringList file{"FileNew", "FileOpen", "-", "FileSave", "FileSaveAs", "FileBackup", "-",
+                               "FileSaveAsHTML", "FileSaveAsXML", "FileSaveSettings", "-", "Print", "-"};
+        QStringList brevaneFile = file;
+        brevaneFile.insert(2, QStringLiteral("UpdateLocations"));
+        brevaneFile.insert(12, QStringLiteral("PrintBarcode"));
+        const QStringList tail{"HelpLinks", "HelpErrorHandling", "HelpReleases", "HelpWhatsThis", "-", "HelpAbout"};
+        const QStringList all{"LanguageDanish", "LanguageNorwegian", "LanguageEnglish"};
+        QTest::newRow("Tovik dk") << int(Tovik) << "dk" << file << QStringList{"HelpHelp", "HelpTutorial"} + tail << all;
+        QTest::newRow("Tovik no") << int(Tovik) << "no" << file << QStringList{"HelpHelp", "HelpTutorial"} + tail << all;
+        QTest::newRow("Tovik en") << int(Tovik) << "en" << file << QStringList{"HelpTutorial"} + tail << all;
+        QTest::newRow("Pellin dk") << int(Pellin) << "dk" << file << QStringList{"HelpHelp", "HelpTutorial"} + tail
+                                   << all;
+        QTest::newRow("Ostrel no") << int(Ostrel) << "no" << file << QStringList{"HelpTutorial"} + tail << all;
+        QTest::newRow("Brevane dk") << int(Brevane) << "dk" << brevaneFile << QStringList{"HelpTutorial"} + tail
+                                    << QStringList{"LanguageDanish", "LanguageEnglish"};
+        QTest::newRow("Brevane en") << int(Brevane) << "en" << brevaneFile << tail
+                                    << QStringList{"LanguageDanish", "LanguageEnglish"};
+    }
+    void menusPerEdition() {
+        QFETCH(int, edition);
+        QFETCH(QString, language);
+        QFETCH(QStringList, file);
+        QFETCH(QStringList, help);
+        QFETCH(QStringList, languages);
+        SetEdition(edition);
+        Settings().setValue(QStringLiteral("Language"), language);
+        TestSupport::installTranslation(language);
+        MainWindow window;
+        QStringList fileMenu = menuTexts(window, "FileMenu");
+        fileMenu = fileMenu.mid(0, file.size());
+        QCOMPARE(fileMenu, file);
+        QCOMPARE(menuTexts(window, "HelpMenu"), help);
+        QCOMPARE(menuTexts(window, "LanguageMenu"), languages);
+        QCOMPARE(action(window, "EditShowAllSpecialCasesAsHTML") != nullptr, edition == Ostrel);
+        QCOMPARE(action(window, "Precreate") != nullptr, edition == Brevane);
+        // Every entry reads as words: no raw key reaches the user.
+        static const QRegularExpression rawKey(QStringLiteral("^[A-Z0-9_]+(\\.\\.\\.)?$"));
+        for (QAction* a : window.findChildren<QAction*>()) {
+            if (a->isSeparator() || a->text().isEmpty())
+                continue;
+            QVERIFY2(!rawKey.match(a->text()).hasMatch(), qPrintable(a->objectName() + QStringLiteral(": ") + a->text()));
+            QVERIFY2(!rawKey.match(a->whatsThis()).hasMatch(), qPrintable(a->objectName() + QStringLiteral(": ") + a->whatsThis()));
+        }
+        for (QMenu* menu : window.menuBar()->findChildren<QMenu*>())
+            QVERIFY2(!rawKey.match(menu->title()).hasMatch(), qPrintable(menu->title()));
+        TestSupport::installTranslation(QStringLiteral("en"));
+    }
+
+    void helpPagesOpenFromTheHelpFolder() {
+        RecordingLauncher launcher;
+        MainWindow window;
+        QVERIFY(trigger(window, "HelpHelp"));
+        QCOMPARE(launcher.opened.size(), 1);
+        QVERIFY(launcher.opened.first().toLocalFile().endsWith(QStringLiteral("/help/index.dk.htm")));
+        QVERIFY(trigger(window, "HelpReleases"));
+        QVERIFY(launcher.opened.last().toLocalFile().endsWith(QStringLiteral("/help/releasenotes.Tovik.dk.htm")));
+        QVERIFY(m_dialogs->boxes.isEmpty());
+        // A page that is missing gives the reason for a missing file.
+        QFile::remove(QStringLiteral("help/TovikLinksAndReferences.dk.htm"));
+        QVERIFY(trigger(window, "HelpLinks"));
+        QCOMPARE(m_dialogs->lastTitle(), trMain("HTML fejl"));
+        QVERIFY(m_dialogs->lastText().contains(trMain("The specified file was not found (please, check write permissions).")));
+    }
+
+    void everyHelpPageExists_data() {
+        QTest::addColumn<int>("edition");
+        QTest::addColumn<QString>("language");
+        for (int edition : {int(Tovik), int(Pellin), int(Ostrel), int(Brevane)}) {
+            for (const char* language : {"dk", "no", "en"})
+                QTest::addRow("%d %s", edition, language) << edition << QString::fromLatin1(language);
+        }
+    }
+    void everyHelpPageExists() {
+        QFETCH(int, edition);
+        QFETCH(QString, language);
+        SetEdition(edition);
+        Settings().setValue(QStringLiteral("Language"), language);
+        RecordingLauncher launcher;
+        MainWindow window;
+        for (const char* name : {"HelpHelp", "HelpTutorial", "HelpLinks", "HelpErrorHandling", "HelpReleases"})
+            trigger(window, name);
+        QVERIFY2(m_dialogs->boxes.isEmpty(), qPrintable(m_dialogs->lastText()));
+        for (const QUrl& url : launcher.opened)
+            QVERIFY2(QFile::exists(url.toLocalFile()), qPrintable(url.toLocalFile()));
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

@@ -25,8 +25,9 @@
 namespace {
 const QString kSource = QStringLiteral("vestrumwindow");
 
+// Seconds with two decimals; not padded, so the status line reads without a gap.
 QString seconds(qint64 milliseconds) {
-    return QStringLiteral("%1").arg(milliseconds / 1000.0, 10, 'f', 2);
+    return QString::number(milliseconds / 1000.0, 'f', 2);
 }
 } // namespace
 

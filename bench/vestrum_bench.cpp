@@ -1,9 +1,11 @@
 // Measures the program's own code paths on large registers and prints one figure per line:
 //
-//   vestrum_bench --edition Tovik --load FILE [--save OUT] [--sort CODE] [--find CODE TEXT] [--repeat N]
+//   vestrum_bench --edition Tovik --load FILE [--save OUT] [--sort CODE] [--find CODE TEXT] [--html OUT]
+//                 [--xml OUT] [--fill [--sort-column N]] [--repeat N]
 //   vestrum_bench --edition Tovik --generate N OUT
 //
 // With --repeat N every measured step runs N times and the median is printed (all runs go to stderr).
+#include "FillBench.h"
 #include "SampleGenerator.h"
 #include "app/Edition.h"
 #include "core/DBItemCollection.h"
@@ -40,7 +42,7 @@ public:
     std::fprintf(stderr,
                  "vestrum_bench: %s\n"
                  "usage: vestrum_bench --edition NAME --load FILE [--save OUT] [--sort CODE] "
-                 "[--find CODE TEXT] [--repeat N]\n"
+                 "[--find CODE TEXT] [--html OUT] [--xml OUT] [--fill [--sort-column N]] [--repeat N]\n"
                  "       vestrum_bench --edition NAME --generate N OUT\n",
                  why);
     std::exit(2);
@@ -80,8 +82,9 @@ int main(int argc, char* argv[]) {
     QStringList args = app.arguments().mid(1);
 
     QString editionName = QStringLiteral("Tovik");
-    QString loadPath, savePath, generatePath, findText;
-    int sortCode = -1, findCode = -1, repeat = 1, generateCount = 0;
+    QString loadPath, savePath, generatePath, findText, htmlPath, xmlPath;
+    int sortCode = -1, findCode = -1, repeat = 1, generateCount = 0, sortColumn = -1;
+    bool fill = false;
     auto take = [&args](const char* option) {
         if (args.isEmpty())
             usage(qPrintable(QStringLiteral("%1 needs a value").arg(QLatin1String(option))));
@@ -95,6 +98,14 @@ int main(int argc, char* argv[]) {
             loadPath = take("--load");
         else if (option == QLatin1String("--save"))
             savePath = take("--save");
+        else if (option == QLatin1String("--html"))
+            htmlPath = take("--html");
+        else if (option == QLatin1String("--xml"))
+            xmlPath = take("--xml");
+        else if (option == QLatin1String("--fill"))
+            fill = true;
+        else if (option == QLatin1String("--sort-column"))
+            sortColumn = take("--sort-column").toInt();
         else if (option == QLatin1String("--sort"))
             sortCode = take("--sort").toInt();
         else if (option == QLatin1String("--find")) {
@@ -174,6 +185,22 @@ int main(int argc, char* argv[]) {
                 fail(QStringLiteral("could not save %1").arg(savePath));
         });
     }
+    // The plain HTML page (numbered paragraphs, with its heading) and the XML document, as the View menu
+    // writes them.
+    if (!htmlPath.isEmpty()) {
+        measure("html_ms", repeat, nullptr, [&] {
+            if (!collection.WriteHtml(htmlPath, true, nullptr, false, false))
+                fail(QStringLiteral("could not write %1").arg(htmlPath));
+        });
+    }
+    if (!xmlPath.isEmpty()) {
+        measure("xml_ms", repeat, nullptr, [&] {
+            if (!collection.WriteXml(xmlPath))
+                fail(QStringLiteral("could not write %1").arg(xmlPath));
+        });
+    }
+    if (fill)
+        RunFillBenchmark(collection, sortColumn, repeat);
     std::printf("peak_rss_mb %.1f\n", PeakResidentBytes() / (1024.0 * 1024.0));
     Dialogs::install(nullptr);
     return 0;

@@ -318,9 +318,8 @@ void DBItemCollection::SortItems(int code) {
         break;
     case SortDate:
         // Invalid dates sort as the smallest.
-        sortByKey<qint64>(m_items, [](const Item* i) {
-            const QDate date = i->GetDateAsDate();
-            return date.isValid() ? date.toJulianDay() : std::numeric_limits<qint64>::min();
+        sortByKey<qint32>(m_items, [](const Item* i) {
+            return i->DateKey();
         });
         break;
     case SortLocation:

@@ -123,6 +123,21 @@ public:
     static int LoadedFormatVersion();
     static QByteArray HeaderLine();
 
+    // Exports (export/)
+    // The collection as an HTML page: numbered paragraphs, the table of the print settings (asTable), the items
+    // without a value today (specialCase), or one item with labels and pictures (item given). The heading
+    // names the file and the fields. Sorts the collection by group (the table by the print settings' order).
+    // The path form writes through SaveFile: on failure it shows why, returns false and leaves an earlier
+    // file of that name as it was.
+    bool WriteHtml(const QString& path, bool withHeading, const Item* item, bool specialCase, bool asTable);
+    bool WriteHtml(QIODevice* device, const QString& path, bool withHeading, const Item* item, bool specialCase,
+                   bool asTable);
+    // The column headings in record order, each followed by ";".
+    static QString BuildFieldHeaderLine();
+    // The collection as an XML document, sorted by group; the path form as WriteHtml's.
+    bool WriteXml(const QString& path);
+    bool WriteXml(QIODevice* device);
+
     // The database lock of the inventory edition.
     bool LockDB(const QString& databasePath);
     LockOutcome TryLockDB(const QString& databasePath);

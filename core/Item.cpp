@@ -18,7 +18,7 @@ QString EscapeXml(const QString& text) {
 
 Item::Item(const Item& other)
     : m_group(other.m_group), m_numberOfItems(other.m_numberOfItems), m_location(other.m_location),
-      m_price(other.m_price), m_priceToday(other.m_priceToday) {
+      m_price(other.m_price), m_priceToday(other.m_priceToday), m_dateKey(other.m_dateKey) {
     std::copy(std::begin(other.m_end), std::end(other.m_end), std::begin(m_end));
     const qsizetype size = m_end[TextFieldCount - 1];
     if (size > 0) {
@@ -39,6 +39,7 @@ Item& Item::operator=(const Item& other) {
         std::swap(m_end, copy.m_end);
         std::swap(m_texts, copy.m_texts);
         std::swap(m_ownsTexts, copy.m_ownsTexts);
+        std::swap(m_dateKey, copy.m_dateKey);
     }
     return *this;
 }
@@ -87,6 +88,8 @@ void Item::SetLatin1(TextField field, QByteArrayView latin1) {
     const int delta = static_cast<int>(latin1.size()) - (end - begin);
     for (int f = field; f < TextFieldCount; ++f)
         m_end[f] = static_cast<quint16>(m_end[f] + delta);
+    if (field == Date)
+        updateDateKey();
 }
 
 void Item::SetAllLatin1(const QByteArrayView (&texts)[TextFieldCount], TextArena* arena) {
@@ -109,6 +112,7 @@ void Item::SetAllLatin1(const QByteArrayView (&texts)[TextFieldCount], TextArena
         end += n;
         m_end[f] = static_cast<quint16>(end);
     }
+    updateDateKey();
 }
 
 QString Item::GetPriceText(int decimals) const {
@@ -138,21 +142,35 @@ bool digitsOnly(QByteArrayView text, int* value) {
 }
 } // namespace
 
-QDate DateFromText(QByteArrayView text) {
-    if (text.size() < 5)
-        return QDate();
+namespace {
+// The Julian day of a valid Gregorian date, or NoDate; done by hand because the reader asks it for
+// every record of a file.
+qint32 julianDayOf(QByteArrayView text, qint32 invalid) {
     int day = 0;
     int month = 0;
     int year = 0;
-    if (!digitsOnly(text.first(2), &day) || !digitsOnly(text.sliced(3, 2), &month) ||
+    if (text.size() < 5 || !digitsOnly(text.first(2), &day) || !digitsOnly(text.sliced(3, 2), &month) ||
         !digitsOnly(text.last(qMin<qsizetype>(4, text.size())), &year))
-        return QDate();
-    const QDate date(year, month, day);
-    return date.isValid() ? date : QDate();
+        return invalid;
+    static const int daysIn[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    if (year < 1 || month < 1 || month > 12 || day < 1 || day > daysIn[month - 1] + (month == 2 && leap ? 1 : 0))
+        return invalid;
+    // The usual conversion of a Gregorian date to its Julian day number.
+    const int a = (14 - month) / 12;
+    const int y = year + 4800 - a;
+    const int m = month + 12 * a - 3;
+    return day + (153 * m + 2) / 5 + 365 * y + y / 4 - y / 100 + y / 400 - 32045;
+}
+} // namespace
+
+QDate DateFromText(QByteArrayView text) {
+    const qint32 day = julianDayOf(text, std::numeric_limits<qint32>::min());
+    return day == std::numeric_limits<qint32>::min() ? QDate() : QDate::fromJulianDay(day);
 }
 
-QDate Item::GetDateAsDate() const {
-    return DateFromText(Latin1(Date));
+void Item::updateDateKey() {
+    m_dateKey = julianDayOf(Latin1(Date), NoDate);
 }
 
 int Item::GetSerialNumber() const {

@@ -5,6 +5,8 @@
 #include <QDate>
 #include <QString>
 
+#include <limits>
+
 class TextArena;
 
 // Replaces, in this order, & < > " and ' by their XML entities; an existing entity is escaped again.
@@ -106,7 +108,9 @@ public:
     QString GetNumberOfItemsText() const { return QString::number(m_numberOfItems); }
     QString GetLocationText() const { return QString::number(m_location); }
     // The date dd.mm.yyyy as a calendar date; a null date when the text gives no valid date.
-    QDate GetDateAsDate() const;
+    QDate GetDateAsDate() const { return m_dateKey == NoDate ? QDate() : QDate::fromJulianDay(m_dateKey); }
+    // The same as a number that sorts like the date; invalid dates below every valid one.
+    qint32 DateKey() const { return m_dateKey; }
     // serialno as a decimal integer; 0 when it is not one.
     int GetSerialNumber() const;
     QString ToDebugText() const;
@@ -123,8 +127,13 @@ private:
     qint32 m_listGroup = -1;
     double m_price = 0.0;
     double m_priceToday = 0.0;
+    void updateDateKey();
+
+    static constexpr qint32 NoDate = std::numeric_limits<qint32>::min();
     quint16 m_end[TextFieldCount] = {}; // end offset of each text in m_texts
     bool m_ownsTexts = false;
+    // The date parsed once: lists and sorts ask for it constantly, and it fits the record's padding.
+    qint32 m_dateKey = NoDate;
     char* m_texts = nullptr;
 };
 

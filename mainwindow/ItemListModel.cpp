@@ -348,9 +348,8 @@ void ItemListModel::sort(int column, Qt::SortOrder order) {
         switch (column) {
         case Date:
             // Dates sort as dates; a missing or impossible date comes first.
-            sortRows<qint64>(items, order, [](const Item* i) {
-                const QDate date = i->GetDateAsDate();
-                return date.isValid() ? date.toJulianDay() : std::numeric_limits<qint64>::min();
+            sortRows<qint32>(items, order, [](const Item* i) {
+                return i->DateKey();
             });
             break;
         case Count:

@@ -315,7 +315,8 @@ void ItemListView::ViewCurrentAsHTML() {
     if (folder.isEmpty())
         folder = GetLastDBDir();
     const QString file = QStringLiteral("%1/CurrentItem%2").arg(folder, QStringLiteral(".htm"));
-    Q_UNUSED(file); // written by the HTML export
+    if (mCollection->WriteHtml(file, false, item, false, false))
+        ExternalViewers::OpenFile(file, QString(), true);
 }
 
 void ItemListView::ShowPicture1() {

@@ -109,6 +109,8 @@ private:
     void setLanguage(const char* code);
     QString chooseViewerProgram(const QString& caption, const QString& filter);
     bool closeDatabase();
+    bool writeHtmlExport(bool showSpecialCase, bool saveAsHtmlTable, const QString& htmlOutputFile);
+    bool writeXmlExport(const QString& xmlOutputFile);
     template <typename Slot>
     QAction* makeAction(const char* objectName, const QString& text, const QKeySequence& shortcut, const QIcon& icon,
                         Slot slot);

@@ -1,27 +1,107 @@
+#include "ExternalViewers.h"
 #include "ItemListView.h"
+#include "core/DBItemCollection.h"
+#include "output/ListPrintCommand.h"
+#include "output/ReportDialog.h"
+#include "output/printSelectDataDialog.h"
 #include "vestrumwindow.h"
 
 #include <QAction>
+#include <QElapsedTimer>
 
-// Commands handed to the exports, printing and the setup dialogs.
+// Commands handed to the exports, printing, the report and the setup dialogs.
 
-void MainWindow::SaveAsHTML(bool, bool, const QString&) {}
+bool MainWindow::writeHtmlExport(bool showSpecialCase, bool saveAsHtmlTable, const QString& htmlOutputFile) {
+    if (mCurrentFileName.isEmpty()) {
+        SaveAs(); // a database gets its name first; nothing is exported this time
+        return false;
+    }
+    QElapsedTimer timer;
+    timer.start();
+    const QString file = htmlOutputFile.isEmpty() ? mCurrentFileName + QStringLiteral(".htm") : htmlOutputFile;
+    // A failed export has been reported by the writer: no "saved" message, nothing to open.
+    if (!mCollection->WriteHtml(file, !saveAsHtmlTable, nullptr, showSpecialCase, saveAsHtmlTable))
+        return false;
+    QString stem = file;
+    if (stem.endsWith(QLatin1String(".htm")))
+        stem.chop(4);
+    emit message(tr("%1.%2 gemt, antal: %3, tid: %4 sec ")
+                     .arg(stem, QStringLiteral("htm"))
+                     .arg(mCollection->Count())
+                     .arg(QString::number(timer.elapsed() / 1000.0, 'f', 2)),
+                 10000);
+    return true;
+}
 
-void MainWindow::SaveAsXML(const QString&) {}
+bool MainWindow::writeXmlExport(const QString& xmlOutputFile) {
+    if (mCurrentFileName.isEmpty()) {
+        SaveAs();
+        return false;
+    }
+    QElapsedTimer timer;
+    timer.start();
+    const QString file = xmlOutputFile.isEmpty() ? mCurrentFileName + QStringLiteral(".xml") : xmlOutputFile;
+    if (!mCollection->WriteXml(file))
+        return false;
+    emit message(tr("%1 gemt, antal: %3, tid: %4 sec ")
+                     .arg(file)
+                     .arg(mCollection->Count())
+                     .arg(QString::number(timer.elapsed() / 1000.0, 'f', 2)),
+                 10000);
+    return true;
+}
 
-void MainWindow::ShowAllAsHTML() {}
+void MainWindow::SaveAsHTML(bool showSpecialCase, bool saveAsHtmlTable, const QString& htmlOutputFile) {
+    writeHtmlExport(showSpecialCase, saveAsHtmlTable, htmlOutputFile);
+}
 
-void MainWindow::ShowAllAsHTMLTable() {}
+void MainWindow::SaveAsXML(const QString& xmlOutputFile) {
+    writeXmlExport(xmlOutputFile);
+}
 
-void MainWindow::ShowAllSpecialCasesAsHTML() {}
+void MainWindow::ShowAllAsHTML() {
+    const QString file = GetHtmlOutputFile(QStringLiteral("DbItemAll"));
+    if (writeHtmlExport(false, false, file))
+        ExternalViewers::OpenFile(file, QString(), true);
+}
 
-void MainWindow::ShowAllAsXML() {}
+void MainWindow::ShowAllAsHTMLTable() {
+    const QString file = GetHtmlOutputFile(QStringLiteral("DbIemTable"));
+    if (writeHtmlExport(false, true, file))
+        ExternalViewers::OpenFile(file, QString(), true);
+}
+
+void MainWindow::ShowAllSpecialCasesAsHTML() {
+    const QString file = GetHtmlOutputFile(QStringLiteral("DbMissingItems"));
+    if (writeHtmlExport(true, false, file))
+        ExternalViewers::OpenFile(file, QString(), true);
+}
+
+void MainWindow::ShowAllAsXML() {
+    const QString file = GetXmlOutputFile(QStringLiteral("allDBItemsAsXml"));
+    if (writeXmlExport(file))
+        ExternalViewers::OpenFile(file, QString(), true);
+}
 
 void MainWindow::ViewCurrentAsHTML() {
     mListView->ViewCurrentAsHTML();
 }
 
-void MainWindow::SetupWhatToPrint() {}
+void MainWindow::SetupWhatToPrint() {
+    auto* dialog = new printSelectDataDialog(mCollection, this, "Print setup", true);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->show();
+}
+
+void MainWindow::MakeReport() {
+    auto* dialog = new ReportDialog(mCollection);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->show();
+}
+
+void MainWindow::Print() {
+    RunListPrint(*mCollection, this);
+}
 
 void MainWindow::SetupGroups() {}
 
@@ -32,10 +112,6 @@ void MainWindow::SetupSupplier() {}
 void MainWindow::SetupCommon() {}
 
 void MainWindow::AutoMakeItems() {}
-
-void MainWindow::MakeReport() {}
-
-void MainWindow::Print() {}
 
 void MainWindow::PrintBarcode() {}
 

@@ -2,8 +2,10 @@
 """Keeps translations/vestrum_{dk,no,en}.ts in step with the sources.
 
   scripts/translations.py update            run lupdate over the sources (no obsolete entries, no line numbers)
-  scripts/translations.py fill GLOSSARY     give unfinished entries the words of a tab-separated glossary
-                                            (context, source, dk, no, en[, note]; "\\n" stands for a line break)
+  scripts/translations.py fill GLOSSARY [--override]
+                                            give unfinished entries the words of a tab-separated glossary
+                                            (context, source, dk, no, en[, note]; "\\n" stands for a line break);
+                                            with --override, finished entries of the glossary get its words too
   scripts/translations.py report            list the entries that still have no finished translation
 """
 import subprocess
@@ -35,7 +37,7 @@ def messages(tree):
             yield name, message
 
 
-def fill(glossary_file):
+def fill(glossary_file, override=False):
     glossary = {}
     by_source = {}
     for line in Path(glossary_file).read_text(encoding="utf-8").splitlines():
@@ -52,13 +54,13 @@ def fill(glossary_file):
         filled = 0
         for context, message in messages(tree):
             translation = message.find("translation")
-            if translation is None or translation.get("type") != "unfinished":
+            if translation is None or (translation.get("type") != "unfinished" and not override):
                 continue
             source = message.findtext("source")
             words = glossary.get((context, source)) or by_source.get(source)
             if words and words[language]:
                 translation.text = words[language]
-                del translation.attrib["type"]
+                translation.attrib.pop("type", None)
                 filled += 1
         tree.write(path, encoding="utf-8", xml_declaration=True)
         print(f"{path.name}: {filled} filled")
@@ -82,6 +84,6 @@ if __name__ == "__main__":
     if command == "update":
         update()
     elif command == "fill":
-        fill(sys.argv[2])
+        fill(sys.argv[2], "--override" in sys.argv[3:])
     else:
         sys.exit(report())

@@ -55,6 +55,24 @@ private slots:
         QCOMPARE(item.GetDateAsDate(), date);
     }
 
+    void datesAgreeWithTheCalendar() {
+        // Every day of some years, leap rules included, read as the calendar says.
+        for (int year : {1, 1899, 1900, 1999, 2000, 2024, 2100, 2400, 9999}) {
+            for (int month = 0; month <= 13; ++month) {
+                for (int day = 0; day <= 32; ++day) {
+                    const QString text = QStringLiteral("%1.%2.%3")
+                                             .arg(day, 2, 10, QLatin1Char('0'))
+                                             .arg(month, 2, 10, QLatin1Char('0'))
+                                             .arg(year, 4, 10, QLatin1Char('0'));
+                    const QDate expected(year, month, day);
+                    Item item;
+                    item.SetDate(text);
+                    QCOMPARE(item.GetDateAsDate(), expected.isValid() ? expected : QDate());
+                }
+            }
+        }
+    }
+
     void serialNumber_data() {
         QTest::addColumn<QString>("serialno");
         QTest::addColumn<int>("number");

@@ -36,7 +36,10 @@ struct Run {
         env.insert(QStringLiteral("HOME"), home.path());
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
         process.setProcessEnvironment(env);
-        process.setWorkingDirectory(installDir());
+        // A copy of the installation: a killed run leaves its database lock in its own folder only.
+        const QString copy = home.filePath(QStringLiteral("installation"));
+        TestSupport::copyTree(installDir(), copy);
+        process.setWorkingDirectory(copy);
         process.start(launcher, {});
     }
     ~Run() {

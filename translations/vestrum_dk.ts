@@ -2,6 +2,125 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="da_DK">
 <context>
+    <name>AutomakeItems</name>
+    <message>
+        <source>AutomakeItems</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number of items</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MakeItems</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number of items must be:
+Greater than 0 and less than 1000</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CommonSetup</name>
+    <message>
+        <source>CommonSetupDialogTitle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OSTREL_FRONT_PICTURE_PATH</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OSTREL_BACK_PICTURE_PATH</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BILLED_PATH</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>KVITTERINGS_PATH</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PICTURE_PATH</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RECEIPT_PATH</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DOCUMENT_PATH</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TOOL_TIP_PICTURE_PATH</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TOOL_TIP_RECEIPT_PATH</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TOOL_TIP_DOCUMENT_PATH</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Browse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>B&amp;rowse...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bro&amp;wse...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation type="unfinished">&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ChoseAPictureDirectory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ChoseAReceiptDirectory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ChoseADocumentDirectory</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DBItemCollection</name>
     <message>
         <source>FILE_ALLREADY_OPEN_WARNING</source>
@@ -68,11 +187,14 @@ Filen på disken er ikke ændret, og dine ændringer er stadig åbne i programme
     </message>
     <message>
         <source>EXPORT_NOT_SAVED_TITLE</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksporten blev ikke gemt</translation>
     </message>
     <message>
         <source>EXPORT_NOT_SAVED</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksporten kunne ikke gemmes i %1:
+%2
+
+En tidligere fil med samme navn er ikke ændret.</translation>
     </message>
 </context>
 <context>
@@ -80,6 +202,580 @@ Filen på disken er ikke ændret, og dine ændringer er stadig åbne i programme
     <message>
         <source>Ok</source>
         <translation>&amp;OK</translation>
+    </message>
+</context>
+<context>
+    <name>ItemDialog</name>
+    <message>
+        <source>TotalPrice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BrevaneNameMissing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PellinNameMissing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OstrelNameMissing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TovikNameMissing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;Købspris&apos; skal være: 0.0 -&gt; %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;Vurderet pris&apos; skal være: 0.0 -&gt; %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;Antal&apos; skal være i intervalet: 0 -&gt; %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fejl</source>
+        <translation type="unfinished">Fejl</translation>
+    </message>
+    <message>
+        <source>BrevaneItemTypeHasNotBeenSelected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Felt grænseværdi fejl</source>
+        <translation type="unfinished">Ugyldig værdi i felt</translation>
+    </message>
+    <message>
+        <source>Ret det !</source>
+        <translation type="unfinished">Ret det!</translation>
+    </message>
+    <message>
+        <source>Gruppe</source>
+        <translation type="unfinished">Gruppe</translation>
+    </message>
+    <message>
+        <source>Navn</source>
+        <translation type="unfinished">Navn</translation>
+    </message>
+    <message>
+        <source>Fabrikat</source>
+        <translation type="unfinished">Fabrikat</translation>
+    </message>
+    <message>
+        <source>Produkt model</source>
+        <translation type="unfinished">Produktmodel</translation>
+    </message>
+    <message>
+        <source>Antal</source>
+        <translation type="unfinished">Antal</translation>
+    </message>
+    <message>
+        <source>Pris</source>
+        <translation type="unfinished">Pris</translation>
+    </message>
+    <message>
+        <source>Vurd.</source>
+        <translation type="unfinished">Vurd.</translation>
+    </message>
+    <message>
+        <source>Billede</source>
+        <translation type="unfinished">Billede</translation>
+    </message>
+    <message>
+        <source>Kvitt.</source>
+        <translation type="unfinished">Kvitt.</translation>
+    </message>
+    <message>
+        <source>Dato</source>
+        <translation type="unfinished">Dato</translation>
+    </message>
+    <message>
+        <source>Rum</source>
+        <translation type="unfinished">Rum</translation>
+    </message>
+    <message>
+        <source>Beskrivelse</source>
+        <translation type="unfinished">Beskrivelse</translation>
+    </message>
+    <message>
+        <source>Leverandør</source>
+        <translation type="unfinished">Leverandør</translation>
+    </message>
+    <message>
+        <source>Adresse</source>
+        <translation type="unfinished">Adresse</translation>
+    </message>
+    <message>
+        <source>Serie no.</source>
+        <translation type="unfinished">Serienr.</translation>
+    </message>
+    <message>
+        <source>Www</source>
+        <translation type="unfinished">Www</translation>
+    </message>
+    <message>
+        <source>Dok.</source>
+        <translation type="unfinished">Dok.</translation>
+    </message>
+    <message>
+        <source>TEXT_NOT_INSERTED_CHARACTER</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SHOWPHOTO</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BROWSEPHOTO</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SHOWWWW</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BROWSERECIEPT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SHOWRECIEPT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BROWSEDOC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SHOWDOC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PICTURE_GALLERY</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TOOLTIP_PELLIN_REG_NUMBER</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>WHATSHIS_PELLIN_REG_NUMBER</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>WHATSHIS_PELLIN_ESTIMATED_PRICE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>WHATSHIS_PELLIN_SALESPRICE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TOOLTIP_PELLIN_DOCUMENT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>WHATSHIS_PELLIN_DOCUMENT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TOOLTIP_PELLIN_ESTIMATED_PRICE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TOOLTIP_PELLIN_SALESPRICE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OSTREL_DIALOG_TITLE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TOOLTIP_DB_NUMBEROF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TOOLTIP_OSTREL_DOCUMENT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TOOLTIP_OSTREL_QUALITY</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>WHATSHIS_OSTREL_QUALITY</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TOOLTIP_OSTREL_BACKSIDE_PICTURE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TOOLTIP_BROWSE_BACKSIDE_PICTURE_OSTREL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TOOLTIP_SHOW_BACKSIDE_PICTURE_OSTREL</source>
+        <translation type="unfinished">Vis billede af &amp;bagside</translation>
+    </message>
+    <message>
+        <source>PRICE_DECIMAL_POINT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LINK_PATH_NOT_STORABLE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LINK_PATH_TOO_LONG</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Billed fil (*.bmp *.jpg *.jpeg *.gif *.png *.mng *.pnm *.xbm *.xpm);;Alle (*.*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kvittering (*.bmp *.jpg *.jpeg *.gif *.tif *.txt *.htm);;Alle (*.*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kvittering (*.doc *.pdf  *.txt *.htm *.bmp *.jpg *.jpeg *.gif *.tif);;Alle (*.*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fejl søgning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search_Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation type="unfinished">&amp;OK</translation>
+    </message>
+</context>
+<context>
+    <name>ItemDialogBase</name>
+    <message>
+        <source>Inventar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Type:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TOOLTIP_GROUP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Navn:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TOOLTIP_NAME</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Fabrikat:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TOOLTIP_PRODUCT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PRODUCT_BRAND</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TOOLTIP_PRODUCT_BRAND</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Antal:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TOOLTIP_NUMBER_OF_ITEMS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Pris (1 stk):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TOOLTIP_PRICE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kr   Ialt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kr</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Vurderet pris (ialt):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TOOLTIP_PRICE_TODAY</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Købsdato:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TOOLTIP_DATE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Lokale/rum:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TOOLTIP_LOCATION</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Leverandør:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TOOLTIP_SUPPLIER</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;EXTRA_INFO</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TOOLTIP_ADDRESS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Serie nummer:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TOOLTIP_SERIALNO</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Beskrivelse:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TOOLTIP_DESCRIPTION</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ww&amp;w (link til web):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TOOLTIP_WWW</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vis &amp;www</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TOOLTIP_SHOW_WWW_BTN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Billede (link til fil):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TOOLTIP_PHOTOLINK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Indsæt billede</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TOOLTIP_BROWSE_IMAGE_BTN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Vis billede</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TOOLTIP_SHOW_IMAGE_BTN</source>
+        <translation type="unfinished">Viser billedet, der er knyttet til den markerede post. Billedfiler vises i postens vindue; andre filer åbnes med det valgte billedvisningsprogram.</translation>
+    </message>
+    <message>
+        <source>&amp;Kvittering (link til fil):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TOOLTIP_RECEIPT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In&amp;dsæt Kvittering</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TOOLTIP_BROWSE_RECEIPT_BTN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vis Kvi&amp;ttering</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TOOLTIP_SHOW_RECEIPT_BTN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;DOCUMENT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TOOLTIP_DOCUMENT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>INSERT_DOCUMENT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TOOLTIP_INSERT_DOCUMENT_BTN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SHOW_DOCUMENT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TOOLTIP_SHOW_DOCUMENT_BTN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Billede</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Kvittering</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PREVP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TOOLTIP_PREV_BTN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NEXTP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TOOLTIP_NEXT_BTN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Ny</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TOOLTIP_NEW_BTN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kopie&amp;r</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TOOLTIP_COPY_BTN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Gem</source>
+        <translation type="unfinished">&amp;Gem</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_SAVE_BTN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>WHATSHIS_SAVE_BTN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TOOLTIP_RESET_BTN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Søg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TOOLTIP_SEARCH_BTN</source>
+        <translation type="unfinished">Åbner søgevinduet. Udfyld et eller flere felter, og tryk på Søg for at finde den første post, der passer; Søg igen finder den næste.</translation>
+    </message>
+    <message>
+        <source>SEARCH_AGAIN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TOOLTIP_SEARCH_AGAIN_BTN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TOOLTIP_PRINT_BTN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>VIEW_CURRENT_AS_HTML</source>
+        <translation type="unfinished">Vis &amp;markeret som HTML</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_VIEW_AS_HTML_BTN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Hjælp</source>
+        <translation type="unfinished">&amp;Hjælp</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation type="unfinished">&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Fortryd</source>
+        <translation type="unfinished">&amp;Fortryd</translation>
     </message>
 </context>
 <context>
@@ -735,6 +1431,14 @@ Kalder i stedet det program, der er associeret med filen %2</translation>
     <message>
         <source>Print afbrudt</source>
         <translation>Print afbrudt</translation>
+    </message>
+    <message>
+        <source>%1.%2 gemt, antal: %3, tid: %4 sec </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 gemt, antal: %3, tid: %4 sec </source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

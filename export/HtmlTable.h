@@ -1,0 +1,28 @@
+#pragma once
+
+#include "ExportNames.h"
+#include "output/PrintSettings.h"
+
+class DBItemCollection;
+class EOutStream;
+class Item;
+
+// The table form of the HTML export: the columns the print settings choose, in the fixed column order,
+// rows filtered by the settings' group and location. Every text is escaped; pictures are shown small.
+class HtmlTable {
+public:
+    HtmlTable(const DBItemCollection& collection, const PrintSettings& settings);
+
+    // "<table border="1" >", the head row with the chosen headings, "</thead>".
+    void WriteHead(EOutStream& out) const;
+    // One row, or nothing for an item the filter drops. The item-count cell shows rowNumber.
+    void WriteRow(const Item& item, EOutStream& out, int rowNumber) const;
+
+private:
+    ExportNames m_names;
+    PrintSettings m_settings;
+};
+
+// The head and a row with a fresh snapshot of the print settings; a whole table keeps one HtmlTable.
+void WriteTableHead(EOutStream& out, const DBItemCollection& collection);
+void WriteTableRow(const Item& item, EOutStream& out, const DBItemCollection& collection, int rowNumber);

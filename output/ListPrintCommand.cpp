@@ -1,0 +1,26 @@
+#include "ListPrintCommand.h"
+
+#include "ListPrinting.h"
+#include "PrintSettings.h"
+#include "core/DBItemCollection.h"
+#include "core/Dialogs.h"
+
+#include <QCoreApplication>
+#include <QPrinter>
+
+#include <memory>
+
+void RunListPrint(DBItemCollection& collection, QObject* parentForDialogs) {
+    collection.SortItems(PrintSettings().sortMethod);
+    std::unique_ptr<QPrinter> printer;
+    {
+        WaitCursor wait;
+        // Screen resolution keeps the list's margins and line positions in screen-like units.
+        printer = std::make_unique<QPrinter>(QPrinter::ScreenResolution);
+    }
+    if (!Dialogs::print(printer.get(), parentForDialogs)) {
+        Dialogs::statusMessage(QCoreApplication::translate("MainWindow", "Print afbrudt"), 2000);
+        return;
+    }
+    PrintItemList(collection, printer.get());
+}

@@ -1,0 +1,209 @@
+#include "ListPrinting.h"
+
+#include "PrintSettings.h"
+#include "core/ColumnNames.h"
+#include "core/DBItemCollection.h"
+#include "core/Dialogs.h"
+
+#include <QCoreApplication>
+#include <QFont>
+#include <QFontMetrics>
+#include <QPagedPaintDevice>
+#include <QPainter>
+
+namespace {
+
+// The four cell rules; L below zero counts as zero.
+QString left(const QString& text, int length) {
+    length = qMax(0, length);
+    return text.left(length).leftJustified(length, QLatin1Char(' '));
+}
+
+QString right(const QString& text, int length) {
+    length = qMax(0, length);
+    return text.right(length).rightJustified(length, QLatin1Char(' '));
+}
+
+QString number(double value, int length) {
+    return QString::number(value, 'f', 0).rightJustified(qMax(0, length), QLatin1Char(' '));
+}
+
+// Padded, never cut: a wider text widens its column.
+QString padLeft(const QString& text, int length) {
+    return text.rightJustified(length, QLatin1Char(' '));
+}
+
+QString padRight(const QString& text, int length) {
+    return text.leftJustified(length, QLatin1Char(' '));
+}
+
+// The name at a list position; the number in decimal when the list has no such entry.
+QString listName(const userItemCollection& list, int number) {
+    if (number >= 0 && number < list.Count())
+        return list.Entry(number);
+    return QString::number(number);
+}
+
+// Every column but the item number reads " cell separator".
+class LineBuilder {
+public:
+    explicit LineBuilder(const QString& separator) : m_separator(separator) {}
+    void first(const QString& cell) { m_line += cell + m_separator; }
+    void column(const QString& cell) {
+        m_line += QLatin1Char(' ');
+        m_line += cell;
+        m_line += QLatin1Char(' ');
+        m_line += m_separator;
+    }
+    QString line() const { return m_line; }
+
+private:
+    const QString& m_separator;
+    QString m_line;
+};
+
+QString mainWindowText(const char* key) {
+    return QCoreApplication::translate("MainWindow", key);
+}
+
+} // namespace
+
+QString BuildPrintHeaderLine(const PrintSettings& s) {
+    using namespace ColumnNames;
+    LineBuilder line(s.printSeparator);
+    if (s.printItemCount)
+        line.first(padLeft(mainWindowText("ITEM_COUNT"), 3));
+    const struct {
+        bool chosen;
+        int column;
+        int length;
+    } columns[] = {
+        {s.printGroupField, Group, s.groupLength},
+        {s.printNameField, Name, s.nameLength},
+        {s.printModelField, Product, s.modelLength},
+        {s.printProductTypeField, ProductType, s.productTypeLength},
+        {s.printCountField, Count, s.countLength},
+        {s.printPriceField, Price, s.priceLength},
+        {s.printPriceTodayField, PriceToday, s.priceTodayLength},
+        {s.printPictureField, Picture, s.pictureLength},
+        {s.printDateField, Date, -1},
+        {s.printLocationField, Location, s.locationLength},
+        {s.printDescribeField, Description, s.describeLength},
+        {s.printSupplierField, Supplier, s.supplierLength},
+        {s.printAddressField, Address, s.addressLength},
+        {s.printSerialNumberField, Serialno, s.serialNumberLength},
+        {s.printWwwField, Www, s.wwwLength},
+        {s.printReceiptField, Receipt, s.receiptLength},
+        {s.printDocumentField, Document, s.documentLength},
+    };
+    for (const auto& c : columns) {
+        if (!c.chosen)
+            continue;
+        if (c.column == Date)
+            line.column(padRight(Title(Date), PrintSettings::DateLength));
+        else
+            line.column(left(Title(c.column), c.length));
+    }
+    return line.line();
+}
+
+QString BuildPrintItemLine(const PrintSettings& s, const DBItemCollection& collection, int itemNumber,
+                           const Item& item) {
+    if (!s.Passes(item))
+        return QString();
+    LineBuilder line(s.printSeparator);
+    if (s.printItemCount)
+        line.first(padLeft(QString::number(itemNumber), 3));
+    if (s.printGroupField)
+        line.column(left(listName(collection.Groups(), item.GetGroup()), s.groupLength));
+    if (s.printNameField)
+        line.column(left(item.GetName(), s.nameLength));
+    if (s.printModelField)
+        line.column(left(item.GetProduct(), s.modelLength));
+    if (s.printProductTypeField)
+        line.column(left(item.GetProducttype(), s.productTypeLength));
+    if (s.printCountField)
+        line.column(right(item.GetNumberOfItemsText(), s.countLength));
+    if (s.printPriceField)
+        line.column(number(item.GetPrice(), s.priceLength));
+    if (s.printPriceTodayField)
+        line.column(number(item.GetPriceToday(), s.priceTodayLength));
+    if (s.printPictureField)
+        line.column(right(item.GetPhotolink(), s.pictureLength));
+    if (s.printDateField)
+        line.column(padLeft(item.GetDate(), PrintSettings::DateLength));
+    if (s.printLocationField)
+        line.column(left(listName(collection.Locations(), item.GetLocation()), s.locationLength));
+    if (s.printDescribeField)
+        line.column(left(item.GetDescription(), s.describeLength));
+    if (s.printSupplierField)
+        line.column(left(item.GetSupplier(), s.supplierLength));
+    if (s.printAddressField)
+        line.column(left(item.GetAddress(), s.addressLength));
+    if (s.printSerialNumberField)
+        line.column(left(item.GetSerialno(), s.serialNumberLength));
+    if (s.printWwwField)
+        line.column(right(item.GetWww(), s.wwwLength));
+    if (s.printReceiptField)
+        line.column(right(item.GetReceipt(), s.receiptLength));
+    if (s.printDocumentField)
+        line.column(right(item.GetDocument(), s.documentLength));
+    return line.line();
+}
+
+bool PrintItemList(const DBItemCollection& collection, QPagedPaintDevice* device) {
+    constexpr int margin = 50;
+    WaitCursor wait;
+    Dialogs::statusMessage(mainWindowText("Printing..."), 0);
+    QPainter painter;
+    if (!painter.begin(device))
+        return false;
+
+    // A fixed-pitch face wherever "Courier New" is missing, or the columns would not line up.
+    QFont font(QStringLiteral("Courier New"), 10, QFont::Bold, false);
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    painter.setFont(font);
+    const QFontMetrics metrics = painter.fontMetrics();
+    const int ascent = metrics.ascent();
+    const int descent = metrics.descent();
+    const int lineSpacing = metrics.lineSpacing();
+    const int pageHeight = device->height();
+
+    const PrintSettings settings;
+    const QString header = BuildPrintHeaderLine(settings);
+    // The first page's header is bold and underlined; afterwards the font is of normal weight.
+    auto drawHeader = [&] {
+        font.setUnderline(true);
+        painter.setFont(font);
+        painter.drawText(margin, ascent + margin, header);
+        font.setUnderline(false);
+        font.setWeight(QFont::Normal);
+        painter.setFont(font);
+    };
+
+    drawHeader();
+    int y = ascent + lineSpacing;
+    int page = 1;
+    int itemNumber = 0;
+    for (const Item* item : collection) {
+        // Tested before every item, also one the filter then drops. The second test only matters on a device
+        // finer than the screen, where a line is taller than the margin: it must still fit on the page.
+        if (y + margin > pageHeight - margin || y + ascent + descent + margin > pageHeight) {
+            ++page;
+            Dialogs::statusMessage(mainWindowText("Printing (page ") + QString::number(page) + mainWindowText(")..."),
+                                   0);
+            device->newPage();
+            drawHeader();
+            y = ascent + lineSpacing;
+        }
+        const QString line = BuildPrintItemLine(settings, collection, ++itemNumber, *item);
+        if (!line.isEmpty()) {
+            painter.drawText(margin, y + ascent + margin, line);
+            y += ascent + descent;
+        }
+    }
+    painter.end();
+    Dialogs::statusMessage(mainWindowText("Print færdig"), 2000);
+    return true;
+}

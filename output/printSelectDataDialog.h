@@ -1,0 +1,59 @@
+#pragma once
+
+#include "PrintSettings.h"
+
+#include <QDialog>
+
+#include <memory>
+#include <vector>
+
+class DBItemCollection;
+class QAbstractButton;
+class QIntValidator;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+
+namespace Ui {
+class printSelectDataDialogBase;
+}
+
+// "Choose data to print": which columns a printed list and the HTML table show, how wide, the separator,
+// the order and the group and location filters. Shown from the Setup menu; OK stores the print settings.
+// The widgets of the form keep the object names of the form, so tests find them by name.
+class printSelectDataDialog : public QDialog {
+    Q_OBJECT
+public:
+    printSelectDataDialog(DBItemCollection* collection, QWidget* parent = nullptr, const char* name = nullptr,
+                          bool modal = false);
+    ~printSelectDataDialog() override;
+
+public slots:
+    void help_slot();
+    void add_slot();
+    void remove_slot();
+    void accept() override;
+
+private:
+    struct LengthField {
+        QLineEdit* edit;
+        QLabel* label;
+        int column;
+        int PrintSettings::*length; // nullptr: the date, which has no setting
+        QIntValidator* validator;
+    };
+    struct SortButton {
+        QAbstractButton* button;
+        int code;
+        int column;
+    };
+
+    void translateTexts();
+    void fillFieldLists(const PrintSettings& settings);
+    static void moveCurrent(QListWidget* from, QListWidget* to);
+
+    std::unique_ptr<Ui::printSelectDataDialogBase> mUi;
+    DBItemCollection* mCollection;
+    std::vector<LengthField> mLengths;
+    std::vector<SortButton> mSortButtons;
+};

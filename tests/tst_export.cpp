@@ -1,0 +1,503 @@
+#include "TestSupport.h"
+#include "app/Edition.h"
+#include "app/Settings.h"
+#include "core/ColumnNames.h"
+#include "core/DBItemCollection.h"
+#include "core/EStream.h"
+#include "export/HtmlTable.h"
+#include "export/ItemRecordWriter.h"
+#include "output/PrintSettings.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTranslator>
+#include <QUrl>
+#include <QXmlStreamReader>
+
+namespace {
+
+// Answers the texts of the exports that only a translation file gives words, so the expected files do not
+// depend on the state of the translation files.
+class ExportTranslator : public QTranslator {
+public:
+    QString translate(const char* context, const char* source, const char*, int) const override {
+        if (qstrcmp(context, "DBItemCollection") != 0)
+            return QString();
+        if (qstrcmp(source, "ITEM_COUNT") == 0)
+            return QStringLiteral("Nr.;");
+        if (qstrcmp(source, "EXPORT_NOT_SAVED") == 0)
+            return QStringLiteral("Filen kunne ikke gemmes i %1:\n%2");
+        return QString();
+    }
+    bool isEmpty() const override { return false; }
+};
+
+// A device that takes `room` bytes and then refuses every write, as a full disk does.
+class FailingDevice : public QIODevice {
+public:
+    explicit FailingDevice(qint64 room) : m_room(room) { open(QIODevice::WriteOnly); }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char*, qint64 size) override {
+        if (size > m_room)
+            return -1;
+        m_room -= size;
+        return size;
+    }
+
+private:
+    qint64 m_room;
+};
+
+Item* makeItem(int group, const QString& name, double price, double priceToday, int location) {
+    auto* item = new Item;
+    item->SetGroup(group);
+    item->SetName(name);
+    item->SetPrice(price);
+    item->SetPriceToday(priceToday);
+    item->SetLocation(location);
+    item->SetNumberOfItems(1);
+    return item;
+}
+
+// Three items, added out of group order: the exports sort them by group.
+void fillThree(DBItemCollection& c) {
+    c.Groups().SetEntries({QStringLiteral("Køkken"), QStringLiteral("Stue"), QStringLiteral("Tom & Jerry <2>")});
+    c.Locations().SetEntries({QStringLiteral("Kælder"), QStringLiteral("Loft")});
+
+    Item* sofa = makeItem(1, QStringLiteral("Sofa"), 12.5, 8000.004, 0);
+    sofa->SetProduct(QStringLiteral("Bolia"));
+    sofa->SetProducttype(QStringLiteral("Scandinavia 3"));
+    sofa->SetDate(QStringLiteral("01.02.2010"));
+    sofa->SetSupplier(QStringLiteral("Bolia.com"));
+    sofa->SetSerialno(QStringLiteral("S-1"));
+    sofa->SetDescription(QStringLiteral("Grå stof"));
+    sofa->SetAddress(QStringLiteral("Østergade 1"));
+    sofa->SetWww(QStringLiteral("www.bolia.com"));
+    c.Add(sofa);
+
+    Item* coffee = makeItem(0, QStringLiteral("Kaffemaskine"), 1234.56, 0.04, 5); // location beyond the list
+    coffee->SetProduct(QStringLiteral("Jura"));
+    coffee->SetDate(QStringLiteral("15.06.2015"));
+    coffee->SetNumberOfItems(2);
+    c.Add(coffee);
+
+    Item* cartoon = makeItem(2, QStringLiteral("Tom & Jerry <2>"), 0.0, 0.0, 1);
+    cartoon->SetDescription(QStringLiteral("it's \"good\""));
+    cartoon->SetDocument(QStringLiteral("/doc/a&b.pdf"));
+    c.Add(cartoon);
+}
+
+QByteArray expected(const QString& name) {
+    const QByteArray bytes = TestSupport::readAll(TestSupport::testDataDir() + QStringLiteral("/export/") + name);
+    if (bytes.isEmpty())
+        qWarning("expected file %s is missing or empty", qPrintable(name));
+    return bytes;
+}
+
+QByteArray html(DBItemCollection& c, const QString& path, bool heading, const Item* item, bool special, bool table) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    if (!c.WriteHtml(&buffer, path, heading, item, special, table))
+        return "write failed";
+    return buffer.data();
+}
+
+QByteArray xml(DBItemCollection& c) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    if (!c.WriteXml(&buffer))
+        return "write failed";
+    return buffer.data();
+}
+
+// Compares line by line first, so a difference shows where it is.
+void compareBytes(const QByteArray& actual, const QByteArray& wanted) {
+    const QList<QByteArray> a = actual.split('\n');
+    const QList<QByteArray> w = wanted.split('\n');
+    for (int i = 0; i < qMin(a.size(), w.size()); ++i)
+        QCOMPARE(a.at(i), w.at(i));
+    QCOMPARE(a.size(), w.size());
+    QCOMPARE(actual, wanted);
+}
+
+QString parseError(const QByteArray& bytes) {
+    QXmlStreamReader reader(QString::fromLatin1(bytes)); // the pages carry no encoding declaration
+    while (!reader.atEnd())
+        reader.readNext();
+    return reader.hasError() ? QStringLiteral("%1 at line %2").arg(reader.errorString()).arg(reader.lineNumber())
+                             : QString();
+}
+
+QString names(const DBItemCollection& c) {
+    QStringList list;
+    for (const Item* item : c)
+        list << item->GetName();
+    return list.join(QLatin1Char(','));
+}
+
+} // namespace
+
+class TestExport : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        TestSupport::isolateSettings();
+        Settings().setValue(QStringLiteral("LastDBDir"), QStringLiteral("/nonexistent"));
+        QCoreApplication::installTranslator(&m_translator);
+    }
+
+    void init() {
+        SetEdition(Tovik);
+        TestSupport::clearSettings();
+        Settings().setValue(QStringLiteral("LastDBDir"), QStringLiteral("/nonexistent"));
+        ColumnNames::Reset();
+    }
+
+    void plainFormOfThreeItems() {
+        DBItemCollection c(nullptr);
+        fillThree(c);
+        compareBytes(html(c, QStringLiteral("/data/register.db.htm"), true, nullptr, false, false),
+                     expected(QStringLiteral("plain_three_items.htm")));
+        // Exporting leaves the collection in group order, for the item dialog's Previous and Next too.
+        QCOMPARE(names(c), QStringLiteral("Kaffemaskine,Sofa,Tom & Jerry <2>"));
+    }
+
+    void tableFormWithChosenColumnsAndBothFilters() {
+        DBItemCollection c(nullptr);
+        fillThree(c);
+        Item* vase = makeItem(7, QStringLiteral("Vase"), 99.999, 100, 0); // a group beyond the list
+        vase->SetPhotolink(QStringLiteral("/billeder/vase #1.jpg"));
+        c.Add(vase);
+        c.At(0)->SetPhotolink(QStringLiteral("/billeder/sofa \"rød\" ?.jpg"));
+        c.At(0)->SetReceipt(QStringLiteral("/kvitteringer/bon 1.png"));
+
+        PrintSettings settings = PrintSettings::Defaults();
+        settings.printItemCount = true;
+        settings.printModelField = false;
+        settings.printCountField = true;
+        settings.printPictureField = true;
+        settings.printLocationField = true;
+        settings.printWwwField = true;
+        settings.printReceiptField = true;
+        settings.printDescribeField = true;
+        settings.printGroupOnly = true;
+        settings.printLocationOnly = true;
+        settings.GroupToPrint = 1;    // Stue: the sofa
+        settings.LocationToPrint = 0; // Kælder: the sofa and the vase
+        settings.sortMethod = DBItemCollection::SortName;
+        settings.Save();
+        compareBytes(html(c, QStringLiteral("/data/register.db.htm"), false, nullptr, false, true),
+                     expected(QStringLiteral("table_filters.htm")));
+        QCOMPARE(names(c), QStringLiteral("Kaffemaskine,Sofa,Tom & Jerry <2>,Vase"));
+    }
+
+    void tableFormNumbersTheFirstRowZero() {
+        DBItemCollection c(nullptr);
+        fillThree(c);
+        PrintSettings settings = PrintSettings::Defaults();
+        settings.printItemCount = true;
+        settings.Save();
+        const QByteArray page = html(c, QStringLiteral("x.htm"), false, nullptr, false, true);
+        QVERIFY(page.contains("<th>No</th>\r\n<th>Gruppe</th>"));
+        QVERIFY(page.contains("<tr>\r\n\t<td>\r\n\t\t0\r\n\t</td>\r\n\t<td>\r\n\t\tK\xf8kken\r\n"));
+        QVERIFY(page.contains("\t\t2\r\n\t</td>\r\n\t<td>\r\n\t\tTom &amp; Jerry &lt;2&gt;\r\n"));
+    }
+
+    void ostrelSpecialCases() {
+        SetEdition(Ostrel);
+        DBItemCollection c(nullptr);
+        c.Groups().SetEntries({QStringLiteral("Danmark"), QStringLiteral("Norge")});
+        c.Locations().SetEntries({QStringLiteral("Album 1")});
+        Item* a = makeItem(1, QStringLiteral("1875"), 10, 0.0, 0);
+        a->SetProduct(QStringLiteral("Sølv"));
+        a->SetSupplier(QStringLiteral("Sieg"));
+        a->SetSerialno(QStringLiteral("12"));
+        a->SetAddress(QStringLiteral("kv. 1+"));
+        c.Add(a);
+        Item* b = makeItem(0, QStringLiteral("1924"), 5, 0.01, 0); // valued: an empty paragraph, no number
+        c.Add(b);
+        Item* d = makeItem(0, QStringLiteral("1960"), 1, 0.0, 3);
+        d->SetProducttype(QStringLiteral("2 øre <rund>"));
+        c.Add(d);
+        compareBytes(html(c, QStringLiteral("/mønter/db.txt.htm"), true, nullptr, true, false),
+                     expected(QStringLiteral("ostrel_special.htm")));
+    }
+
+    void oneItemWithLabelsAndPictures() {
+        DBItemCollection c(nullptr);
+        fillThree(c);
+        Item* sofa = c.At(0);
+        sofa->SetPhotolink(QStringLiteral("/billeder/sofa #1.jpg"));
+        sofa->SetReceipt(QStringLiteral("/kvitteringer/bon \"2\" & co?.png"));
+        sofa->SetDocument(QStringLiteral("/dok/manual.pdf"));
+        compareBytes(html(c, QStringLiteral("ignored.htm"), false, sofa, false, false),
+                     expected(QStringLiteral("one_item.htm")));
+    }
+
+    // A relative picture path is shown from the current folder, as a file: URL whatever its characters.
+    void relativePicturePathBecomesAFileUrl() {
+        QTemporaryDir dir;
+        const QString previous = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(dir.path()));
+        DBItemCollection c(nullptr);
+        fillThree(c);
+        c.At(0)->SetPhotolink(QStringLiteral("pics/a b#c?.jpg"));
+        const QByteArray page = html(c, QString(), false, c.At(0), false, false);
+        QDir::setCurrent(previous);
+        const QByteArray url =
+            QUrl::fromLocalFile(QDir(dir.path()).absoluteFilePath(QStringLiteral("pics/a b#c?.jpg"))).toEncoded();
+        QVERIFY(url.contains("a%20b%23c%3F.jpg"));
+        QVERIFY2(page.contains("<img src=\"" + url + "\" ALT=\"1. Image\"/><BR/><b>Billede</b>: <PictureLink>"),
+                 page.constData());
+    }
+
+    void xmlOfThreeItems() {
+        DBItemCollection c(nullptr);
+        fillThree(c);
+        compareBytes(xml(c), expected(QStringLiteral("three_items.xml")));
+        QCOMPARE(names(c), QStringLiteral("Kaffemaskine,Sofa,Tom & Jerry <2>"));
+    }
+
+    void xmlOfAnEmptyCollection() {
+        DBItemCollection c(nullptr);
+        compareBytes(xml(c), expected(QStringLiteral("empty.xml")));
+        QCOMPARE(xml(c), QByteArray("<?xml version=\"1.0\" encoding=\"iso-8859-1\"?>\r\n<Items>\r\n</Items>\r\n"));
+    }
+
+    void fieldHeaderLine() {
+        QCOMPARE(DBItemCollection::BuildFieldHeaderLine(),
+                 QStringLiteral("Gruppe;Navn;Fabrikat;Produkt model;Pris;Vurd.;Dato;Leverandør;Serie no.;"
+                                "Beskrivelse;Adresse;Antal;Rum;Www;Dok.;Billede;Kvitt.;"));
+        ColumnNames::SetTitle(ColumnNames::Name, QStringLiteral("År"));
+        QVERIFY(DBItemCollection::BuildFieldHeaderLine().startsWith(QStringLiteral("Gruppe;År;Fabrikat;")));
+    }
+
+    // Each form, for texts full of markup, is a document an XML parser reads without error.
+    void everyHtmlFormIsWellFormed_data() {
+        QTest::addColumn<bool>("heading");
+        QTest::addColumn<bool>("oneItem");
+        QTest::addColumn<bool>("special");
+        QTest::addColumn<bool>("table");
+        QTest::newRow("plain") << true << false << false << false;
+        QTest::newRow("table") << false << false << false << true;
+        QTest::newRow("special cases") << true << false << true << false;
+        QTest::newRow("one item") << false << true << false << false;
+    }
+    void everyHtmlFormIsWellFormed() {
+        QFETCH(bool, heading);
+        QFETCH(bool, oneItem);
+        QFETCH(bool, special);
+        QFETCH(bool, table);
+        const QString markup = QStringLiteral("<script>alert('x')</script> & \"q\" <b>&amp; ]]> <!-- x");
+        DBItemCollection c(nullptr);
+        c.Groups().SetEntries({markup});
+        c.Locations().SetEntries({markup});
+        auto* item = new Item;
+        for (int f = 0; f < Item::TextFieldCount; ++f)
+            item->SetText(static_cast<Item::TextField>(f), markup);
+        item->SetPhotolink(QStringLiteral("/p/<x> & \"y\".jpg"));
+        item->SetReceipt(QStringLiteral("r'<x>.png"));
+        c.Add(item);
+        c.Add(makeItem(4, markup, 1, 0, 9));
+        PrintSettings all = PrintSettings::Defaults();
+        for (bool* flag :
+             {&all.printItemCount, &all.printProductTypeField, &all.printCountField, &all.printPictureField,
+              &all.printLocationField, &all.printDescribeField, &all.printSupplierField, &all.printAddressField,
+              &all.printSerialNumberField, &all.printWwwField, &all.printReceiptField, &all.printDocumentField})
+            *flag = true;
+        all.Save();
+        ColumnNames::SetTitle(ColumnNames::Picture, markup); // labels and ALT texts come from the titles
+
+        const QByteArray page =
+            html(c, markup + QStringLiteral(".htm"), heading, oneItem ? item : nullptr, special, table);
+        QVERIFY(!page.contains("<script>"));
+        QVERIFY(page.contains("&lt;script&gt;alert(&apos;x&apos;)&lt;/script&gt; &amp; &quot;q&quot;"));
+        const QString error = parseError(page);
+        QVERIFY2(error.isEmpty(), qPrintable(error + QLatin1Char('\n') + QString::fromLatin1(page)));
+    }
+
+    // "Tom & Jerry <2>" as group name, item name, heading and path: escaped wherever HTML holds it.
+    void tomAndJerryIsEscapedEverywhere() {
+        const QString tom = QStringLiteral("Tom & Jerry <2>");
+        DBItemCollection c(nullptr);
+        c.Groups().SetEntries({tom});
+        c.Locations().SetEntries({tom});
+        Item* item = makeItem(0, tom, 1, 1, 0);
+        item->SetDescription(tom);
+        c.Add(item);
+        ColumnNames::SetTitle(ColumnNames::Name, tom);
+        PrintSettings settings = PrintSettings::Defaults();
+        settings.printLocationField = true;
+        settings.printDescribeField = true;
+        settings.Save();
+        for (bool table : {false, true}) {
+            const QByteArray page =
+                html(c, QStringLiteral("/x/") + tom + QStringLiteral(".htm"), !table, nullptr, false, table);
+            QVERIFY(!page.contains("Tom & Jerry <2>"));
+            // plain: h2 path, h3 heading, group, name, description, location (6); table: heading and 4 cells
+            QCOMPARE(page.count("Tom &amp; Jerry &lt;2&gt;"), table ? 5 : 6);
+        }
+        const QByteArray one = html(c, QString(), false, item, false, false);
+        QCOMPARE(one.count("Tom &amp; Jerry &lt;2&gt;"), 5); // the name's label, group, name, description, location
+        QCOMPARE(xml(c).count("Tom &amp; Jerry &lt;2&gt;"), 4);
+    }
+
+    void pricesInEveryForm() {
+        DBItemCollection c(nullptr);
+        c.Add(makeItem(0, QStringLiteral("a"), 12.5, 1234.56, 0));
+        PrintSettings::Defaults().Save();
+        QVERIFY(html(c, QString(), true, nullptr, false, false).contains("<Price>12.50; </Price>"));
+        QVERIFY(html(c, QString(), false, c.At(0), false, false).contains("<Price>12.50<BR/></Price>"));
+        QVERIFY(html(c, QString(), false, nullptr, false, true).contains("\t\t12.50\r\n"));
+        QVERIFY(html(c, QString(), false, nullptr, false, true).contains("\t\t1234.56\r\n"));
+        QVERIFY(xml(c).contains("<Price>12.5</Price>\r\n<PriceToday >1234.6</PriceToday>"));
+    }
+
+    void theTableFollowsThePrintSettingsOrder() {
+        DBItemCollection c(nullptr);
+        c.Add(makeItem(0, QStringLiteral("b"), 3, 0, 0));
+        c.Add(makeItem(1, QStringLiteral("a"), 1, 0, 0));
+        c.Add(makeItem(0, QStringLiteral("c"), 2, 0, 0));
+        PrintSettings settings = PrintSettings::Defaults();
+        settings.sortMethod = DBItemCollection::SortTotalPrice;
+        settings.Save();
+        html(c, QString(), false, nullptr, false, true);
+        QCOMPARE(names(c), QStringLiteral("a,c,b"));
+        html(c, QString(), true, nullptr, false, false);
+        QCOMPARE(c.At(2)->GetName(), QStringLiteral("a")); // the plain form orders by group
+    }
+
+    // A device that fails part way: the writers say so instead of claiming success.
+    void writersReportAFailingDevice_data() {
+        QTest::addColumn<qint64>("room");
+        QTest::newRow("nothing") << qint64(0);
+        QTest::newRow("the head only") << qint64(100);
+    }
+    void writersReportAFailingDevice() {
+        QFETCH(qint64, room);
+        DBItemCollection c(nullptr);
+        fillThree(c);
+        FailingDevice htmlDevice(room);
+        QVERIFY(!c.WriteHtml(&htmlDevice, QString(), true, nullptr, false, false));
+        FailingDevice xmlDevice(room);
+        QVERIFY(!c.WriteXml(&xmlDevice));
+    }
+
+    // A folder in the way of the file, or a missing folder: the user is told where and why, and an earlier
+    // export of that name stays byte for byte.
+    void aFailedExportReportsAndKeepsTheOldFile() {
+        QTemporaryDir dir;
+        TestDialogs dialogs;
+        DBItemCollection c(nullptr);
+        fillThree(c);
+
+        const QString blocked = dir.filePath(QStringLiteral("blocked.htm"));
+        QVERIFY(QDir().mkpath(blocked));
+        QVERIFY(!c.WriteHtml(blocked, true, nullptr, false, false));
+        QCOMPARE(dialogs.boxes.size(), 1);
+        QCOMPARE(dialogs.boxes.last().icon, MessageBoxRequest::Critical);
+        QVERIFY2(dialogs.lastText().startsWith(QStringLiteral("Filen kunne ikke gemmes i ") + blocked +
+                                               QStringLiteral(":\n")),
+                 qPrintable(dialogs.lastText()));
+        QVERIFY(dialogs.lastText().length() > blocked.length() + 30); // and the reason
+
+        const QString missing = dir.filePath(QStringLiteral("no/such/folder/all.xml"));
+        QVERIFY(!c.WriteXml(missing));
+        QCOMPARE(dialogs.boxes.size(), 2);
+        QVERIFY(dialogs.lastText().contains(missing));
+        QVERIFY(!QFile::exists(missing));
+
+        // Read-only folder with an earlier export in it.
+        const QString folder = dir.filePath(QStringLiteral("ro"));
+        QVERIFY(QDir().mkpath(folder));
+        const QString old = folder + QStringLiteral("/all.htm");
+        QVERIFY(TestSupport::writeAll(old, "earlier export"));
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+        const bool writable = QFile(folder + QStringLiteral("/probe")).open(QIODevice::WriteOnly);
+        if (!writable) {
+            QVERIFY(!c.WriteHtml(old, true, nullptr, false, false));
+            QVERIFY(!c.WriteXml(old));
+            QCOMPARE(dialogs.boxes.size(), 4);
+        }
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QFile::remove(folder + QStringLiteral("/probe"));
+        QCOMPARE(TestSupport::readAll(old), QByteArray("earlier export"));
+        if (writable)
+            qInfo("running as root: the read-only folder does not stop writing, only the other cases counted");
+    }
+
+    // On a full disk the export fails with a reason and the earlier export of that name is not truncated.
+    void aFullDiskKeepsTheEarlierExport() {
+        TmpfsMount disk(128 * 1024);
+        if (!disk.isMounted())
+            QSKIP(qPrintable(QStringLiteral("cannot mount a tmpfs here (%1)").arg(disk.error())));
+        TestDialogs dialogs;
+        DBItemCollection c(nullptr);
+        fillThree(c);
+        for (int i = 0; i < 300; ++i)
+            c.Add(makeItem(i % 3, QStringLiteral("Ting nummer %1").arg(i), i, i, 0));
+        const QString htmlPath = disk.path() + QStringLiteral("/DbItemAll.htm");
+        const QString xmlPath = disk.path() + QStringLiteral("/allDBItemsAsXml.xml");
+        QVERIFY(TestSupport::writeAll(htmlPath, "earlier page"));
+        QVERIFY(TestSupport::writeAll(xmlPath, "earlier document"));
+        QVERIFY(disk.leaveFree(8 * 1024)); // less than either export needs
+        QVERIFY(!c.WriteHtml(htmlPath, true, nullptr, false, false));
+        QVERIFY(!c.WriteXml(xmlPath));
+        QCOMPARE(dialogs.boxes.size(), 2);
+        QVERIFY(dialogs.boxes.at(0).text.contains(htmlPath));
+        QVERIFY(dialogs.boxes.at(1).text.contains(xmlPath));
+        QCOMPARE(TestSupport::readAll(htmlPath), QByteArray("earlier page"));
+        QCOMPARE(TestSupport::readAll(xmlPath), QByteArray("earlier document"));
+        QCOMPARE(dialogs.waitDepth, 0);
+    }
+
+    void aSuccessfulExportReplacesTheFileWithoutABox() {
+        QTemporaryDir dir;
+        TestDialogs dialogs;
+        DBItemCollection c(nullptr);
+        fillThree(c);
+        const QString path = dir.filePath(QStringLiteral("all.xml"));
+        QVERIFY(TestSupport::writeAll(path, "old"));
+        QVERIFY(c.WriteXml(path));
+        QCOMPARE(TestSupport::readAll(path), expected(QStringLiteral("three_items.xml")));
+        QVERIFY(c.WriteHtml(path + QStringLiteral(".htm"), true, nullptr, false, false));
+        QVERIFY(dialogs.boxes.isEmpty());
+        QCOMPARE(dialogs.waitDepth, 0);
+        QVERIFY(dialogs.waitCursorsShown >= 2);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 2); // no temporary files left behind
+    }
+
+    // The record writer on its own: the four switches.
+    void recordWriterSwitches() {
+        DBItemCollection c(nullptr);
+        fillThree(c);
+        const Item& sofa = *c.At(0);
+        auto record = [&](bool semicolons, bool breaks, bool labels, bool special) {
+            QBuffer buffer;
+            buffer.open(QIODevice::WriteOnly);
+            {
+                EOutStream out(&buffer);
+                WriteItemRecord(sofa, out, c, 2, semicolons, breaks, labels, special);
+            }
+            return buffer.data();
+        };
+        QVERIFY(record(true, false, false, false).contains("<Name>Sofa; </Name>\r\n"));
+        QVERIFY(record(false, true, true, false).contains("<b>Navn</b>: <Name>Sofa<BR/></Name>\r\n"));
+        const QByteArray special = record(false, false, false, true);
+        QCOMPARE(special.count("\r\n"), 9); // <Item>, seven children, </Item>
+        QVERIFY(!special.contains("<Price>"));
+        QVERIFY(special.contains("<Model>Scandinavia 3</Model>\r\n<Supplier>Bolia.com</Supplier>"));
+        QVERIFY(!record(true, true, false, false).contains("<img"));
+    }
+
+private:
+    ExportTranslator m_translator;
+};
+
+QTEST_MAIN(TestExport)
+#include "tst_export.moc"

@@ -1,0 +1,326 @@
+#include "TestSupport.h"
+#include "app/Edition.h"
+#include "app/Settings.h"
+#include "core/ColumnNames.h"
+#include "core/DBItemCollection.h"
+#include "output/ReportDialog.h"
+#include "output/ReportLines.h"
+
+#include <QFontMetrics>
+#include <QPdfWriter>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTranslator>
+
+#include <map>
+
+namespace {
+
+// The report's texts and the column titles of one language, as the translation files give them.
+class LanguageTranslator : public QTranslator {
+public:
+    void set(const char* context, const char* source, const QString& text) { m_texts[{context, source}] = text; }
+    QString translate(const char* context, const char* source, const char*, int) const override {
+        const auto found = m_texts.find({QByteArray(context), QByteArray(source)});
+        return found == m_texts.end() ? QString() : found->second;
+    }
+    bool isEmpty() const override { return false; }
+
+private:
+    std::map<std::pair<QByteArray, QByteArray>, QString> m_texts;
+};
+
+Item* makeItem(int group, int count, double price, double priceToday) {
+    auto* item = new Item;
+    item->SetGroup(group);
+    item->SetNumberOfItems(count);
+    item->SetPrice(price);
+    item->SetPriceToday(priceToday);
+    return item;
+}
+
+// Groups Stue, (no name), Køkken and Garage; Garage has no items, one item is in group 9, beyond the list.
+void fill(DBItemCollection& c) {
+    c.Groups().SetEntries({QStringLiteral("Stue"), QString(), QStringLiteral("Køkken"), QStringLiteral("Garage")});
+    c.Add(makeItem(0, 5, 100, 50));
+    c.Add(makeItem(0, 5, 10.2, 7.5));
+    c.Add(makeItem(1, 1, 1000, 900));
+    c.Add(makeItem(2, 2, 999.9, 0));
+    c.Add(makeItem(9, 3, 1, 1));
+}
+
+QStringList pdfPages(const QString& pdf) {
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return {};
+    QStringList pages = QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\f'));
+    if (!pages.isEmpty() && pages.last().trimmed().isEmpty())
+        pages.removeLast();
+    return pages;
+}
+
+QStringList simplifiedLines(const QString& page) {
+    QStringList lines;
+    for (const QString& line : page.split(QLatin1Char('\n'))) {
+        if (!line.trimmed().isEmpty())
+            lines << line.simplified();
+    }
+    return lines;
+}
+
+bool havePdftotext() {
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-v")});
+    return process.waitForFinished(10000) && process.exitStatus() == QProcess::NormalExit;
+}
+
+// Where a text ends (index of its last character) in a line, or -1.
+int endOf(const QString& line, const QString& text, int from = 0) {
+    const int at = line.indexOf(text, from);
+    return at < 0 ? -1 : at + text.size() - 1;
+}
+
+} // namespace
+
+class TestReport : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { TestSupport::isolateSettings(); }
+
+    void init() {
+        TestSupport::clearSettings();
+        Settings().setValue(QStringLiteral("LastDBDir"), QStringLiteral("/nonexistent"));
+        ColumnNames::Reset();
+    }
+
+    void textOfEveryEdition_data() {
+        QTest::addColumn<int>("edition");
+        QTest::addColumn<QStringList>("view");
+        const QStringList counting = {
+            QStringLiteral("-------Gruppe----------------Antal---Pris----Vurd."),
+            QString(),
+            QStringLiteral("Garage                       0       0.0       0.0"),
+            QStringLiteral("Køkken                       2    1999.8       0.0"),
+            QStringLiteral("Stue                        10     551.0      57.5"),
+            QString(57, QLatin1Char('-')),
+            QString(),
+            QStringLiteral("I alt                       16    3553.8     958.5"),
+            QStringLiteral("Antal poster: 5"),
+        };
+        QTest::newRow("Tovik") << int(Tovik) << counting;
+        QTest::newRow("Ostrel") << int(Ostrel) << counting;
+        QTest::newRow("Brevane") << int(Brevane) << counting;
+        QTest::newRow("Pellin") << int(Pellin)
+                                << QStringList{
+                                       QStringLiteral("-------Gruppe-------------------Pris----Vurd."),
+                                       QString(),
+                                       QStringLiteral("Garage                          0.0       0.0"),
+                                       QStringLiteral("Køkken                        999.9       0.0"),
+                                       QStringLiteral("Stue                          110.2      57.5"),
+                                       QString(57, QLatin1Char('-')),
+                                       QString(),
+                                       QStringLiteral("I alt                        2111.1     958.5"),
+                                       QStringLiteral("Antal poster: 5"),
+                                   };
+    }
+    void textOfEveryEdition() {
+        QFETCH(int, edition);
+        QFETCH(QStringList, view);
+        SetEdition(edition);
+        DBItemCollection c(nullptr);
+        fill(c);
+        const ReportLines report(c);
+        QCOMPARE(report.ViewText().split(QLatin1Char('\n')), view);
+        // Printed: the group lines, the hyphen line and the total; then the count of records.
+        QCOMPARE(report.Lines(), view.mid(2, 4) + QStringList{view.at(7)});
+        QCOMPARE(report.CountLine(), QStringLiteral("Antal poster: 5"));
+    }
+
+    // The count line counts records, not pieces.
+    void countLineCountsRecords() {
+        SetEdition(Tovik);
+        DBItemCollection c(nullptr);
+        c.Groups().SetEntries({QStringLiteral("Stue")});
+        c.Add(makeItem(0, 5, 1, 1));
+        c.Add(makeItem(0, 5, 1, 1));
+        const ReportLines report(c);
+        QCOMPARE(report.CountLine(), QStringLiteral("Antal poster: 2"));
+        QVERIFY(report.Lines().first().contains(QStringLiteral("  10 ")));
+    }
+
+    // A "%2" in a group name stays as it is: the line is filled in one pass.
+    void placeholdersInAGroupName() {
+        SetEdition(Tovik);
+        DBItemCollection c(nullptr);
+        c.Groups().SetEntries({QStringLiteral("Udsalg 50%2 %1")});
+        c.Add(makeItem(0, 1, 3, 2));
+        QCOMPARE(ReportLines::GroupLine(c, c.Groups().Entry(0), 0),
+                 QStringLiteral("Udsalg 50%2 %1               1       3.0       2.0"));
+        QCOMPARE(ReportLines::GroupLine(c, QString(), 0), QString());
+    }
+
+    // The default texts of each language line the numbers up under the column titles of the window's
+    // header line, and the printed heading's words end where the numbers end.
+    void defaultTextsLineUp_data() {
+        QTest::addColumn<bool>("pellin");
+        QTest::addColumn<QStringList>("titles"); // group, count, price, value today
+        QTest::addColumn<QString>("lineFormat");
+        QTest::addColumn<QString>("printHeader");
+        QTest::addColumn<QStringList>("headerWords");
+        const QString sp = QStringLiteral(" ");
+        QTest::newRow("dk") << false << QStringList{"Gruppe", "Antal", "Pris", "Vurd."} << "%1 %2 %3 %4"
+                            << "Gruppe" + sp.repeated(20) + "Stk." + sp.repeated(2) + "Købspris" + sp.repeated(2) +
+                                   "Vurderet"
+                            << QStringList{"Stk.", "Købspris", "Vurderet"};
+        QTest::newRow("no") << false << QStringList{"Gruppe", "Antall", "Pris", "Verdi"} << "%1  %2 %3 %4"
+                            << "Gruppe" + sp.repeated(21) + "Stk." + sp.repeated(3) + "Innkjøp" + sp.repeated(5) +
+                                   "Verdi"
+                            << QStringList{"Stk.", "Innkjøp", "Verdi"};
+        QTest::newRow("en") << false << QStringList{"Group", "Quantity", "Price", "Value"} << "%1    %2 %3 %4"
+                            << "Group" + sp.repeated(25) + "Qty" + sp.repeated(2) + "Purchase" + sp.repeated(5) +
+                                   "Value"
+                            << QStringList{"Qty", "Purchase", "Value"};
+        QTest::newRow("dk Pellin") << true << QStringList{"Gruppe", "Antal", "Pris", "Vurd."} << "%1 %2 %3"
+                                   << "Gruppe" + sp.repeated(22) + "Anslået" + sp + "Salgspris"
+                                   << QStringList{"Anslået", "Salgspris"};
+        QTest::newRow("no Pellin") << true << QStringList{"Gruppe", "Antall", "Pris", "Verdi"} << "%1 %2 %3"
+                                   << "Gruppe" + sp.repeated(22) + "Anslått" + sp + "Salgspris"
+                                   << QStringList{"Anslått", "Salgspris"};
+        QTest::newRow("en Pellin") << true << QStringList{"Group", "Quantity", "Price", "Value"} << "%1 %2 %3"
+                                   << "Group" + sp.repeated(21) + "Estimated" + sp.repeated(5) + "Sales"
+                                   << QStringList{"Estimated", "Sales"};
+    }
+    void defaultTextsLineUp() {
+        QFETCH(bool, pellin);
+        QFETCH(QStringList, titles);
+        QFETCH(QString, lineFormat);
+        QFETCH(QString, printHeader);
+        QFETCH(QStringList, headerWords);
+        SetEdition(pellin ? Pellin : Tovik);
+        LanguageTranslator translator;
+        const char* const columns[] = {"Gruppe", "Antal", "Pris", "Vurd."};
+        for (int i = 0; i < 4; ++i)
+            translator.set("ItemListView", columns[i], titles.at(i));
+        translator.set("ReportDialog", pellin ? "PELLIN_GROUP_LINE_TEXT" : "REPORT_GROUP_LINE_TEXT", lineFormat);
+        translator.set("ReportDialog", pellin ? "PELLIN_REPORT_HEADER_TEXT" : "TOVIK_REPORT_HEADER_TEXT", printHeader);
+        QCoreApplication::installTranslator(&translator);
+        ColumnNames::Reset();
+
+        DBItemCollection c(nullptr);
+        c.Groups().SetEntries({QStringLiteral("Stue")});
+        // The widest values the columns hold.
+        c.Add(pellin ? makeItem(0, 1, 9999999.9, 9999999.9) : makeItem(0, 9999, 1000.0, 9999999.9));
+        const ReportLines report(c);
+        QCoreApplication::removeTranslator(&translator);
+        ColumnNames::Reset();
+
+        const QString header = report.ColumnHeaderLine();
+        const QString line = report.Lines().first();
+        QCOMPARE(report.PrintHeader(), printHeader);
+        QVERIFY(line.startsWith(QStringLiteral("Stue ")));
+        // The numbers, right-aligned, and the titles they belong under.
+        const QStringList numbers =
+            pellin ? QStringList{"9999999.9", "9999999.9"} : QStringList{"9999", "9999000.0", "9999999.9"};
+        const QStringList numberTitles = pellin ? titles.mid(2) : titles.mid(1);
+        int from = 25;
+        for (int i = 0; i < numbers.size(); ++i) {
+            const int end = endOf(line, numbers.at(i), from);
+            QVERIFY(end > from);
+            QVERIFY2(line.at(end - numbers.at(i).size()) == QLatin1Char(' '), qPrintable(line)); // columns apart
+            const int titleEnd = endOf(header, numberTitles.at(i));
+            const int titleStart = titleEnd - numberTitles.at(i).size() + 1;
+            QVERIFY2(end >= titleStart && end <= titleEnd,
+                     qPrintable(QStringLiteral("%1\n%2\n%3").arg(header, line, numbers.at(i))));
+            QCOMPARE(endOf(printHeader, headerWords.at(i)), end);
+            from = end + 1;
+        }
+    }
+
+    // The dialog shows the text in a fixed-pitch font and prints it.
+    void dialogShowsAndPrints() {
+        SetEdition(Tovik);
+        DBItemCollection c(nullptr);
+        fill(c);
+        ReportDialog dialog(&c, nullptr, "report", false);
+        auto* view = dialog.findChild<QPlainTextEdit*>(QStringLiteral("reportMultiLineEdit"));
+        QVERIFY(view);
+        QVERIFY(view->isReadOnly());
+        QCOMPARE(view->toPlainText(), dialog.Report().ViewText());
+        const QFontMetrics metrics(view->font()); // every character as wide as the next
+        QCOMPARE(metrics.horizontalAdvance(QStringLiteral("iiiii")),
+                 metrics.horizontalAdvance(QStringLiteral("MMMMM")));
+        QVERIFY(!dialog.isModal());
+
+        // A snapshot: later changes do not reach an open report.
+        c.Add(makeItem(0, 1, 1, 1));
+        QCOMPARE(view->toPlainText(), dialog.Report().ViewText());
+        QVERIFY(dialog.Report().CountLine().endsWith(QStringLiteral(" 5")));
+
+        QTemporaryDir dir;
+        TestDialogs dialogs;
+        dialogs.printTo(QString()); // cancelled: nothing printed, nothing said
+        auto* print = dialog.findChild<QPushButton*>(QStringLiteral("reportPushButton"));
+        QVERIFY(print);
+        QTest::mouseClick(print, Qt::LeftButton);
+        QVERIFY(dialogs.boxes.isEmpty());
+        QVERIFY(QDir(dir.path()).isEmpty());
+
+        const QString pdf = dir.filePath(QStringLiteral("report.pdf"));
+        dialogs.printTo(pdf);
+        QTest::mouseClick(print, Qt::LeftButton);
+        QVERIFY(QFile::exists(pdf));
+        if (!havePdftotext())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        const QStringList pages = pdfPages(pdf);
+        QCOMPARE(pages.size(), 1);
+        QCOMPARE(simplifiedLines(pages.first()),
+                 (QStringList{"Gruppe Stk. Købspris Vurderet", "Garage 0 0.0 0.0", "Køkken 2 1999.8 0.0",
+                              "Stue 10 551.0 57.5", QString(57, QLatin1Char('-')), "I alt 16 3553.8 958.5",
+                              "Antal poster: 5"}));
+    }
+
+    // A report longer than a page goes on over several pages, each with the heading; nothing is lost.
+    void longReportBreaksPages() {
+        if (!havePdftotext())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        SetEdition(Tovik);
+        DBItemCollection c(nullptr);
+        QStringList groups;
+        for (int i = 0; i < 150; ++i)
+            groups << QStringLiteral("Gruppe %1").arg(i, 3, 10, QLatin1Char('0'));
+        c.Groups().SetEntries(groups);
+        for (int i = 0; i < 150; ++i)
+            c.Add(makeItem(i, 1, i, 0));
+        const ReportLines report(c);
+        QTemporaryDir dir;
+        for (int resolution : {96, 1200}) {
+            const QString pdf = dir.filePath(QStringLiteral("report%1.pdf").arg(resolution));
+            {
+                QPdfWriter writer(pdf);
+                writer.setResolution(resolution);
+                QVERIFY(PrintReport(report, &writer));
+            }
+            const QStringList pages = pdfPages(pdf);
+            QVERIFY2(pages.size() >= 3, qPrintable(QString::number(pages.size())));
+            QStringList printed;
+            for (const QString& page : pages) {
+                const QStringList lines = simplifiedLines(page);
+                QCOMPARE(lines.first(), QStringLiteral("Gruppe Stk. Købspris Vurderet"));
+                printed << lines.mid(1);
+            }
+            QCOMPARE(printed.size(), 150 + 3);
+            for (int i = 0; i < 150; ++i)
+                QCOMPARE(printed.at(i), QStringLiteral("Gruppe %1 1 %2.0 0.0").arg(i, 3, 10, QLatin1Char('0')).arg(i));
+            QCOMPARE(printed.at(150), QString(57, QLatin1Char('-')));
+            QCOMPARE(printed.at(151), QStringLiteral("I alt 150 11175.0 0.0"));
+            QCOMPARE(printed.at(152), QStringLiteral("Antal poster: 150"));
+        }
+    }
+};
+
+QTEST_MAIN(TestReport)
+#include "tst_report.moc"

@@ -5,119 +5,120 @@
     <name>AutomakeItems</name>
     <message>
         <source>AutomakeItems</source>
-        <translation type="unfinished"></translation>
+        <translation>Opret varer på forhånd</translation>
     </message>
     <message>
         <source>Number of items</source>
-        <translation type="unfinished"></translation>
+        <translation>Antal varer</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Navn</translation>
     </message>
     <message>
         <source>MakeItems</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opret varer</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Luk</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Advarsel</translation>
     </message>
     <message>
         <source>Number of items must be:
 Greater than 0 and less than 1000</source>
-        <translation type="unfinished"></translation>
+        <translation>Antal varer skal være:
+større end 0 og mindre end 1000</translation>
     </message>
 </context>
 <context>
     <name>CommonSetup</name>
     <message>
         <source>CommonSetupDialogTitle</source>
-        <translation type="unfinished"></translation>
+        <translation>Standardmapper</translation>
     </message>
     <message>
         <source>OSTREL_FRONT_PICTURE_PATH</source>
-        <translation type="unfinished"></translation>
+        <translation>Mappe til billeder af forsider:</translation>
     </message>
     <message>
         <source>OSTREL_BACK_PICTURE_PATH</source>
-        <translation type="unfinished"></translation>
+        <translation>Mappe til billeder af bagsider:</translation>
     </message>
     <message>
         <source>BILLED_PATH</source>
-        <translation type="unfinished"></translation>
+        <translation>Mappe til billeder:</translation>
     </message>
     <message>
         <source>KVITTERINGS_PATH</source>
-        <translation type="unfinished"></translation>
+        <translation>Mappe til billede 2:</translation>
     </message>
     <message>
         <source>PICTURE_PATH</source>
-        <translation type="unfinished"></translation>
+        <translation>Mappe til billeder:</translation>
     </message>
     <message>
         <source>RECEIPT_PATH</source>
-        <translation type="unfinished"></translation>
+        <translation>Mappe til kvitteringer:</translation>
     </message>
     <message>
         <source>DOCUMENT_PATH</source>
-        <translation type="unfinished"></translation>
+        <translation>Mappe til dokumenter:</translation>
     </message>
     <message>
         <source>TOOL_TIP_PICTURE_PATH</source>
-        <translation type="unfinished"></translation>
+        <translation>Mappen, som filvalget starter i, når du indsætter et billede.</translation>
     </message>
     <message>
         <source>TOOL_TIP_RECEIPT_PATH</source>
-        <translation type="unfinished"></translation>
+        <translation>Mappen, som filvalget starter i, når du indsætter en kvittering.</translation>
     </message>
     <message>
         <source>TOOL_TIP_DOCUMENT_PATH</source>
-        <translation type="unfinished"></translation>
+        <translation>Mappen, som filvalget starter i, når du indsætter et dokument.</translation>
     </message>
     <message>
         <source>&amp;Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gennemse...</translation>
     </message>
     <message>
         <source>B&amp;rowse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Genne&amp;mse...</translation>
     </message>
     <message>
         <source>Bro&amp;wse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Gennem&amp;se...</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hjælp</translation>
     </message>
     <message>
         <source>&amp;Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anvend</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished">&amp;OK</translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fortryd</translation>
     </message>
     <message>
         <source>ChoseAPictureDirectory</source>
-        <translation type="unfinished"></translation>
+        <translation>Vælg mappe til billeder</translation>
     </message>
     <message>
         <source>ChoseAReceiptDirectory</source>
-        <translation type="unfinished"></translation>
+        <translation>Vælg mappe til kvitteringer</translation>
     </message>
     <message>
         <source>ChoseADocumentDirectory</source>
-        <translation type="unfinished"></translation>
+        <translation>Vælg mappe til dokumenter</translation>
     </message>
 </context>
 <context>
@@ -208,119 +209,119 @@ En tidligere fil med samme navn er ikke ændret.</translation>
     <name>ItemDialog</name>
     <message>
         <source>TotalPrice</source>
-        <translation type="unfinished"></translation>
+        <translation>Pris i alt</translation>
     </message>
     <message>
         <source>BrevaneNameMissing</source>
-        <translation type="unfinished"></translation>
+        <translation>Skriv et navn på varen, før den gemmes.</translation>
     </message>
     <message>
         <source>PellinNameMissing</source>
-        <translation type="unfinished"></translation>
+        <translation>Skriv en titel på billedet, før det gemmes.</translation>
     </message>
     <message>
         <source>OstrelNameMissing</source>
-        <translation type="unfinished"></translation>
+        <translation>Skriv møntens årstal, før den gemmes.</translation>
     </message>
     <message>
         <source>TovikNameMissing</source>
-        <translation type="unfinished"></translation>
+        <translation>Skriv et navn på inventaret, før det gemmes.</translation>
     </message>
     <message>
         <source>&apos;Købspris&apos; skal være: 0.0 -&gt; %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;Købspris&apos; skal være: 0.0 -&gt; %1</translation>
     </message>
     <message>
         <source>&apos;Vurderet pris&apos; skal være: 0.0 -&gt; %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;Vurderet pris&apos; skal være: 0.0 -&gt; %1</translation>
     </message>
     <message>
         <source>&apos;Antal&apos; skal være i intervalet: 0 -&gt; %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;Antal&apos; skal være i intervallet: 0 -&gt; %1</translation>
     </message>
     <message>
         <source>Fejl</source>
-        <translation type="unfinished">Fejl</translation>
+        <translation>Fejl</translation>
     </message>
     <message>
         <source>BrevaneItemTypeHasNotBeenSelected</source>
-        <translation type="unfinished"></translation>
+        <translation>Varen kan ikke gemmes uden en værdi i feltet: </translation>
     </message>
     <message>
         <source>Felt grænseværdi fejl</source>
-        <translation type="unfinished">Ugyldig værdi i felt</translation>
+        <translation>Ugyldig værdi i felt</translation>
     </message>
     <message>
         <source>Ret det !</source>
-        <translation type="unfinished">Ret det!</translation>
+        <translation>Ret det!</translation>
     </message>
     <message>
         <source>Gruppe</source>
-        <translation type="unfinished">Gruppe</translation>
+        <translation>Gruppe</translation>
     </message>
     <message>
         <source>Navn</source>
-        <translation type="unfinished">Navn</translation>
+        <translation>Navn</translation>
     </message>
     <message>
         <source>Fabrikat</source>
-        <translation type="unfinished">Fabrikat</translation>
+        <translation>Fabrikat</translation>
     </message>
     <message>
         <source>Produkt model</source>
-        <translation type="unfinished">Produktmodel</translation>
+        <translation>Produktmodel</translation>
     </message>
     <message>
         <source>Antal</source>
-        <translation type="unfinished">Antal</translation>
+        <translation>Antal</translation>
     </message>
     <message>
         <source>Pris</source>
-        <translation type="unfinished">Pris</translation>
+        <translation>Pris</translation>
     </message>
     <message>
         <source>Vurd.</source>
-        <translation type="unfinished">Vurd.</translation>
+        <translation>Vurd.</translation>
     </message>
     <message>
         <source>Billede</source>
-        <translation type="unfinished">Billede</translation>
+        <translation>Billede</translation>
     </message>
     <message>
         <source>Kvitt.</source>
-        <translation type="unfinished">Kvitt.</translation>
+        <translation>Kvitt.</translation>
     </message>
     <message>
         <source>Dato</source>
-        <translation type="unfinished">Dato</translation>
+        <translation>Dato</translation>
     </message>
     <message>
         <source>Rum</source>
-        <translation type="unfinished">Rum</translation>
+        <translation>Rum</translation>
     </message>
     <message>
         <source>Beskrivelse</source>
-        <translation type="unfinished">Beskrivelse</translation>
+        <translation>Beskrivelse</translation>
     </message>
     <message>
         <source>Leverandør</source>
-        <translation type="unfinished">Leverandør</translation>
+        <translation>Leverandør</translation>
     </message>
     <message>
         <source>Adresse</source>
-        <translation type="unfinished">Adresse</translation>
+        <translation>Adresse</translation>
     </message>
     <message>
         <source>Serie no.</source>
-        <translation type="unfinished">Serienr.</translation>
+        <translation>Serienr.</translation>
     </message>
     <message>
         <source>Www</source>
-        <translation type="unfinished">Www</translation>
+        <translation>Www</translation>
     </message>
     <message>
         <source>Dok.</source>
-        <translation type="unfinished">Dok.</translation>
+        <translation>Dok.</translation>
     </message>
     <message>
         <source>TEXT_NOT_INSERTED_CHARACTER</source>
@@ -328,99 +329,99 @@ En tidligere fil med samme navn er ikke ændret.</translation>
     </message>
     <message>
         <source>SHOWPHOTO</source>
-        <translation type="unfinished"></translation>
+        <translation> - vis</translation>
     </message>
     <message>
         <source>BROWSEPHOTO</source>
-        <translation type="unfinished"></translation>
+        <translation> - indsæt...</translation>
     </message>
     <message>
         <source>SHOWWWW</source>
-        <translation type="unfinished"></translation>
+        <translation> - vis</translation>
     </message>
     <message>
         <source>BROWSERECIEPT</source>
-        <translation type="unfinished"></translation>
+        <translation> - indsæt...</translation>
     </message>
     <message>
         <source>SHOWRECIEPT</source>
-        <translation type="unfinished"></translation>
+        <translation> - vis</translation>
     </message>
     <message>
         <source>BROWSEDOC</source>
-        <translation type="unfinished"></translation>
+        <translation> - indsæt...</translation>
     </message>
     <message>
         <source>SHOWDOC</source>
-        <translation type="unfinished"></translation>
+        <translation> - vis</translation>
     </message>
     <message>
         <source>PICTURE_GALLERY</source>
-        <translation type="unfinished"></translation>
+        <translation>Billedgalleri</translation>
     </message>
     <message>
         <source>TOOLTIP_PELLIN_REG_NUMBER</source>
-        <translation type="unfinished"></translation>
+        <translation>Billedets registreringsnummer.</translation>
     </message>
     <message>
         <source>WHATSHIS_PELLIN_REG_NUMBER</source>
-        <translation type="unfinished"></translation>
+        <translation>Her skriver du billedets registreringsnummer, fx fra et katalog eller en udstilling. Nummeret skal være et heltal.</translation>
     </message>
     <message>
         <source>WHATSHIS_PELLIN_ESTIMATED_PRICE</source>
-        <translation type="unfinished"></translation>
+        <translation>Skriv den pris, du anslår billedet er værd. Beløbet bruges i rapporten og i udskrifterne.</translation>
     </message>
     <message>
         <source>WHATSHIS_PELLIN_SALESPRICE</source>
-        <translation type="unfinished"></translation>
+        <translation>Skriv billedets salgspris. Rapporten viser summen af salgspriserne for hver gruppe.</translation>
     </message>
     <message>
         <source>TOOLTIP_PELLIN_DOCUMENT</source>
-        <translation type="unfinished"></translation>
+        <translation>Link til et dokument om billedet.</translation>
     </message>
     <message>
         <source>WHATSHIS_PELLIN_DOCUMENT</source>
-        <translation type="unfinished"></translation>
+        <translation>Her kan du knytte et dokument til billedet, fx en beskrivelse, en faktura eller et ægthedsbevis. Tryk på knappen ved siden af for at vælge filen.</translation>
     </message>
     <message>
         <source>TOOLTIP_PELLIN_ESTIMATED_PRICE</source>
-        <translation type="unfinished"></translation>
+        <translation>Den pris, du anslår billedet er værd.</translation>
     </message>
     <message>
         <source>TOOLTIP_PELLIN_SALESPRICE</source>
-        <translation type="unfinished"></translation>
+        <translation>Den pris, billedet sælges til.</translation>
     </message>
     <message>
         <source>OSTREL_DIALOG_TITLE</source>
-        <translation type="unfinished"></translation>
+        <translation>Mønt</translation>
     </message>
     <message>
         <source>TOOLTIP_DB_NUMBEROF</source>
-        <translation type="unfinished"></translation>
+        <translation>Antal eksemplarer af mønten.</translation>
     </message>
     <message>
         <source>TOOLTIP_OSTREL_DOCUMENT</source>
-        <translation type="unfinished"></translation>
+        <translation>Link til et dokument om mønten, fx et ægthedsbevis.</translation>
     </message>
     <message>
         <source>TOOLTIP_OSTREL_QUALITY</source>
-        <translation type="unfinished"></translation>
+        <translation>Møntens kvalitet (bevaringsgrad), fx 1+.</translation>
     </message>
     <message>
         <source>WHATSHIS_OSTREL_QUALITY</source>
-        <translation type="unfinished"></translation>
+        <translation>Skriv møntens kvalitet efter den gradering, du bruger, fx 0, 01, 1+, 1 eller 2. Kvaliteten har stor betydning for møntens værdi.</translation>
     </message>
     <message>
         <source>TOOLTIP_OSTREL_BACKSIDE_PICTURE</source>
-        <translation type="unfinished"></translation>
+        <translation>Link til et billede af møntens bagside.</translation>
     </message>
     <message>
         <source>TOOLTIP_BROWSE_BACKSIDE_PICTURE_OSTREL</source>
-        <translation type="unfinished"></translation>
+        <translation>Vælg en billedfil med møntens bagside.</translation>
     </message>
     <message>
         <source>TOOLTIP_SHOW_BACKSIDE_PICTURE_OSTREL</source>
-        <translation type="unfinished">Vis billede af &amp;bagside</translation>
+        <translation>Vis billedet af møntens bagside.</translation>
     </message>
     <message>
         <source>PRICE_DECIMAL_POINT</source>
@@ -436,346 +437,346 @@ En tidligere fil med samme navn er ikke ændret.</translation>
     </message>
     <message>
         <source>Billed fil (*.bmp *.jpg *.jpeg *.gif *.png *.mng *.pnm *.xbm *.xpm);;Alle (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Billedfil (*.bmp *.jpg *.jpeg *.gif *.png *.mng *.pnm *.xbm *.xpm);;Alle filer (*.*)</translation>
     </message>
     <message>
         <source>Kvittering (*.bmp *.jpg *.jpeg *.gif *.tif *.txt *.htm);;Alle (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kvittering (*.bmp *.jpg *.jpeg *.gif *.tif *.txt *.htm);;Alle filer (*.*)</translation>
     </message>
     <message>
         <source>Kvittering (*.doc *.pdf  *.txt *.htm *.bmp *.jpg *.jpeg *.gif *.tif);;Alle (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dokument (*.doc *.pdf  *.txt *.htm *.bmp *.jpg *.jpeg *.gif *.tif);;Alle filer (*.*)</translation>
     </message>
     <message>
         <source>Fejl søgning</source>
-        <translation type="unfinished"></translation>
+        <translation>Fejl ved søgning</translation>
     </message>
     <message>
         <source>Search_Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Der blev ikke fundet nogen post, der passer til søgningen.</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished">&amp;OK</translation>
+        <translation>&amp;OK</translation>
     </message>
 </context>
 <context>
     <name>ItemDialogBase</name>
     <message>
         <source>Inventar</source>
-        <translation type="unfinished"></translation>
+        <translation>Inventar</translation>
     </message>
     <message>
         <source>&amp;Data</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Data</translation>
     </message>
     <message>
         <source>&amp;Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Type:</translation>
     </message>
     <message>
         <source>TOOLTIP_GROUP</source>
-        <translation type="unfinished"></translation>
+        <translation>Den gruppe, posten hører til.</translation>
     </message>
     <message>
         <source>&amp;Navn:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Navn:</translation>
     </message>
     <message>
         <source>TOOLTIP_NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>Postens navn.</translation>
     </message>
     <message>
         <source>&amp;Fabrikat:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fabrikat:</translation>
     </message>
     <message>
         <source>TOOLTIP_PRODUCT</source>
-        <translation type="unfinished"></translation>
+        <translation>Fabrikat eller mærke.</translation>
     </message>
     <message>
         <source>PRODUCT_BRAND</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Model:</translation>
     </message>
     <message>
         <source>TOOLTIP_PRODUCT_BRAND</source>
-        <translation type="unfinished"></translation>
+        <translation>Model eller typebetegnelse.</translation>
     </message>
     <message>
         <source>&amp;Antal:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Antal:</translation>
     </message>
     <message>
         <source>TOOLTIP_NUMBER_OF_ITEMS</source>
-        <translation type="unfinished"></translation>
+        <translation>Det antal stk., posten dækker.</translation>
     </message>
     <message>
         <source>stk</source>
-        <translation type="unfinished"></translation>
+        <translation>stk.</translation>
     </message>
     <message>
         <source>&amp;Pris (1 stk):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pris (1 stk.):</translation>
     </message>
     <message>
         <source>TOOLTIP_PRICE</source>
-        <translation type="unfinished"></translation>
+        <translation>Købsprisen for ét stk.</translation>
     </message>
     <message>
         <source>kr   Ialt</source>
-        <translation type="unfinished"></translation>
+        <translation>kr   I alt</translation>
     </message>
     <message>
         <source>kr</source>
-        <translation type="unfinished"></translation>
+        <translation>kr</translation>
     </message>
     <message>
         <source>&amp;Vurderet pris (ialt):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vurderet pris (i alt):</translation>
     </message>
     <message>
         <source>TOOLTIP_PRICE_TODAY</source>
-        <translation type="unfinished"></translation>
+        <translation>Hvad det hele er værd i dag.</translation>
     </message>
     <message>
         <source>&amp;Købsdato:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Købsdato:</translation>
     </message>
     <message>
         <source>TOOLTIP_DATE</source>
-        <translation type="unfinished"></translation>
+        <translation>Købsdatoen.</translation>
     </message>
     <message>
         <source>&amp;Lokale/rum:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lokale/rum:</translation>
     </message>
     <message>
         <source>TOOLTIP_LOCATION</source>
-        <translation type="unfinished"></translation>
+        <translation>Det lokale eller rum, hvor tingen står.</translation>
     </message>
     <message>
         <source>&amp;Leverandør:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Leverandør:</translation>
     </message>
     <message>
         <source>TOOLTIP_SUPPLIER</source>
-        <translation type="unfinished"></translation>
+        <translation>Den butik eller leverandør, tingen er købt hos.</translation>
     </message>
     <message>
         <source>&amp;EXTRA_INFO</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ekstra oplysninger:</translation>
     </message>
     <message>
         <source>TOOLTIP_ADDRESS</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse eller andre oplysninger.</translation>
     </message>
     <message>
         <source>&amp;Serie nummer:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Serienummer:</translation>
     </message>
     <message>
         <source>TOOLTIP_SERIALNO</source>
-        <translation type="unfinished"></translation>
+        <translation>Serienummeret.</translation>
     </message>
     <message>
         <source>&amp;Beskrivelse:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beskrivelse:</translation>
     </message>
     <message>
         <source>TOOLTIP_DESCRIPTION</source>
-        <translation type="unfinished"></translation>
+        <translation>En fri beskrivelse.</translation>
     </message>
     <message>
         <source>ww&amp;w (link til web):</source>
-        <translation type="unfinished"></translation>
+        <translation>ww&amp;w (link til web):</translation>
     </message>
     <message>
         <source>TOOLTIP_WWW</source>
-        <translation type="unfinished"></translation>
+        <translation>En webadresse med oplysninger om tingen.</translation>
     </message>
     <message>
         <source>Vis &amp;www</source>
-        <translation type="unfinished"></translation>
+        <translation>Vis &amp;www</translation>
     </message>
     <message>
         <source>TOOLTIP_SHOW_WWW_BTN</source>
-        <translation type="unfinished"></translation>
+        <translation>Åbn webadressen i browseren.</translation>
     </message>
     <message>
         <source>&amp;Billede (link til fil):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Billede (link til fil):</translation>
     </message>
     <message>
         <source>TOOLTIP_PHOTOLINK</source>
-        <translation type="unfinished"></translation>
+        <translation>Stien til en billedfil.</translation>
     </message>
     <message>
         <source>&amp;Indsæt billede</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Indsæt billede</translation>
     </message>
     <message>
         <source>TOOLTIP_BROWSE_IMAGE_BTN</source>
-        <translation type="unfinished"></translation>
+        <translation>Vælg en billedfil og knyt den til posten.</translation>
     </message>
     <message>
         <source>&amp;Vis billede</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vis billede</translation>
     </message>
     <message>
         <source>TOOLTIP_SHOW_IMAGE_BTN</source>
-        <translation type="unfinished">Viser billedet, der er knyttet til den markerede post. Billedfiler vises i postens vindue; andre filer åbnes med det valgte billedvisningsprogram.</translation>
+        <translation>Åbn billedet i billedvisningsprogrammet.</translation>
     </message>
     <message>
         <source>&amp;Kvittering (link til fil):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kvittering (link til fil):</translation>
     </message>
     <message>
         <source>TOOLTIP_RECEIPT</source>
-        <translation type="unfinished"></translation>
+        <translation>Stien til en fil med kvitteringen.</translation>
     </message>
     <message>
         <source>In&amp;dsæt Kvittering</source>
-        <translation type="unfinished"></translation>
+        <translation>In&amp;dsæt kvittering</translation>
     </message>
     <message>
         <source>TOOLTIP_BROWSE_RECEIPT_BTN</source>
-        <translation type="unfinished"></translation>
+        <translation>Vælg en fil med kvitteringen og knyt den til posten.</translation>
     </message>
     <message>
         <source>Vis Kvi&amp;ttering</source>
-        <translation type="unfinished"></translation>
+        <translation>Vis kvi&amp;ttering</translation>
     </message>
     <message>
         <source>TOOLTIP_SHOW_RECEIPT_BTN</source>
-        <translation type="unfinished"></translation>
+        <translation>Åbn kvitteringen.</translation>
     </message>
     <message>
         <source>&amp;DOCUMENT</source>
-        <translation type="unfinished"></translation>
+        <translation>Dok&amp;ument (link til fil):</translation>
     </message>
     <message>
         <source>TOOLTIP_DOCUMENT</source>
-        <translation type="unfinished"></translation>
+        <translation>Stien til et dokument, fx en manual.</translation>
     </message>
     <message>
         <source>INSERT_DOCUMENT</source>
-        <translation type="unfinished"></translation>
+        <translation>Indsæt &amp;dokument</translation>
     </message>
     <message>
         <source>TOOLTIP_INSERT_DOCUMENT_BTN</source>
-        <translation type="unfinished"></translation>
+        <translation>Vælg et dokument og knyt det til posten.</translation>
     </message>
     <message>
         <source>SHOW_DOCUMENT</source>
-        <translation type="unfinished"></translation>
+        <translation>Vis d&amp;okument</translation>
     </message>
     <message>
         <source>TOOLTIP_SHOW_DOCUMENT_BTN</source>
-        <translation type="unfinished"></translation>
+        <translation>Åbn dokumentet.</translation>
     </message>
     <message>
         <source>&amp;Billede</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Billede</translation>
     </message>
     <message>
         <source>&amp;Kvittering</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kvittering</translation>
     </message>
     <message>
         <source>PREVP</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt; &amp;Forrige</translation>
     </message>
     <message>
         <source>TOOLTIP_PREV_BTN</source>
-        <translation type="unfinished"></translation>
+        <translation>Vis den forrige post i databasen.</translation>
     </message>
     <message>
         <source>NEXTP</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Næste &gt;</translation>
     </message>
     <message>
         <source>TOOLTIP_NEXT_BTN</source>
-        <translation type="unfinished"></translation>
+        <translation>Vis den næste post i databasen.</translation>
     </message>
     <message>
         <source>&amp;Ny</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ny</translation>
     </message>
     <message>
         <source>TOOLTIP_NEW_BTN</source>
-        <translation type="unfinished"></translation>
+        <translation>Opret en ny, tom post.</translation>
     </message>
     <message>
         <source>Kopie&amp;r</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopie&amp;r</translation>
     </message>
     <message>
         <source>TOOLTIP_COPY_BTN</source>
-        <translation type="unfinished"></translation>
+        <translation>Lav en kopi af posten; kopien tilføjes, når du gemmer.</translation>
     </message>
     <message>
         <source>&amp;Gem</source>
-        <translation type="unfinished">&amp;Gem</translation>
+        <translation>&amp;Gem</translation>
     </message>
     <message>
         <source>TOOLTIP_SAVE_BTN</source>
-        <translation type="unfinished"></translation>
+        <translation>Gem posten uden at lukke vinduet.</translation>
     </message>
     <message>
         <source>WHATSHIS_SAVE_BTN</source>
-        <translation type="unfinished"></translation>
+        <translation>Gemmer de indtastede værdier i posten og opdaterer listen i hovedvinduet. Vinduet forbliver åbent, så du kan fortsætte med en ny post eller en kopi. Husk at gemme databasen med Fil &gt; Gem.</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>N&amp;ulstil</translation>
     </message>
     <message>
         <source>TOOLTIP_RESET_BTN</source>
-        <translation type="unfinished"></translation>
+        <translation>Tøm felterne og skift til søgning.</translation>
     </message>
     <message>
         <source>&amp;Søg</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Søg</translation>
     </message>
     <message>
         <source>TOOLTIP_SEARCH_BTN</source>
-        <translation type="unfinished">Åbner søgevinduet. Udfyld et eller flere felter, og tryk på Søg for at finde den første post, der passer; Søg igen finder den næste.</translation>
+        <translation>Søg efter en post, der passer til de udfyldte felter.</translation>
     </message>
     <message>
         <source>SEARCH_AGAIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Søg &amp;igen</translation>
     </message>
     <message>
         <source>TOOLTIP_SEARCH_AGAIN_BTN</source>
-        <translation type="unfinished"></translation>
+        <translation>Find den næste post, der passer til søgningen.</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Print</translation>
     </message>
     <message>
         <source>TOOLTIP_PRINT_BTN</source>
-        <translation type="unfinished"></translation>
+        <translation>Udskriv posten.</translation>
     </message>
     <message>
         <source>VIEW_CURRENT_AS_HTML</source>
-        <translation type="unfinished">Vis &amp;markeret som HTML</translation>
+        <translation>Vis som &amp;HTML</translation>
     </message>
     <message>
         <source>TOOLTIP_VIEW_AS_HTML_BTN</source>
-        <translation type="unfinished"></translation>
+        <translation>Vis posten som en HTML-side.</translation>
     </message>
     <message>
         <source>&amp;Hjælp</source>
-        <translation type="unfinished">&amp;Hjælp</translation>
+        <translation>&amp;Hjælp</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished">&amp;OK</translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Fortryd</source>
-        <translation type="unfinished">&amp;Fortryd</translation>
+        <translation>&amp;Fortryd</translation>
     </message>
 </context>
 <context>
@@ -1434,11 +1435,11 @@ Kalder i stedet det program, der er associeret med filen %2</translation>
     </message>
     <message>
         <source>%1.%2 gemt, antal: %3, tid: %4 sec </source>
-        <translation type="unfinished"></translation>
+        <translation>%1.%2 gemt, antal: %3, tid: %4 sek. </translation>
     </message>
     <message>
         <source>%1 gemt, antal: %3, tid: %4 sec </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gemt, antal: %3, tid: %4 sek. </translation>
     </message>
 </context>
 <context>

@@ -5,119 +5,120 @@
     <name>AutomakeItems</name>
     <message>
         <source>AutomakeItems</source>
-        <translation type="unfinished"></translation>
+        <translation>Pre-create items</translation>
     </message>
     <message>
         <source>Number of items</source>
-        <translation type="unfinished"></translation>
+        <translation>Number of items</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>MakeItems</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Make items</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Close</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Warning</translation>
     </message>
     <message>
         <source>Number of items must be:
 Greater than 0 and less than 1000</source>
-        <translation type="unfinished"></translation>
+        <translation>Number of items must be:
+greater than 0 and less than 1000</translation>
     </message>
 </context>
 <context>
     <name>CommonSetup</name>
     <message>
         <source>CommonSetupDialogTitle</source>
-        <translation type="unfinished"></translation>
+        <translation>Default folders</translation>
     </message>
     <message>
         <source>OSTREL_FRONT_PICTURE_PATH</source>
-        <translation type="unfinished"></translation>
+        <translation>Folder for pictures of the front:</translation>
     </message>
     <message>
         <source>OSTREL_BACK_PICTURE_PATH</source>
-        <translation type="unfinished"></translation>
+        <translation>Folder for pictures of the back:</translation>
     </message>
     <message>
         <source>BILLED_PATH</source>
-        <translation type="unfinished"></translation>
+        <translation>Picture folder:</translation>
     </message>
     <message>
         <source>KVITTERINGS_PATH</source>
-        <translation type="unfinished"></translation>
+        <translation>Folder for picture 2:</translation>
     </message>
     <message>
         <source>PICTURE_PATH</source>
-        <translation type="unfinished"></translation>
+        <translation>Picture folder:</translation>
     </message>
     <message>
         <source>RECEIPT_PATH</source>
-        <translation type="unfinished"></translation>
+        <translation>Receipt folder:</translation>
     </message>
     <message>
         <source>DOCUMENT_PATH</source>
-        <translation type="unfinished"></translation>
+        <translation>Document folder:</translation>
     </message>
     <message>
         <source>TOOL_TIP_PICTURE_PATH</source>
-        <translation type="unfinished"></translation>
+        <translation>The folder the file dialog starts in when you insert a picture.</translation>
     </message>
     <message>
         <source>TOOL_TIP_RECEIPT_PATH</source>
-        <translation type="unfinished"></translation>
+        <translation>The folder the file dialog starts in when you insert a receipt.</translation>
     </message>
     <message>
         <source>TOOL_TIP_DOCUMENT_PATH</source>
-        <translation type="unfinished"></translation>
+        <translation>The folder the file dialog starts in when you insert a document.</translation>
     </message>
     <message>
         <source>&amp;Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Browse...</translation>
     </message>
     <message>
         <source>B&amp;rowse...</source>
-        <translation type="unfinished"></translation>
+        <translation>B&amp;rowse...</translation>
     </message>
     <message>
         <source>Bro&amp;wse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bro&amp;wse...</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Help</translation>
     </message>
     <message>
         <source>&amp;Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Apply</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished">&amp;OK</translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancel</translation>
     </message>
     <message>
         <source>ChoseAPictureDirectory</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose the picture folder</translation>
     </message>
     <message>
         <source>ChoseAReceiptDirectory</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose the receipt folder</translation>
     </message>
     <message>
         <source>ChoseADocumentDirectory</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose the document folder</translation>
     </message>
 </context>
 <context>
@@ -208,119 +209,119 @@ An earlier file of the same name has not been changed.</translation>
     <name>ItemDialog</name>
     <message>
         <source>TotalPrice</source>
-        <translation type="unfinished"></translation>
+        <translation>Total price</translation>
     </message>
     <message>
         <source>BrevaneNameMissing</source>
-        <translation type="unfinished"></translation>
+        <translation>Please enter a name for the stock item before saving it.</translation>
     </message>
     <message>
         <source>PellinNameMissing</source>
-        <translation type="unfinished"></translation>
+        <translation>Please enter a title for the picture before saving it.</translation>
     </message>
     <message>
         <source>OstrelNameMissing</source>
-        <translation type="unfinished"></translation>
+        <translation>Please enter the year of the coin before saving it.</translation>
     </message>
     <message>
         <source>TovikNameMissing</source>
-        <translation type="unfinished"></translation>
+        <translation>Please enter a name for the item before saving it.</translation>
     </message>
     <message>
         <source>&apos;Købspris&apos; skal være: 0.0 -&gt; %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;Purchase price&apos; must be: 0.0 -&gt; %1</translation>
     </message>
     <message>
         <source>&apos;Vurderet pris&apos; skal være: 0.0 -&gt; %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;Valuation&apos; must be: 0.0 -&gt; %1</translation>
     </message>
     <message>
         <source>&apos;Antal&apos; skal være i intervalet: 0 -&gt; %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;Quantity&apos; must be in the range: 0 -&gt; %1</translation>
     </message>
     <message>
         <source>Fejl</source>
-        <translation type="unfinished">Error</translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>BrevaneItemTypeHasNotBeenSelected</source>
-        <translation type="unfinished"></translation>
+        <translation>The stock item cannot be saved without a value in the field: </translation>
     </message>
     <message>
         <source>Felt grænseværdi fejl</source>
-        <translation type="unfinished">Invalid field value</translation>
+        <translation>Invalid field value</translation>
     </message>
     <message>
         <source>Ret det !</source>
-        <translation type="unfinished">Please correct it!</translation>
+        <translation>Please correct it!</translation>
     </message>
     <message>
         <source>Gruppe</source>
-        <translation type="unfinished">Group</translation>
+        <translation>Group</translation>
     </message>
     <message>
         <source>Navn</source>
-        <translation type="unfinished">Name</translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Fabrikat</source>
-        <translation type="unfinished">Make</translation>
+        <translation>Make</translation>
     </message>
     <message>
         <source>Produkt model</source>
-        <translation type="unfinished">Model</translation>
+        <translation>Model</translation>
     </message>
     <message>
         <source>Antal</source>
-        <translation type="unfinished">Quantity</translation>
+        <translation>Quantity</translation>
     </message>
     <message>
         <source>Pris</source>
-        <translation type="unfinished">Price</translation>
+        <translation>Price</translation>
     </message>
     <message>
         <source>Vurd.</source>
-        <translation type="unfinished">Value</translation>
+        <translation>Value</translation>
     </message>
     <message>
         <source>Billede</source>
-        <translation type="unfinished">Picture</translation>
+        <translation>Picture</translation>
     </message>
     <message>
         <source>Kvitt.</source>
-        <translation type="unfinished">Receipt</translation>
+        <translation>Receipt</translation>
     </message>
     <message>
         <source>Dato</source>
-        <translation type="unfinished">Date</translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Rum</source>
-        <translation type="unfinished">Room</translation>
+        <translation>Room</translation>
     </message>
     <message>
         <source>Beskrivelse</source>
-        <translation type="unfinished">Description</translation>
+        <translation>Description</translation>
     </message>
     <message>
         <source>Leverandør</source>
-        <translation type="unfinished">Supplier</translation>
+        <translation>Supplier</translation>
     </message>
     <message>
         <source>Adresse</source>
-        <translation type="unfinished">Address</translation>
+        <translation>Address</translation>
     </message>
     <message>
         <source>Serie no.</source>
-        <translation type="unfinished">Serial no.</translation>
+        <translation>Serial no.</translation>
     </message>
     <message>
         <source>Www</source>
-        <translation type="unfinished">Web</translation>
+        <translation>Web</translation>
     </message>
     <message>
         <source>Dok.</source>
-        <translation type="unfinished">Doc.</translation>
+        <translation>Doc.</translation>
     </message>
     <message>
         <source>TEXT_NOT_INSERTED_CHARACTER</source>
@@ -328,99 +329,99 @@ An earlier file of the same name has not been changed.</translation>
     </message>
     <message>
         <source>SHOWPHOTO</source>
-        <translation type="unfinished"></translation>
+        <translation> - show</translation>
     </message>
     <message>
         <source>BROWSEPHOTO</source>
-        <translation type="unfinished"></translation>
+        <translation> - insert...</translation>
     </message>
     <message>
         <source>SHOWWWW</source>
-        <translation type="unfinished"></translation>
+        <translation> - show</translation>
     </message>
     <message>
         <source>BROWSERECIEPT</source>
-        <translation type="unfinished"></translation>
+        <translation> - insert...</translation>
     </message>
     <message>
         <source>SHOWRECIEPT</source>
-        <translation type="unfinished"></translation>
+        <translation> - show</translation>
     </message>
     <message>
         <source>BROWSEDOC</source>
-        <translation type="unfinished"></translation>
+        <translation> - insert...</translation>
     </message>
     <message>
         <source>SHOWDOC</source>
-        <translation type="unfinished"></translation>
+        <translation> - show</translation>
     </message>
     <message>
         <source>PICTURE_GALLERY</source>
-        <translation type="unfinished"></translation>
+        <translation>Picture gallery</translation>
     </message>
     <message>
         <source>TOOLTIP_PELLIN_REG_NUMBER</source>
-        <translation type="unfinished"></translation>
+        <translation>The registration number of the picture.</translation>
     </message>
     <message>
         <source>WHATSHIS_PELLIN_REG_NUMBER</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter the registration number of the picture here, for example from a catalogue or an exhibition. The number must be a whole number.</translation>
     </message>
     <message>
         <source>WHATSHIS_PELLIN_ESTIMATED_PRICE</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter the price you estimate the picture to be worth. The amount is used in the report and in printouts.</translation>
     </message>
     <message>
         <source>WHATSHIS_PELLIN_SALESPRICE</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter the sale price of the picture. The report shows the total of the sale prices for each group.</translation>
     </message>
     <message>
         <source>TOOLTIP_PELLIN_DOCUMENT</source>
-        <translation type="unfinished"></translation>
+        <translation>Link to a document about the picture.</translation>
     </message>
     <message>
         <source>WHATSHIS_PELLIN_DOCUMENT</source>
-        <translation type="unfinished"></translation>
+        <translation>Here you can link a document to the picture, such as a description, an invoice or a certificate of authenticity. Press the button next to it to choose the file.</translation>
     </message>
     <message>
         <source>TOOLTIP_PELLIN_ESTIMATED_PRICE</source>
-        <translation type="unfinished"></translation>
+        <translation>The price you estimate the picture to be worth.</translation>
     </message>
     <message>
         <source>TOOLTIP_PELLIN_SALESPRICE</source>
-        <translation type="unfinished"></translation>
+        <translation>The price the picture is sold for.</translation>
     </message>
     <message>
         <source>OSTREL_DIALOG_TITLE</source>
-        <translation type="unfinished"></translation>
+        <translation>Coin</translation>
     </message>
     <message>
         <source>TOOLTIP_DB_NUMBEROF</source>
-        <translation type="unfinished"></translation>
+        <translation>Number of specimens of the coin.</translation>
     </message>
     <message>
         <source>TOOLTIP_OSTREL_DOCUMENT</source>
-        <translation type="unfinished"></translation>
+        <translation>Link to a document about the coin, such as a certificate of authenticity.</translation>
     </message>
     <message>
         <source>TOOLTIP_OSTREL_QUALITY</source>
-        <translation type="unfinished"></translation>
+        <translation>The grade of the coin, such as VF or EF.</translation>
     </message>
     <message>
         <source>WHATSHIS_OSTREL_QUALITY</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter the grade of the coin in the scale you use, such as UNC, EF, VF or F. The grade has a great effect on the value of the coin.</translation>
     </message>
     <message>
         <source>TOOLTIP_OSTREL_BACKSIDE_PICTURE</source>
-        <translation type="unfinished"></translation>
+        <translation>Link to a picture of the reverse of the coin.</translation>
     </message>
     <message>
         <source>TOOLTIP_BROWSE_BACKSIDE_PICTURE_OSTREL</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose a picture file showing the reverse of the coin.</translation>
     </message>
     <message>
         <source>TOOLTIP_SHOW_BACKSIDE_PICTURE_OSTREL</source>
-        <translation type="unfinished">View coin &amp;back</translation>
+        <translation>Show the picture of the reverse of the coin.</translation>
     </message>
     <message>
         <source>PRICE_DECIMAL_POINT</source>
@@ -436,346 +437,346 @@ An earlier file of the same name has not been changed.</translation>
     </message>
     <message>
         <source>Billed fil (*.bmp *.jpg *.jpeg *.gif *.png *.mng *.pnm *.xbm *.xpm);;Alle (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Picture files (*.bmp *.jpg *.jpeg *.gif *.png *.mng *.pnm *.xbm *.xpm);;All files (*.*)</translation>
     </message>
     <message>
         <source>Kvittering (*.bmp *.jpg *.jpeg *.gif *.tif *.txt *.htm);;Alle (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Receipts (*.bmp *.jpg *.jpeg *.gif *.tif *.txt *.htm);;All files (*.*)</translation>
     </message>
     <message>
         <source>Kvittering (*.doc *.pdf  *.txt *.htm *.bmp *.jpg *.jpeg *.gif *.tif);;Alle (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Documents (*.doc *.pdf  *.txt *.htm *.bmp *.jpg *.jpeg *.gif *.tif);;All files (*.*)</translation>
     </message>
     <message>
         <source>Fejl søgning</source>
-        <translation type="unfinished"></translation>
+        <translation>Search error</translation>
     </message>
     <message>
         <source>Search_Error</source>
-        <translation type="unfinished"></translation>
+        <translation>No item matching the search was found.</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished">&amp;OK</translation>
+        <translation>&amp;OK</translation>
     </message>
 </context>
 <context>
     <name>ItemDialogBase</name>
     <message>
         <source>Inventar</source>
-        <translation type="unfinished"></translation>
+        <translation>Item</translation>
     </message>
     <message>
         <source>&amp;Data</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Data</translation>
     </message>
     <message>
         <source>&amp;Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Type:</translation>
     </message>
     <message>
         <source>TOOLTIP_GROUP</source>
-        <translation type="unfinished"></translation>
+        <translation>The group the item belongs to.</translation>
     </message>
     <message>
         <source>&amp;Navn:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Name:</translation>
     </message>
     <message>
         <source>TOOLTIP_NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>The name of the item.</translation>
     </message>
     <message>
         <source>&amp;Fabrikat:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Make:</translation>
     </message>
     <message>
         <source>TOOLTIP_PRODUCT</source>
-        <translation type="unfinished"></translation>
+        <translation>Make or brand.</translation>
     </message>
     <message>
         <source>PRODUCT_BRAND</source>
-        <translation type="unfinished"></translation>
+        <translation>Mo&amp;del:</translation>
     </message>
     <message>
         <source>TOOLTIP_PRODUCT_BRAND</source>
-        <translation type="unfinished"></translation>
+        <translation>Model or type designation.</translation>
     </message>
     <message>
         <source>&amp;Antal:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quantity:</translation>
     </message>
     <message>
         <source>TOOLTIP_NUMBER_OF_ITEMS</source>
-        <translation type="unfinished"></translation>
+        <translation>The number of pieces the item stands for.</translation>
     </message>
     <message>
         <source>stk</source>
-        <translation type="unfinished"></translation>
+        <translation>pcs</translation>
     </message>
     <message>
         <source>&amp;Pris (1 stk):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Price (1 pc):</translation>
     </message>
     <message>
         <source>TOOLTIP_PRICE</source>
-        <translation type="unfinished"></translation>
+        <translation>The purchase price of one piece.</translation>
     </message>
     <message>
         <source>kr   Ialt</source>
-        <translation type="unfinished"></translation>
+        <translation>kr   Total</translation>
     </message>
     <message>
         <source>kr</source>
-        <translation type="unfinished"></translation>
+        <translation>kr</translation>
     </message>
     <message>
         <source>&amp;Vurderet pris (ialt):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Valuation (total):</translation>
     </message>
     <message>
         <source>TOOLTIP_PRICE_TODAY</source>
-        <translation type="unfinished"></translation>
+        <translation>What it is all worth today.</translation>
     </message>
     <message>
         <source>&amp;Købsdato:</source>
-        <translation type="unfinished"></translation>
+        <translation>Purchase &amp;date:</translation>
     </message>
     <message>
         <source>TOOLTIP_DATE</source>
-        <translation type="unfinished"></translation>
+        <translation>The date of purchase.</translation>
     </message>
     <message>
         <source>&amp;Lokale/rum:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Location/room:</translation>
     </message>
     <message>
         <source>TOOLTIP_LOCATION</source>
-        <translation type="unfinished"></translation>
+        <translation>The room or place where the thing is kept.</translation>
     </message>
     <message>
         <source>&amp;Leverandør:</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;upplier:</translation>
     </message>
     <message>
         <source>TOOLTIP_SUPPLIER</source>
-        <translation type="unfinished"></translation>
+        <translation>The shop or supplier the thing was bought from.</translation>
     </message>
     <message>
         <source>&amp;EXTRA_INFO</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xtra information:</translation>
     </message>
     <message>
         <source>TOOLTIP_ADDRESS</source>
-        <translation type="unfinished"></translation>
+        <translation>Address or other information.</translation>
     </message>
     <message>
         <source>&amp;Serie nummer:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Serial number:</translation>
     </message>
     <message>
         <source>TOOLTIP_SERIALNO</source>
-        <translation type="unfinished"></translation>
+        <translation>The serial number.</translation>
     </message>
     <message>
         <source>&amp;Beskrivelse:</source>
-        <translation type="unfinished"></translation>
+        <translation>D&amp;escription:</translation>
     </message>
     <message>
         <source>TOOLTIP_DESCRIPTION</source>
-        <translation type="unfinished"></translation>
+        <translation>A free description.</translation>
     </message>
     <message>
         <source>ww&amp;w (link til web):</source>
-        <translation type="unfinished"></translation>
+        <translation>ww&amp;w (web link):</translation>
     </message>
     <message>
         <source>TOOLTIP_WWW</source>
-        <translation type="unfinished"></translation>
+        <translation>A web address with information about the thing.</translation>
     </message>
     <message>
         <source>Vis &amp;www</source>
-        <translation type="unfinished"></translation>
+        <translation>Show &amp;www</translation>
     </message>
     <message>
         <source>TOOLTIP_SHOW_WWW_BTN</source>
-        <translation type="unfinished"></translation>
+        <translation>Open the web address in the browser.</translation>
     </message>
     <message>
         <source>&amp;Billede (link til fil):</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;icture (link to file):</translation>
     </message>
     <message>
         <source>TOOLTIP_PHOTOLINK</source>
-        <translation type="unfinished"></translation>
+        <translation>The path of a picture file.</translation>
     </message>
     <message>
         <source>&amp;Indsæt billede</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Insert picture...</translation>
     </message>
     <message>
         <source>TOOLTIP_BROWSE_IMAGE_BTN</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose a picture file and link it to the item.</translation>
     </message>
     <message>
         <source>&amp;Vis billede</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;View picture</translation>
     </message>
     <message>
         <source>TOOLTIP_SHOW_IMAGE_BTN</source>
-        <translation type="unfinished">Shows the picture linked to the selected item. Picture files are shown in the item window; other files are opened with the chosen picture viewer.</translation>
+        <translation>Open the picture in the picture viewer.</translation>
     </message>
     <message>
         <source>&amp;Kvittering (link til fil):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Receipt (link to file):</translation>
     </message>
     <message>
         <source>TOOLTIP_RECEIPT</source>
-        <translation type="unfinished"></translation>
+        <translation>The path of a file with the receipt.</translation>
     </message>
     <message>
         <source>In&amp;dsæt Kvittering</source>
-        <translation type="unfinished"></translation>
+        <translation>Insert rece&amp;ipt...</translation>
     </message>
     <message>
         <source>TOOLTIP_BROWSE_RECEIPT_BTN</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose a file with the receipt and link it to the item.</translation>
     </message>
     <message>
         <source>Vis Kvi&amp;ttering</source>
-        <translation type="unfinished"></translation>
+        <translation>Show receip&amp;t</translation>
     </message>
     <message>
         <source>TOOLTIP_SHOW_RECEIPT_BTN</source>
-        <translation type="unfinished"></translation>
+        <translation>Open the receipt.</translation>
     </message>
     <message>
         <source>&amp;DOCUMENT</source>
-        <translation type="unfinished"></translation>
+        <translation>Doc&amp;ument (link to file):</translation>
     </message>
     <message>
         <source>TOOLTIP_DOCUMENT</source>
-        <translation type="unfinished"></translation>
+        <translation>The path of a document, such as a manual.</translation>
     </message>
     <message>
         <source>INSERT_DOCUMENT</source>
-        <translation type="unfinished"></translation>
+        <translation>Insert &amp;document...</translation>
     </message>
     <message>
         <source>TOOLTIP_INSERT_DOCUMENT_BTN</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose a document and link it to the item.</translation>
     </message>
     <message>
         <source>SHOW_DOCUMENT</source>
-        <translation type="unfinished"></translation>
+        <translation>Show d&amp;ocument</translation>
     </message>
     <message>
         <source>TOOLTIP_SHOW_DOCUMENT_BTN</source>
-        <translation type="unfinished"></translation>
+        <translation>Open the document.</translation>
     </message>
     <message>
         <source>&amp;Billede</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Picture</translation>
     </message>
     <message>
         <source>&amp;Kvittering</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Receipt</translation>
     </message>
     <message>
         <source>PREVP</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt; &amp;Previous</translation>
     </message>
     <message>
         <source>TOOLTIP_PREV_BTN</source>
-        <translation type="unfinished"></translation>
+        <translation>Show the previous item in the database.</translation>
     </message>
     <message>
         <source>NEXTP</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Next &gt;</translation>
     </message>
     <message>
         <source>TOOLTIP_NEXT_BTN</source>
-        <translation type="unfinished"></translation>
+        <translation>Show the next item in the database.</translation>
     </message>
     <message>
         <source>&amp;Ny</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne&amp;w</translation>
     </message>
     <message>
         <source>TOOLTIP_NEW_BTN</source>
-        <translation type="unfinished"></translation>
+        <translation>Create a new, empty item.</translation>
     </message>
     <message>
         <source>Kopie&amp;r</source>
-        <translation type="unfinished"></translation>
+        <translation>Cop&amp;y</translation>
     </message>
     <message>
         <source>TOOLTIP_COPY_BTN</source>
-        <translation type="unfinished"></translation>
+        <translation>Make a copy of the item; the copy is added when you save.</translation>
     </message>
     <message>
         <source>&amp;Gem</source>
-        <translation type="unfinished">&amp;Save</translation>
+        <translation>&amp;Save</translation>
     </message>
     <message>
         <source>TOOLTIP_SAVE_BTN</source>
-        <translation type="unfinished"></translation>
+        <translation>Save the item without closing the window.</translation>
     </message>
     <message>
         <source>WHATSHIS_SAVE_BTN</source>
-        <translation type="unfinished"></translation>
+        <translation>Stores the values you have entered in the item and updates the list in the main window. The window stays open so that you can go on with a new item or a copy. Remember to save the database with File &gt; Save.</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reset</translation>
     </message>
     <message>
         <source>TOOLTIP_RESET_BTN</source>
-        <translation type="unfinished"></translation>
+        <translation>Clear the fields and switch to searching.</translation>
     </message>
     <message>
         <source>&amp;Søg</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Search</translation>
     </message>
     <message>
         <source>TOOLTIP_SEARCH_BTN</source>
-        <translation type="unfinished">Opens the search window. Fill in one or more fields and press Search to find the first matching item; Search again finds the next one.</translation>
+        <translation>Search for an item that matches the fields filled in.</translation>
     </message>
     <message>
         <source>SEARCH_AGAIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Search a&amp;gain</translation>
     </message>
     <message>
         <source>TOOLTIP_SEARCH_AGAIN_BTN</source>
-        <translation type="unfinished"></translation>
+        <translation>Find the next item that matches the search.</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Prin&amp;t</translation>
     </message>
     <message>
         <source>TOOLTIP_PRINT_BTN</source>
-        <translation type="unfinished"></translation>
+        <translation>Print the item.</translation>
     </message>
     <message>
         <source>VIEW_CURRENT_AS_HTML</source>
-        <translation type="unfinished">View &amp;selected as HTML</translation>
+        <translation>View as &amp;HTML</translation>
     </message>
     <message>
         <source>TOOLTIP_VIEW_AS_HTML_BTN</source>
-        <translation type="unfinished"></translation>
+        <translation>Show the item as an HTML page.</translation>
     </message>
     <message>
         <source>&amp;Hjælp</source>
-        <translation type="unfinished">&amp;Help</translation>
+        <translation>&amp;Help</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished">&amp;OK</translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Fortryd</source>
-        <translation type="unfinished">&amp;Cancel</translation>
+        <translation>&amp;Cancel</translation>
     </message>
 </context>
 <context>
@@ -1434,11 +1435,11 @@ Opening the program associated with the file instead: %2</translation>
     </message>
     <message>
         <source>%1.%2 gemt, antal: %3, tid: %4 sec </source>
-        <translation type="unfinished"></translation>
+        <translation>%1.%2 saved, items: %3, time: %4 s </translation>
     </message>
     <message>
         <source>%1 gemt, antal: %3, tid: %4 sec </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 saved, items: %3, time: %4 s </translation>
     </message>
 </context>
 <context>

@@ -5,119 +5,120 @@
     <name>AutomakeItems</name>
     <message>
         <source>AutomakeItems</source>
-        <translation type="unfinished"></translation>
+        <translation>Opprett varer på forhånd</translation>
     </message>
     <message>
         <source>Number of items</source>
-        <translation type="unfinished"></translation>
+        <translation>Antall varer</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Navn</translation>
     </message>
     <message>
         <source>MakeItems</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opprett varer</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lukk</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Advarsel</translation>
     </message>
     <message>
         <source>Number of items must be:
 Greater than 0 and less than 1000</source>
-        <translation type="unfinished"></translation>
+        <translation>Antall varer må være:
+større enn 0 og mindre enn 1000</translation>
     </message>
 </context>
 <context>
     <name>CommonSetup</name>
     <message>
         <source>CommonSetupDialogTitle</source>
-        <translation type="unfinished"></translation>
+        <translation>Standardmapper</translation>
     </message>
     <message>
         <source>OSTREL_FRONT_PICTURE_PATH</source>
-        <translation type="unfinished"></translation>
+        <translation>Mappe for bilder av forsider:</translation>
     </message>
     <message>
         <source>OSTREL_BACK_PICTURE_PATH</source>
-        <translation type="unfinished"></translation>
+        <translation>Mappe for bilder av baksider:</translation>
     </message>
     <message>
         <source>BILLED_PATH</source>
-        <translation type="unfinished"></translation>
+        <translation>Mappe for bilder:</translation>
     </message>
     <message>
         <source>KVITTERINGS_PATH</source>
-        <translation type="unfinished"></translation>
+        <translation>Mappe for bilde 2:</translation>
     </message>
     <message>
         <source>PICTURE_PATH</source>
-        <translation type="unfinished"></translation>
+        <translation>Mappe for bilder:</translation>
     </message>
     <message>
         <source>RECEIPT_PATH</source>
-        <translation type="unfinished"></translation>
+        <translation>Mappe for kvitteringer:</translation>
     </message>
     <message>
         <source>DOCUMENT_PATH</source>
-        <translation type="unfinished"></translation>
+        <translation>Mappe for dokumenter:</translation>
     </message>
     <message>
         <source>TOOL_TIP_PICTURE_PATH</source>
-        <translation type="unfinished"></translation>
+        <translation>Mappen som filvalget starter i når du setter inn et bilde.</translation>
     </message>
     <message>
         <source>TOOL_TIP_RECEIPT_PATH</source>
-        <translation type="unfinished"></translation>
+        <translation>Mappen som filvalget starter i når du setter inn en kvittering.</translation>
     </message>
     <message>
         <source>TOOL_TIP_DOCUMENT_PATH</source>
-        <translation type="unfinished"></translation>
+        <translation>Mappen som filvalget starter i når du setter inn et dokument.</translation>
     </message>
     <message>
         <source>&amp;Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bla gjennom...</translation>
     </message>
     <message>
         <source>B&amp;rowse...</source>
-        <translation type="unfinished"></translation>
+        <translation>B&amp;la gjennom...</translation>
     </message>
     <message>
         <source>Bro&amp;wse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bla gjenno&amp;m...</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hjelp</translation>
     </message>
     <message>
         <source>&amp;Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Br&amp;uk</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished">&amp;OK</translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Avbryt</translation>
     </message>
     <message>
         <source>ChoseAPictureDirectory</source>
-        <translation type="unfinished"></translation>
+        <translation>Velg mappe for bilder</translation>
     </message>
     <message>
         <source>ChoseAReceiptDirectory</source>
-        <translation type="unfinished"></translation>
+        <translation>Velg mappe for kvitteringer</translation>
     </message>
     <message>
         <source>ChoseADocumentDirectory</source>
-        <translation type="unfinished"></translation>
+        <translation>Velg mappe for dokumenter</translation>
     </message>
 </context>
 <context>
@@ -208,119 +209,119 @@ En tidligere fil med samme navn er ikke endret.</translation>
     <name>ItemDialog</name>
     <message>
         <source>TotalPrice</source>
-        <translation type="unfinished"></translation>
+        <translation>Pris totalt</translation>
     </message>
     <message>
         <source>BrevaneNameMissing</source>
-        <translation type="unfinished"></translation>
+        <translation>Skriv et navn på varen før den lagres.</translation>
     </message>
     <message>
         <source>PellinNameMissing</source>
-        <translation type="unfinished"></translation>
+        <translation>Skriv en tittel på bildet før det lagres.</translation>
     </message>
     <message>
         <source>OstrelNameMissing</source>
-        <translation type="unfinished"></translation>
+        <translation>Skriv årstallet for mynten før den lagres.</translation>
     </message>
     <message>
         <source>TovikNameMissing</source>
-        <translation type="unfinished"></translation>
+        <translation>Skriv et navn på gjenstanden før den lagres.</translation>
     </message>
     <message>
         <source>&apos;Købspris&apos; skal være: 0.0 -&gt; %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;Innkjøpspris&apos; må være: 0.0 -&gt; %1</translation>
     </message>
     <message>
         <source>&apos;Vurderet pris&apos; skal være: 0.0 -&gt; %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;Verdivurdering&apos; må være: 0.0 -&gt; %1</translation>
     </message>
     <message>
         <source>&apos;Antal&apos; skal være i intervalet: 0 -&gt; %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;Antall&apos; må være i intervallet: 0 -&gt; %1</translation>
     </message>
     <message>
         <source>Fejl</source>
-        <translation type="unfinished">Feil</translation>
+        <translation>Feil</translation>
     </message>
     <message>
         <source>BrevaneItemTypeHasNotBeenSelected</source>
-        <translation type="unfinished"></translation>
+        <translation>Varen kan ikke lagres uten en verdi i feltet: </translation>
     </message>
     <message>
         <source>Felt grænseværdi fejl</source>
-        <translation type="unfinished">Ugyldig verdi i felt</translation>
+        <translation>Ugyldig verdi i felt</translation>
     </message>
     <message>
         <source>Ret det !</source>
-        <translation type="unfinished">Rett det!</translation>
+        <translation>Rett det!</translation>
     </message>
     <message>
         <source>Gruppe</source>
-        <translation type="unfinished">Gruppe</translation>
+        <translation>Gruppe</translation>
     </message>
     <message>
         <source>Navn</source>
-        <translation type="unfinished">Navn</translation>
+        <translation>Navn</translation>
     </message>
     <message>
         <source>Fabrikat</source>
-        <translation type="unfinished">Fabrikat</translation>
+        <translation>Fabrikat</translation>
     </message>
     <message>
         <source>Produkt model</source>
-        <translation type="unfinished">Produktmodell</translation>
+        <translation>Produktmodell</translation>
     </message>
     <message>
         <source>Antal</source>
-        <translation type="unfinished">Antall</translation>
+        <translation>Antall</translation>
     </message>
     <message>
         <source>Pris</source>
-        <translation type="unfinished">Pris</translation>
+        <translation>Pris</translation>
     </message>
     <message>
         <source>Vurd.</source>
-        <translation type="unfinished">Verdi</translation>
+        <translation>Verdi</translation>
     </message>
     <message>
         <source>Billede</source>
-        <translation type="unfinished">Bilde</translation>
+        <translation>Bilde</translation>
     </message>
     <message>
         <source>Kvitt.</source>
-        <translation type="unfinished">Kvitt.</translation>
+        <translation>Kvitt.</translation>
     </message>
     <message>
         <source>Dato</source>
-        <translation type="unfinished">Dato</translation>
+        <translation>Dato</translation>
     </message>
     <message>
         <source>Rum</source>
-        <translation type="unfinished">Rom</translation>
+        <translation>Rom</translation>
     </message>
     <message>
         <source>Beskrivelse</source>
-        <translation type="unfinished">Beskrivelse</translation>
+        <translation>Beskrivelse</translation>
     </message>
     <message>
         <source>Leverandør</source>
-        <translation type="unfinished">Leverandør</translation>
+        <translation>Leverandør</translation>
     </message>
     <message>
         <source>Adresse</source>
-        <translation type="unfinished">Adresse</translation>
+        <translation>Adresse</translation>
     </message>
     <message>
         <source>Serie no.</source>
-        <translation type="unfinished">Serienr.</translation>
+        <translation>Serienr.</translation>
     </message>
     <message>
         <source>Www</source>
-        <translation type="unfinished">Www</translation>
+        <translation>Www</translation>
     </message>
     <message>
         <source>Dok.</source>
-        <translation type="unfinished">Dok.</translation>
+        <translation>Dok.</translation>
     </message>
     <message>
         <source>TEXT_NOT_INSERTED_CHARACTER</source>
@@ -328,99 +329,99 @@ En tidligere fil med samme navn er ikke endret.</translation>
     </message>
     <message>
         <source>SHOWPHOTO</source>
-        <translation type="unfinished"></translation>
+        <translation> - vis</translation>
     </message>
     <message>
         <source>BROWSEPHOTO</source>
-        <translation type="unfinished"></translation>
+        <translation> - sett inn...</translation>
     </message>
     <message>
         <source>SHOWWWW</source>
-        <translation type="unfinished"></translation>
+        <translation> - vis</translation>
     </message>
     <message>
         <source>BROWSERECIEPT</source>
-        <translation type="unfinished"></translation>
+        <translation> - sett inn...</translation>
     </message>
     <message>
         <source>SHOWRECIEPT</source>
-        <translation type="unfinished"></translation>
+        <translation> - vis</translation>
     </message>
     <message>
         <source>BROWSEDOC</source>
-        <translation type="unfinished"></translation>
+        <translation> - sett inn...</translation>
     </message>
     <message>
         <source>SHOWDOC</source>
-        <translation type="unfinished"></translation>
+        <translation> - vis</translation>
     </message>
     <message>
         <source>PICTURE_GALLERY</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildegalleri</translation>
     </message>
     <message>
         <source>TOOLTIP_PELLIN_REG_NUMBER</source>
-        <translation type="unfinished"></translation>
+        <translation>Registreringsnummeret til bildet.</translation>
     </message>
     <message>
         <source>WHATSHIS_PELLIN_REG_NUMBER</source>
-        <translation type="unfinished"></translation>
+        <translation>Her skriver du registreringsnummeret til bildet, f.eks. fra en katalog eller en utstilling. Nummeret må være et heltall.</translation>
     </message>
     <message>
         <source>WHATSHIS_PELLIN_ESTIMATED_PRICE</source>
-        <translation type="unfinished"></translation>
+        <translation>Skriv prisen du anslår at bildet er verdt. Beløpet brukes i rapporten og i utskriftene.</translation>
     </message>
     <message>
         <source>WHATSHIS_PELLIN_SALESPRICE</source>
-        <translation type="unfinished"></translation>
+        <translation>Skriv salgsprisen for bildet. Rapporten viser summen av salgsprisene for hver gruppe.</translation>
     </message>
     <message>
         <source>TOOLTIP_PELLIN_DOCUMENT</source>
-        <translation type="unfinished"></translation>
+        <translation>Lenke til et dokument om bildet.</translation>
     </message>
     <message>
         <source>WHATSHIS_PELLIN_DOCUMENT</source>
-        <translation type="unfinished"></translation>
+        <translation>Her kan du knytte et dokument til bildet, f.eks. en beskrivelse, en faktura eller et ekthetsbevis. Trykk på knappen ved siden av for å velge filen.</translation>
     </message>
     <message>
         <source>TOOLTIP_PELLIN_ESTIMATED_PRICE</source>
-        <translation type="unfinished"></translation>
+        <translation>Prisen du anslår at bildet er verdt.</translation>
     </message>
     <message>
         <source>TOOLTIP_PELLIN_SALESPRICE</source>
-        <translation type="unfinished"></translation>
+        <translation>Prisen bildet selges for.</translation>
     </message>
     <message>
         <source>OSTREL_DIALOG_TITLE</source>
-        <translation type="unfinished"></translation>
+        <translation>Mynt</translation>
     </message>
     <message>
         <source>TOOLTIP_DB_NUMBEROF</source>
-        <translation type="unfinished"></translation>
+        <translation>Antall eksemplarer av mynten.</translation>
     </message>
     <message>
         <source>TOOLTIP_OSTREL_DOCUMENT</source>
-        <translation type="unfinished"></translation>
+        <translation>Lenke til et dokument om mynten, f.eks. et ekthetsbevis.</translation>
     </message>
     <message>
         <source>TOOLTIP_OSTREL_QUALITY</source>
-        <translation type="unfinished"></translation>
+        <translation>Myntens kvalitet (bevaringsgrad), f.eks. 1+.</translation>
     </message>
     <message>
         <source>WHATSHIS_OSTREL_QUALITY</source>
-        <translation type="unfinished"></translation>
+        <translation>Skriv myntens kvalitet etter graderingen du bruker, f.eks. 0, 01, 1+, 1 eller 2. Kvaliteten har mye å si for verdien av mynten.</translation>
     </message>
     <message>
         <source>TOOLTIP_OSTREL_BACKSIDE_PICTURE</source>
-        <translation type="unfinished"></translation>
+        <translation>Lenke til et bilde av baksiden av mynten.</translation>
     </message>
     <message>
         <source>TOOLTIP_BROWSE_BACKSIDE_PICTURE_OSTREL</source>
-        <translation type="unfinished"></translation>
+        <translation>Velg en bildefil med baksiden av mynten.</translation>
     </message>
     <message>
         <source>TOOLTIP_SHOW_BACKSIDE_PICTURE_OSTREL</source>
-        <translation type="unfinished">Vis bilde av &amp;bakside</translation>
+        <translation>Vis bildet av baksiden av mynten.</translation>
     </message>
     <message>
         <source>PRICE_DECIMAL_POINT</source>
@@ -436,346 +437,346 @@ En tidligere fil med samme navn er ikke endret.</translation>
     </message>
     <message>
         <source>Billed fil (*.bmp *.jpg *.jpeg *.gif *.png *.mng *.pnm *.xbm *.xpm);;Alle (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildefil (*.bmp *.jpg *.jpeg *.gif *.png *.mng *.pnm *.xbm *.xpm);;Alle filer (*.*)</translation>
     </message>
     <message>
         <source>Kvittering (*.bmp *.jpg *.jpeg *.gif *.tif *.txt *.htm);;Alle (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kvittering (*.bmp *.jpg *.jpeg *.gif *.tif *.txt *.htm);;Alle filer (*.*)</translation>
     </message>
     <message>
         <source>Kvittering (*.doc *.pdf  *.txt *.htm *.bmp *.jpg *.jpeg *.gif *.tif);;Alle (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dokument (*.doc *.pdf  *.txt *.htm *.bmp *.jpg *.jpeg *.gif *.tif);;Alle filer (*.*)</translation>
     </message>
     <message>
         <source>Fejl søgning</source>
-        <translation type="unfinished"></translation>
+        <translation>Feil ved søk</translation>
     </message>
     <message>
         <source>Search_Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Det ble ikke funnet noen post som passer til søket.</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished">&amp;OK</translation>
+        <translation>&amp;OK</translation>
     </message>
 </context>
 <context>
     <name>ItemDialogBase</name>
     <message>
         <source>Inventar</source>
-        <translation type="unfinished"></translation>
+        <translation>Gjenstand</translation>
     </message>
     <message>
         <source>&amp;Data</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Data</translation>
     </message>
     <message>
         <source>&amp;Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Type:</translation>
     </message>
     <message>
         <source>TOOLTIP_GROUP</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppen som posten hører til.</translation>
     </message>
     <message>
         <source>&amp;Navn:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Navn:</translation>
     </message>
     <message>
         <source>TOOLTIP_NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>Navnet på posten.</translation>
     </message>
     <message>
         <source>&amp;Fabrikat:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fabrikat:</translation>
     </message>
     <message>
         <source>TOOLTIP_PRODUCT</source>
-        <translation type="unfinished"></translation>
+        <translation>Fabrikat eller merke.</translation>
     </message>
     <message>
         <source>PRODUCT_BRAND</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modell:</translation>
     </message>
     <message>
         <source>TOOLTIP_PRODUCT_BRAND</source>
-        <translation type="unfinished"></translation>
+        <translation>Modell eller typebetegnelse.</translation>
     </message>
     <message>
         <source>&amp;Antal:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Antall:</translation>
     </message>
     <message>
         <source>TOOLTIP_NUMBER_OF_ITEMS</source>
-        <translation type="unfinished"></translation>
+        <translation>Antall stykker som posten gjelder.</translation>
     </message>
     <message>
         <source>stk</source>
-        <translation type="unfinished"></translation>
+        <translation>stk.</translation>
     </message>
     <message>
         <source>&amp;Pris (1 stk):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pris (1 stk.):</translation>
     </message>
     <message>
         <source>TOOLTIP_PRICE</source>
-        <translation type="unfinished"></translation>
+        <translation>Innkjøpsprisen for ett stykke.</translation>
     </message>
     <message>
         <source>kr   Ialt</source>
-        <translation type="unfinished"></translation>
+        <translation>kr   Totalt</translation>
     </message>
     <message>
         <source>kr</source>
-        <translation type="unfinished"></translation>
+        <translation>kr</translation>
     </message>
     <message>
         <source>&amp;Vurderet pris (ialt):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verdivurdering (totalt):</translation>
     </message>
     <message>
         <source>TOOLTIP_PRICE_TODAY</source>
-        <translation type="unfinished"></translation>
+        <translation>Hva det hele er verdt i dag.</translation>
     </message>
     <message>
         <source>&amp;Købsdato:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kjøpsdato:</translation>
     </message>
     <message>
         <source>TOOLTIP_DATE</source>
-        <translation type="unfinished"></translation>
+        <translation>Kjøpsdatoen.</translation>
     </message>
     <message>
         <source>&amp;Lokale/rum:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lokale/rom:</translation>
     </message>
     <message>
         <source>TOOLTIP_LOCATION</source>
-        <translation type="unfinished"></translation>
+        <translation>Lokalet eller rommet der tingen står.</translation>
     </message>
     <message>
         <source>&amp;Leverandør:</source>
-        <translation type="unfinished"></translation>
+        <translation>Le&amp;verandør:</translation>
     </message>
     <message>
         <source>TOOLTIP_SUPPLIER</source>
-        <translation type="unfinished"></translation>
+        <translation>Butikken eller leverandøren tingen er kjøpt hos.</translation>
     </message>
     <message>
         <source>&amp;EXTRA_INFO</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ekstra opplysninger:</translation>
     </message>
     <message>
         <source>TOOLTIP_ADDRESS</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse eller andre opplysninger.</translation>
     </message>
     <message>
         <source>&amp;Serie nummer:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Serienummer:</translation>
     </message>
     <message>
         <source>TOOLTIP_SERIALNO</source>
-        <translation type="unfinished"></translation>
+        <translation>Serienummeret.</translation>
     </message>
     <message>
         <source>&amp;Beskrivelse:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beskrivelse:</translation>
     </message>
     <message>
         <source>TOOLTIP_DESCRIPTION</source>
-        <translation type="unfinished"></translation>
+        <translation>En fri beskrivelse.</translation>
     </message>
     <message>
         <source>ww&amp;w (link til web):</source>
-        <translation type="unfinished"></translation>
+        <translation>ww&amp;w (lenke til nett):</translation>
     </message>
     <message>
         <source>TOOLTIP_WWW</source>
-        <translation type="unfinished"></translation>
+        <translation>En nettadresse med opplysninger om tingen.</translation>
     </message>
     <message>
         <source>Vis &amp;www</source>
-        <translation type="unfinished"></translation>
+        <translation>Vis &amp;www</translation>
     </message>
     <message>
         <source>TOOLTIP_SHOW_WWW_BTN</source>
-        <translation type="unfinished"></translation>
+        <translation>Åpne nettadressen i nettleseren.</translation>
     </message>
     <message>
         <source>&amp;Billede (link til fil):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bilde (lenke til fil):</translation>
     </message>
     <message>
         <source>TOOLTIP_PHOTOLINK</source>
-        <translation type="unfinished"></translation>
+        <translation>Banen til en bildefil.</translation>
     </message>
     <message>
         <source>&amp;Indsæt billede</source>
-        <translation type="unfinished"></translation>
+        <translation>Sett &amp;inn bilde</translation>
     </message>
     <message>
         <source>TOOLTIP_BROWSE_IMAGE_BTN</source>
-        <translation type="unfinished"></translation>
+        <translation>Velg en bildefil og knytt den til posten.</translation>
     </message>
     <message>
         <source>&amp;Vis billede</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vis bilde</translation>
     </message>
     <message>
         <source>TOOLTIP_SHOW_IMAGE_BTN</source>
-        <translation type="unfinished">Viser bildet som er knyttet til den merkede posten. Bildefiler vises i vinduet for posten; andre filer åpnes med det valgte bildevisningsprogrammet.</translation>
+        <translation>Åpne bildet i bildevisningsprogrammet.</translation>
     </message>
     <message>
         <source>&amp;Kvittering (link til fil):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kvittering (lenke til fil):</translation>
     </message>
     <message>
         <source>TOOLTIP_RECEIPT</source>
-        <translation type="unfinished"></translation>
+        <translation>Banen til en fil med kvitteringen.</translation>
     </message>
     <message>
         <source>In&amp;dsæt Kvittering</source>
-        <translation type="unfinished"></translation>
+        <translation>Sett inn &amp;kvittering</translation>
     </message>
     <message>
         <source>TOOLTIP_BROWSE_RECEIPT_BTN</source>
-        <translation type="unfinished"></translation>
+        <translation>Velg en fil med kvitteringen og knytt den til posten.</translation>
     </message>
     <message>
         <source>Vis Kvi&amp;ttering</source>
-        <translation type="unfinished"></translation>
+        <translation>Vis kvi&amp;ttering</translation>
     </message>
     <message>
         <source>TOOLTIP_SHOW_RECEIPT_BTN</source>
-        <translation type="unfinished"></translation>
+        <translation>Åpne kvitteringen.</translation>
     </message>
     <message>
         <source>&amp;DOCUMENT</source>
-        <translation type="unfinished"></translation>
+        <translation>Dok&amp;ument (lenke til fil):</translation>
     </message>
     <message>
         <source>TOOLTIP_DOCUMENT</source>
-        <translation type="unfinished"></translation>
+        <translation>Banen til et dokument, f.eks. en bruksanvisning.</translation>
     </message>
     <message>
         <source>INSERT_DOCUMENT</source>
-        <translation type="unfinished"></translation>
+        <translation>Sett inn d&amp;okument</translation>
     </message>
     <message>
         <source>TOOLTIP_INSERT_DOCUMENT_BTN</source>
-        <translation type="unfinished"></translation>
+        <translation>Velg et dokument og knytt det til posten.</translation>
     </message>
     <message>
         <source>SHOW_DOCUMENT</source>
-        <translation type="unfinished"></translation>
+        <translation>Vis do&amp;kument</translation>
     </message>
     <message>
         <source>TOOLTIP_SHOW_DOCUMENT_BTN</source>
-        <translation type="unfinished"></translation>
+        <translation>Åpne dokumentet.</translation>
     </message>
     <message>
         <source>&amp;Billede</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bilde</translation>
     </message>
     <message>
         <source>&amp;Kvittering</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kvittering</translation>
     </message>
     <message>
         <source>PREVP</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt; &amp;Forrige</translation>
     </message>
     <message>
         <source>TOOLTIP_PREV_BTN</source>
-        <translation type="unfinished"></translation>
+        <translation>Vis den forrige posten i databasen.</translation>
     </message>
     <message>
         <source>NEXTP</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neste &gt;</translation>
     </message>
     <message>
         <source>TOOLTIP_NEXT_BTN</source>
-        <translation type="unfinished"></translation>
+        <translation>Vis den neste posten i databasen.</translation>
     </message>
     <message>
         <source>&amp;Ny</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ny</translation>
     </message>
     <message>
         <source>TOOLTIP_NEW_BTN</source>
-        <translation type="unfinished"></translation>
+        <translation>Opprett en ny, tom post.</translation>
     </message>
     <message>
         <source>Kopie&amp;r</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopie&amp;r</translation>
     </message>
     <message>
         <source>TOOLTIP_COPY_BTN</source>
-        <translation type="unfinished"></translation>
+        <translation>Lag en kopi av posten; kopien legges til når du lagrer.</translation>
     </message>
     <message>
         <source>&amp;Gem</source>
-        <translation type="unfinished">&amp;Lagre</translation>
+        <translation>&amp;Lagre</translation>
     </message>
     <message>
         <source>TOOLTIP_SAVE_BTN</source>
-        <translation type="unfinished"></translation>
+        <translation>Lagre posten uten å lukke vinduet.</translation>
     </message>
     <message>
         <source>WHATSHIS_SAVE_BTN</source>
-        <translation type="unfinished"></translation>
+        <translation>Lagrer de innskrevne verdiene i posten og oppdaterer listen i hovedvinduet. Vinduet blir stående åpent, så du kan fortsette med en ny post eller en kopi. Husk å lagre databasen med Fil &gt; Lagre.</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tilbakestill</translation>
     </message>
     <message>
         <source>TOOLTIP_RESET_BTN</source>
-        <translation type="unfinished"></translation>
+        <translation>Tøm feltene og bytt til søk.</translation>
     </message>
     <message>
         <source>&amp;Søg</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Søk</translation>
     </message>
     <message>
         <source>TOOLTIP_SEARCH_BTN</source>
-        <translation type="unfinished">Åpner søkevinduet. Fyll ut ett eller flere felt, og trykk på Søk for å finne den første posten som passer; Søk igjen finner den neste.</translation>
+        <translation>Søk etter en post som passer til de utfylte feltene.</translation>
     </message>
     <message>
         <source>SEARCH_AGAIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Søk &amp;igjen</translation>
     </message>
     <message>
         <source>TOOLTIP_SEARCH_AGAIN_BTN</source>
-        <translation type="unfinished"></translation>
+        <translation>Finn den neste posten som passer til søket.</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Skriv &amp;ut</translation>
     </message>
     <message>
         <source>TOOLTIP_PRINT_BTN</source>
-        <translation type="unfinished"></translation>
+        <translation>Skriv ut posten.</translation>
     </message>
     <message>
         <source>VIEW_CURRENT_AS_HTML</source>
-        <translation type="unfinished">Vis &amp;merket som HTML</translation>
+        <translation>Vis som &amp;HTML</translation>
     </message>
     <message>
         <source>TOOLTIP_VIEW_AS_HTML_BTN</source>
-        <translation type="unfinished"></translation>
+        <translation>Vis posten som en HTML-side.</translation>
     </message>
     <message>
         <source>&amp;Hjælp</source>
-        <translation type="unfinished">&amp;Hjelp</translation>
+        <translation>&amp;Hjelp</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished">&amp;OK</translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Fortryd</source>
-        <translation type="unfinished">&amp;Avbryt</translation>
+        <translation>&amp;Avbryt</translation>
     </message>
 </context>
 <context>
@@ -1434,11 +1435,11 @@ via menyen Oppsett.
     </message>
     <message>
         <source>%1.%2 gemt, antal: %3, tid: %4 sec </source>
-        <translation type="unfinished"></translation>
+        <translation>%1.%2 lagret, antall: %3, tid: %4 sek. </translation>
     </message>
     <message>
         <source>%1 gemt, antal: %3, tid: %4 sec </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lagret, antall: %3, tid: %4 sek. </translation>
     </message>
 </context>
 <context>

@@ -76,14 +76,7 @@ bool LogXML::Element(const QString& tag, const QString& text) {
 bool LogXML::WriteItem(const QString& entry, const QString& fileName, const QString& function) {
     if (!m_file)
         return true;
-    line(QStringLiteral("<LogItem>"));
-    ++m_depth;
-    dateAndTime();
-    if (!fileName.isNull())
-        Element(QStringLiteral("Filename"), fileName);
-    if (!function.isNull())
-        Element(QStringLiteral("Function"), function);
-    Element(QStringLiteral("Entry"), entry);
+    BeginItem(entry, fileName, function);
     if (m_depth >= 2)
         closeItem();
     return true;

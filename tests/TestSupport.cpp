@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPrinter>
+#include <QProcess>
 #include <QStandardPaths>
 #include <QTranslator>
 
@@ -113,6 +114,26 @@ QString enterSampleInstallation(const QString& dir) {
     const QString previous = QDir::currentPath();
     QDir::setCurrent(dir);
     return previous;
+}
+
+QStringList pdfPages(const QString& pdfPath) {
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdfPath, QStringLiteral("-")});
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return {};
+    QStringList pages = QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\f'));
+    if (!pages.isEmpty() && pages.last().trimmed().isEmpty())
+        pages.removeLast();
+    return pages;
+}
+
+QStringList simplifiedLines(const QString& page) {
+    QStringList lines;
+    for (const QString& line : page.split(QLatin1Char('\n'))) {
+        if (!line.trimmed().isEmpty())
+            lines << line.simplified();
+    }
+    return lines;
 }
 
 QByteArray readAll(const QString& path) {

@@ -89,6 +89,11 @@ QString copyTree(const QString& sourceDir, const QString& targetDir);
 QString enterSampleInstallation(const QString& dir);
 
 QByteArray readAll(const QString& path);
+
+// The text of a PDF, page by page, as `pdftotext -layout` lays it out (poppler-utils); and the non-empty
+// lines of a page with their white space simplified.
+QStringList pdfPages(const QString& pdfPath);
+QStringList simplifiedLines(const QString& page);
 bool writeAll(const QString& path, const QByteArray& bytes);
 
 } // namespace TestSupport

@@ -34,27 +34,6 @@ PrintSettings noColumns() {
     return s;
 }
 
-// The text of a PDF, page by page, as pdftotext lays it out.
-QStringList pdfPages(const QString& pdf) {
-    QProcess process;
-    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    if (!process.waitForFinished(30000) || process.exitCode() != 0)
-        return {};
-    QStringList pages = QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\f'));
-    if (!pages.isEmpty() && pages.last().trimmed().isEmpty())
-        pages.removeLast();
-    return pages;
-}
-
-QStringList nonEmptyLines(const QString& page) {
-    QStringList lines;
-    for (const QString& line : page.split(QLatin1Char('\n'))) {
-        if (!line.trimmed().isEmpty())
-            lines << line.trimmed().simplified();
-    }
-    return lines;
-}
-
 bool havePdftotext() {
     QProcess process;
     process.start(QStringLiteral("pdftotext"), {QStringLiteral("-v")});
@@ -254,11 +233,11 @@ private slots:
         RunListPrint(*m_collection, nullptr);
         QCOMPARE(m_collection->At(0)->GetName(), QStringLiteral("Ting 001")); // sorted by name
 
-        const QStringList pages = pdfPages(pdf);
+        const QStringList pages = TestSupport::pdfPages(pdf);
         QVERIFY2(pages.size() >= 3, qPrintable(QString::number(pages.size())));
         QStringList printed;
         for (const QString& page : pages) {
-            const QStringList lines = nonEmptyLines(page);
+            const QStringList lines = TestSupport::simplifiedLines(page);
             QVERIFY(!lines.isEmpty());
             QCOMPARE(lines.first(), QStringLiteral("Nr.| Navn | Pris |"));
             printed << lines.mid(1);
@@ -299,8 +278,8 @@ private slots:
             QVERIFY(PrintItemList(*m_collection, &writer));
         }
         QStringList printed;
-        for (const QString& page : pdfPages(pdf)) {
-            const QStringList lines = nonEmptyLines(page);
+        for (const QString& page : TestSupport::pdfPages(pdf)) {
+            const QStringList lines = TestSupport::simplifiedLines(page);
             QCOMPARE(lines.first(), QStringLiteral("Navn |"));
             printed << lines.mid(1);
         }
@@ -338,9 +317,9 @@ private slots:
         const QString pdf = dir.filePath(QStringLiteral("empty.pdf"));
         dialogs.printTo(pdf);
         RunListPrint(*m_collection, nullptr);
-        const QStringList pages = pdfPages(pdf);
+        const QStringList pages = TestSupport::pdfPages(pdf);
         QCOMPARE(pages.size(), 1);
-        QVERIFY(nonEmptyLines(pages.first()).isEmpty());
+        QVERIFY(TestSupport::simplifiedLines(pages.first()).isEmpty());
     }
 
 private:

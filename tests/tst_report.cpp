@@ -52,26 +52,6 @@ void fill(DBItemCollection& c) {
     c.Add(makeItem(9, 3, 1, 1));
 }
 
-QStringList pdfPages(const QString& pdf) {
-    QProcess process;
-    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    if (!process.waitForFinished(30000) || process.exitCode() != 0)
-        return {};
-    QStringList pages = QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\f'));
-    if (!pages.isEmpty() && pages.last().trimmed().isEmpty())
-        pages.removeLast();
-    return pages;
-}
-
-QStringList simplifiedLines(const QString& page) {
-    QStringList lines;
-    for (const QString& line : page.split(QLatin1Char('\n'))) {
-        if (!line.trimmed().isEmpty())
-            lines << line.simplified();
-    }
-    return lines;
-}
-
 bool havePdftotext() {
     QProcess process;
     process.start(QStringLiteral("pdftotext"), {QStringLiteral("-v")});
@@ -275,9 +255,9 @@ private slots:
         QVERIFY(QFile::exists(pdf));
         if (!havePdftotext())
             QSKIP("pdftotext (poppler-utils) is not installed");
-        const QStringList pages = pdfPages(pdf);
+        const QStringList pages = TestSupport::pdfPages(pdf);
         QCOMPARE(pages.size(), 1);
-        QCOMPARE(simplifiedLines(pages.first()),
+        QCOMPARE(TestSupport::simplifiedLines(pages.first()),
                  (QStringList{"Gruppe Stk. Købspris Vurderet", "Garage 0 0.0 0.0", "Køkken 2 1999.8 0.0",
                               "Stue 10 551.0 57.5", QString(57, QLatin1Char('-')), "I alt 16 3553.8 958.5",
                               "Antal poster: 5"}));
@@ -304,11 +284,11 @@ private slots:
                 writer.setResolution(resolution);
                 QVERIFY(PrintReport(report, &writer));
             }
-            const QStringList pages = pdfPages(pdf);
+            const QStringList pages = TestSupport::pdfPages(pdf);
             QVERIFY2(pages.size() >= 3, qPrintable(QString::number(pages.size())));
             QStringList printed;
             for (const QString& page : pages) {
-                const QStringList lines = simplifiedLines(page);
+                const QStringList lines = TestSupport::simplifiedLines(page);
                 QCOMPARE(lines.first(), QStringLiteral("Gruppe Stk. Købspris Vurderet"));
                 printed << lines.mid(1);
             }

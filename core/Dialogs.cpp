@@ -72,6 +72,10 @@ QString Dialogs::saveFileName(QObject* parent, const QString& caption, const QSt
     return chooseFile(FileDialogRequest::SaveFile, parent, caption, dir, filter);
 }
 
+QString Dialogs::pickFileName(QObject* parent, const QString& caption, const QString& dir, const QString& filter) {
+    return chooseFile(FileDialogRequest::PickFile, parent, caption, dir, filter);
+}
+
 QString Dialogs::existingDirectory(QObject* parent, const QString& caption, const QString& dir) {
     return chooseFile(FileDialogRequest::ExistingDirectory, parent, caption, dir, QString());
 }

@@ -22,7 +22,8 @@ struct MessageBoxRequest {
 };
 
 struct FileDialogRequest {
-    enum Mode { OpenFile, SaveFile, ExistingDirectory };
+    // PickFile: a save dialog used to pick an existing or a new name, so no "replace?" question.
+    enum Mode { OpenFile, SaveFile, PickFile, ExistingDirectory };
     Mode mode = OpenFile;
     QString caption;
     QString directory;
@@ -58,6 +59,7 @@ public:
 
     static QString openFileName(QObject* parent, const QString& caption, const QString& dir, const QString& filter);
     static QString saveFileName(QObject* parent, const QString& caption, const QString& dir, const QString& filter);
+    static QString pickFileName(QObject* parent, const QString& caption, const QString& dir, const QString& filter);
     static QString existingDirectory(QObject* parent, const QString& caption, const QString& dir);
     static bool print(QPrinter* printer, QObject* parent);
     static void statusMessage(const QString& text, int milliseconds = 10000);

@@ -1,7 +1,591 @@
 #include "ItemDialog.h"
 
-ItemDialog::ItemDialog(DBItemCollection* collection, ItemListView* listView, Item* item, const QString&, bool,
-                       QWidget* parent, const QString&, bool modal, Qt::WindowFlags flags)
-    : QDialog(parent, flags), mCollection(collection), mListView(listView), mCurrentItem(item) {
+#include "app/AppNames.h"
+#include "app/Edition.h"
+#include "app/Settings.h"
+#include "core/CountValidator.h"
+#include "core/Dialogs.h"
+#include "core/ItemDialogRules.h"
+#include "core/Latin1Validator.h"
+#include "core/Numbers.h"
+#include "core/PriceValidator.h"
+#include "mainwindow/ItemListView.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDate>
+
+namespace {
+// The column names a database's field list usually holds; the labels show them translated.
+[[maybe_unused]] const char* const kKnownFieldNames[] = {
+    QT_TRANSLATE_NOOP("ItemDialog", "Gruppe"),     QT_TRANSLATE_NOOP("ItemDialog", "Navn"),
+    QT_TRANSLATE_NOOP("ItemDialog", "Fabrikat"),   QT_TRANSLATE_NOOP("ItemDialog", "Produkt model"),
+    QT_TRANSLATE_NOOP("ItemDialog", "Antal"),      QT_TRANSLATE_NOOP("ItemDialog", "Pris"),
+    QT_TRANSLATE_NOOP("ItemDialog", "Vurd."),      QT_TRANSLATE_NOOP("ItemDialog", "Billede"),
+    QT_TRANSLATE_NOOP("ItemDialog", "Kvitt."),     QT_TRANSLATE_NOOP("ItemDialog", "Dato"),
+    QT_TRANSLATE_NOOP("ItemDialog", "Rum"),        QT_TRANSLATE_NOOP("ItemDialog", "Beskrivelse"),
+    QT_TRANSLATE_NOOP("ItemDialog", "Leverandør"), QT_TRANSLATE_NOOP("ItemDialog", "Adresse"),
+    QT_TRANSLATE_NOOP("ItemDialog", "Serie no."),  QT_TRANSLATE_NOOP("ItemDialog", "Www"),
+    QT_TRANSLATE_NOOP("ItemDialog", "Dok."),
+};
+
+QString translatedFieldName(const QString& name) {
+    return QCoreApplication::translate("ItemDialog", name.toUtf8().constData());
+}
+
+void refill(QComboBox* box, const userItemCollection& list) {
+    box->clear();
+    box->addItems(list.Entries());
+}
+
+void removeHelp(std::initializer_list<QWidget*> widgets) {
+    for (QWidget* widget : widgets) {
+        widget->setToolTip(QString());
+        widget->setWhatsThis(QString());
+    }
+}
+
+const QString kDateFormat = QStringLiteral("dd.MM.yyyy");
+// The date edit's lowest date stands for "no date": an item without a purchase date shows it, and
+// saving it keeps the date empty instead of inventing one.
+const QDate kNoDate(1000, 1, 1);
+} // namespace
+
+ItemDialog::ItemDialog(DBItemCollection* collection, ItemListView* listView, Item* item, const QString& page,
+                       bool search, QWidget* parent, const QString& groupName, bool modal, Qt::WindowFlags flags)
+    : QDialog(parent, flags), mCollection(collection), mListView(listView) {
+    setupUi(this);
     setModal(modal);
+    buyQDateEdit->setDisplayFormat(kDateFormat);
+    buyQDateEdit->setMinimumDate(kNoDate);
+    buyQDateEdit->setSpecialValueText(tr("NO_DATE"));
+
+    connect(buttonOk, &QPushButton::clicked, this, &ItemDialog::accept);
+    connect(buttonCancel, &QPushButton::clicked, this, &ItemDialog::reject);
+    connect(helpPushButton, &QPushButton::clicked, this, &ItemDialog::help_slot);
+    connect(PrevPushButton, &QPushButton::clicked, this, &ItemDialog::PreviousSlot);
+    connect(NextPushButton, &QPushButton::clicked, this, &ItemDialog::NextSlot);
+    connect(savePushButton, &QPushButton::clicked, this, &ItemDialog::on_savePushButton_clicked);
+    connect(CopyPushButton, &QPushButton::clicked, this, &ItemDialog::copy_slot);
+    connect(newPushButton, &QPushButton::clicked, this, &ItemDialog::newItem_slot);
+    connect(resetPushButton, &QPushButton::clicked, this, &ItemDialog::ResetSlot);
+    connect(seachPushButton, &QPushButton::clicked, this, &ItemDialog::seach_slot);
+    connect(SearchAgainButton, &QPushButton::clicked, this, &ItemDialog::SearchAgainSlot);
+    connect(printButton, &QPushButton::clicked, this, &ItemDialog::print_Slot);
+    connect(showWwwPushButton, &QPushButton::clicked, this, &ItemDialog::showWww_slot);
+    connect(browsePhotoPushButton, &QPushButton::clicked, this, &ItemDialog::browsePhoto_slot);
+    connect(showPhotoPushButton, &QPushButton::clicked, this, &ItemDialog::showPhoto_slot);
+    connect(browseReceiptPushButton, &QPushButton::clicked, this, &ItemDialog::browseReceipt_slot);
+    connect(showReceiptPushButton, &QPushButton::clicked, this, &ItemDialog::showReceipt_slot);
+    connect(insertDocumentPushButton, &QPushButton::clicked, this, &ItemDialog::InsertDocumentSlot);
+    connect(showDocumentPushButton, &QPushButton::clicked, this, &ItemDialog::ShowDocumentSlot);
+    connect(ViewCurrentAsHtmlPushButton, &QPushButton::clicked, this, &ItemDialog::ShowAsHTMLSlot);
+
+    connect(photolinkLineEdit, &QLineEdit::textChanged, this, &ItemDialog::photoFieldChangedSlot);
+    connect(receiptLineEdit, &QLineEdit::textChanged, this, &ItemDialog::receiptFieldChangedSlot);
+    connect(priceLineEdit, &QLineEdit::textChanged, this, &ItemDialog::countChanged_slot);
+    connect(numberOfItemsLineEdit, &QLineEdit::textChanged, this, &ItemDialog::countChanged_slot);
+    connect(wwwLineEdit, &QLineEdit::textChanged, this, &ItemDialog::wwwFieldChanged_slot);
+    connect(documentLineEdit, &QLineEdit::textChanged, this, &ItemDialog::documentChangedSlot);
+    connect(primaryTabWidget, &QTabWidget::currentChanged, this,
+            [this](int index) { currentPageChangedSlot(primaryTabWidget->widget(index)); });
+
+    if (mCollection) {
+        // The collection destroys its items when another database is opened: never keep pointing at one.
+        connect(mCollection, &DBItemCollection::itemsAboutToBeDestroyed, this, [this] {
+            if (!mIsNewItem)
+                mCurrentItem = nullptr;
+            reject();
+        });
+    }
+    // Pictures follow the size of their labels.
+    for (QLabel* label : {ImageIconTextLabel, pixmapPictureLabel, pixmapReceipt})
+        label->installEventFilter(this);
+
+    SetupFields(false);
+    Settings settings;
+    mPictureViewerProgram = settings.value(QStringLiteral("PictureViewerProgram")).toString();
+    mWwwProgram = settings.value(QStringLiteral("wwwProgram")).toString();
+    installValidators();
+    nameLineEdit->setFocus();
+
+    if (!mCollection || mCollection->Count() == 0) {
+        newItem_slot();
+    } else if (item) {
+        mCurrentItem = item;
+        showItem(item);
+        enterEditState();
+        ShowPage(page);
+    } else if (search) {
+        ResetSlot();
+    } else {
+        newItem_slot();
+        groupComboBox->setCurrentIndex(0);
+        if (!groupName.isEmpty()) {
+            const int group = groupComboBox->findText(groupName, Qt::MatchExactly | Qt::MatchCaseSensitive);
+            if (group >= 0)
+                groupComboBox->setCurrentIndex(group);
+        }
+    }
+    if (GetLanguage() == QLatin1String("en"))
+        helpPushButton->setEnabled(false);
+    ReadWindowGeometry();
+}
+
+ItemDialog::~ItemDialog() {
+    dropNewItem();
+}
+
+void ItemDialog::installValidators() {
+    auto latin1 = [this](QLineEdit* edit, QObject* owner) {
+        auto* validator = new Latin1Validator(owner);
+        edit->setValidator(validator);
+        // Queued: the message waits until the line edit has finished refusing the text.
+        connect(validator, &Latin1Validator::characterRefused, this, &ItemDialog::reportRefusedPaste,
+                Qt::QueuedConnection);
+    };
+    for (QLineEdit* edit : {nameLineEdit, productLineEdit, productBrandLineEdit, addressLineEdit, wwwLineEdit,
+                            serialnoLineEdit, infoLineEdit, photolinkLineEdit, receiptLineEdit, documentLineEdit})
+        latin1(edit, edit);
+    latin1(supplierComboBox->lineEdit(), supplierComboBox);
+    numberOfItemsLineEdit->setValidator(new CountValidator(numberOfItemsLineEdit));
+    priceLineEdit->setValidator(new PriceValidator(priceLineEdit));
+    priceTodayLineEdit->setValidator(new PriceValidator(priceTodayLineEdit));
+}
+
+void ItemDialog::reportRefusedPaste(const QString& text, int position) {
+    Dialogs::warning(this, tr("Fejl"),
+                     tr("TEXT_NOT_INSERTED_CHARACTER").arg(Latin1Validator::Describe(text, position)));
+}
+
+void ItemDialog::SetupFields(bool keepLabels) {
+    if (mCollection) {
+        refill(groupComboBox, mCollection->Groups());
+        refill(locationComboBox, mCollection->Locations());
+        refill(supplierComboBox, mCollection->Suppliers());
+    }
+
+    if (mCollection && mCollection->Fields().Count() > 0 && !keepLabels) {
+        const userItemCollection& fields = mCollection->Fields();
+        // An empty name in the list leaves the form's own text.
+        auto setText = [&fields](auto* widget, int field, const char* suffix = nullptr) {
+            const QString name = fields.Entry(field);
+            if (name.isEmpty())
+                return;
+            QString text = translatedFieldName(name);
+            if (suffix)
+                text += QCoreApplication::translate("ItemDialog", suffix);
+            widget->setText(text);
+        };
+        if (!fields.Entry(6).isEmpty())
+            primaryTabWidget->setTabText(primaryTabWidget->indexOf(picturePage), fields.Entry(6));
+        if (!fields.Entry(14).isEmpty())
+            primaryTabWidget->setTabText(primaryTabWidget->indexOf(receiptPage), fields.Entry(14));
+        setText(groupTextLabel, 0);
+        setText(nameTextLabel, 1);
+        setText(productTextLabel, 2);
+        setText(numberOfItemsTextLabel, 3);
+        setText(priceTextLabel, 4);
+        setText(priceTodayTextLabel, 5);
+        setText(photolinkTextLabel, 6);
+        setText(dateTextLabel, 7);
+        setText(locationTextLabel, 8);
+        setText(infoTextLabel, 9);
+        setText(supplierTextLabel, 10);
+        setText(addressTextLabel, 11);
+        setText(serialnoTextLabel, 12);
+        setText(wwwTextLabel, 13);
+        setText(receiptTextLabel, 14);
+        setText(productBrandTextLabel, 16);
+        setText(showPhotoPushButton, 6, QT_TRANSLATE_NOOP("ItemDialog", "SHOWPHOTO"));
+        setText(browsePhotoPushButton, 6, QT_TRANSLATE_NOOP("ItemDialog", "BROWSEPHOTO"));
+        setText(showWwwPushButton, 13, QT_TRANSLATE_NOOP("ItemDialog", "SHOWWWW"));
+        setText(browseReceiptPushButton, 14, QT_TRANSLATE_NOOP("ItemDialog", "BROWSERECIEPT"));
+        setText(showReceiptPushButton, 14, QT_TRANSLATE_NOOP("ItemDialog", "SHOWRECIEPT"));
+        // A "#" marks a document name the database file has no real caption for.
+        if (!fields.Entry(15).contains(QLatin1Char('#'))) {
+            setText(documentTextLabel, 15);
+            setText(insertDocumentPushButton, 15, QT_TRANSLATE_NOOP("ItemDialog", "BROWSEDOC"));
+            setText(showDocumentPushButton, 15, QT_TRANSLATE_NOOP("ItemDialog", "SHOWDOC"));
+        }
+    }
+
+    const QString language = GetLanguage();
+    if (IsBrevane()) {
+        if (!keepLabels)
+            serialnoLineEdit->setEnabled(false); // serial numbers are given automatically
+        numberOfItemsLineEdit->setEnabled(
+            Settings().value(QStringLiteral("EnableNumberOfItemsLineEdit"), false).toBool());
+        removeHelp({locationComboBox, addressLineEdit, serialnoLineEdit, browseReceiptPushButton});
+    }
+    if (IsPellin() || IsOstrel()) {
+        if (language == QLatin1String("en") || language == QLatin1String("no"))
+            helpPushButton->setEnabled(false);
+        removeHelp({numberOfItemsLineEdit, productLineEdit, priceLineEdit, priceTodayLineEdit, locationComboBox,
+                    supplierComboBox, serialnoLineEdit, documentLineEdit, addressLineEdit, receiptLineEdit,
+                    browseReceiptPushButton, showReceiptPushButton});
+    }
+    QString priceTip = QCoreApplication::translate("ItemDialogBase", "TOOLTIP_PRICE");
+    QString priceTodayTip = QCoreApplication::translate("ItemDialogBase", "TOOLTIP_PRICE_TODAY");
+    if (IsPellin()) {
+        setWindowTitle(tr("PICTURE_GALLERY"));
+        for (QWidget* widget : {static_cast<QWidget*>(priceTotalTextLabel), static_cast<QWidget*>(priceTotalLineEdit),
+                                static_cast<QWidget*>(priceTotalUnitLabel)})
+            widget->hide();
+        numberOfItemsLineEdit->setToolTip(tr("TOOLTIP_PELLIN_REG_NUMBER"));
+        numberOfItemsLineEdit->setWhatsThis(tr("WHATSHIS_PELLIN_REG_NUMBER"));
+        priceLineEdit->setWhatsThis(tr("WHATSHIS_PELLIN_ESTIMATED_PRICE"));
+        priceTodayLineEdit->setWhatsThis(tr("WHATSHIS_PELLIN_SALESPRICE"));
+        documentLineEdit->setToolTip(tr("TOOLTIP_PELLIN_DOCUMENT"));
+        documentLineEdit->setWhatsThis(tr("WHATSHIS_PELLIN_DOCUMENT"));
+        priceTip = tr("TOOLTIP_PELLIN_ESTIMATED_PRICE");
+        priceTodayTip = tr("TOOLTIP_PELLIN_SALESPRICE");
+    } else if (IsOstrel()) {
+        setWindowTitle(tr("OSTREL_DIALOG_TITLE"));
+        removeHelp({nameLineEdit});
+        numberOfItemsLineEdit->setToolTip(tr("TOOLTIP_DB_NUMBEROF"));
+        documentLineEdit->setToolTip(tr("TOOLTIP_OSTREL_DOCUMENT"));
+        addressLineEdit->setToolTip(tr("TOOLTIP_OSTREL_QUALITY"));
+        addressLineEdit->setWhatsThis(tr("WHATSHIS_OSTREL_QUALITY"));
+        receiptLineEdit->setToolTip(tr("TOOLTIP_OSTREL_BACKSIDE_PICTURE"));
+        browseReceiptPushButton->setToolTip(tr("TOOLTIP_BROWSE_BACKSIDE_PICTURE_OSTREL"));
+        showReceiptPushButton->setToolTip(tr("TOOLTIP_SHOW_BACKSIDE_PICTURE_OSTREL"));
+        priceTip.clear();
+        priceTodayTip.clear();
+    }
+    // Every edition's price fields say how a decimal is written: the file's "." on every desktop.
+    const QString decimals = tr("PRICE_DECIMAL_POINT");
+    priceLineEdit->setToolTip(priceTip.isEmpty() ? decimals : priceTip + QLatin1Char('\n') + decimals);
+    priceTodayLineEdit->setToolTip(priceTodayTip.isEmpty() ? decimals : priceTodayTip + QLatin1Char('\n') + decimals);
+    applyButtonStates();
+}
+
+void ItemDialog::applyButtonStates() {
+    bool ok = true, save = true, create = true, copy = true, reset = true, search = true, previous = true, next = true,
+         print = true;
+    bool searchAgain = mSearchAgainAvailable;
+    switch (mState) {
+    case State::Edit:
+        previous = !mPreviousAtEdge;
+        next = !mNextAtEdge;
+        break;
+    case State::New:
+        create = copy = reset = search = searchAgain = previous = next = print = false;
+        break;
+    case State::Copy:
+        copy = search = previous = next = false;
+        break;
+    case State::Search:
+        ok = save = previous = next = false;
+        break;
+    }
+    // Nothing to print without an item (searching, before a hit).
+    print = print && mCurrentItem;
+    if (mCollection && mCollection->IsReadOnly())
+        ok = save = create = copy = false;
+    buttonOk->setEnabled(ok);
+    savePushButton->setEnabled(save);
+    newPushButton->setEnabled(create);
+    CopyPushButton->setEnabled(copy);
+    resetPushButton->setEnabled(reset);
+    seachPushButton->setEnabled(search);
+    SearchAgainButton->setEnabled(searchAgain);
+    PrevPushButton->setEnabled(previous);
+    NextPushButton->setEnabled(next);
+    printButton->setEnabled(print);
+}
+
+void ItemDialog::enterEditState() {
+    mState = State::Edit;
+    mPreviousAtEdge = false;
+    mNextAtEdge = false;
+    applyButtonStates();
+}
+
+void ItemDialog::setPageEnabled(QWidget* page, bool enabled) {
+    primaryTabWidget->setTabEnabled(primaryTabWidget->indexOf(page), enabled);
+}
+
+void ItemDialog::dropNewItem() {
+    if (mIsNewItem)
+        delete mCurrentItem;
+    mCurrentItem = nullptr;
+    mIsNewItem = false;
+}
+
+void ItemDialog::delete_slot() {
+    // Deleting is the list view's command; no button of this dialog leads here.
+}
+
+void ItemDialog::resetAllFields() {
+    resetAllFields(false);
+}
+
+void ItemDialog::resetAllFields(bool SeachMode) {
+    if (!SeachMode) {
+        groupComboBox->setEnabled(true);
+        locationComboBox->setEnabled(true);
+        supplierComboBox->setEnabled(true);
+        buyQDateEdit->setDate(QDate::currentDate());
+    mShownDate = QDate();
+    } else {
+        groupComboBox->setCurrentIndex(-1);
+        locationComboBox->setCurrentIndex(-1);
+        // Group and location take no part in a search.
+        if (!IsBrevane()) {
+            groupComboBox->setEnabled(false);
+            locationComboBox->setEnabled(false);
+        }
+        if (IsOstrel())
+            supplierComboBox->setEnabled(false);
+        buyQDateEdit->setDate(kNoDate); // no date criterion
+        mShownDate = QDate();
+    }
+    nameLineEdit->clear();
+    productLineEdit->clear();
+    numberOfItemsLineEdit->clear();
+    priceLineEdit->clear();
+    priceTotalLineEdit->clear();
+    infoLineEdit->clear();
+    serialnoLineEdit->clear();
+    if (IsBrevane())
+        serialnoLineEdit->setEnabled(false);
+    priceTodayLineEdit->clear();
+    supplierComboBox->setCurrentIndex(-1);
+    supplierComboBox->setEditText(QString());
+    addressLineEdit->clear();
+    photolinkLineEdit->clear();
+    receiptLineEdit->clear();
+    wwwLineEdit->clear();
+    documentLineEdit->clear();
+    // The link buttons and pages follow their (now empty) fields even where the text did not change.
+    photoFieldChangedSlot();
+    receiptFieldChangedSlot();
+    wwwFieldChanged_slot();
+    documentChangedSlot();
+}
+
+void ItemDialog::showItem(Item* item) {
+    if (!item)
+        return;
+    groupComboBox->setCurrentIndex(item->GetGroup() < groupComboBox->count() ? item->GetGroup() : -1);
+    nameLineEdit->setText(item->GetName());
+    productLineEdit->setText(item->GetProduct());
+    numberOfItemsLineEdit->setText(item->GetNumberOfItemsText());
+    priceLineEdit->setText(item->GetPriceText(2));
+    priceTotalLineEdit->setText(item->GetTotalPriceText());
+    infoLineEdit->setText(item->GetDescription());
+    const QDate date = item->GetDateAsDate();
+    mShownDate = date.isValid() ? date : kNoDate;
+    buyQDateEdit->setDate(mShownDate);
+    locationComboBox->setCurrentIndex(item->GetLocation() < locationComboBox->count() ? item->GetLocation() : -1);
+    supplierComboBox->setCurrentText(item->GetSupplier());
+    serialnoLineEdit->setText(item->GetSerialno());
+    priceTodayLineEdit->setText(item->GetPriceTodayText(2));
+    addressLineEdit->setText(item->GetAddress());
+    photolinkLineEdit->setText(item->GetPhotolink());
+    ShowThumbnail();
+    receiptLineEdit->setText(item->GetReceipt());
+    wwwLineEdit->setText(item->GetWww());
+    wwwFieldChanged_slot();
+    documentLineEdit->setText(item->GetDocument());
+    productBrandLineEdit->setText(item->GetProducttype());
+
+    if (!item->IsEmpty(Item::Photolink))
+        showPhotoPushButton->setEnabled(true);
+    else
+        ClearPicture();
+    receiptFieldChangedSlot();
+    if (item->IsEmpty(Item::Receipt)) {
+        showReceiptPushButton->setEnabled(false);
+        setPageEnabled(receiptPage, false);
+    }
+    showDocumentPushButton->setEnabled(!item->IsEmpty(Item::Document));
+    locationComboBox->setEnabled(true);
+    supplierComboBox->setEnabled(true);
+    groupComboBox->setEnabled(true);
+    if (mCurrentPage && mCurrentPage != basicPage)
+        currentPageChangedSlot(mCurrentPage);
+}
+
+void ItemDialog::updateCurrentItem() {
+    Item* item = mCurrentItem;
+    if (!item)
+        return;
+    // A box that shows nothing (a number beyond its list) leaves the item's number as it was.
+    if (groupComboBox->currentIndex() >= 0)
+        item->SetGroup(groupComboBox->currentIndex());
+    item->SetName(nameLineEdit->text());
+    item->SetProduct(productLineEdit->text());
+    item->SetPrice(PriceValidator::ReadPrice(priceLineEdit->text()));
+    item->SetDescription(infoLineEdit->text());
+    // A date the user did not touch keeps the item's own text, also one that is no valid date.
+    const QDate date = buyQDateEdit->date();
+    if (date != mShownDate)
+        item->SetDate(date == kNoDate ? QString() : date.toString(kDateFormat));
+    if (locationComboBox->currentIndex() >= 0)
+        item->SetLocation(locationComboBox->currentIndex());
+    item->SetSupplier(supplierComboBox->currentText());
+    item->SetSerialno(serialnoLineEdit->text());
+    item->SetPriceToday(PriceValidator::ReadPrice(priceTodayLineEdit->text()));
+    item->SetAddress(addressLineEdit->text());
+    item->SetPhotolink(photolinkLineEdit->text());
+    int count = 0;
+    item->SetNumberOfItems(ParseDecimalInt(numberOfItemsLineEdit->text(), &count) ? count : 0);
+    item->SetWww(wwwLineEdit->text());
+    item->SetReceipt(receiptLineEdit->text());
+    item->SetDocument(documentLineEdit->text());
+    item->SetProducttype(productBrandLineEdit->text());
+    if (!IsPellin())
+        priceTotalLineEdit->setText(item->GetTotalPriceText());
+}
+
+void ItemDialog::on_savePushButton_clicked() {
+    save_slot();
+}
+
+bool ItemDialog::save_slot() {
+    if (!Validate())
+        return false;
+    if (!mCurrentItem || !mCollection)
+        return true;
+    if (mCollection->IsReadOnly())
+        return true; // nothing may change, but OK still closes the dialog
+    WaitCursor wait;
+    updateCurrentItem();
+    if (mIsNewItem) {
+        mCollection->Add(mCurrentItem);
+        mIsNewItem = false; // the collection owns it now
+        if (mListView)
+            mListView->AddItem(mCurrentItem, true);
+    } else if (mListView) {
+        mListView->UpdateRow(mListView->FindListViewItem(mCurrentItem), mCurrentItem);
+    }
+    DBItemCollection::SetModified(true);
+    enterEditState();
+    setPageEnabled(picturePage, !mCurrentItem->IsEmpty(Item::Photolink));
+    return true;
+}
+
+void ItemDialog::accept() {
+    if (!save_slot())
+        return;
+    WriteWindowGeometry();
+    QDialog::accept();
+}
+
+void ItemDialog::closeEvent(QCloseEvent* event) {
+    WriteWindowGeometry();
+    QDialog::closeEvent(event);
+}
+
+void ItemDialog::newItem_slot() {
+    int group = groupComboBox->currentIndex();
+    if (group < 0)
+        group = 0; // after a search the group box shows no group
+    SetupFields(false);
+    resetAllFields(false);
+    dropNewItem();
+    mCurrentItem = new Item;
+    mCurrentItem->SetGroup(group);
+    mIsNewItem = true;
+    numberOfItemsLineEdit->setText(ItemDialogRules::NewItemCountText(Edition()));
+    if (IsBrevane()) {
+        serialnoLineEdit->setText(QString::number(mCollection ? mCollection->LastSerialNumber() + 1 : 1));
+        locationComboBox->setCurrentIndex(-1); // a stock item's place must be chosen
+    }
+    buyQDateEdit->setDate(QDate::currentDate());
+    mShownDate = QDate();
+    groupComboBox->setCurrentIndex(group < groupComboBox->count() ? group : 0);
+    ClearPicture();
+    ClearReceipt();
+    mState = State::New;
+    mSearchAgainAvailable = false;
+    applyButtonStates();
+}
+
+void ItemDialog::copy_slot() {
+    if (!mCurrentItem)
+        return;
+    Item* copy = new Item(*mCurrentItem);
+    dropNewItem();
+    mCurrentItem = copy;
+    mIsNewItem = true;
+    DBItemCollection::SetModified(true);
+    if (IsBrevane())
+        serialnoLineEdit->setText(QString::number(mCollection ? mCollection->LastSerialNumber() + 1 : 1));
+    mState = State::Copy;
+    applyButtonStates();
+}
+
+void ItemDialog::PreviousSlot() {
+    showNeighbour(false);
+}
+
+void ItemDialog::NextSlot() {
+    showNeighbour(true);
+}
+
+void ItemDialog::showNeighbour(bool forward) {
+    if (!mCurrentItem || mIsNewItem || !mCollection)
+        return;
+    bool atEdge = false;
+    Item* item = forward ? mCollection->Next(mCurrentItem, atEdge) : mCollection->Previous(mCurrentItem, atEdge);
+    mCurrentItem = item;
+    showItem(item);
+    if (mListView)
+        mListView->ItemSelected(mListView->FindListViewItem(item));
+    mState = State::Edit;
+    mPreviousAtEdge = !forward && atEdge;
+    mNextAtEdge = forward && atEdge;
+    applyButtonStates();
+}
+
+void ItemDialog::countChanged_slot() {
+    if (!mCurrentItem || IsPellin())
+        return;
+    // Computed from the fields: the item itself only changes when it is saved, so Cancel leaves it as it was.
+    priceTotalLineEdit->setText(
+        ItemDialogRules::LiveTotalText(numberOfItemsLineEdit->text(), priceLineEdit->text(), *mCurrentItem));
+}
+
+bool ItemDialog::ShowPage(const QString& page) {
+    QWidget* target = nullptr;
+    if (page == QLatin1String("DATA"))
+        target = basicPage;
+    else if (page == QLatin1String("PICTURE"))
+        target = picturePage;
+    else if (page == QLatin1String("RECEIPT"))
+        target = receiptPage;
+    if (!target)
+        return false;
+    primaryTabWidget->setCurrentWidget(target);
+    return true;
+}
+
+void ItemDialog::ShowAsHTMLSlot() {
+    if (mListView)
+        mListView->ViewCurrentAsHTML();
+}
+
+void ItemDialog::ReadWindowGeometry() {
+    Settings settings;
+    settings.beginGroup(QStringLiteral("ItemDialog"));
+    const int width = settings.value(QStringLiteral("ItemDialogWidth"), 627).toInt();
+    const int height = settings.value(QStringLiteral("ItemDialogHeight"), 539).toInt();
+    const int x = settings.value(QStringLiteral("ItemDialogX"), 100).toInt();
+    const int y = settings.value(QStringLiteral("ItemDialogY"), 100).toInt();
+    settings.endGroup();
+    resize(width, height);
+    move(x, y);
+}
+
+void ItemDialog::WriteWindowGeometry() {
+    Settings settings;
+    settings.beginGroup(QStringLiteral("ItemDialog"));
+    settings.setValue(QStringLiteral("ItemDialogWidth"), width());
+    settings.setValue(QStringLiteral("ItemDialogHeight"), height());
+    settings.setValue(QStringLiteral("ItemDialogX"), x());
+    settings.setValue(QStringLiteral("ItemDialogY"), y());
+    settings.endGroup();
 }

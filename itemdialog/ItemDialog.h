@@ -1,21 +1,124 @@
 #pragma once
 
-#include <QDialog>
+#include "core/DBItemCollection.h"
+#include "ui_ItemDialogBase.h"
 
-class DBItemCollection;
+#include <QDate>
+#include <QDialog>
+#include <QPixmap>
+
 class Item;
 class ItemListView;
+class QLabel;
+class QLineEdit;
 
-// One item shown, edited, created, copied, navigated, searched and printed.
-class ItemDialog : public QDialog {
+// One item shown, edited, created, copied, navigated, searched and printed. The dialog works on the open
+// collection directly and keeps the list view in step with what it saves and shows.
+//
+// Which command buttons are enabled follows from the dialog's state (editing a stored item, a new item, a
+// copy, searching) and from a read-only database; applyButtonStates() sets them all at once.
+class ItemDialog : public QDialog, public Ui::ItemDialogBase {
     Q_OBJECT
 public:
+    enum class State { Edit, New, Copy, Search };
+
     ItemDialog(DBItemCollection* collection, ItemListView* listView, Item* item, const QString& page, bool search,
                QWidget* parent = nullptr, const QString& groupName = QString(), bool modal = true,
                Qt::WindowFlags flags = Qt::WindowFlags());
+    ~ItemDialog() override;
+
+    State CurrentState() const { return mState; }
+    Item* CurrentItem() const { return mCurrentItem; }
+    bool IsNewItem() const { return mIsNewItem; }
+
+    // Relabels the fields for the open database and edition; keepLabels leaves the texts as they are.
+    void SetupFields(bool keepLabels);
+    // The checks before saving; shows what fails and answers false.
+    bool Validate();
+    void ReadWindowGeometry();
+    void WriteWindowGeometry();
+
+    // The save button. Not a slot, so that setupUi() does not connect it by its name a second time; it is
+    // connected explicitly.
+    void on_savePushButton_clicked();
+
+public slots:
+    void ShowValidateError(const QString& text);
+    bool ShowPage(const QString& page);
+    void updateCurrentItem();
+    void showItem(Item* item);
+    void delete_slot();
+    void resetAllFields(bool SeachMode);
+    void resetAllFields();
+    void accept() override;
+    virtual void browsePhoto_slot();
+    virtual void copy_slot();
+    virtual void help_slot();
+    virtual void newItem_slot();
+    virtual void countChanged_slot();
+    virtual bool save_slot();
+    virtual void seach_slot();
+    virtual void showPhoto_slot();
+    virtual void print_Slot();
+    virtual void browseReceipt_slot();
+    virtual void showReceipt_slot();
+    virtual void showWww_slot();
+    virtual void wwwFieldChanged_slot();
+    virtual void photoFieldChangedSlot();
+    virtual void receiptFieldChangedSlot();
+    virtual void currentPageChangedSlot(QWidget* page);
+    virtual void PreviousSlot();
+    virtual void NextSlot();
+    virtual void ResetSlot();
+    virtual void ShowDocumentSlot();
+    virtual void InsertDocumentSlot();
+    virtual void documentChangedSlot();
+    virtual void ShowAsHTMLSlot();
+    virtual void SearchAgainSlot();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void installValidators();
+    void applyButtonStates();
+    void enterEditState();
+    void showNeighbour(bool forward);
+    void setPageEnabled(QWidget* page, bool enabled);
+    // Deletes the new item the dialog owns (an unsaved new item or copy) before another takes its place.
+    void dropNewItem();
+    void reportRefusedPaste(const QString& text, int position);
+    QString linkPathOrComplain(const QString& chosen);
+
+    // Pictures.
+    void ShowThumbnail();
+    void ClearPicture();
+    void ClearReceipt();
+    static QPixmap loadPicture(const QString& path);
+    static void FitPixmap(const QPixmap& picture, QLabel* label);
+
+    // Search.
+    SearchCriteria criteriaFromFields() const;
+    void ShowSearchResult();
+
     DBItemCollection* mCollection;
     ItemListView* mListView;
-    Item* mCurrentItem;
+    Item* mCurrentItem = nullptr;
+    bool mIsNewItem = false;
+    // The date the shown item came with; its stored text is kept unless the user picks another date.
+    QDate mShownDate;
+    QWidget* mCurrentPage = nullptr;
+    QString mWwwProgram;
+    QString mPictureViewerProgram;
+    SearchCriteria mCriteria;
+
+    QPixmap mPicture;        // the picture page's picture
+    QPixmap mThumbnail;      // the data page's thumbnail, as loaded
+    QPixmap mReceiptPicture; // the receipt page's picture
+
+    State mState = State::Edit;
+    bool mSearchAgainAvailable = false;
+    bool mPreviousAtEdge = false;
+    bool mNextAtEdge = false;
 };

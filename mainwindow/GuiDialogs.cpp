@@ -69,6 +69,9 @@ QString GuiDialogs::fileName(const FileDialogRequest& request) {
         return QFileDialog::getOpenFileName(parent, request.caption, request.directory, request.filter);
     case FileDialogRequest::SaveFile:
         return QFileDialog::getSaveFileName(parent, request.caption, request.directory, request.filter);
+    case FileDialogRequest::PickFile:
+        return QFileDialog::getSaveFileName(parent, request.caption, request.directory, request.filter, nullptr,
+                                            QFileDialog::DontConfirmOverwrite);
     case FileDialogRequest::ExistingDirectory:
         return QFileDialog::getExistingDirectory(parent, request.caption, request.directory, QFileDialog::ShowDirsOnly);
     }

@@ -441,7 +441,7 @@ QString MainWindow::chooseViewerProgram(const QString& caption, const QString& f
     Q_UNUSED(filter);
     const QString programs; // programs carry no extension here
 #endif
-    const QString chosen = Dialogs::saveFileName(this, caption, QString(), programs);
+    const QString chosen = Dialogs::pickFileName(this, caption, QString(), programs);
     return chosen.isEmpty() ? QString() : QDir::toNativeSeparators(chosen);
 }
 

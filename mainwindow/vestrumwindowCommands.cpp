@@ -4,9 +4,12 @@
 #include "output/ListPrintCommand.h"
 #include "output/ReportDialog.h"
 #include "output/printSelectDataDialog.h"
+#include "setup/AutomakeItems.h"
+#include "setup/CommonSetup.h"
 #include "vestrumwindow.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QElapsedTimer>
 
 // Commands handed to the exports, printing, the report and the setup dialogs.
@@ -109,9 +112,17 @@ void MainWindow::SetupLocation() {}
 
 void MainWindow::SetupSupplier() {}
 
-void MainWindow::SetupCommon() {}
+void MainWindow::SetupCommon() {
+    auto* dialog = new CommonSetup(this, QCoreApplication::translate("CommonSetup", "CommonSetupDialogTitle"));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->show();
+}
 
-void MainWindow::AutoMakeItems() {}
+void MainWindow::AutoMakeItems() {
+    auto* dialog = new AutomakeItems(mCollection, mListView, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->show();
+}
 
 void MainWindow::PrintBarcode() {}
 

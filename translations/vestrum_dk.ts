@@ -325,7 +325,7 @@ En tidligere fil med samme navn er ikke ændret.</translation>
     </message>
     <message>
         <source>TEXT_NOT_INSERTED_CHARACTER</source>
-        <translation type="unfinished"></translation>
+        <translation>Teksten blev ikke indsat, fordi den indeholder tegnet %1, som databasen ikke kan gemme.</translation>
     </message>
     <message>
         <source>SHOWPHOTO</source>
@@ -425,15 +425,17 @@ En tidligere fil med samme navn er ikke ændret.</translation>
     </message>
     <message>
         <source>PRICE_DECIMAL_POINT</source>
-        <translation type="unfinished"></translation>
+        <translation>Skriv decimaler med punktum, fx 12.50. Et komma bliver til punktum.</translation>
     </message>
     <message>
         <source>LINK_PATH_NOT_STORABLE</source>
-        <translation type="unfinished"></translation>
+        <translation>Filen kan ikke knyttes til posten, fordi stien indeholder tegnet %1, som databasen ikke kan gemme:
+%2</translation>
     </message>
     <message>
         <source>LINK_PATH_TOO_LONG</source>
-        <translation type="unfinished"></translation>
+        <translation>Filen kan ikke knyttes til posten, fordi stien er længere end %1 tegn:
+%2</translation>
     </message>
     <message>
         <source>Billed fil (*.bmp *.jpg *.jpeg *.gif *.png *.mng *.pnm *.xbm *.xpm);;Alle (*.*)</source>
@@ -458,6 +460,10 @@ En tidligere fil med samme navn er ikke ændret.</translation>
     <message>
         <source>Ok</source>
         <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>NO_DATE</source>
+        <translation>(ingen dato)</translation>
     </message>
 </context>
 <context>

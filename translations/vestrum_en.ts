@@ -325,7 +325,7 @@ An earlier file of the same name has not been changed.</translation>
     </message>
     <message>
         <source>TEXT_NOT_INSERTED_CHARACTER</source>
-        <translation type="unfinished"></translation>
+        <translation>The text was not inserted because it contains the character %1, which the database cannot store.</translation>
     </message>
     <message>
         <source>SHOWPHOTO</source>
@@ -425,15 +425,17 @@ An earlier file of the same name has not been changed.</translation>
     </message>
     <message>
         <source>PRICE_DECIMAL_POINT</source>
-        <translation type="unfinished"></translation>
+        <translation>Write decimals with a point, for example 12.50. A comma is taken as a point.</translation>
     </message>
     <message>
         <source>LINK_PATH_NOT_STORABLE</source>
-        <translation type="unfinished"></translation>
+        <translation>The file cannot be linked to the item because its path contains the character %1, which the database cannot store:
+%2</translation>
     </message>
     <message>
         <source>LINK_PATH_TOO_LONG</source>
-        <translation type="unfinished"></translation>
+        <translation>The file cannot be linked to the item because its path is longer than %1 characters:
+%2</translation>
     </message>
     <message>
         <source>Billed fil (*.bmp *.jpg *.jpeg *.gif *.png *.mng *.pnm *.xbm *.xpm);;Alle (*.*)</source>
@@ -458,6 +460,10 @@ An earlier file of the same name has not been changed.</translation>
     <message>
         <source>Ok</source>
         <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>NO_DATE</source>
+        <translation>(no date)</translation>
     </message>
 </context>
 <context>

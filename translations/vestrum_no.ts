@@ -325,7 +325,7 @@ En tidligere fil med samme navn er ikke endret.</translation>
     </message>
     <message>
         <source>TEXT_NOT_INSERTED_CHARACTER</source>
-        <translation type="unfinished"></translation>
+        <translation>Teksten ble ikke satt inn fordi den inneholder tegnet %1, som databasen ikke kan lagre.</translation>
     </message>
     <message>
         <source>SHOWPHOTO</source>
@@ -425,15 +425,17 @@ En tidligere fil med samme navn er ikke endret.</translation>
     </message>
     <message>
         <source>PRICE_DECIMAL_POINT</source>
-        <translation type="unfinished"></translation>
+        <translation>Skriv desimaler med punktum, f.eks. 12.50. Et komma blir til punktum.</translation>
     </message>
     <message>
         <source>LINK_PATH_NOT_STORABLE</source>
-        <translation type="unfinished"></translation>
+        <translation>Filen kan ikke knyttes til posten fordi banen inneholder tegnet %1, som databasen ikke kan lagre:
+%2</translation>
     </message>
     <message>
         <source>LINK_PATH_TOO_LONG</source>
-        <translation type="unfinished"></translation>
+        <translation>Filen kan ikke knyttes til posten fordi banen er lengre enn %1 tegn:
+%2</translation>
     </message>
     <message>
         <source>Billed fil (*.bmp *.jpg *.jpeg *.gif *.png *.mng *.pnm *.xbm *.xpm);;Alle (*.*)</source>
@@ -458,6 +460,10 @@ En tidligere fil med samme navn er ikke endret.</translation>
     <message>
         <source>Ok</source>
         <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>NO_DATE</source>
+        <translation>(ingen dato)</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+
+// The checks an item's values pass before the item dialog saves them, in their order and with their
+// messages. The dialog hands over the texts of its fields and shows what comes back.
+namespace ItemValidation {
+
+// The field texts as typed.
+struct Fields {
+    QString price;
+    QString priceToday;
+    QString number;
+    QString name;
+    QString location; // the text the location box shows
+};
+
+struct Result {
+    enum Kind {
+        Accepted,
+        FieldBounds, // text is the bound message; the dialog adds "Ret det !" (BoundsText)
+        Missing,     // a required value is missing: title and text of a critical box
+    };
+    Kind kind = Accepted;
+    QString title;
+    QString text;
+    // Tovik: the empty value today took the text of the price; fields.priceToday holds it.
+    bool priceTodayTakesPrice = false;
+};
+
+// Checks price, value today, count, name and (Brevane) location in this order; the first failure
+// decides. locationHeading is the heading of the list's location column.
+Result Validate(Fields& fields, int edition, const QString& locationHeading);
+
+// The title and the full text of a field-bounds message.
+QString BoundsTitle();
+QString BoundsText(const QString& message);
+
+} // namespace ItemValidation

@@ -1,0 +1,34 @@
+#include "PrecreatedItems.h"
+
+#include "DBItemCollection.h"
+#include "Item.h"
+#include "Numbers.h"
+
+#include <QDate>
+
+namespace PrecreatedItems {
+
+int CountFromText(const QString& text) {
+    int count = 0;
+    if (!ParseDecimalInt(text, &count))
+        return 0;
+    return count >= 1 && count <= Max ? count : 0;
+}
+
+std::vector<Item*> Make(DBItemCollection& collection, int count, const QString& name) {
+    std::vector<Item*> made;
+    const QString today = QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"));
+    for (int i = 0; i < count; ++i) {
+        auto* item = new Item;
+        item->SetNumberOfItems(1);
+        item->SetDate(today);
+        item->SetGroup(0);
+        item->SetSerialno(QString::number(collection.LastSerialNumber() + 1));
+        item->SetName(name);
+        collection.Add(item);
+        made.push_back(item);
+    }
+    return made;
+}
+
+} // namespace PrecreatedItems

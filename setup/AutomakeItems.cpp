@@ -1,0 +1,45 @@
+#include "AutomakeItems.h"
+
+#include "core/DBItemCollection.h"
+#include "core/Dialogs.h"
+#include "core/Latin1Validator.h"
+#include "core/PrecreatedItems.h"
+#include "mainwindow/ItemListView.h"
+
+AutomakeItems::AutomakeItems(DBItemCollection* collection, ItemListView* listView, QWidget* parent)
+    : QDialog(parent), mCollection(collection), mListView(listView) {
+    setupUi(this);
+    setObjectName(QStringLiteral("AutomakeItems"));
+    setWindowTitle(tr("AutomakeItems"));
+    label->setText(tr("Number of items"));
+    label_2->setText(tr("Name"));
+    pushButtonMakeItems->setText(tr("MakeItems"));
+    pushButtonClose->setText(tr("Close"));
+    nameLineEdit->setValidator(new Latin1Validator(nameLineEdit));
+    // A locked database takes no new items; saving it would be refused.
+    pushButtonMakeItems->setEnabled(mCollection && !mCollection->IsReadOnly());
+
+    connect(lineEdit, &QLineEdit::textChanged, this, &AutomakeItems::on_lineEdit_textChanged);
+    connect(pushButtonMakeItems, &QPushButton::clicked, this, &AutomakeItems::on_pushButtonMakeItems_clicked);
+    connect(pushButtonClose, &QPushButton::clicked, this, &AutomakeItems::on_pushButtonClose_clicked);
+}
+
+void AutomakeItems::on_lineEdit_textChanged(const QString& text) {
+    mNumberToMake = PrecreatedItems::CountFromText(text);
+    if (mNumberToMake == 0)
+        Dialogs::warning(this, tr("Warning"), tr("Number of items must be:\nGreater than 0 and less than 1000"));
+}
+
+void AutomakeItems::on_pushButtonMakeItems_clicked() {
+    if (!mCollection || mNumberToMake <= 0 || mCollection->IsReadOnly())
+        return;
+    WaitCursor wait;
+    for (Item* item : PrecreatedItems::Make(*mCollection, mNumberToMake, nameLineEdit->text())) {
+        if (mListView)
+            mListView->AddItem(item, false);
+    }
+}
+
+void AutomakeItems::on_pushButtonClose_clicked() {
+    close();
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "ui_AutomakeItemsClass.h"
+
+#include <QDialog>
+
+class DBItemCollection;
+class ItemListView;
+
+// Makes a chosen number (1 to 999) of new numbered items at once, for instance to print barcode labels
+// for stock that has not been described yet. The dialog stays open for another batch.
+class AutomakeItems : public QDialog, public Ui::AutomakeItemsClass {
+    Q_OBJECT
+public:
+    AutomakeItems(DBItemCollection* collection, ItemListView* listView, QWidget* parent = nullptr);
+
+    int NumberToMake() const { return mNumberToMake; }
+
+    // Connected explicitly; not slots, so that setupUi() does not connect them by name a second time.
+    void on_lineEdit_textChanged(const QString& text);
+    void on_pushButtonMakeItems_clicked();
+    void on_pushButtonClose_clicked();
+
+private:
+    DBItemCollection* mCollection;
+    ItemListView* mListView;
+    int mNumberToMake = 0;
+};

@@ -7,14 +7,14 @@
 
 namespace {
 const char* const kDefaults[ColumnNames::ColumnCount] = {
-    QT_TRANSLATE_NOOP("ItemListView", "Gruppe"),      QT_TRANSLATE_NOOP("ItemListView", "Navn"),
-    QT_TRANSLATE_NOOP("ItemListView", "Fabrikat"),    QT_TRANSLATE_NOOP("ItemListView", "Produkt model"),
-    QT_TRANSLATE_NOOP("ItemListView", "Antal"),       QT_TRANSLATE_NOOP("ItemListView", "Pris"),
-    QT_TRANSLATE_NOOP("ItemListView", "Vurd."),       QT_TRANSLATE_NOOP("ItemListView", "Billede"),
-    QT_TRANSLATE_NOOP("ItemListView", "Kvitt."),      QT_TRANSLATE_NOOP("ItemListView", "Dato"),
-    QT_TRANSLATE_NOOP("ItemListView", "Rum"),         QT_TRANSLATE_NOOP("ItemListView", "Beskrivelse"),
-    QT_TRANSLATE_NOOP("ItemListView", "Leverandør"),  QT_TRANSLATE_NOOP("ItemListView", "Adresse"),
-    QT_TRANSLATE_NOOP("ItemListView", "Serie no."),   QT_TRANSLATE_NOOP("ItemListView", "Www"),
+    QT_TRANSLATE_NOOP("ItemListView", "Gruppe"),     QT_TRANSLATE_NOOP("ItemListView", "Navn"),
+    QT_TRANSLATE_NOOP("ItemListView", "Fabrikat"),   QT_TRANSLATE_NOOP("ItemListView", "Produkt model"),
+    QT_TRANSLATE_NOOP("ItemListView", "Antal"),      QT_TRANSLATE_NOOP("ItemListView", "Pris"),
+    QT_TRANSLATE_NOOP("ItemListView", "Vurd."),      QT_TRANSLATE_NOOP("ItemListView", "Billede"),
+    QT_TRANSLATE_NOOP("ItemListView", "Kvitt."),     QT_TRANSLATE_NOOP("ItemListView", "Dato"),
+    QT_TRANSLATE_NOOP("ItemListView", "Rum"),        QT_TRANSLATE_NOOP("ItemListView", "Beskrivelse"),
+    QT_TRANSLATE_NOOP("ItemListView", "Leverandør"), QT_TRANSLATE_NOOP("ItemListView", "Adresse"),
+    QT_TRANSLATE_NOOP("ItemListView", "Serie no."),  QT_TRANSLATE_NOOP("ItemListView", "Www"),
     QT_TRANSLATE_NOOP("ItemListView", "Dok."),
 };
 
@@ -51,8 +51,9 @@ const char* DefaultTitle(int column) {
 }
 
 int ColumnOfField(int fieldIndex) {
-    static const int columns[] = {Group,       Name,     Product, Count, Price,   PriceToday, Picture, Date, Location,
-                                  Description, Supplier, Address, Serialno, Www, Receipt, Document, ProductType};
+    static const int columns[] = {Group,    Name, Product,  Count,       Price,      PriceToday,
+                                  Picture,  Date, Location, Description, Supplier,   Address,
+                                  Serialno, Www,  Receipt,  Document,    ProductType};
     if (fieldIndex < 0 || fieldIndex >= int(std::size(columns)))
         return -1;
     return columns[fieldIndex];

@@ -318,9 +318,7 @@ void DBItemCollection::SortItems(int code) {
         break;
     case SortDate:
         // Invalid dates sort as the smallest.
-        sortByKey<qint32>(m_items, [](const Item* i) {
-            return i->DateKey();
-        });
+        sortByKey<qint32>(m_items, [](const Item* i) { return i->DateKey(); });
         break;
     case SortLocation:
         sortByKey<int>(m_items, [](const Item* i) { return i->GetLocation(); });

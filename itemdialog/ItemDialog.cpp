@@ -327,7 +327,7 @@ void ItemDialog::resetAllFields(bool SeachMode) {
         locationComboBox->setEnabled(true);
         supplierComboBox->setEnabled(true);
         buyQDateEdit->setDate(QDate::currentDate());
-    mShownDate = QDate();
+        mShownDate = QDate();
     } else {
         groupComboBox->setCurrentIndex(-1);
         locationComboBox->setCurrentIndex(-1);

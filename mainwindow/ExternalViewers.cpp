@@ -17,7 +17,8 @@ void OpenWithAssociated(const QString& path) {
         return;
     MessageBoxRequest box;
     box.title = QCoreApplication::translate("MainWindow", "Tarnvold program error");
-    box.text = QCoreApplication::translate("MainWindow", "Ingen program associeret med filer af denne type %1").arg(path);
+    box.text =
+        QCoreApplication::translate("MainWindow", "Ingen program associeret med filer af denne type %1").arg(path);
     box.buttons << QCoreApplication::translate("MainWindow", "&Ja");
     Dialogs::message(box);
 }
@@ -27,7 +28,8 @@ QString ReasonText(int code) {
     case 0:
         return QCoreApplication::translate("MainWindow", "The operating system is out of memory or resources.");
     case 2:
-        return QCoreApplication::translate("MainWindow", "The specified file was not found (please, check write permissions).");
+        return QCoreApplication::translate("MainWindow",
+                                           "The specified file was not found (please, check write permissions).");
     case 3:
         return QCoreApplication::translate("MainWindow", "The specified path was not found.");
     case 26:
@@ -35,8 +37,9 @@ QString ReasonText(int code) {
     case 27:
         return QCoreApplication::translate("MainWindow", "The file name association is incomplete or invalid.");
     case 31:
-        return QCoreApplication::translate("MainWindow", "There is no application associated with the given file name extension. This error will also "
-                  "be returned if you attempt to print a file that is not printable.");
+        return QCoreApplication::translate(
+            "MainWindow", "There is no application associated with the given file name extension. This error will also "
+                          "be returned if you attempt to print a file that is not printable.");
     case 32:
         return QCoreApplication::translate("MainWindow", "The specified DLL was not found.");
     default:
@@ -50,7 +53,8 @@ bool OpenFile(const QString& name, const QString& suffix, bool direct) {
     if (result == Launcher::Opened)
         return true;
     Dialogs::critical(nullptr, QCoreApplication::translate("MainWindow", "HTML fejl"),
-                      QCoreApplication::translate("MainWindow", "Could not display help (%1), error: %2").arg(QDir::toNativeSeparators(path), ReasonText(result)),
+                      QCoreApplication::translate("MainWindow", "Could not display help (%1), error: %2")
+                          .arg(QDir::toNativeSeparators(path), ReasonText(result)),
                       QCoreApplication::translate("MainWindow", "OK"));
     return false;
 }
@@ -59,8 +63,10 @@ void ReportProgramNotFound(const QString& program, const QString& path) {
     if (program.isEmpty())
         return;
     Dialogs::critical(nullptr, QCoreApplication::translate("MainWindow", "Fejl"),
-                      QCoreApplication::translate("MainWindow", "Program (%1) ikke fundet.\nHint: Vælg ønsket program til at vise aktuelle fil type,\nvia "
-                         "Opsætning menu.\nKalder istedet program associeret med filen %2")
+                      QCoreApplication::translate(
+                          "MainWindow",
+                          "Program (%1) ikke fundet.\nHint: Vælg ønsket program til at vise aktuelle fil type,\nvia "
+                          "Opsætning menu.\nKalder istedet program associeret med filen %2")
                           .arg(program, path),
                       QCoreApplication::translate("MainWindow", "&Ok"));
 }

@@ -143,7 +143,8 @@ const ItemListModel::GroupRow* ItemListModel::groupOf(const QModelIndex& index) 
     const auto* pointer = static_cast<const GroupRow*>(index.internalPointer());
     const GroupRow* first = m_groups.data();
     // The group entries lie in one array; anything else is an item.
-    if (std::less_equal<const GroupRow*>()(first, pointer) && std::less<const GroupRow*>()(pointer, first + m_groups.size()))
+    if (std::less_equal<const GroupRow*>()(first, pointer) &&
+        std::less<const GroupRow*>()(pointer, first + m_groups.size()))
         return pointer;
     return nullptr;
 }
@@ -318,8 +319,7 @@ Qt::ItemFlags ItemListModel::flags(const QModelIndex& index) const {
 }
 
 namespace {
-template <typename Key, typename KeyOf>
-void sortRows(std::vector<Item*>& items, Qt::SortOrder order, KeyOf keyOf) {
+template <typename Key, typename KeyOf> void sortRows(std::vector<Item*>& items, Qt::SortOrder order, KeyOf keyOf) {
     std::vector<std::pair<Key, Item*>> keyed;
     keyed.reserve(items.size());
     for (Item* item : items)
@@ -348,15 +348,14 @@ void ItemListModel::sort(int column, Qt::SortOrder order) {
         switch (column) {
         case Date:
             // Dates sort as dates; a missing or impossible date comes first.
-            sortRows<qint32>(items, order, [](const Item* i) {
-                return i->DateKey();
-            });
+            sortRows<qint32>(items, order, [](const Item* i) { return i->DateKey(); });
             break;
         case Count:
             sortRows<int>(items, order, [](const Item* i) { return i->GetNumberOfItems(); });
             break;
         case Price:
-            sortRows<double>(items, order, [](const Item* i) { return IsPellin() ? i->GetPrice() : i->GetTotalPrice(); });
+            sortRows<double>(items, order,
+                             [](const Item* i) { return IsPellin() ? i->GetPrice() : i->GetTotalPrice(); });
             break;
         case PriceToday:
             sortRows<double>(items, order, [](const Item* i) { return i->GetPriceToday(); });
@@ -380,7 +379,8 @@ void ItemListModel::sort(int column, Qt::SortOrder order) {
             if (order == Qt::AscendingOrder)
                 std::stable_sort(keyed.begin(), keyed.end(), less);
             else
-                std::stable_sort(keyed.begin(), keyed.end(), [&less](const auto& a, const auto& b) { return less(b, a); });
+                std::stable_sort(keyed.begin(), keyed.end(),
+                                 [&less](const auto& a, const auto& b) { return less(b, a); });
             for (size_t i = 0; i < items.size(); ++i)
                 items[i] = keyed[i].second;
             break;

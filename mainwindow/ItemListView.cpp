@@ -58,7 +58,7 @@ ItemListView::ItemListView(QWidget* mainWindow)
     setRootIsDecorated(true);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setAllColumnsShowFocus(true);
-    setUniformRowHeights(true); // a million rows lay out without asking each one for its height
+    setUniformRowHeights(true);     // a million rows lay out without asking each one for its height
     setExpandsOnDoubleClick(false); // a double click on a group row starts a new item in that group
     setIconSize(QSize(16, 16));
 
@@ -117,9 +117,9 @@ void ItemListView::Fill(DBItemCollection* collection) {
 void ItemListView::AddItem(Item* item, bool select) {
     const QModelIndex row = mModel->AddItem(item);
     if (!row.isValid()) {
-        Dialogs::critical(this, tr("Fejl - type"),
-                          tr("MAX_LIMIT_ERROR").arg(item->GetGroup()).arg(mCollection ? mCollection->Groups().Limit() : 0),
-                          tr("OK"));
+        Dialogs::critical(
+            this, tr("Fejl - type"),
+            tr("MAX_LIMIT_ERROR").arg(item->GetGroup()).arg(mCollection ? mCollection->Groups().Limit() : 0), tr("OK"));
         return;
     }
     setCurrentIndex(row);

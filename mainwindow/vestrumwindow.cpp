@@ -1,15 +1,15 @@
 #include "vestrumwindow.h"
 
+#include "ExternalViewers.h"
 #include "ItemListModel.h"
 #include "ItemListView.h"
 #include "app/AppNames.h"
 #include "app/Edition.h"
 #include "app/Settings.h"
+#include "core/ColumnNames.h"
 #include "core/DBItemCollection.h"
 #include "core/Dialogs.h"
 #include "core/LogXML.h"
-#include "core/ColumnNames.h"
-#include "ExternalViewers.h"
 #include "itemdialog/ItemDialog.h"
 #include "platform/Launcher.h"
 
@@ -135,7 +135,8 @@ void MainWindow::Load(bool ShowOpenDialog) {
     }
     mListView->Clear();
     if (ShowOpenDialog) {
-        const QString chosen = Dialogs::openFileName(this, QString(), GetLastDBDir(), QStringLiteral("DB (*.tvk *.txt *.db)"));
+        const QString chosen =
+            Dialogs::openFileName(this, QString(), GetLastDBDir(), QStringLiteral("DB (*.tvk *.txt *.db)"));
         if (!chosen.isEmpty()) {
             mCurrentFileName = chosen;
             const QString directory = QFileInfo(chosen).absolutePath();
@@ -162,8 +163,9 @@ bool MainWindow::LoadItemFile() {
     if (mListView->Collection() != mCollection)
         mListView->SetCollection(mCollection);
     if (!mCollection->LoadFromAsciiFile(mCurrentFileName)) {
-        Dialogs::critical(nullptr, tr("FileError"), tr("ERROR_DB_FILE_CAN_NOT_BE_OPENED") + QStringLiteral("\n\n") +
-                                                        QDir::toNativeSeparators(mCurrentFileName),
+        Dialogs::critical(nullptr, tr("FileError"),
+                          tr("ERROR_DB_FILE_CAN_NOT_BE_OPENED") + QStringLiteral("\n\n") +
+                              QDir::toNativeSeparators(mCurrentFileName),
                           tr("Ok"));
         resetToDefaultDatabase();
         mListView->Clear();
@@ -308,19 +310,17 @@ bool MainWindow::Save(bool SetmCurrentFileName) {
         DBItemCollection::SetModified(false);
         setWindowTitle(GetCaption(mCurrentFileName));
     }
-    emit message(tr("ITEMS_SAVED_DB_MESSAGE")
-                     .arg(mCurrentFileName)
-                     .arg(mCollection->Count())
-                     .arg(seconds(timer.elapsed())),
-                 10000);
+    emit message(
+        tr("ITEMS_SAVED_DB_MESSAGE").arg(mCurrentFileName).arg(mCollection->Count()).arg(seconds(timer.elapsed())),
+        10000);
     return true;
 }
 
 bool MainWindow::SaveAs() {
     const QString oldName = mCurrentFileName;
     const QString oldDirectory = Settings().value(QStringLiteral("LastDBDir")).toString();
-    const QString chosen =
-        Dialogs::saveFileName(this, tr("Åben tovik register fil"), GetLastDBDir(), QStringLiteral("DB (*.tvk *.txt *.db)"));
+    const QString chosen = Dialogs::saveFileName(this, tr("Åben tovik register fil"), GetLastDBDir(),
+                                                 QStringLiteral("DB (*.tvk *.txt *.db)"));
     if (!chosen.isEmpty()) {
         mCurrentFileName = chosen;
         const QString directory = QFileInfo(chosen).absolutePath();
@@ -347,7 +347,8 @@ bool MainWindow::SaveAs() {
 }
 
 bool MainWindow::Backup() {
-    const QString chosen = Dialogs::saveFileName(this, tr("BackupCurrentDB"), GetLastDBDir(), QStringLiteral("DB (*.bak)"));
+    const QString chosen =
+        Dialogs::saveFileName(this, tr("BackupCurrentDB"), GetLastDBDir(), QStringLiteral("DB (*.bak)"));
     if (chosen.isEmpty()) {
         Dialogs::critical(nullptr, tr("FileError"), tr("NO_BACKUP_ERROR_NO_FILE_SAVED"), tr("Ok"));
         return false;
@@ -453,7 +454,8 @@ void MainWindow::browsePictureViewer_slot() {
 }
 
 void MainWindow::browseWWWViewer_slot() {
-    const QString program = chooseViewerProgram(tr("Vælg internet (www) program"), tr("Internet (www) program (*.exe)"));
+    const QString program =
+        chooseViewerProgram(tr("Vælg internet (www) program"), tr("Internet (www) program (*.exe)"));
     if (!program.isEmpty())
         Settings().setValue(QStringLiteral("wwwProgram"), program);
 }

@@ -1,6 +1,6 @@
 #include "ItemListView.h"
-#include "app/Edition.h"
 #include "app/AppNames.h"
+#include "app/Edition.h"
 #include "vestrumwindow.h"
 
 #include <QAction>
@@ -46,8 +46,8 @@ void MainWindow::buildMenus() {
     FileOpenAction->setWhatsThis(tr("HELP_TEXT_FILE_OPEN"));
     mFileMenu->addAction(FileOpenAction);
     if (IsBrevane()) {
-        UpdateLocationsAction =
-            makeAction("UpdateLocations", tr("UPDATE_LOCATIONS..."), QKeySequence(), noIcon, &MainWindow::UpdateLocations);
+        UpdateLocationsAction = makeAction("UpdateLocations", tr("UPDATE_LOCATIONS..."), QKeySequence(), noIcon,
+                                           &MainWindow::UpdateLocations);
         UpdateLocationsAction->setWhatsThis(tr("HELP_TEXT_FILE_UPDATE_LOCATIONS"));
         mFileMenu->addAction(UpdateLocationsAction);
         mListView->AddToContextMenu(UpdateLocationsAction);
@@ -61,7 +61,8 @@ void MainWindow::buildMenus() {
         makeAction("FileSaveAs", tr("FILE_SAVE_AS"), QKeySequence(), noIcon, qOverload<>(&MainWindow::SaveAs));
     FileSaveAsAction->setWhatsThis(tr("HELP_TEXT_FILE_SAVE_AS"));
     mFileMenu->addAction(FileSaveAsAction);
-    FileBackupAction = makeAction("FileBackup", tr("BACKUP..."), QKeySequence(), noIcon, qOverload<>(&MainWindow::Backup));
+    FileBackupAction =
+        makeAction("FileBackup", tr("BACKUP..."), QKeySequence(), noIcon, qOverload<>(&MainWindow::Backup));
     FileBackupAction->setWhatsThis(tr("HELP_TEXT_FILE_BACKUP"));
     mFileMenu->addAction(FileBackupAction);
     mFileMenu->addSeparator();
@@ -83,7 +84,8 @@ void MainWindow::buildMenus() {
         mFileMenu->addAction(PrintBarcodeAction);
         mListView->AddToContextMenu(PrintBarcodeAction);
     }
-    PrintAction = makeAction("Print", tr("Udskriv..."), QKeySequence(Qt::CTRL | Qt::Key_P), printIcon, &MainWindow::Print);
+    PrintAction =
+        makeAction("Print", tr("Udskriv..."), QKeySequence(Qt::CTRL | Qt::Key_P), printIcon, &MainWindow::Print);
     PrintAction->setWhatsThis(tr("HELP_TEXT_FILE_PRINT"));
     PrintAction->setEnabled(false); // until a database is loaded
     mFileMenu->addAction(PrintAction);
@@ -125,7 +127,8 @@ void MainWindow::buildMenus() {
     EditRecordAction->setWhatsThis(tr("HELP_TEXT_EDIT_ELEMENT"));
     EditRecordAction->setToolTip(toolTipOf(editTip));
     mEditMenu->addAction(EditRecordAction);
-    EditDeleteAction = makeAction("EditDelete", deleteText, QKeySequence(Qt::Key_Delete), noIcon, &MainWindow::DeleteItem);
+    EditDeleteAction =
+        makeAction("EditDelete", deleteText, QKeySequence(Qt::Key_Delete), noIcon, &MainWindow::DeleteItem);
     mEditMenu->addAction(EditDeleteAction);
     EditSearchAction = makeAction("EditSearch", searchText, QKeySequence(Qt::CTRL | Qt::Key_F),
                                   QIcon(QStringLiteral(":/icons/search.xpm")), &MainWindow::SearchRecord);
@@ -143,8 +146,8 @@ void MainWindow::buildMenus() {
     // View
     mViewMenu = menuBar()->addMenu(tr("&Vis"));
     mViewMenu->setObjectName(QStringLiteral("ViewMenu"));
-    ViewAllAction = makeAction("ViewAll", tr("Vis &alle"), QKeySequence(Qt::CTRL | Qt::Key_A), noIcon,
-                               &MainWindow::ViewAllItems);
+    ViewAllAction =
+        makeAction("ViewAll", tr("Vis &alle"), QKeySequence(Qt::CTRL | Qt::Key_A), noIcon, &MainWindow::ViewAllItems);
     ViewAllAction->setCheckable(true);
     mViewMenu->addAction(ViewAllAction);
     // One Ctrl+H only: three entries sharing it would make the key do nothing at all.
@@ -209,12 +212,14 @@ void MainWindow::buildMenus() {
     mSetupMenu->setObjectName(QStringLiteral("SetupMenu"));
     mSetupMenu->addAction(makeAction("SetupWhatToPrint", tr("&Udskrivning..."), QKeySequence(Qt::SHIFT | Qt::Key_U),
                                      noIcon, &MainWindow::SetupWhatToPrint));
-    SetupLocationAction = makeAction("SetupLocation", tr("&Lokaler/rum..."), QKeySequence(), noIcon, &MainWindow::SetupLocation);
+    SetupLocationAction =
+        makeAction("SetupLocation", tr("&Lokaler/rum..."), QKeySequence(), noIcon, &MainWindow::SetupLocation);
     mSetupMenu->addAction(SetupLocationAction);
     SetupGroupsAction =
         makeAction("SetupGroups", tr("&Inventar typer (grupper)..."), QKeySequence(), noIcon, &MainWindow::SetupGroups);
     mSetupMenu->addAction(SetupGroupsAction);
-    SetupSupplierAction = makeAction("SetupSupplier", tr("LEVERANDØRER"), QKeySequence(), noIcon, &MainWindow::SetupSupplier);
+    SetupSupplierAction =
+        makeAction("SetupSupplier", tr("LEVERANDØRER"), QKeySequence(), noIcon, &MainWindow::SetupSupplier);
     mSetupMenu->addAction(SetupSupplierAction);
     mSetupMenu->addSeparator();
     mSetupMenu->addAction(makeAction("SetupPictureViewer", tr("&Billedvisnings program..."), QKeySequence(), noIcon,
@@ -251,13 +256,14 @@ void MainWindow::buildMenus() {
         withTutorial = language == QLatin1String("dk");
     }
     if (withHelp)
-        mHelpMenu->addAction(makeAction("HelpHelp", tr("&Hjælp..."), QKeySequence(Qt::Key_F1), noIcon, &MainWindow::Help));
+        mHelpMenu->addAction(
+            makeAction("HelpHelp", tr("&Hjælp..."), QKeySequence(Qt::Key_F1), noIcon, &MainWindow::Help));
     if (withTutorial)
         mHelpMenu->addAction(
             makeAction("HelpTutorial", tr("&Tutorial..."), QKeySequence(), noIcon, &MainWindow::HelpTutorial));
     mHelpMenu->addAction(makeAction("HelpLinks", tr("&Links..."), QKeySequence(), noIcon, &MainWindow::HelpLinks));
-    mHelpMenu->addAction(
-        makeAction("HelpErrorHandling", tr("&ErrorHandling..."), QKeySequence(), noIcon, &MainWindow::HelpErrorHandling));
+    mHelpMenu->addAction(makeAction("HelpErrorHandling", tr("&ErrorHandling..."), QKeySequence(), noIcon,
+                                    &MainWindow::HelpErrorHandling));
     mHelpMenu->addAction(
         makeAction("HelpReleases", tr("&Release noter..."), QKeySequence(), noIcon, &MainWindow::HelpReleases));
     auto* whatsThis = new QAction(tr("&Hvad er det ?"), this);
@@ -284,7 +290,7 @@ void MainWindow::buildToolBars() {
     file->addAction(whatsThis);
     QToolBar* tools = addToolBar(tr("Tools"));
     tools->setObjectName(QStringLiteral("ToolsToolBar"));
-    for (QAction* action : {EditRecordAction, EditSearchAction, ViewPictureAction, ViewPicture2Action, ViewUrlAction,
-                            ViewDocAction})
+    for (QAction* action :
+         {EditRecordAction, EditSearchAction, ViewPictureAction, ViewPicture2Action, ViewUrlAction, ViewDocAction})
         tools->addAction(action);
 }

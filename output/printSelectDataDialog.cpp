@@ -5,7 +5,6 @@
 #include "core/ColumnNames.h"
 #include "core/DBItemCollection.h"
 #include "core/Dialogs.h"
-#include "ui_printSelectDataDialogBase.h"
 #include "mainwindow/ExternalViewers.h"
 
 #include <QIntValidator>
@@ -50,8 +49,8 @@ constexpr int EntryRole = Qt::UserRole + 1;
 
 printSelectDataDialog::printSelectDataDialog(DBItemCollection* collection, QWidget* parent, const char* name,
                                              bool modal)
-    : QDialog(parent), mUi(std::make_unique<Ui::printSelectDataDialogBase>()), mCollection(collection) {
-    mUi->setupUi(this);
+    : QDialog(parent), mCollection(collection) {
+    setupUi(this);
     if (name)
         setObjectName(QLatin1String(name));
     setModal(modal);
@@ -60,38 +59,33 @@ printSelectDataDialog::printSelectDataDialog(DBItemCollection* collection, QWidg
     using namespace ColumnNames;
     auto validator = [this](int top) { return new QIntValidator(1, top, this); };
     mLengths = {
-        {mUi->groupLengthLineEdit, mUi->groupLengthLabel, Group, &PrintSettings::groupLength, validator(200)},
-        {mUi->nameLengthLineEdit, mUi->nameLengthLabel, Name, &PrintSettings::nameLength, validator(200)},
-        {mUi->modelLengthLineEdit, mUi->modelLengthLabel, Product, &PrintSettings::modelLength, validator(200)},
-        {mUi->productTypeLengthLineEdit, mUi->productTypeLengthLabel, ProductType, &PrintSettings::productTypeLength,
+        {groupLengthLineEdit, groupLengthLabel, Group, &PrintSettings::groupLength, validator(200)},
+        {nameLengthLineEdit, nameLengthLabel, Name, &PrintSettings::nameLength, validator(200)},
+        {modelLengthLineEdit, modelLengthLabel, Product, &PrintSettings::modelLength, validator(200)},
+        {productTypeLengthLineEdit, productTypeLengthLabel, ProductType, &PrintSettings::productTypeLength,
          validator(200)},
-        {mUi->countLengthLineEdit, mUi->countLengthLabel, Count, &PrintSettings::countLength, validator(20)},
-        {mUi->priceLengthLineEdit, mUi->priceLengthLabel, Price, &PrintSettings::priceLength, validator(12)},
-        {mUi->priceTodayLengthLineEdit, mUi->priceTodayLengthLabel, PriceToday, &PrintSettings::priceTodayLength,
-         validator(12)},
-        {mUi->pictureLengthLineEdit, mUi->pictureLengthLabel, Picture, &PrintSettings::pictureLength, validator(200)},
-        {mUi->dateLengthLineEdit, mUi->dateLengthLabel, Date, nullptr, nullptr},
-        {mUi->locationLengthLineEdit, mUi->locationLengthLabel, Location, &PrintSettings::locationLength,
+        {countLengthLineEdit, countLengthLabel, Count, &PrintSettings::countLength, validator(20)},
+        {priceLengthLineEdit, priceLengthLabel, Price, &PrintSettings::priceLength, validator(12)},
+        {priceTodayLengthLineEdit, priceTodayLengthLabel, PriceToday, &PrintSettings::priceTodayLength, validator(12)},
+        {pictureLengthLineEdit, pictureLengthLabel, Picture, &PrintSettings::pictureLength, validator(200)},
+        {dateLengthLineEdit, dateLengthLabel, Date, nullptr, nullptr},
+        {locationLengthLineEdit, locationLengthLabel, Location, &PrintSettings::locationLength, validator(200)},
+        {describeLengthLineEdit, describeLengthLabel, Description, &PrintSettings::describeLength, validator(200)},
+        {supplierLengthLineEdit, supplierLengthLabel, Supplier, &PrintSettings::supplierLength, validator(200)},
+        {addressLengthLineEdit, addressLengthLabel, Address, &PrintSettings::addressLength, validator(200)},
+        {serialNumberLengthLineEdit, serialNumberLengthLabel, Serialno, &PrintSettings::serialNumberLength,
          validator(200)},
-        {mUi->describeLengthLineEdit, mUi->describeLengthLabel, Description, &PrintSettings::describeLength,
-         validator(200)},
-        {mUi->supplierLengthLineEdit, mUi->supplierLengthLabel, Supplier, &PrintSettings::supplierLength,
-         validator(200)},
-        {mUi->addressLengthLineEdit, mUi->addressLengthLabel, Address, &PrintSettings::addressLength, validator(200)},
-        {mUi->serialNumberLengthLineEdit, mUi->serialNumberLengthLabel, Serialno, &PrintSettings::serialNumberLength,
-         validator(200)},
-        {mUi->wwwLengthLineEdit, mUi->wwwLengthLabel, Www, &PrintSettings::wwwLength, validator(200)},
-        {mUi->receiptLengthLineEdit, mUi->receiptLengthLabel, Receipt, &PrintSettings::receiptLength, validator(200)},
-        {mUi->documentLengthLineEdit, mUi->documentLengthLabel, Document, &PrintSettings::documentLength,
-         validator(200)},
+        {wwwLengthLineEdit, wwwLengthLabel, Www, &PrintSettings::wwwLength, validator(200)},
+        {receiptLengthLineEdit, receiptLengthLabel, Receipt, &PrintSettings::receiptLength, validator(200)},
+        {documentLengthLineEdit, documentLengthLabel, Document, &PrintSettings::documentLength, validator(200)},
     };
     mSortButtons = {
-        {mUi->sortTypeRadioButton, DBItemCollection::SortGroup, Group},
-        {mUi->sortNameRadioButton, DBItemCollection::SortName, Name},
-        {mUi->sortModelRadioButton, DBItemCollection::SortProduct, Product},
-        {mUi->sortPriceRadioButton, DBItemCollection::SortTotalPrice, Price},
-        {mUi->sortDateradioButton, DBItemCollection::SortDate, Date},
-        {mUi->sortLocationButton, DBItemCollection::SortLocation, Location},
+        {sortTypeRadioButton, DBItemCollection::SortGroup, Group},
+        {sortNameRadioButton, DBItemCollection::SortName, Name},
+        {sortModelRadioButton, DBItemCollection::SortProduct, Product},
+        {sortPriceRadioButton, DBItemCollection::SortTotalPrice, Price},
+        {sortDateradioButton, DBItemCollection::SortDate, Date},
+        {sortLocationButton, DBItemCollection::SortLocation, Location},
     };
 
     // The dialog follows the edition's and the open database's column names.
@@ -109,9 +103,9 @@ printSelectDataDialog::printSelectDataDialog(DBItemCollection* collection, QWidg
     settings = PrintSettings();
 
     for (const char* separator : kSeparators)
-        mUi->printSepaComboBox->addItem(QLatin1String(separator));
-    const int separatorIndex = mUi->printSepaComboBox->findText(settings.printSeparator);
-    mUi->printSepaComboBox->setCurrentIndex(separatorIndex >= 0 ? separatorIndex : 0);
+        printSepaComboBox->addItem(QLatin1String(separator));
+    const int separatorIndex = printSepaComboBox->findText(settings.printSeparator);
+    printSepaComboBox->setCurrentIndex(separatorIndex >= 0 ? separatorIndex : 0);
 
     fillFieldLists(settings);
     for (const LengthField& field : mLengths) {
@@ -124,47 +118,45 @@ printSelectDataDialog::printSelectDataDialog(DBItemCollection* collection, QWidg
             sort.button->setChecked(true);
     }
 
-    mUi->PrintGroupCheckBox->setChecked(settings.printGroupOnly);
+    PrintGroupCheckBox->setChecked(settings.printGroupOnly);
     if (mCollection)
-        mUi->PrintGroupComboBox->addItems(mCollection->Groups().Entries());
-    mUi->PrintGroupComboBox->setCurrentIndex(settings.GroupToPrint);
-    mUi->PrintLocationCheckBox->setChecked(settings.printLocationOnly);
+        PrintGroupComboBox->addItems(mCollection->Groups().Entries());
+    PrintGroupComboBox->setCurrentIndex(settings.GroupToPrint);
+    PrintLocationCheckBox->setChecked(settings.printLocationOnly);
     if (mCollection)
-        mUi->PrintLocationComboBox->addItems(mCollection->Locations().Entries());
-    mUi->PrintLocationComboBox->setCurrentIndex(settings.LocationToPrint);
-    mUi->PrintLocationCheckBox->setText(mUi->PrintLocationCheckBox->text() + Title(Location));
+        PrintLocationComboBox->addItems(mCollection->Locations().Entries());
+    PrintLocationComboBox->setCurrentIndex(settings.LocationToPrint);
+    PrintLocationCheckBox->setText(PrintLocationCheckBox->text() + Title(Location));
 
     const QString language = GetLanguage();
-    mUi->buttonHelp->setEnabled((IsTovik() && language != QLatin1String("en")) ||
-                                (IsOstrel() && language == QLatin1String("dk")));
+    buttonHelp->setEnabled((IsTovik() && language != QLatin1String("en")) ||
+                           (IsOstrel() && language == QLatin1String("dk")));
 
-    connect(mUi->buttonOk, &QPushButton::clicked, this, &printSelectDataDialog::accept);
-    connect(mUi->buttonCancel, &QPushButton::clicked, this, &printSelectDataDialog::reject);
-    connect(mUi->buttonHelp, &QPushButton::clicked, this, &printSelectDataDialog::help_slot);
-    connect(mUi->AddButton, &QPushButton::clicked, this, &printSelectDataDialog::add_slot);
-    connect(mUi->RemoveButton, &QPushButton::clicked, this, &printSelectDataDialog::remove_slot);
+    connect(buttonOk, &QPushButton::clicked, this, &printSelectDataDialog::accept);
+    connect(buttonCancel, &QPushButton::clicked, this, &printSelectDataDialog::reject);
+    connect(buttonHelp, &QPushButton::clicked, this, &printSelectDataDialog::help_slot);
+    connect(AddButton, &QPushButton::clicked, this, &printSelectDataDialog::add_slot);
+    connect(RemoveButton, &QPushButton::clicked, this, &printSelectDataDialog::remove_slot);
 }
-
-printSelectDataDialog::~printSelectDataDialog() = default;
 
 void printSelectDataDialog::translateTexts() {
     setWindowTitle(tr("Vælg data til udskrivning"));
-    mUi->availableLabel->setText(tr("Mulige felter"));
-    mUi->availableListBox->setToolTip(tr("Felter som pt. ikke udskrives"));
-    mUi->wantedLabel->setText(tr("Valgte felter"));
-    mUi->wantedListBox->setToolTip(tr("Disse felter vil blive udskrevet (rækkefølgen er pre-defineret)"));
-    mUi->AddButton->setText(tr("&Tilføj >>"));
-    mUi->RemoveButton->setText(tr("<< Fje&rn"));
-    mUi->lengthGroupBox->setTitle(tr("Felt længde i udskrift"));
-    mUi->sortGroupBox->setTitle(tr("Sortering efter"));
-    mUi->divGroupBox->setTitle(tr("Div"));
-    mUi->PrintGroupCheckBox->setText(tr("Udskriv kun gruppe"));
-    mUi->PrintLocationCheckBox->setText(tr("Udskriv kun "));
-    mUi->separatorLabel->setText(tr("Felt separator i udskrift"));
-    mUi->printSepaComboBox->setToolTip(tr("Bestemmer den karakter som adskiller felterne i udskriften"));
-    mUi->buttonOk->setText(tr("&OK"));
-    mUi->buttonHelp->setText(tr("&Hjælp"));
-    mUi->buttonCancel->setText(tr("&Fortryd"));
+    availableLabel->setText(tr("Mulige felter"));
+    availableListBox->setToolTip(tr("Felter som pt. ikke udskrives"));
+    wantedLabel->setText(tr("Valgte felter"));
+    wantedListBox->setToolTip(tr("Disse felter vil blive udskrevet (rækkefølgen er pre-defineret)"));
+    AddButton->setText(tr("&Tilføj >>"));
+    RemoveButton->setText(tr("<< Fje&rn"));
+    lengthGroupBox->setTitle(tr("Felt længde i udskrift"));
+    sortGroupBox->setTitle(tr("Sortering efter"));
+    divGroupBox->setTitle(tr("Div"));
+    PrintGroupCheckBox->setText(tr("Udskriv kun gruppe"));
+    PrintLocationCheckBox->setText(tr("Udskriv kun "));
+    separatorLabel->setText(tr("Felt separator i udskrift"));
+    printSepaComboBox->setToolTip(tr("Bestemmer den karakter som adskiller felterne i udskriften"));
+    buttonOk->setText(tr("&OK"));
+    buttonHelp->setText(tr("&Hjælp"));
+    buttonCancel->setText(tr("&Fortryd"));
 }
 
 void printSelectDataDialog::fillFieldLists(const PrintSettings& settings) {
@@ -173,7 +165,7 @@ void printSelectDataDialog::fillFieldLists(const PrintSettings& settings) {
         const QString title = field.column < 0 ? tr("ITEM_COUNT") : ColumnNames::Title(field.column);
         auto* row = new QListWidgetItem(title);
         row->setData(EntryRole, entry);
-        (settings.*field.flag ? mUi->wantedListBox : mUi->availableListBox)->addItem(row);
+        (settings.*field.flag ? wantedListBox : availableListBox)->addItem(row);
     }
 }
 
@@ -185,11 +177,11 @@ void printSelectDataDialog::moveCurrent(QListWidget* from, QListWidget* to) {
 }
 
 void printSelectDataDialog::add_slot() {
-    moveCurrent(mUi->availableListBox, mUi->wantedListBox);
+    moveCurrent(availableListBox, wantedListBox);
 }
 
 void printSelectDataDialog::remove_slot() {
-    moveCurrent(mUi->wantedListBox, mUi->availableListBox);
+    moveCurrent(wantedListBox, availableListBox);
 }
 
 void printSelectDataDialog::help_slot() {
@@ -206,9 +198,9 @@ void printSelectDataDialog::accept() {
         return edit->validator()->validate(text, position) == QValidator::Acceptable;
     };
     QString error;
-    if (!acceptable(mUi->addressLengthLineEdit))
+    if (!acceptable(addressLengthLineEdit))
         error = tr("'Adresse felt længde' skal være: 1 -> %2").arg(200);
-    if (!acceptable(mUi->describeLengthLineEdit))
+    if (!acceptable(describeLengthLineEdit))
         error = tr("'Beskrivelse felt længde' skal være: 1 -> %2").arg(200);
     if (!error.isEmpty()) {
         Dialogs::critical(this, tr("Felt grænseværdi fejl"), error + QLatin1String("\n\n") + tr("Ret det !"));
@@ -218,11 +210,11 @@ void printSelectDataDialog::accept() {
     PrintSettings& settings = PrintSettings::Shared();
     for (const FieldEntry& field : kFieldEntries)
         settings.*field.flag = false;
-    for (int row = 0; row < mUi->wantedListBox->count(); ++row) {
-        const int entry = mUi->wantedListBox->item(row)->data(EntryRole).toInt();
+    for (int row = 0; row < wantedListBox->count(); ++row) {
+        const int entry = wantedListBox->item(row)->data(EntryRole).toInt();
         settings.*kFieldEntries[entry].flag = true;
     }
-    settings.printSeparator = mUi->printSepaComboBox->currentText();
+    settings.printSeparator = printSepaComboBox->currentText();
     for (const LengthField& field : mLengths) {
         if (field.length)
             settings.*field.length = field.edit->text().toInt(); // an empty edit gives 0
@@ -234,10 +226,10 @@ void printSelectDataDialog::accept() {
             sortChosen = true;
         }
     }
-    settings.printGroupOnly = mUi->PrintGroupCheckBox->isChecked();
-    settings.printLocationOnly = mUi->PrintLocationCheckBox->isChecked();
-    settings.GroupToPrint = mUi->PrintGroupComboBox->currentIndex();
-    settings.LocationToPrint = mUi->PrintLocationComboBox->currentIndex();
+    settings.printGroupOnly = PrintGroupCheckBox->isChecked();
+    settings.printLocationOnly = PrintLocationCheckBox->isChecked();
+    settings.GroupToPrint = PrintGroupComboBox->currentIndex();
+    settings.LocationToPrint = PrintLocationComboBox->currentIndex();
     settings.Save(sortChosen);
     QDialog::accept();
 }

@@ -2,9 +2,10 @@
 
 #include "PrintSettings.h"
 
+#include "ui_printSelectDataDialogBase.h"
+
 #include <QDialog>
 
-#include <memory>
 #include <vector>
 
 class DBItemCollection;
@@ -14,19 +15,14 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 
-namespace Ui {
-class printSelectDataDialogBase;
-}
-
 // "Choose data to print": which columns a printed list and the HTML table show, how wide, the separator,
 // the order and the group and location filters. Shown from the Setup menu; OK stores the print settings.
 // The widgets of the form keep the object names of the form, so tests find them by name.
-class printSelectDataDialog : public QDialog {
+class printSelectDataDialog : public QDialog, public Ui::printSelectDataDialogBase {
     Q_OBJECT
 public:
     printSelectDataDialog(DBItemCollection* collection, QWidget* parent = nullptr, const char* name = nullptr,
                           bool modal = false);
-    ~printSelectDataDialog() override;
 
 public slots:
     void help_slot();
@@ -52,7 +48,6 @@ private:
     void fillFieldLists(const PrintSettings& settings);
     static void moveCurrent(QListWidget* from, QListWidget* to);
 
-    std::unique_ptr<Ui::printSelectDataDialogBase> mUi;
     DBItemCollection* mCollection;
     std::vector<LengthField> mLengths;
     std::vector<SortButton> mSortButtons;

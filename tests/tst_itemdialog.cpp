@@ -828,7 +828,7 @@ private slots:
         auto dialog = dialogOn(r, painting, false, QString(), QStringLiteral("PICTURE"));
         for (QLabel* label : {dialog->pixmapPictureLabel, dialog->ImageIconTextLabel}) {
             dialog->primaryTabWidget->setCurrentWidget(label == dialog->ImageIconTextLabel ? dialog->basicPage
-                                                                                         : dialog->picturePage);
+                                                                                           : dialog->picturePage);
             QCoreApplication::processEvents();
             const QSize shown = label->pixmap().size();
             const QSize room = label->contentsRect().size();

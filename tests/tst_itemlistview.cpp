@@ -102,7 +102,8 @@ private slots:
         QAbstractItemModelTester tester(m_view->Model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
         for (int i = 0; i < 30; ++i) {
             auto* item = makeItem(QStringLiteral("item %1").arg(i), i % 3,
-                                  QStringLiteral("%1.%2.20%3").arg(1 + i % 28, 2, 10, QLatin1Char('0'))
+                                  QStringLiteral("%1.%2.20%3")
+                                      .arg(1 + i % 28, 2, 10, QLatin1Char('0'))
                                       .arg(1 + i % 12, 2, 10, QLatin1Char('0'))
                                       .arg(10 + i % 9));
             m_collection->Add(item);
@@ -138,8 +139,8 @@ private slots:
     void dateSortAcrossYears() {
         attach({"Alt"});
         for (const char* date : {"01.02.2001", "31.12.1999", "", "05.01.2001", "31.02.2001", "15.06.2000"})
-            m_collection->Add(makeItem(QLatin1String(date).isEmpty() ? QStringLiteral("none") : QLatin1String(date),
-                                       0, QLatin1String(date)));
+            m_collection->Add(makeItem(QLatin1String(date).isEmpty() ? QStringLiteral("none") : QLatin1String(date), 0,
+                                       QLatin1String(date)));
         m_view->Fill(m_collection);
         m_view->sortByColumn(9, Qt::AscendingOrder);
         QCOMPARE(childNames(m_view->Model(), 0),
@@ -196,10 +197,22 @@ private slots:
         QTest::addColumn<QString>("productType");
         QTest::addColumn<QString>("documentHeader");
         QTest::addColumn<QString>("productTypeHeader");
-        QTest::newRow("2.5.5") << 255 << "&Papirer" << "Model" << "Papirer" << "Model";
-        QTest::newRow("COLUMN word") << 255 << "DOC_COLUMN" << "FIELD_16" << "Dok." << "Produkt model";
-        QTest::newRow("2.5.2 file") << 252 << "Papirer" << "Model" << "Dok." << "Produkt model";
-        QTest::newRow("2.5.3 file") << 253 << "Papirer" << "Model" << "Papirer" << "Produkt model";
+        QTest::newRow("2.5.5") << 255 << "&Papirer"
+                               << "Model"
+                               << "Papirer"
+                               << "Model";
+        QTest::newRow("COLUMN word") << 255 << "DOC_COLUMN"
+                                     << "FIELD_16"
+                                     << "Dok."
+                                     << "Produkt model";
+        QTest::newRow("2.5.2 file") << 252 << "Papirer"
+                                    << "Model"
+                                    << "Dok."
+                                    << "Produkt model";
+        QTest::newRow("2.5.3 file") << 253 << "Papirer"
+                                    << "Model"
+                                    << "Papirer"
+                                    << "Produkt model";
     }
     void captionsFromTheFieldsList() {
         QFETCH(int, version);
@@ -214,8 +227,8 @@ private slots:
         TestSupport::writeAll(path, "#2.5." + QByteArray::number(version % 10) + " (TVK)\r\n");
         QVERIFY(m_collection->LoadFromAsciiFile(path));
         QCOMPARE(DBItemCollection::LoadedFormatVersion(), version);
-        QStringList fields{"Type", "&Navn", "", "Stk.", "Købt", "Værdi", "Foto", "Købt den", "Rum", "Note",
-                           "Butik", "Info", "Nr.", "Net", "Bon"};
+        QStringList fields{"Type", "&Navn", "",      "Stk.", "Købt", "Værdi", "Foto", "Købt den",
+                           "Rum",  "Note",  "Butik", "Info", "Nr.",  "Net",   "Bon"};
         fields << document << productType;
         attach({"Stue"});
         for (const QString& f : fields)

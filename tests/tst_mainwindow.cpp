@@ -368,15 +368,18 @@ private slots:
         QTest::addColumn<QStringList>("file");
         QTest::addColumn<QStringList>("help");
         QTest::addColumn<QStringList>("languages");
-        const QStringList file{"FileNew", "FileOpen", "-", "FileSave", "FileSaveAs", "FileBackup", "-",
-                               "FileSaveAsHTML", "FileSaveAsXML", "FileSaveSettings", "-", "Print", "-"};
+        const QStringList file{
+            "FileNew",       "FileOpen",         "-", "FileSave", "FileSaveAs", "FileBackup", "-", "FileSaveAsHTML",
+            "FileSaveAsXML", "FileSaveSettings", "-", "Print",    "-"};
         QStringList brevaneFile = file;
         brevaneFile.insert(2, QStringLiteral("UpdateLocations"));
         brevaneFile.insert(12, QStringLiteral("PrintBarcode"));
         const QStringList tail{"HelpLinks", "HelpErrorHandling", "HelpReleases", "HelpWhatsThis", "-", "HelpAbout"};
         const QStringList all{"LanguageDanish", "LanguageNorwegian", "LanguageEnglish"};
-        QTest::newRow("Tovik dk") << int(Tovik) << "dk" << file << QStringList{"HelpHelp", "HelpTutorial"} + tail << all;
-        QTest::newRow("Tovik no") << int(Tovik) << "no" << file << QStringList{"HelpHelp", "HelpTutorial"} + tail << all;
+        QTest::newRow("Tovik dk") << int(Tovik) << "dk" << file << QStringList{"HelpHelp", "HelpTutorial"} + tail
+                                  << all;
+        QTest::newRow("Tovik no") << int(Tovik) << "no" << file << QStringList{"HelpHelp", "HelpTutorial"} + tail
+                                  << all;
         QTest::newRow("Tovik en") << int(Tovik) << "en" << file << QStringList{"HelpTutorial"} + tail << all;
         QTest::newRow("Pellin dk") << int(Pellin) << "dk" << file << QStringList{"HelpHelp", "HelpTutorial"} + tail
                                    << all;
@@ -408,8 +411,10 @@ private slots:
         for (QAction* a : window.findChildren<QAction*>()) {
             if (a->isSeparator() || a->text().isEmpty())
                 continue;
-            QVERIFY2(!rawKey.match(a->text()).hasMatch(), qPrintable(a->objectName() + QStringLiteral(": ") + a->text()));
-            QVERIFY2(!rawKey.match(a->whatsThis()).hasMatch(), qPrintable(a->objectName() + QStringLiteral(": ") + a->whatsThis()));
+            QVERIFY2(!rawKey.match(a->text()).hasMatch(),
+                     qPrintable(a->objectName() + QStringLiteral(": ") + a->text()));
+            QVERIFY2(!rawKey.match(a->whatsThis()).hasMatch(),
+                     qPrintable(a->objectName() + QStringLiteral(": ") + a->whatsThis()));
         }
         for (QMenu* menu : window.menuBar()->findChildren<QMenu*>())
             QVERIFY2(!rawKey.match(menu->title()).hasMatch(), qPrintable(menu->title()));
@@ -429,7 +434,8 @@ private slots:
         QFile::remove(QStringLiteral("help/TovikLinksAndReferences.dk.htm"));
         QVERIFY(trigger(window, "HelpLinks"));
         QCOMPARE(m_dialogs->lastTitle(), trMain("HTML fejl"));
-        QVERIFY(m_dialogs->lastText().contains(trMain("The specified file was not found (please, check write permissions).")));
+        QVERIFY(m_dialogs->lastText().contains(
+            trMain("The specified file was not found (please, check write permissions).")));
     }
 
     void everyHelpPageExists_data() {

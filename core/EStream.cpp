@@ -67,18 +67,28 @@ void EInStream::extractDouble(double* value) {
     // an exponent. "inf" and "nan" are not numbers here.
     const char* p = m_pos;
     const char* start = p;
+    const bool negative = *p == '-';
     if (*p == '+' || *p == '-')
         ++p;
+    // While reading, the digits are gathered as one integer with the count of decimals, for the fast path
+    // below; a number of more than 19 digits goes to the general conversion only.
     int digitCount = 0;
+    int decimals = 0;
+    unsigned long long mantissa = 0;
     while (p < m_end && isDigit(*p)) {
+        if (digitCount < 19)
+            mantissa = mantissa * 10 + unsigned(*p - '0');
         ++p;
         ++digitCount;
     }
     if (p < m_end && *p == '.') {
         ++p;
         while (p < m_end && isDigit(*p)) {
+            if (digitCount < 19)
+                mantissa = mantissa * 10 + unsigned(*p - '0');
             ++p;
             ++digitCount;
+            ++decimals;
         }
     }
     if (digitCount == 0) {
@@ -88,6 +98,7 @@ void EInStream::extractDouble(double* value) {
         setState(FailBit);
         return;
     }
+    bool exponent = false;
     if (p < m_end && (*p == 'e' || *p == 'E')) {
         const char* q = p + 1;
         if (q < m_end && (*q == '+' || *q == '-'))
@@ -96,36 +107,29 @@ void EInStream::extractDouble(double* value) {
             while (q < m_end && isDigit(*q))
                 ++q;
             p = q;
+            exponent = true;
         }
     }
     if (p >= m_end)
         setState(EofBit);
+    m_pos = p;
+    // An integer below 2^53 divided by an exact power of ten is correctly rounded: the same double as
+    // the general conversion gives, for the prices the file is full of ("1500.000000").
+    static const double powersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                         1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    if (!exponent && digitCount <= 15 && decimals <= 22) {
+        const double result = double(mantissa) / powersOfTen[decimals];
+        *value = negative ? -result : result;
+        return;
+    }
     const char* parseFrom = (*start == '+') ? start + 1 : start;
     double result = 0.0;
     const auto converted = std::from_chars(parseFrom, p, result, std::chars_format::general);
-    m_pos = p;
     if (converted.ec != std::errc() || converted.ptr != p) {
         setState(FailBit);
         return;
     }
     *value = result;
-}
-
-QByteArrayView EInStream::getUntil(char delimiter, int maxCount) {
-    if (fail())
-        return {};
-    const char* start = m_pos;
-    const char* limit = start + qMin<qsizetype>(m_end - m_pos, maxCount);
-    // Fields are short: a plain loop beats a library call here.
-    const char* stop = start;
-    while (stop < limit && *stop != delimiter)
-        ++stop;
-    m_pos = stop;
-    if (stop == m_end)
-        setState(EofBit);
-    if (stop == start)
-        setState(FailBit);
-    return QByteArrayView(start, stop - start);
 }
 
 QByteArrayView EInStream::getFixed(int count) {

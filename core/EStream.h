@@ -64,7 +64,22 @@ public:
         *value = *m_pos++;
     }
     // Takes up to maxCount characters, stopping before the delimiter or the end. Taking none sets fail.
-    QByteArrayView getUntil(char delimiter, int maxCount);
+    QByteArrayView getUntil(char delimiter, int maxCount) {
+        if (fail())
+            return {};
+        const char* start = m_pos;
+        const char* limit = start + qMin<qsizetype>(m_end - m_pos, maxCount);
+        // Fields are short: a plain loop beats a library call here.
+        const char* stop = start;
+        while (stop < limit && *stop != delimiter)
+            ++stop;
+        m_pos = stop;
+        if (stop == m_end)
+            setState(EofBit);
+        if (stop == start)
+            setState(FailBit);
+        return QByteArrayView(start, stop - start);
+    }
     // Takes exactly count characters.
     QByteArrayView getFixed(int count);
     // Reads the rest of the line (without its line feed, which is consumed). A line of more than

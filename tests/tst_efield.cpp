@@ -1,6 +1,10 @@
 #include "core/EField.h"
 
 #include <QBuffer>
+#include <QRandomGenerator>
+
+#include <cmath>
+#include <cstdlib>
 #include <QTest>
 
 namespace {
@@ -132,6 +136,30 @@ private slots:
         EInStream in(data);
         in >> field;
         QCOMPARE(field.Value(), value);
+    }
+
+    void numbersReadExactlyAsTheLibraryReadsThem() {
+        // The reader's quick way with short numbers must give the very same doubles.
+        QRandomGenerator random(42);
+        for (int i = 0; i < 200000; ++i) {
+            const int digits = random.bounded(1, 20);
+            QByteArray text;
+            if (random.bounded(4) == 0)
+                text += '-';
+            for (int d = 0; d < digits; ++d)
+                text += char('0' + random.bounded(10));
+            if (random.bounded(3) != 0)
+                text.insert(text.size() - random.bounded(qMin(digits, 8) + 1), '.');
+            if (text.endsWith('.') || text == "-")
+                text += '5';
+            text += ';';
+            EFloatField field("Price", 0, 6);
+            EInStream in(text);
+            in >> field;
+            const double expected = std::strtod(text.constData(), nullptr);
+            QVERIFY2(field.Value() == expected && std::signbit(field.Value()) == std::signbit(expected),
+                     text.constData());
+        }
     }
 
     void notANumber_data() {

@@ -115,7 +115,7 @@ void EInStream::extractDouble(double* value) {
     m_pos = p;
     // An integer below 2^53 divided by an exact power of ten is correctly rounded: the same double as
     // the general conversion gives, for the prices the file is full of ("1500.000000").
-    static const double powersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+    static const double powersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
                                          1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
     if (!exponent && digitCount <= 15 && decimals <= 22) {
         const double result = double(mantissa) / powersOfTen[decimals];

@@ -16,21 +16,9 @@
 #include <QDate>
 
 namespace {
-// The column names a database's field list usually holds; the labels show them translated.
-[[maybe_unused]] const char* const kKnownFieldNames[] = {
-    QT_TRANSLATE_NOOP("ItemDialog", "Gruppe"),     QT_TRANSLATE_NOOP("ItemDialog", "Navn"),
-    QT_TRANSLATE_NOOP("ItemDialog", "Fabrikat"),   QT_TRANSLATE_NOOP("ItemDialog", "Produkt model"),
-    QT_TRANSLATE_NOOP("ItemDialog", "Antal"),      QT_TRANSLATE_NOOP("ItemDialog", "Pris"),
-    QT_TRANSLATE_NOOP("ItemDialog", "Vurd."),      QT_TRANSLATE_NOOP("ItemDialog", "Billede"),
-    QT_TRANSLATE_NOOP("ItemDialog", "Kvitt."),     QT_TRANSLATE_NOOP("ItemDialog", "Dato"),
-    QT_TRANSLATE_NOOP("ItemDialog", "Rum"),        QT_TRANSLATE_NOOP("ItemDialog", "Beskrivelse"),
-    QT_TRANSLATE_NOOP("ItemDialog", "Leverandør"), QT_TRANSLATE_NOOP("ItemDialog", "Adresse"),
-    QT_TRANSLATE_NOOP("ItemDialog", "Serie no."),  QT_TRANSLATE_NOOP("ItemDialog", "Www"),
-    QT_TRANSLATE_NOOP("ItemDialog", "Dok."),
-};
-
+// A database's field names are mostly the program's own column names, translated like those.
 QString translatedFieldName(const QString& name) {
-    return QCoreApplication::translate("ItemDialog", name.toUtf8().constData());
+    return QCoreApplication::translate("ItemListView", name.toUtf8().constData());
 }
 
 void refill(QComboBox* box, const userItemCollection& list) {

@@ -78,16 +78,23 @@ void MainWindow::OpenStartupDatabase() {
         mStartupFailed = true;
 }
 
-void MainWindow::FileNew() {
-    if (mCollection) {
-        // Asked while the database still has its name, so "Save" saves it where it came from.
-        if (!SaveQuestion())
-            return;
-        mListView->Clear();
-        mCollection->Clear();
-    } else {
+bool MainWindow::dropDatabase() {
+    if (!mCollection) {
         mCollection = new DBItemCollection(mLog.get());
+        return true;
     }
+    // Asked while the database still has its name, so "Save" saves it where it came from.
+    if (!SaveQuestion())
+        return false;
+    // The view lets go of the rows before the collection destroys their items.
+    mListView->Clear();
+    mCollection->Clear();
+    return true;
+}
+
+void MainWindow::FileNew() {
+    if (!dropDatabase())
+        return;
     mCurrentFileName.clear();
     mListView->Clear();
     mListView->SetCollection(mCollection);
@@ -125,15 +132,8 @@ bool MainWindow::SaveQuestion() {
 }
 
 void MainWindow::Load(bool ShowOpenDialog) {
-    if (mCollection) {
-        if (!SaveQuestion())
-            return;
-        mListView->Clear();
-        mCollection->Clear();
-    } else {
-        mCollection = new DBItemCollection(mLog.get());
-    }
-    mListView->Clear();
+    if (!dropDatabase())
+        return;
     if (ShowOpenDialog) {
         const QString chosen =
             Dialogs::openFileName(this, QString(), GetLastDBDir(), QStringLiteral("DB (*.tvk *.txt *.db)"));

@@ -109,6 +109,8 @@ private:
     void setLanguage(const char* code);
     QString chooseViewerProgram(const QString& caption, const QString& filter);
     bool closeDatabase();
+    // Empties the open database after the save question; false when the user keeps it.
+    bool dropDatabase();
     bool writeHtmlExport(bool showSpecialCase, bool saveAsHtmlTable, const QString& htmlOutputFile);
     bool writeXmlExport(const QString& xmlOutputFile);
     template <typename Slot>

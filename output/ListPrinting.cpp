@@ -151,6 +151,13 @@ QString BuildPrintItemLine(const PrintSettings& s, const DBItemCollection& colle
     return line.line();
 }
 
+QFont FixedPitchPrintFont(int pointSize) {
+    QFont font(QStringLiteral("Courier New"), pointSize, QFont::Bold, false);
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    return font;
+}
+
 bool PrintItemList(const DBItemCollection& collection, QPagedPaintDevice* device) {
     constexpr int margin = 50;
     WaitCursor wait;
@@ -159,10 +166,7 @@ bool PrintItemList(const DBItemCollection& collection, QPagedPaintDevice* device
     if (!painter.begin(device))
         return false;
 
-    // A fixed-pitch face wherever "Courier New" is missing, or the columns would not line up.
-    QFont font(QStringLiteral("Courier New"), 10, QFont::Bold, false);
-    font.setStyleHint(QFont::TypeWriter);
-    font.setFixedPitch(true);
+    QFont font = FixedPitchPrintFont(10);
     painter.setFont(font);
     const QFontMetrics metrics = painter.fontMetrics();
     const int ascent = metrics.ascent();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QString>
 
 class DBItemCollection;
@@ -21,3 +22,6 @@ QString BuildPrintItemLine(const PrintSettings& settings, const DBItemCollection
 // whenever the next line might not fit. Reports progress on the status bar and shows the wait cursor.
 // False when painting cannot begin on the device (nothing is reported then).
 bool PrintItemList(const DBItemCollection& collection, QPagedPaintDevice* device);
+
+// "Courier New", or another fixed-pitch face where it is missing, so printed columns line up.
+QFont FixedPitchPrintFont(int pointSize);

@@ -1,5 +1,7 @@
 #include "ReportLines.h"
 
+#include "ListPrinting.h"
+
 #include "app/Edition.h"
 #include "core/ColumnNames.h"
 #include "core/DBItemCollection.h"
@@ -123,10 +125,7 @@ bool PrintReport(const ReportLines& report, QPagedPaintDevice* device) {
     QPainter painter;
     if (!painter.begin(device))
         return false;
-    QFont font(QStringLiteral("Courier New"), 12, QFont::Bold, false);
-    font.setStyleHint(QFont::TypeWriter);
-    font.setFixedPitch(true);
-    painter.setFont(font);
+    painter.setFont(FixedPitchPrintFont(12));
     const QFontMetrics metrics = painter.fontMetrics();
     const int ascent = metrics.ascent();
     const int descent = metrics.descent();

@@ -65,6 +65,28 @@ public:
     int waitCursorsShown = 0;
 };
 
+#include <QIODevice>
+
+// A device that takes a given number of bytes, as a nearly full disk does, and then refuses every write.
+class FailingDevice : public QIODevice {
+public:
+    explicit FailingDevice(qint64 room) : m_room(room) { open(QIODevice::WriteOnly); }
+    QByteArray data;
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* bytes, qint64 size) override {
+        const qint64 n = qMin(size, m_room - qint64(data.size()));
+        if (n <= 0)
+            return -1;
+        data.append(bytes, n);
+        return n;
+    }
+
+private:
+    qint64 m_room;
+};
+
 namespace TestSupport {
 
 // Redirects the settings store into a fresh temporary folder and names the application as the edition

@@ -17,26 +17,6 @@ const QByteArray kTovikHeader = "#2.5.5 (TVK)- Format: group;name;product;price;
                                 "description;address;photolink;number_of_items;location;www;receipt;document;"
                                 "producttype;";
 
-// A device that takes a given number of bytes and then refuses.
-class FailingDevice : public QIODevice {
-public:
-    explicit FailingDevice(qint64 room) : m_room(room) { open(QIODevice::WriteOnly); }
-
-protected:
-    qint64 readData(char*, qint64) override { return -1; }
-    qint64 writeData(const char*, qint64 size) override {
-        if (m_written >= m_room)
-            return -1;
-        const qint64 n = qMin(size, m_room - m_written);
-        m_written += n;
-        return n;
-    }
-
-private:
-    qint64 m_room;
-    qint64 m_written = 0;
-};
-
 bool sameItem(const Item& a, const Item& b) {
     if (a.GetGroup() != b.GetGroup() || a.GetNumberOfItems() != b.GetNumberOfItems() ||
         a.GetLocation() != b.GetLocation() || a.GetPrice() != b.GetPrice() || a.GetPriceToday() != b.GetPriceToday())

@@ -1,33 +1,12 @@
+#include "TestSupport.h"
 #include "core/EField.h"
 
 #include <QBuffer>
 #include <QRandomGenerator>
 
+#include <QTest>
 #include <cmath>
 #include <cstdlib>
-#include <QTest>
-
-namespace {
-// A device that takes a given number of bytes and then refuses.
-class FailingDevice : public QIODevice {
-public:
-    explicit FailingDevice(qint64 room) : m_room(room) { open(QIODevice::WriteOnly); }
-    QByteArray data;
-
-protected:
-    qint64 readData(char*, qint64) override { return -1; }
-    qint64 writeData(const char* bytes, qint64 size) override {
-        const qint64 n = qMin(size, m_room - qint64(data.size()));
-        if (n <= 0)
-            return -1;
-        data.append(bytes, n);
-        return n;
-    }
-
-private:
-    qint64 m_room;
-};
-} // namespace
 
 class TestEField : public QObject {
     Q_OBJECT

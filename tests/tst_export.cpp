@@ -35,24 +35,6 @@ public:
     bool isEmpty() const override { return false; }
 };
 
-// A device that takes `room` bytes and then refuses every write, as a full disk does.
-class FailingDevice : public QIODevice {
-public:
-    explicit FailingDevice(qint64 room) : m_room(room) { open(QIODevice::WriteOnly); }
-
-protected:
-    qint64 readData(char*, qint64) override { return -1; }
-    qint64 writeData(const char*, qint64 size) override {
-        if (size > m_room)
-            return -1;
-        m_room -= size;
-        return size;
-    }
-
-private:
-    qint64 m_room;
-};
-
 Item* makeItem(int group, const QString& name, double price, double priceToday, int location) {
     auto* item = new Item;
     item->SetGroup(group);

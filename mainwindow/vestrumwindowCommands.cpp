@@ -106,11 +106,6 @@ void MainWindow::Print() {
     RunListPrint(*mCollection, this);
 }
 
-void MainWindow::SetupGroups() {}
-
-void MainWindow::SetupLocation() {}
-
-void MainWindow::SetupSupplier() {}
 
 void MainWindow::SetupCommon() {
     auto* dialog = new CommonSetup(this, QCoreApplication::translate("CommonSetup", "CommonSetupDialogTitle"));
@@ -123,6 +118,13 @@ void MainWindow::AutoMakeItems() {
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->show();
 }
+
+// Not part of this version; their menu entries are disabled.
+void MainWindow::SetupGroups() {}
+
+void MainWindow::SetupLocation() {}
+
+void MainWindow::SetupSupplier() {}
 
 void MainWindow::PrintBarcode() {}
 

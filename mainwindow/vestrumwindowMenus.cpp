@@ -276,6 +276,14 @@ void MainWindow::buildMenus() {
                              &MainWindow::About);
     AboutAction->setMenuRole(QAction::AboutRole);
     mHelpMenu->addAction(AboutAction);
+
+    // The lookup-list editor, the barcode labels and the scanner import are not part of this version:
+    // their entries stand where users expect them, disabled rather than doing nothing.
+    for (QAction* pending : {SetupLocationAction, SetupGroupsAction, SetupSupplierAction, PrintBarcodeAction,
+                             UpdateLocationsAction}) {
+        if (pending)
+            pending->setEnabled(false);
+    }
 }
 
 void MainWindow::buildToolBars() {

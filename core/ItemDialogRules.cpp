@@ -45,14 +45,14 @@ QString LiveTotalText(const QString& countText, const QString& priceText, const 
 QList<PrintLine> PrintLines(const Item& item, const DBItemCollection& collection, int edition) {
     using namespace ColumnNames;
     QList<PrintLine> lines;
-    lines << PrintLine{Title(Group), collection.Groups().Entry(item.GetGroup())}
+    lines << PrintLine{Title(Group), collection.Groups().NameOrNumber(item.GetGroup())}
           << PrintLine{Title(Name), item.GetName()} << PrintLine{Title(Product), item.GetProduct()}
           << PrintLine{Title(ProductType), item.GetProducttype()}
           << PrintLine{Title(Count), item.GetNumberOfItemsText()} << PrintLine{Title(Price), item.GetPriceText(2)};
     if (edition != Pellin)
         lines << PrintLine{QCoreApplication::translate("ItemDialog", "TotalPrice"), item.GetTotalPriceText()};
     lines << PrintLine{Title(PriceToday), item.GetPriceTodayText(2)} << PrintLine{Title(Date), item.GetDate()}
-          << PrintLine{Title(Location), collection.Locations().Entry(item.GetLocation())}
+          << PrintLine{Title(Location), collection.Locations().NameOrNumber(item.GetLocation())}
           << PrintLine{Title(Supplier), item.GetSupplier()} << PrintLine{Title(Address), item.GetAddress()}
           << PrintLine{Title(Serialno), item.GetSerialno()} << PrintLine{Title(Description), item.GetDescription()}
           << PrintLine{Title(Picture), item.GetPhotolink()} << PrintLine{Title(Www), item.GetWww()}

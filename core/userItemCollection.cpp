@@ -10,6 +10,12 @@ QString userItemCollection::Entry(int number) const {
     return m_entries.at(number);
 }
 
+QString userItemCollection::NameOrNumber(int number) const {
+    if (number < 0 || number >= m_entries.size())
+        return QString::number(number);
+    return m_entries.at(number);
+}
+
 QString userItemCollection::Caption(int number) {
     if (number < 0 || number >= m_entries.size())
         return QString();

@@ -29,6 +29,8 @@ public:
 
     // The entry, or an empty text beyond the end.
     QString Entry(int number) const;
+    // The entry, or the number in decimal when the list has no such entry (printed lists and pages).
+    QString NameOrNumber(int number) const;
     // The entry without its "&" shortcut marks; the stored entry loses them too.
     QString Caption(int number);
 

@@ -106,7 +106,6 @@ void MainWindow::Print() {
     RunListPrint(*mCollection, this);
 }
 
-
 void MainWindow::SetupCommon() {
     auto* dialog = new CommonSetup(this, QCoreApplication::translate("CommonSetup", "CommonSetupDialogTitle"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);

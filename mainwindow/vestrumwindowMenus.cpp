@@ -279,8 +279,8 @@ void MainWindow::buildMenus() {
 
     // The lookup-list editor, the barcode labels and the scanner import are not part of this version:
     // their entries stand where users expect them, disabled rather than doing nothing.
-    for (QAction* pending : {SetupLocationAction, SetupGroupsAction, SetupSupplierAction, PrintBarcodeAction,
-                             UpdateLocationsAction}) {
+    for (QAction* pending :
+         {SetupLocationAction, SetupGroupsAction, SetupSupplierAction, PrintBarcodeAction, UpdateLocationsAction}) {
         if (pending)
             pending->setEnabled(false);
     }

@@ -37,13 +37,6 @@ QString padRight(const QString& text, int length) {
     return text.leftJustified(length, QLatin1Char(' '));
 }
 
-// The name at a list position; the number in decimal when the list has no such entry.
-QString listName(const userItemCollection& list, int number) {
-    if (number >= 0 && number < list.Count())
-        return list.Entry(number);
-    return QString::number(number);
-}
-
 // Every column but the item number reads " cell separator".
 class LineBuilder {
 public:
@@ -115,7 +108,7 @@ QString BuildPrintItemLine(const PrintSettings& s, const DBItemCollection& colle
     if (s.printItemCount)
         line.first(padLeft(QString::number(itemNumber), 3));
     if (s.printGroupField)
-        line.column(left(listName(collection.Groups(), item.GetGroup()), s.groupLength));
+        line.column(left(collection.Groups().NameOrNumber(item.GetGroup()), s.groupLength));
     if (s.printNameField)
         line.column(left(item.GetName(), s.nameLength));
     if (s.printModelField)
@@ -133,7 +126,7 @@ QString BuildPrintItemLine(const PrintSettings& s, const DBItemCollection& colle
     if (s.printDateField)
         line.column(padLeft(item.GetDate(), PrintSettings::DateLength));
     if (s.printLocationField)
-        line.column(left(listName(collection.Locations(), item.GetLocation()), s.locationLength));
+        line.column(left(collection.Locations().NameOrNumber(item.GetLocation()), s.locationLength));
     if (s.printDescribeField)
         line.column(left(item.GetDescription(), s.describeLength));
     if (s.printSupplierField)

@@ -3,9 +3,6 @@
 #include "app/Settings.h"
 #include "core/ColumnNames.h"
 #include "core/DBItemCollection.h"
-#include "core/EStream.h"
-#include "export/HtmlTable.h"
-#include "export/ItemRecordWriter.h"
 #include "output/PrintSettings.h"
 
 #include <QBuffer>
@@ -16,6 +13,8 @@
 #include <QTranslator>
 #include <QUrl>
 #include <QXmlStreamReader>
+
+#include <memory>
 
 namespace {
 
@@ -140,15 +139,20 @@ private slots:
         ColumnNames::Reset();
     }
 
-    void plainFormOfThreeItems() {
+    // The plain page and the XML of three items, and the XML of none (prices 1234.56 -> 1234.6, 0.04 -> 0.0).
+    // Exporting leaves the collection in group order, for the item dialog's Previous and Next too.
+    void threeItemsAsHtmlAndXml() {
         DBItemCollection c(nullptr);
         fillThree(c);
         compareBytes(html(c, QStringLiteral("/data/register.db.htm"), true, nullptr, false, false),
                      expected(QStringLiteral("plain_three_items.htm")));
-        // Exporting leaves the collection in group order, for the item dialog's Previous and Next too.
         QCOMPARE(names(c), QStringLiteral("Kaffemaskine,Sofa,Tom & Jerry <2>"));
+        compareBytes(xml(c), expected(QStringLiteral("three_items.xml")));
+        DBItemCollection empty(nullptr);
+        compareBytes(xml(empty), expected(QStringLiteral("empty.xml")));
     }
 
+    // Either filter lets an item through; pictures and receipts as file: URLs; sorted as the settings say.
     void tableFormWithChosenColumnsAndBothFilters() {
         DBItemCollection c(nullptr);
         fillThree(c);
@@ -159,15 +163,11 @@ private slots:
         c.At(0)->SetReceipt(QStringLiteral("/kvitteringer/bon 1.png"));
 
         PrintSettings settings = PrintSettings::Defaults();
-        settings.printItemCount = true;
+        for (bool* flag : {&settings.printItemCount, &settings.printCountField, &settings.printPictureField,
+                           &settings.printLocationField, &settings.printWwwField, &settings.printReceiptField,
+                           &settings.printDescribeField, &settings.printGroupOnly})
+            *flag = true;
         settings.printModelField = false;
-        settings.printCountField = true;
-        settings.printPictureField = true;
-        settings.printLocationField = true;
-        settings.printWwwField = true;
-        settings.printReceiptField = true;
-        settings.printDescribeField = true;
-        settings.printGroupOnly = true;
         settings.printLocationOnly = true;
         settings.GroupToPrint = 1;    // Stue: the sofa
         settings.LocationToPrint = 0; // Kælder: the sofa and the vase
@@ -178,18 +178,7 @@ private slots:
         QCOMPARE(names(c), QStringLiteral("Kaffemaskine,Sofa,Tom & Jerry <2>,Vase"));
     }
 
-    void tableFormNumbersTheFirstRowZero() {
-        DBItemCollection c(nullptr);
-        fillThree(c);
-        PrintSettings settings = PrintSettings::Defaults();
-        settings.printItemCount = true;
-        settings.Save();
-        const QByteArray page = html(c, QStringLiteral("x.htm"), false, nullptr, false, true);
-        QVERIFY(page.contains("<th>No</th>\r\n<th>Gruppe</th>"));
-        QVERIFY(page.contains("<tr>\r\n\t<td>\r\n\t\t0\r\n\t</td>\r\n\t<td>\r\n\t\tK\xf8kken\r\n"));
-        QVERIFY(page.contains("\t\t2\r\n\t</td>\r\n\t<td>\r\n\t\tTom &amp; Jerry &lt;2&gt;\r\n"));
-    }
-
+    // Ostrel's special cases: a value today of 0.0 is written and numbered, 0.01 leaves an empty paragraph.
     void ostrelSpecialCases() {
         SetEdition(Ostrel);
         DBItemCollection c(nullptr);
@@ -201,8 +190,7 @@ private slots:
         a->SetSerialno(QStringLiteral("12"));
         a->SetAddress(QStringLiteral("kv. 1+"));
         c.Add(a);
-        Item* b = makeItem(0, QStringLiteral("1924"), 5, 0.01, 0); // valued: an empty paragraph, no number
-        c.Add(b);
+        c.Add(makeItem(0, QStringLiteral("1924"), 5, 0.01, 0));
         Item* d = makeItem(0, QStringLiteral("1960"), 1, 0.0, 3);
         d->SetProducttype(QStringLiteral("2 øre <rund>"));
         c.Add(d);
@@ -236,27 +224,6 @@ private slots:
         QVERIFY(url.contains("a%20b%23c%3F.jpg"));
         QVERIFY2(page.contains("<img src=\"" + url + "\" ALT=\"1. Image\"/><BR/><b>Billede</b>: <PictureLink>"),
                  page.constData());
-    }
-
-    void xmlOfThreeItems() {
-        DBItemCollection c(nullptr);
-        fillThree(c);
-        compareBytes(xml(c), expected(QStringLiteral("three_items.xml")));
-        QCOMPARE(names(c), QStringLiteral("Kaffemaskine,Sofa,Tom & Jerry <2>"));
-    }
-
-    void xmlOfAnEmptyCollection() {
-        DBItemCollection c(nullptr);
-        compareBytes(xml(c), expected(QStringLiteral("empty.xml")));
-        QCOMPARE(xml(c), QByteArray("<?xml version=\"1.0\" encoding=\"iso-8859-1\"?>\r\n<Items>\r\n</Items>\r\n"));
-    }
-
-    void fieldHeaderLine() {
-        QCOMPARE(DBItemCollection::BuildFieldHeaderLine(),
-                 QStringLiteral("Gruppe;Navn;Fabrikat;Produkt model;Pris;Vurd.;Dato;Leverandør;Serie no.;"
-                                "Beskrivelse;Adresse;Antal;Rum;Www;Dok.;Billede;Kvitt.;"));
-        ColumnNames::SetTitle(ColumnNames::Name, QStringLiteral("År"));
-        QVERIFY(DBItemCollection::BuildFieldHeaderLine().startsWith(QStringLiteral("Gruppe;År;Fabrikat;")));
     }
 
     // Each form, for texts full of markup, is a document an XML parser reads without error.
@@ -329,17 +296,6 @@ private slots:
         QCOMPARE(xml(c).count("Tom &amp; Jerry &lt;2&gt;"), 4);
     }
 
-    void pricesInEveryForm() {
-        DBItemCollection c(nullptr);
-        c.Add(makeItem(0, QStringLiteral("a"), 12.5, 1234.56, 0));
-        PrintSettings::Defaults().Save();
-        QVERIFY(html(c, QString(), true, nullptr, false, false).contains("<Price>12.50; </Price>"));
-        QVERIFY(html(c, QString(), false, c.At(0), false, false).contains("<Price>12.50<BR/></Price>"));
-        QVERIFY(html(c, QString(), false, nullptr, false, true).contains("\t\t12.50\r\n"));
-        QVERIFY(html(c, QString(), false, nullptr, false, true).contains("\t\t1234.56\r\n"));
-        QVERIFY(xml(c).contains("<Price>12.5</Price>\r\n<PriceToday >1234.6</PriceToday>"));
-    }
-
     void theTableFollowsThePrintSettingsOrder() {
         DBItemCollection c(nullptr);
         c.Add(makeItem(0, QStringLiteral("b"), 3, 0, 0));
@@ -370,111 +326,78 @@ private slots:
         QVERIFY(!c.WriteXml(&xmlDevice));
     }
 
-    // A folder in the way of the file, or a missing folder: the user is told where and why, and an earlier
-    // export of that name stays byte for byte.
+    // An export that cannot be written tells the user where and why, and an earlier export of that name
+    // stays byte for byte; one that can be written replaces it without a box and leaves no temporary file.
+    void aFailedExportReportsAndKeepsTheOldFile_data() {
+        QTest::addColumn<QString>("obstacle");
+        QTest::addColumn<bool>("asXml");
+        // clang-format off
+        QTest::newRow("a folder in the way")      << "folder" << false;
+        QTest::newRow("a missing folder")         << "missing" << true;
+        QTest::newRow("a read-only folder, HTML") << "read-only" << false;
+        QTest::newRow("a read-only folder, XML")  << "read-only" << true;
+        QTest::newRow("a full disk, HTML")        << "full" << false;
+        QTest::newRow("a full disk, XML")         << "full" << true;
+        QTest::newRow("nothing in the way, HTML") << "" << false;
+        QTest::newRow("nothing in the way, XML")  << "" << true;
+        // clang-format on
+    }
     void aFailedExportReportsAndKeepsTheOldFile() {
+        QFETCH(QString, obstacle);
+        QFETCH(bool, asXml);
         QTemporaryDir dir;
-        TestDialogs dialogs;
+        std::unique_ptr<TmpfsMount> disk;
         DBItemCollection c(nullptr);
         fillThree(c);
-
-        const QString blocked = dir.filePath(QStringLiteral("blocked.htm"));
-        QVERIFY(QDir().mkpath(blocked));
-        QVERIFY(!c.WriteHtml(blocked, true, nullptr, false, false));
+        QString folder = dir.path();
+        if (obstacle == QLatin1String("full")) {
+            disk = std::make_unique<TmpfsMount>(128 * 1024);
+            if (!disk->isMounted())
+                QSKIP(qPrintable(QStringLiteral("cannot mount a tmpfs here (%1)").arg(disk->error())));
+            folder = disk->path();
+            for (int i = 0; i < 300; ++i)
+                c.Add(makeItem(i % 3, QStringLiteral("Ting nummer %1").arg(i), i, i, 0));
+        }
+        const QString path = folder + (obstacle == QLatin1String("missing") ? QStringLiteral("/no/such/all.xml")
+                                                                            : QStringLiteral("/all.export"));
+        if (obstacle == QLatin1String("folder"))
+            QVERIFY(QDir().mkpath(path));
+        else if (obstacle != QLatin1String("missing"))
+            QVERIFY(TestSupport::writeAll(path, "earlier export"));
+        if (disk)
+            QVERIFY(disk->leaveFree(8 * 1024)); // less than either export needs
+        if (obstacle == QLatin1String("read-only")) {
+            QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+            if (QFile(folder + QStringLiteral("/probe")).open(QIODevice::WriteOnly)) {
+                QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+                QSKIP("running as root: a read-only folder does not stop writing");
+            }
+        }
+        TestDialogs dialogs;
+        const bool written = asXml ? c.WriteXml(path) : c.WriteHtml(path, true, nullptr, false, false);
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QCOMPARE(dialogs.waitDepth, 0);
+        if (obstacle.isEmpty()) {
+            QVERIFY(written);
+            QVERIFY(dialogs.boxes.isEmpty());
+            QVERIFY(dialogs.waitCursorsShown >= 1);
+            QCOMPARE(TestSupport::readAll(path).left(5), asXml ? QByteArray("<?xml") : QByteArray("<html"));
+            if (asXml)
+                QCOMPARE(TestSupport::readAll(path), expected(QStringLiteral("three_items.xml")));
+            QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{QStringLiteral("all.export")});
+            return;
+        }
+        QVERIFY(!written);
         QCOMPARE(dialogs.boxes.size(), 1);
         QCOMPARE(dialogs.boxes.last().icon, MessageBoxRequest::Critical);
-        QVERIFY2(dialogs.lastText().startsWith(QStringLiteral("Filen kunne ikke gemmes i ") + blocked +
-                                               QStringLiteral(":\n")),
-                 qPrintable(dialogs.lastText()));
-        QVERIFY(dialogs.lastText().length() > blocked.length() + 30); // and the reason
-
-        const QString missing = dir.filePath(QStringLiteral("no/such/folder/all.xml"));
-        QVERIFY(!c.WriteXml(missing));
-        QCOMPARE(dialogs.boxes.size(), 2);
-        QVERIFY(dialogs.lastText().contains(missing));
-        QVERIFY(!QFile::exists(missing));
-
-        // Read-only folder with an earlier export in it.
-        const QString folder = dir.filePath(QStringLiteral("ro"));
-        QVERIFY(QDir().mkpath(folder));
-        const QString old = folder + QStringLiteral("/all.htm");
-        QVERIFY(TestSupport::writeAll(old, "earlier export"));
-        QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
-        const bool writable = QFile(folder + QStringLiteral("/probe")).open(QIODevice::WriteOnly);
-        if (!writable) {
-            QVERIFY(!c.WriteHtml(old, true, nullptr, false, false));
-            QVERIFY(!c.WriteXml(old));
-            QCOMPARE(dialogs.boxes.size(), 4);
-        }
-        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QFile::remove(folder + QStringLiteral("/probe"));
-        QCOMPARE(TestSupport::readAll(old), QByteArray("earlier export"));
-        if (writable)
-            qInfo("running as root: the read-only folder does not stop writing, only the other cases counted");
-    }
-
-    // On a full disk the export fails with a reason and the earlier export of that name is not truncated.
-    void aFullDiskKeepsTheEarlierExport() {
-        TmpfsMount disk(128 * 1024);
-        if (!disk.isMounted())
-            QSKIP(qPrintable(QStringLiteral("cannot mount a tmpfs here (%1)").arg(disk.error())));
-        TestDialogs dialogs;
-        DBItemCollection c(nullptr);
-        fillThree(c);
-        for (int i = 0; i < 300; ++i)
-            c.Add(makeItem(i % 3, QStringLiteral("Ting nummer %1").arg(i), i, i, 0));
-        const QString htmlPath = disk.path() + QStringLiteral("/DbItemAll.htm");
-        const QString xmlPath = disk.path() + QStringLiteral("/allDBItemsAsXml.xml");
-        QVERIFY(TestSupport::writeAll(htmlPath, "earlier page"));
-        QVERIFY(TestSupport::writeAll(xmlPath, "earlier document"));
-        QVERIFY(disk.leaveFree(8 * 1024)); // less than either export needs
-        QVERIFY(!c.WriteHtml(htmlPath, true, nullptr, false, false));
-        QVERIFY(!c.WriteXml(xmlPath));
-        QCOMPARE(dialogs.boxes.size(), 2);
-        QVERIFY(dialogs.boxes.at(0).text.contains(htmlPath));
-        QVERIFY(dialogs.boxes.at(1).text.contains(xmlPath));
-        QCOMPARE(TestSupport::readAll(htmlPath), QByteArray("earlier page"));
-        QCOMPARE(TestSupport::readAll(xmlPath), QByteArray("earlier document"));
-        QCOMPARE(dialogs.waitDepth, 0);
-    }
-
-    void aSuccessfulExportReplacesTheFileWithoutABox() {
-        QTemporaryDir dir;
-        TestDialogs dialogs;
-        DBItemCollection c(nullptr);
-        fillThree(c);
-        const QString path = dir.filePath(QStringLiteral("all.xml"));
-        QVERIFY(TestSupport::writeAll(path, "old"));
-        QVERIFY(c.WriteXml(path));
-        QCOMPARE(TestSupport::readAll(path), expected(QStringLiteral("three_items.xml")));
-        QVERIFY(c.WriteHtml(path + QStringLiteral(".htm"), true, nullptr, false, false));
-        QVERIFY(dialogs.boxes.isEmpty());
-        QCOMPARE(dialogs.waitDepth, 0);
-        QVERIFY(dialogs.waitCursorsShown >= 2);
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 2); // no temporary files left behind
-    }
-
-    // The record writer on its own: the four switches.
-    void recordWriterSwitches() {
-        DBItemCollection c(nullptr);
-        fillThree(c);
-        const Item& sofa = *c.At(0);
-        auto record = [&](bool semicolons, bool breaks, bool labels, bool special) {
-            QBuffer buffer;
-            buffer.open(QIODevice::WriteOnly);
-            {
-                EOutStream out(&buffer);
-                WriteItemRecord(sofa, out, c, 2, semicolons, breaks, labels, special);
-            }
-            return buffer.data();
-        };
-        QVERIFY(record(true, false, false, false).contains("<Name>Sofa; </Name>\r\n"));
-        QVERIFY(record(false, true, true, false).contains("<b>Navn</b>: <Name>Sofa<BR/></Name>\r\n"));
-        const QByteArray special = record(false, false, false, true);
-        QCOMPARE(special.count("\r\n"), 9); // <Item>, seven children, </Item>
-        QVERIFY(!special.contains("<Price>"));
-        QVERIFY(special.contains("<Model>Scandinavia 3</Model>\r\n<Supplier>Bolia.com</Supplier>"));
-        QVERIFY(!record(true, true, false, false).contains("<img"));
+        QVERIFY2(
+            dialogs.lastText().startsWith(QStringLiteral("Filen kunne ikke gemmes i ") + path + QStringLiteral(":\n")),
+            qPrintable(dialogs.lastText()));
+        QVERIFY(dialogs.lastText().length() > path.length() + 30); // and the reason
+        if (obstacle == QLatin1String("missing"))
+            QVERIFY(!QFile::exists(path));
+        else if (obstacle != QLatin1String("folder"))
+            QCOMPARE(TestSupport::readAll(path), QByteArray("earlier export"));
     }
 
 private:

@@ -37,6 +37,8 @@ private:
         settings.setValue(QStringLiteral("LastDBDir"), DefaultDatabaseDir());
     }
 
+    static QString stored(const char* key) { return Settings().value(QLatin1String(key)).toString(); }
+
 private slots:
     void initTestCase() {
         TestSupport::isolateSettings(QStringLiteral("Brevane"));
@@ -68,140 +70,99 @@ private slots:
             qputenv("ProgramFiles", m_programFiles);
     }
 
-    void commonSetupShowsTheDefaultFolders_data() {
+    // Without a stored folder: the user's Pictures and Documents folders ("ProgramFiles"\Tarnvold where that
+    // variable is set); a stored folder wins.
+    void commonSetupShowsTheFolders_data() {
         QTest::addColumn<QByteArray>("programFiles");
-        QTest::addColumn<QString>("pictures");
-        QTest::addColumn<QString>("documents");
+        QTest::addColumn<QString>("storedReceipts");
+        QTest::addColumn<QStringList>("shown");
         const QString pictures =
             QDir::toNativeSeparators(QStandardPaths::writableLocation(QStandardPaths::PicturesLocation));
         const QString documents =
             QDir::toNativeSeparators(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
-        QTest::newRow("the user's folders") << QByteArray() << pictures << documents;
+        const QString tarnvold = QDir::toNativeSeparators(QStringLiteral("/opt/programs/Tarnvold"));
+        QTest::newRow("the user's folders") << QByteArray() << QString() << QStringList{pictures, pictures, documents};
         QTest::newRow("ProgramFiles set")
-            << QByteArray("/opt/programs") << QDir::toNativeSeparators(QStringLiteral("/opt/programs/Tarnvold"))
-            << QDir::toNativeSeparators(QStringLiteral("/opt/programs/Tarnvold"));
+            << QByteArray("/opt/programs") << QString() << QStringList{tarnvold, tarnvold, tarnvold};
+        QTest::newRow("a stored folder") << QByteArray() << QStringLiteral("/srv/kvitteringer")
+                                         << QStringList{pictures, QStringLiteral("/srv/kvitteringer"), documents};
     }
-    void commonSetupShowsTheDefaultFolders() {
+    void commonSetupShowsTheFolders() {
         QFETCH(QByteArray, programFiles);
-        QFETCH(QString, pictures);
-        QFETCH(QString, documents);
+        QFETCH(QString, storedReceipts);
+        QFETCH(QStringList, shown);
         if (!programFiles.isEmpty())
             qputenv("ProgramFiles", programFiles);
         useEdition(Tovik);
+        if (!storedReceipts.isEmpty())
+            Settings().setValue(QStringLiteral("ReceiptPath"), storedReceipts);
         CommonSetup dialog(nullptr, QStringLiteral("Standardmapper"));
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Standardmapper"));
-        QCOMPARE(dialog.PicturePathLineEdit->text(), pictures);
-        QCOMPARE(dialog.ReceiptPathLineEdit->text(), pictures);
-        QCOMPARE(dialog.DocumentPathLineEdit->text(), documents);
+        QCOMPARE((QStringList{dialog.PicturePathLineEdit->text(), dialog.ReceiptPathLineEdit->text(),
+                              dialog.DocumentPathLineEdit->text()}),
+                 shown);
     }
 
-    void commonSetupShowsTheStoredFolders() {
-        useEdition(Tovik);
-        Settings().setValue(QStringLiteral("ReceiptPath"), QStringLiteral("/srv/kvitteringer"));
-        CommonSetup dialog;
-        QCOMPARE(dialog.ReceiptPathLineEdit->text(), QStringLiteral("/srv/kvitteringer"));
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("CommonSetupDialogTitle"));
-    }
-
-    void commonSetupLabelsByEdition_data() {
-        QTest::addColumn<int>("edition");
-        QTest::addColumn<QString>("first");
-        QTest::addColumn<QString>("second");
-        QTest::newRow("Tovik") << int(Tovik) << "PICTURE_PATH"
-                               << "RECEIPT_PATH";
-        QTest::newRow("Brevane") << int(Brevane) << "PICTURE_PATH"
-                                 << "RECEIPT_PATH";
-        QTest::newRow("Pellin") << int(Pellin) << "BILLED_PATH"
-                                << "KVITTERINGS_PATH";
-        QTest::newRow("Ostrel") << int(Ostrel) << "OSTREL_FRONT_PICTURE_PATH"
-                                << "OSTREL_BACK_PICTURE_PATH";
-    }
-    void commonSetupLabelsByEdition() {
-        QFETCH(int, edition);
-        QFETCH(QString, first);
-        QFETCH(QString, second);
-        useEdition(edition);
-        CommonSetup dialog;
-        QCOMPARE(dialog.PicturePathLabel->text(), first);
-        QCOMPARE(dialog.ReceipthPathLabel->text(), second);
-        QCOMPARE(dialog.ReceipthPathLabel_2->text(), QStringLiteral("DOCUMENT_PATH"));
-        QCOMPARE(dialog.PicturePathLabel->toolTip(), QStringLiteral("TOOL_TIP_PICTURE_PATH"));
-        QVERIFY(dialog.buttonHelp->isEnabled());
-    }
-
-    void commonSetupBrowses_data() {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<QString>("caption");
-        QTest::newRow("pictures") << "DefinePicturePathButton"
-                                  << "ChoseAPictureDirectory";
-        QTest::newRow("receipts") << "DefineReceiptPathButton"
-                                  << "ChoseAReceiptDirectory";
-        QTest::newRow("documents") << "DefineDocumentPathButton"
-                                   << "ChoseADocumentDirectory";
-    }
+    // Each browse button chooses a folder, starting in the stored one; a cancelled choice changes nothing,
+    // and nothing is stored before Apply or OK.
     void commonSetupBrowses() {
-        QFETCH(QString, button);
-        QFETCH(QString, caption);
         useEdition(Tovik);
         for (const char* key : {"PicturePath", "ReceiptPath", "DocumentPath"})
             Settings().setValue(QLatin1String(key), QStringLiteral("/srv/start"));
         CommonSetup dialog;
-        auto* browse = dialog.findChild<QPushButton*>(button);
-        QVERIFY(browse);
-        QLineEdit* edit = browse == dialog.DefinePicturePathButton   ? dialog.PicturePathLineEdit
-                          : browse == dialog.DefineReceiptPathButton ? dialog.ReceiptPathLineEdit
-                                                                     : dialog.DocumentPathLineEdit;
-        QTest::mouseClick(browse, Qt::LeftButton); // cancelled
-        QCOMPARE(edit->text(), QStringLiteral("/srv/start"));
-        m_dialogs->chooseFile(QStringLiteral("/srv/new"));
-        QTest::mouseClick(browse, Qt::LeftButton);
-        QCOMPARE(edit->text(), QDir::toNativeSeparators(QStringLiteral("/srv/new")));
-        QCOMPARE(m_dialogs->choosers.size(), 2);
-        QCOMPARE(m_dialogs->choosers.at(1).mode, FileDialogRequest::ExistingDirectory);
-        QCOMPARE(m_dialogs->choosers.at(1).caption, caption);
-        QCOMPARE(m_dialogs->choosers.at(1).directory, QStringLiteral("/srv/start"));
-        // Browsing stores nothing until Apply or OK.
-        QCOMPARE(Settings().value(QStringLiteral("PicturePath")).toString(), QStringLiteral("/srv/start"));
+        QTest::mouseClick(dialog.DefinePicturePathButton, Qt::LeftButton); // cancelled
+        QCOMPARE(dialog.PicturePathLineEdit->text(), QStringLiteral("/srv/start"));
+        for (const QString& folder : {QStringLiteral("/srv/a"), QStringLiteral("/srv/b"), QStringLiteral("/srv/c")})
+            m_dialogs->chooseFile(folder);
+        for (QPushButton* browse :
+             {dialog.DefinePicturePathButton, dialog.DefineReceiptPathButton, dialog.DefineDocumentPathButton})
+            QTest::mouseClick(browse, Qt::LeftButton);
+        QCOMPARE((QStringList{dialog.PicturePathLineEdit->text(), dialog.ReceiptPathLineEdit->text(),
+                              dialog.DocumentPathLineEdit->text()}),
+                 (QStringList{QDir::toNativeSeparators(QStringLiteral("/srv/a")),
+                              QDir::toNativeSeparators(QStringLiteral("/srv/b")),
+                              QDir::toNativeSeparators(QStringLiteral("/srv/c"))}));
+        QCOMPARE(m_dialogs->choosers.size(), 4);
+        for (const TestDialogs::Chooser& chooser : m_dialogs->choosers) {
+            QCOMPARE(chooser.mode, FileDialogRequest::ExistingDirectory);
+            QCOMPARE(chooser.directory, QStringLiteral("/srv/start"));
+        }
+        for (const char* key : {"PicturePath", "ReceiptPath", "DocumentPath"})
+            QCOMPARE(stored(key), QStringLiteral("/srv/start"));
     }
 
-    void commonSetupAppliesWhatIsNotEmpty() {
+    // Cancel stores nothing; Apply and OK store every folder that is not empty, and Apply keeps the dialog open.
+    void commonSetupStoresOnApplyAndOk() {
         useEdition(Tovik);
+        {
+            CommonSetup dialog;
+            dialog.show();
+            dialog.PicturePathLineEdit->setText(QStringLiteral("/srv/billeder"));
+            QTest::mouseClick(dialog.buttonCancel, Qt::LeftButton);
+            QVERIFY(!Settings().contains(QStringLiteral("PicturePath")));
+        }
         Settings().setValue(QStringLiteral("ReceiptPath"), QStringLiteral("/srv/old"));
-        auto* dialog = new CommonSetup;
-        dialog->setAttribute(Qt::WA_DeleteOnClose);
-        dialog->show();
-        dialog->PicturePathLineEdit->setText(QStringLiteral("/srv/billeder"));
-        dialog->ReceiptPathLineEdit->clear();
-        QTest::mouseClick(dialog->buttonApply, Qt::LeftButton);
-        Settings settings;
-        QCOMPARE(settings.value(QStringLiteral("PicturePath")).toString(), QStringLiteral("/srv/billeder"));
-        QCOMPARE(settings.value(QStringLiteral("ReceiptPath")).toString(), QStringLiteral("/srv/old"));
-        QVERIFY(dialog->isVisible());
-
-        dialog->DocumentPathLineEdit->setText(QStringLiteral("/srv/dokumenter"));
-        QTest::mouseClick(dialog->buttonOk, Qt::LeftButton);
-        QCOMPARE(Settings().value(QStringLiteral("DocumentPath")).toString(), QStringLiteral("/srv/dokumenter"));
-    }
-
-    void commonSetupCancelStoresNothing() {
-        useEdition(Tovik);
         CommonSetup dialog;
         dialog.show();
         dialog.PicturePathLineEdit->setText(QStringLiteral("/srv/billeder"));
-        QTest::mouseClick(dialog.buttonCancel, Qt::LeftButton);
-        QVERIFY(!Settings().contains(QStringLiteral("PicturePath")));
+        dialog.ReceiptPathLineEdit->clear();
+        QTest::mouseClick(dialog.buttonApply, Qt::LeftButton);
+        QCOMPARE(stored("PicturePath"), QStringLiteral("/srv/billeder"));
+        QCOMPARE(stored("ReceiptPath"), QStringLiteral("/srv/old"));
+        QVERIFY(dialog.isVisible());
+        dialog.DocumentPathLineEdit->setText(QStringLiteral("/srv/dokumenter"));
+        QTest::mouseClick(dialog.buttonOk, Qt::LeftButton);
+        QCOMPARE(stored("DocumentPath"), QStringLiteral("/srv/dokumenter"));
+        QVERIFY(!dialog.isVisible());
     }
 
     void commonSetupHelp_data() {
         QTest::addColumn<int>("edition");
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("page");
-        QTest::newRow("Tovik") << int(Tovik) << "dk"
-                               << "/help/CommonSetupDialog.dk.htm";
-        QTest::newRow("Ostrel") << int(Ostrel) << "no"
-                                << "/help/CommonSetupDialog.Ostrel.no.htm";
-        QTest::newRow("English") << int(Tovik) << "en"
-                                 << "";
+        QTest::newRow("Tovik") << int(Tovik) << "dk" << QStringLiteral("/help/CommonSetupDialog.dk.htm");
+        QTest::newRow("Ostrel") << int(Ostrel) << "no" << QStringLiteral("/help/CommonSetupDialog.Ostrel.no.htm");
+        QTest::newRow("English") << int(Tovik) << "en" << QString();
     }
     void commonSetupHelp() {
         QFETCH(int, edition);
@@ -219,10 +180,11 @@ private slots:
         QCOMPARE(m_dialogs->boxes.size(), 0);
     }
 
+    // 57 is the highest serial number (a number that is no number does not count): 58, 59, 60, and on.
     void automakeItemsNumbersOnFromTheHighest() {
         useEdition(Brevane);
         DBItemCollection collection(nullptr);
-        for (const char* serial : {"57", "12"}) {
+        for (const char* serial : {"57", "12", "A-3"}) {
             auto* item = new Item;
             item->SetName(QStringLiteral("Stikkontakt"));
             item->SetSerialno(QLatin1String(serial));
@@ -240,16 +202,15 @@ private slots:
         QTest::keyClicks(dialog.nameLineEdit, QStringLiteral("Ny vare"));
         QTest::mouseClick(dialog.pushButtonMakeItems, Qt::LeftButton);
         QCOMPARE(m_dialogs->boxes.size(), 0);
-        QCOMPARE(collection.Count(), 5);
+        QCOMPARE(collection.Count(), 6);
         QVERIFY(DBItemCollection::IsModified());
         const QString today = QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"));
         QStringList serials;
-        for (int i = 2; i < 5; ++i) {
+        for (int i = 3; i < 6; ++i) {
             Item* item = collection.At(i);
             serials << item->GetSerialno();
             QCOMPARE(item->GetName(), QStringLiteral("Ny vare"));
             QCOMPARE(item->GetNumberOfItems(), 1);
-            QCOMPARE(item->GetGroup(), 0);
             QCOMPARE(item->GetDate(), today);
             QCOMPARE(view.Model()->IndexOf(item).parent(), view.Model()->GroupIndex(0));
         }
@@ -258,8 +219,8 @@ private slots:
         // The dialog stays open for another batch.
         QVERIFY(dialog.isVisible());
         QTest::mouseClick(dialog.pushButtonMakeItems, Qt::LeftButton);
-        QCOMPARE(collection.Count(), 8);
-        QCOMPARE(collection.At(7)->GetSerialno(), QStringLiteral("63"));
+        QCOMPARE(collection.Count(), 9);
+        QCOMPARE(collection.At(8)->GetSerialno(), QStringLiteral("63"));
         QTest::mouseClick(dialog.pushButtonClose, Qt::LeftButton);
         QVERIFY(!dialog.isVisible());
     }
@@ -268,51 +229,42 @@ private slots:
         useEdition(Brevane);
         Settings().setValue(QStringLiteral("Setup/StartSerialNumber"), 1000);
         DBItemCollection collection(nullptr);
-        ItemListView view(nullptr);
-        view.SetCollection(&collection);
-        AutomakeItems dialog(&collection, &view);
-        QTest::keyClicks(dialog.lineEdit, QStringLiteral("1"));
+        AutomakeItems dialog(&collection, nullptr);
+        QTest::keyClicks(dialog.lineEdit, QStringLiteral("2"));
         QTest::mouseClick(dialog.pushButtonMakeItems, Qt::LeftButton);
-        QCOMPARE(collection.Count(), 1);
+        QCOMPARE(collection.Count(), 2);
         QCOMPARE(collection.At(0)->GetSerialno(), QStringLiteral("1001"));
+        QCOMPARE(collection.At(1)->GetSerialno(), QStringLiteral("1002"));
     }
 
+    // Every change of the text is checked, so each keystroke that leaves no number from 1 to 999 warns.
     void automakeItemsRefusesNumbersOutsideOneTo999_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<int>("warnings");
-        // Every change of the text is checked, so each keystroke that leaves no valid number warns.
         QTest::newRow("1000") << "1000" << 1;
         QTest::newRow("0") << "0" << 1;
         QTest::newRow("letters") << "ti" << 2;
+        QTest::newRow("emptied") << "5\b" << 1;
     }
     void automakeItemsRefusesNumbersOutsideOneTo999() {
         QFETCH(QString, typed);
         QFETCH(int, warnings);
         useEdition(Brevane);
         DBItemCollection collection(nullptr);
-        ItemListView view(nullptr);
-        view.SetCollection(&collection);
-        AutomakeItems dialog(&collection, &view);
-        QTest::keyClicks(dialog.lineEdit, typed);
+        AutomakeItems dialog(&collection, nullptr);
+        for (const QChar c : typed) {
+            if (c == QLatin1Char('\b'))
+                QTest::keyClick(dialog.lineEdit, Qt::Key_Backspace);
+            else
+                QTest::keyClicks(dialog.lineEdit, c);
+        }
         QCOMPARE(dialog.NumberToMake(), 0);
         QCOMPARE(m_dialogs->boxes.size(), warnings);
+        QCOMPARE(m_dialogs->boxes.last().icon, MessageBoxRequest::Warning);
         QCOMPARE(m_dialogs->lastTitle(), QStringLiteral("Warning"));
         QCOMPARE(m_dialogs->lastText(), QStringLiteral("Number of items must be:\nGreater than 0 and less than 1000"));
-        QCOMPARE(m_dialogs->boxes.last().icon, MessageBoxRequest::Warning);
         QTest::mouseClick(dialog.pushButtonMakeItems, Qt::LeftButton);
         QCOMPARE(collection.Count(), 0);
-    }
-
-    void automakeItemsWarnsWhenTheNumberIsEmptied() {
-        useEdition(Brevane);
-        DBItemCollection collection(nullptr);
-        AutomakeItems dialog(&collection, nullptr);
-        QTest::keyClicks(dialog.lineEdit, QStringLiteral("5"));
-        QCOMPARE(dialog.NumberToMake(), 5);
-        QCOMPARE(m_dialogs->boxes.size(), 0);
-        QTest::keyClick(dialog.lineEdit, Qt::Key_Backspace);
-        QCOMPARE(dialog.NumberToMake(), 0);
-        QCOMPARE(m_dialogs->boxes.size(), 1);
     }
 
     void automakeItemsMakesNothingInALockedDatabase() {

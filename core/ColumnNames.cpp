@@ -46,10 +46,6 @@ void Reset() {
     titles();
 }
 
-const char* DefaultTitle(int column) {
-    return column >= 0 && column < ColumnCount ? kDefaults[column] : "";
-}
-
 int ColumnOfField(int fieldIndex) {
     static const int columns[] = {Group,    Name, Product,  Count,       Price,      PriceToday,
                                   Picture,  Date, Location, Description, Supplier,   Address,

@@ -32,8 +32,6 @@ QString Title(int column);
 void SetTitle(int column, const QString& title);
 // Back to the defaults, translated with the translations installed now.
 void Reset();
-// The untranslated default of a column ("Gruppe", "Navn", ...).
-const char* DefaultTitle(int column);
 
 // The fields list of a database names the fields in another order than the columns:
 // field index 0 group, 1 name, 2 product, 3 count, 4 price, 5 value today, 6 picture, 7 date, 8 location,

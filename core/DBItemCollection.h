@@ -67,7 +67,6 @@ public:
     const std::vector<Item*>& Items() const { return m_items; }
     std::vector<Item*>::const_iterator begin() const { return m_items.cbegin(); }
     std::vector<Item*>::const_iterator end() const { return m_items.cend(); }
-    Item* First() const { return m_items.empty() ? nullptr : m_items.front(); }
     int IndexOf(const Item* item) const;
 
     void Add(Item* item);
@@ -96,9 +95,6 @@ public:
     int LastSerialNumber() const;
     // Sorts stably in place by a sort code; any other code leaves the order alone.
     void SortItems(int code);
-
-    // Changes with every change of the item sequence; a search continues only in an unchanged sequence.
-    quint64 Generation() const { return m_generation; }
 
     // Lookup lists.
     userItemCollection& Groups() { return m_groups; }
@@ -144,8 +140,6 @@ public:
     void DeleteLockFile();
     static QString LockFilePath();
 
-    LogXML* Log() const { return m_log; }
-
 signals:
     void itemsAboutToBeDestroyed();
 
@@ -167,5 +161,5 @@ private:
     QString m_lockInformation;
     bool m_holdsLock = false;
     QString m_lockPath;
-    quint64 m_generation = 0;
+    quint64 m_generation = 0; // counts changes of the sequence; a search continues only in an unchanged one
 };

@@ -86,8 +86,6 @@ public:
     // maxCount characters sets the fail flag, leaving the rest of that line in the stream.
     QByteArrayView getLine(int maxCount);
 
-    qsizetype position(const char* base) const { return m_pos - base; }
-
 private:
     const char* m_pos;
     const char* m_end;

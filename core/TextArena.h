@@ -14,7 +14,6 @@ public:
         m_left = 0;
         m_next = nullptr;
     }
-    std::size_t blockCount() const { return m_blocks.size(); }
 
 private:
     static constexpr std::size_t BlockSize = 4 << 20;

@@ -41,14 +41,6 @@ QString pictureViewerProgram() {
 }
 } // namespace
 
-const char* ItemListView::WidthKey(int column) {
-    return column >= 0 && column < ColumnNames::ColumnCount ? kColumns[column].key : "";
-}
-
-int ItemListView::DefaultWidth(int column) {
-    return column >= 0 && column < ColumnNames::ColumnCount ? kColumns[column].width : 100;
-}
-
 ItemListView::ItemListView(QWidget* mainWindow)
     : QTreeView(mainWindow), mMainWindow(mainWindow), mModel(new ItemListModel(this)) {
     setObjectName(QStringLiteral("ItemListView"));

@@ -37,12 +37,7 @@ public:
     bool IsGroupRow(const QModelIndex& row) const;
     Item* ItemOf(const QModelIndex& row) const;
     void AddToContextMenu(QAction* action);
-    QMenu* ContextMenu() const { return mContextMenu; }
     void SaveColumnWidths();
-
-    // The settings key of a column's width in the group "ListView", and its default.
-    static const char* WidthKey(int column);
-    static int DefaultWidth(int column);
 
 public slots:
     void ItemSelected(const QModelIndex& row);

@@ -96,13 +96,26 @@ void MainWindow::FileNew() {
     if (!dropDatabase())
         return;
     mCurrentFileName.clear();
-    mListView->Clear();
     mListView->SetCollection(mCollection);
     setWindowTitle(GetCaption(QString()));
+    showReadOnly(false);
+}
+
+void MainWindow::showReadOnly(bool readOnly) {
+    // Another user holds the database: it is shown, red, and cannot be saved.
     if (FileSaveAction)
-        FileSaveAction->setEnabled(true);
-    setPalette(QPalette());
-    mListView->setPalette(QPalette());
+        FileSaveAction->setEnabled(!readOnly);
+    if (readOnly && UpdateLocationsAction)
+        UpdateLocationsAction->setEnabled(false);
+    QPalette look;
+    if (readOnly) {
+        look = palette();
+        look.setColor(QPalette::Window, Qt::red);
+        look.setColor(QPalette::Base, QColor(255, 200, 200));
+        look.setColor(QPalette::WindowText, Qt::red);
+    }
+    setPalette(look);
+    mListView->setPalette(look);
 }
 
 bool MainWindow::SaveQuestion() {
@@ -214,22 +227,7 @@ void MainWindow::afterLoadUpdate() {
     retitle(SetupGroupsAction, ColumnNames::Group);
     retitle(SetupSupplierAction, ColumnNames::Supplier);
 
-    if (mCollection->IsReadOnly()) {
-        // Another user holds the database: it is shown, red, and cannot be saved.
-        FileSaveAction->setEnabled(false);
-        QPalette red = palette();
-        red.setColor(QPalette::Window, Qt::red);
-        red.setColor(QPalette::Base, QColor(255, 200, 200));
-        red.setColor(QPalette::WindowText, Qt::red);
-        setPalette(red);
-        mListView->setPalette(red);
-        if (UpdateLocationsAction)
-            UpdateLocationsAction->setEnabled(false);
-    } else {
-        FileSaveAction->setEnabled(true);
-        setPalette(QPalette());
-        mListView->setPalette(QPalette());
-    }
+    showReadOnly(mCollection->IsReadOnly());
     if (AboutAction) {
         if (IsBrevane())
             AboutAction->setText(tr("BrevaneHelpAbout"));

@@ -103,6 +103,7 @@ private:
     void buildMenus();
     void buildToolBars();
     void afterLoadUpdate();
+    void showReadOnly(bool readOnly);
     void rebuildRecentFileMenu();
     void writeRecentFiles();
     void resetToDefaultDatabase();

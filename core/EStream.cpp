@@ -13,13 +13,8 @@ bool isDigit(char c) {
 } // namespace
 
 void EInStream::extractInt(int* value) {
-    if (fail())
+    if (!startExtraction())
         return;
-    skipWhitespace();
-    if (m_pos >= m_end) {
-        setState(FailBit);
-        return;
-    }
     const char* p = m_pos;
     bool negative = false;
     if (*p == '+' || *p == '-') {
@@ -56,13 +51,8 @@ void EInStream::extractInt(int* value) {
 }
 
 void EInStream::extractDouble(double* value) {
-    if (fail())
+    if (!startExtraction())
         return;
-    skipWhitespace();
-    if (m_pos >= m_end) {
-        setState(FailBit);
-        return;
-    }
     // Only the characters of a decimal number take part, in the classic locale: sign, digits, one point,
     // an exponent. "inf" and "nan" are not numbers here.
     const char* p = m_pos;

@@ -48,20 +48,25 @@ public:
         if (m_pos >= m_end)
             setState(EofBit);
     }
+    // What every extractor does first: nothing on a failed stream, then skip white space; true when a
+    // character is there to read, otherwise the stream fails.
+    bool startExtraction() {
+        if (fail())
+            return false;
+        skipWhitespace();
+        if (m_pos < m_end)
+            return true;
+        setState(FailBit);
+        return false;
+    }
     static bool isSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
     // Extracts an integer or a double; on failure the fail flag is set and nothing sensible is stored.
     void extractInt(int* value);
     void extractDouble(double* value);
     // Skips white space, then takes one character, whatever it is.
     void extractChar(char* value) {
-        if (fail())
-            return;
-        skipWhitespace();
-        if (m_pos >= m_end) {
-            setState(FailBit);
-            return;
-        }
-        *value = *m_pos++;
+        if (startExtraction())
+            *value = *m_pos++;
     }
     // Takes up to maxCount characters, stopping before the delimiter or the end. Taking none sets fail.
     QByteArrayView getUntil(char delimiter, int maxCount) {

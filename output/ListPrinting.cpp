@@ -11,6 +11,8 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 
+#include <vector>
+
 namespace {
 
 // The four cell rules; L below zero counts as zero.
@@ -61,16 +63,20 @@ QString mainWindowText(const char* key) {
 
 } // namespace
 
-QString BuildPrintHeaderLine(const PrintSettings& s) {
+namespace {
+struct ChosenColumn {
+    int column;
+    int length;
+};
+
+// The columns a printed line shows, in their fixed order; header and item lines both follow it.
+std::vector<ChosenColumn> chosenColumns(const PrintSettings& s) {
     using namespace ColumnNames;
-    LineBuilder line(s.printSeparator);
-    if (s.printItemCount)
-        line.first(padLeft(mainWindowText("ITEM_COUNT"), 3));
     const struct {
         bool chosen;
         int column;
         int length;
-    } columns[] = {
+    } all[] = {
         {s.printGroupField, Group, s.groupLength},
         {s.printNameField, Name, s.nameLength},
         {s.printModelField, Product, s.modelLength},
@@ -79,7 +85,7 @@ QString BuildPrintHeaderLine(const PrintSettings& s) {
         {s.printPriceField, Price, s.priceLength},
         {s.printPriceTodayField, PriceToday, s.priceTodayLength},
         {s.printPictureField, Picture, s.pictureLength},
-        {s.printDateField, Date, -1},
+        {s.printDateField, Date, PrintSettings::DateLength},
         {s.printLocationField, Location, s.locationLength},
         {s.printDescribeField, Description, s.describeLength},
         {s.printSupplierField, Supplier, s.supplierLength},
@@ -89,13 +95,63 @@ QString BuildPrintHeaderLine(const PrintSettings& s) {
         {s.printReceiptField, Receipt, s.receiptLength},
         {s.printDocumentField, Document, s.documentLength},
     };
-    for (const auto& c : columns) {
-        if (!c.chosen)
-            continue;
-        if (c.column == Date)
-            line.column(padRight(Title(Date), PrintSettings::DateLength));
-        else
-            line.column(left(Title(c.column), c.length));
+    std::vector<ChosenColumn> columns;
+    for (const auto& c : all) {
+        if (c.chosen)
+            columns.push_back({c.column, c.length});
+    }
+    return columns;
+}
+
+// An item's cell: names and texts cut on the right, paths keep their end, numbers never cut.
+QString itemCell(const DBItemCollection& collection, const Item& item, int column, int length) {
+    using namespace ColumnNames;
+    switch (column) {
+    case Group:
+        return left(collection.Groups().NameOrNumber(item.GetGroup()), length);
+    case Name:
+        return left(item.GetName(), length);
+    case Product:
+        return left(item.GetProduct(), length);
+    case ProductType:
+        return left(item.GetProducttype(), length);
+    case Count:
+        return right(item.GetNumberOfItemsText(), length);
+    case Price:
+        return number(item.GetPrice(), length);
+    case PriceToday:
+        return number(item.GetPriceToday(), length);
+    case Picture:
+        return right(item.GetPhotolink(), length);
+    case Date:
+        return padLeft(item.GetDate(), length);
+    case Location:
+        return left(collection.Locations().NameOrNumber(item.GetLocation()), length);
+    case Description:
+        return left(item.GetDescription(), length);
+    case Supplier:
+        return left(item.GetSupplier(), length);
+    case Address:
+        return left(item.GetAddress(), length);
+    case Serialno:
+        return left(item.GetSerialno(), length);
+    case Www:
+        return right(item.GetWww(), length);
+    case Receipt:
+        return right(item.GetReceipt(), length);
+    default:
+        return right(item.GetDocument(), length);
+    }
+}
+} // namespace
+
+QString BuildPrintHeaderLine(const PrintSettings& s) {
+    LineBuilder line(s.printSeparator);
+    if (s.printItemCount)
+        line.first(padLeft(mainWindowText("ITEM_COUNT"), 3));
+    for (const ChosenColumn& c : chosenColumns(s)) {
+        const QString title = ColumnNames::Title(c.column);
+        line.column(c.column == ColumnNames::Date ? padRight(title, c.length) : left(title, c.length));
     }
     return line.line();
 }
@@ -107,40 +163,8 @@ QString BuildPrintItemLine(const PrintSettings& s, const DBItemCollection& colle
     LineBuilder line(s.printSeparator);
     if (s.printItemCount)
         line.first(padLeft(QString::number(itemNumber), 3));
-    if (s.printGroupField)
-        line.column(left(collection.Groups().NameOrNumber(item.GetGroup()), s.groupLength));
-    if (s.printNameField)
-        line.column(left(item.GetName(), s.nameLength));
-    if (s.printModelField)
-        line.column(left(item.GetProduct(), s.modelLength));
-    if (s.printProductTypeField)
-        line.column(left(item.GetProducttype(), s.productTypeLength));
-    if (s.printCountField)
-        line.column(right(item.GetNumberOfItemsText(), s.countLength));
-    if (s.printPriceField)
-        line.column(number(item.GetPrice(), s.priceLength));
-    if (s.printPriceTodayField)
-        line.column(number(item.GetPriceToday(), s.priceTodayLength));
-    if (s.printPictureField)
-        line.column(right(item.GetPhotolink(), s.pictureLength));
-    if (s.printDateField)
-        line.column(padLeft(item.GetDate(), PrintSettings::DateLength));
-    if (s.printLocationField)
-        line.column(left(collection.Locations().NameOrNumber(item.GetLocation()), s.locationLength));
-    if (s.printDescribeField)
-        line.column(left(item.GetDescription(), s.describeLength));
-    if (s.printSupplierField)
-        line.column(left(item.GetSupplier(), s.supplierLength));
-    if (s.printAddressField)
-        line.column(left(item.GetAddress(), s.addressLength));
-    if (s.printSerialNumberField)
-        line.column(left(item.GetSerialno(), s.serialNumberLength));
-    if (s.printWwwField)
-        line.column(right(item.GetWww(), s.wwwLength));
-    if (s.printReceiptField)
-        line.column(right(item.GetReceipt(), s.receiptLength));
-    if (s.printDocumentField)
-        line.column(right(item.GetDocument(), s.documentLength));
+    for (const ChosenColumn& c : chosenColumns(s))
+        line.column(itemCell(collection, item, c.column, c.length));
     return line.line();
 }
 

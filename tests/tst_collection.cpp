@@ -6,6 +6,9 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <algorithm>
+#include <random>
+
 namespace {
 Item* makeItem(const QString& name, int group = 0, double price = 0, int count = 1) {
     auto* item = new Item;
@@ -308,6 +311,43 @@ private slots:
         }
         c.SortItems(code);
         QCOMPARE(names(c), order);
+    }
+
+    // A handful of items can come out in order even from an unstable sort; hundreds sharing few keys cannot.
+    void sortKeepsTheOrderOfEqualKeys_data() {
+        QTest::addColumn<int>("code");
+        for (int code : {0, 1, 2, 5, 9, 10})
+            QTest::newRow(qPrintable(QStringLiteral("code %1").arg(code))) << code;
+    }
+    void sortKeepsTheOrderOfEqualKeys() {
+        QFETCH(int, code);
+        DBItemCollection c(nullptr);
+        std::vector<int> keys(400);
+        for (int i = 0; i < int(keys.size()); ++i)
+            keys[i] = i % 4;
+        std::mt19937 random(7);
+        std::shuffle(keys.begin(), keys.end(), random);
+        const char* dates[] = {"01.01.2001", "02.02.2002", "03.03.2003", "04.04.2004"};
+        for (int i = 0; i < int(keys.size()); ++i) {
+            const int k = keys[i];
+            Item* item = makeItem(QStringLiteral("n%1").arg(k), k, 10.0 * (k + 1));
+            item->SetProduct(QStringLiteral("p%1").arg(k));
+            item->SetDate(QLatin1String(dates[k]));
+            item->SetLocation(k);
+            item->SetDescription(QString::number(i)); // the position before sorting
+            c.Add(item);
+        }
+        c.SortItems(code);
+        int previousKey = -1, previousPosition = -1;
+        for (const Item* item : c) {
+            const int key = item->GetGroup();
+            const int position = item->GetDescription().toInt();
+            QVERIFY2(key >= previousKey, "not sorted");
+            if (key == previousKey)
+                QVERIFY2(position > previousPosition, "equal keys changed their order");
+            previousKey = key;
+            previousPosition = position;
+        }
     }
 };
 

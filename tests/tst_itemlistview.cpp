@@ -136,6 +136,41 @@ private slots:
         QCOMPARE(m_view->Model()->rowCount(), 0);
     }
 
+    // A header sort moves rows; every persistent index and the selection must follow their item, not stay
+    // at the row number the item had before.
+    void persistentIndexesFollowTheirItemsAcrossASort() {
+        attach({"A", "B"});
+        QAbstractItemModelTester tester(m_view->Model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+        for (int i = 0; i < 40; ++i)
+            m_collection->Add(makeItem(QStringLiteral("item %1").arg((i * 17) % 40, 2, 10, QLatin1Char('0')), i % 2));
+        m_view->Fill(m_collection);
+        m_view->ViewAll(true);
+        const ItemListModel* model = m_view->Model();
+        QList<QPersistentModelIndex> kept;
+        QList<const Item*> keptItems;
+        for (int group : {0, 1})
+            for (int row : {0, 5, 19}) {
+                kept << QPersistentModelIndex(model->index(row, 1, model->index(group, 0)));
+                keptItems << m_view->ItemOf(kept.last());
+            }
+        const QModelIndex selected = model->index(7, 0, model->index(1, 0));
+        m_view->setCurrentIndex(selected);
+        const Item* selectedItem = m_view->ItemOf(selected);
+        for (auto [column, order] :
+             {std::pair{1, Qt::AscendingOrder}, {1, Qt::DescendingOrder}, {9, Qt::AscendingOrder}}) {
+            m_view->sortByColumn(column, order);
+            // Resolved afresh by row: an index that kept its old row number would still carry its item's pointer.
+            auto itemAtRow = [&](const QModelIndex& index) {
+                return m_view->ItemOf(model->index(index.row(), 1, index.parent()));
+            };
+            for (int i = 0; i < kept.size(); ++i) {
+                QVERIFY(kept[i].isValid());
+                QCOMPARE(itemAtRow(kept[i]), keptItems[i]);
+            }
+            QCOMPARE(itemAtRow(m_view->isItemSelected()), selectedItem);
+        }
+    }
+
     void dateSortAcrossYears() {
         attach({"Alt"});
         for (const char* date : {"01.02.2001", "31.12.1999", "", "05.01.2001", "31.02.2001", "15.06.2000"})

@@ -10,11 +10,45 @@
 
 namespace ExternalViewers {
 
+void ReportRefused(const QString& text, Launcher::Refusal why) {
+    const char* key = nullptr;
+    switch (why) {
+    case Launcher::Refusal::None:
+        return;
+    case Launcher::Refusal::Option:
+        key = QT_TRANSLATE_NOOP("ExternalViewers", "LAUNCH_REFUSED_OPTION");
+        break;
+    case Launcher::Refusal::NotAbsolute:
+        key = QT_TRANSLATE_NOOP("ExternalViewers", "LAUNCH_REFUSED_NOT_ABSOLUTE");
+        break;
+    case Launcher::Refusal::Missing:
+        key = QT_TRANSLATE_NOOP("ExternalViewers", "LAUNCH_REFUSED_MISSING");
+        break;
+    case Launcher::Refusal::NotAFile:
+        key = QT_TRANSLATE_NOOP("ExternalViewers", "LAUNCH_REFUSED_NOT_A_FILE");
+        break;
+    case Launcher::Refusal::Program:
+        key = QT_TRANSLATE_NOOP("ExternalViewers", "LAUNCH_REFUSED_PROGRAM");
+        break;
+    case Launcher::Refusal::Address:
+        key = QT_TRANSLATE_NOOP("ExternalViewers", "LAUNCH_REFUSED_ADDRESS");
+        break;
+    }
+    Dialogs::critical(nullptr, QCoreApplication::translate("ExternalViewers", "Fejl"),
+                      QCoreApplication::translate("ExternalViewers", key).arg(text.trimmed()));
+}
+
 void OpenWithAssociated(const QString& path) {
     if (path.isEmpty())
         return;
-    if (Launcher::OpenAssociated(path) == Launcher::Opened)
+    Launcher::Refusal why = Launcher::Refusal::None;
+    const int result = Launcher::OpenAssociated(path, &why);
+    if (result == Launcher::Opened)
         return;
+    if (result == Launcher::Refused) {
+        ReportRefused(path, why);
+        return;
+    }
     MessageBoxRequest box;
     box.title = QCoreApplication::translate("MainWindow", "Tarnvold program error");
     box.text =
@@ -49,9 +83,14 @@ QString ReasonText(int code) {
 
 bool OpenFile(const QString& name, const QString& suffix, bool direct) {
     const QString path = direct ? name + suffix : QDir::currentPath() + QStringLiteral("/help/") + name + suffix;
-    const int result = Launcher::OpenAssociated(path);
+    Launcher::Refusal why = Launcher::Refusal::None;
+    const int result = Launcher::OpenAssociated(path, &why);
     if (result == Launcher::Opened)
         return true;
+    if (result == Launcher::Refused) {
+        ReportRefused(path, why);
+        return false;
+    }
     Dialogs::critical(nullptr, QCoreApplication::translate("MainWindow", "HTML fejl"),
                       QCoreApplication::translate("MainWindow", "Could not display help (%1), error: %2")
                           .arg(QDir::toNativeSeparators(path), ReasonText(result)),
@@ -74,8 +113,17 @@ void ReportProgramNotFound(const QString& program, const QString& path) {
 void ShowWithProgram(const QString& program, const QString& path) {
     if (path.isEmpty())
         return;
-    if (!program.isEmpty() && Launcher::StartProgram(program, {path}))
-        return;
+    if (!program.isEmpty()) {
+        // A text the viewer must not get runs nothing at all, not even through the desktop.
+        Launcher::Refusal why = Launcher::Refusal::None;
+        const int result = Launcher::StartViewer(program, path, &why);
+        if (result == Launcher::Opened)
+            return;
+        if (result == Launcher::Refused) {
+            ReportRefused(path, why);
+            return;
+        }
+    }
     ReportProgramNotFound(program, path);
     OpenWithAssociated(path);
 }

@@ -1,13 +1,19 @@
 #pragma once
 
+#include "platform/Launcher.h"
+
 #include <QString>
 
 // Opening linked files, web addresses, help pages and exported files with other programs, and the
 // messages when that fails.
 namespace ExternalViewers {
 
-// Opens a file or address with its associated program; a failure gets the "Tarnvold program error" box.
+// Opens a file or address with its associated program; a failure gets the "Tarnvold program error" box, a
+// text refused by the launcher the box naming it and why.
 void OpenWithAssociated(const QString& path);
+
+// The box telling why a text was not handed to another program.
+void ReportRefused(const QString& text, Launcher::Refusal why);
 
 // Opens a help page (from the "help" folder of the working directory) or, with direct, the file
 // name + suffix itself; a failure gets the "HTML fejl" box with the reason.
@@ -16,8 +22,10 @@ bool OpenFile(const QString& name, const QString& suffix, bool direct);
 // Tells the user that a chosen viewer program did not start (only when one was chosen).
 void ReportProgramNotFound(const QString& program, const QString& path);
 
-// Starts the chosen viewer program with the path, or, with no program chosen or when it does not start
-// (reported), opens the path with its associated program.
+// Starts the chosen viewer program with the path as its one argument, or, with no program chosen or when it
+// does not start (reported), opens the path with its associated program. A path or address the viewer may
+// not get (an option, a relative path, a program, an address other than http, https or mailto) gets a box
+// and nothing runs.
 void ShowWithProgram(const QString& program, const QString& path);
 
 // The reason text of an open error code.

@@ -20,44 +20,55 @@ bool headless() {
 }
 } // namespace
 
+std::unique_ptr<QMessageBox> GuiDialogs::buildBox(const MessageBoxRequest& request, QList<QPushButton*>* buttons) {
+    auto box = std::make_unique<QMessageBox>(widgetOf(request.parent));
+    switch (request.icon) {
+    case MessageBoxRequest::Information:
+        box->setIcon(QMessageBox::Information);
+        break;
+    case MessageBoxRequest::Warning:
+        box->setIcon(QMessageBox::Warning);
+        break;
+    case MessageBoxRequest::Critical:
+        box->setIcon(QMessageBox::Critical);
+        break;
+    case MessageBoxRequest::Question:
+        box->setIcon(QMessageBox::Question);
+        break;
+    case MessageBoxRequest::NoIcon:
+        box->setIcon(QMessageBox::NoIcon);
+        break;
+    }
+    box->setWindowTitle(request.title);
+    // Boxes quote names, paths and lock files from the register: "<b>" there is text, never markup.
+    box->setTextFormat(Qt::PlainText);
+    box->setText(request.text);
+    buttons->clear();
+    for (const QString& text : request.buttons)
+        *buttons << box->addButton(text, QMessageBox::AcceptRole);
+    if (buttons->isEmpty())
+        *buttons << box->addButton(QMessageBox::Ok);
+    const int escape = request.escapeButton >= 0 ? request.escapeButton : static_cast<int>(buttons->size()) - 1;
+    if (request.defaultButton >= 0 && request.defaultButton < buttons->size())
+        box->setDefaultButton(buttons->at(request.defaultButton));
+    if (escape >= 0 && escape < buttons->size())
+        box->setEscapeButton(buttons->at(escape));
+    return box;
+}
+
 int GuiDialogs::message(const MessageBoxRequest& request) {
     if (headless()) {
         std::fprintf(stderr, "box: %s | %s\n", qPrintable(request.title), qPrintable(request.text));
         return request.defaultButton;
     }
-    QMessageBox box(widgetOf(request.parent));
-    switch (request.icon) {
-    case MessageBoxRequest::Information:
-        box.setIcon(QMessageBox::Information);
-        break;
-    case MessageBoxRequest::Warning:
-        box.setIcon(QMessageBox::Warning);
-        break;
-    case MessageBoxRequest::Critical:
-        box.setIcon(QMessageBox::Critical);
-        break;
-    case MessageBoxRequest::Question:
-        box.setIcon(QMessageBox::Question);
-        break;
-    case MessageBoxRequest::NoIcon:
-        box.setIcon(QMessageBox::NoIcon);
-        break;
-    }
-    box.setWindowTitle(request.title);
-    box.setText(request.text);
     QList<QPushButton*> buttons;
-    for (const QString& text : request.buttons)
-        buttons << box.addButton(text, QMessageBox::AcceptRole);
-    if (buttons.isEmpty())
-        buttons << box.addButton(QMessageBox::Ok);
+    const std::unique_ptr<QMessageBox> box = buildBox(request, &buttons);
+    box->exec();
+    const int chosen = static_cast<int>(buttons.indexOf(qobject_cast<QPushButton*>(box->clickedButton())));
+    if (chosen >= 0)
+        return chosen;
     const int escape = request.escapeButton >= 0 ? request.escapeButton : static_cast<int>(buttons.size()) - 1;
-    if (request.defaultButton >= 0 && request.defaultButton < buttons.size())
-        box.setDefaultButton(buttons.at(request.defaultButton));
-    if (escape >= 0 && escape < buttons.size())
-        box.setEscapeButton(buttons.at(escape));
-    box.exec();
-    const int chosen = static_cast<int>(buttons.indexOf(qobject_cast<QPushButton*>(box.clickedButton())));
-    return chosen >= 0 ? chosen : escape;
+    return escape;
 }
 
 QString GuiDialogs::fileName(const FileDialogRequest& request) {

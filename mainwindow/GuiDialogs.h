@@ -2,7 +2,13 @@
 
 #include "core/Dialogs.h"
 
+#include <QList>
+
 #include <functional>
+#include <memory>
+
+class QMessageBox;
+class QPushButton;
 
 // The seam's provider for the real desktop: message boxes, file dialogs and the print dialog as widgets.
 // On a platform without a display (tests, benchmarks) it refuses to block and reports the box on the
@@ -14,6 +20,10 @@ public:
     bool print(QPrinter* printer, QObject* parent) override;
     void setWaitCursor(bool on) override;
     void statusMessage(const QString& text, int milliseconds) override;
+
+    // The box of a request as message() shows it, its buttons left to right in `buttons`. Every text is
+    // shown as plain text.
+    static std::unique_ptr<QMessageBox> buildBox(const MessageBoxRequest& request, QList<QPushButton*>* buttons);
 
     // Where status messages go (the main window's status bar).
     void setStatusSink(std::function<void(const QString&, int)> sink) { m_statusSink = std::move(sink); }

@@ -9,6 +9,7 @@
 #include <QCollatorSortKey>
 #include <QHash>
 #include <QLocale>
+#include <QTextDocument>
 
 #include <algorithm>
 #include <limits>
@@ -21,6 +22,15 @@ QLocale localeOfLanguage() {
     if (language == QLatin1String("en"))
         return QLocale(QLocale::English, QLocale::UnitedKingdom);
     return QLocale(QLocale::Danish, QLocale::Denmark);
+}
+
+// A tool tip that looks like markup is shown as markup; register text must show as it stands.
+QVariant plainTip(const QString& text) {
+    if (text.isEmpty())
+        return QVariant();
+    if (!Qt::mightBeRichText(text))
+        return text;
+    return QString(QStringLiteral("<p style=\"white-space:pre\">") + text.toHtmlEscaped() + QStringLiteral("</p>"));
 }
 } // namespace
 
@@ -261,8 +271,10 @@ QVariant ItemListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid())
         return QVariant();
     if (const GroupRow* group = groupOf(index)) {
-        if (index.column() == 0 && (role == Qt::DisplayRole || role == Qt::ToolTipRole))
+        if (index.column() == 0 && role == Qt::DisplayRole)
             return group->name;
+        if (index.column() == 0 && role == Qt::ToolTipRole)
+            return plainTip(group->name);
         return QVariant();
     }
     const Item* item = static_cast<const Item*>(index.internalPointer());
@@ -272,13 +284,12 @@ QVariant ItemListModel::data(const QModelIndex& index, int role) const {
         return CellText(item, column);
     case Qt::ToolTipRole: {
         if (column == ColumnNames::Picture)
-            return item->GetPhotolink();
+            return plainTip(item->GetPhotolink());
         if (column == ColumnNames::Receipt)
-            return item->GetReceipt();
+            return plainTip(item->GetReceipt());
         if (column == ColumnNames::Document)
-            return item->GetDocument();
-        const QString text = CellText(item, column);
-        return text.isEmpty() ? QVariant() : QVariant(text);
+            return plainTip(item->GetDocument());
+        return plainTip(CellText(item, column));
     }
     case Qt::DecorationRole:
         if (column == ColumnNames::Picture && IsPictureFile(item->GetPhotolink().trimmed()))

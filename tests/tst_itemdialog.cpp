@@ -724,10 +724,23 @@ private slots:
                      QList<QUrl>{QUrl::fromLocalFile(QDir::current().absoluteFilePath(sofa->GetPhotolink()))});
         }
         Settings().setValue(QStringLiteral("PictureViewerProgram"), QStringLiteral("gimp"));
+        {
+            // The sample's link is relative to the installation: a viewer gets only a whole path.
+            auto dialog = dialogOn(r, sofa);
+            m_dialogs->answer(0);
+            click(*dialog, QStringLiteral("showPhotoPushButton"));
+            QCOMPARE(launcher.started.size(), 0);
+            QCOMPARE(m_dialogs->boxes.size(), 1);
+            QCOMPARE(launcher.opened.size(), 1);
+            m_dialogs->clear();
+        }
+        const QString picture = QDir::current().absoluteFilePath(sofa->GetPhotolink());
+        sofa->SetPhotolink(picture);
         auto dialog = dialogOn(r, sofa);
         click(*dialog, QStringLiteral("showPhotoPushButton"));
-        QCOMPARE(launcher.started, QList<QStringList>{(QStringList{"gimp", sofa->GetPhotolink()})});
+        QCOMPARE(launcher.started, QList<QStringList>{(QStringList{"gimp", picture})});
         launcher.startSucceeds = false;
+        m_dialogs->answer(0);
         click(*dialog, QStringLiteral("showPhotoPushButton"));
         QCOMPARE(m_dialogs->boxes.size(), 1);
         QCOMPARE(m_dialogs->lastTitle(), QStringLiteral("Fejl"));

@@ -11,6 +11,7 @@
 #include <QHeaderView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocument>
 
 namespace {
 Item* makeItem(const QString& name, int group, const QString& date = QString()) {
@@ -287,6 +288,28 @@ private slots:
         m_view->ViewAll(false);
         QVERIFY(!m_view->isExpanded(m_view->Model()->GroupIndex(0)));
         TestSupport::installTranslation(QStringLiteral("en"));
+    }
+
+    // A tool tip that looks like markup would be shown as markup; register text must read as it stands.
+    void toolTipsShowTextAsItStands() {
+        attach({"Stue <b>"});
+        Item* item = makeItem("Sofa <grå> & <b>bord</b>", 0);
+        item->SetDocument(QStringLiteral("/tmp/<i>manual</i>.pdf"));
+        m_collection->Add(item);
+        m_view->Fill(m_collection);
+        const QModelIndex row = m_view->Model()->IndexOf(item);
+        const auto shown = [](const QModelIndex& index) {
+            const QString tip = index.data(Qt::ToolTipRole).toString();
+            QTextDocument document;
+            if (Qt::mightBeRichText(tip))
+                document.setHtml(tip);
+            else
+                document.setPlainText(tip);
+            return document.toPlainText();
+        };
+        QCOMPARE(shown(row.siblingAtColumn(ColumnNames::Name)), item->GetName());
+        QCOMPARE(shown(row.siblingAtColumn(ColumnNames::Document)), item->GetDocument());
+        QCOMPARE(shown(m_view->Model()->GroupIndex(0)), QStringLiteral("Stue <b>"));
     }
 
     void linkCellsOpenThroughThePlatform() {

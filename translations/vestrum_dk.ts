@@ -206,6 +206,37 @@ En tidligere fil med samme navn er ikke ændret.</translation>
     </message>
 </context>
 <context>
+    <name>ExternalViewers</name>
+    <message>
+        <source>LAUNCH_REFUSED_OPTION</source>
+        <translation>&quot;%1&quot; åbnes ikke: en tekst, der begynder med &quot;-&quot;, gives aldrig videre til et andet program.</translation>
+    </message>
+    <message>
+        <source>LAUNCH_REFUSED_NOT_ABSOLUTE</source>
+        <translation>&quot;%1&quot; åbnes ikke: det valgte program får kun en webadresse (http, https eller mailto) eller den fulde sti til en fil.</translation>
+    </message>
+    <message>
+        <source>LAUNCH_REFUSED_MISSING</source>
+        <translation>Filen &quot;%1&quot; findes ikke.</translation>
+    </message>
+    <message>
+        <source>LAUNCH_REFUSED_NOT_A_FILE</source>
+        <translation>&quot;%1&quot; åbnes ikke: det er ikke en fil.</translation>
+    </message>
+    <message>
+        <source>LAUNCH_REFUSED_PROGRAM</source>
+        <translation>&quot;%1&quot; åbnes ikke: det er et program, et script eller en fil markeret som kørbar, og programmer startes aldrig fra registeret.</translation>
+    </message>
+    <message>
+        <source>LAUNCH_REFUSED_ADDRESS</source>
+        <translation>&quot;%1&quot; åbnes ikke: kun adresser, der begynder med http, https eller mailto, åbnes, og ingen mail, der vedhæfter filer.</translation>
+    </message>
+    <message>
+        <source>Fejl</source>
+        <translation>Fejl</translation>
+    </message>
+</context>
+<context>
     <name>ItemDialog</name>
     <message>
         <source>TotalPrice</source>
@@ -254,74 +285,6 @@ En tidligere fil med samme navn er ikke ændret.</translation>
     <message>
         <source>Ret det !</source>
         <translation>Ret det!</translation>
-    </message>
-    <message>
-        <source>Gruppe</source>
-        <translation>Gruppe</translation>
-    </message>
-    <message>
-        <source>Navn</source>
-        <translation>Navn</translation>
-    </message>
-    <message>
-        <source>Fabrikat</source>
-        <translation>Fabrikat</translation>
-    </message>
-    <message>
-        <source>Produkt model</source>
-        <translation>Produktmodel</translation>
-    </message>
-    <message>
-        <source>Antal</source>
-        <translation>Antal</translation>
-    </message>
-    <message>
-        <source>Pris</source>
-        <translation>Pris</translation>
-    </message>
-    <message>
-        <source>Vurd.</source>
-        <translation>Vurd.</translation>
-    </message>
-    <message>
-        <source>Billede</source>
-        <translation>Billede</translation>
-    </message>
-    <message>
-        <source>Kvitt.</source>
-        <translation>Kvitt.</translation>
-    </message>
-    <message>
-        <source>Dato</source>
-        <translation>Dato</translation>
-    </message>
-    <message>
-        <source>Rum</source>
-        <translation>Rum</translation>
-    </message>
-    <message>
-        <source>Beskrivelse</source>
-        <translation>Beskrivelse</translation>
-    </message>
-    <message>
-        <source>Leverandør</source>
-        <translation>Leverandør</translation>
-    </message>
-    <message>
-        <source>Adresse</source>
-        <translation>Adresse</translation>
-    </message>
-    <message>
-        <source>Serie no.</source>
-        <translation>Serienr.</translation>
-    </message>
-    <message>
-        <source>Www</source>
-        <translation>Www</translation>
-    </message>
-    <message>
-        <source>Dok.</source>
-        <translation>Dok.</translation>
     </message>
     <message>
         <source>TEXT_NOT_INSERTED_CHARACTER</source>
@@ -1073,7 +1036,10 @@ Kalder i stedet det program, der er associeret med filen %2</translation>
     </message>
     <message>
         <source>AboutBrevaneDetails</source>
-        <translation>&lt;b&gt;Brevane - lagerregistrering&lt;/b&gt;&lt;br&gt;En del af Vestrum-familien af registre.&lt;br&gt;Version 3.0&lt;br&gt;Hold styr på den lille virksomheds lager med stregkodeetiketter og lagerbevægelser fra scanneren.</translation>
+        <translation>Brevane - lagerregistrering
+En del af Vestrum-familien af registre.
+Version 3.0
+Hold styr på den lille virksomheds lager med stregkodeetiketter og lagerbevægelser fra scanneren.</translation>
     </message>
     <message>
         <source>About Pellin</source>
@@ -1081,7 +1047,10 @@ Kalder i stedet det program, der er associeret med filen %2</translation>
     </message>
     <message>
         <source>AboutPellinDetails</source>
-        <translation>&lt;b&gt;Pellin - billedregistrering&lt;/b&gt;&lt;br&gt;En del af Vestrum-familien af registre.&lt;br&gt;Version 3.0&lt;br&gt;Registrér din billedsamling med titler, priser og links til billedfilerne.</translation>
+        <translation>Pellin - billedregistrering
+En del af Vestrum-familien af registre.
+Version 3.0
+Registrér din billedsamling med titler, priser og links til billedfilerne.</translation>
     </message>
     <message>
         <source>About Ostrel</source>
@@ -1089,7 +1058,10 @@ Kalder i stedet det program, der er associeret med filen %2</translation>
     </message>
     <message>
         <source>AboutOstrelDetails</source>
-        <translation>&lt;b&gt;Ostrel - møntregistrering&lt;/b&gt;&lt;br&gt;En del af Vestrum-familien af registre.&lt;br&gt;Version 3.0&lt;br&gt;Registrér din møntsamling med årstal, metal, katalognummer, kvalitet og billeder af forside og bagside.</translation>
+        <translation>Ostrel - møntregistrering
+En del af Vestrum-familien af registre.
+Version 3.0
+Registrér din møntsamling med årstal, metal, katalognummer, kvalitet og billeder af forside og bagside.</translation>
     </message>
     <message>
         <source>About Tovik</source>
@@ -1097,7 +1069,10 @@ Kalder i stedet det program, der er associeret med filen %2</translation>
     </message>
     <message>
         <source>AboutTovikDetails</source>
-        <translation>&lt;b&gt;Tovik - indboregistrering&lt;/b&gt;&lt;br&gt;En del af Vestrum-familien af registre.&lt;br&gt;Version 3.0&lt;br&gt;Registrér indboet i dit hjem med priser, kvitteringer, billeder og dokumenter.</translation>
+        <translation>Tovik - indboregistrering
+En del af Vestrum-familien af registre.
+Version 3.0
+Registrér indboet i dit hjem med priser, kvitteringer, billeder og dokumenter.</translation>
     </message>
     <message>
         <source>&amp;Fil</source>

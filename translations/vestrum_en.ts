@@ -206,6 +206,37 @@ An earlier file of the same name has not been changed.</translation>
     </message>
 </context>
 <context>
+    <name>ExternalViewers</name>
+    <message>
+        <source>LAUNCH_REFUSED_OPTION</source>
+        <translation>&quot;%1&quot; is not opened: a text beginning with &quot;-&quot; is never handed to another program.</translation>
+    </message>
+    <message>
+        <source>LAUNCH_REFUSED_NOT_ABSOLUTE</source>
+        <translation>&quot;%1&quot; is not opened: the chosen program only gets a web address (http, https or mailto) or the full path of a file.</translation>
+    </message>
+    <message>
+        <source>LAUNCH_REFUSED_MISSING</source>
+        <translation>The file &quot;%1&quot; does not exist.</translation>
+    </message>
+    <message>
+        <source>LAUNCH_REFUSED_NOT_A_FILE</source>
+        <translation>&quot;%1&quot; is not opened: it is not a file.</translation>
+    </message>
+    <message>
+        <source>LAUNCH_REFUSED_PROGRAM</source>
+        <translation>&quot;%1&quot; is not opened: it is a program, a script or a file marked as executable, and programs are never started from the register.</translation>
+    </message>
+    <message>
+        <source>LAUNCH_REFUSED_ADDRESS</source>
+        <translation>&quot;%1&quot; is not opened: only addresses beginning with http, https or mailto are opened, and no mail that attaches files.</translation>
+    </message>
+    <message>
+        <source>Fejl</source>
+        <translation>Error</translation>
+    </message>
+</context>
+<context>
     <name>ItemDialog</name>
     <message>
         <source>TotalPrice</source>
@@ -254,74 +285,6 @@ An earlier file of the same name has not been changed.</translation>
     <message>
         <source>Ret det !</source>
         <translation>Please correct it!</translation>
-    </message>
-    <message>
-        <source>Gruppe</source>
-        <translation>Group</translation>
-    </message>
-    <message>
-        <source>Navn</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>Fabrikat</source>
-        <translation>Make</translation>
-    </message>
-    <message>
-        <source>Produkt model</source>
-        <translation>Model</translation>
-    </message>
-    <message>
-        <source>Antal</source>
-        <translation>Quantity</translation>
-    </message>
-    <message>
-        <source>Pris</source>
-        <translation>Price</translation>
-    </message>
-    <message>
-        <source>Vurd.</source>
-        <translation>Value</translation>
-    </message>
-    <message>
-        <source>Billede</source>
-        <translation>Picture</translation>
-    </message>
-    <message>
-        <source>Kvitt.</source>
-        <translation>Receipt</translation>
-    </message>
-    <message>
-        <source>Dato</source>
-        <translation>Date</translation>
-    </message>
-    <message>
-        <source>Rum</source>
-        <translation>Room</translation>
-    </message>
-    <message>
-        <source>Beskrivelse</source>
-        <translation>Description</translation>
-    </message>
-    <message>
-        <source>Leverandør</source>
-        <translation>Supplier</translation>
-    </message>
-    <message>
-        <source>Adresse</source>
-        <translation>Address</translation>
-    </message>
-    <message>
-        <source>Serie no.</source>
-        <translation>Serial no.</translation>
-    </message>
-    <message>
-        <source>Www</source>
-        <translation>Web</translation>
-    </message>
-    <message>
-        <source>Dok.</source>
-        <translation>Doc.</translation>
     </message>
     <message>
         <source>TEXT_NOT_INSERTED_CHARACTER</source>
@@ -1073,7 +1036,10 @@ Opening the program associated with the file instead: %2</translation>
     </message>
     <message>
         <source>AboutBrevaneDetails</source>
-        <translation>&lt;b&gt;Brevane - stock register&lt;/b&gt;&lt;br&gt;Part of the Vestrum family of registers.&lt;br&gt;Version 3.0&lt;br&gt;Keep track of a small business&apos;s stock with barcode labels and stock movements from the scanner.</translation>
+        <translation>Brevane - stock register
+Part of the Vestrum family of registers.
+Version 3.0
+Keep track of a small business&apos;s stock with barcode labels and stock movements from the scanner.</translation>
     </message>
     <message>
         <source>About Pellin</source>
@@ -1081,7 +1047,10 @@ Opening the program associated with the file instead: %2</translation>
     </message>
     <message>
         <source>AboutPellinDetails</source>
-        <translation>&lt;b&gt;Pellin - picture register&lt;/b&gt;&lt;br&gt;Part of the Vestrum family of registers.&lt;br&gt;Version 3.0&lt;br&gt;Record your picture collection with titles, prices and links to the picture files.</translation>
+        <translation>Pellin - picture register
+Part of the Vestrum family of registers.
+Version 3.0
+Record your picture collection with titles, prices and links to the picture files.</translation>
     </message>
     <message>
         <source>About Ostrel</source>
@@ -1089,7 +1058,10 @@ Opening the program associated with the file instead: %2</translation>
     </message>
     <message>
         <source>AboutOstrelDetails</source>
-        <translation>&lt;b&gt;Ostrel - coin register&lt;/b&gt;&lt;br&gt;Part of the Vestrum family of registers.&lt;br&gt;Version 3.0&lt;br&gt;Record your coin collection with year, metal, catalogue number, grade and pictures of both sides.</translation>
+        <translation>Ostrel - coin register
+Part of the Vestrum family of registers.
+Version 3.0
+Record your coin collection with year, metal, catalogue number, grade and pictures of both sides.</translation>
     </message>
     <message>
         <source>About Tovik</source>
@@ -1097,7 +1069,10 @@ Opening the program associated with the file instead: %2</translation>
     </message>
     <message>
         <source>AboutTovikDetails</source>
-        <translation>&lt;b&gt;Tovik - home contents register&lt;/b&gt;&lt;br&gt;Part of the Vestrum family of registers.&lt;br&gt;Version 3.0&lt;br&gt;Record the contents of your home with prices, receipts, pictures and documents.</translation>
+        <translation>Tovik - home contents register
+Part of the Vestrum family of registers.
+Version 3.0
+Record the contents of your home with prices, receipts, pictures and documents.</translation>
     </message>
     <message>
         <source>&amp;Fil</source>

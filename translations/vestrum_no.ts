@@ -206,6 +206,37 @@ En tidligere fil med samme navn er ikke endret.</translation>
     </message>
 </context>
 <context>
+    <name>ExternalViewers</name>
+    <message>
+        <source>LAUNCH_REFUSED_OPTION</source>
+        <translation>&quot;%1&quot; åpnes ikke: en tekst som begynner med &quot;-&quot;, gis aldri videre til et annet program.</translation>
+    </message>
+    <message>
+        <source>LAUNCH_REFUSED_NOT_ABSOLUTE</source>
+        <translation>&quot;%1&quot; åpnes ikke: det valgte programmet får bare en nettadresse (http, https eller mailto) eller hele banen til en fil.</translation>
+    </message>
+    <message>
+        <source>LAUNCH_REFUSED_MISSING</source>
+        <translation>Filen &quot;%1&quot; finnes ikke.</translation>
+    </message>
+    <message>
+        <source>LAUNCH_REFUSED_NOT_A_FILE</source>
+        <translation>&quot;%1&quot; åpnes ikke: det er ikke en fil.</translation>
+    </message>
+    <message>
+        <source>LAUNCH_REFUSED_PROGRAM</source>
+        <translation>&quot;%1&quot; åpnes ikke: det er et program, et skript eller en fil merket som kjørbar, og programmer startes aldri fra registeret.</translation>
+    </message>
+    <message>
+        <source>LAUNCH_REFUSED_ADDRESS</source>
+        <translation>&quot;%1&quot; åpnes ikke: bare adresser som begynner med http, https eller mailto, åpnes, og ingen e-post som legger ved filer.</translation>
+    </message>
+    <message>
+        <source>Fejl</source>
+        <translation>Feil</translation>
+    </message>
+</context>
+<context>
     <name>ItemDialog</name>
     <message>
         <source>TotalPrice</source>
@@ -254,74 +285,6 @@ En tidligere fil med samme navn er ikke endret.</translation>
     <message>
         <source>Ret det !</source>
         <translation>Rett det!</translation>
-    </message>
-    <message>
-        <source>Gruppe</source>
-        <translation>Gruppe</translation>
-    </message>
-    <message>
-        <source>Navn</source>
-        <translation>Navn</translation>
-    </message>
-    <message>
-        <source>Fabrikat</source>
-        <translation>Fabrikat</translation>
-    </message>
-    <message>
-        <source>Produkt model</source>
-        <translation>Produktmodell</translation>
-    </message>
-    <message>
-        <source>Antal</source>
-        <translation>Antall</translation>
-    </message>
-    <message>
-        <source>Pris</source>
-        <translation>Pris</translation>
-    </message>
-    <message>
-        <source>Vurd.</source>
-        <translation>Verdi</translation>
-    </message>
-    <message>
-        <source>Billede</source>
-        <translation>Bilde</translation>
-    </message>
-    <message>
-        <source>Kvitt.</source>
-        <translation>Kvitt.</translation>
-    </message>
-    <message>
-        <source>Dato</source>
-        <translation>Dato</translation>
-    </message>
-    <message>
-        <source>Rum</source>
-        <translation>Rom</translation>
-    </message>
-    <message>
-        <source>Beskrivelse</source>
-        <translation>Beskrivelse</translation>
-    </message>
-    <message>
-        <source>Leverandør</source>
-        <translation>Leverandør</translation>
-    </message>
-    <message>
-        <source>Adresse</source>
-        <translation>Adresse</translation>
-    </message>
-    <message>
-        <source>Serie no.</source>
-        <translation>Serienr.</translation>
-    </message>
-    <message>
-        <source>Www</source>
-        <translation>Www</translation>
-    </message>
-    <message>
-        <source>Dok.</source>
-        <translation>Dok.</translation>
     </message>
     <message>
         <source>TEXT_NOT_INSERTED_CHARACTER</source>
@@ -1073,7 +1036,10 @@ via menyen Oppsett.
     </message>
     <message>
         <source>AboutBrevaneDetails</source>
-        <translation>&lt;b&gt;Brevane - lagerregistrering&lt;/b&gt;&lt;br&gt;En del av Vestrum-familien av registre.&lt;br&gt;Versjon 3.0&lt;br&gt;Hold orden på lageret i den lille bedriften med strekkodeetiketter og lagerbevegelser fra strekkodeleseren.</translation>
+        <translation>Brevane - lagerregistrering
+En del av Vestrum-familien av registre.
+Versjon 3.0
+Hold orden på lageret i den lille bedriften med strekkodeetiketter og lagerbevegelser fra strekkodeleseren.</translation>
     </message>
     <message>
         <source>About Pellin</source>
@@ -1081,7 +1047,10 @@ via menyen Oppsett.
     </message>
     <message>
         <source>AboutPellinDetails</source>
-        <translation>&lt;b&gt;Pellin - bilderegistrering&lt;/b&gt;&lt;br&gt;En del av Vestrum-familien av registre.&lt;br&gt;Versjon 3.0&lt;br&gt;Registrer bildesamlingen din med titler, priser og lenker til bildefilene.</translation>
+        <translation>Pellin - bilderegistrering
+En del av Vestrum-familien av registre.
+Versjon 3.0
+Registrer bildesamlingen din med titler, priser og lenker til bildefilene.</translation>
     </message>
     <message>
         <source>About Ostrel</source>
@@ -1089,7 +1058,10 @@ via menyen Oppsett.
     </message>
     <message>
         <source>AboutOstrelDetails</source>
-        <translation>&lt;b&gt;Ostrel - myntregistrering&lt;/b&gt;&lt;br&gt;En del av Vestrum-familien av registre.&lt;br&gt;Versjon 3.0&lt;br&gt;Registrer myntsamlingen din med årstall, metall, katalognummer, kvalitet og bilder av forside og bakside.</translation>
+        <translation>Ostrel - myntregistrering
+En del av Vestrum-familien av registre.
+Versjon 3.0
+Registrer myntsamlingen din med årstall, metall, katalognummer, kvalitet og bilder av forside og bakside.</translation>
     </message>
     <message>
         <source>About Tovik</source>
@@ -1097,7 +1069,10 @@ via menyen Oppsett.
     </message>
     <message>
         <source>AboutTovikDetails</source>
-        <translation>&lt;b&gt;Tovik - innboregistrering&lt;/b&gt;&lt;br&gt;En del av Vestrum-familien av registre.&lt;br&gt;Versjon 3.0&lt;br&gt;Registrer innboet i hjemmet ditt med priser, kvitteringer, bilder og dokumenter.</translation>
+        <translation>Tovik - innboregistrering
+En del av Vestrum-familien av registre.
+Versjon 3.0
+Registrer innboet i hjemmet ditt med priser, kvitteringer, bilder og dokumenter.</translation>
     </message>
     <message>
         <source>&amp;Fil</source>

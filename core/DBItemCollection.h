@@ -107,6 +107,15 @@ public:
     const userItemCollection& Fields() const { return m_fields; }
     bool MakeDynamicLists();
     void SaveDynamicLists();
+    // The lists by the numbers the setup commands use for them.
+    enum DynamicList { GroupList = 1, LocationList = 2, SupplierList = 3, FieldList = 4 };
+    userItemCollection* DynamicListOf(int list);
+    // The current language's file of a list in the database directory (the working directory when none is
+    // set): where SaveDynamicList writes it.
+    static QString DynamicListPath(int list);
+    // Writes one list to its file, creating the list's folder first. On failure nothing is shown, the old
+    // file is left as it was and *reason says which file could not be written and why.
+    bool SaveDynamicList(int list, QString* reason);
 
     // The database file.
     bool LoadFromAsciiFile(const QString& path);

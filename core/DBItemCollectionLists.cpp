@@ -69,34 +69,79 @@ bool DBItemCollection::MakeDynamicLists() {
     return true;
 }
 
+namespace {
+struct ListFile {
+    const char* folder;
+    const char* messageKey;
+};
+
+// Indexed by DBItemCollection::DynamicList - 1.
+const ListFile kListFiles[] = {
+    {"groups", QT_TRANSLATE_NOOP("DBItemCollection", "Kan ikke gemme gruppe fil:")},
+    {"location", QT_TRANSLATE_NOOP("DBItemCollection", "Kan ikke gemme lokale fil:")},
+    {"supplier", QT_TRANSLATE_NOOP("DBItemCollection", "KAN_IKKE_GEMME_LEVERAND_FIL:")},
+    {"fields", QT_TRANSLATE_NOOP("DBItemCollection", "KAN_IKKE_GEMME_FIELDS_FIL:")},
+};
+
+const ListFile* listFile(int list) {
+    if (list < DBItemCollection::GroupList || list > DBItemCollection::FieldList)
+        return nullptr;
+    return &kListFiles[list - 1];
+}
+
+QString listsDir() {
+    const QString dbDir = GetLastDBDir();
+    return dbDir.isEmpty() ? QDir::currentPath() : dbDir;
+}
+} // namespace
+
+userItemCollection* DBItemCollection::DynamicListOf(int list) {
+    switch (list) {
+    case GroupList:
+        return &m_groups;
+    case LocationList:
+        return &m_locations;
+    case SupplierList:
+        return &m_suppliers;
+    case FieldList:
+        return &m_fields;
+    default:
+        return nullptr;
+    }
+}
+
+QString DBItemCollection::DynamicListPath(int list) {
+    const ListFile* file = listFile(list);
+    if (!file)
+        return QString();
+    // Folder and file carry the same name: groups/groups.dk.txt.
+    return QStringLiteral("%1/%2/%2.%3.txt").arg(listsDir(), QLatin1String(file->folder), GetLanguage());
+}
+
+bool DBItemCollection::SaveDynamicList(int list, QString* reason) {
+    const ListFile* file = listFile(list);
+    userItemCollection* entries = DynamicListOf(list);
+    if (!file || !entries)
+        return false;
+    const QString folder = listsDir() + QLatin1Char('/') + QLatin1String(file->folder);
+    const QString path = DynamicListPath(list);
+    if (!QDir(folder).exists())
+        QDir().mkdir(folder);
+    if (entries->SaveToFile(path))
+        return true;
+    if (reason) {
+        *reason = QCoreApplication::translate("DBItemCollection", file->messageKey) + QDir::toNativeSeparators(path);
+        if (!entries->LastError().isEmpty())
+            *reason += QLatin1Char('\n') + entries->LastError();
+    }
+    return false;
+}
+
 void DBItemCollection::SaveDynamicLists() {
-    QString dbDir = GetLastDBDir();
-    if (dbDir.isEmpty())
-        dbDir = QDir::currentPath();
-    const QString language = GetLanguage();
-    const struct {
-        userItemCollection* list;
-        const char* folder;
-        const char* file;
-        const char* messageKey;
-    } lists[] = {
-        {&m_groups, "groups", "groups", QT_TRANSLATE_NOOP("DBItemCollection", "Kan ikke gemme gruppe fil:")},
-        {&m_locations, "location", "location", QT_TRANSLATE_NOOP("DBItemCollection", "Kan ikke gemme lokale fil:")},
-        {&m_suppliers, "supplier", "supplier", QT_TRANSLATE_NOOP("DBItemCollection", "KAN_IKKE_GEMME_LEVERAND_FIL:")},
-        {&m_fields, "fields", "fields", QT_TRANSLATE_NOOP("DBItemCollection", "KAN_IKKE_GEMME_FIELDS_FIL:")},
-    };
-    for (const auto& entry : lists) {
-        const QString folder = dbDir + QLatin1Char('/') + QLatin1String(entry.folder);
-        const QString path = QStringLiteral("%1/%2/%3.%4.txt")
-                                 .arg(dbDir, QLatin1String(entry.folder), QLatin1String(entry.file), language);
-        if (!QDir(folder).exists())
-            QDir().mkdir(folder);
-        if (!entry.list->SaveToFile(path)) {
-            // Each list gets its own message; the others are still saved.
-            QString text = QCoreApplication::translate("DBItemCollection", entry.messageKey) + path;
-            if (!entry.list->LastError().isEmpty())
-                text += QLatin1Char('\n') + entry.list->LastError();
-            Dialogs::critical(nullptr, QCoreApplication::translate("DBItemCollection", "Fil fejl"), text);
-        }
+    for (int list = GroupList; list <= FieldList; ++list) {
+        // Each list gets its own message; the others are still saved.
+        QString reason;
+        if (!SaveDynamicList(list, &reason))
+            Dialogs::critical(nullptr, QCoreApplication::translate("DBItemCollection", "Fil fejl"), reason);
     }
 }

@@ -16,6 +16,8 @@
 #include <QMenu>
 #include <QMouseEvent>
 
+#include <vector>
+
 namespace {
 struct ColumnSetting {
     const char* key;
@@ -104,6 +106,31 @@ void ItemListView::Fill(DBItemCollection* collection) {
             text += QStringLiteral("\n\n") + tr("ITEMS_NOT_LISTED").arg(result.unlisted);
         Dialogs::critical(this, tr("Fejl - type"), text, tr("OK"));
     }
+}
+
+void ItemListView::Rebuild() {
+    if (!mCollection)
+        return;
+    Item* current = currentItem();
+    const int currentGroup = !current && IsGroupRow(currentIndex()) ? currentIndex().row() : -1;
+    std::vector<int> open;
+    for (int group = 0; group < mModel->GroupCount(); ++group) {
+        if (isExpanded(mModel->GroupIndex(group)))
+            open.push_back(group);
+    }
+    mModel->SetCollection(mCollection);
+    Fill(mCollection);
+    const int column = header()->sortIndicatorSection();
+    if (column >= 0 && column < mModel->columnCount())
+        mModel->sort(column, header()->sortIndicatorOrder());
+    for (int group : open) {
+        if (group < mModel->GroupCount())
+            setExpanded(mModel->GroupIndex(group), true);
+    }
+    if (current)
+        ItemSelected(mModel->IndexOf(current));
+    else if (currentGroup >= 0 && currentGroup < mModel->GroupCount())
+        ItemSelected(mModel->GroupIndex(currentGroup));
 }
 
 void ItemListView::AddItem(Item* item, bool select) {

@@ -22,6 +22,9 @@ public:
 
     void SetCollection(DBItemCollection* collection);
     void Fill(DBItemCollection* collection);
+    // Builds the rows again after the group or location names changed, keeping the open groups, the sort
+    // order and the current item.
+    void Rebuild();
     void AddItem(Item* item, bool select);
     void UpdateRow(const QModelIndex& row, Item* item);
     void Clear();

@@ -12,6 +12,7 @@ class LogXML;
 class QAction;
 class QMenu;
 class QToolBar;
+class setupdialog;
 
 // The one top-level window: it owns the open database (never replaced, only cleared and refilled) and
 // the diagnostic log for the life of the process, shows the items in an ItemListView and carries the
@@ -102,6 +103,9 @@ protected:
 private:
     void buildMenus();
     void buildToolBars();
+    // Opens the lookup-list editor of a list (LookupListEditor::ListKind) without waiting; the place where
+    // its printLabelsRequested is connected to the label printing.
+    setupdialog* openListSetup(int listKind, const QString& name);
     void afterLoadUpdate();
     void showReadOnly(bool readOnly);
     void rebuildRecentFileMenu();

@@ -6,6 +6,7 @@
 #include "output/printSelectDataDialog.h"
 #include "setup/AutomakeItems.h"
 #include "setup/CommonSetup.h"
+#include "setup/setupdialog.h"
 #include "vestrumwindow.h"
 
 #include <QAction>
@@ -118,12 +119,26 @@ void MainWindow::AutoMakeItems() {
     dialog->show();
 }
 
+setupdialog* MainWindow::openListSetup(int listKind, const QString& name) {
+    auto* dialog = new setupdialog(mListView, mCollection, listKind, this, name, true);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->show();
+    return dialog;
+}
+
+void MainWindow::SetupGroups() {
+    openListSetup(LookupListEditor::Groups, QStringLiteral("Setup Groups"));
+}
+
+void MainWindow::SetupLocation() {
+    openListSetup(LookupListEditor::Locations, QStringLiteral("Setup Location"));
+}
+
+void MainWindow::SetupSupplier() {
+    openListSetup(LookupListEditor::Suppliers, QStringLiteral("Setup Suppliers"));
+}
+
 // Not part of this version; their menu entries are disabled.
-void MainWindow::SetupGroups() {}
-
-void MainWindow::SetupLocation() {}
-
-void MainWindow::SetupSupplier() {}
 
 void MainWindow::PrintBarcode() {}
 

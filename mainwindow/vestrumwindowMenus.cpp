@@ -277,10 +277,9 @@ void MainWindow::buildMenus() {
     AboutAction->setMenuRole(QAction::AboutRole);
     mHelpMenu->addAction(AboutAction);
 
-    // The lookup-list editor, the barcode labels and the scanner import are not part of this version:
-    // their entries stand where users expect them, disabled rather than doing nothing.
-    for (QAction* pending :
-         {SetupLocationAction, SetupGroupsAction, SetupSupplierAction, PrintBarcodeAction, UpdateLocationsAction}) {
+    // The barcode labels and the scanner import are not part of this version: their entries stand where
+    // users expect them, disabled rather than doing nothing.
+    for (QAction* pending : {PrintBarcodeAction, UpdateLocationsAction}) {
         if (pending)
             pending->setEnabled(false);
     }

@@ -1,3 +1,6 @@
+// The lookup-list editor's header needs its form's generated header; naming it has it generated here.
+#include "ui_setupdialogBase.h"
+
 #include "TestSupport.h"
 #include "app/AppNames.h"
 #include "app/Edition.h"
@@ -7,6 +10,7 @@
 #include "mainwindow/ItemListModel.h"
 #include "mainwindow/ItemListView.h"
 #include "mainwindow/vestrumwindow.h"
+#include "setup/setupdialog.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -105,6 +109,32 @@ private slots:
         QVERIFY(action(window, "Print")->isEnabled());
         QCOMPARE(window.RecentFiles(), QStringList{sample()});
         window.close();
+    }
+
+    // Each lookup-list entry of the Setup menu opens the editor, modal, on the open database's list.
+    void setupListEntriesOpenTheEditor_data() {
+        QTest::addColumn<QByteArray>("actionName");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("dialogName");
+        QTest::newRow("groups") << QByteArray("SetupGroups") << 1 << "Setup Groups";
+        QTest::newRow("locations") << QByteArray("SetupLocation") << 2 << "Setup Location";
+        QTest::newRow("suppliers") << QByteArray("SetupSupplier") << 3 << "Setup Suppliers";
+    }
+    void setupListEntriesOpenTheEditor() {
+        QFETCH(QByteArray, actionName);
+        QFETCH(int, kind);
+        QFETCH(QString, dialogName);
+        MainWindow window;
+        QVERIFY(trigger(window, actionName.constData()));
+        auto* dialog = window.findChild<setupdialog*>(dialogName);
+        QVERIFY(dialog);
+        QVERIFY(dialog->isVisible());
+        QVERIFY(dialog->isModal());
+        QCOMPARE(dialog->ListKind(), kind);
+        QVERIFY(dialog->Editor().Count() > 0);
+        QCOMPARE(dialog->Editor().Entries(), window.Collection()->DynamicListOf(kind)->Entries());
+        dialog->reject();
+        QVERIFY(m_dialogs->boxes.isEmpty());
     }
 
     void emptyStartDatabaseOpensNothing() {

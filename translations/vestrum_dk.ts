@@ -1591,4 +1591,139 @@ Registrér indboet i dit hjem med priser, kvitteringer, billeder og dokumenter.<
         <translation>Ret det!</translation>
     </message>
 </context>
+<context>
+    <name>setupdialog</name>
+    <message>
+        <source>SETUP_LIST_FILE</source>
+        <translation>Listen gemmes i filen: %1</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Opsætning</translation>
+    </message>
+    <message>
+        <source>WHATS_THIS_SETUP_DIALOG</source>
+        <translation>Her vedligeholdes en af databasens lister: grupper, lokaler eller leverandører. Tingene kender en gruppe eller et lokale på dets nummer (pladsen i listen), så et navn kan rettes, men kun det sidste ubrugte navn kan slettes. Gem eller OK skriver listen; Fortryd lægger alt tilbage, som det var, da vinduet blev åbnet.</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_LIST</source>
+        <translation>Listens navne i nummerorden; vælg et navn for at rette det</translation>
+    </message>
+    <message>
+        <source>WHATS_THIS_LIST</source>
+        <translation>Navnene i listen. Det første navn har nummer 0, det næste nummer 1 osv. Tingene i databasen peger på navnene med disse numre.</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_SELECTED</source>
+        <translation>Det valgte navn; ret det og tryk Gem, eller skriv et nyt navn og tryk Tilføj</translation>
+    </message>
+    <message>
+        <source>WHATS_THIS_SELECTED</source>
+        <translation>Skriv et nyt navn og tryk Tilføj for at sætte det sidst i listen, eller ret det valgte navn og tryk Gem. Semikolon og tegn, som listens fil ikke kan gemme, kan ikke bruges.</translation>
+    </message>
+    <message>
+        <source>&amp;Gem</source>
+        <translation>&amp;Gem</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_SAVE</source>
+        <translation>Gem det rettede navn og skriv listen til filen</translation>
+    </message>
+    <message>
+        <source>&amp;Slet</source>
+        <translation>&amp;Slet</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_REMOVE</source>
+        <translation>Slet det sidste navn i listen, når ingen ting bruger det</translation>
+    </message>
+    <message>
+        <source>&amp;Tilføj</source>
+        <translation>&amp;Tilføj</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_ADD</source>
+        <translation>Sæt navnet i feltet sidst i listen</translation>
+    </message>
+    <message>
+        <source>PRINT_BARCODE</source>
+        <translation>Udskriv stregkode&amp;etiket</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_PRINT_BARCODE</source>
+        <translation>Udskriv en stregkodeetiket med det valgte lagersteds nummer</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_PRINT_LOCATION_BARCODE</source>
+        <translation>Udskriver en stregkodeetiket til det valgte lagersted på etiketprinteren. Etiketten bærer lagerstedets nummer, som stregkodelæseren bruger ved flytning af varer.</translation>
+    </message>
+    <message>
+        <source>SETUP_PRINT</source>
+        <translation>Udskriv &amp;etiket</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_PRINT</source>
+        <translation>Udskriv en stregkodeetiket med det valgte navns nummer</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Hjælp</source>
+        <translation>&amp;Hjælp</translation>
+    </message>
+    <message>
+        <source>&amp;Fortryd</source>
+        <translation>&amp;Fortryd</translation>
+    </message>
+    <message>
+        <source>Fejl indtastning</source>
+        <translation>Fejl i indtastning</translation>
+    </message>
+    <message>
+        <source>SETUP_WARNING</source>
+        <translation>Advarsel</translation>
+    </message>
+    <message>
+        <source>SETUP_MAX_LIMIT_REACHED</source>
+        <translation>Listen er fuld: den kan højst rumme %1 navne.</translation>
+    </message>
+    <message>
+        <source>SETUP_NAME_EMPTY</source>
+        <translation>Skriv et navn i feltet først: et navn i listen kan ikke være tomt.</translation>
+    </message>
+    <message>
+        <source>Dette navn er allerede anvendt</source>
+        <translation>Dette navn er allerede anvendt.</translation>
+    </message>
+    <message>
+        <source>SETUP_NAME_NOT_STORABLE</source>
+        <translation>Navnet indeholder tegnet %1, som listens fil ikke kan gemme.</translation>
+    </message>
+    <message>
+        <source>Fejl</source>
+        <translation>Fejl</translation>
+    </message>
+    <message>
+        <source>SETUP_DELETE_NOT_LAST</source>
+        <translation>Kun det sidste navn i listen kan slettes: tingene kender navnene på deres nummer, så alle ting under de efterfølgende navne ville få det forrige navn.
+
+&quot;%1&quot; bruges af %2 ting. Giv det i stedet et nyt navn.</translation>
+    </message>
+    <message>
+        <source>SETUP_DELETE_IN_USE</source>
+        <translation>&quot;%1&quot; bruges af %2 ting og kan ikke slettes. Flyt dem først til et andet navn, eller giv det et nyt navn.</translation>
+    </message>
+    <message>
+        <source>Fil fejl</source>
+        <translation>Filfejl</translation>
+    </message>
+    <message>
+        <source>SETUP_CANNOT_RESTORE</source>
+        <translation>Listens fil kunne ikke lægges tilbage, som den var, da vinduet blev åbnet; den beholder de sidst gemte navne.
+
+%1</translation>
+    </message>
+</context>
 </TS>

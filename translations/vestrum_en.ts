@@ -1591,4 +1591,139 @@ Record the contents of your home with prices, receipts, pictures and documents.<
         <translation>Please correct it!</translation>
     </message>
 </context>
+<context>
+    <name>setupdialog</name>
+    <message>
+        <source>SETUP_LIST_FILE</source>
+        <translation>The list is saved in the file: %1</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Setup</translation>
+    </message>
+    <message>
+        <source>WHATS_THIS_SETUP_DIALOG</source>
+        <translation>Here you keep one of the database&apos;s lists: groups, locations or suppliers. Items know a group or location by its number (its place in the list), so a name can be changed, but only the last unused name can be deleted. Save or OK writes the list; Cancel puts everything back as it was when the window was opened.</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_LIST</source>
+        <translation>The names of the list in number order; choose a name to change it</translation>
+    </message>
+    <message>
+        <source>WHATS_THIS_LIST</source>
+        <translation>The names of the list. The first name is number 0, the next number 1 and so on. The items of the database point at the names by these numbers.</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_SELECTED</source>
+        <translation>The chosen name; change it and press Save, or type a new name and press Add</translation>
+    </message>
+    <message>
+        <source>WHATS_THIS_SELECTED</source>
+        <translation>Type a new name and press Add to put it at the end of the list, or change the chosen name and press Save. Semicolons and characters the list file cannot store cannot be used.</translation>
+    </message>
+    <message>
+        <source>&amp;Gem</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_SAVE</source>
+        <translation>Save the changed name and write the list to its file</translation>
+    </message>
+    <message>
+        <source>&amp;Slet</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_REMOVE</source>
+        <translation>Delete the last name of the list when no item uses it</translation>
+    </message>
+    <message>
+        <source>&amp;Tilføj</source>
+        <translation>&amp;Add</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_ADD</source>
+        <translation>Put the name in the field at the end of the list</translation>
+    </message>
+    <message>
+        <source>PRINT_BARCODE</source>
+        <translation>Print barcode &amp;label</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_PRINT_BARCODE</source>
+        <translation>Print a barcode label with the number of the chosen storage location</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_PRINT_LOCATION_BARCODE</source>
+        <translation>Prints a barcode label for the chosen storage location on the label printer. The label carries the location&apos;s number, which the barcode scanner uses when stock is moved.</translation>
+    </message>
+    <message>
+        <source>SETUP_PRINT</source>
+        <translation>Print &amp;label</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_PRINT</source>
+        <translation>Print a barcode label with the number of the chosen name</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Hjælp</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;Fortryd</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>Fejl indtastning</source>
+        <translation>Input error</translation>
+    </message>
+    <message>
+        <source>SETUP_WARNING</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>SETUP_MAX_LIMIT_REACHED</source>
+        <translation>The list is full: it can hold at most %1 names.</translation>
+    </message>
+    <message>
+        <source>SETUP_NAME_EMPTY</source>
+        <translation>Type a name in the field first: a name in the list cannot be empty.</translation>
+    </message>
+    <message>
+        <source>Dette navn er allerede anvendt</source>
+        <translation>This name is already used.</translation>
+    </message>
+    <message>
+        <source>SETUP_NAME_NOT_STORABLE</source>
+        <translation>The name contains the character %1, which the list file cannot store.</translation>
+    </message>
+    <message>
+        <source>Fejl</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>SETUP_DELETE_NOT_LAST</source>
+        <translation>Only the last name of the list can be deleted: items know the names by their number, so every item under the later names would get the name before.
+
+&quot;%1&quot; is used by %2 item(s). Rename it instead.</translation>
+    </message>
+    <message>
+        <source>SETUP_DELETE_IN_USE</source>
+        <translation>&quot;%1&quot; is used by %2 item(s) and cannot be deleted. Move them to another name first, or rename it.</translation>
+    </message>
+    <message>
+        <source>Fil fejl</source>
+        <translation>File error</translation>
+    </message>
+    <message>
+        <source>SETUP_CANNOT_RESTORE</source>
+        <translation>The list file could not be put back as it was when the window was opened; it keeps the names saved last.
+
+%1</translation>
+    </message>
+</context>
 </TS>

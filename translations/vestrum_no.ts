@@ -1591,4 +1591,139 @@ Registrer innboet i hjemmet ditt med priser, kvitteringer, bilder og dokumenter.
         <translation>Rett det!</translation>
     </message>
 </context>
+<context>
+    <name>setupdialog</name>
+    <message>
+        <source>SETUP_LIST_FILE</source>
+        <translation>Listen lagres i filen: %1</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Oppsett</translation>
+    </message>
+    <message>
+        <source>WHATS_THIS_SETUP_DIALOG</source>
+        <translation>Her vedlikeholdes en av databasens lister: grupper, lokaler eller leverandører. Tingene kjenner en gruppe eller et lokale på nummeret (plassen i listen), så et navn kan endres, men bare det siste ubrukte navnet kan slettes. Lagre eller OK skriver listen; Avbryt legger alt tilbake slik det var da vinduet ble åpnet.</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_LIST</source>
+        <translation>Listens navn i nummerrekkefølge; velg et navn for å endre det</translation>
+    </message>
+    <message>
+        <source>WHATS_THIS_LIST</source>
+        <translation>Navnene i listen. Det første navnet har nummer 0, det neste nummer 1 osv. Tingene i databasen peker på navnene med disse numrene.</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_SELECTED</source>
+        <translation>Det valgte navnet; endre det og trykk Lagre, eller skriv et nytt navn og trykk Legg til</translation>
+    </message>
+    <message>
+        <source>WHATS_THIS_SELECTED</source>
+        <translation>Skriv et nytt navn og trykk Legg til for å sette det sist i listen, eller endre det valgte navnet og trykk Lagre. Semikolon og tegn som listens fil ikke kan lagre, kan ikke brukes.</translation>
+    </message>
+    <message>
+        <source>&amp;Gem</source>
+        <translation>&amp;Lagre</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_SAVE</source>
+        <translation>Lagre det endrede navnet og skriv listen til filen</translation>
+    </message>
+    <message>
+        <source>&amp;Slet</source>
+        <translation>&amp;Slett</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_REMOVE</source>
+        <translation>Slett det siste navnet i listen når ingen ting bruker det</translation>
+    </message>
+    <message>
+        <source>&amp;Tilføj</source>
+        <translation>Legg &amp;til</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_ADD</source>
+        <translation>Sett navnet i feltet sist i listen</translation>
+    </message>
+    <message>
+        <source>PRINT_BARCODE</source>
+        <translation>Skriv ut strekkode&amp;etikett</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_PRINT_BARCODE</source>
+        <translation>Skriv ut en strekkodeetikett med nummeret til det valgte lagerstedet</translation>
+    </message>
+    <message>
+        <source>WHATSHIS_PRINT_LOCATION_BARCODE</source>
+        <translation>Skriver ut en strekkodeetikett for det valgte lagerstedet på etikettskriveren. Etiketten bærer lagerstedets nummer, som strekkodeleseren bruker når varer flyttes.</translation>
+    </message>
+    <message>
+        <source>SETUP_PRINT</source>
+        <translation>Skriv ut &amp;etikett</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_PRINT</source>
+        <translation>Skriv ut en strekkodeetikett med nummeret til det valgte navnet</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Hjælp</source>
+        <translation>&amp;Hjelp</translation>
+    </message>
+    <message>
+        <source>&amp;Fortryd</source>
+        <translation>&amp;Avbryt</translation>
+    </message>
+    <message>
+        <source>Fejl indtastning</source>
+        <translation>Feil i inntasting</translation>
+    </message>
+    <message>
+        <source>SETUP_WARNING</source>
+        <translation>Advarsel</translation>
+    </message>
+    <message>
+        <source>SETUP_MAX_LIMIT_REACHED</source>
+        <translation>Listen er full: den kan høyst inneholde %1 navn.</translation>
+    </message>
+    <message>
+        <source>SETUP_NAME_EMPTY</source>
+        <translation>Skriv et navn i feltet først: et navn i listen kan ikke være tomt.</translation>
+    </message>
+    <message>
+        <source>Dette navn er allerede anvendt</source>
+        <translation>Dette navnet er allerede brukt.</translation>
+    </message>
+    <message>
+        <source>SETUP_NAME_NOT_STORABLE</source>
+        <translation>Navnet inneholder tegnet %1, som listens fil ikke kan lagre.</translation>
+    </message>
+    <message>
+        <source>Fejl</source>
+        <translation>Feil</translation>
+    </message>
+    <message>
+        <source>SETUP_DELETE_NOT_LAST</source>
+        <translation>Bare det siste navnet i listen kan slettes: tingene kjenner navnene på nummeret, så alle ting under de etterfølgende navnene ville få det forrige navnet.
+
+&quot;%1&quot; brukes av %2 ting. Gi det heller et nytt navn.</translation>
+    </message>
+    <message>
+        <source>SETUP_DELETE_IN_USE</source>
+        <translation>&quot;%1&quot; brukes av %2 ting og kan ikke slettes. Flytt dem først til et annet navn, eller gi det et nytt navn.</translation>
+    </message>
+    <message>
+        <source>Fil fejl</source>
+        <translation>Filfeil</translation>
+    </message>
+    <message>
+        <source>SETUP_CANNOT_RESTORE</source>
+        <translation>Listens fil kunne ikke legges tilbake slik den var da vinduet ble åpnet; den beholder de sist lagrede navnene.
+
+%1</translation>
+    </message>
+</context>
 </TS>

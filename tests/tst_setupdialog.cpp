@@ -1,0 +1,467 @@
+// The lookup-list editor: the rules of LookupListEditor without a window, then the setupdialog on them.
+#include "ui_setupdialogBase.h"
+
+#include "TestSupport.h"
+#include "app/Edition.h"
+#include "app/Settings.h"
+#include "core/ColumnNames.h"
+#include "core/DBItemCollection.h"
+#include "core/LookupListEditor.h"
+#include "mainwindow/ItemListModel.h"
+#include "mainwindow/ItemListView.h"
+#include "setup/setupdialog.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+using Result = LookupListEditor::Result;
+Q_DECLARE_METATYPE(LookupListEditor::Result)
+
+namespace {
+// List files are ISO 8859-1 with CR LF.
+QByteArray listBytes(const QStringList& entries) {
+    QByteArray bytes;
+    for (const QString& entry : entries)
+        bytes += entry.toLatin1() + "\r\n";
+    return bytes;
+}
+
+bool writeList(const QString& path, const QStringList& entries) {
+    return QDir().mkpath(QFileInfo(path).path()) && TestSupport::writeAll(path, listBytes(entries));
+}
+
+const QStringList kGroupsDk{"Køkken", "Stue", "Garage", "Loft"};
+const QStringList kGroupsNo{"Kjøkken", "Stue", "Garasje", "Loft"};
+const QStringList kGroupsEn{"Kitchen", "Living room", "Garage", "Attic"};
+const QStringList kLocationsDk{"Hylde 1", "Hylde 2", "Skab"};
+const QStringList kSuppliersDk{"IKEA", "Bilka", "Elgiganten"};
+} // namespace
+
+class TestSetupDialog : public QObject {
+    Q_OBJECT
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<TestDialogs> m_dialogs;
+    std::unique_ptr<DBItemCollection> m_collection;
+
+    QString dbDir() const { return m_dir->filePath(QStringLiteral("db")); }
+    QString groupsFile(const char* language) const {
+        return dbDir() + QStringLiteral("/groups/groups.%1.txt").arg(QLatin1String(language));
+    }
+    QString locationsFile() const { return dbDir() + QStringLiteral("/location/location.dk.txt"); }
+    QString suppliersFile() const { return dbDir() + QStringLiteral("/supplier/supplier.dk.txt"); }
+
+    // Items in groups 0, 1, 1, 3 and locations 0, 0, 1, 1; the lists read from the database folder.
+    void openDatabase(int edition = Tovik, const QString& language = QStringLiteral("dk")) {
+        SetEdition(edition);
+        Settings settings;
+        settings.setValue(QStringLiteral("Language"), language);
+        settings.setValue(QStringLiteral("LastDBDir"), dbDir());
+        m_collection = std::make_unique<DBItemCollection>(nullptr);
+        const int groups[] = {0, 1, 1, 3};
+        const int locations[] = {0, 0, 1, 1};
+        for (int i = 0; i < 4; ++i) {
+            auto* item = new Item;
+            item->SetName(QStringLiteral("Ting %1").arg(i));
+            item->SetGroup(groups[i]);
+            item->SetLocation(locations[i]);
+            item->SetSupplier(kSuppliersDk.at(i % 3));
+            m_collection->Add(item);
+        }
+    }
+
+    userItemCollection& listOf(int kind) { return *m_collection->DynamicListOf(kind); }
+
+    void click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+    void choose(setupdialog& dialog, int row) { dialog.listLineEdit->setCurrentRow(row); }
+    void type(setupdialog& dialog, const QString& text) { dialog.selectedItemLineEdit->setText(text); }
+    QStringList shownEntries(setupdialog& dialog) {
+        QStringList entries;
+        for (int row = 0; row < dialog.listLineEdit->count(); ++row)
+            entries << dialog.listLineEdit->item(row)->text();
+        return entries;
+    }
+
+private slots:
+    void initTestCase() {
+        qRegisterMetaType<LookupListEditor::Result>();
+        TestSupport::isolateSettings(QStringLiteral("Tovik"));
+        TestSupport::installTranslation(QStringLiteral("en"));
+    }
+
+    void init() {
+        TestSupport::clearSettings();
+        ColumnNames::Reset();
+        m_dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_dir->isValid());
+        QVERIFY(writeList(groupsFile("dk"), kGroupsDk));
+        QVERIFY(writeList(groupsFile("no"), kGroupsNo));
+        QVERIFY(writeList(groupsFile("en"), kGroupsEn));
+        QVERIFY(writeList(locationsFile(), kLocationsDk));
+        QVERIFY(writeList(suppliersFile(), kSuppliersDk));
+        m_dialogs = std::make_unique<TestDialogs>();
+        openDatabase();
+    }
+
+    void cleanup() {
+        m_collection.reset();
+        m_dialogs.reset();
+        m_dir.reset();
+        DBItemCollection::SetModified(false);
+    }
+
+    // --- the rules ---------------------------------------------------------------------------------------
+
+    void addChecksTheName_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<Result>("result");
+        QTest::addColumn<int>("position");
+        QTest::newRow("a new name") << QStringLiteral("Kælder") << Result::Ok << -1;
+        QTest::newRow("the same name in other letters") << QStringLiteral("køkken") << Result::Ok << -1;
+        QTest::newRow("empty") << QString() << Result::Empty << -1;
+        QTest::newRow("only spaces") << QStringLiteral("   ") << Result::Empty << -1;
+        QTest::newRow("already in the list") << QStringLiteral("Garage") << Result::Duplicate << -1;
+        QTest::newRow("euro sign") << QStringLiteral("Kr€dit") << Result::NotStorable << 2;
+        QTest::newRow("semicolon") << QStringLiteral("a;b") << Result::NotStorable << 1;
+    }
+    void addChecksTheName() {
+        QFETCH(QString, name);
+        QFETCH(Result, result);
+        QFETCH(int, position);
+        LookupListEditor editor(*m_collection, LookupListEditor::Groups);
+        const LookupListEditor::Outcome outcome = editor.Add(name);
+        QCOMPARE(outcome.result, result);
+        QCOMPARE(outcome.position, position);
+        QCOMPARE(editor.Entries(), result == Result::Ok ? kGroupsDk + QStringList{name} : kGroupsDk);
+        // Nothing reaches the collection before Save.
+        QCOMPARE(m_collection->Groups().Entries(), kGroupsDk);
+    }
+
+    void addStopsAtTheLimit_data() {
+        QTest::addColumn<int>("entries");
+        QTest::addColumn<Result>("result");
+        QTest::newRow("one below the limit") << DBItemCollection::MaxListEntries - 1 << Result::Ok;
+        QTest::newRow("at the limit") << DBItemCollection::MaxListEntries << Result::LimitReached;
+    }
+    void addStopsAtTheLimit() {
+        QFETCH(int, entries);
+        QFETCH(Result, result);
+        QStringList names;
+        for (int i = 0; i < entries; ++i)
+            names << QString::number(i);
+        m_collection->Suppliers().SetEntries(names);
+        LookupListEditor editor(*m_collection, LookupListEditor::Suppliers);
+        QCOMPARE(editor.Add(QStringLiteral("Ny")).result, result);
+        QCOMPARE(editor.Count(), qMin(entries + 1, DBItemCollection::MaxListEntries));
+    }
+
+    // A rename keeps every entry in its place, also after an Add or a Delete in the same session.
+    void renameKeepsThePlaces_data() {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<Result>("result");
+        QTest::addColumn<QStringList>("entries");
+        QTest::newRow("first") << QString() << 0 << "Bryggers" << Result::Ok
+                               << QStringList{"Bryggers", "Stue", "Garage", "Loft"};
+        QTest::newRow("middle") << QString() << 2 << "Carport" << Result::Ok
+                                << QStringList{"Køkken", "Stue", "Carport", "Loft"};
+        QTest::newRow("last") << QString() << 3 << "Kælder" << Result::Ok
+                              << QStringList{"Køkken", "Stue", "Garage", "Kælder"};
+        QTest::newRow("after an add") << "add" << 4 << "Skur" << Result::Ok
+                                      << QStringList{"Køkken", "Stue", "Garage", "Loft", "Skur"};
+        QTest::newRow("after a delete") << "delete" << 1 << "Dagligstue" << Result::Ok
+                                        << QStringList{"Køkken", "Dagligstue", "Garage"};
+        QTest::newRow("empty") << QString() << 1 << "" << Result::Empty << kGroupsDk;
+        QTest::newRow("another entry's name") << QString() << 1 << "Loft" << Result::Duplicate << kGroupsDk;
+        QTest::newRow("its own name") << QString() << 1 << "Stue" << Result::Unchanged << kGroupsDk;
+    }
+    void renameKeepsThePlaces() {
+        QFETCH(QString, before);
+        QFETCH(int, index);
+        QFETCH(QString, name);
+        QFETCH(Result, result);
+        QFETCH(QStringList, entries);
+        LookupListEditor editor(*m_collection, LookupListEditor::Groups);
+        if (before == QLatin1String("add"))
+            QVERIFY(editor.Add(QStringLiteral("Skuret")).ok());
+        if (before == QLatin1String("delete")) {
+            m_collection->At(3)->SetGroup(2); // frees the last group
+            QVERIFY(editor.Delete(3).ok());
+        }
+        QCOMPARE(editor.Rename(index, name).result, result);
+        QCOMPARE(editor.Entries(), entries);
+    }
+
+    // Items keep their group and location as a number: only the last entry goes, and only when unused.
+    void deleteProtectsUsedNumbers_data() {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<Result>("result");
+        QTest::addColumn<int>("uses");
+        QTest::newRow("group: last, used") << 1 << 3 << Result::InUse << 1;
+        QTest::newRow("group: middle, used") << 1 << 1 << Result::NotLast << 2;
+        QTest::newRow("group: middle, unused") << 1 << 2 << Result::NotLast << 0;
+        QTest::newRow("location: last, unused") << 2 << 2 << Result::Ok << 0;
+        QTest::newRow("location: last but one, used") << 2 << 1 << Result::NotLast << 2;
+        QTest::newRow("supplier: first") << 3 << 0 << Result::Ok << 0;
+    }
+    void deleteProtectsUsedNumbers() {
+        QFETCH(int, kind);
+        QFETCH(int, index);
+        QFETCH(Result, result);
+        QFETCH(int, uses);
+        const QStringList before = listOf(kind).Entries();
+        LookupListEditor editor(*m_collection, kind);
+        const LookupListEditor::Outcome outcome = editor.Delete(index);
+        QCOMPARE(outcome.result, result);
+        QCOMPARE(outcome.uses, uses);
+        QStringList expected = before;
+        if (result == Result::Ok)
+            expected.removeAt(index);
+        QCOMPARE(editor.Entries(), expected);
+        QCOMPARE(m_collection->At(3)->GetGroup(), 3);
+    }
+
+    // --- the dialog ---------------------------------------------------------------------------------------
+
+    // The print button only in Brevane, on groups and locations, and only while label printing listens;
+    // the help button only in Tovik and not in English.
+    void buttonsPerKindAndEdition_data() {
+        QTest::addColumn<int>("edition");
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<bool>("connected");
+        QTest::addColumn<bool>("print");
+        QTest::addColumn<bool>("help");
+        QTest::newRow("Tovik groups") << int(Tovik) << "dk" << 1 << true << false << true;
+        QTest::newRow("Tovik suppliers, English") << int(Tovik) << "en" << 3 << true << false << false;
+        QTest::newRow("Pellin locations") << int(Pellin) << "dk" << 2 << true << false << false;
+        QTest::newRow("Ostrel groups, Norwegian") << int(Ostrel) << "no" << 1 << true << false << false;
+        QTest::newRow("Brevane groups") << int(Brevane) << "dk" << 1 << true << true << false;
+        QTest::newRow("Brevane locations") << int(Brevane) << "dk" << 2 << true << true << false;
+        QTest::newRow("Brevane groups, nothing listening") << int(Brevane) << "dk" << 1 << false << false << false;
+        QTest::newRow("Brevane suppliers") << int(Brevane) << "dk" << 3 << true << false << false;
+    }
+    void buttonsPerKindAndEdition() {
+        QFETCH(int, edition);
+        QFETCH(QString, language);
+        QFETCH(int, kind);
+        QFETCH(bool, connected);
+        QFETCH(bool, print);
+        QFETCH(bool, help);
+        openDatabase(edition, language);
+        setupdialog dialog(nullptr, m_collection.get(), kind);
+        QList<QList<int>> requests;
+        if (connected) {
+            connect(&dialog, &setupdialog::printLabelsRequested, this, [&requests](int listKind, int index) {
+                requests << QList<int>{listKind, index};
+            });
+        }
+        QCOMPARE(dialog.printButton->isVisibleTo(&dialog), print);
+        QCOMPARE(dialog.buttonHelp->isVisibleTo(&dialog), help);
+        QCOMPARE(shownEntries(dialog), listOf(kind).Entries());
+        QCOMPARE(dialog.fileLabel->text().contains(QDir::toNativeSeparators(DBItemCollection::DynamicListPath(kind))),
+                 true);
+        if (print) {
+            choose(dialog, 1);
+            click(dialog.printButton);
+            QCOMPARE(requests, (QList<QList<int>>{{kind, 1}}));
+            QVERIFY(m_dialogs->boxes.isEmpty());
+        }
+    }
+
+    // Each refusal gets its own box; the dialog and the list stay as they were.
+    void refusalsSayWhy_data() {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("add, empty") << -1 << ""
+                                    << "addButton"
+                                    << "Input error"
+                                    << "Type a name";
+        QTest::newRow("add, duplicate") << 0 << "Køkken"
+                                        << "addButton"
+                                        << "Input error"
+                                        << "This name is already used";
+        QTest::newRow("add, euro") << -1 << "Kr€"
+                                   << "addButton"
+                                   << "Input error"
+                                   << "\"€\" (U+20AC)";
+        QTest::newRow("rename, empty") << 1 << ""
+                                       << "saveButton"
+                                       << "Input error"
+                                       << "Type a name";
+        QTest::newRow("rename, duplicate") << 1 << "Loft"
+                                           << "saveButton"
+                                           << "Input error"
+                                           << "This name is already used";
+        QTest::newRow("delete, middle") << 1 << "Stue"
+                                        << "DeleteButton"
+                                        << "Error"
+                                        << "\"Stue\" is used by 2 item";
+        QTest::newRow("delete, used last") << 3 << "Loft"
+                                           << "DeleteButton"
+                                           << "Error"
+                                           << "\"Loft\" is used by 1 item";
+    }
+    void refusalsSayWhy() {
+        QFETCH(int, row);
+        QFETCH(QString, text);
+        QFETCH(QString, button);
+        QFETCH(QString, title);
+        QFETCH(QString, says);
+        setupdialog dialog(nullptr, m_collection.get(), LookupListEditor::Groups);
+        dialog.show();
+        choose(dialog, row);
+        type(dialog, text);
+        m_dialogs->answer(0);
+        click(dialog.findChild<QPushButton*>(button));
+        QCOMPARE(m_dialogs->boxes.size(), 1);
+        QCOMPARE(m_dialogs->lastTitle(), title);
+        QVERIFY2(m_dialogs->lastText().contains(says), qPrintable(m_dialogs->lastText()));
+        QCOMPARE(shownEntries(dialog), kGroupsDk);
+        QCOMPARE(m_collection->Groups().Entries(), kGroupsDk);
+        QCOMPARE(TestSupport::readAll(groupsFile("dk")), listBytes(kGroupsDk));
+        QVERIFY(dialog.isVisible());
+    }
+
+    // A pasted character the file cannot hold is refused, and the box names it.
+    void pastedCharacterIsNamed() {
+        setupdialog dialog(nullptr, m_collection.get(), LookupListEditor::Locations);
+        dialog.show();
+        dialog.selectedItemLineEdit->clear();
+        m_dialogs->answer(0);
+        dialog.selectedItemLineEdit->insert(QStringLiteral("Hylde Ω"));
+        QCoreApplication::processEvents();
+        QCOMPARE(dialog.selectedItemLineEdit->text(), QString());
+        QCOMPARE(m_dialogs->boxes.size(), 1);
+        QVERIFY2(m_dialogs->lastText().contains(QStringLiteral("(U+03A9)")), qPrintable(m_dialogs->lastText()));
+    }
+
+    // Add, rename after the add, delete and rename after the delete, then OK: all of it is written, in the
+    // current language's file only, and the other languages keep their names.
+    void okWritesTheLanguageFile() {
+        m_collection->At(3)->SetGroup(2); // nothing in the last group
+        setupdialog dialog(nullptr, m_collection.get(), LookupListEditor::Groups);
+        dialog.show();
+        choose(dialog, 3);
+        click(dialog.DeleteButton);
+        type(dialog, QStringLiteral("Skur"));
+        click(dialog.addButton);
+        QCOMPARE(dialog.listLineEdit->currentRow(), 3);
+        type(dialog, QStringLiteral("Skuret"));
+        click(dialog.saveButton);
+        choose(dialog, 0);
+        type(dialog, QStringLiteral("Bryggers"));
+        click(dialog.buttonOk);
+        QVERIFY(m_dialogs->boxes.isEmpty());
+        QVERIFY(!dialog.isVisible());
+        const QStringList expected{"Bryggers", "Stue", "Garage", "Skuret"};
+        QCOMPARE(m_collection->Groups().Entries(), expected);
+        QCOMPARE(TestSupport::readAll(groupsFile("dk")), listBytes(expected));
+        QCOMPARE(TestSupport::readAll(groupsFile("no")), listBytes(kGroupsNo));
+        QCOMPARE(TestSupport::readAll(groupsFile("en")), listBytes(kGroupsEn));
+    }
+
+    // Cancel after saves, adds, renames and deletes: lists and files as they were when the dialog opened,
+    // and a file the dialog made goes again.
+    void cancelPutsEverythingBack_data() {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<bool>("fileExisted");
+        QTest::newRow("groups") << 1 << true;
+        QTest::newRow("suppliers") << 3 << true;
+        QTest::newRow("locations, no file yet") << 2 << false;
+    }
+    void cancelPutsEverythingBack() {
+        QFETCH(int, kind);
+        QFETCH(bool, fileExisted);
+        const QString path = DBItemCollection::DynamicListPath(kind);
+        if (!fileExisted)
+            QVERIFY(QFile::remove(path));
+        const QStringList before = listOf(kind).Entries();
+        const QByteArray bytesBefore = TestSupport::readAll(path);
+        setupdialog dialog(nullptr, m_collection.get(), kind);
+        dialog.show();
+        type(dialog, QStringLiteral("Ny 1"));
+        click(dialog.addButton);
+        click(dialog.saveButton);
+        type(dialog, QStringLiteral("Ny 2"));
+        click(dialog.addButton);
+        choose(dialog, 0);
+        type(dialog, QStringLiteral("Omdøbt"));
+        click(dialog.saveButton);
+        choose(dialog, dialog.listLineEdit->count() - 1);
+        click(dialog.DeleteButton);
+        QVERIFY(m_dialogs->boxes.isEmpty());
+        QVERIFY(TestSupport::readAll(path) != bytesBefore);
+        click(dialog.buttonCancel);
+        QVERIFY(!dialog.isVisible());
+        QVERIFY(m_dialogs->boxes.isEmpty());
+        QCOMPARE(listOf(kind).Entries(), before);
+        QCOMPARE(QFile::exists(path), fileExisted);
+        QCOMPARE(TestSupport::readAll(path), bytesBefore);
+    }
+
+    // A list file that cannot be written: the box says which and why, the dialog stays open, and the list
+    // in memory and the old file are as before.
+    void failedSaveKeepsTheDialogOpen() {
+        QVERIFY(QFile::remove(locationsFile()));
+        QVERIFY(QDir().mkdir(locationsFile())); // a folder where the file should be
+        setupdialog dialog(nullptr, m_collection.get(), LookupListEditor::Locations);
+        dialog.show();
+        choose(dialog, 0);
+        type(dialog, QStringLiteral("Reol"));
+        m_dialogs->answer(0);
+        click(dialog.buttonOk);
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(m_dialogs->boxes.size(), 1);
+        QCOMPARE(m_dialogs->lastTitle(), QStringLiteral("File error"));
+        QVERIFY2(m_dialogs->lastText().contains(QDir::toNativeSeparators(locationsFile())),
+                 qPrintable(m_dialogs->lastText()));
+        QCOMPARE(m_collection->Locations().Entries(), kLocationsDk);
+        QVERIFY(QFileInfo(locationsFile()).isDir());
+    }
+
+    // After a save the item list shows the new names at once: the renamed group row, the location cells,
+    // and a row for an added group.
+    void listViewShowsNewNames() {
+        QWidget window;
+        ItemListView view(&window);
+        view.Fill(m_collection.get());
+        view.ViewAll(true);
+        const ItemListModel* model = view.Model();
+        QCOMPARE(model->index(1, 0).data().toString(), QStringLiteral("Stue"));
+        {
+            setupdialog dialog(&view, m_collection.get(), LookupListEditor::Groups);
+            choose(dialog, 1);
+            type(dialog, QStringLiteral("Dagligstue"));
+            click(dialog.saveButton);
+            type(dialog, QStringLiteral("Kælder"));
+            click(dialog.addButton);
+            click(dialog.buttonOk);
+        }
+        {
+            setupdialog dialog(&view, m_collection.get(), LookupListEditor::Locations);
+            choose(dialog, 0);
+            type(dialog, QStringLiteral("Reol A"));
+            click(dialog.buttonOk);
+        }
+        QVERIFY(m_dialogs->boxes.isEmpty());
+        QCOMPARE(model->rowCount(), 5);
+        QCOMPARE(model->index(1, 0).data().toString(), QStringLiteral("Dagligstue"));
+        QCOMPARE(model->index(4, 0).data().toString(), QStringLiteral("Kælder"));
+        const QModelIndex firstItem = model->index(0, ColumnNames::Location, model->index(0, 0));
+        QCOMPARE(firstItem.data().toString(), QStringLiteral("Reol A"));
+        QVERIFY(view.isExpanded(model->index(1, 0)));
+    }
+};
+
+QTEST_MAIN(TestSetupDialog)
+#include "tst_setupdialog.moc"

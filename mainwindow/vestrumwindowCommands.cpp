@@ -125,6 +125,4 @@ void MainWindow::SetupLocation() {}
 
 void MainWindow::SetupSupplier() {}
 
-void MainWindow::PrintBarcode() {}
-
 void MainWindow::UpdateLocations() {}

@@ -1,6 +1,7 @@
 #include "ItemListModel.h"
 #include "ItemListView.h"
 #include "core/DBItemCollection.h"
+#include "core/LogXML.h"
 #include "output/LabelPrinting.h"
 #include "output/LabelSetupDialog.h"
 #include "output/Labels.h"
@@ -39,7 +40,10 @@ void MainWindow::PrintBarcode() {
     const std::vector<const Item*> items = itemsForLabels();
     if (items.empty())
         return;
-    PrintItemLabels(mCollection, items, mLog.get(), this);
+    if (PrintItemLabels(mCollection, items, mLog.get(), this))
+        mLog->WriteItem(items.size() == 1 ? QStringLiteral("PrintBarcode - one item")
+                                          : QStringLiteral("PrintBarcode - group"),
+                        QStringLiteral("vestrumwindow"), QStringLiteral("PrintBarcode"));
 }
 
 void MainWindow::SetupLabels() {

@@ -11,8 +11,8 @@
 struct LabelProfile {
     enum Route { TemplateRoute = 0, DrawnRoute = 1 };
     enum Symbology { Code128 = 0, Ean13 = 1, QrCode = 2, DataMatrix = 3 };
-    // What the code carries: the six-digit item number, or the serial number as written (catalogue numbers
-    // such as "14.1" that a QR or DataMatrix code can carry).
+    // What the code carries: the six-digit item number, or else the serial number as written (catalogue
+    // numbers such as "14.1", which Code 128, QR and DataMatrix can carry).
     enum Content { NumberContent = 0, SerialTextContent = 1 };
 
     QString id;   // the built-in profile it started as, or empty

@@ -79,7 +79,8 @@ LabelSetupDialog::LabelSetupDialog(DBItemCollection* collection, QWidget* parent
         {QStringLiteral("Code 128"), QStringLiteral("EAN-13"), QStringLiteral("QR"), QStringLiteral("DataMatrix")});
     mContentCombo = new QComboBox;
     mContentCombo->setObjectName(QStringLiteral("contentComboBox"));
-    mContentCombo->addItems({tr("Nummeret (serienummeret med 6 cifre)"), tr("Serienummeret, som det står")});
+    mContentCombo->addItems(
+        {tr("Nummeret (serienummeret med 6 cifre)"), tr("Nummeret, ellers serienummeret som det står")});
 
     mDrawnGroup = new QGroupBox(tr("Tegnet etiket"));
     auto* drawnForm = new QFormLayout(mDrawnGroup);

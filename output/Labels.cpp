@@ -169,7 +169,7 @@ Batch ItemBatch(const std::vector<const Item*>& items, int maxDigits, bool seria
         Entry entry;
         entry.item = item;
         SkipReason reason;
-        if (serialText) {
+        if (serialText && NumberOfSerial(item->GetSerialno(), &entry.number) != SkipReason::None) {
             entry.number = CleanValue(item->GetSerialno().trimmed(), false);
             reason = entry.number.isEmpty() ? SkipReason::NoSerial : SkipReason::None;
         } else {

@@ -70,7 +70,8 @@ struct Batch {
 
 // The labels of these items in this order; items without a usable number are listed as skipped.
 // maxDigits limits the number's length (EAN-13 carries twelve digits); 0 for no limit. With serialText the
-// label carries the serial number as written (a catalogue number), and only an empty one is skipped.
+// label carries a serial number that is no number as written (a catalogue number such as "14.1"), and only
+// an empty one is skipped.
 Batch ItemBatch(const std::vector<const Item*>& items, int maxDigits = 0, bool serialText = false);
 // The items of a group, in collection order: the group row's own number, never a name lookup, so two
 // groups of the same name stay apart.

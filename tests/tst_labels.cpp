@@ -2,25 +2,39 @@
 #include "app/Edition.h"
 #include "app/Settings.h"
 #include "core/DBItemCollection.h"
+#include "mainwindow/ItemListModel.h"
+#include "mainwindow/ItemListView.h"
+#include "mainwindow/vestrumwindow.h"
 #include "output/LabelDrawing.h"
 #include "output/LabelPrinting.h"
 #include "output/LabelProfiles.h"
+#include "output/LabelSetupDialog.h"
 #include "output/Labels.h"
 #include "platform/RawPrinter.h"
 
+#include <QAction>
+#include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QGroupBox>
 #include <QImage>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
 #include <QProcess>
+#include <QSpinBox>
 #include <QStandardPaths>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
 
+#ifdef Q_OS_UNIX
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 namespace {
 
@@ -123,6 +137,8 @@ private slots:
     void sheetSkipsUsedLabels();
     void coinHolderTexts();
     void profilesRoundTrip();
+    void setupDialogKeepsProfiles();
+    void mainWindowPrintsChosenRows();
 
 private:
     void writeSetup(const QByteArray& format, const QByteArray& device);
@@ -329,6 +345,7 @@ void tst_Labels::sendsToFileAndFifo() {
     QVERIFY(print({m_collection->At(0)}));
     QCOMPARE(TestSupport::readAll(file), QByteArray("L000005;"));
 
+#ifdef Q_OS_UNIX
     // A FIFO with a reader gets the bytes; without a reader the print fails at once instead of hanging.
     const QString fifo = out.filePath(QStringLiteral("fifo"));
     QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
@@ -344,6 +361,7 @@ void tst_Labels::sendsToFileAndFifo() {
     const ssize_t n = ::read(reader, buffer, sizeof buffer);
     ::close(reader);
     QCOMPARE(QByteArray(buffer, int(n)), QByteArray("L000005;"));
+#endif
 }
 
 void tst_Labels::cupsJobIsRecorded_data() {
@@ -384,20 +402,32 @@ void tst_Labels::cupsJobIsRecorded() {
 }
 
 void tst_Labels::realCupsQueue() {
-    if (!haveProgram("cupsd") || !haveProgram("lpstat"))
+    if (!haveProgram("cupsd") || !haveProgram("lpadmin"))
         QSKIP("No CUPS server on this machine (cupsd not found): the CUPS route is covered by the recorded job");
-    QProcess lpstat;
-    lpstat.start(QStringLiteral("lpstat"), {QStringLiteral("-e")});
-    lpstat.waitForFinished(10000);
-    const QStringList queues =
-        QString::fromLocal8Bit(lpstat.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    if (queues.isEmpty())
-        QSKIP("CUPS has no queue to send a test job to");
+    // A raw queue of our own that prints to a local listener, so no paper is used.
+    QTcpServer server;
+    QVERIFY(server.listen(QHostAddress::LocalHost, 0));
+    const QString queue = QStringLiteral("vestrum_test_%1").arg(QCoreApplication::applicationPid());
+    QProcess admin;
+    admin.start(QStringLiteral("lpadmin"), {QStringLiteral("-p"), queue, QStringLiteral("-E"), QStringLiteral("-v"),
+                                            QStringLiteral("socket://127.0.0.1:%1").arg(server.serverPort()),
+                                            QStringLiteral("-m"), QStringLiteral("raw")});
+    if (!admin.waitForFinished(20000) || admin.exitCode() != 0)
+        QSKIP(qPrintable(QStringLiteral("CUPS refused a test queue: %1")
+                             .arg(QString::fromLocal8Bit(admin.readAllStandardError()).trimmed())));
     TestDialogs dialogs;
-    writeSetup("L%1;", queues.first().toLatin1());
+    writeSetup("L%1;", queue.toLatin1());
     m_collection->Add(makeItem(0, QStringLiteral("a"), QStringLiteral("5")));
-    QVERIFY(print({m_collection->At(0)}));
-    QVERIFY(dialogs.boxes.isEmpty());
+    const bool printed = print({m_collection->At(0)});
+    QByteArray got;
+    if (printed && server.waitForNewConnection(30000)) {
+        QTcpSocket* peer = server.nextPendingConnection();
+        while (peer->waitForReadyRead(5000) || peer->bytesAvailable())
+            got += peer->readAll();
+    }
+    QProcess::execute(QStringLiteral("lpadmin"), {QStringLiteral("-x"), queue});
+    QVERIFY2(printed, qPrintable(dialogs.lastText()));
+    QCOMPARE(got, QByteArray("L000005;"));
 }
 
 void tst_Labels::failuresAreBoxed_data() {
@@ -590,15 +620,17 @@ void tst_Labels::coinHolderTexts() {
     coin->SetSupplier(QStringLiteral("Sieg"));
     m_collection->Add(coin);
     m_collection->Add(makeItem(0, QStringLiteral("1876"), QString()));
+    m_collection->Add(makeItem(0, QStringLiteral("1877"), QStringLiteral("7")));
     const Labels::Batch batch = LabelDrawing::Batch(Labels::ItemsOfGroup(*m_collection, 0), profile);
-    QCOMPARE(batch.labels.size(), size_t(1));
-    QCOMPARE(batch.skipped.size(), size_t(1)); // no catalogue number, no code
+    QCOMPARE(batch.labels.size(), size_t(2));
+    QCOMPARE(batch.labels[1].number, QStringLiteral("000007")); // a number is still the padded number
+    QCOMPARE(batch.skipped.size(), size_t(1));                  // no catalogue number, no code
     const QString pdf = m_dir->filePath(QStringLiteral("coins.pdf"));
     QString error;
     QVERIFY2(LabelDrawing::WritePdf(pdf, profile, LabelDrawing::Contents(batch.labels, profile, m_collection), &error),
              qPrintable(error));
     const QStringList pages = TestSupport::pdfPages(pdf);
-    QCOMPARE(pages.size(), 1);
+    QCOMPARE(pages.size(), 2);
     QCOMPARE(TestSupport::simplifiedLines(pages.first()), (QStringList{"1875", "2 kroner", "Sølv", "1+", "Sieg 14.1"}));
     if (haveProgram("pdftoppm") && haveProgram("ZXingReader"))
         QCOMPARE(decodePdf(pdf, QStringLiteral("QRCode")), QStringLiteral("14.1"));
@@ -615,6 +647,95 @@ void tst_Labels::profilesRoundTrip() {
     QCOMPARE(current.fields, profiles[2].fields);
     QCOMPARE(current.rows, 8);
     QCOMPARE(LabelProfiles::Load().size(), profiles.size());
+}
+
+void tst_Labels::setupDialogKeepsProfiles() {
+    TestDialogs dialogs;
+    m_collection->Add(makeItem(0, QStringLiteral("Boremaskine"), QStringLiteral("1001")));
+    {
+        LabelSetupDialog dialog(m_collection);
+        auto* combo = dialog.findChild<QComboBox*>(QStringLiteral("profileComboBox"));
+        combo->setCurrentIndex(2); // the A4 sheet
+        QVERIFY(!dialog.findChild<QLabel*>(QStringLiteral("previewLabel"))->pixmap().isNull());
+        dialog.findChild<QSpinBox*>(QStringLiteral("usedSpinBox"))->setValue(5);
+        dialog.findChild<QLineEdit*>(QStringLiteral("nameLineEdit"))->setText(QStringLiteral("Halvt ark"));
+        // Five columns of 70 mm do not fit on A4: the dialog says so and keeps everything as it was.
+        auto* columns = dialog.findChild<QSpinBox*>(QStringLiteral("columnsSpinBox"));
+        columns->setValue(5);
+        dialogs.answer(0);
+        dialog.accept();
+        QCOMPARE(dialogs.boxes.size(), 1);
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QCOMPARE(LabelProfiles::CurrentName(), QString());
+        columns->setValue(3);
+        dialog.accept();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    }
+    const LabelProfile current = LabelProfiles::Current();
+    QCOMPARE(current.name, QStringLiteral("Halvt ark"));
+    QCOMPARE(current.usedLabels, 5);
+    QCOMPARE(current.columns, 3);
+    QCOMPARE(current.UsedLabels(), 5);
+}
+
+void tst_Labels::mainWindowPrintsChosenRows() {
+    QTemporaryDir install;
+    TestSupport::enterSampleInstallation(install.path());
+    TestDialogs dialogs;
+    QTemporaryDir out;
+    const QString device = out.filePath(QStringLiteral("lp0"));
+    QVERIFY(TestSupport::writeAll(device, QByteArray()));
+    writeSetup("<%1>", device.toLatin1());
+    LabelProfiles::SetCurrentName(QStringLiteral("printer"));
+    {
+        MainWindow window;
+        QVERIFY(!window.StartupFailed());
+        dialogs.clear();
+        auto* print = window.findChild<QAction*>(QStringLiteral("PrintBarcode"));
+        QVERIFY(print && print->isEnabled());
+        QCOMPARE(print->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_B));
+        // A group row prints the items of its own group number.
+        ItemListView* view = window.ListView();
+        const QModelIndex group = view->Model()->GroupIndex(1);
+        view->setCurrentIndex(group);
+        view->selectionModel()->select(group, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        QByteArray expected;
+        for (const Item* item : Labels::ItemsOfGroup(*window.Collection(), 1))
+            expected += "<" + Labels::PaddedNumber(item->GetSerialno().trimmed()).toLatin1() + ">";
+        QVERIFY(!expected.isEmpty());
+        print->trigger();
+        QVERIFY2(dialogs.boxes.isEmpty(), qPrintable(dialogs.lastText()));
+        QCOMPARE(TestSupport::readAll(device), expected);
+    }
+    // Ostrel prints coin-holder labels from its Edit menu, through the print dialog.
+    SetEdition(Ostrel);
+    TestSupport::clearSettings();
+    {
+        MainWindow window;
+        QVERIFY(!window.StartupFailed());
+        dialogs.clear();
+        auto* print = window.findChild<QAction*>(QStringLiteral("PrintLabels"));
+        QVERIFY(print && print->isEnabled());
+        Item* coin = nullptr;
+        for (Item* item : *window.Collection()) {
+            if (!item->GetSerialno().trimmed().isEmpty()) {
+                coin = item;
+                break;
+            }
+        }
+        QVERIFY(coin);
+        ItemListView* view = window.ListView();
+        view->setCurrentIndex(view->FindListViewItem(coin));
+        view->selectionModel()->select(view->FindListViewItem(coin),
+                                       QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        const QString pdf = out.filePath(QStringLiteral("coin.pdf"));
+        dialogs.printTo(pdf);
+        print->trigger();
+        QVERIFY2(dialogs.boxes.isEmpty(), qPrintable(dialogs.lastText()));
+        const QStringList pages = TestSupport::pdfPages(pdf);
+        QCOMPARE(pages.size(), 1);
+        QVERIFY2(pages.first().contains(coin->GetName()), qPrintable(pages.first()));
+    }
 }
 
 QTEST_MAIN(tst_Labels)

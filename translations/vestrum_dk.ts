@@ -953,10 +953,6 @@ En tidligere fil med samme navn er ikke ændret.</translation>
         <translation>Nummeret (serienummeret med 6 cifre)</translation>
     </message>
     <message>
-        <source>Serienummeret, som det står</source>
-        <translation>Serienummeret, som det står</translation>
-    </message>
-    <message>
         <source>Tegnet etiket</source>
         <translation>Tegnet etiket</translation>
     </message>
@@ -1063,6 +1059,10 @@ En tidligere fil med samme navn er ikke ændret.</translation>
     <message>
         <source>To profiler hedder &quot;%1&quot;.</source>
         <translation>To profiler hedder &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Nummeret, ellers serienummeret som det står</source>
+        <translation>Nummeret, ellers serienummeret som det står</translation>
     </message>
 </context>
 <context>

@@ -953,10 +953,6 @@ An earlier file of the same name has not been changed.</translation>
         <translation>The number (the serial number in 6 digits)</translation>
     </message>
     <message>
-        <source>Serienummeret, som det står</source>
-        <translation>The serial number as written</translation>
-    </message>
-    <message>
         <source>Tegnet etiket</source>
         <translation>Drawn label</translation>
     </message>
@@ -1063,6 +1059,10 @@ An earlier file of the same name has not been changed.</translation>
     <message>
         <source>To profiler hedder &quot;%1&quot;.</source>
         <translation>Two profiles are called &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Nummeret, ellers serienummeret som det står</source>
+        <translation>The number, or else the serial number as written</translation>
     </message>
 </context>
 <context>

@@ -953,10 +953,6 @@ En tidligere fil med samme navn er ikke endret.</translation>
         <translation>Nummeret (serienummeret med 6 sifre)</translation>
     </message>
     <message>
-        <source>Serienummeret, som det står</source>
-        <translation>Serienummeret slik det står</translation>
-    </message>
-    <message>
         <source>Tegnet etiket</source>
         <translation>Tegnet etikett</translation>
     </message>
@@ -1063,6 +1059,10 @@ En tidligere fil med samme navn er ikke endret.</translation>
     <message>
         <source>To profiler hedder &quot;%1&quot;.</source>
         <translation>To profiler heter &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Nummeret, ellers serienummeret som det står</source>
+        <translation>Nummeret, ellers serienummeret slik det står</translation>
     </message>
 </context>
 <context>

@@ -10,8 +10,8 @@
 #include <QPageSize>
 #include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPainterPath>
 #include <QPdfWriter>
+#include <QVector>
 
 #include <zint.h>
 
@@ -135,6 +135,16 @@ bool Encode(int symbology, const QString& data, Shape* shape, QString* error) {
     for (const zint_vector_rect* r = symbol->vector->rectangles; r; r = r->next) {
         if (r->colour == 8) // white: the background shows through anyway
             continue;
+        // Neighbouring modules of a row become one rectangle: a matrix code then costs a few dozen
+        // rectangles instead of hundreds, and no hairline gap can show between them.
+        if (!shape->rects.empty()) {
+            QRectF& last = shape->rects.back();
+            if (qFuzzyCompare(last.y(), double(r->y)) && qFuzzyCompare(last.height(), double(r->height)) &&
+                qAbs(last.right() - r->x) < 1e-4) {
+                last.setWidth(last.width() + r->width);
+                continue;
+            }
+        }
         shape->rects.emplace_back(r->x, r->y, r->width, r->height);
     }
     return true;
@@ -152,11 +162,15 @@ void DrawShape(QPainter& painter, const Shape& shape, const QRectF& target, bool
             QPointF((target.width() - shape.size.width() * s) / 2, (target.height() - shape.size.height() * s) / 2);
         sx = sy = s;
     }
-    QPainterPath path;
-    path.setFillRule(Qt::WindingFill);
+    QVector<QRectF> rects;
+    rects.reserve(qsizetype(shape.rects.size()));
     for (const QRectF& r : shape.rects)
-        path.addRect(QRectF(origin.x() + r.x() * sx, origin.y() + r.y() * sy, r.width() * sx, r.height() * sy));
-    painter.fillPath(path, Qt::black);
+        rects.append(QRectF(origin.x() + r.x() * sx, origin.y() + r.y() * sy, r.width() * sx, r.height() * sy));
+    painter.save();
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::black);
+    painter.drawRects(rects);
+    painter.restore();
 }
 
 void DrawLabel(QPainter& painter, const QRectF& rect, double pxPerMm, const Content& content,

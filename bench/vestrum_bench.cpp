@@ -3,6 +3,12 @@
 //   vestrum_bench --edition Tovik --load FILE [--save OUT] [--sort CODE] [--find CODE TEXT] [--html OUT]
 //                 [--xml OUT] [--fill [--sort-column N]] [--repeat N]
 //   vestrum_bench --edition Tovik --generate N OUT
+//   vestrum_bench --edition Brevane --load FILE --labels-pdf OUT.pdf [--label-row N] [--label-profile NAME]
+//   vestrum_bench --edition Brevane --load FILE --labels-raw OUT [--label-row N]
+//
+// --label-row N counts the rows of the item list as shown with every group open, from 0: a group row
+// gives the labels of its items, an item row the item's label; without it every item gets a label.
+// --labels-raw writes the bytes the printer-language route would send (Setup/ of the working directory).
 //
 // With --repeat N every measured step runs N times and the median is printed (all runs go to stderr).
 #include "FillBench.h"
@@ -10,6 +16,9 @@
 #include "app/Edition.h"
 #include "core/DBItemCollection.h"
 #include "core/Dialogs.h"
+#include "output/LabelDrawing.h"
+#include "output/LabelProfiles.h"
+#include "output/Labels.h"
 #include "platform/ProcessInfo.h"
 
 #include <QApplication>
@@ -39,12 +48,14 @@ public:
 };
 
 [[noreturn]] void usage(const char* why) {
-    std::fprintf(stderr,
-                 "vestrum_bench: %s\n"
-                 "usage: vestrum_bench --edition NAME --load FILE [--save OUT] [--sort CODE] "
-                 "[--find CODE TEXT] [--html OUT] [--xml OUT] [--fill [--sort-column N]] [--repeat N]\n"
-                 "       vestrum_bench --edition NAME --generate N OUT\n",
-                 why);
+    std::fprintf(
+        stderr,
+        "vestrum_bench: %s\n"
+        "usage: vestrum_bench --edition NAME --load FILE [--save OUT] [--sort CODE] "
+        "[--find CODE TEXT] [--html OUT] [--xml OUT] [--fill [--sort-column N]] [--repeat N]\n"
+        "                     [--labels-pdf OUT.pdf] [--labels-raw OUT] [--label-row N] [--label-profile NAME]\n"
+        "       vestrum_bench --edition NAME --generate N OUT\n",
+        why);
     std::exit(2);
 }
 
@@ -73,6 +84,76 @@ void measure(const char* name, int repeat, const std::function<void()>& before, 
     std::fflush(stdout);
 }
 
+// The items of one row of the list with every group open (a group row: its items), or all items. The list
+// has a group row for every entry of the group list and for every group number in use.
+std::vector<const Item*> itemsOfRow(DBItemCollection& collection, int row) {
+    std::vector<const Item*> items;
+    if (row < 0) {
+        items.assign(collection.begin(), collection.end());
+        return items;
+    }
+    const int groups = std::max(collection.Groups().Count(), collection.MaxGroup() + 1);
+    int counter = 0;
+    for (int g = 0; g < groups; ++g) {
+        const std::vector<const Item*> children = Labels::ItemsOfGroup(collection, g);
+        if (counter++ == row)
+            return children;
+        if (row < counter + int(children.size())) {
+            items.push_back(children[size_t(row - counter)]);
+            return items;
+        }
+        counter += int(children.size());
+    }
+    fail(QStringLiteral("--label-row %1: the list has %2 rows").arg(row).arg(counter));
+}
+
+void runLabels(DBItemCollection& collection, const QString& pdfPath, const QString& rawPath, int row,
+               const QString& profileName, int repeat) {
+    const std::vector<const Item*> items = itemsOfRow(collection, row);
+    const std::vector<LabelProfile> profiles = LabelProfiles::Load();
+    if (!pdfPath.isEmpty()) {
+        LabelProfile profile;
+        bool found = false;
+        if (!profileName.isEmpty()) {
+            found = LabelProfiles::Find(profiles, profileName, &profile);
+        } else {
+            for (const LabelProfile& p : profiles) {
+                if (p.route == LabelProfile::DrawnRoute && !found) {
+                    profile = p;
+                    found = true;
+                }
+            }
+        }
+        if (!found)
+            fail(QStringLiteral("no drawn label profile named %1").arg(profileName));
+        const Labels::Batch batch = LabelDrawing::Batch(items, profile);
+        Labels::ReportSkipped(batch.skipped, nullptr);
+        if (batch.labels.empty())
+            fail(QStringLiteral("no item to label"));
+        measure("labels_ms", repeat, nullptr, [&] {
+            QString error;
+            const std::vector<LabelDrawing::Content> contents =
+                LabelDrawing::Contents(batch.labels, profile, &collection);
+            if (!LabelDrawing::WritePdf(pdfPath, profile, contents, &error))
+                fail(QStringLiteral("could not write %1: %2").arg(pdfPath, error));
+        });
+        std::printf("labels %d\n", int(batch.labels.size()));
+    }
+    if (!rawPath.isEmpty()) {
+        const Labels::Batch batch = Labels::ItemBatch(items);
+        Labels::ReportSkipped(batch.skipped, nullptr);
+        if (batch.labels.empty())
+            fail(QStringLiteral("no item to label"));
+        const Labels::NameOptions names = Labels::NameOptions::FromSettings();
+        measure("labels_ms", repeat, nullptr, [&] {
+            if (!Labels::WriteRaw(batch.labels, QString::fromLatin1(Labels::kItemFormatFile), names.itemNames,
+                                  names.itemNameLength, rawPath, nullptr))
+                std::exit(1);
+        });
+        std::printf("labels %d\n", int(batch.labels.size()));
+    }
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -82,8 +163,8 @@ int main(int argc, char* argv[]) {
     QStringList args = app.arguments().mid(1);
 
     QString editionName = QStringLiteral("Tovik");
-    QString loadPath, savePath, generatePath, findText, htmlPath, xmlPath;
-    int sortCode = -1, findCode = -1, repeat = 1, generateCount = 0, sortColumn = -1;
+    QString loadPath, savePath, generatePath, findText, htmlPath, xmlPath, labelsPdf, labelsRaw, labelProfile;
+    int sortCode = -1, findCode = -1, repeat = 1, generateCount = 0, sortColumn = -1, labelRow = -1;
     bool fill = false;
     auto take = [&args](const char* option) {
         if (args.isEmpty())
@@ -102,6 +183,14 @@ int main(int argc, char* argv[]) {
             htmlPath = take("--html");
         else if (option == QLatin1String("--xml"))
             xmlPath = take("--xml");
+        else if (option == QLatin1String("--labels-pdf"))
+            labelsPdf = take("--labels-pdf");
+        else if (option == QLatin1String("--labels-raw"))
+            labelsRaw = take("--labels-raw");
+        else if (option == QLatin1String("--label-row"))
+            labelRow = take("--label-row").toInt();
+        else if (option == QLatin1String("--label-profile"))
+            labelProfile = take("--label-profile");
         else if (option == QLatin1String("--fill"))
             fill = true;
         else if (option == QLatin1String("--sort-column"))
@@ -199,6 +288,8 @@ int main(int argc, char* argv[]) {
                 fail(QStringLiteral("could not write %1").arg(xmlPath));
         });
     }
+    if (!labelsPdf.isEmpty() || !labelsRaw.isEmpty())
+        runLabels(collection, labelsPdf, labelsRaw, labelRow, labelProfile, repeat);
     if (fill)
         RunFillBenchmark(collection, sortColumn, repeat);
     std::printf("peak_rss_mb %.1f\n", PeakResidentBytes() / (1024.0 * 1024.0));

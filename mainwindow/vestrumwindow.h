@@ -5,8 +5,10 @@
 #include <QStringList>
 
 #include <memory>
+#include <vector>
 
 class DBItemCollection;
+class Item;
 class ItemListView;
 class LogXML;
 class QAction;
@@ -89,6 +91,8 @@ public slots:
     void MakeReport();
     void Print();
     void PrintBarcode();
+    void PrintLabels() { PrintBarcode(); }
+    void SetupLabels();
     void UpdateLocations();
     void Help();
     void HelpTutorial();
@@ -110,6 +114,8 @@ private:
     void showReadOnly(bool readOnly);
     void rebuildRecentFileMenu();
     void writeRecentFiles();
+    // The items of the chosen item rows and group rows, for labels.
+    std::vector<const Item*> itemsForLabels() const;
     void resetToDefaultDatabase();
     void setLanguage(const char* code);
     QString chooseViewerProgram(const QString& caption, const QString& filter);
@@ -161,6 +167,8 @@ private:
     QAction* EditDeleteAction = nullptr;
     QAction* EditSearchAction = nullptr;
     QAction* PrecreateAction = nullptr;
+    QAction* PrintLabelsAction = nullptr;
+    QAction* SetupLabelsAction = nullptr;
     QAction* ViewAllAction = nullptr;
     QAction* ShowAllAsHTMLTableAction = nullptr;
     QAction* ShowAllAsHTMLAction = nullptr;

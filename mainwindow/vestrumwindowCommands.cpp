@@ -1,6 +1,7 @@
 #include "ExternalViewers.h"
 #include "ItemListView.h"
 #include "core/DBItemCollection.h"
+#include "output/LabelPrinting.h"
 #include "output/ListPrintCommand.h"
 #include "output/ReportDialog.h"
 #include "output/printSelectDataDialog.h"
@@ -122,6 +123,9 @@ void MainWindow::AutoMakeItems() {
 setupdialog* MainWindow::openListSetup(int listKind, const QString& name) {
     auto* dialog = new setupdialog(mListView, mCollection, listKind, this, name, true);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
+    // The list kinds of the editor are the numbers the labels carry: 1 groups, 2 locations.
+    connect(dialog, &setupdialog::printLabelsRequested, dialog,
+            [this, dialog](int kind, int index) { PrintListLabels(mCollection, kind, index, dialog); });
     dialog->show();
     return dialog;
 }
@@ -139,7 +143,5 @@ void MainWindow::SetupSupplier() {
 }
 
 // Not part of this version; their menu entries are disabled.
-
-void MainWindow::PrintBarcode() {}
 
 void MainWindow::UpdateLocations() {}

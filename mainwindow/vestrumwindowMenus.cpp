@@ -139,6 +139,13 @@ void MainWindow::buildMenus() {
                                      &MainWindow::AutoMakeItems);
         mEditMenu->addAction(PrecreateAction);
     }
+    if (!IsBrevane()) {
+        // Brevane prints labels from its File menu; the other editions label coin holders, boxes and shelves.
+        PrintLabelsAction = makeAction("PrintLabels", IsOstrel() ? tr("Møntholder-etiketter...") : tr("Etiketter..."),
+                                       QKeySequence(Qt::CTRL | Qt::Key_B), printIcon, &MainWindow::PrintLabels);
+        PrintLabelsAction->setWhatsThis(tr("Udskriver etiketter for de valgte rækker med den valgte etiketprofil"));
+        mEditMenu->addAction(PrintLabelsAction);
+    }
     mListView->AddToContextMenu(EditRecordAction);
     mListView->AddToContextMenu(EditDeleteAction);
     mListView->AddToContextMenu(EditSearchAction);
@@ -228,6 +235,9 @@ void MainWindow::buildMenus() {
                                      &MainWindow::browseWWWViewer_slot));
     mSetupMenu->addAction(
         makeAction("SetupCommon", tr("SetupDefaultDirectories"), QKeySequence(), noIcon, &MainWindow::SetupCommon));
+    SetupLabelsAction =
+        makeAction("SetupLabels", tr("&Etiketter..."), QKeySequence(), noIcon, &MainWindow::SetupLabels);
+    mSetupMenu->addAction(SetupLabelsAction);
 
     // Language
     mLanguageMenu = menuBar()->addMenu(tr("LANGUAGE_MENU"));
@@ -277,9 +287,9 @@ void MainWindow::buildMenus() {
     AboutAction->setMenuRole(QAction::AboutRole);
     mHelpMenu->addAction(AboutAction);
 
-    // The barcode labels and the scanner import are not part of this version: their entries stand where
-    // users expect them, disabled rather than doing nothing.
-    for (QAction* pending : {PrintBarcodeAction, UpdateLocationsAction}) {
+    // The scanner import is not part of this version: its entry stands where users expect it, disabled
+    // rather than doing nothing.
+    for (QAction* pending : {UpdateLocationsAction}) {
         if (pending)
             pending->setEnabled(false);
     }

@@ -867,6 +867,345 @@ En tidligere fil med samme navn er ikke ændret.</translation>
     </message>
 </context>
 <context>
+    <name>LabelDrawing</name>
+    <message>
+        <source>Stregkoden kan ikke laves: ikke nok hukommelse.</source>
+        <translation>Stregkoden kan ikke laves: ikke nok hukommelse.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; kan ikke laves som stregkode: %2</source>
+        <translation>&quot;%1&quot; kan ikke laves som stregkode: %2</translation>
+    </message>
+    <message>
+        <source>Der kan ikke tegnes på siden.</source>
+        <translation>Der kan ikke tegnes på siden.</translation>
+    </message>
+    <message>
+        <source>Siderne kan ikke afsluttes.</source>
+        <translation>Siderne kan ikke afsluttes.</translation>
+    </message>
+    <message>
+        <source>Etiketter</source>
+        <translation>Etiketter</translation>
+    </message>
+</context>
+<context>
+    <name>LabelPrinting</name>
+    <message>
+        <source>Etiketter</source>
+        <translation>Etiketter</translation>
+    </message>
+    <message>
+        <source>Etiketterne kan ikke udskrives:
+%1</source>
+        <translation>Etiketterne kan ikke udskrives:
+%1</translation>
+    </message>
+    <message>
+        <source>%1 etiketter udskrevet</source>
+        <translation>%1 etiketter udskrevet</translation>
+    </message>
+    <message>
+        <source>Etiketter udskrives kun for grupper og lokaler.</source>
+        <translation>Etiketter udskrives kun for grupper og lokaler.</translation>
+    </message>
+</context>
+<context>
+    <name>LabelProfiles</name>
+    <message>
+        <source>Etiketprinter (printerens eget sprog)</source>
+        <translation>Etiketprinter (printerens eget sprog)</translation>
+    </message>
+    <message>
+        <source>Hyldeetiket 50 x 25 mm, Code 128</source>
+        <translation>Hyldeetiket 50 x 25 mm, Code 128</translation>
+    </message>
+    <message>
+        <source>A4-ark 3 x 8 (70 x 37 mm), Code 128</source>
+        <translation>A4-ark 3 x 8 (70 x 37 mm), Code 128</translation>
+    </message>
+    <message>
+        <source>Smal tape 24 x 12 mm, DataMatrix</source>
+        <translation>Smal tape 24 x 12 mm, DataMatrix</translation>
+    </message>
+    <message>
+        <source>Møntholder 2 x 2 tommer, QR</source>
+        <translation>Møntholder 2 x 2 tommer, QR</translation>
+    </message>
+    <message>
+        <source>Etiketten skal være mellem 5 og 1000 mm bred og høj.</source>
+        <translation>Etiketten skal være mellem 5 og 1000 mm bred og høj.</translation>
+    </message>
+    <message>
+        <source>Skriftens størrelse skal være mellem 3 og 72 punkter.</source>
+        <translation>Skriftens størrelse skal være mellem 3 og 72 punkter.</translation>
+    </message>
+    <message>
+        <source>Et ark skal have mellem 1 og 100 rækker og kolonner.</source>
+        <translation>Et ark skal have mellem 1 og 100 rækker og kolonner.</translation>
+    </message>
+    <message>
+        <source>Etiketterne fylder mere end arket.</source>
+        <translation>Etiketterne fylder mere end arket.</translation>
+    </message>
+    <message>
+        <source>Nummer</source>
+        <translation>Nummer</translation>
+    </message>
+</context>
+<context>
+    <name>LabelSetupDialog</name>
+    <message>
+        <source>Etiketter</source>
+        <translation>Etiketter</translation>
+    </message>
+    <message>
+        <source>&amp;Ny</source>
+        <translation>&amp;Ny</translation>
+    </message>
+    <message>
+        <source>&amp;Slet</source>
+        <translation>&amp;Slet</translation>
+    </message>
+    <message>
+        <source>Printerens eget sprog: formatfilerne i Setup sendes til etiketprinteren</source>
+        <translation>Printerens eget sprog: formatfilerne i Setup sendes til etiketprinteren</translation>
+    </message>
+    <message>
+        <source>Tegnet med stregkode: til enhver printer eller en PDF-fil</source>
+        <translation>Tegnet med stregkode: til enhver printer eller en PDF-fil</translation>
+    </message>
+    <message>
+        <source> pt</source>
+        <translation> pt</translation>
+    </message>
+    <message>
+        <source>Nummeret (serienummeret med 6 cifre)</source>
+        <translation>Nummeret (serienummeret med 6 cifre)</translation>
+    </message>
+    <message>
+        <source>Nummeret, ellers serienummeret som det står</source>
+        <translation>Nummeret, ellers serienummeret som det står</translation>
+    </message>
+    <message>
+        <source>Tegnet etiket</source>
+        <translation>Tegnet etiket</translation>
+    </message>
+    <message>
+        <source>Størrelse (bredde x højde):</source>
+        <translation>Størrelse (bredde x højde):</translation>
+    </message>
+    <message>
+        <source>Stregkode:</source>
+        <translation>Stregkode:</translation>
+    </message>
+    <message>
+        <source>Stregkoden indeholder:</source>
+        <translation>Stregkoden indeholder:</translation>
+    </message>
+    <message>
+        <source>Skriftstørrelse:</source>
+        <translation>Skriftstørrelse:</translation>
+    </message>
+    <message>
+        <source>Ark med flere etiketter</source>
+        <translation>Ark med flere etiketter</translation>
+    </message>
+    <message>
+        <source>Rækker:</source>
+        <translation>Rækker:</translation>
+    </message>
+    <message>
+        <source>Kolonner:</source>
+        <translation>Kolonner:</translation>
+    </message>
+    <message>
+        <source>Arkets bredde:</source>
+        <translation>Arkets bredde:</translation>
+    </message>
+    <message>
+        <source>Arkets højde:</source>
+        <translation>Arkets højde:</translation>
+    </message>
+    <message>
+        <source>Venstre margen:</source>
+        <translation>Venstre margen:</translation>
+    </message>
+    <message>
+        <source>Øverste margen:</source>
+        <translation>Øverste margen:</translation>
+    </message>
+    <message>
+        <source>Afstand vandret:</source>
+        <translation>Afstand vandret:</translation>
+    </message>
+    <message>
+        <source>Afstand lodret:</source>
+        <translation>Afstand lodret:</translation>
+    </message>
+    <message>
+        <source>Brugte etiketter på arket:</source>
+        <translation>Brugte etiketter på arket:</translation>
+    </message>
+    <message>
+        <source>De valgte felter udskrives i denne rækkefølge; træk for at flytte dem</source>
+        <translation>De valgte felter udskrives i denne rækkefølge; træk for at flytte dem</translation>
+    </message>
+    <message>
+        <source>Felter på etiketten</source>
+        <translation>Felter på etiketten</translation>
+    </message>
+    <message>
+        <source>Eksempel</source>
+        <translation>Eksempel</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Fortryd</source>
+        <translation>&amp;Fortryd</translation>
+    </message>
+    <message>
+        <source>Profil:</source>
+        <translation>Profil:</translation>
+    </message>
+    <message>
+        <source>Navn:</source>
+        <translation>Navn:</translation>
+    </message>
+    <message>
+        <source>Ny profil</source>
+        <translation>Ny profil</translation>
+    </message>
+    <message>
+        <source>Ny profil %1</source>
+        <translation>Ny profil %1</translation>
+    </message>
+    <message>
+        <source>Etiketten laves af printeren ud fra formatfilen.</source>
+        <translation>Etiketten laves af printeren ud fra formatfilen.</translation>
+    </message>
+    <message>
+        <source>Profilen skal have et navn.</source>
+        <translation>Profilen skal have et navn.</translation>
+    </message>
+    <message>
+        <source>To profiler hedder &quot;%1&quot;.</source>
+        <translation>To profiler hedder &quot;%1&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>Labels</name>
+    <message>
+        <source>Etiketter</source>
+        <translation>Etiketter</translation>
+    </message>
+    <message>
+        <source>Printerkøen &quot;%1&quot; kan ikke nås: programmet er bygget uden CUPS.</source>
+        <translation>Printerkøen &quot;%1&quot; kan ikke nås: programmet er bygget uden CUPS.</translation>
+    </message>
+    <message>
+        <source>Der findes ingen printerkø ved navn &quot;%1&quot;.</source>
+        <translation>Der findes ingen printerkø ved navn &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Printeren &quot;%1&quot; afviste etiketterne.</source>
+        <translation>Printeren &quot;%1&quot; afviste etiketterne.</translation>
+    </message>
+    <message>
+        <source>Ingen forbindelse til printeren %1.</source>
+        <translation>Ingen forbindelse til printeren %1.</translation>
+    </message>
+    <message>
+        <source>Enheden %1 findes ikke.</source>
+        <translation>Enheden %1 findes ikke.</translation>
+    </message>
+    <message>
+        <source>Enheden %1 kan ikke åbnes.</source>
+        <translation>Enheden %1 kan ikke åbnes.</translation>
+    </message>
+    <message>
+        <source>Printeren %1 tog ikke imod alle etiketter.</source>
+        <translation>Printeren %1 tog ikke imod alle etiketter.</translation>
+    </message>
+    <message>
+        <source>(uden navn)</source>
+        <translation>(uden navn)</translation>
+    </message>
+    <message>
+        <source>intet serienummer</source>
+        <translation>intet serienummer</translation>
+    </message>
+    <message>
+        <source>serienummeret &quot;%1&quot; er ikke et tal</source>
+        <translation>serienummeret &quot;%1&quot; er ikke et tal</translation>
+    </message>
+    <message>
+        <source>serienummeret &quot;%1&quot; er for langt til stregkoden</source>
+        <translation>serienummeret &quot;%1&quot; er for langt til stregkoden</translation>
+    </message>
+    <message>
+        <source>... og %1 flere</source>
+        <translation>... og %1 flere</translation>
+    </message>
+    <message>
+        <source>Disse emner får ingen etiket, fordi deres serienummer ikke kan bruges som nummer:</source>
+        <translation>Disse emner får ingen etiket, fordi deres serienummer ikke kan bruges som nummer:</translation>
+    </message>
+    <message>
+        <source>Etiketformatet %1 findes ikke eller kan ikke læses.
+Intet er sendt til printeren.</source>
+        <translation>Etiketformatet %1 findes ikke eller kan ikke læses.
+Intet er sendt til printeren.</translation>
+    </message>
+    <message>
+        <source>Etiketformatet %1 er tomt.
+Intet er sendt til printeren.</source>
+        <translation>Etiketformatet %1 er tomt.
+Intet er sendt til printeren.</translation>
+    </message>
+    <message>
+        <source>Etiketfilen %1 kan ikke skrives:
+%2
+Intet er sendt til printeren.</source>
+        <translation>Etiketfilen %1 kan ikke skrives:
+%2
+Intet er sendt til printeren.</translation>
+    </message>
+    <message>
+        <source>Skriv i den navnet på en printerkø, en netværksprinter som socket://192.168.1.50:9100 eller en enhed som /dev/usb/lp0.</source>
+        <translation>Skriv i den navnet på en printerkø, en netværksprinter som socket://192.168.1.50:9100 eller en enhed som /dev/usb/lp0.</translation>
+    </message>
+    <message>
+        <source>Printerfilen %1 findes ikke.</source>
+        <translation>Printerfilen %1 findes ikke.</translation>
+    </message>
+    <message>
+        <source>Printerfilen %1 nævner ingen printer.</source>
+        <translation>Printerfilen %1 nævner ingen printer.</translation>
+    </message>
+    <message>
+        <source>Printerfilen %1 nævner ingen printer, som kan bruges: &quot;%2&quot;.</source>
+        <translation>Printerfilen %1 nævner ingen printer, som kan bruges: &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>Etiketterne er ikke udskrevet.</source>
+        <translation>Etiketterne er ikke udskrevet.</translation>
+    </message>
+    <message>
+        <source>%1 etiketter sendt til printeren</source>
+        <translation>%1 etiketter sendt til printeren</translation>
+    </message>
+    <message>
+        <source>Filen %1 kan ikke skrives:
+%2</source>
+        <translation>Filen %1 kan ikke skrives:
+%2</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Tarnvold program error</source>
@@ -1422,6 +1761,22 @@ Registrér indboet i dit hjem med priser, kvitteringer, billeder og dokumenter.<
         <source>%1 gemt, antal: %3, tid: %4 sec </source>
         <translation>%1 gemt, antal: %3, tid: %4 sek. </translation>
     </message>
+    <message>
+        <source>Møntholder-etiketter...</source>
+        <translation>Møntholder-etiketter...</translation>
+    </message>
+    <message>
+        <source>Etiketter...</source>
+        <translation>Etiketter...</translation>
+    </message>
+    <message>
+        <source>Udskriver etiketter for de valgte rækker med den valgte etiketprofil</source>
+        <translation>Udskriver etiketter for de valgte rækker med den valgte etiketprofil</translation>
+    </message>
+    <message>
+        <source>&amp;Etiketter...</source>
+        <translation>&amp;Etiketter...</translation>
+    </message>
 </context>
 <context>
     <name>ReportDialog</name>
@@ -1724,6 +2079,14 @@ Registrér indboet i dit hjem med priser, kvitteringer, billeder og dokumenter.<
         <translation>Listens fil kunne ikke lægges tilbage, som den var, da vinduet blev åbnet; den beholder de sidst gemte navne.
 
 %1</translation>
+    </message>
+    <message>
+        <source>SETUP_ERROR</source>
+        <translation>Opsætningsfejl</translation>
+    </message>
+    <message>
+        <source>NO_ITEM_SELECTED</source>
+        <translation>Intet navn er valgt i listen.</translation>
     </message>
 </context>
 </TS>

@@ -867,6 +867,345 @@ An earlier file of the same name has not been changed.</translation>
     </message>
 </context>
 <context>
+    <name>LabelDrawing</name>
+    <message>
+        <source>Stregkoden kan ikke laves: ikke nok hukommelse.</source>
+        <translation>The barcode cannot be made: not enough memory.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; kan ikke laves som stregkode: %2</source>
+        <translation>&quot;%1&quot; cannot be made into a barcode: %2</translation>
+    </message>
+    <message>
+        <source>Der kan ikke tegnes på siden.</source>
+        <translation>The page cannot be drawn on.</translation>
+    </message>
+    <message>
+        <source>Siderne kan ikke afsluttes.</source>
+        <translation>The pages cannot be finished.</translation>
+    </message>
+    <message>
+        <source>Etiketter</source>
+        <translation>Labels</translation>
+    </message>
+</context>
+<context>
+    <name>LabelPrinting</name>
+    <message>
+        <source>Etiketter</source>
+        <translation>Labels</translation>
+    </message>
+    <message>
+        <source>Etiketterne kan ikke udskrives:
+%1</source>
+        <translation>The labels cannot be printed:
+%1</translation>
+    </message>
+    <message>
+        <source>%1 etiketter udskrevet</source>
+        <translation>%1 labels printed</translation>
+    </message>
+    <message>
+        <source>Etiketter udskrives kun for grupper og lokaler.</source>
+        <translation>Labels are printed for groups and locations only.</translation>
+    </message>
+</context>
+<context>
+    <name>LabelProfiles</name>
+    <message>
+        <source>Etiketprinter (printerens eget sprog)</source>
+        <translation>Label printer (the printer&apos;s own language)</translation>
+    </message>
+    <message>
+        <source>Hyldeetiket 50 x 25 mm, Code 128</source>
+        <translation>Shelf label 50 x 25 mm, Code 128</translation>
+    </message>
+    <message>
+        <source>A4-ark 3 x 8 (70 x 37 mm), Code 128</source>
+        <translation>A4 sheet 3 x 8 (70 x 37 mm), Code 128</translation>
+    </message>
+    <message>
+        <source>Smal tape 24 x 12 mm, DataMatrix</source>
+        <translation>Narrow tape 24 x 12 mm, DataMatrix</translation>
+    </message>
+    <message>
+        <source>Møntholder 2 x 2 tommer, QR</source>
+        <translation>Coin holder 2 x 2 inches, QR</translation>
+    </message>
+    <message>
+        <source>Etiketten skal være mellem 5 og 1000 mm bred og høj.</source>
+        <translation>The label must be between 5 and 1000 mm wide and high.</translation>
+    </message>
+    <message>
+        <source>Skriftens størrelse skal være mellem 3 og 72 punkter.</source>
+        <translation>The font size must be between 3 and 72 points.</translation>
+    </message>
+    <message>
+        <source>Et ark skal have mellem 1 og 100 rækker og kolonner.</source>
+        <translation>A sheet must have between 1 and 100 rows and columns.</translation>
+    </message>
+    <message>
+        <source>Etiketterne fylder mere end arket.</source>
+        <translation>The labels do not fit on the sheet.</translation>
+    </message>
+    <message>
+        <source>Nummer</source>
+        <translation>Number</translation>
+    </message>
+</context>
+<context>
+    <name>LabelSetupDialog</name>
+    <message>
+        <source>Etiketter</source>
+        <translation>Labels</translation>
+    </message>
+    <message>
+        <source>&amp;Ny</source>
+        <translation>&amp;New</translation>
+    </message>
+    <message>
+        <source>&amp;Slet</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message>
+        <source>Printerens eget sprog: formatfilerne i Setup sendes til etiketprinteren</source>
+        <translation>The printer&apos;s own language: the format files in Setup are sent to the label printer</translation>
+    </message>
+    <message>
+        <source>Tegnet med stregkode: til enhver printer eller en PDF-fil</source>
+        <translation>Drawn with a barcode: to any printer or a PDF file</translation>
+    </message>
+    <message>
+        <source> pt</source>
+        <translation> pt</translation>
+    </message>
+    <message>
+        <source>Nummeret (serienummeret med 6 cifre)</source>
+        <translation>The number (the serial number in 6 digits)</translation>
+    </message>
+    <message>
+        <source>Nummeret, ellers serienummeret som det står</source>
+        <translation>The number, or else the serial number as written</translation>
+    </message>
+    <message>
+        <source>Tegnet etiket</source>
+        <translation>Drawn label</translation>
+    </message>
+    <message>
+        <source>Størrelse (bredde x højde):</source>
+        <translation>Size (width x height):</translation>
+    </message>
+    <message>
+        <source>Stregkode:</source>
+        <translation>Barcode:</translation>
+    </message>
+    <message>
+        <source>Stregkoden indeholder:</source>
+        <translation>The barcode holds:</translation>
+    </message>
+    <message>
+        <source>Skriftstørrelse:</source>
+        <translation>Font size:</translation>
+    </message>
+    <message>
+        <source>Ark med flere etiketter</source>
+        <translation>Sheet of several labels</translation>
+    </message>
+    <message>
+        <source>Rækker:</source>
+        <translation>Rows:</translation>
+    </message>
+    <message>
+        <source>Kolonner:</source>
+        <translation>Columns:</translation>
+    </message>
+    <message>
+        <source>Arkets bredde:</source>
+        <translation>Sheet width:</translation>
+    </message>
+    <message>
+        <source>Arkets højde:</source>
+        <translation>Sheet height:</translation>
+    </message>
+    <message>
+        <source>Venstre margen:</source>
+        <translation>Left margin:</translation>
+    </message>
+    <message>
+        <source>Øverste margen:</source>
+        <translation>Top margin:</translation>
+    </message>
+    <message>
+        <source>Afstand vandret:</source>
+        <translation>Horizontal gap:</translation>
+    </message>
+    <message>
+        <source>Afstand lodret:</source>
+        <translation>Vertical gap:</translation>
+    </message>
+    <message>
+        <source>Brugte etiketter på arket:</source>
+        <translation>Labels already used on the sheet:</translation>
+    </message>
+    <message>
+        <source>De valgte felter udskrives i denne rækkefølge; træk for at flytte dem</source>
+        <translation>The chosen fields are printed in this order; drag to move them</translation>
+    </message>
+    <message>
+        <source>Felter på etiketten</source>
+        <translation>Fields on the label</translation>
+    </message>
+    <message>
+        <source>Eksempel</source>
+        <translation>Example</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Fortryd</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>Profil:</source>
+        <translation>Profile:</translation>
+    </message>
+    <message>
+        <source>Navn:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Ny profil</source>
+        <translation>New profile</translation>
+    </message>
+    <message>
+        <source>Ny profil %1</source>
+        <translation>New profile %1</translation>
+    </message>
+    <message>
+        <source>Etiketten laves af printeren ud fra formatfilen.</source>
+        <translation>The printer makes the label from the format file.</translation>
+    </message>
+    <message>
+        <source>Profilen skal have et navn.</source>
+        <translation>The profile needs a name.</translation>
+    </message>
+    <message>
+        <source>To profiler hedder &quot;%1&quot;.</source>
+        <translation>Two profiles are called &quot;%1&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>Labels</name>
+    <message>
+        <source>Etiketter</source>
+        <translation>Labels</translation>
+    </message>
+    <message>
+        <source>Printerkøen &quot;%1&quot; kan ikke nås: programmet er bygget uden CUPS.</source>
+        <translation>The printer queue &quot;%1&quot; cannot be reached: the program is built without CUPS.</translation>
+    </message>
+    <message>
+        <source>Der findes ingen printerkø ved navn &quot;%1&quot;.</source>
+        <translation>There is no printer queue named &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Printeren &quot;%1&quot; afviste etiketterne.</source>
+        <translation>The printer &quot;%1&quot; refused the labels.</translation>
+    </message>
+    <message>
+        <source>Ingen forbindelse til printeren %1.</source>
+        <translation>No connection to the printer %1.</translation>
+    </message>
+    <message>
+        <source>Enheden %1 findes ikke.</source>
+        <translation>The device %1 does not exist.</translation>
+    </message>
+    <message>
+        <source>Enheden %1 kan ikke åbnes.</source>
+        <translation>The device %1 cannot be opened.</translation>
+    </message>
+    <message>
+        <source>Printeren %1 tog ikke imod alle etiketter.</source>
+        <translation>The printer %1 did not take all the labels.</translation>
+    </message>
+    <message>
+        <source>(uden navn)</source>
+        <translation>(no name)</translation>
+    </message>
+    <message>
+        <source>intet serienummer</source>
+        <translation>no serial number</translation>
+    </message>
+    <message>
+        <source>serienummeret &quot;%1&quot; er ikke et tal</source>
+        <translation>the serial number &quot;%1&quot; is not a number</translation>
+    </message>
+    <message>
+        <source>serienummeret &quot;%1&quot; er for langt til stregkoden</source>
+        <translation>the serial number &quot;%1&quot; is too long for the barcode</translation>
+    </message>
+    <message>
+        <source>... og %1 flere</source>
+        <translation>... and %1 more</translation>
+    </message>
+    <message>
+        <source>Disse emner får ingen etiket, fordi deres serienummer ikke kan bruges som nummer:</source>
+        <translation>These items get no label, because their serial number cannot be used as their number:</translation>
+    </message>
+    <message>
+        <source>Etiketformatet %1 findes ikke eller kan ikke læses.
+Intet er sendt til printeren.</source>
+        <translation>The label format %1 is missing or cannot be read.
+Nothing was sent to the printer.</translation>
+    </message>
+    <message>
+        <source>Etiketformatet %1 er tomt.
+Intet er sendt til printeren.</source>
+        <translation>The label format %1 is empty.
+Nothing was sent to the printer.</translation>
+    </message>
+    <message>
+        <source>Etiketfilen %1 kan ikke skrives:
+%2
+Intet er sendt til printeren.</source>
+        <translation>The label file %1 cannot be written:
+%2
+Nothing was sent to the printer.</translation>
+    </message>
+    <message>
+        <source>Skriv i den navnet på en printerkø, en netværksprinter som socket://192.168.1.50:9100 eller en enhed som /dev/usb/lp0.</source>
+        <translation>Write in it the name of a printer queue, a network printer such as socket://192.168.1.50:9100 or a device such as /dev/usb/lp0.</translation>
+    </message>
+    <message>
+        <source>Printerfilen %1 findes ikke.</source>
+        <translation>The printer file %1 does not exist.</translation>
+    </message>
+    <message>
+        <source>Printerfilen %1 nævner ingen printer.</source>
+        <translation>The printer file %1 names no printer.</translation>
+    </message>
+    <message>
+        <source>Printerfilen %1 nævner ingen printer, som kan bruges: &quot;%2&quot;.</source>
+        <translation>The printer file %1 names no printer that can be used: &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>Etiketterne er ikke udskrevet.</source>
+        <translation>The labels were not printed.</translation>
+    </message>
+    <message>
+        <source>%1 etiketter sendt til printeren</source>
+        <translation>%1 labels sent to the printer</translation>
+    </message>
+    <message>
+        <source>Filen %1 kan ikke skrives:
+%2</source>
+        <translation>The file %1 cannot be written:
+%2</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Tarnvold program error</source>
@@ -1422,6 +1761,22 @@ Record the contents of your home with prices, receipts, pictures and documents.<
         <source>%1 gemt, antal: %3, tid: %4 sec </source>
         <translation>%1 saved, items: %3, time: %4 s </translation>
     </message>
+    <message>
+        <source>Møntholder-etiketter...</source>
+        <translation>Coin holder labels...</translation>
+    </message>
+    <message>
+        <source>Etiketter...</source>
+        <translation>Labels...</translation>
+    </message>
+    <message>
+        <source>Udskriver etiketter for de valgte rækker med den valgte etiketprofil</source>
+        <translation>Prints labels for the chosen rows with the chosen label profile</translation>
+    </message>
+    <message>
+        <source>&amp;Etiketter...</source>
+        <translation>&amp;Labels...</translation>
+    </message>
 </context>
 <context>
     <name>ReportDialog</name>
@@ -1724,6 +2079,14 @@ Record the contents of your home with prices, receipts, pictures and documents.<
         <translation>The list file could not be put back as it was when the window was opened; it keeps the names saved last.
 
 %1</translation>
+    </message>
+    <message>
+        <source>SETUP_ERROR</source>
+        <translation>Setup error</translation>
+    </message>
+    <message>
+        <source>NO_ITEM_SELECTED</source>
+        <translation>No name is chosen in the list.</translation>
     </message>
 </context>
 </TS>

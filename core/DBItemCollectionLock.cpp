@@ -10,6 +10,7 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
@@ -85,7 +86,8 @@ bool removeLockHolding(const QString& lockPath, const QByteArray& judged) {
 } // namespace
 
 QString DBItemCollection::LockFilePath() {
-    return GetLastDBDir() + QStringLiteral("/LockFile.txt");
+    // Absolute, so one folder named relatively at start-up and absolutely after Save As is one lock.
+    return QDir::cleanPath(QDir(GetLastDBDir()).absoluteFilePath(QStringLiteral("LockFile.txt")));
 }
 
 QByteArray DBItemCollection::LockContent(const QString& databasePath) {

@@ -303,6 +303,15 @@ private slots:
         const QString oldLock = QDir(DefaultDatabaseDir()).filePath(QStringLiteral("LockFile.txt"));
         MainWindow window;
         QVERIFY(QFile::exists(oldLock));
+        const QByteArray ours = TestSupport::readAll(oldLock);
+
+        // Another name in the same folder (named relatively at start, absolutely now): the lock stays.
+        const QString renamed = QDir(DefaultDatabaseDir()).absoluteFilePath(QStringLiteral("omdoebt.db"));
+        m_dialogs->chooseFile(renamed);
+        QVERIFY(trigger(window, "FileSaveAs"));
+        QVERIFY(m_dialogs->boxes.isEmpty());
+        QCOMPARE(window.CurrentFileName(), renamed);
+        QCOMPARE(TestSupport::readAll(oldLock), ours);
 
         // A folder that a running copy on another computer holds: nothing is written there.
         const QString held = m_install->filePath(QStringLiteral("held"));
@@ -315,7 +324,7 @@ private slots:
         QCOMPARE(m_dialogs->boxes.size(), 1);
         QCOMPARE(QDir(held).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"LockFile.txt"});
         QCOMPARE(TestSupport::readAll(held + QStringLiteral("/LockFile.txt")), foreign);
-        QCOMPARE(window.CurrentFileName(), sample());
+        QCOMPARE(window.CurrentFileName(), renamed);
         QVERIFY(QFile::exists(oldLock));
 
         // A free folder: the lock moves with the database, the lists follow it.
@@ -330,6 +339,27 @@ private slots:
         QVERIFY(QFile::exists(m_install->filePath(QStringLiteral("moved/groups/groups.dk.txt"))));
         QVERIFY(trigger(window, "FileQuit"));
         QVERIFY(!QFile::exists(newLock));
+    }
+
+    void signalSavesAnUnnamedDatabaseForTheNextStart() {
+        Settings().setValue(QStringLiteral("LastSavedDBFile"), QString());
+        const QString recovery = QDir(DefaultDatabaseDir()).filePath(QStringLiteral("unnamed.recovered"));
+        {
+            MainWindow window;
+            auto* item = new Item;
+            item->SetName(QStringLiteral("Ur"));
+            window.Collection()->Add(item);
+            DBItemCollection::SetModified(true);
+            window.EndOnSignal(15);
+            QVERIFY(TestSupport::readAll(recovery).contains("Ur;"));
+        }
+        // Offered at the next start, opened as the new, unnamed database it was.
+        m_dialogs->answer(0);
+        MainWindow window;
+        QCOMPARE(m_dialogs->boxes.size(), 1);
+        QCOMPARE(window.CurrentFileName(), QString());
+        QCOMPARE(window.Collection()->Count(), 1);
+        QVERIFY(DBItemCollection::IsModified());
     }
 
     void failedSaveAsLeavesTheNewFolderAlone() {

@@ -341,16 +341,16 @@ bool MainWindow::SaveAs() {
     if (mCurrentFileName.isEmpty())
         return false;
     // The lock moves with the database: taken in the new folder first, the old one released after.
-    const bool moveLock = !chosen.isEmpty();
+    const bool newPlace = !chosen.isEmpty();
     bool saved = false;
-    if (!moveLock || mCollection->BeginLockMove(chosen)) {
+    if (!newPlace || mCollection->BeginLockMove(chosen)) {
         saved = Save(true);
-        if (moveLock)
+        if (newPlace)
             mCollection->EndLockMove(saved);
     }
     if (saved) {
         // The lists follow only a database that is there: a failed save leaves the new folder alone.
-        if (moveLock)
+        if (newPlace)
             mCollection->SaveDynamicLists();
         return true;
     }

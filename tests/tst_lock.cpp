@@ -159,6 +159,7 @@ private slots:
             QVERIFY(m_dialogs->lastText().contains(QStringLiteral("K:\\lager.db Locked by PC: WS12, User: clerk\n")));
             QCOMPARE(c.LockInformation(), QStringLiteral("K:\\lager.db Locked by PC: WS12, User: clerk"));
             m_dialogs->clear();
+            m_dialogs->answer(0);
             QVERIFY(!c.SaveToFileAsAscii(path));
             QCOMPARE(m_dialogs->lastText(),
                      QCoreApplication::translate("DBItemCollection", "READ ONLY MODE - No Save"));

@@ -4,9 +4,12 @@
 #include "mainwindow/GuiDialogs.h"
 #include "mainwindow/Startup.h"
 #include "mainwindow/vestrumwindow.h"
+#include "platform/TerminationSignals.h"
 
 #include <QApplication>
 #include <QDebug>
+#include <QMainWindow>
+#include <QStatusBar>
 #include <QTranslator>
 
 int main(int argc, char* argv[]) {
@@ -17,6 +20,8 @@ int main(int argc, char* argv[]) {
     if (edition == NoEdition)
         return 1;
 
+    // A request to end (SIGTERM, SIGINT, SIGHUP) waits from now on until the window handles it in order.
+    TerminationSignals::Install();
     QApplication app(argc, argv);
     SetEdition(edition);
     Startup::SetApplicationIdentity();
@@ -24,6 +29,16 @@ int main(int argc, char* argv[]) {
 
     GuiDialogs dialogs;
     Dialogs::install(&dialogs);
+    // Status messages of the core and of printing go to the main window's status bar, also those sent
+    // while the window is still being built (opening the start-up database).
+    dialogs.setStatusSink([](const QString& text, int milliseconds) {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (auto* window = qobject_cast<QMainWindow*>(widget)) {
+                window->statusBar()->showMessage(text, milliseconds);
+                return;
+            }
+        }
+    });
 
     const QString language = GetLanguage();
     qDebug().noquote() << "Language is: qt_" + language;
@@ -33,6 +48,8 @@ int main(int argc, char* argv[]) {
     MainWindow window;
     if (window.StartupFailed())
         return 0; // the start-up database could not be read; the message has been shown
+    if (window.EndSignal())
+        return 128 + window.EndSignal(); // asked to end while starting; ended in order already
 
     QTranslator toolkitTranslator;
     if (language != QLatin1String("en") &&
@@ -43,7 +60,7 @@ int main(int argc, char* argv[]) {
 
     Startup::ApplyRememberedGeometry(&window);
     window.show();
-    app.exec();
+    const int code = app.exec(); // 128 + the signal when the system asked the program to end
     Dialogs::install(nullptr);
-    return 0;
+    return code;
 }

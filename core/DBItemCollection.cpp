@@ -72,6 +72,11 @@ void DBItemCollection::Clear() {
     changed();
 }
 
+void DBItemCollection::ClearItems() {
+    destroyItems();
+    changed();
+}
+
 int DBItemCollection::IndexOf(const Item* item) const {
     const auto it = std::find(m_items.begin(), m_items.end(), item);
     return it == m_items.end() ? -1 : static_cast<int>(it - m_items.begin());

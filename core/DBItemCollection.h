@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QString>
 
+#include <utility>
 #include <vector>
 
 class LogXML;
@@ -56,7 +57,8 @@ public:
     static constexpr int MaxListEntries = 9999;
     static constexpr int MaxFields = 30;
 
-    enum class LockOutcome { Locked, HeldByOther, CannotCreate, NotLocking };
+    // TakenOver: the lock found was stale (or the user chose to take it over) and is ours now.
+    enum class LockOutcome { Locked, TakenOver, HeldByOther, CannotCreate, NotLocking };
 
     explicit DBItemCollection(LogXML* log, QObject* parent = nullptr);
     ~DBItemCollection() override;
@@ -72,6 +74,8 @@ public:
     void Add(Item* item);
     bool Remove(Item* item);
     void Clear();
+    // Destroys the items only: the lock and the lists stay.
+    void ClearItems();
 
     static void SetModified(bool modified);
     static bool IsModified();
@@ -143,11 +147,31 @@ public:
     bool WriteXml(const QString& path);
     bool WriteXml(QIODevice* device);
 
-    // The database lock of the inventory edition.
+    // The database lock of the inventory edition. The lock file's first line names the database, computer
+    // and user (other copies show it); the second tells this process and boot, so a lock left by a copy
+    // that no longer runs is known as stale and taken over.
     bool LockDB(const QString& databasePath);
     LockOutcome TryLockDB(const QString& databasePath);
+    // TryLockDB with what the user sees: a stale lock taken over is said in the status bar; the lock of a
+    // running copy or of another computer opens read-only unless the user chooses to take it over.
+    LockOutcome OpenLock(const QString& databasePath);
+    // Replaces the lock found in the folder by ours; false when it changed meanwhile or cannot be written.
+    bool TakeOverLock(const QString& databasePath);
+    // Removes our lock, and only while its content is still ours.
     void DeleteLockFile();
+    bool HoldsLock() const { return !m_lock.path.isEmpty(); }
+    // What the last OpenLock said in the status bar about a lock taken over (empty when nothing); cleared
+    // by asking, so the loader can show it again after its own message.
+    QString TakeLockNotice() { return std::exchange(m_lockNotice, QString()); }
     static QString LockFilePath();
+    static QByteArray LockContent(const QString& databasePath);
+    // A lock of this computer whose boot has ended or whose process no longer runs.
+    static bool IsStaleLock(const QByteArray& content);
+    // Save As into another folder: the lock of the new folder ("LastDBDir" already points there) is taken
+    // before anything is written there; false when another copy holds it and the user keeps it.
+    bool BeginLockMove(const QString& newDatabasePath);
+    // After that save: the old folder's lock is released when it succeeded, otherwise the new one.
+    void EndLockMove(bool saved);
 
 signals:
     void itemsAboutToBeDestroyed();
@@ -168,7 +192,15 @@ private:
     LogXML* m_log;
     bool m_readOnly = false;
     QString m_lockInformation;
-    bool m_holdsLock = false;
-    QString m_lockPath;
+    struct HeldLock {
+        QString path;
+        QByteArray content;
+    };
+    bool askTakeOver(bool saving);
+    void releaseLock(HeldLock& lock);
+    HeldLock m_lock;         // ours while the path is set
+    HeldLock m_movingFrom;   // the old folder's lock during Save As
+    QString m_lockTakenFrom; // the first line of the stale lock taken over last
+    QString m_lockNotice;
     quint64 m_generation = 0; // counts changes of the sequence; a search continues only in an unchanged one
 };

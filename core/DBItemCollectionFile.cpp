@@ -117,21 +117,8 @@ bool DBItemCollection::LoadFromAsciiFile(const QString& path) {
     if (m_log)
         m_log->WriteItem(path, kSource, QStringLiteral("LoadFromAsciiFile()"));
 
-    if (IsBrevane()) {
-        switch (TryLockDB(path)) {
-        case LockOutcome::HeldByOther:
-            Dialogs::critical(nullptr, tr("FILE_ALLREADY_OPEN_WARNING"),
-                              tr("DB_OPEN_BY_ANOTHER_USER") + m_lockInformation);
-            break;
-        case LockOutcome::CannotCreate:
-            // Nobody holds the database; it opens writable, but the user should know it is not protected.
-            Dialogs::critical(nullptr, tr("FILE_ALLREADY_OPEN_WARNING"),
-                              tr("LOCK_FILE_CAN_NOT_BE_CREATED").arg(LockFilePath()));
-            break;
-        default:
-            break;
-        }
-    }
+    if (IsBrevane())
+        OpenLock(path);
 
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))

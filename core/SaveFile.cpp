@@ -3,6 +3,10 @@
 #include "../platform/FileSync.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
+#include <QLoggingCategory>
+
+Q_LOGGING_CATEGORY(lcSaveFile, "vestrum.savefile", QtInfoMsg)
 
 // Passes writes on to the save file and fails unless each one is taken whole.
 class SaveFile::CheckedDevice : public QIODevice {
@@ -19,16 +23,17 @@ private:
     SaveFile* m_owner;
 };
 
-SaveFile::SaveFile(const QString& path) : m_file(path) {}
+SaveFile::SaveFile(const QString& path) : m_saveFile(std::make_unique<QSaveFile>(path)), m_file(m_saveFile.get()) {}
+
+SaveFile::SaveFile(QFileDevice* device) : m_file(device) {}
 
 SaveFile::~SaveFile() {
-    if (m_open)
-        m_file.cancelWriting();
+    cancel();
     delete m_device;
 }
 
 QString SaveFile::fileName() const {
-    return m_file.fileName();
+    return m_file->fileName();
 }
 
 void SaveFile::fail(const QString& reason) {
@@ -38,8 +43,8 @@ void SaveFile::fail(const QString& reason) {
 }
 
 bool SaveFile::open() {
-    if (!m_file.open(QIODevice::WriteOnly)) {
-        fail(m_file.errorString());
+    if (!m_file->open(QIODevice::WriteOnly)) {
+        fail(m_file->errorString());
         return false;
     }
     m_open = true;
@@ -57,10 +62,10 @@ bool SaveFile::write(QByteArrayView bytes) {
         return false;
     qsizetype done = 0;
     while (done < bytes.size()) {
-        const qint64 written = m_file.write(bytes.data() + done, bytes.size() - done);
+        const qint64 written = m_file->write(bytes.data() + done, bytes.size() - done);
         if (written <= 0) {
-            const QString reason = m_file.error() != QFileDevice::NoError
-                                       ? m_file.errorString()
+            const QString reason = m_file->error() != QFileDevice::NoError
+                                       ? m_file->errorString()
                                        : QCoreApplication::translate("SaveFile", "DISK_FULL");
             fail(reason);
             return false;
@@ -78,30 +83,45 @@ bool SaveFile::write(QByteArrayView bytes) {
 bool SaveFile::commit() {
     if (!m_open)
         return false;
-    if (!m_failed && !m_file.flush())
-        fail(m_file.errorString());
+    // The bytes still in the device's buffer reach the file only here; a flush that fails (a full disk)
+    // must fail the save before anything replaces the old file.
+    if (!m_failed && !m_file->flush())
+        fail(m_file->errorString());
     QString syncError;
-    if (!m_failed && !SyncFileHandle(m_file.handle(), &syncError))
+    if (!m_failed && !SyncFileHandle(m_file->handle(), &syncError))
         fail(syncError);
     if (m_failed) {
-        m_file.cancelWriting();
-        m_file.commit(); // closes the temporary file; with writing cancelled it leaves the old file alone
-        m_open = false;
+        cancel();
         return false;
     }
     m_open = false;
-    if (!m_file.commit()) {
-        fail(m_file.errorString());
+    if (!m_saveFile) {
+        m_file->close(); // flushed and synced above: nothing is left to fail here
+        return true;
+    }
+    if (!m_saveFile->commit()) {
+        fail(m_saveFile->errorString());
         return false;
     }
+    // The rename is on disk only when the folder is. The new file is in place by now, so a folder that
+    // cannot be synced is noted, not reported as a failed save.
+    const QFileInfo info(m_saveFile->fileName());
+    const QString target = info.isSymLink() ? info.symLinkTarget() : info.absoluteFilePath();
+    QString folderError;
+    if (!SyncDirectory(QFileInfo(target).absolutePath(), &folderError))
+        qCWarning(lcSaveFile) << "folder not synced:" << target << folderError;
     return true;
 }
 
 void SaveFile::cancel() {
-    if (m_open) {
-        m_file.cancelWriting();
-        m_file.commit();
-        m_open = false;
+    if (!m_open)
+        return;
+    m_open = false;
+    if (m_saveFile) {
+        m_saveFile->cancelWriting();
+        m_saveFile->commit(); // closes the temporary file; with writing cancelled it leaves the old file alone
+    } else {
+        m_file->close();
     }
 }
 

@@ -4,14 +4,20 @@
 #include <QSaveFile>
 #include <QString>
 
+#include <memory>
+
 // The one way the program writes a file whole. Built on QSaveFile, but it does not trust it alone: with
 // Qt 6.4 a write that fits only partly on a full disk returns a short count without an error, and a failed
 // flush inside commit() goes unnoticed, so commit() could replace a good file with a truncated one. Here
 // every write must be taken whole, then the data is flushed and synced before the file replaces the old
-// one. On any failure the old file stays byte for byte as it was and errorString() tells why.
+// one, and the folder is synced after the rename, so a finished save survives a power cut. On any failure
+// the old file stays byte for byte as it was and errorString() tells why.
 class SaveFile {
 public:
     explicit SaveFile(const QString& path);
+    // Writes into an existing device in place (a printer device, which has no folder for a temporary file):
+    // the same checks, no replacing. The device is not owned.
+    explicit SaveFile(QFileDevice* device);
     ~SaveFile();
     SaveFile(const SaveFile&) = delete;
     SaveFile& operator=(const SaveFile&) = delete;
@@ -33,7 +39,8 @@ private:
     class CheckedDevice;
     void fail(const QString& reason);
 
-    QSaveFile m_file;
+    std::unique_ptr<QSaveFile> m_saveFile; // the temporary file that replaces the old one; none in place
+    QFileDevice* m_file;                   // where the bytes go
     CheckedDevice* m_device = nullptr;
     QString m_error;
     bool m_failed = false;

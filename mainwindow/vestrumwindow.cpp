@@ -12,6 +12,7 @@
 #include "core/LogXML.h"
 #include "itemdialog/ItemDialog.h"
 #include "platform/Launcher.h"
+#include "platform/TerminationSignals.h"
 
 #include <QAction>
 #include <QApplication>
@@ -35,6 +36,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("main window"));
     mLog = std::make_unique<LogXML>(GetLastDBDir() + QStringLiteral("/log.xml"), GetAppName(true));
     mLog->WriteItem(GetLanguage(), kSource, QStringLiteral("Language"));
+    // From the first moment a database may be open, a request to end is handled in order.
+    connect(new TerminationSignals(this), &TerminationSignals::requested, this, &MainWindow::EndOnSignal);
     if (IsOstrel())
         mEditionIcon = QIcon(QStringLiteral(":/icons/ostrel.xpm"));
     else if (IsPellin())
@@ -72,6 +75,8 @@ MainWindow::~MainWindow() {
 void MainWindow::OpenStartupDatabase() {
     Settings settings;
     mCurrentFileName = settings.value(QStringLiteral("LastSavedDBFile"), DefaultDatabasePath()).toString();
+    if (offerRecovery())
+        return;
     if (mCurrentFileName.isEmpty())
         return;
     if (!LoadItemFile())
@@ -138,6 +143,7 @@ bool MainWindow::SaveQuestion() {
         return true;
     case 1:
         DBItemCollection::SetModified(false);
+        forgetRecovery();
         return true;
     default:
         return false;
@@ -199,6 +205,10 @@ bool MainWindow::LoadItemFile() {
                      .arg(mCollection->Count())
                      .arg(seconds(timer.elapsed())),
                  10000);
+    // A lock taken over matters more than the count.
+    const QString lockNotice = mCollection->TakeLockNotice();
+    if (!lockNotice.isEmpty())
+        emit message(lockNotice, 10000);
     Settings().setValue(QStringLiteral("LastSavedDBFile"), mCurrentFileName);
     writeRecentFiles();
     return true;
@@ -307,6 +317,7 @@ bool MainWindow::Save(bool SetmCurrentFileName) {
         Settings().setValue(QStringLiteral("LastSavedDBFile"), mCurrentFileName);
         DBItemCollection::SetModified(false);
         setWindowTitle(GetCaption(mCurrentFileName));
+        forgetRecovery();
     }
     emit message(
         tr("ITEMS_SAVED_DB_MESSAGE").arg(mCurrentFileName).arg(mCollection->Count()).arg(seconds(timer.elapsed())),
@@ -326,12 +337,23 @@ bool MainWindow::SaveAs() {
             Settings().setValue(QStringLiteral("LastDBDir"), directory);
         mLog->WriteItem(mCurrentFileName, kSource, QStringLiteral("SaveAs(1)"));
         mLog->WriteItem(directory, kSource, QStringLiteral("SaveAs(2)"));
-        mCollection->SaveDynamicLists();
     }
     if (mCurrentFileName.isEmpty())
         return false;
-    if (Save(true))
+    // The lock moves with the database: taken in the new folder first, the old one released after.
+    const bool newPlace = !chosen.isEmpty();
+    bool saved = false;
+    if (!newPlace || mCollection->BeginLockMove(chosen)) {
+        saved = Save(true);
+        if (newPlace)
+            mCollection->EndLockMove(saved);
+    }
+    if (saved) {
+        // The lists follow only a database that is there: a failed save leaves the new folder alone.
+        if (newPlace)
+            mCollection->SaveDynamicLists();
         return true;
+    }
     if (!chosen.isEmpty()) {
         // Nothing was written under the new name: the open database keeps its old name and folder.
         mCurrentFileName = oldName;

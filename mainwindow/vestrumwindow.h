@@ -29,6 +29,8 @@ public:
 
     // True when the start-up database could not be read; the program then ends without showing the window.
     bool StartupFailed() const { return mStartupFailed; }
+    // The signal that asked the program to end, 0 while none did.
+    int EndSignal() const { return mEndSignal; }
     DBItemCollection* Collection() const { return mCollection; }
     ItemListView* ListView() const { return mListView; }
     QString CurrentFileName() const { return mCurrentFileName; }
@@ -100,6 +102,8 @@ public slots:
     void HelpLinks();
     void HelpReleases();
     void About();
+    // Ends in order on SIGTERM, SIGINT or SIGHUP: unsaved changes go to a recovery file, the lock is removed.
+    void EndOnSignal(int signal);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -120,6 +124,10 @@ private:
     void setLanguage(const char* code);
     QString chooseViewerProgram(const QString& caption, const QString& filter);
     bool closeDatabase();
+    // At start-up: offers the recovery file a signal left; true when it was opened (or the start failed).
+    bool offerRecovery();
+    // The recovered changes are saved or dropped: their file goes.
+    void forgetRecovery();
     // Empties the open database after the save question; false when the user keeps it.
     bool dropDatabase();
     bool writeHtmlExport(bool showSpecialCase, bool saveAsHtmlTable, const QString& htmlOutputFile);
@@ -141,6 +149,8 @@ private:
     QIcon mReceiptIcon;
     bool mStartupFailed = false;
     bool mQuitting = false;
+    int mEndSignal = 0;
+    QString mRecoveryFile; // the recovery file opened at start-up, until its changes are saved or dropped
 
     QMenu* mFileMenu = nullptr;
     QMenu* mEditMenu = nullptr;

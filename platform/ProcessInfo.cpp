@@ -1,10 +1,21 @@
 #include "ProcessInfo.h"
 
+#include <QCoreApplication>
+#include <QFile>
+
+#include <cerrno>
 #include <cstdio>
 
 #ifdef Q_OS_UNIX
+#include <signal.h>
 #include <sys/resource.h>
 #include <unistd.h>
+#endif
+#ifdef Q_OS_MACOS
+#include <sys/sysctl.h>
+#endif
+#ifdef Q_OS_WIN
+#include <windows.h>
 #endif
 
 qint64 PeakResidentBytes() {
@@ -35,5 +46,45 @@ qint64 CurrentResidentBytes() {
     return read == 2 ? resident * sysconf(_SC_PAGESIZE) : 0;
 #else
     return 0;
+#endif
+}
+
+qint64 CurrentProcessId() {
+    return QCoreApplication::applicationPid();
+}
+
+QString CurrentBootId() {
+#if defined(Q_OS_LINUX)
+    QFile file(QStringLiteral("/proc/sys/kernel/random/boot_id"));
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    return QString::fromLatin1(file.readAll().trimmed());
+#elif defined(Q_OS_MACOS)
+    char buffer[128] = {};
+    size_t size = sizeof(buffer) - 1;
+    if (sysctlbyname("kern.bootsessionuuid", buffer, &size, nullptr, 0) != 0)
+        return QString();
+    return QString::fromLatin1(buffer).trimmed();
+#else
+    return QString();
+#endif
+}
+
+bool ProcessIsRunning(qint64 pid) {
+    if (pid <= 0)
+        return false;
+#if defined(Q_OS_UNIX)
+    // Signal 0 only asks; EPERM means the process exists but belongs to someone else.
+    return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
+#elif defined(Q_OS_WIN)
+    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, static_cast<DWORD>(pid));
+    if (!process)
+        return GetLastError() == ERROR_ACCESS_DENIED;
+    DWORD code = 0;
+    const bool running = GetExitCodeProcess(process, &code) && code == STILL_ACTIVE;
+    CloseHandle(process);
+    return running;
+#else
+    return true; // unknown: a lock of another copy is then never judged stale by its process
 #endif
 }

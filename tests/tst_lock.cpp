@@ -2,12 +2,19 @@
 #include "app/Edition.h"
 #include "app/Settings.h"
 #include "core/DBItemCollection.h"
+#include "platform/ProcessInfo.h"
 #include "platform/SystemNames.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <csignal>
 
 #include <atomic>
 #include <thread>
@@ -15,7 +22,69 @@
 
 namespace {
 const QByteArray kRecord = "#2.5.5 (BRV)\r\n1;Boremaskine;Bosch;1;1;;;1001;;;;4;0;;;;;\r\n";
+
+qint64 ownPid() {
+    return QCoreApplication::applicationPid();
 }
+
+QString bootId() {
+    return CurrentBootId();
+}
+
+// The id of a process that has ended.
+qint64 deadPid() {
+    QProcess process;
+    process.start(QStringLiteral("true"), {});
+    process.waitForStarted();
+    const qint64 pid = process.processId();
+    process.waitForFinished();
+    return pid;
+}
+
+QString trLock(const char* text) {
+    return QCoreApplication::translate("DBItemCollection", text);
+}
+
+// The installed program, started as the inventory edition on its own copy of the installation and with
+// its own settings, as a user starts it.
+struct Program {
+    QTemporaryDir home{QDir::tempPath() + QStringLiteral("/lockrun-XXXXXX")};
+    QString installation = home.filePath(QStringLiteral("installation"));
+    QProcess process;
+
+    Program() {
+        TestSupport::copyTree(qEnvironmentVariable("VESTRUM_INSTALL_DIR"), installation);
+        QDir().mkpath(home.filePath(QStringLiteral("config/Tarnvold")));
+        TestSupport::writeAll(home.filePath(QStringLiteral("config/Tarnvold/Brevane.conf")),
+                              "[General]\nLanguage=dk\n");
+        QDir().mkpath(home.filePath(QStringLiteral("bin")));
+        QFile::link(qEnvironmentVariable("VESTRUM_INSTALL_DIR") + QStringLiteral("/vestrum"),
+                    home.filePath(QStringLiteral("bin/Brevane")));
+    }
+    ~Program() {
+        if (process.state() != QProcess::NotRunning) {
+            process.kill();
+            process.waitForFinished(5000);
+        }
+    }
+    bool start() {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(QStringLiteral("HOME"), home.path());
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
+        process.setProcessEnvironment(env);
+        process.setWorkingDirectory(installation);
+        process.start(home.filePath(QStringLiteral("bin/Brevane")), {});
+        return process.waitForStarted(10000);
+    }
+    QString database() const { return installation + QStringLiteral("/db/DemoBrevane/DemoBrevane.dk.db"); }
+    QString lock() const { return installation + QStringLiteral("/db/DemoBrevane/LockFile.txt"); }
+    // The program holds the lock once its window is being built; a signal is handled from then on.
+    bool holdsLock() const {
+        return TestSupport::readAll(lock()).contains("pid: " + QByteArray::number(process.processId()) + ",");
+    }
+};
+} // namespace
 
 class TestLock : public QObject {
     Q_OBJECT
@@ -55,7 +124,7 @@ private slots:
             QVERIFY(!c.IsReadOnly());
             const QByteArray content = TestSupport::readAll(lockPath());
             QCOMPARE(content, (path + QStringLiteral(" Locked by PC: ") + ComputerName() + QStringLiteral(", User: ") +
-                               LoginName())
+                               LoginName() + QStringLiteral("\r\npid: %1, boot: %2").arg(ownPid()).arg(bootId()))
                                   .toLatin1());
             QVERIFY(c.SaveToFileAsAscii(path));
             c.Clear();
@@ -70,6 +139,7 @@ private slots:
         DBItemCollection first(nullptr);
         QVERIFY(first.LoadFromAsciiFile(database(QStringLiteral("a.db"))));
         DBItemCollection second(nullptr);
+        m_dialogs->answer(0); // read-only
         QVERIFY(second.LoadFromAsciiFile(database(QStringLiteral("b.db"))));
         QVERIFY(second.IsReadOnly());
         QVERIFY(TestSupport::readAll(lockPath()).contains("a.db Locked by PC:"));
@@ -80,14 +150,16 @@ private slots:
         const QString path = database();
         {
             DBItemCollection c(nullptr);
+            m_dialogs->answer(0);
             QVERIFY(c.LoadFromAsciiFile(path));
             QCOMPARE(c.Count(), 1); // the items are shown all the same
             QVERIFY(c.IsReadOnly());
             QCOMPARE(m_dialogs->boxes.size(), 1);
             QCOMPARE(m_dialogs->boxes.at(0).icon, MessageBoxRequest::Critical);
-            QVERIFY(m_dialogs->lastText().endsWith(QStringLiteral("K:\\lager.db Locked by PC: WS12, User: clerk")));
+            QVERIFY(m_dialogs->lastText().contains(QStringLiteral("K:\\lager.db Locked by PC: WS12, User: clerk\n")));
             QCOMPARE(c.LockInformation(), QStringLiteral("K:\\lager.db Locked by PC: WS12, User: clerk"));
             m_dialogs->clear();
+            m_dialogs->answer(0);
             QVERIFY(!c.SaveToFileAsAscii(path));
             QCOMPARE(m_dialogs->lastText(),
                      QCoreApplication::translate("DBItemCollection", "READ ONLY MODE - No Save"));
@@ -102,6 +174,7 @@ private slots:
         const QString path = m_dir->filePath(QStringLiteral("empty.db"));
         TestSupport::writeAll(path, "#2.5.5 (BRV)\r\n");
         DBItemCollection c(nullptr);
+        m_dialogs->answer(0);
         QVERIFY(c.LoadFromAsciiFile(path));
         QVERIFY(c.ReadOnlyFlag());
         QVERIFY(!c.IsReadOnly());
@@ -113,6 +186,7 @@ private slots:
         Settings().setValue(QStringLiteral("LastDBDir"), m_dir->filePath(QStringLiteral("gone")));
         const QString path = database();
         DBItemCollection c(nullptr);
+        m_dialogs->answer(0);
         QVERIFY(c.LoadFromAsciiFile(path));
         QCOMPARE(m_dialogs->boxes.size(), 1);
         QVERIFY(m_dialogs->lastText().contains(m_dir->filePath(QStringLiteral("gone/LockFile.txt"))));
@@ -131,6 +205,154 @@ private slots:
         c.Clear();
         QVERIFY(!QFile::exists(lockPath()));
         QVERIFY(QFile::exists(other.filePath(QStringLiteral("LockFile.txt"))));
+    }
+
+    void staleLocks_data() {
+        QTest::addColumn<bool>("thisComputer");
+        QTest::addColumn<QString>("boot"); // "this", "other" or "none" (a lock without the process line)
+        QTest::addColumn<bool>("running");
+        QTest::addColumn<bool>("takenOver");
+        QTest::newRow("this computer and boot, process ended") << true << "this" << false << true;
+        QTest::newRow("this computer, another boot") << true << "other" << true << true;
+        QTest::newRow("this computer and boot, process running") << true << "this" << true << false;
+        QTest::newRow("another computer, process ended") << false << "this" << false << false;
+        QTest::newRow("another computer, another boot") << false << "other" << false << false;
+        QTest::newRow("no process line") << true << "none" << false << false;
+    }
+    void staleLocks() {
+        QFETCH(bool, thisComputer);
+        QFETCH(QString, boot);
+        QFETCH(bool, running);
+        QFETCH(bool, takenOver);
+        if (bootId().isEmpty() && boot != QLatin1String("none"))
+            QSKIP("this system tells no boot id");
+        const QString holder = QStringLiteral("K:\\lager.db Locked by PC: %1, User: clerk")
+                                   .arg(thisComputer ? ComputerName() : QStringLiteral("WS12"));
+        QByteArray foreign = holder.toLatin1();
+        if (boot != QLatin1String("none"))
+            foreign += QStringLiteral("\r\npid: %1, boot: %2")
+                           .arg(running ? ownPid() : deadPid())
+                           .arg(boot == QLatin1String("this") ? bootId()
+                                                              : QStringLiteral("00000000-0000-0000-0000-000000000000"))
+                           .toLatin1();
+        TestSupport::writeAll(lockPath(), foreign);
+        const QDateTime written = QDateTime::currentDateTime().addSecs(-(3 * 3600 + 5 * 60));
+        QFile lock(lockPath());
+        QVERIFY(lock.open(QIODevice::ReadWrite));
+        QVERIFY(lock.setFileTime(written, QFileDevice::FileModificationTime));
+        lock.close();
+        const QString path = database();
+
+        DBItemCollection c(nullptr);
+        if (!takenOver)
+            m_dialogs->answer(0);
+        QVERIFY(c.LoadFromAsciiFile(path));
+        if (takenOver) {
+            QVERIFY(m_dialogs->boxes.isEmpty());
+            QVERIFY(!c.IsReadOnly());
+            QCOMPARE(TestSupport::readAll(lockPath()), DBItemCollection::LockContent(path));
+            QCOMPARE(m_dialogs->status.size(), 1);
+            QVERIFY(m_dialogs->status.first().contains(holder));
+            c.Clear();
+            QVERIFY(!QFile::exists(lockPath()));
+        } else {
+            // Read-only, with the offer to take the lock over; the box tells how old the lock is.
+            QCOMPARE(m_dialogs->boxes.size(), 1);
+            QCOMPARE(m_dialogs->boxes.first().buttons,
+                     QStringList({trLock("Skrivebeskyttet"), trLock("Overtag låsen")}));
+            QVERIFY(m_dialogs->lastText().contains(holder));
+            QVERIFY(m_dialogs->lastText().contains(written.toString(QStringLiteral("yyyy-MM-dd hh:mm"))));
+            QVERIFY(c.IsReadOnly());
+            c.Clear();
+            QCOMPARE(TestSupport::readAll(lockPath()), foreign);
+        }
+    }
+
+    void takingOverARunningCopysLock() {
+        DBItemCollection first(nullptr);
+        QVERIFY(first.LoadFromAsciiFile(database(QStringLiteral("a.db"))));
+        const QByteArray firstLock = TestSupport::readAll(lockPath());
+        DBItemCollection second(nullptr);
+        m_dialogs->answer(1); // take the lock over
+        const QString path = database(QStringLiteral("b.db"));
+        QVERIFY(second.LoadFromAsciiFile(path));
+        QVERIFY(!second.IsReadOnly());
+        QCOMPARE(TestSupport::readAll(lockPath()), DBItemCollection::LockContent(path));
+        QVERIFY(m_dialogs->status.last().contains(QString::fromLatin1(firstLock.left(firstLock.indexOf('\r')))));
+        QVERIFY(second.SaveToFileAsAscii(path));
+        // The copy that lost its lock leaves the new holder's alone when it closes.
+        first.Clear();
+        QCOMPARE(TestSupport::readAll(lockPath()), DBItemCollection::LockContent(path));
+        second.Clear();
+        QVERIFY(!QFile::exists(lockPath()));
+    }
+
+    void lockNotWrittenWholeIsNoLock() {
+        TmpfsMount disk(64 * 1024);
+        if (!disk.isMounted())
+            QSKIP(
+                qPrintable(QStringLiteral("cannot mount a tmpfs here (%1); a full disk needs root").arg(disk.error())));
+        const QString path = database();
+        Settings().setValue(QStringLiteral("LastDBDir"), disk.path());
+        QVERIFY(disk.leaveFree(0));
+        DBItemCollection c(nullptr);
+        m_dialogs->answer(0);
+        QVERIFY(c.LoadFromAsciiFile(path));
+        QCOMPARE(m_dialogs->boxes.size(), 1);
+        QVERIFY(m_dialogs->lastText().contains(disk.path() + QStringLiteral("/LockFile.txt")));
+        QVERIFY(!QFile::exists(disk.path() + QStringLiteral("/LockFile.txt")));
+        QVERIFY(!c.IsReadOnly());
+    }
+
+    void killedProgramsLockIsTakenOverAtTheNextStart() {
+        Program program;
+        QVERIFY(program.start());
+        QTRY_VERIFY_WITH_TIMEOUT(program.holdsLock(), 30000);
+        program.process.kill();
+        QVERIFY(program.process.waitForFinished(10000));
+        QVERIFY(QFile::exists(program.lock()));
+
+        QVERIFY(program.start());
+        QTRY_VERIFY_WITH_TIMEOUT(program.holdsLock(), 30000);
+        // Ended in order without changes: the lock goes and nothing is left to recover.
+        ::kill(static_cast<pid_t>(program.process.processId()), SIGTERM);
+        QVERIFY(program.process.waitForFinished(20000));
+        QCOMPARE(program.process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.process.exitCode(), 128 + SIGTERM);
+        const QByteArray errors = program.process.readAllStandardError();
+        QVERIFY2(!errors.contains("box:"), errors.constData()); // taken over without asking
+        QVERIFY(!QFile::exists(program.lock()));
+        QVERIFY(!QFile::exists(program.database() + QStringLiteral(".recovered")));
+    }
+
+    void terminatedWithChangesLeavesARecoveryFile() {
+        Program program;
+        QByteArray original = TestSupport::readAll(program.database());
+        QVERIFY(original.endsWith('\n'));
+        // The changes of an earlier run: one item more, out of group order. The start offers them
+        // (unattended, the offer's default opens them), so the database is open with unsaved changes.
+        const QByteArray changed = original + "0;Skruetraekker;Wera;12;12;;;2001;;;;1;0;;;;;\r\n";
+        const QString recovery = program.database() + QStringLiteral(".recovered");
+        TestSupport::writeAll(recovery, changed);
+        QVERIFY(program.start());
+        QTRY_VERIFY_WITH_TIMEOUT(program.holdsLock(), 30000);
+        ::kill(static_cast<pid_t>(program.process.processId()), SIGTERM);
+        QVERIFY(program.process.waitForFinished(20000));
+        QCOMPARE(program.process.exitCode(), 128 + SIGTERM);
+        const QByteArray errors = program.process.readAllStandardError();
+        QVERIFY2(errors.contains(".recovered"), errors.constData()); // it was offered
+        QCOMPARE(errors.count("box:"), 1);
+
+        QVERIFY(!QFile::exists(program.lock()));
+        QCOMPARE(TestSupport::readAll(program.database()), original);
+        // What Save would have written.
+        DBItemCollection expected(nullptr);
+        QVERIFY(expected.LoadFromBuffer(changed));
+        QBuffer saved;
+        saved.open(QIODevice::WriteOnly);
+        QVERIFY(expected.WriteAscii(&saved, nullptr));
+        QVERIFY(saved.data() != changed); // sorted by group: the file was written anew
+        QCOMPARE(TestSupport::readAll(recovery), saved.data());
     }
 
     void otherEditionsNeverLock() {

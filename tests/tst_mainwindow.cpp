@@ -298,11 +298,119 @@ private slots:
         QCOMPARE(file.at(file.size() - 3), QStringLiteral("RecentFile9"));
     }
 
+    void recoveryOfferedAtStart_data() {
+        QTest::addColumn<int>("answer");
+        QTest::newRow("open") << 0;
+        QTest::newRow("delete") << 1;
+        QTest::newRow("later") << 2;
+    }
+    void recoveryOfferedAtStart() {
+        QFETCH(int, answer);
+        const QByteArray before = TestSupport::readAll(sample());
+        DBItemCollection plain(nullptr);
+        QVERIFY(plain.LoadFromBuffer(before));
+        const QString recovery = sample() + QStringLiteral(".recovered");
+        TestSupport::writeAll(recovery, before + "0;Fra gendannelsen;;1.000000;1.000000;;;;;;;1;0;;;;;\r\n");
+        m_dialogs->answer(answer);
+        MainWindow window;
+        QVERIFY2(m_dialogs->boxes.size() == 1, qPrintable(m_dialogs->lastTitle() + m_dialogs->lastText()));
+        QVERIFY(m_dialogs->boxes.first().text.contains(QDir::toNativeSeparators(recovery)));
+        QCOMPARE(window.CurrentFileName(), sample());
+        QCOMPARE(window.Collection()->Count(), plain.Count() + (answer == 0 ? 1 : 0));
+        QCOMPARE(DBItemCollection::IsModified(), answer == 0);
+        QCOMPARE(QFile::exists(recovery), answer != 1);
+        if (answer == 0) {
+            // Shown under the database's own name: Save writes them there, and the recovery file goes.
+            QVERIFY(window.windowTitle().endsWith(sample()));
+            QVERIFY(trigger(window, "FileSave"));
+            QVERIFY(TestSupport::readAll(sample()).contains("Fra gendannelsen"));
+            QVERIFY(!QFile::exists(recovery));
+        }
+    }
+
+    void lockMovesWithSaveAs() {
+        SetEdition(Brevane);
+        const QString oldLock = QDir(DefaultDatabaseDir()).filePath(QStringLiteral("LockFile.txt"));
+        MainWindow window;
+        QVERIFY(QFile::exists(oldLock));
+        const QByteArray ours = TestSupport::readAll(oldLock);
+
+        // Another name in the same folder (named relatively at start, absolutely now): the lock stays.
+        const QString renamed = QDir(DefaultDatabaseDir()).absoluteFilePath(QStringLiteral("omdoebt.db"));
+        m_dialogs->chooseFile(renamed);
+        QVERIFY(trigger(window, "FileSaveAs"));
+        QVERIFY(m_dialogs->boxes.isEmpty());
+        QCOMPARE(window.CurrentFileName(), renamed);
+        QCOMPARE(TestSupport::readAll(oldLock), ours);
+
+        // A folder that a running copy on another computer holds: nothing is written there.
+        const QString held = m_install->filePath(QStringLiteral("held"));
+        QDir().mkpath(held);
+        const QByteArray foreign = "K:\\lager.db Locked by PC: WS12, User: clerk\r\npid: 1, boot: x";
+        TestSupport::writeAll(held + QStringLiteral("/LockFile.txt"), foreign);
+        m_dialogs->chooseFile(held + QStringLiteral("/lager.db"));
+        m_dialogs->answer(0); // cancel
+        QVERIFY(trigger(window, "FileSaveAs"));
+        QCOMPARE(m_dialogs->boxes.size(), 1);
+        QCOMPARE(QDir(held).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"LockFile.txt"});
+        QCOMPARE(TestSupport::readAll(held + QStringLiteral("/LockFile.txt")), foreign);
+        QCOMPARE(window.CurrentFileName(), renamed);
+        QVERIFY(QFile::exists(oldLock));
+
+        // A free folder: the lock moves with the database, the lists follow it.
+        const QString moved = m_install->filePath(QStringLiteral("moved/lager.db"));
+        QDir().mkpath(QFileInfo(moved).path());
+        m_dialogs->chooseFile(moved);
+        QVERIFY(trigger(window, "FileSaveAs"));
+        QCOMPARE(window.CurrentFileName(), moved);
+        QVERIFY(!QFile::exists(oldLock));
+        const QString newLock = m_install->filePath(QStringLiteral("moved/LockFile.txt"));
+        QCOMPARE(TestSupport::readAll(newLock), DBItemCollection::LockContent(moved));
+        QVERIFY(QFile::exists(m_install->filePath(QStringLiteral("moved/groups/groups.dk.txt"))));
+        QVERIFY(trigger(window, "FileQuit"));
+        QVERIFY(!QFile::exists(newLock));
+    }
+
+    void signalSavesAnUnnamedDatabaseForTheNextStart() {
+        Settings().setValue(QStringLiteral("LastSavedDBFile"), QString());
+        const QString recovery = QDir(DefaultDatabaseDir()).filePath(QStringLiteral("unnamed.recovered"));
+        {
+            MainWindow window;
+            auto* item = new Item;
+            item->SetName(QStringLiteral("Ur"));
+            window.Collection()->Add(item);
+            DBItemCollection::SetModified(true);
+            window.EndOnSignal(15);
+            QVERIFY(TestSupport::readAll(recovery).contains("Ur;"));
+        }
+        // Offered at the next start, opened as the new, unnamed database it was.
+        m_dialogs->answer(0);
+        MainWindow window;
+        QCOMPARE(m_dialogs->boxes.size(), 1);
+        QCOMPARE(window.CurrentFileName(), QString());
+        QCOMPARE(window.Collection()->Count(), 1);
+        QVERIFY(DBItemCollection::IsModified());
+    }
+
+    void failedSaveAsLeavesTheNewFolderAlone() {
+        MainWindow window;
+        // A folder stands where the database should go: the save fails.
+        const QString folder = m_install->filePath(QStringLiteral("elsewhere"));
+        QDir().mkpath(folder + QStringLiteral("/lager.db"));
+        m_dialogs->chooseFile(folder + QStringLiteral("/lager.db"));
+        m_dialogs->answer(0);
+        QVERIFY(trigger(window, "FileSaveAs"));
+        QCOMPARE(m_dialogs->boxes.size(), 1);
+        QCOMPARE(window.CurrentFileName(), sample());
+        QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"lager.db"});
+    }
+
     void lockedBrevaneDatabase() {
         SetEdition(Brevane);
         const QString lock = QDir(DefaultDatabaseDir()).filePath(QStringLiteral("LockFile.txt"));
         TestSupport::writeAll(lock, "K:\\lager.db Locked by PC: WS12, User: clerk");
         {
+            m_dialogs->answer(0); // read-only
             MainWindow window;
             QVERIFY(!window.StartupFailed());
             QVERIFY(window.Collection()->IsReadOnly());
@@ -317,6 +425,7 @@ private slots:
         const QString empty = QDir(DefaultDatabaseDir()).filePath(QStringLiteral("tom.db"));
         TestSupport::writeAll(empty, "#2.5.5 (BRV)\r\n");
         Settings().setValue(QStringLiteral("LastSavedDBFile"), empty);
+        m_dialogs->answer(0);
         MainWindow window;
         QVERIFY(action(window, "FileSave")->isEnabled());
         QVERIFY(window.palette().color(QPalette::Window) != QColor(Qt::red));

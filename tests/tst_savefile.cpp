@@ -50,6 +50,32 @@ private slots:
         QVERIFY(file.commit());
     }
 
+    // The device takes the writes into its buffer and fails only when the buffer is flushed, as a full
+    // disk does: the save must not be reported as done.
+    void failingFlushFailsTheSave_data() {
+        QTest::addColumn<QString>("device");
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("file") << QString() << true;
+        QTest::newRow("full at the flush") << QStringLiteral("/dev/full") << false;
+    }
+    void failingFlushFailsTheSave() {
+        QFETCH(QString, device);
+        QFETCH(bool, saved);
+        QTemporaryDir dir;
+        if (device.isEmpty())
+            device = dir.filePath(QStringLiteral("a.txt"));
+        else if (!QFile::exists(device))
+            QSKIP("no /dev/full here");
+        QFile target(device);
+        SaveFile file(&target);
+        QVERIFY(file.open());
+        QVERIFY(file.write(QByteArray(1000, 'x'))); // taken into the buffer
+        QCOMPARE(file.commit(), saved);
+        QCOMPARE(file.errorString().isEmpty(), saved);
+        if (saved)
+            QCOMPARE(TestSupport::readAll(device), QByteArray(1000, 'x'));
+    }
+
     // On a real, nearly full disk every save either completes or fails with the old file intact.
     void fullDiskNeverTruncates() {
         TmpfsMount disk(256 * 1024);

@@ -197,6 +197,34 @@ Filen på disken er ikke ændret, og dine ændringer er stadig åbne i programme
 
 En tidligere fil med samme navn er ikke ændret.</translation>
     </message>
+    <message>
+        <source>Låsen blev sat %1, for %2 timer og %3 minutter siden.</source>
+        <translation>Låsen blev sat %1, for %2 timer og %3 minutter siden.</translation>
+    </message>
+    <message>
+        <source>Overtager du låsen, kan den anden kopis senere gemninger overskrive dine ændringer.</source>
+        <translation>Overtager du låsen, kan den anden kopis senere gemninger overskrive dine ændringer.</translation>
+    </message>
+    <message>
+        <source>Fortryd</source>
+        <translation>Fortryd</translation>
+    </message>
+    <message>
+        <source>Skrivebeskyttet</source>
+        <translation>Skrivebeskyttet</translation>
+    </message>
+    <message>
+        <source>Overtag låsen</source>
+        <translation>Overtag låsen</translation>
+    </message>
+    <message>
+        <source>Låsen kunne ikke overtages: %1</source>
+        <translation>Låsen kunne ikke overtages: %1</translation>
+    </message>
+    <message>
+        <source>Låsen er overtaget fra: %1</source>
+        <translation>Låsen er overtaget fra: %1</translation>
+    </message>
 </context>
 <context>
     <name>Dialogs</name>
@@ -1776,6 +1804,28 @@ Registrér indboet i dit hjem med priser, kvitteringer, billeder og dokumenter.<
     <message>
         <source>&amp;Etiketter...</source>
         <translation>&amp;Etiketter...</translation>
+    </message>
+    <message>
+        <source>Programmet blev afsluttet med ændringer, der ikke var gemt. De blev skrevet i:
+%1
+
+Åbn dem nu (gem dem derefter for at beholde dem), slet dem, eller spørg igen ved næste start?</source>
+        <translation>Programmet blev afsluttet med ændringer, der ikke var gemt. De blev skrevet i:
+%1
+
+Åbn dem nu (gem dem derefter for at beholde dem), slet dem, eller spørg igen ved næste start?</translation>
+    </message>
+    <message>
+        <source>&amp;Åbn</source>
+        <translation>&amp;Åbn</translation>
+    </message>
+    <message>
+        <source>&amp;Slet</source>
+        <translation>&amp;Slet</translation>
+    </message>
+    <message>
+        <source>&amp;Senere</source>
+        <translation>&amp;Senere</translation>
     </message>
 </context>
 <context>

@@ -197,6 +197,34 @@ The file on disk has not been changed, and your changes are still open in the pr
 
 An earlier file of the same name has not been changed.</translation>
     </message>
+    <message>
+        <source>Låsen blev sat %1, for %2 timer og %3 minutter siden.</source>
+        <translation>The lock was set on %1, %2 hours and %3 minutes ago.</translation>
+    </message>
+    <message>
+        <source>Overtager du låsen, kan den anden kopis senere gemninger overskrive dine ændringer.</source>
+        <translation>If you take over the lock, later saves by the other copy may overwrite your changes.</translation>
+    </message>
+    <message>
+        <source>Fortryd</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Skrivebeskyttet</source>
+        <translation>Read-only</translation>
+    </message>
+    <message>
+        <source>Overtag låsen</source>
+        <translation>Take over the lock</translation>
+    </message>
+    <message>
+        <source>Låsen kunne ikke overtages: %1</source>
+        <translation>The lock could not be taken over: %1</translation>
+    </message>
+    <message>
+        <source>Låsen er overtaget fra: %1</source>
+        <translation>The lock was taken over from: %1</translation>
+    </message>
 </context>
 <context>
     <name>Dialogs</name>
@@ -1776,6 +1804,28 @@ Record the contents of your home with prices, receipts, pictures and documents.<
     <message>
         <source>&amp;Etiketter...</source>
         <translation>&amp;Labels...</translation>
+    </message>
+    <message>
+        <source>Programmet blev afsluttet med ændringer, der ikke var gemt. De blev skrevet i:
+%1
+
+Åbn dem nu (gem dem derefter for at beholde dem), slet dem, eller spørg igen ved næste start?</source>
+        <translation>The program was ended with unsaved changes. They were written to:
+%1
+
+Open them now (then save them to keep them), delete them, or ask again at the next start?</translation>
+    </message>
+    <message>
+        <source>&amp;Åbn</source>
+        <translation>&amp;Open</translation>
+    </message>
+    <message>
+        <source>&amp;Slet</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message>
+        <source>&amp;Senere</source>
+        <translation>&amp;Later</translation>
     </message>
 </context>
 <context>

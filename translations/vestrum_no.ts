@@ -197,6 +197,34 @@ Filen på disken er ikke endret, og endringene dine er fortsatt åpne i programm
 
 En tidligere fil med samme navn er ikke endret.</translation>
     </message>
+    <message>
+        <source>Låsen blev sat %1, for %2 timer og %3 minutter siden.</source>
+        <translation>Låsen ble satt %1, for %2 timer og %3 minutter siden.</translation>
+    </message>
+    <message>
+        <source>Overtager du låsen, kan den anden kopis senere gemninger overskrive dine ændringer.</source>
+        <translation>Overtar du låsen, kan den andre kopiens senere lagringer overskrive endringene dine.</translation>
+    </message>
+    <message>
+        <source>Fortryd</source>
+        <translation>Avbryt</translation>
+    </message>
+    <message>
+        <source>Skrivebeskyttet</source>
+        <translation>Skrivebeskyttet</translation>
+    </message>
+    <message>
+        <source>Overtag låsen</source>
+        <translation>Overta låsen</translation>
+    </message>
+    <message>
+        <source>Låsen kunne ikke overtages: %1</source>
+        <translation>Låsen kunne ikke overtas: %1</translation>
+    </message>
+    <message>
+        <source>Låsen er overtaget fra: %1</source>
+        <translation>Låsen er overtatt fra: %1</translation>
+    </message>
 </context>
 <context>
     <name>Dialogs</name>
@@ -1776,6 +1804,28 @@ Registrer innboet i hjemmet ditt med priser, kvitteringer, bilder og dokumenter.
     <message>
         <source>&amp;Etiketter...</source>
         <translation>&amp;Etiketter...</translation>
+    </message>
+    <message>
+        <source>Programmet blev afsluttet med ændringer, der ikke var gemt. De blev skrevet i:
+%1
+
+Åbn dem nu (gem dem derefter for at beholde dem), slet dem, eller spørg igen ved næste start?</source>
+        <translation>Programmet ble avsluttet med endringer som ikke var lagret. De ble skrevet til:
+%1
+
+Åpne dem nå (lagre dem deretter for å beholde dem), slette dem, eller spørre igjen ved neste start?</translation>
+    </message>
+    <message>
+        <source>&amp;Åbn</source>
+        <translation>&amp;Åpne</translation>
+    </message>
+    <message>
+        <source>&amp;Slet</source>
+        <translation>&amp;Slett</translation>
+    </message>
+    <message>
+        <source>&amp;Senere</source>
+        <translation>&amp;Senere</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,50 @@
+#include "Recovery.h"
+
+#include "../app/AppNames.h"
+#include "DBItemCollection.h"
+#include "SaveFile.h"
+
+#include <QFile>
+
+namespace Recovery {
+
+QString FileFor(const QString& databasePath) {
+    if (databasePath.isEmpty())
+        return GetLastDBDir() + QStringLiteral("/unnamed.recovered");
+    return databasePath + QStringLiteral(".recovered");
+}
+
+bool Write(DBItemCollection& collection, const QString& path, QString* error) {
+    SaveFile file(path);
+    if (!file.open()) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    QString writeError;
+    if (!collection.WriteAscii(file.device(), &writeError)) {
+        file.cancel();
+        if (error)
+            *error = file.errorString().isEmpty() ? writeError : file.errorString();
+        return false;
+    }
+    if (!file.commit()) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+bool ReadItems(DBItemCollection& collection, const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray data = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return false;
+    collection.ClearItems();
+    return collection.LoadFromBuffer(data);
+}
+
+} // namespace Recovery

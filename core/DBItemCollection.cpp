@@ -4,6 +4,7 @@
 #include "../app/Settings.h"
 #include "Numbers.h"
 
+#include <QFileInfo>
 #include <QLatin1StringView>
 
 #include <algorithm>
@@ -70,6 +71,37 @@ void DBItemCollection::Clear() {
         DeleteLockFile();
     destroyItems();
     changed();
+}
+
+void DBItemCollection::TakeContents(DBItemCollection& loaded) {
+    // Views and dialogs let go of the old items (and reset) before anything changes under them.
+    emit itemsAboutToBeDestroyed();
+    std::swap(m_items, loaded.m_items);
+    std::swap(m_arena, loaded.m_arena);
+    std::swap(m_groups, loaded.m_groups);
+    std::swap(m_locations, loaded.m_locations);
+    std::swap(m_suppliers, loaded.m_suppliers);
+    std::swap(m_fields, loaded.m_fields);
+    std::swap(m_formatVersion, loaded.m_formatVersion);
+    std::swap(m_readOnly, loaded.m_readOnly);
+    std::swap(m_lockInformation, loaded.m_lockInformation);
+    std::swap(m_holdsLock, loaded.m_holdsLock);
+    std::swap(m_lockPath, loaded.m_lockPath);
+    changed();
+    loaded.changed();
+}
+
+bool DBItemCollection::PassLockTo(DBItemCollection& other) {
+    // The same file may be named relatively before and absolutely now.
+    const QString lockPath = LockFilePath();
+    if (!m_holdsLock || other.m_holdsLock || QFileInfo(m_lockPath) != QFileInfo(lockPath))
+        return false;
+    other.m_holdsLock = true;
+    other.m_lockPath = lockPath;
+    other.m_readOnly = false;
+    m_holdsLock = false;
+    m_lockPath.clear();
+    return true;
 }
 
 int DBItemCollection::IndexOf(const Item* item) const {

@@ -4,6 +4,7 @@
 #include "../app/Settings.h"
 #include "Numbers.h"
 
+#include <QFileInfo>
 #include <QLatin1StringView>
 
 #include <algorithm>
@@ -75,6 +76,35 @@ void DBItemCollection::Clear() {
 void DBItemCollection::ClearItems() {
     destroyItems();
     changed();
+}
+
+void DBItemCollection::TakeContents(DBItemCollection& loaded) {
+    // Views and dialogs let go of the old items (and reset) before anything changes under them.
+    emit itemsAboutToBeDestroyed();
+    std::swap(m_items, loaded.m_items);
+    std::swap(m_arena, loaded.m_arena);
+    std::swap(m_groups, loaded.m_groups);
+    std::swap(m_locations, loaded.m_locations);
+    std::swap(m_suppliers, loaded.m_suppliers);
+    std::swap(m_fields, loaded.m_fields);
+    std::swap(m_formatVersion, loaded.m_formatVersion);
+    std::swap(m_readOnly, loaded.m_readOnly);
+    std::swap(m_lockInformation, loaded.m_lockInformation);
+    std::swap(m_lock, loaded.m_lock);
+    std::swap(m_lockTakenFrom, loaded.m_lockTakenFrom);
+    std::swap(m_lockNotice, loaded.m_lockNotice);
+    changed();
+    loaded.changed();
+}
+
+bool DBItemCollection::PassLockTo(DBItemCollection& other) {
+    // The same file may be named relatively before and absolutely now.
+    const QString lockPath = LockFilePath();
+    if (m_lock.path.isEmpty() || !other.m_lock.path.isEmpty() || QFileInfo(m_lock.path) != QFileInfo(lockPath))
+        return false;
+    std::swap(other.m_lock, m_lock);
+    other.m_readOnly = false;
+    return true;
 }
 
 int DBItemCollection::IndexOf(const Item* item) const {

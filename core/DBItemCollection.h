@@ -121,10 +121,24 @@ public:
     // file is left as it was and *reason says which file could not be written and why.
     bool SaveDynamicList(int list, QString* reason);
 
-    // The database file.
-    bool LoadFromAsciiFile(const QString& path);
+    // The database file. Appends the file's items; in the inventory edition the lock is taken once the
+    // file has been read. Without error a bad record is reported in a box. With error nothing is shown:
+    // the reason of a failure comes back there, for the one message that names the file, and a file
+    // holding neither a header nor a record counts as no register (what a user opens must be one).
+    bool LoadFromAsciiFile(const QString& path, QString* error = nullptr);
     // The reader behind LoadFromAsciiFile, on bytes already in memory (the lock is not touched).
-    bool LoadFromBuffer(QByteArrayView data);
+    bool LoadFromBuffer(QByteArrayView data, QString* error = nullptr);
+    // Larger files are refused with a message (the whole file is held in memory while it is read).
+    static qint64 MaxFileSize();
+    static void SetMaxFileSize(qint64 bytes);
+    // Puts the contents of a freshly read collection in place of this one's, which the list view and the
+    // dialogs keep pointing to: items, lookup lists, format version and lock state. The views are told
+    // first (itemsAboutToBeDestroyed); `loaded` is left with the old contents, and destroying it releases
+    // the old lock, so that lock goes only after the switch.
+    void TakeContents(DBItemCollection& loaded);
+    // One lock covers a folder: when this collection holds the lock of the current folder, it passes to
+    // `other`, which reads another database of that folder. True when it did.
+    bool PassLockTo(DBItemCollection& other);
     bool SaveToFileAsAscii(const QString& path);
     // Writes the header and the records (sorting by group first). False with *error set on a failure.
     bool WriteAscii(QIODevice* device, QString* error);
@@ -179,6 +193,8 @@ signals:
 private:
     struct SpareFields;
     bool ApplyHeader(QByteArrayView header, ELine& line, SpareFields& spares);
+    // registerOnly: a file without a header and without a record is refused as no register.
+    bool read(QByteArrayView data, QString* error, bool registerOnly);
     void changed() { ++m_generation; }
     void destroyItems();
 

@@ -1,6 +1,7 @@
 #include "DBItemCollection.h"
 
 #include "../app/Edition.h"
+#include "ColumnNames.h"
 #include "Dialogs.h"
 #include "EField.h"
 #include "LogXML.h"
@@ -12,12 +13,15 @@
 #include <QLoggingCategory>
 
 #include <memory>
+#include <new>
 
 Q_LOGGING_CATEGORY(lcDatabase, "vestrum.database", QtInfoMsg)
 
 namespace {
 
 int gLoadedFormatVersion = 100;
+// Larger database files are refused: the whole file is held in memory while it is read.
+qint64 gMaxFileSize = qint64(1) << 30;
 const QString kSource = QStringLiteral("DBItemCollection");
 
 // The rest of a header or record line is read into a buffer of this size (one byte for the terminator).
@@ -67,10 +71,7 @@ bool DBItemCollection::ApplyHeader(QByteArrayView header, ELine& line, SpareFiel
     const char major = at(1);
     const char minor = at(3);
     const char patch = at(5);
-    auto setVersion = [this](int version) {
-        m_formatVersion = version;
-        gLoadedFormatVersion = version;
-    };
+    auto setVersion = [this](int version) { m_formatVersion = version; };
     if (major < '2' || minor < '4')
         return true;
     if (patch == '0') {
@@ -112,45 +113,98 @@ bool DBItemCollection::ApplyHeader(QByteArrayView header, ELine& line, SpareFiel
     return true;
 }
 
-bool DBItemCollection::LoadFromAsciiFile(const QString& path) {
+qint64 DBItemCollection::MaxFileSize() {
+    return gMaxFileSize;
+}
+
+void DBItemCollection::SetMaxFileSize(qint64 bytes) {
+    gMaxFileSize = bytes;
+}
+
+bool DBItemCollection::LoadFromAsciiFile(const QString& path, QString* error) {
     m_formatVersion = 100;
     if (m_log)
         m_log->WriteItem(path, kSource, QStringLiteral("LoadFromAsciiFile()"));
 
-    if (IsBrevane())
-        OpenLock(path);
-
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = tr("DB_FILE_CANNOT_BE_READ").arg(file.errorString());
         return false;
-    // Read the file whole: records are parsed straight from this buffer.
+    }
+    // Read the file whole: records are parsed straight from this buffer. A file larger than the program
+    // can hold is refused before anything is taken from it.
+    auto refuse = [error](const QString& reason) {
+        if (error)
+            *error = reason;
+        else
+            Dialogs::critical(nullptr, QStringLiteral("Database error"), reason);
+        return false;
+    };
+    auto tooLarge = [] { return tr("DB_FILE_TOO_LARGE").arg(qMax<qint64>(1, gMaxFileSize / (1024 * 1024))); };
     const qint64 size = file.size();
+    if (size > gMaxFileSize)
+        return refuse(tooLarge());
     QByteArray data;
-    if (size > 0) {
-        data.resize(size);
-        qint64 done = 0;
-        while (done < size) {
-            const qint64 got = file.read(data.data() + done, size - done);
-            if (got < 0)
-                return false;
-            if (got == 0)
-                break;
-            done += got;
+    try {
+        if (size > 0) {
+            data.resize(size);
+            qint64 done = 0;
+            while (done < size) {
+                const qint64 got = file.read(data.data() + done, size - done);
+                if (got < 0)
+                    return refuse(tr("DB_FILE_CANNOT_BE_READ").arg(file.errorString()));
+                if (got == 0)
+                    break;
+                done += got;
+            }
+            data.truncate(done);
+        } else {
+            data = file.read(gMaxFileSize + 1); // files that do not report a size
+            if (data.size() > gMaxFileSize)
+                return refuse(tooLarge());
         }
-        data.truncate(done);
-    } else {
-        data = file.readAll(); // files that do not report a size
+    } catch (const std::bad_alloc&) {
+        return refuse(tr("DB_FILE_NO_MEMORY"));
     }
     file.close();
 
-    WaitCursor wait;
-    const bool ok = LoadFromBuffer(data);
-    if (ok && m_log)
+    bool ok = false;
+    {
+        WaitCursor wait;
+        ok = read(data, error, error != nullptr);
+    }
+    if (!ok)
+        return false;
+    if (m_log)
         m_log->WriteItem(path, kSource, QStringLiteral("LoadFromAsciiFile() - loaded"));
-    return ok;
+
+    // The lock is taken only for a file that was read: a refused file never touches the lock of the
+    // database that stays open.
+    if (IsBrevane())
+        OpenLock(path);
+    return true;
 }
 
-bool DBItemCollection::LoadFromBuffer(QByteArrayView data) {
+bool DBItemCollection::LoadFromBuffer(QByteArrayView data, QString* error) {
+    return read(data, error, false);
+}
+
+namespace {
+
+// The line of the file (counted from 1) that holds the given position; CR LF, LF and a lone CR each end one.
+int lineNumberAt(const char* begin, const char* position) {
+    int line = 1;
+    for (const char* p = begin; p < position; ++p) {
+        if (*p == '\n' || (*p == '\r' && (p + 1 >= position || p[1] != '\n')))
+            ++line;
+    }
+    return line;
+}
+
+} // namespace
+
+bool DBItemCollection::read(QByteArrayView data, QString* error, bool registerOnly) {
     m_formatVersion = 100;
     EIntField type("Type");
     ECharField separator("Separator");
@@ -168,43 +222,64 @@ bool DBItemCollection::LoadFromBuffer(QByteArrayView data) {
         line.Add(&separator);
     }
 
-    // Room for the records ahead (a record line is rarely shorter than 48 bytes), so the sequence is not
-    // copied again and again while a large file is read.
-    m_items.reserve(m_items.size() + static_cast<size_t>(data.size() / 48) + 16);
     EInStream in(data);
     int counter = 0;
     bool headerSeen = false;
+    const char* recordStart = in.position();
+    const char* overlongLine = nullptr; // a line whose rest did not fit the line buffer
     const bool logging = m_log && m_log->IsEnabled();
     struct Finish {
         DBItemCollection* self;
         ~Finish() { self->changed(); }
     } finish{this};
+    const QString notARegister = tr("DB_NOT_A_REGISTER");
+    auto fail = [error](const QString& reason) {
+        if (error)
+            *error = reason;
+        return false;
+    };
+    // A file the user opens must be a register: a header, or at least one record.
+    auto finished = [&]() {
+        if (registerOnly && !headerSeen && counter == 0)
+            return fail(notARegister);
+        // Only a file that was read tells the list which captions its version has.
+        if (m_formatVersion >= 240)
+            gLoadedFormatVersion = m_formatVersion;
+        return true;
+    };
 
     try {
+        // Room for the records ahead (a record line is rarely shorter than 48 bytes), so the sequence is
+        // not copied again and again while a large file is read.
+        m_items.reserve(m_items.size() + static_cast<size_t>(data.size() / 48) + 16);
         for (;;) {
+            // Blank lines between records are skipped, whatever ends them.
+            in.skipWhitespace();
             if (in.atEnd()) {
                 if (m_log)
                     m_log->EndItem();
-                return true;
+                return finished();
             }
+            recordStart = in.position();
             if (in.peek() == '#') {
                 const QByteArrayView header = in.getLine(kLineBuffer - 1);
+                if (in.fail() && !overlongLine)
+                    overlongLine = recordStart;
                 // The format has one header, as its first line; a later "#" line is not a second description.
                 if (headerSeen)
                     continue;
                 headerSeen = true;
                 if (m_log)
                     m_log->BeginItem(QString::fromLatin1(header), kSource, QStringLiteral("LoadFromAsciiFile()"));
-                if (!ApplyHeader(header, line, spares)) {
-                    if (!IsReadOnly())
-                        DeleteLockFile();
-                    return false;
-                }
+                if (!ApplyHeader(header, line, spares))
+                    return fail(notARegister);
                 continue;
             }
 
             line.Read(in);
             in.getLine(kLineBuffer - 1);
+            if (in.fail() && !overlongLine)
+                overlongLine = recordStart;
             qCDebug(lcDatabase, "\r\nlinecount:%d", counter);
 
             auto item = std::make_unique<Item>();
@@ -237,15 +312,38 @@ bool DBItemCollection::LoadFromBuffer(QByteArrayView data) {
                 m_log->Element(QStringLiteral("Item"), item->ToDebugText());
             if (lcDatabase().isDebugEnabled())
                 qCDebug(lcDatabase, "%d, %s", counter, qPrintable(item->ToDebugText()));
-            m_items.push_back(item.release());
+            m_items.push_back(item.get());
+            item.release();
             ++counter;
         }
     } catch (const ELineException& e) {
         // A stream that ends inside a record is the end of the file; the incomplete record is dropped.
         if (e.IsEof())
-            return true;
-        Dialogs::critical(nullptr, QStringLiteral("Database error"), e.Message());
-        return false;
+            return finished();
+        if (!error) {
+            Dialogs::critical(nullptr, QStringLiteral("Database error"), e.Message());
+            return false;
+        }
+        // Something that is not text of this format from its first line on is no register at all.
+        if (!headerSeen && counter == 0)
+            return fail(notARegister);
+        if (overlongLine) {
+            return fail(tr("DB_LINE_ERROR")
+                            .arg(lineNumberAt(in.begin(), overlongLine))
+                            .arg(tr("DB_LINE_TOO_LONG").arg(kLineBuffer - 1)));
+        }
+        const QByteArray& field = e.Field().FieldName();
+        const int column = field == "Price"        ? ColumnNames::Price
+                           : field == "PriceToday" ? ColumnNames::PriceToday
+                                                   : ColumnNames::Group;
+        return fail(tr("DB_LINE_ERROR")
+                        .arg(lineNumberAt(in.begin(), recordStart))
+                        .arg(tr("DB_COLUMN_NOT_A_NUMBER").arg(ColumnNames::Title(column))));
+    } catch (const std::bad_alloc&) {
+        const QString reason = tr("DB_FILE_NO_MEMORY");
+        if (!error)
+            Dialogs::critical(nullptr, QStringLiteral("Database error"), reason);
+        return fail(reason);
     }
 }
 

@@ -24,7 +24,7 @@ void EStringField::Read(EInStream& in) {
         m_value = QByteArrayView();
         return;
     }
-    m_value = in.getUntil(m_delimiter, MaxLength);
+    m_value = in.getUntil(m_delimiter);
 }
 
 QString ELineException::Message() const {

@@ -57,8 +57,10 @@ private:
     int m_precision;
 };
 
-// A text, read either up to a delimiter (at most MaxLength characters) or as a fixed number of characters.
-// The value is a view: after reading, into the input buffer; for writing, into whatever the caller set.
+// A text, read either up to a delimiter or as a fixed number of characters. A delimited text is read
+// whole, however long, so the fields after it keep their values; writers of the format keep texts to
+// MaxLength characters. The value is a view: after reading, into the input buffer; for writing, into
+// whatever the caller set.
 class EStringField : public EField {
 public:
     static constexpr int MaxLength = 199;

@@ -140,22 +140,23 @@ QByteArrayView EInStream::getLine(int maxCount) {
         return {};
     const char* start = m_pos;
     const qsizetype available = m_end - m_pos;
-    const qsizetype limit = qMin<qsizetype>(available, maxCount);
-    const void* hit = memchr(start, '\n', limit);
-    if (hit) {
-        const char* lf = static_cast<const char*>(hit);
-        m_pos = lf + 1;
-        return QByteArrayView(start, lf - start);
+    // One character more than the line may hold, to see whether its line end follows.
+    const char* limit = start + qMin<qsizetype>(available, qsizetype(maxCount) + 1);
+    // The rest of a record line is nearly always empty: a plain loop finds its line end at once.
+    const char* stop = start;
+    while (stop < limit && *stop != '\n' && *stop != '\r')
+        ++stop;
+    if (stop < limit) {
+        m_pos = stop + 1;
+        if (*stop == '\r' && m_pos < m_end && *m_pos == '\n')
+            ++m_pos;
+        return QByteArrayView(start, stop - start);
     }
     if (available <= maxCount) {
-        // The last line of the file, without a line feed.
+        // The last line of the file, without a line end.
         m_pos = m_end;
         setState(EofBit);
         return QByteArrayView(start, available);
-    }
-    if (start[maxCount] == '\n') {
-        m_pos = start + maxCount + 1;
-        return QByteArrayView(start, maxCount);
     }
     // Longer than the buffer: the stream fails and the rest of the line stays unread.
     m_pos = start + maxCount;

@@ -28,7 +28,8 @@ protected:
 // Reads from a buffer that outlives the stream; texts are returned as views into it.
 class EInStream : public EStreamState {
 public:
-    explicit EInStream(QByteArrayView data) : m_pos(data.data()), m_end(data.data() + data.size()) {}
+    explicit EInStream(QByteArrayView data)
+        : m_begin(data.data()), m_pos(data.data()), m_end(data.data() + data.size()) {}
 
     bool atEnd() const { return m_pos >= m_end; }
     // The next character without taking it, or -1 at the end (which also sets the end-of-file flag).
@@ -68,15 +69,15 @@ public:
         if (startExtraction())
             *value = *m_pos++;
     }
-    // Takes up to maxCount characters, stopping before the delimiter or the end. Taking none sets fail.
-    QByteArrayView getUntil(char delimiter, int maxCount) {
+    // Takes the characters before the delimiter (which stays in the stream) or the end, however many.
+    // Taking none sets fail.
+    QByteArrayView getUntil(char delimiter) {
         if (fail())
             return {};
         const char* start = m_pos;
-        const char* limit = start + qMin<qsizetype>(m_end - m_pos, maxCount);
         // Fields are short: a plain loop beats a library call here.
         const char* stop = start;
-        while (stop < limit && *stop != delimiter)
+        while (stop < m_end && *stop != delimiter)
             ++stop;
         m_pos = stop;
         if (stop == m_end)
@@ -87,11 +88,16 @@ public:
     }
     // Takes exactly count characters.
     QByteArrayView getFixed(int count);
-    // Reads the rest of the line (without its line feed, which is consumed). A line of more than
-    // maxCount characters sets the fail flag, leaving the rest of that line in the stream.
+    // Reads the rest of the line without its line end, which is consumed: CR LF, LF or a lone CR (as a
+    // Mac editor writes). A line of more than maxCount characters sets the fail flag, leaving the rest of
+    // that line in the stream.
     QByteArrayView getLine(int maxCount);
+    // Where the stream stands, and the buffer it reads.
+    const char* position() const { return m_pos; }
+    const char* begin() const { return m_begin; }
 
 private:
+    const char* m_begin;
     const char* m_pos;
     const char* m_end;
 };

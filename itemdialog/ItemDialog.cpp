@@ -5,6 +5,7 @@
 #include "app/Settings.h"
 #include "core/CountValidator.h"
 #include "core/Dialogs.h"
+#include "core/EField.h"
 #include "core/ItemDialogRules.h"
 #include "core/Latin1Validator.h"
 #include "core/Numbers.h"
@@ -245,6 +246,15 @@ void ItemDialog::SetupFields(bool keepLabels) {
     const QString decimals = tr("PRICE_DECIMAL_POINT");
     priceLineEdit->setToolTip(priceTip.isEmpty() ? decimals : priceTip + QLatin1Char('\n') + decimals);
     priceTodayLineEdit->setToolTip(priceTodayTip.isEmpty() ? decimals : priceTodayTip + QLatin1Char('\n') + decimals);
+    // A text read from a file may be longer than the file keeps when it is saved again.
+    const QString cut = tr("TOOLTIP_TEXT_CUT").arg(EStringField::MaxLength);
+    for (QWidget* field : std::initializer_list<QWidget*>{
+             nameLineEdit, productLineEdit, productBrandLineEdit, addressLineEdit, wwwLineEdit, serialnoLineEdit,
+             infoLineEdit, photolinkLineEdit, receiptLineEdit, documentLineEdit, supplierComboBox}) {
+        const QString tip = field->toolTip();
+        if (!tip.endsWith(cut))
+            field->setToolTip(tip.isEmpty() ? cut : tip + QLatin1Char('\n') + cut);
+    }
     applyButtonStates();
 }
 

@@ -151,47 +151,94 @@ bool MainWindow::SaveQuestion() {
 }
 
 void MainWindow::Load(bool ShowOpenDialog) {
-    if (!dropDatabase())
-        return;
+    QString path = mCurrentFileName;
     if (ShowOpenDialog) {
         const QString chosen =
             Dialogs::openFileName(this, QString(), GetLastDBDir(), QStringLiteral("DB (*.tvk *.txt *.db)"));
         if (!chosen.isEmpty()) {
-            mCurrentFileName = chosen;
-            const QString directory = QFileInfo(chosen).absolutePath();
-            qDebug().noquote() << "DB directory " + directory;
-            if (!directory.isEmpty())
-                Settings().setValue(QStringLiteral("LastDBDir"), directory);
+            path = chosen;
+            qDebug().noquote() << "DB directory " + QFileInfo(chosen).absolutePath();
         }
         // Cancelled: the database that was open is read again from disk.
     }
-    mCollection->MakeDynamicLists();
-    mListView->SetCollection(mCollection);
-    if (!mCurrentFileName.isEmpty()) {
-        WaitCursor wait;
-        LoadItemFile();
-    }
+    if (!path.isEmpty())
+        openDatabase(path, OpenMode::Command);
 }
 
 bool MainWindow::LoadItemFile() {
+    if (openDatabase(mCurrentFileName, OpenMode::Startup))
+        return true;
+    // Nothing could be opened at start-up: the next start opens the sample database.
+    resetToDefaultDatabase();
+    return false;
+}
+
+bool MainWindow::openDatabase(const QString& path, OpenMode mode) {
     QElapsedTimer timer;
     timer.start();
-    mLog->WriteItem(mCurrentFileName, kSource, QStringLiteral("LoadItemFile()"));
+    mLog->WriteItem(path, kSource, QStringLiteral("LoadItemFile()"));
     if (!mCollection)
         mCollection = new DBItemCollection(mLog.get());
-    if (mListView->Collection() != mCollection)
-        mListView->SetCollection(mCollection);
-    if (!mCollection->LoadFromAsciiFile(mCurrentFileName)) {
+    const bool wasModified = DBItemCollection::IsModified();
+
+    // The file is read into a collection of its own; the open database changes only once it has loaded.
+    // While a file the user chose is read, "LastDBDir" names its folder: its lookup lists and its lock
+    // live there. At start-up the remembered folder is kept as it is.
+    const bool command = mode == OpenMode::Command;
+    const QString directory = QFileInfo(path).absolutePath();
+    const QVariant oldDirectory = Settings().value(QStringLiteral("LastDBDir"));
+    auto enterFolder = [&directory, command] {
+        if (command)
+            Settings().setValue(QStringLiteral("LastDBDir"), directory);
+    };
+    auto leaveFolder = [&oldDirectory, command] {
+        if (!command)
+            return;
+        Settings settings;
+        if (oldDirectory.isValid())
+            settings.setValue(QStringLiteral("LastDBDir"), oldDirectory);
+        else
+            settings.remove(QStringLiteral("LastDBDir"));
+    };
+    enterFolder();
+    DBItemCollection candidate(mLog.get());
+    DBItemCollection::SetModified(wasModified); // a new collection starts unmodified; the open one is not new
+    // A database of the same folder is covered by the lock already held.
+    const bool lockPassed = mCollection->PassLockTo(candidate);
+    QString reason;
+    bool loaded = false;
+    {
+        WaitCursor wait;
+        loaded = candidate.LoadFromAsciiFile(path, &reason);
+    }
+    if (lockPassed)
+        candidate.PassLockTo(*mCollection);
+    leaveFolder();
+    if (!loaded) {
         Dialogs::critical(nullptr, tr("FileError"),
                           tr("ERROR_DB_FILE_CAN_NOT_BE_OPENED") + QStringLiteral("\n\n") +
-                              QDir::toNativeSeparators(mCurrentFileName),
+                              QDir::toNativeSeparators(path) + QStringLiteral("\n\n") + reason,
                           tr("Ok"));
-        resetToDefaultDatabase();
-        mListView->Clear();
-        mCollection->Clear();
-        mListView->SetCollection(mCollection);
         return false;
     }
+
+    // Only now, with the new database at hand, may the open one be let go.
+    if (command) {
+        if (!SaveQuestion())
+            return false; // the candidate goes, and with it a lock it took
+        if (wasModified && QFileInfo(path) == QFileInfo(mCurrentFileName)) {
+            // The open file itself was asked for and has just been saved or given up: read what it holds now.
+            return openDatabase(path, OpenMode::Reread);
+        }
+    }
+
+    enterFolder();
+    mCurrentFileName = path;
+    mCollection->PassLockTo(candidate);
+    mCollection->TakeContents(candidate);
+    DBItemCollection::SetModified(false);
+    Settings().setValue(QStringLiteral("LastSavedDBFile"), mCurrentFileName);
+    mListView->SetCollection(mCollection); // the new lookup lists give the group rows
     if (PrintAction)
         PrintAction->setEnabled(true);
     mListView->Fill(mCollection);
@@ -209,9 +256,8 @@ bool MainWindow::LoadItemFile() {
     const QString lockNotice = mCollection->TakeLockNotice();
     if (!lockNotice.isEmpty())
         emit message(lockNotice, 10000);
-    Settings().setValue(QStringLiteral("LastSavedDBFile"), mCurrentFileName);
     writeRecentFiles();
-    return true;
+    return true; // the old contents go with the candidate, and with them the old folder's lock
 }
 
 void MainWindow::resetToDefaultDatabase() {
@@ -292,14 +338,7 @@ void MainWindow::OpenRecentFile(int param) {
         return;
     // The recent entry is taken before the save question can change the list.
     const QString file = mRecentFiles.at(param);
-    if (!SaveQuestion())
-        return;
-    DBItemCollection::SetModified(false);
-    mCurrentFileName = file;
-    Settings settings;
-    settings.setValue(QStringLiteral("LastSavedDBFile"), mCurrentFileName);
-    settings.setValue(QStringLiteral("LastDBDir"), QFileInfo(mCurrentFileName).absolutePath());
-    Load(false);
+    openDatabase(file, OpenMode::Command);
 }
 
 bool MainWindow::Save(bool SetmCurrentFileName) {

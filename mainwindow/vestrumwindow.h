@@ -36,6 +36,7 @@ public:
     QString CurrentFileName() const { return mCurrentFileName; }
     QStringList RecentFiles() const { return mRecentFiles; }
 
+    // Reads the start-up database (mCurrentFileName); on failure the next start opens the sample.
     bool LoadItemFile();
     // Asks whether to save a changed database; false when the user cancels or the save fails.
     bool SaveQuestion();
@@ -128,6 +129,12 @@ private:
     bool offerRecovery();
     // The recovered changes are saved or dropped: their file goes.
     void forgetRecovery();
+    // Startup: the remembered folder stays; Command: a file the user asked for, after the save question;
+    // Reread: the open file again, right after the question has dealt with its changes.
+    enum class OpenMode { Startup, Command, Reread };
+    // Opens a database in place of the open one, which changes only when the file has loaded (and the
+    // save question, when asked, let the open one go); otherwise one box says why and nothing changes.
+    bool openDatabase(const QString& path, OpenMode mode);
     // Empties the open database after the save question; false when the user keeps it.
     bool dropDatabase();
     bool writeHtmlExport(bool showSpecialCase, bool saveAsHtmlTable, const QString& htmlOutputFile);

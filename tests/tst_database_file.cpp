@@ -1,7 +1,9 @@
 #include "TestSupport.h"
 #include "app/Edition.h"
 #include "app/Settings.h"
+#include "core/ColumnNames.h"
 #include "core/DBItemCollection.h"
+#include "core/EField.h"
 #include "core/LogXML.h"
 
 #include <QBuffer>
@@ -197,7 +199,6 @@ private slots:
         QTest::newRow("only a header") << kTovikHeader + "\r\n" << 0;
         QTest::newRow("blank lines between") << kTovikHeader + "\r\n\r\n" + record + "\r\n\r\n\n" + record + "\r\n\r\n"
                                              << 2;
-        QTest::newRow("LF line ends") << kTovikHeader + "\n" + record + "\n" + record + "\n" << 2;
         QTest::newRow("no line end at the end") << kTovikHeader + "\r\n" + record + "\r\n" + record << 2;
         QTest::newRow("cut inside the last record") << kTovikHeader + "\r\n" + record + "\r\n1;B;;1;1;;;" << 1;
         QTest::newRow("cut inside a number") << kTovikHeader + "\r\n" + record + "\r\n2" << 1;
@@ -213,40 +214,234 @@ private slots:
         QCOMPARE(m_dialogs->waitDepth, 0);
     }
 
+    // Each bad file in both forms: reported in a box naming the record counter, or, for a file the user
+    // opens, quietly with the reason naming the line of the file.
     void badRecords_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("message");
         QTest::addColumn<int>("kept");
+        QTest::addColumn<QString>("reason");
         const QByteArray record = "1;A;;1;1;;;;;;;1;0;;;;;\r\n";
+        auto line = [](int number, const QString& what) {
+            return QCoreApplication::translate("DBItemCollection", "DB_LINE_ERROR").arg(number).arg(what);
+        };
+        auto notANumber = [](int column) {
+            return QCoreApplication::translate("DBItemCollection", "DB_COLUMN_NOT_A_NUMBER")
+                .arg(ColumnNames::Title(column));
+        };
+        const QString tooLong = QCoreApplication::translate("DBItemCollection", "DB_LINE_TOO_LONG").arg(349);
         QTest::newRow("group not a number") << kTovikHeader + "\r\n" + record + record + "x;B;;1;1;;;;;;;1;0;;;;;\r\n"
-                                            << "An error occured while reading line 2, parameter (Type)!" << 2;
-        QTest::newRow("price not a number") << kTovikHeader + "\r\n" + record + "1;B;;abc;1;;;;;;;1;0;;;;;\r\n"
-                                            << "An error occured while reading line 1, parameter (Price)!" << 1;
+                                            << "An error occured while reading line 2, parameter (Type)!" << 2
+                                            << line(4, notANumber(ColumnNames::Group));
+        const QByteArray body = record.chopped(2);
+        QTest::newRow("price not a number on line 7, after blank lines and a lone CR")
+            << kTovikHeader + "\r\n" + body + "\r\n\r\n\n" + body + "\r" + body + "\r\n1;B;;abc;1;;;;;;;1;0;;;;;\r\n"
+            << "An error occured while reading line 3, parameter (Price)!" << 3
+            << line(7, notANumber(ColumnNames::Price));
         QTest::newRow("empty value today") << kTovikHeader + "\r\n1;B;;1;;;;;;;;1;0;;;;;\r\n"
-                                           << "An error occured while reading line 0, parameter (PriceToday)!" << 0;
-        QTest::newRow("over-long header") << "#2.5.5 (TVK)" + QByteArray(400, 'x') + "\r\n" + record
-                                          << "An error occured while reading line 0, parameter (Type)!" << 0;
+                                           << "An error occured while reading line 0, parameter (PriceToday)!" << 0
+                                           << line(2, notANumber(ColumnNames::PriceToday));
+        QTest::newRow("over-long header")
+            << "#2.5.5 (TVK)" + QByteArray(400, 'x') + "\r\n" + record
+            << "An error occured while reading line 0, parameter (Type)!" << 0 << line(1, tooLong);
         QTest::newRow("over-long line rest")
             << kTovikHeader + "\r\n1;A;;1;1;;;;;;;1;0;;;;;" + QByteArray(400, 'r') + "\r\n" + record
-            << "An error occured while reading line 1, parameter (Type)!" << 1;
+            << "An error occured while reading line 1, parameter (Type)!" << 1 << line(2, tooLong);
     }
     void badRecords() {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, message);
         QFETCH(int, kept);
+        QFETCH(QString, reason);
+        const QString path = write(bytes);
         DBItemCollection c(nullptr);
-        QVERIFY(!c.LoadFromAsciiFile(write(bytes)));
+        m_dialogs->answer(0);
+        QVERIFY(!c.LoadFromAsciiFile(path));
         QCOMPARE(m_dialogs->boxes.size(), 1);
         QCOMPARE(m_dialogs->lastTitle(), QStringLiteral("Database error"));
         QCOMPARE(m_dialogs->lastText(), message);
         QCOMPARE(c.Count(), kept); // the records before the bad line stay
         QCOMPARE(m_dialogs->waitDepth, 0);
+
+        DBItemCollection quiet(nullptr);
+        QString error;
+        QVERIFY(!quiet.LoadFromAsciiFile(path, &error));
+        QCOMPARE(error, reason);
+        QCOMPARE(m_dialogs->boxes.size(), 1);
     }
 
-    void missingFileLoadsNothing() {
+    // What is not a register of this edition is refused before the lock is touched, whatever its bytes.
+    void notARegister_data() {
+        QTest::addColumn<int>("edition");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("loadsUnasked"); // what a plain load (no reason wanted) answers
+        QByteArray png("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x10", 24);
+        QTest::newRow("picture") << int(Tovik) << png << false;
+        QTest::newRow("text without a separator") << int(Tovik) << QByteArray("12 apples and pears\r\n") << true;
+        QTest::newRow("empty file") << int(Tovik) << QByteArray() << true;
+        QTest::newRow("blank lines only") << int(Tovik) << QByteArray("\r\n \r\r\n\t\n") << true;
+        QTest::newRow("register of another edition")
+            << int(Tovik) << QByteArray("#2.5.5 (BRV)\r\n1;A;;1;1;;;;;;;1;0;;;;;\r\n") << false;
+        QTest::newRow("Brevane: picture") << int(Brevane) << png << false;
+        QTest::newRow("Brevane: Tovik register") << int(Brevane) << kTovikHeader + "\r\n" << false;
+    }
+    void notARegister() {
+        QFETCH(int, edition);
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, loadsUnasked);
+        SetEdition(edition);
+        const QString path = write(bytes);
+        DBItemCollection c(nullptr);
+        QString error;
+        QVERIFY(!c.LoadFromAsciiFile(path, &error));
+        QCOMPARE(error, QCoreApplication::translate("DBItemCollection", "DB_NOT_A_REGISTER"));
+        QCOMPARE(c.Count(), 0);
+        QVERIFY(m_dialogs->boxes.isEmpty());
+        QVERIFY(!QFile::exists(m_dir->filePath(QStringLiteral("LockFile.txt"))));
+        m_dialogs->answer(0);
+        DBItemCollection unasked(nullptr);
+        QCOMPARE(unasked.LoadFromAsciiFile(path), loadsUnasked);
+        m_dialogs->answers.clear();
+    }
+
+    void unreadableFile() {
         DBItemCollection c(nullptr);
         QVERIFY(!c.LoadFromAsciiFile(m_dir->filePath(QStringLiteral("missing.db"))));
         QVERIFY(m_dialogs->boxes.isEmpty());
+        QString error;
+        QVERIFY(!c.LoadFromAsciiFile(m_dir->filePath(QStringLiteral("missing.db")), &error));
+        QVERIFY2(error.startsWith(QCoreApplication::translate("DBItemCollection", "DB_FILE_CANNOT_BE_READ")
+                                      .section(QLatin1Char('('), 0, 0)),
+                 qPrintable(error));
+        QVERIFY(m_dialogs->boxes.isEmpty());
+    }
+
+    // A file larger than the program holds is refused before it is read: with the real limit on a sparse
+    // file of more than a gigabyte, and with a lowered limit.
+    void oversizeFileIsRefused_data() {
+        QTest::addColumn<qint64>("limit");
+        QTest::addColumn<qint64>("size");
+        QTest::newRow("over a gigabyte") << DBItemCollection::MaxFileSize() << DBItemCollection::MaxFileSize() + 1;
+        QTest::newRow("lowered limit") << qint64(1000) << qint64(1001);
+    }
+    void oversizeFileIsRefused() {
+        QFETCH(qint64, limit);
+        QFETCH(qint64, size);
+        const qint64 previous = DBItemCollection::MaxFileSize();
+        DBItemCollection::SetMaxFileSize(limit);
+        const QString path = write(kTovikHeader + "\r\n1;A;;1;1;;;;;;;1;0;;;;;\r\n");
+        QFile file(path);
+        QVERIFY(file.resize(size));
+        const QString reason =
+            QCoreApplication::translate("DBItemCollection", "DB_FILE_TOO_LARGE").arg(qMax<qint64>(1, limit >> 20));
+        DBItemCollection c(nullptr);
+        QString error;
+        QVERIFY(!c.LoadFromAsciiFile(path, &error));
+        QCOMPARE(error, reason);
+        QVERIFY(m_dialogs->boxes.isEmpty());
+        m_dialogs->answer(0);
+        QVERIFY(!c.LoadFromAsciiFile(path));
+        QCOMPARE(m_dialogs->boxes.size(), 1);
+        QCOMPARE(m_dialogs->lastText(), reason);
+        QCOMPARE(c.Count(), 0);
+        DBItemCollection::SetMaxFileSize(previous);
+        if (size < 4096) {
+            // Just within the limit the file is read (and its zero bytes are no record).
+            DBItemCollection::SetMaxFileSize(limit);
+            QVERIFY(file.resize(limit));
+            DBItemCollection fits(nullptr);
+            QVERIFY(!fits.LoadFromAsciiFile(path, &error));
+            QVERIFY(error.startsWith(QCoreApplication::translate("DBItemCollection", "DB_LINE_ERROR").left(4)));
+            DBItemCollection::SetMaxFileSize(previous);
+        }
+    }
+
+    // CR LF, LF and a lone CR each end a line, also mixed in one file: the same records either way.
+    void lineEnds_data() {
+        QTest::addColumn<QByteArray>("lineEnd");
+        QTest::addColumn<QByteArray>("otherEnd");
+        QTest::newRow("CR LF") << QByteArray("\r\n") << QByteArray("\r\n");
+        QTest::newRow("LF") << QByteArray("\n") << QByteArray("\n");
+        QTest::newRow("CR (Mac editor)") << QByteArray("\r") << QByteArray("\r");
+        QTest::newRow("mixed") << QByteArray("\r") << QByteArray("\n");
+    }
+    void lineEnds() {
+        QFETCH(QByteArray, lineEnd);
+        QFETCH(QByteArray, otherEnd);
+        const QList<QByteArray> lines{
+            kTovikHeader,
+            "3;Stol;IKEA;100.000000;80.000000;01.02.2003;Bilka;S1;Beskr;Adr;foto.jpg;2;7;w;r;d;p;",
+            "",
+            "4;Bord;;1.5;0;;;;;;;;;;;;;",
+            "5;Lampe;Le Klint;1200.5;900;05.01.2001;Illum;;Pendel;;;1;2;;;;;extra;columns",
+            "6;Ur;;1;1;;;;;;;3;4;;;;x;"};
+        QByteArray crlf;
+        QByteArray bytes;
+        for (int i = 0; i < lines.size(); ++i) {
+            crlf += lines.at(i) + "\r\n";
+            bytes += lines.at(i);
+            if (i + 1 < lines.size()) // the last line has no line end
+                bytes += i % 2 ? lineEnd : otherEnd;
+        }
+        DBItemCollection expected(nullptr);
+        QVERIFY(expected.LoadFromAsciiFile(write(crlf, QStringLiteral("crlf.db"))));
+        QCOMPARE(expected.Count(), 4);
+        DBItemCollection c(nullptr);
+        QVERIFY(c.LoadFromAsciiFile(write(bytes)));
+        QVERIFY(m_dialogs->boxes.isEmpty());
+        QCOMPARE(c.Count(), expected.Count());
+        for (int i = 0; i < c.Count(); ++i)
+            QVERIFY2(sameItem(*c.At(i), *expected.At(i)), qPrintable(c.At(i)->ToDebugText()));
+        QCOMPARE(c.At(3)->GetProducttype(), QStringLiteral("x"));
+    }
+
+    // A text longer than the writer keeps is read whole up to its separator: the fields after it keep their
+    // values. Saving keeps the writer's cut.
+    void longTextKeepsTheFieldsAfterIt_data() {
+        QTest::addColumn<int>("field");
+        QTest::addColumn<int>("length");
+        QTest::addColumn<int>("kept"); // what the item holds
+        QTest::newRow("description of 230") << int(Item::Description) << 230 << 230;
+        QTest::newRow("name of 200") << int(Item::Name) << 200 << 200;
+        QTest::newRow("address of 6000") << int(Item::Address) << 6000 << int(Item::MaxTextLength);
+        QTest::newRow("producttype of 300, the last column") << int(Item::Producttype) << 300 << 300;
+    }
+    void longTextKeepsTheFieldsAfterIt() {
+        QFETCH(int, field);
+        QFETCH(int, length);
+        QFETCH(int, kept);
+        QByteArray texts[Item::TextFieldCount];
+        for (int f = 0; f < Item::TextFieldCount; ++f)
+            texts[f] = "t" + QByteArray::number(f);
+        texts[Item::Date] = "02.03.2004";
+        texts[field] = QByteArray(length, 'L');
+        const QByteArray record = "3;" + texts[Item::Name] + ";" + texts[Item::Product] + ";12.5;7.25;" +
+                                  texts[Item::Date] + ";" + texts[Item::Supplier] + ";" + texts[Item::Serialno] + ";" +
+                                  texts[Item::Description] + ";" + texts[Item::Address] + ";" + texts[Item::Photolink] +
+                                  ";4;5;" + texts[Item::Www] + ";" + texts[Item::Receipt] + ";" +
+                                  texts[Item::Document] + ";" + texts[Item::Producttype] + ";";
+        const QString path = write(kTovikHeader + "\r\n" + record + "\r\n" + "8;Next;;1;2;;;;;;;9;1;;;;;\r\n");
+        DBItemCollection c(nullptr);
+        QVERIFY(c.LoadFromAsciiFile(path));
+        QCOMPARE(c.Count(), 2);
+        const Item* item = c.At(0);
+        QCOMPARE(item->GetPrice(), 12.5);
+        QCOMPARE(item->GetPriceToday(), 7.25);
+        QCOMPARE(item->GetNumberOfItems(), 4);
+        QCOMPARE(item->GetLocation(), 5);
+        for (int f = 0; f < Item::TextFieldCount; ++f) {
+            const QByteArray expected = f == field ? texts[f].left(kept) : texts[f];
+            QCOMPARE(item->Latin1(Item::TextField(f)).toByteArray(), expected);
+        }
+        QCOMPARE(c.At(1)->GetName(), QStringLiteral("Next"));
+        QCOMPARE(c.At(1)->GetNumberOfItems(), 9);
+        // Saved again, the text is cut to what the writer keeps and everything else stays.
+        QVERIFY(c.SaveToFileAsAscii(path));
+        DBItemCollection back(nullptr);
+        QVERIFY(back.LoadFromAsciiFile(path));
+        QCOMPARE(back.At(0)->Latin1(Item::TextField(field)).size(), qMin(length, int(EStringField::MaxLength)));
+        QCOMPARE(back.At(0)->GetLocation(), 5);
+        QCOMPARE(back.At(1)->GetName(), QStringLiteral("Next"));
     }
 
     void versionHundredGainsTheHeader() {

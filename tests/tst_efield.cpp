@@ -178,14 +178,14 @@ private slots:
         QCOMPARE(buffer.data(), QByteArray("1500.000000  1500.00"));
     }
 
-    void delimitedTextStopsAt199() {
+    void delimitedTextIsReadWhole() {
         EStringField text("Text", ';');
         ECharField next("Next");
-        const QByteArray data = QByteArray(205, 'a') + ';';
+        const QByteArray data = QByteArray(205, 'a') + ";b";
         EInStream in(data);
         in >> text >> next;
-        QCOMPARE(text.Value().size(), 199);
-        QCOMPARE(next.Value(), 'a'); // the rest spills into the next field, as the format warns
+        QCOMPARE(text.Value().size(), 205);
+        QCOMPARE(next.Value(), ';'); // nothing spills into the next field
     }
 
     void fixedLength() {
@@ -199,10 +199,16 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(EFieldException, short_ >> tooLong);
     }
 
+    // CR LF, a lone CR and LF each end a line; a line of the buffer's size fits, one more does not.
     void lineRemainder() {
-        const QByteArray data = "abc\r\n" + QByteArray(349, 'x') + "\n" + QByteArray(350, 'y') + "\nz";
+        const QByteArray data = "abc\r\nd\re\n\r" + QByteArray(349, 'x') + "\r" + QByteArray(349, 'w') + "\n" +
+                                QByteArray(350, 'y') + "\nz";
         EInStream in(data);
-        QCOMPARE(in.getLine(349), QByteArrayView("abc\r"));
+        QCOMPARE(in.getLine(349), QByteArrayView("abc"));
+        QCOMPARE(in.getLine(349), QByteArrayView("d"));
+        QCOMPARE(in.getLine(349), QByteArrayView("e"));
+        QCOMPARE(in.getLine(349), QByteArrayView(""));
+        QCOMPARE(in.getLine(349).size(), 349);
         QCOMPARE(in.getLine(349).size(), 349);
         QVERIFY(in.good());
         in.getLine(349); // 350 characters do not fit the buffer

@@ -752,8 +752,8 @@ private slots:
     }
 
     // Pellin hides the total and names the picture page from its field list; the price's tool tip tells
-    // about the decimal point; Ostrel explains the quality field and has its own help page, in Danish and
-    // Norwegian but not in English.
+    // about the decimal point, the text fields' that longer texts are cut; Ostrel explains the quality field
+    // and has its own help page, in Danish and Norwegian but not in English.
     void editionsShapeTheDialog() {
         RecordingLauncher launcher;
         Register r = open(Pellin, true);
@@ -767,7 +767,14 @@ private slots:
         Register coins = open(Ostrel, true);
         auto coin = dialogOn(coins, coins.collection->At(0));
         QVERIFY(!coin->priceTotalLineEdit->isHidden());
-        QCOMPARE(coin->addressLineEdit->toolTip(), QStringLiteral("TOOLTIP_OSTREL_QUALITY"));
+        QCOMPARE(coin->addressLineEdit->toolTip(), QStringLiteral("TOOLTIP_OSTREL_QUALITY\nTOOLTIP_TEXT_CUT"));
+        // Every text field says that the file keeps a limited length, also where the edition removed its help.
+        for (ItemDialog* d : {dialog.get(), coin.get()}) {
+            for (QWidget* field : std::initializer_list<QWidget*>{d->nameLineEdit, d->productLineEdit, d->infoLineEdit,
+                                                                  d->documentLineEdit, d->supplierComboBox})
+                QVERIFY2(field->toolTip().endsWith(QStringLiteral("TOOLTIP_TEXT_CUT")),
+                         qPrintable(field->objectName()));
+        }
         click(*coin, QStringLiteral("helpPushButton"));
         QCOMPARE(launcher.opened.size(), 1);
         QVERIFY2(launcher.opened.at(0).toLocalFile().endsWith(QStringLiteral("/help/OstrelDialog.dk.htm")),

@@ -15,6 +15,7 @@
 #include "core/PriceValidator.h"
 
 #include <QDir>
+#include <QLineEdit>
 #include <QLocale>
 #include <QSignalSpy>
 #include <QTest>
@@ -184,6 +185,22 @@ private slots:
         QCOMPARE(int(Latin1Validator().validate(input, pos)), state);
         QCOMPARE(input, text);
         QCOMPARE(Latin1Validator::Describe(text, Latin1Validator::FirstRefused(text)), described);
+    }
+
+    // A text longer than a field takes (read from a file) is shown whole and can still be shortened; a text
+    // within the limit is never lengthened beyond it.
+    void latin1ValidatorLetsALongTextShrink() {
+        QLineEdit edit;
+        edit.setValidator(new Latin1Validator(&edit));
+        edit.setText(QString(230, QLatin1Char('x')));
+        QCOMPARE(edit.text().size(), 230);
+        QTest::keyClick(&edit, Qt::Key_End);
+        for (int i = 0; i < 40; ++i)
+            QTest::keyClick(&edit, Qt::Key_Backspace);
+        QCOMPARE(edit.text().size(), 190);
+        for (int i = 0; i < 20; ++i)
+            QTest::keyClick(&edit, Qt::Key_Y);
+        QCOMPARE(edit.text().size(), 199);
     }
 
     // A refused character typed is refused quietly; a refused paste is reported with its position.

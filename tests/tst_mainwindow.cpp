@@ -28,6 +28,18 @@ QString trMain(const char* text) {
     return QCoreApplication::translate("MainWindow", text);
 }
 
+QString trCollection(const char* text) {
+    return QCoreApplication::translate("DBItemCollection", text);
+}
+
+// A register whose seventh line has a price that is no number.
+QByteArray badLineSeven() {
+    QByteArray bytes = "#2.5.5 (TVK)- Format:\r\n";
+    for (int i = 0; i < 5; ++i)
+        bytes += "1;Ting " + QByteArray::number(i) + ";;1.000000;1.000000;;;;;;;1;0;;;;;\r\n";
+    return bytes + "1;Ting;;en krone;1;;;;;;;1;0;;;;;\r\n";
+}
+
 QAction* action(MainWindow& window, const char* name) {
     return window.findChild<QAction*>(QLatin1String(name));
 }
@@ -146,16 +158,163 @@ private slots:
         QVERIFY(!action(window, "Print")->isEnabled());
     }
 
-    void missingStartDatabase() {
+    // A start-up database that cannot be read: one box naming the file and why, the next start opens the
+    // sample, and the window is never shown.
+    void failingStartDatabase_data() {
+        QTest::addColumn<QByteArray>("bytes"); // empty: no such file
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("missing") << QByteArray() << QString();
+        QTest::newRow("picture") << QByteArray("\xff\xd8\xff\xe0\0\x10JFIF", 10) << trCollection("DB_NOT_A_REGISTER");
+        QTest::newRow("bad line 7")
+            << badLineSeven()
+            << trCollection("DB_LINE_ERROR")
+                   .arg(7)
+                   .arg(trCollection("DB_COLUMN_NOT_A_NUMBER").arg(ColumnNames::Title(ColumnNames::Price)));
+    }
+    void failingStartDatabase() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, reason);
+        const QString path =
+            m_install->filePath(bytes.isEmpty() ? QStringLiteral("no/such/file.db") : QStringLiteral("start.db"));
+        if (!bytes.isEmpty())
+            TestSupport::writeAll(path, bytes);
         Settings settings;
-        settings.setValue(QStringLiteral("LastSavedDBFile"), QStringLiteral("/no/such/file.db"));
-        settings.setValue(QStringLiteral("LastDBDir"), QStringLiteral("/no/such"));
+        settings.setValue(QStringLiteral("LastSavedDBFile"), path);
+        settings.setValue(QStringLiteral("LastDBDir"), QFileInfo(path).absolutePath());
+        m_dialogs->answer(0);
         MainWindow window;
         QVERIFY(window.StartupFailed());
         QCOMPARE(m_dialogs->boxes.size(), 1);
         QCOMPARE(m_dialogs->lastTitle(), trMain("FileError"));
+        QVERIFY(m_dialogs->lastText().contains(QDir::toNativeSeparators(path)));
+        QVERIFY2(m_dialogs->lastText().endsWith(reason), qPrintable(m_dialogs->lastText()));
         QCOMPARE(settings.value(QStringLiteral("LastSavedDBFile")).toString(), sample());
         QCOMPARE(settings.value(QStringLiteral("LastDBDir")).toString(), DefaultDatabaseDir());
+    }
+
+    // A file that cannot be opened, by Open or Open Recent, leaves the open database exactly as it was:
+    // its items, list, caption, name, settings and unsaved changes; one box names the file and the reason.
+    void failedOpenChangesNothing_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("reason");
+        QTest::addColumn<bool>("recent");
+        const QString notARegister = trCollection("DB_NOT_A_REGISTER");
+        const QString line7 = QStringLiteral("line 7"); // names the price column as the open database does
+        const QByteArray png("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16);
+        QTest::newRow("open a picture") << png << notARegister << false;
+        QTest::newRow("open an empty file") << QByteArray("") << notARegister << false;
+        QTest::newRow("open another edition's register")
+            << QByteArray("#2.5.5 (OSR)\r\n1;A;;1;1;;;;;;;1;0;;;;;\r\n") << notARegister << false;
+        QTest::newRow("open a bad line 7") << badLineSeven() << line7 << false;
+        QTest::newRow("recent picture") << png << notARegister << true;
+        QTest::newRow("recent bad line 7") << badLineSeven() << line7 << true;
+    }
+    void failedOpenChangesNothing() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, reason);
+        QFETCH(bool, recent);
+        const QString bad = m_install->filePath(QStringLiteral("elsewhere/bad.db"));
+        QDir().mkpath(QFileInfo(bad).path());
+        TestSupport::writeAll(bad, bytes);
+        Settings settings;
+        settings.setValue(QStringLiteral("RecentFiles/NumberOfItems"), 1);
+        settings.setValue(QStringLiteral("RecentFiles/RecentFile0/"), bad);
+        MainWindow window;
+        DBItemCollection* collection = window.Collection();
+        auto* item = new Item;
+        item->SetName(QStringLiteral("Ikke gemt"));
+        collection->Add(item);
+        window.ListView()->AddItem(item, true);
+        const std::vector<Item*> items = collection->Items();
+        const QString caption = window.windowTitle();
+        const QVariant lastFile = settings.value(QStringLiteral("LastSavedDBFile"));
+        const QVariant lastDir = settings.value(QStringLiteral("LastDBDir"));
+        const int groupRows = window.ListView()->Model()->rowCount();
+        if (reason == QLatin1String("line 7"))
+            reason = trCollection("DB_LINE_ERROR")
+                         .arg(7)
+                         .arg(trCollection("DB_COLUMN_NOT_A_NUMBER").arg(ColumnNames::Title(ColumnNames::Price)));
+        m_dialogs->clear();
+        m_dialogs->answer(0);
+        if (recent) {
+            QVERIFY(trigger(window, "RecentFile1"));
+        } else {
+            m_dialogs->chooseFile(bad);
+            QVERIFY(trigger(window, "FileOpen"));
+        }
+        QCOMPARE(m_dialogs->boxes.size(), 1);
+        QCOMPARE(m_dialogs->lastTitle(), trMain("FileError"));
+        QVERIFY(m_dialogs->lastText().contains(QDir::toNativeSeparators(bad)));
+        QVERIFY2(m_dialogs->lastText().endsWith(reason), qPrintable(m_dialogs->lastText()));
+        QCOMPARE(window.Collection(), collection);
+        QVERIFY(collection->Items() == items);
+        QCOMPARE(window.ListView()->Model()->rowCount(), groupRows);
+        QVERIFY(window.ListView()->FindListViewItem(item).isValid());
+        QCOMPARE(window.windowTitle(), caption);
+        QCOMPARE(window.CurrentFileName(), sample());
+        QCOMPARE(settings.value(QStringLiteral("LastSavedDBFile")), lastFile);
+        QCOMPARE(settings.value(QStringLiteral("LastDBDir")), lastDir);
+        QVERIFY(DBItemCollection::IsModified());
+        QCOMPARE(TestSupport::readAll(bad), bytes);
+        // Save still writes the database where it came from, never over the refused file.
+        QVERIFY(trigger(window, "FileSave"));
+        QVERIFY(TestSupport::readAll(sample()).contains("Ikke gemt;"));
+        QCOMPARE(TestSupport::readAll(bad), bytes);
+    }
+
+    // The lock follows the open database: kept through a failed open and an open in the same folder, taken
+    // in another folder only once that file has loaded, and the old one released after the switch.
+    void brevaneLockFollowsTheOpenDatabase() {
+        SetEdition(Brevane);
+        const QString folderLock = QDir(DefaultDatabaseDir()).filePath(QStringLiteral("LockFile.txt"));
+        MainWindow window;
+        QVERIFY(QFile::exists(folderLock));
+        const QByteArray held = TestSupport::readAll(folderLock);
+        const QString other = m_install->filePath(QStringLiteral("other"));
+        QDir().mkpath(other);
+        const QString otherLock = other + QStringLiteral("/LockFile.txt");
+
+        TestSupport::writeAll(other + QStringLiteral("/picture.db"), QByteArray("\x89PNG\r\n", 6));
+        m_dialogs->answer(0);
+        m_dialogs->chooseFile(other + QStringLiteral("/picture.db"));
+        QVERIFY(trigger(window, "FileOpen"));
+        QCOMPARE(m_dialogs->boxes.size(), 1);
+        QCOMPARE(TestSupport::readAll(folderLock), held);
+        QVERIFY(!QFile::exists(otherLock));
+
+        const QString second = QDir(DefaultDatabaseDir()).absoluteFilePath(QStringLiteral("second.db"));
+        QVERIFY(QFile::copy(sample(), second));
+        m_dialogs->clear();
+        m_dialogs->chooseFile(second);
+        QVERIFY(trigger(window, "FileOpen"));
+        QVERIFY2(m_dialogs->boxes.isEmpty(), qPrintable(m_dialogs->lastText()));
+        QCOMPARE(window.CurrentFileName(), second);
+        QVERIFY(!window.Collection()->IsReadOnly());
+        QVERIFY(action(window, "FileSave")->isEnabled());
+        QVERIFY(QFile::exists(folderLock));
+
+        const QString third = other + QStringLiteral("/third.db");
+        QVERIFY(QFile::copy(sample(), third));
+        // Unsaved changes kept by cancelling the question: the lock taken for the new file goes again.
+        window.Collection()->Add(new Item);
+        m_dialogs->chooseFile(third);
+        m_dialogs->answer(2);
+        QVERIFY(trigger(window, "FileOpen"));
+        QCOMPARE(m_dialogs->boxes.size(), 1);
+        QCOMPARE(window.CurrentFileName(), second);
+        QVERIFY(!QFile::exists(otherLock));
+        QVERIFY(QFile::exists(folderLock));
+        m_dialogs->clear();
+        m_dialogs->chooseFile(third);
+        m_dialogs->answer(1);
+        QVERIFY(trigger(window, "FileOpen"));
+        QCOMPARE(m_dialogs->boxes.size(), 1); // only the question
+        QCOMPARE(window.CurrentFileName(), third);
+        QVERIFY(QFile::exists(otherLock));
+        QVERIFY(!QFile::exists(folderLock));
+        QVERIFY(!window.Collection()->IsReadOnly());
+        QVERIFY(trigger(window, "FileQuit"));
+        QVERIFY(!QFile::exists(otherLock));
     }
 
     void newAsksOnlyAfterAChange() {
@@ -227,9 +386,25 @@ private slots:
         QVERIFY(file.open(QIODevice::Append));
         file.write("0;Fra disken;;1.000000;1.000000;;;;;;;1;0;;;;;\r\n");
         file.close();
+        DBItemCollection* collection = window.Collection();
         QVERIFY(trigger(window, "FileOpen")); // the chooser is cancelled (no file queued)
         QCOMPARE(m_dialogs->choosers.size(), 1);
         QCOMPARE(window.Collection()->Count(), count + 1);
+        QCOMPARE(window.Collection(), collection); // refilled, never replaced: views keep their pointer
+        // With unsaved changes the question comes first; what was saved is what is read again.
+        auto* item = new Item;
+        item->SetName(QStringLiteral("Gemt nu"));
+        collection->Add(item);
+        m_dialogs->clear();
+        m_dialogs->answer(0);
+        QVERIFY(trigger(window, "FileOpen"));
+        QCOMPARE(m_dialogs->boxes.size(), 1);
+        QCOMPARE(window.Collection()->Count(), count + 2);
+        QVERIFY(!DBItemCollection::IsModified());
+        bool found = false;
+        for (const Item* i : *window.Collection())
+            found |= i->GetName() == QStringLiteral("Gemt nu");
+        QVERIFY(found);
     }
 
     void saveWithoutANameIsSaveAs() {

@@ -225,6 +225,34 @@ En tidligere fil med samme navn er ikke ændret.</translation>
         <source>Låsen er overtaget fra: %1</source>
         <translation>Låsen er overtaget fra: %1</translation>
     </message>
+    <message>
+        <source>DB_FILE_CANNOT_BE_READ</source>
+        <translation>Filen kan ikke læses (%1).</translation>
+    </message>
+    <message>
+        <source>DB_FILE_TOO_LARGE</source>
+        <translation>Filen er større, end programmet kan rumme (over %1 MB).</translation>
+    </message>
+    <message>
+        <source>DB_FILE_NO_MEMORY</source>
+        <translation>Der er ikke hukommelse nok til at læse filen.</translation>
+    </message>
+    <message>
+        <source>DB_NOT_A_REGISTER</source>
+        <translation>Filen er ikke et register for denne udgave af programmet.</translation>
+    </message>
+    <message>
+        <source>DB_LINE_ERROR</source>
+        <translation>Linje %1: %2</translation>
+    </message>
+    <message>
+        <source>DB_LINE_TOO_LONG</source>
+        <translation>linjen er længere end %1 tegn.</translation>
+    </message>
+    <message>
+        <source>DB_COLUMN_NOT_A_NUMBER</source>
+        <translation>kolonnen &quot;%1&quot; indeholder ikke et tal.</translation>
+    </message>
 </context>
 <context>
     <name>Dialogs</name>
@@ -455,6 +483,10 @@ En tidligere fil med samme navn er ikke ændret.</translation>
     <message>
         <source>NO_DATE</source>
         <translation>(ingen dato)</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_TEXT_CUT</source>
+        <translation>Højst %1 tegn gemmes i databasen; en længere tekst bliver afkortet.</translation>
     </message>
 </context>
 <context>

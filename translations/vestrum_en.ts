@@ -225,6 +225,34 @@ An earlier file of the same name has not been changed.</translation>
         <source>Låsen er overtaget fra: %1</source>
         <translation>The lock was taken over from: %1</translation>
     </message>
+    <message>
+        <source>DB_FILE_CANNOT_BE_READ</source>
+        <translation>The file cannot be read (%1).</translation>
+    </message>
+    <message>
+        <source>DB_FILE_TOO_LARGE</source>
+        <translation>The file is larger than the program can hold (over %1 MB).</translation>
+    </message>
+    <message>
+        <source>DB_FILE_NO_MEMORY</source>
+        <translation>There is not enough memory to read the file.</translation>
+    </message>
+    <message>
+        <source>DB_NOT_A_REGISTER</source>
+        <translation>The file is not a register of this edition of the program.</translation>
+    </message>
+    <message>
+        <source>DB_LINE_ERROR</source>
+        <translation>Line %1: %2</translation>
+    </message>
+    <message>
+        <source>DB_LINE_TOO_LONG</source>
+        <translation>the line is longer than %1 characters.</translation>
+    </message>
+    <message>
+        <source>DB_COLUMN_NOT_A_NUMBER</source>
+        <translation>the column &quot;%1&quot; does not hold a number.</translation>
+    </message>
 </context>
 <context>
     <name>Dialogs</name>
@@ -455,6 +483,10 @@ An earlier file of the same name has not been changed.</translation>
     <message>
         <source>NO_DATE</source>
         <translation>(no date)</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_TEXT_CUT</source>
+        <translation>At most %1 characters are saved in the database; a longer text is cut.</translation>
     </message>
 </context>
 <context>

@@ -225,6 +225,34 @@ En tidligere fil med samme navn er ikke endret.</translation>
         <source>Låsen er overtaget fra: %1</source>
         <translation>Låsen er overtatt fra: %1</translation>
     </message>
+    <message>
+        <source>DB_FILE_CANNOT_BE_READ</source>
+        <translation>Filen kan ikke leses (%1).</translation>
+    </message>
+    <message>
+        <source>DB_FILE_TOO_LARGE</source>
+        <translation>Filen er større enn programmet kan romme (over %1 MB).</translation>
+    </message>
+    <message>
+        <source>DB_FILE_NO_MEMORY</source>
+        <translation>Det er ikke nok minne til å lese filen.</translation>
+    </message>
+    <message>
+        <source>DB_NOT_A_REGISTER</source>
+        <translation>Filen er ikke et register for denne utgaven av programmet.</translation>
+    </message>
+    <message>
+        <source>DB_LINE_ERROR</source>
+        <translation>Linje %1: %2</translation>
+    </message>
+    <message>
+        <source>DB_LINE_TOO_LONG</source>
+        <translation>linjen er lengre enn %1 tegn.</translation>
+    </message>
+    <message>
+        <source>DB_COLUMN_NOT_A_NUMBER</source>
+        <translation>kolonnen «%1» inneholder ikke et tall.</translation>
+    </message>
 </context>
 <context>
     <name>Dialogs</name>
@@ -455,6 +483,10 @@ En tidligere fil med samme navn er ikke endret.</translation>
     <message>
         <source>NO_DATE</source>
         <translation>(ingen dato)</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_TEXT_CUT</source>
+        <translation>Høyst %1 tegn lagres i databasen; en lengre tekst blir avkortet.</translation>
     </message>
 </context>
 <context>

@@ -11,6 +11,7 @@
 #include "core/Dialogs.h"
 #include "core/LogXML.h"
 #include "itemdialog/ItemDialog.h"
+#include "output/UpdateLocationsData.h"
 #include "platform/Launcher.h"
 
 #include <QAction>
@@ -65,6 +66,7 @@ MainWindow::~MainWindow() {
     // The view lets go of the items before the collection destroys them (which also releases its lock).
     if (mListView)
         mListView->Clear();
+    dropImport();
     delete mCollection;
     mCollection = nullptr;
 }
@@ -88,6 +90,7 @@ bool MainWindow::dropDatabase() {
         return false;
     // The view lets go of the rows before the collection destroys their items.
     mListView->Clear();
+    dropImport();
     mCollection->Clear();
     return true;
 }
@@ -105,8 +108,8 @@ void MainWindow::showReadOnly(bool readOnly) {
     // Another user holds the database: it is shown, red, and cannot be saved.
     if (FileSaveAction)
         FileSaveAction->setEnabled(!readOnly);
-    if (readOnly && UpdateLocationsAction)
-        UpdateLocationsAction->setEnabled(false);
+    if (UpdateLocationsAction)
+        UpdateLocationsAction->setEnabled(!readOnly);
     QPalette look;
     if (readOnly) {
         look = palette();
@@ -373,6 +376,7 @@ bool MainWindow::closeDatabase() {
     if (!mCollection)
         return true;
     mListView->Clear();
+    dropImport();
     delete mCollection; // releases the database lock
     mCollection = nullptr;
     mLog.reset();

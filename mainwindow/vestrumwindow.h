@@ -8,6 +8,8 @@
 
 class DBItemCollection;
 class ItemListView;
+class LocationImportUndo;
+class UpdateLocations;
 class LogXML;
 class QAction;
 class QMenu;
@@ -89,6 +91,10 @@ public slots:
     void Print();
     void PrintBarcode();
     void UpdateLocations();
+    // Edit → "Undo import": the items as they were before the last scanner import, while it is the last change.
+    void UndoImport();
+    // The summary of the last scanner import, to read, save or print again.
+    void ShowImportSummary();
     void Help();
     void HelpTutorial();
     void HelpErrorHandling();
@@ -114,6 +120,9 @@ private:
     bool dropDatabase();
     bool writeHtmlExport(bool showSpecialCase, bool saveAsHtmlTable, const QString& htmlOutputFile);
     bool writeXmlExport(const QString& xmlOutputFile);
+    void refillList();
+    void updateImportActions();
+    void dropImport();
     template <typename Slot>
     QAction* makeAction(const char* objectName, const QString& text, const QKeySequence& shortcut, const QIcon& icon,
                         Slot slot);
@@ -129,6 +138,8 @@ private:
     QIcon mEditionIcon;
     QIcon mPictureIcon;
     QIcon mReceiptIcon;
+    std::unique_ptr<::UpdateLocations> mLastImport;
+    std::unique_ptr<LocationImportUndo> mImportUndo;
     bool mStartupFailed = false;
     bool mQuitting = false;
 
@@ -157,6 +168,8 @@ private:
     QAction* EditDeleteAction = nullptr;
     QAction* EditSearchAction = nullptr;
     QAction* PrecreateAction = nullptr;
+    QAction* UndoImportAction = nullptr;
+    QAction* ImportSummaryAction = nullptr;
     QAction* ViewAllAction = nullptr;
     QAction* ShowAllAsHTMLTableAction = nullptr;
     QAction* ShowAllAsHTMLAction = nullptr;

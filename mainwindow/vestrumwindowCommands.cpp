@@ -126,5 +126,3 @@ void MainWindow::SetupLocation() {}
 void MainWindow::SetupSupplier() {}
 
 void MainWindow::PrintBarcode() {}
-
-void MainWindow::UpdateLocations() {}

@@ -138,6 +138,16 @@ void MainWindow::buildMenus() {
         PrecreateAction = makeAction("Precreate", tr("Precreate items in Brevane"), QKeySequence(), noIcon,
                                      &MainWindow::AutoMakeItems);
         mEditMenu->addAction(PrecreateAction);
+        mEditMenu->addSeparator();
+        UndoImportAction = makeAction("EditUndoImport", tr("Fortryd indlæsning"), QKeySequence(Qt::CTRL | Qt::Key_Z),
+                                      noIcon, &MainWindow::UndoImport);
+        mEditMenu->addAction(UndoImportAction);
+        ImportSummaryAction = makeAction("EditImportSummary", tr("Oversigt over indlæsningen..."), QKeySequence(),
+                                         noIcon, &MainWindow::ShowImportSummary);
+        mEditMenu->addAction(ImportSummaryAction);
+        // Other changes do not announce themselves: the entry is brought up to date whenever the menu opens.
+        connect(mEditMenu, &QMenu::aboutToShow, this, &MainWindow::updateImportActions);
+        updateImportActions();
     }
     mListView->AddToContextMenu(EditRecordAction);
     mListView->AddToContextMenu(EditDeleteAction);
@@ -277,10 +287,9 @@ void MainWindow::buildMenus() {
     AboutAction->setMenuRole(QAction::AboutRole);
     mHelpMenu->addAction(AboutAction);
 
-    // The lookup-list editor, the barcode labels and the scanner import are not part of this version:
-    // their entries stand where users expect them, disabled rather than doing nothing.
-    for (QAction* pending :
-         {SetupLocationAction, SetupGroupsAction, SetupSupplierAction, PrintBarcodeAction, UpdateLocationsAction}) {
+    // The lookup-list editor and the barcode labels are not part of this version: their entries stand where
+    // users expect them, disabled rather than doing nothing.
+    for (QAction* pending : {SetupLocationAction, SetupGroupsAction, SetupSupplierAction, PrintBarcodeAction}) {
         if (pending)
             pending->setEnabled(false);
     }

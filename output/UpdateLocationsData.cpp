@@ -62,8 +62,8 @@ struct UpdateLocations::Simulation {
     std::vector<Entry> entries;
     QHash<QByteArray, std::vector<int>> bySerial; // the live entries of an inventory number, in order
 
-    int findAt(const QString& number, int group) const {
-        const auto it = bySerial.constFind(number.toLatin1());
+    int findAt(const QByteArray& key, int group) const {
+        const auto it = bySerial.constFind(key);
         if (it == bySerial.cend())
             return -1;
         for (int index : *it) {
@@ -72,8 +72,8 @@ struct UpdateLocations::Simulation {
         }
         return -1;
     }
-    const std::vector<int>* withNumber(const QString& number) const {
-        const auto it = bySerial.constFind(number.toLatin1());
+    const std::vector<int>* withNumber(const QByteArray& key) const {
+        const auto it = bySerial.constFind(key);
         return it == bySerial.cend() ? nullptr : &*it;
     }
     int add(Entry entry, const QByteArray& key) {
@@ -282,7 +282,7 @@ void UpdateLocations::Check(const DBItemCollection& collection, const QDateTime&
         };
         // Set-location and split name the item by its number alone: it must be exactly one record.
         auto theOne = [&]() -> int {
-            const std::vector<int>* list = sim.withNumber(out.number);
+            const std::vector<int>* list = sim.withNumber(key);
             if (!list || list->empty()) {
                 problem(tr("Lagernummer %1 findes ikke").arg(out.number));
                 return -1;
@@ -298,7 +298,7 @@ void UpdateLocations::Check(const DBItemCollection& collection, const QDateTime&
 
         switch (record.kind) {
         case LocationRecord::Count: {
-            const int index = sim.findAt(out.number, location1);
+            const int index = sim.findAt(key, location1);
             if (index < 0) {
                 notFoundAt(location1);
                 continue;
@@ -324,7 +324,7 @@ void UpdateLocations::Check(const DBItemCollection& collection, const QDateTime&
                 problem(tr("Samme placering: %1").arg(locationName(location1)));
                 continue;
             }
-            const int from = sim.findAt(out.number, location1);
+            const int from = sim.findAt(key, location1);
             if (from < 0) {
                 notFoundAt(location1);
                 continue;
@@ -335,7 +335,7 @@ void UpdateLocations::Check(const DBItemCollection& collection, const QDateTime&
                 problem(tr("For få på lager: %1 stk., kan ikke flytte %2").arg(available).arg(count));
                 continue;
             }
-            const int to = sim.findAt(out.number, location2);
+            const int to = sim.findAt(key, location2);
             if (to >= 0 && qint64(sim.entries[static_cast<size_t>(to)].count) + count > kMaxCount) {
                 problem(tr("Antallet bliver for stort"));
                 continue;

@@ -7,6 +7,7 @@
 #include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTest>
 
 namespace {
@@ -285,6 +286,49 @@ private slots:
         QVERIFY(lines.contains(QStringLiteral("linje 2 | Lagerændring | 4711 | Lager B | 1 | "
                                               "PROBLEM: Lagernummer 4711 findes ikke på Lager B")));
         QVERIFY(lines.contains(QStringLiteral("Linjer: 2, gode: 1, med problemer: 1")));
+    }
+
+    void theBenchPrintsEachProblem_data() {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QString>("applied");
+        QTest::addColumn<int>("exitCode");
+        QTest::newRow("problems stop it") << QStringList() << "applied 0" << 1;
+        QTest::newRow("the good ones") << QStringList{QStringLiteral("--apply-good")} << "applied 2" << 0;
+    }
+    void theBenchPrintsEachProblem() {
+        QFETCH(QStringList, options);
+        QFETCH(QString, applied);
+        QFETCH(int, exitCode);
+        QTemporaryDir dir;
+        {
+            TestDialogs dialogs;
+            DBItemCollection collection(nullptr);
+            fill(collection);
+            QVERIFY(collection.SaveToFileAsAscii(dir.filePath(QStringLiteral("stock.db"))));
+        }
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("groups")));
+        QVERIFY(TestSupport::writeAll(dir.filePath(QStringLiteral("groups/groups.dk.txt")),
+                                      "Lager A\r\nLager B\r\nButik\r\nV\xe6rksted\r\nBil\r\n"));
+        QVERIFY(TestSupport::writeAll(dir.filePath(QStringLiteral("scan.txt")),
+                                      "I;1;42;1\nF;1;1;42;1\nS;4;1000\nI;7;42;1\n"));
+        QProcess bench;
+        bench.start(QStringLiteral(VESTRUM_BINARY_DIR "/bench/vestrum_bench"),
+                    QStringList{QStringLiteral("--edition"), QStringLiteral("Brevane"), QStringLiteral("--load"),
+                                dir.filePath(QStringLiteral("stock.db")), QStringLiteral("--update-locations"),
+                                dir.filePath(QStringLiteral("scan.txt"))} +
+                        options);
+        QVERIFY(bench.waitForFinished(60000));
+        QStringList lines;
+        for (const QString& line : QString::fromUtf8(bench.readAllStandardOutput()).split(QLatin1Char('\n'))) {
+            if (line.startsWith(QLatin1String("records")) || line.startsWith(QLatin1String("good")) ||
+                line.startsWith(QLatin1String("problem")) || line.startsWith(QLatin1String("applied")))
+                lines << line;
+        }
+        QCOMPARE(lines,
+                 (QStringList{QStringLiteral("records 4"), QStringLiteral("good 2"), QStringLiteral("problems 2"),
+                              QStringLiteral("problem: 2 | Samme placering: Lager B"),
+                              QStringLiteral("problem: 4 | Placeringen \"7\" findes ikke (listen har 5)"), applied}));
+        QCOMPARE(bench.exitCode(), exitCode);
     }
 };
 

@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableView>
@@ -220,6 +221,36 @@ private slots:
         QCOMPARE(countOf(window, "1001", 0), 120);
         QVERIFY(QFile::exists(scanner()));
         QVERIFY(backups().isEmpty());
+    }
+
+    void theSummaryIsSavedAndPrinted() {
+        DBItemCollection collection(nullptr);
+        collection.Groups().SetEntries({QStringLiteral("Lager"), QStringLiteral("Butik")});
+        auto* item = new Item;
+        item->SetSerialno(QStringLiteral("42"));
+        item->SetNumberOfItems(3);
+        collection.Add(item);
+        UpdateLocations import;
+        import.Parse("F;0;1;42;1\nF;0;1;42;9\n");
+        import.Check(collection);
+        LocationPreviewDialog preview(import, false);
+        QCOMPARE(preview.Table()->model()->rowCount(), 2);
+        QVERIFY(preview.findChild<QPushButton*>(QStringLiteral("apply"))->isEnabled());
+        const QString text = m_install->filePath(QStringLiteral("summary.txt"));
+        m_dialogs->chooseFile(text);
+        preview.findChild<QPushButton*>(QStringLiteral("saveSummary"))->click();
+        QCOMPARE(TestSupport::readAll(text), import.SummaryText().toUtf8());
+        const QString pdf = m_install->filePath(QStringLiteral("summary.pdf"));
+        m_dialogs->printTo(pdf);
+        preview.findChild<QPushButton*>(QStringLiteral("printSummary"))->click();
+        QVERIFY(QFileInfo(pdf).size() > 0);
+        QVERIFY(m_dialogs->boxes.isEmpty());
+        // Nothing good to apply: the button cannot be pressed.
+        UpdateLocations none;
+        none.Parse("F;0;1;42;9\n");
+        none.Check(collection);
+        LocationPreviewDialog bad(none, false);
+        QVERIFY(!bad.findChild<QPushButton*>(QStringLiteral("apply"))->isEnabled());
     }
 
     void anEditAfterTheImportEndsItsUndo() {

@@ -122,7 +122,6 @@ void MainWindow::UndoImport() {
         mImportUndo->Restore(*mCollection);
         refillList();
     }
-    mImportUndo.reset();
     updateImportActions();
     emit message(tr("Indlæsningen er fortrudt; registret er ikke gemt endnu."), 10000);
 }

@@ -541,10 +541,10 @@ QString UpdateLocations::SummaryText() const {
 }
 
 LocationImportUndo::~LocationImportUndo() {
-    if (!m_restored) {
-        for (Item* item : m_removed)
-            delete item;
-    }
+    for (Item* item : m_removed)
+        delete item;
+    for (Item* item : m_discarded)
+        delete item;
 }
 
 bool LocationImportUndo::IsLastChange() const {
@@ -559,8 +559,8 @@ bool LocationImportUndo::Restore(DBItemCollection& collection) {
         saved.item->SetNumberOfItems(saved.count);
         saved.item->SetLatin1(Item::Date, saved.date);
     }
-    for (Item* item : collection.ReplaceItems(m_sequence))
-        delete item;   // the items the import added
+    // The items the import added stay alive with the undo, as an open item dialog may still show one.
+    m_discarded = collection.ReplaceItems(m_sequence);
     m_removed.clear(); // back in the collection, which owns them again
     m_added.clear();
     m_restored = true;

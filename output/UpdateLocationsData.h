@@ -117,7 +117,7 @@ public:
     // True while nothing has changed the items since the import.
     bool IsLastChange() const;
     // Restores the items and marks the collection modified. False (nothing done) when the import is no longer
-    // the last change.
+    // the last change. The items the import added live on until the undo is destroyed.
     bool Restore(DBItemCollection& collection);
 
 private:
@@ -133,6 +133,7 @@ private:
     std::vector<Saved> m_saved;
     std::vector<Item*> m_removed; // owned here until restored
     std::vector<Item*> m_added;
+    std::vector<Item*> m_discarded; // the added items after the undo, owned here
     const DBItemCollection* m_collection = nullptr;
     quint64 m_changeCount = 0;
     int m_applied = 0;

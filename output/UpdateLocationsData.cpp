@@ -54,38 +54,61 @@ struct UpdateLocations::Simulation {
         bool removed = false;
         bool isNew = false;
         QByteArray serial; // the serial number of a new item
+        int next = -1;     // the next entry of the same inventory number
+    };
+    // The entries of one inventory number in sequence order, linked through Entry::next; removed ones stay
+    // linked and are skipped. (One small list per number would cost an allocation per item.)
+    struct Chain {
+        int first = -1;
+        int last = -1;
+        int live = 0;
     };
     const DBItemCollection* collection = nullptr;
     quint64 changeCount = 0;
     int originalCount = 0;
     qint64 lastSerial = 0;
     std::vector<Entry> entries;
-    QHash<QByteArray, std::vector<int>> bySerial; // the live entries of an inventory number, in order
+    QHash<QByteArray, Chain> bySerial;
 
     int findAt(const QByteArray& key, int group) const {
         const auto it = bySerial.constFind(key);
         if (it == bySerial.cend())
             return -1;
-        for (int index : *it) {
-            if (entries[static_cast<size_t>(index)].group == group)
+        for (int index = it->first; index >= 0; index = entries[static_cast<size_t>(index)].next) {
+            const Entry& entry = entries[static_cast<size_t>(index)];
+            if (!entry.removed && entry.group == group)
                 return index;
         }
         return -1;
     }
-    const std::vector<int>* withNumber(const QByteArray& key) const {
+    // The number of live entries of an inventory number, and the first of them.
+    int live(const QByteArray& key, int* first) const {
         const auto it = bySerial.constFind(key);
-        return it == bySerial.cend() ? nullptr : &*it;
+        if (it == bySerial.cend())
+            return 0;
+        for (int index = it->first; index >= 0; index = entries[static_cast<size_t>(index)].next) {
+            if (!entries[static_cast<size_t>(index)].removed) {
+                *first = index;
+                break;
+            }
+        }
+        return it->live;
     }
     int add(Entry entry, const QByteArray& key) {
         entries.push_back(std::move(entry));
         const int index = static_cast<int>(entries.size()) - 1;
-        bySerial[key].push_back(index);
+        Chain& chain = bySerial[key];
+        if (chain.last >= 0)
+            entries[static_cast<size_t>(chain.last)].next = index;
+        else
+            chain.first = index;
+        chain.last = index;
+        ++chain.live;
         return index;
     }
     void remove(int index, const QByteArray& key) {
         entries[static_cast<size_t>(index)].removed = true;
-        std::vector<int>& list = bySerial[key];
-        list.erase(std::remove(list.begin(), list.end(), index), list.end());
+        --bySerial[key].live;
     }
 };
 
@@ -212,7 +235,7 @@ void UpdateLocations::Check(const DBItemCollection& collection, const QDateTime&
     sim.entries.reserve(collection.Items().size() + 64);
     sim.bySerial.reserve(collection.Count());
     for (Item* item : collection) {
-        Simulation::Entry entry{item, item->GetGroup(), item->GetNumberOfItems(), false, false, false, false, {}};
+        Simulation::Entry entry{item, item->GetGroup(), item->GetNumberOfItems(), false, false, false, false, {}, -1};
         const QByteArray key = normalisedKey(item->Latin1(Item::Serialno));
         if (key.isEmpty()) {
             sim.entries.push_back(std::move(entry));
@@ -221,6 +244,11 @@ void UpdateLocations::Check(const DBItemCollection& collection, const QDateTime&
         sim.add(std::move(entry), key);
     }
 
+    // The texts of the good records, looked up once for a file of any length.
+    const QString countEffect = tr("%1: %2 → %3 stk.");
+    const QString moveEffect = tr("%1 → %2: %3 af %4");
+    const QString setEffect = tr("%1 → %2");
+    const QString splitEffect = tr("%1 → %2: %3 af %4, nyt lagernummer %5");
     for (size_t r = 0; r < m_records.size(); ++r) {
         const LocationRecord& record = m_records[r];
         LocationOutcome& out = m_outcomes[r];
@@ -282,18 +310,17 @@ void UpdateLocations::Check(const DBItemCollection& collection, const QDateTime&
         };
         // Set-location and split name the item by its number alone: it must be exactly one record.
         auto theOne = [&]() -> int {
-            const std::vector<int>* list = sim.withNumber(key);
-            if (!list || list->empty()) {
+            int first = -1;
+            const int places = sim.live(key, &first);
+            if (places == 0) {
                 problem(tr("Lagernummer %1 findes ikke").arg(out.number));
                 return -1;
             }
-            if (list->size() > 1) {
-                problem(tr("Lagernummer %1 står på %2 placeringer; brug en flytning (F)")
-                            .arg(out.number)
-                            .arg(list->size()));
+            if (places > 1) {
+                problem(tr("Lagernummer %1 står på %2 placeringer; brug en flytning (F)").arg(out.number).arg(places));
                 return -1;
             }
-            return list->front();
+            return first;
         };
 
         switch (record.kind) {
@@ -314,7 +341,7 @@ void UpdateLocations::Check(const DBItemCollection& collection, const QDateTime&
                 problem(tr("Antallet bliver for stort"));
                 continue;
             }
-            out.text = tr("%1: %2 → %3 stk.").arg(locationName(location1)).arg(entry.count).arg(total);
+            out.text = countEffect.arg(locationName(location1), QString::number(entry.count), QString::number(total));
             entry.count = static_cast<int>(total);
             entry.dated = entry.touched = true;
             break;
@@ -340,8 +367,8 @@ void UpdateLocations::Check(const DBItemCollection& collection, const QDateTime&
                 problem(tr("Antallet bliver for stort"));
                 continue;
             }
-            out.text =
-                tr("%1 → %2: %3 af %4").arg(locationName(location1), locationName(location2)).arg(count).arg(available);
+            out.text = moveEffect.arg(locationName(location1), locationName(location2), QString::number(count),
+                                      QString::number(available));
             Simulation::Entry& source = sim.entries[static_cast<size_t>(from)];
             source.count -= count;
             source.dated = source.touched = true;
@@ -351,7 +378,7 @@ void UpdateLocations::Check(const DBItemCollection& collection, const QDateTime&
                 target.count += count;
                 target.dated = target.touched = true;
             } else {
-                Simulation::Entry added{copy.source, location2, count, true, true, false, true, copy.serial};
+                Simulation::Entry added{copy.source, location2, count, true, true, false, true, copy.serial, -1};
                 if (!copy.isNew)
                     added.serial = copy.source->Latin1(Item::Serialno).toByteArray();
                 sim.add(std::move(added), key);
@@ -371,7 +398,7 @@ void UpdateLocations::Check(const DBItemCollection& collection, const QDateTime&
                 out.text = tr("Står allerede på %1").arg(locationName(location1));
                 break;
             }
-            out.text = tr("%1 → %2").arg(locationName(entry.group), locationName(location1));
+            out.text = setEffect.arg(locationName(entry.group), locationName(location1));
             entry.group = location1;
             entry.touched = true;
             break;
@@ -387,15 +414,13 @@ void UpdateLocations::Check(const DBItemCollection& collection, const QDateTime&
                 continue;
             }
             const qint64 serial = ++sim.lastSerial;
-            out.text = tr("%1 → %2: %3 af %4, nyt lagernummer %5")
-                           .arg(locationName(entry.group), locationName(location1))
-                           .arg(count)
-                           .arg(entry.count)
-                           .arg(serial);
+            out.text = splitEffect.arg(locationName(entry.group), locationName(location1), QString::number(count),
+                                       QString::number(entry.count), QString::number(serial));
             entry.count -= count;
             entry.dated = entry.touched = true;
             const QByteArray serialText = QByteArray::number(serial);
-            sim.add(Simulation::Entry{entry.source, location1, count, true, true, false, true, serialText}, serialText);
+            sim.add(Simulation::Entry{entry.source, location1, count, true, true, false, true, serialText, -1},
+                    serialText);
             break;
         }
         default:

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 #include <vector>

@@ -9,27 +9,36 @@
 // --label-row N counts the rows of the item list as shown with every group open, from 0: a group row
 // gives the labels of its items, an item row the item's label; without it every item gets a label.
 // --labels-raw writes the bytes the printer-language route would send (Setup/ of the working directory).
+//   vestrum_bench --edition Brevane --load FILE --update-locations SCANFILE [--apply-good] [--save OUT]
+//   vestrum_bench --edition Brevane --generate-stock N OUT        (a stock register and its location list)
+//   vestrum_bench --edition Brevane --load FILE --generate-scanner N OUT   (a scanner file against FILE)
 //
 // With --repeat N every measured step runs N times and the median is printed (all runs go to stderr).
 #include "FillBench.h"
 #include "SampleGenerator.h"
+#include "ScannerBench.h"
 #include "app/Edition.h"
+#include "app/Settings.h"
 #include "core/DBItemCollection.h"
 #include "core/Dialogs.h"
 #include "output/LabelDrawing.h"
 #include "output/LabelProfiles.h"
 #include "output/Labels.h"
+#include "output/UpdateLocationsData.h"
 #include "platform/ProcessInfo.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdio>
+#include <ctime>
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -54,7 +63,11 @@ public:
         "usage: vestrum_bench --edition NAME --load FILE [--save OUT] [--sort CODE] "
         "[--find CODE TEXT] [--html OUT] [--xml OUT] [--fill [--sort-column N]] [--repeat N]\n"
         "                     [--labels-pdf OUT.pdf] [--labels-raw OUT] [--label-row N] [--label-profile NAME]\n"
-        "       vestrum_bench --edition NAME --generate N OUT\n",
+        "       vestrum_bench --edition NAME --generate N OUT\n"
+        "       vestrum_bench --edition Brevane --load FILE --update-locations SCANFILE [--apply-good] "
+        "[--save OUT] [--repeat N]\n"
+        "       vestrum_bench --edition Brevane --generate-stock N OUT\n"
+        "       vestrum_bench --edition Brevane --load FILE --generate-scanner N OUT\n",
         why);
     std::exit(2);
 }
@@ -65,6 +78,11 @@ public:
 }
 
 // Runs a step `repeat` times and prints the median in milliseconds.
+double median(std::vector<double> runs) {
+    std::sort(runs.begin(), runs.end());
+    return runs[runs.size() / 2];
+}
+
 void measure(const char* name, int repeat, const std::function<void()>& before, const std::function<void()>& step) {
     std::vector<double> runs;
     for (int i = 0; i < repeat; ++i) {
@@ -164,8 +182,10 @@ int main(int argc, char* argv[]) {
 
     QString editionName = QStringLiteral("Tovik");
     QString loadPath, savePath, generatePath, findText, htmlPath, xmlPath, labelsPdf, labelsRaw, labelProfile;
+    QString scannerPath, stockPath, scannerOut;
     int sortCode = -1, findCode = -1, repeat = 1, generateCount = 0, sortColumn = -1, labelRow = -1;
-    bool fill = false;
+    int stockCount = 0, scannerLines = 0;
+    bool fill = false, applyGood = false;
     auto take = [&args](const char* option) {
         if (args.isEmpty())
             usage(qPrintable(QStringLiteral("%1 needs a value").arg(QLatin1String(option))));
@@ -202,7 +222,17 @@ int main(int argc, char* argv[]) {
             findText = take("--find");
         } else if (option == QLatin1String("--repeat"))
             repeat = std::max(1, take("--repeat").toInt());
-        else if (option == QLatin1String("--generate")) {
+        else if (option == QLatin1String("--update-locations"))
+            scannerPath = take("--update-locations");
+        else if (option == QLatin1String("--apply-good"))
+            applyGood = true;
+        else if (option == QLatin1String("--generate-stock")) {
+            stockCount = take("--generate-stock").toInt();
+            stockPath = take("--generate-stock");
+        } else if (option == QLatin1String("--generate-scanner")) {
+            scannerLines = take("--generate-scanner").toInt();
+            scannerOut = take("--generate-scanner");
+        } else if (option == QLatin1String("--generate")) {
             generateCount = take("--generate").toInt();
             generatePath = take("--generate");
         } else
@@ -233,8 +263,30 @@ int main(int argc, char* argv[]) {
         std::printf("records %d\n", collection.Count());
         return 0;
     }
+    if (!stockPath.isEmpty()) {
+        if (stockCount <= 0)
+            usage("--generate-stock takes a number of records above 0");
+        // The location list goes beside the register, where the program looks for it.
+        Settings().setValue(QStringLiteral("LastDBDir"), QFileInfo(stockPath).absolutePath());
+        collection.MakeDynamicLists();
+        GenerateStockItems(collection, stockCount);
+        if (!collection.SaveToFileAsAscii(stockPath))
+            fail(QStringLiteral("could not write %1").arg(stockPath));
+        collection.SaveDynamicLists();
+        std::printf("records %d\n", collection.Count());
+        return 0;
+    }
     if (loadPath.isEmpty())
         usage("--load FILE is needed");
+    const bool scanning = !scannerPath.isEmpty() || !scannerOut.isEmpty();
+    if (scanning) {
+        // The locations are the group list beside the register, as when the program opens it.
+        Settings().setValue(QStringLiteral("LastDBDir"), QFileInfo(loadPath).absolutePath());
+        collection.MakeDynamicLists();
+        if (collection.Groups().Count() == 0)
+            std::fprintf(stderr, "vestrum_bench: no group list beside %s: every location is unknown\n",
+                         qPrintable(loadPath));
+    }
 
     auto load = [&] {
         if (!collection.LoadFromAsciiFile(loadPath))
@@ -243,7 +295,67 @@ int main(int argc, char* argv[]) {
     };
     measure(
         "load_ms", repeat, [&] { collection.Clear(); }, load);
-    std::printf("records %d\n", collection.Count());
+    // With a scanner file, "records" counts its records.
+    std::printf(scanning ? "items %d\n" : "records %d\n", collection.Count());
+
+    if (!scannerOut.isEmpty()) {
+        if (scannerLines <= 0)
+            usage("--generate-scanner takes a number of lines above 0");
+        if (!GenerateScannerFile(collection, scannerLines, scannerOut))
+            fail(QStringLiteral("could not write %1 (a register with numbered items and two locations is needed)")
+                     .arg(scannerOut));
+        std::printf("scanner_lines %d\n", scannerLines);
+        return 0;
+    }
+
+    int applied = -1;
+    if (!scannerPath.isEmpty()) {
+        std::unique_ptr<UpdateLocations> import;
+        std::unique_ptr<LocationImportUndo> undo;
+        // Processor time besides the wall clock: on a busy machine the wall clock mostly measures the waiting.
+        std::vector<double> checkRuns, applyRuns, totalRuns, cpuRuns;
+        for (int run = 0; run < repeat; ++run) {
+            if (run > 0) {
+                undo.reset();
+                collection.Clear();
+                load();
+            }
+            QElapsedTimer timer;
+            timer.start();
+            const std::clock_t cpuStart = std::clock();
+            import = std::make_unique<UpdateLocations>();
+            if (!import->ParseLocationFile(scannerPath))
+                fail(QStringLiteral("could not read %1").arg(scannerPath));
+            import->Check(collection);
+            const double checked = timer.nsecsElapsed() / 1e6;
+            applied = 0;
+            if (import->GoodCount() > 0 && (import->ProblemCount() == 0 || applyGood)) {
+                undo = import->ApplyRecords(collection);
+                applied = undo ? undo->Applied() : 0;
+            }
+            const double total = timer.nsecsElapsed() / 1e6;
+            cpuRuns.push_back(1000.0 * double(std::clock() - cpuStart) / CLOCKS_PER_SEC);
+            checkRuns.push_back(checked);
+            applyRuns.push_back(total - checked);
+            totalRuns.push_back(total);
+        }
+        std::fprintf(stderr, "update_locations_ms runs:");
+        for (double r : totalRuns)
+            std::fprintf(stderr, " %.1f", r);
+        std::fprintf(stderr, "\n");
+        std::printf(
+            "update_check_ms %.1f\nupdate_apply_ms %.1f\nupdate_locations_ms %.1f\nupdate_locations_cpu_ms %.1f\n",
+            median(checkRuns), median(applyRuns), median(totalRuns), median(cpuRuns));
+        std::printf("records %d\ngood %d\nproblems %d\n", import->RecordCount(), import->GoodCount(),
+                    import->ProblemCount());
+        for (size_t i = 0; i < import->Records().size(); ++i) {
+            const LocationOutcome& outcome = import->Outcomes()[i];
+            if (!outcome.ok)
+                std::printf("problem: %d | %s\n", import->Records()[i].line, qPrintable(outcome.text));
+        }
+        std::printf("applied %d\n", applied);
+        std::fflush(stdout);
+    }
 
     if (sortCode >= 0) {
         measure(
@@ -294,5 +406,6 @@ int main(int argc, char* argv[]) {
         RunFillBenchmark(collection, sortColumn, repeat);
     std::printf("peak_rss_mb %.1f\n", PeakResidentBytes() / (1024.0 * 1024.0));
     Dialogs::install(nullptr);
-    return 0;
+    // Nothing of the scanner file could be applied.
+    return applied == 0 ? 1 : 0;
 }

@@ -15,6 +15,7 @@
 namespace {
 
 bool gModified = false;
+quint64 gChangeCount = 0;
 
 // FindNext keeps one continuation position for the whole process. It is only followed while the
 // collection it belongs to is unchanged; any change starts the next search at the first item.
@@ -63,6 +64,7 @@ void DBItemCollection::destroyItems() {
     for (Item* item : items)
         delete item;
     m_arena.clear();
+    ++gChangeCount;
     changed();
 }
 
@@ -70,6 +72,7 @@ void DBItemCollection::Clear() {
     if (IsBrevane())
         DeleteLockFile();
     destroyItems();
+    ++gChangeCount;
     changed();
 }
 
@@ -115,6 +118,7 @@ int DBItemCollection::IndexOf(const Item* item) const {
 void DBItemCollection::Add(Item* item) {
     m_items.push_back(item);
     gModified = true;
+    ++gChangeCount;
     changed();
 }
 
@@ -125,12 +129,36 @@ bool DBItemCollection::Remove(Item* item) {
     // The caller owns the item from now on, so its texts must not live in the collection's arena.
     item->DetachTexts();
     m_items.erase(it);
+    ++gChangeCount;
     changed();
     return true;
 }
 
+std::vector<Item*> DBItemCollection::ReplaceItems(std::vector<Item*> items) {
+    std::vector<Item*> kept(items);
+    std::sort(kept.begin(), kept.end());
+    std::vector<Item*> dropped;
+    for (Item* item : m_items) {
+        if (!std::binary_search(kept.begin(), kept.end(), item)) {
+            // The caller owns it now, so its texts must not live in the collection's arena.
+            item->DetachTexts();
+            dropped.push_back(item);
+        }
+    }
+    m_items = std::move(items);
+    ++gChangeCount;
+    changed();
+    return dropped;
+}
+
 void DBItemCollection::SetModified(bool modified) {
     gModified = modified;
+    if (modified)
+        ++gChangeCount;
+}
+
+quint64 DBItemCollection::ChangeCount() {
+    return gChangeCount;
 }
 
 bool DBItemCollection::IsModified() {

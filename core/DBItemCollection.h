@@ -76,9 +76,15 @@ public:
     void Clear();
     // Destroys the items only: the lock and the lists stay.
     void ClearItems();
+    // Replaces the whole sequence in one step (an import and its undo). Items of the old sequence that are not
+    // in the new one are handed back to the caller, who owns them from then on.
+    std::vector<Item*> ReplaceItems(std::vector<Item*> items);
 
     static void SetModified(bool modified);
     static bool IsModified();
+    // Counts the changes of the items (SetModified(true), Add, Remove, Clear): an undo is offered only while
+    // nothing has changed after it.
+    static quint64 ChangeCount();
     // At least one item and the database locked by another user.
     bool IsReadOnly() const { return !m_items.empty() && m_readOnly; }
     bool ReadOnlyFlag() const { return m_readOnly; }

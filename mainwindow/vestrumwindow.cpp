@@ -11,6 +11,7 @@
 #include "core/Dialogs.h"
 #include "core/LogXML.h"
 #include "itemdialog/ItemDialog.h"
+#include "output/UpdateLocationsData.h"
 #include "platform/Launcher.h"
 #include "platform/TerminationSignals.h"
 
@@ -68,6 +69,7 @@ MainWindow::~MainWindow() {
     // The view lets go of the items before the collection destroys them (which also releases its lock).
     if (mListView)
         mListView->Clear();
+    dropImport();
     delete mCollection;
     mCollection = nullptr;
 }
@@ -93,6 +95,7 @@ bool MainWindow::dropDatabase() {
         return false;
     // The view lets go of the rows before the collection destroys their items.
     mListView->Clear();
+    dropImport();
     mCollection->Clear();
     return true;
 }
@@ -110,8 +113,8 @@ void MainWindow::showReadOnly(bool readOnly) {
     // Another user holds the database: it is shown, red, and cannot be saved.
     if (FileSaveAction)
         FileSaveAction->setEnabled(!readOnly);
-    if (readOnly && UpdateLocationsAction)
-        UpdateLocationsAction->setEnabled(false);
+    if (UpdateLocationsAction)
+        UpdateLocationsAction->setEnabled(!readOnly);
     QPalette look;
     if (readOnly) {
         look = palette();
@@ -434,6 +437,7 @@ bool MainWindow::closeDatabase() {
     if (!mCollection)
         return true;
     mListView->Clear();
+    dropImport();
     delete mCollection; // releases the database lock
     mCollection = nullptr;
     mLog.reset();

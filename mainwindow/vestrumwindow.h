@@ -10,6 +10,8 @@
 class DBItemCollection;
 class Item;
 class ItemListView;
+class LocationImportUndo;
+class UpdateLocations;
 class LogXML;
 class QAction;
 class QMenu;
@@ -97,6 +99,10 @@ public slots:
     void PrintLabels() { PrintBarcode(); }
     void SetupLabels();
     void UpdateLocations();
+    // Edit → "Undo import": the items as they were before the last scanner import, while it is the last change.
+    void UndoImport();
+    // The summary of the last scanner import, to read, save or print again.
+    void ShowImportSummary();
     void Help();
     void HelpTutorial();
     void HelpErrorHandling();
@@ -139,6 +145,9 @@ private:
     bool dropDatabase();
     bool writeHtmlExport(bool showSpecialCase, bool saveAsHtmlTable, const QString& htmlOutputFile);
     bool writeXmlExport(const QString& xmlOutputFile);
+    void refillList();
+    void updateImportActions();
+    void dropImport();
     template <typename Slot>
     QAction* makeAction(const char* objectName, const QString& text, const QKeySequence& shortcut, const QIcon& icon,
                         Slot slot);
@@ -154,6 +163,8 @@ private:
     QIcon mEditionIcon;
     QIcon mPictureIcon;
     QIcon mReceiptIcon;
+    std::unique_ptr<::UpdateLocations> mLastImport;
+    std::unique_ptr<LocationImportUndo> mImportUndo;
     bool mStartupFailed = false;
     bool mQuitting = false;
     int mEndSignal = 0;
@@ -186,6 +197,8 @@ private:
     QAction* PrecreateAction = nullptr;
     QAction* PrintLabelsAction = nullptr;
     QAction* SetupLabelsAction = nullptr;
+    QAction* UndoImportAction = nullptr;
+    QAction* ImportSummaryAction = nullptr;
     QAction* ViewAllAction = nullptr;
     QAction* ShowAllAsHTMLTableAction = nullptr;
     QAction* ShowAllAsHTMLAction = nullptr;

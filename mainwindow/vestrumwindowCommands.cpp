@@ -141,7 +141,3 @@ void MainWindow::SetupLocation() {
 void MainWindow::SetupSupplier() {
     openListSetup(LookupListEditor::Suppliers, QStringLiteral("Setup Suppliers"));
 }
-
-// Not part of this version; their menu entries are disabled.
-
-void MainWindow::UpdateLocations() {}

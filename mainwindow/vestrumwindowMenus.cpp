@@ -138,6 +138,16 @@ void MainWindow::buildMenus() {
         PrecreateAction = makeAction("Precreate", tr("Precreate items in Brevane"), QKeySequence(), noIcon,
                                      &MainWindow::AutoMakeItems);
         mEditMenu->addAction(PrecreateAction);
+        mEditMenu->addSeparator();
+        UndoImportAction = makeAction("EditUndoImport", tr("Fortryd indlæsning"), QKeySequence(Qt::CTRL | Qt::Key_Z),
+                                      noIcon, &MainWindow::UndoImport);
+        mEditMenu->addAction(UndoImportAction);
+        ImportSummaryAction = makeAction("EditImportSummary", tr("Oversigt over indlæsningen..."), QKeySequence(),
+                                         noIcon, &MainWindow::ShowImportSummary);
+        mEditMenu->addAction(ImportSummaryAction);
+        // Other changes do not announce themselves: the entry is brought up to date whenever the menu opens.
+        connect(mEditMenu, &QMenu::aboutToShow, this, &MainWindow::updateImportActions);
+        updateImportActions();
     }
     if (!IsBrevane()) {
         // Brevane prints labels from its File menu; the other editions label coin holders, boxes and shelves.
@@ -286,13 +296,6 @@ void MainWindow::buildMenus() {
                              &MainWindow::About);
     AboutAction->setMenuRole(QAction::AboutRole);
     mHelpMenu->addAction(AboutAction);
-
-    // The scanner import is not part of this version: its entry stands where users expect it, disabled
-    // rather than doing nothing.
-    for (QAction* pending : {UpdateLocationsAction}) {
-        if (pending)
-            pending->setEnabled(false);
-    }
 }
 
 void MainWindow::buildToolBars() {

@@ -1266,6 +1266,105 @@ Intet er sendt til printeren.</translation>
     </message>
 </context>
 <context>
+    <name>LocationPreviewDialog</name>
+    <message>
+        <source>Problem: %1</source>
+        <translation>Problem: %1</translation>
+    </message>
+    <message>
+        <source>Linje</source>
+        <translation>Linje</translation>
+    </message>
+    <message>
+        <source>Art</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>Lagernummer</source>
+        <translation>Lagernummer</translation>
+    </message>
+    <message>
+        <source>Navn</source>
+        <translation>Navn</translation>
+    </message>
+    <message>
+        <source>Placering</source>
+        <translation>Placering</translation>
+    </message>
+    <message>
+        <source>Antal</source>
+        <translation>Antal</translation>
+    </message>
+    <message>
+        <source>Virkning eller problem</source>
+        <translation>Virkning eller problem</translation>
+    </message>
+    <message>
+        <source>Indlæst scannerfil</source>
+        <translation>Indlæst scannerfil</translation>
+    </message>
+    <message>
+        <source>Opdatér placeringer</source>
+        <translation>Opdatér placeringer</translation>
+    </message>
+    <message>
+        <source>Scannerfil: %1</source>
+        <translation>Scannerfil: %1</translation>
+    </message>
+    <message>
+        <source>%1 linjer: %2 gode, %3 med problemer</source>
+        <translation>%1 linjer: %2 gode, %3 med problemer</translation>
+    </message>
+    <message>
+        <source>Linjer med problemer bliver aldrig anvendt.</source>
+        <translation>Linjer med problemer bliver aldrig anvendt.</translation>
+    </message>
+    <message>
+        <source>&amp;Gem oversigt...</source>
+        <translation>&amp;Gem oversigt...</translation>
+    </message>
+    <message>
+        <source>&amp;Udskriv oversigt...</source>
+        <translation>&amp;Udskriv oversigt...</translation>
+    </message>
+    <message>
+        <source>&amp;Anvend</source>
+        <translation>&amp;Anvend</translation>
+    </message>
+    <message>
+        <source>&amp;Anvend de %1 gode linjer...</source>
+        <translation>&amp;Anvend de %1 gode linjer...</translation>
+    </message>
+    <message>
+        <source>&amp;Fortryd</source>
+        <translation>&amp;Fortryd</translation>
+    </message>
+    <message>
+        <source>%1 linjer har problemer og bliver ikke anvendt.
+Vil du anvende de %2 gode linjer?</source>
+        <translation>%1 linjer har problemer og bliver ikke anvendt.
+Vil du anvende de %2 gode linjer?</translation>
+    </message>
+    <message>
+        <source>Anvend de &amp;gode</source>
+        <translation>Anvend de &amp;gode</translation>
+    </message>
+    <message>
+        <source>Gem oversigt</source>
+        <translation>Gem oversigt</translation>
+    </message>
+    <message>
+        <source>Tekst (*.txt)</source>
+        <translation>Tekst (*.txt)</translation>
+    </message>
+    <message>
+        <source>Oversigten blev ikke gemt i %1:
+%2</source>
+        <translation>Oversigten blev ikke gemt i %1:
+%2</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Tarnvold program error</source>
@@ -1859,6 +1958,54 @@ Registrér indboet i dit hjem med priser, kvitteringer, billeder og dokumenter.<
         <source>&amp;Senere</source>
         <translation>&amp;Senere</translation>
     </message>
+    <message>
+        <source>Scannerfilen %1 indeholder ingen linjer.</source>
+        <translation>Scannerfilen %1 indeholder ingen linjer.</translation>
+    </message>
+    <message>
+        <source>Den samme scannerfil blev indlæst %1.
+Vil du indlæse den igen?</source>
+        <translation>Den samme scannerfil blev indlæst %1.
+Vil du indlæse den igen?</translation>
+    </message>
+    <message>
+        <source>&amp;Indlæs igen</source>
+        <translation>&amp;Indlæs igen</translation>
+    </message>
+    <message>
+        <source>Registret er ændret siden kontrollen; indlæs filen igen.</source>
+        <translation>Registret er ændret siden kontrollen; indlæs filen igen.</translation>
+    </message>
+    <message>
+        <source>Databasen blev ikke gemt, så scannerfilen %1 bliver liggende.</source>
+        <translation>Databasen blev ikke gemt, så scannerfilen %1 bliver liggende.</translation>
+    </message>
+    <message>
+        <source>Indlæsningen kunne ikke noteres i %1:
+%2</source>
+        <translation>Indlæsningen kunne ikke noteres i %1:
+%2</translation>
+    </message>
+    <message>
+        <source>%1 af %2 linjer fra %3 er anvendt</source>
+        <translation>%1 af %2 linjer fra %3 er anvendt</translation>
+    </message>
+    <message>
+        <source>Indlæsningen kan ikke fortrydes: registret er ændret siden.</source>
+        <translation>Indlæsningen kan ikke fortrydes: registret er ændret siden.</translation>
+    </message>
+    <message>
+        <source>Indlæsningen er fortrudt; registret er ikke gemt endnu.</source>
+        <translation>Indlæsningen er fortrudt; registret er ikke gemt endnu.</translation>
+    </message>
+    <message>
+        <source>Fortryd indlæsning</source>
+        <translation>Fortryd indlæsning</translation>
+    </message>
+    <message>
+        <source>Oversigt over indlæsningen...</source>
+        <translation>Oversigt over indlæsningen...</translation>
+    </message>
 </context>
 <context>
     <name>ReportDialog</name>
@@ -1912,6 +2059,169 @@ Registrér indboet i dit hjem med priser, kvitteringer, billeder og dokumenter.<
     <message>
         <source>DISK_FULL</source>
         <translation>Disken er fuld.</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateLocations</name>
+    <message>
+        <source>Open_Location_File</source>
+        <translation>Åbn scannerfil</translation>
+    </message>
+    <message>
+        <source>location file (*.txt *.loc)</source>
+        <translation>Scannerfil (*.txt *.loc)</translation>
+    </message>
+    <message>
+        <source>File: does not exist</source>
+        <translation>Filen findes ikke:</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1 for reading</source>
+        <translation>Filen %1 kan ikke åbnes til læsning</translation>
+    </message>
+    <message>
+        <source>%1: %2 → %3 stk.</source>
+        <translation>%1: %2 → %3 stk.</translation>
+    </message>
+    <message>
+        <source>%1 → %2: %3 af %4</source>
+        <translation>%1 → %2: %3 af %4</translation>
+    </message>
+    <message>
+        <source>%1 → %2</source>
+        <translation>%1 → %2</translation>
+    </message>
+    <message>
+        <source>%1 → %2: %3 af %4, nyt lagernummer %5</source>
+        <translation>%1 → %2: %3 af %4, nyt lagernummer %5</translation>
+    </message>
+    <message>
+        <source>Forkert antal felter: %1 (en I-linje har 4)</source>
+        <translation>Forkert antal felter: %1 (en I-linje har 4)</translation>
+    </message>
+    <message>
+        <source>Forkert antal felter: %1 (en F-linje har 5)</source>
+        <translation>Forkert antal felter: %1 (en F-linje har 5)</translation>
+    </message>
+    <message>
+        <source>Forkert antal felter: %1 (en S-linje har 3 eller 4)</source>
+        <translation>Forkert antal felter: %1 (en S-linje har 3 eller 4)</translation>
+    </message>
+    <message>
+        <source>Ukendt linjeart &quot;%1&quot; (I, F eller S)</source>
+        <translation>Ukendt linjeart &quot;%1&quot; (I, F eller S)</translation>
+    </message>
+    <message>
+        <source>Lagernummeret &quot;%1&quot; indeholder &quot;#&quot;</source>
+        <translation>Lagernummeret &quot;%1&quot; indeholder &quot;#&quot;</translation>
+    </message>
+    <message>
+        <source>Lagernummeret &quot;%1&quot; er ikke et tal</source>
+        <translation>Lagernummeret &quot;%1&quot; er ikke et tal</translation>
+    </message>
+    <message>
+        <source>Placeringen &quot;%1&quot; findes ikke (listen har %2)</source>
+        <translation>Placeringen &quot;%1&quot; findes ikke (listen har %2)</translation>
+    </message>
+    <message>
+        <source>Antallet &quot;%1&quot; er ikke et helt tal</source>
+        <translation>Antallet &quot;%1&quot; er ikke et helt tal</translation>
+    </message>
+    <message>
+        <source>Antallet 0 ændrer intet</source>
+        <translation>Antallet 0 ændrer intet</translation>
+    </message>
+    <message>
+        <source>Antallet skal være over 0, ikke %1</source>
+        <translation>Antallet skal være over 0, ikke %1</translation>
+    </message>
+    <message>
+        <source>Lagernummer %1 findes ikke på %2</source>
+        <translation>Lagernummer %1 findes ikke på %2</translation>
+    </message>
+    <message>
+        <source>Lagernummer %1 findes ikke</source>
+        <translation>Lagernummer %1 findes ikke</translation>
+    </message>
+    <message>
+        <source>Lagernummer %1 står på %2 placeringer; brug en flytning (F)</source>
+        <translation>Lagernummer %1 står på %2 placeringer; brug en flytning (F)</translation>
+    </message>
+    <message>
+        <source>For få på lager: %1 stk., kan ikke trække %2 fra</source>
+        <translation>For få på lager: %1 stk., kan ikke trække %2 fra</translation>
+    </message>
+    <message>
+        <source>Antallet bliver for stort</source>
+        <translation>Antallet bliver for stort</translation>
+    </message>
+    <message>
+        <source>Samme placering: %1</source>
+        <translation>Samme placering: %1</translation>
+    </message>
+    <message>
+        <source>For få på lager: %1 stk., kan ikke flytte %2</source>
+        <translation>For få på lager: %1 stk., kan ikke flytte %2</translation>
+    </message>
+    <message>
+        <source>Står allerede på %1</source>
+        <translation>Står allerede på %1</translation>
+    </message>
+    <message>
+        <source>For få på lager: %1 stk., kan ikke dele %2 fra</source>
+        <translation>For få på lager: %1 stk., kan ikke dele %2 fra</translation>
+    </message>
+    <message>
+        <source>Copy of file: %1 to %2 failed</source>
+        <translation>Kopien af filen %1 til %2 mislykkedes</translation>
+    </message>
+    <message>
+        <source>Filen %1 er ændret, siden den blev læst; den bliver liggende.</source>
+        <translation>Filen %1 er ændret, siden den blev læst; den bliver liggende.</translation>
+    </message>
+    <message>
+        <source>Filen %1 kunne ikke slettes: %2</source>
+        <translation>Filen %1 kunne ikke slettes: %2</translation>
+    </message>
+    <message>
+        <source>Lagerændring</source>
+        <translation>Lagerændring</translation>
+    </message>
+    <message>
+        <source>Flytning</source>
+        <translation>Flytning</translation>
+    </message>
+    <message>
+        <source>Ny placering</source>
+        <translation>Ny placering</translation>
+    </message>
+    <message>
+        <source>Opdeling</source>
+        <translation>Opdeling</translation>
+    </message>
+    <message>
+        <source>Ukendt</source>
+        <translation>Ukendt</translation>
+    </message>
+    <message>
+        <source>Scannerfil: %1</source>
+        <translation>Scannerfil: %1</translation>
+    </message>
+    <message>
+        <source>Kontrolleret: %1</source>
+        <translation>Kontrolleret: %1</translation>
+    </message>
+    <message>
+        <source>Linjer: %1, gode: %2, med problemer: %3</source>
+        <translation>Linjer: %1, gode: %2, med problemer: %3</translation>
+    </message>
+    <message>
+        <source>linje %1</source>
+        <translation>linje %1</translation>
+    </message>
+    <message>
+        <source>PROBLEM: %1</source>
+        <translation>PROBLEM: %1</translation>
     </message>
 </context>
 <context>

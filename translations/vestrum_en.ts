@@ -1266,6 +1266,105 @@ Nothing was sent to the printer.</translation>
     </message>
 </context>
 <context>
+    <name>LocationPreviewDialog</name>
+    <message>
+        <source>Problem: %1</source>
+        <translation>Problem: %1</translation>
+    </message>
+    <message>
+        <source>Linje</source>
+        <translation>Line</translation>
+    </message>
+    <message>
+        <source>Art</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>Lagernummer</source>
+        <translation>Inventory no.</translation>
+    </message>
+    <message>
+        <source>Navn</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Placering</source>
+        <translation>Location</translation>
+    </message>
+    <message>
+        <source>Antal</source>
+        <translation>Count</translation>
+    </message>
+    <message>
+        <source>Virkning eller problem</source>
+        <translation>Effect or problem</translation>
+    </message>
+    <message>
+        <source>Indlæst scannerfil</source>
+        <translation>Imported scanner file</translation>
+    </message>
+    <message>
+        <source>Opdatér placeringer</source>
+        <translation>Update locations</translation>
+    </message>
+    <message>
+        <source>Scannerfil: %1</source>
+        <translation>Scanner file: %1</translation>
+    </message>
+    <message>
+        <source>%1 linjer: %2 gode, %3 med problemer</source>
+        <translation>%1 lines: %2 good, %3 with problems</translation>
+    </message>
+    <message>
+        <source>Linjer med problemer bliver aldrig anvendt.</source>
+        <translation>Lines with problems are never applied.</translation>
+    </message>
+    <message>
+        <source>&amp;Gem oversigt...</source>
+        <translation>&amp;Save summary...</translation>
+    </message>
+    <message>
+        <source>&amp;Udskriv oversigt...</source>
+        <translation>&amp;Print summary...</translation>
+    </message>
+    <message>
+        <source>&amp;Anvend</source>
+        <translation>&amp;Apply</translation>
+    </message>
+    <message>
+        <source>&amp;Anvend de %1 gode linjer...</source>
+        <translation>&amp;Apply the %1 good lines...</translation>
+    </message>
+    <message>
+        <source>&amp;Fortryd</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>%1 linjer har problemer og bliver ikke anvendt.
+Vil du anvende de %2 gode linjer?</source>
+        <translation>%1 lines have problems and will not be applied.
+Do you want to apply the %2 good lines?</translation>
+    </message>
+    <message>
+        <source>Anvend de &amp;gode</source>
+        <translation>Apply the &amp;good ones</translation>
+    </message>
+    <message>
+        <source>Gem oversigt</source>
+        <translation>Save summary</translation>
+    </message>
+    <message>
+        <source>Tekst (*.txt)</source>
+        <translation>Text (*.txt)</translation>
+    </message>
+    <message>
+        <source>Oversigten blev ikke gemt i %1:
+%2</source>
+        <translation>The summary was not saved in %1:
+%2</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Tarnvold program error</source>
@@ -1859,6 +1958,54 @@ Open them now (then save them to keep them), delete them, or ask again at the ne
         <source>&amp;Senere</source>
         <translation>&amp;Later</translation>
     </message>
+    <message>
+        <source>Scannerfilen %1 indeholder ingen linjer.</source>
+        <translation>The scanner file %1 holds no lines.</translation>
+    </message>
+    <message>
+        <source>Den samme scannerfil blev indlæst %1.
+Vil du indlæse den igen?</source>
+        <translation>The same scanner file was imported on %1.
+Do you want to import it again?</translation>
+    </message>
+    <message>
+        <source>&amp;Indlæs igen</source>
+        <translation>&amp;Import again</translation>
+    </message>
+    <message>
+        <source>Registret er ændret siden kontrollen; indlæs filen igen.</source>
+        <translation>The register has changed since the check; import the file again.</translation>
+    </message>
+    <message>
+        <source>Databasen blev ikke gemt, så scannerfilen %1 bliver liggende.</source>
+        <translation>The database was not saved, so the scanner file %1 is kept.</translation>
+    </message>
+    <message>
+        <source>Indlæsningen kunne ikke noteres i %1:
+%2</source>
+        <translation>The import could not be recorded in %1:
+%2</translation>
+    </message>
+    <message>
+        <source>%1 af %2 linjer fra %3 er anvendt</source>
+        <translation>%1 of %2 lines from %3 applied</translation>
+    </message>
+    <message>
+        <source>Indlæsningen kan ikke fortrydes: registret er ændret siden.</source>
+        <translation>The import cannot be undone: the register has changed since.</translation>
+    </message>
+    <message>
+        <source>Indlæsningen er fortrudt; registret er ikke gemt endnu.</source>
+        <translation>The import is undone; the register is not saved yet.</translation>
+    </message>
+    <message>
+        <source>Fortryd indlæsning</source>
+        <translation>Undo import</translation>
+    </message>
+    <message>
+        <source>Oversigt over indlæsningen...</source>
+        <translation>Import summary...</translation>
+    </message>
 </context>
 <context>
     <name>ReportDialog</name>
@@ -1912,6 +2059,169 @@ Open them now (then save them to keep them), delete them, or ask again at the ne
     <message>
         <source>DISK_FULL</source>
         <translation>The disk is full.</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateLocations</name>
+    <message>
+        <source>Open_Location_File</source>
+        <translation>Open scanner file</translation>
+    </message>
+    <message>
+        <source>location file (*.txt *.loc)</source>
+        <translation>Scanner file (*.txt *.loc)</translation>
+    </message>
+    <message>
+        <source>File: does not exist</source>
+        <translation>The file does not exist:</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1 for reading</source>
+        <translation>Cannot open the file %1 for reading</translation>
+    </message>
+    <message>
+        <source>%1: %2 → %3 stk.</source>
+        <translation>%1: %2 → %3 pcs.</translation>
+    </message>
+    <message>
+        <source>%1 → %2: %3 af %4</source>
+        <translation>%1 → %2: %3 of %4</translation>
+    </message>
+    <message>
+        <source>%1 → %2</source>
+        <translation>%1 → %2</translation>
+    </message>
+    <message>
+        <source>%1 → %2: %3 af %4, nyt lagernummer %5</source>
+        <translation>%1 → %2: %3 of %4, new inventory number %5</translation>
+    </message>
+    <message>
+        <source>Forkert antal felter: %1 (en I-linje har 4)</source>
+        <translation>Wrong number of fields: %1 (an I line has 4)</translation>
+    </message>
+    <message>
+        <source>Forkert antal felter: %1 (en F-linje har 5)</source>
+        <translation>Wrong number of fields: %1 (an F line has 5)</translation>
+    </message>
+    <message>
+        <source>Forkert antal felter: %1 (en S-linje har 3 eller 4)</source>
+        <translation>Wrong number of fields: %1 (an S line has 3 or 4)</translation>
+    </message>
+    <message>
+        <source>Ukendt linjeart &quot;%1&quot; (I, F eller S)</source>
+        <translation>Unknown line kind &quot;%1&quot; (I, F or S)</translation>
+    </message>
+    <message>
+        <source>Lagernummeret &quot;%1&quot; indeholder &quot;#&quot;</source>
+        <translation>The inventory number &quot;%1&quot; contains &quot;#&quot;</translation>
+    </message>
+    <message>
+        <source>Lagernummeret &quot;%1&quot; er ikke et tal</source>
+        <translation>The inventory number &quot;%1&quot; is not a number</translation>
+    </message>
+    <message>
+        <source>Placeringen &quot;%1&quot; findes ikke (listen har %2)</source>
+        <translation>Location &quot;%1&quot; does not exist (the list has %2)</translation>
+    </message>
+    <message>
+        <source>Antallet &quot;%1&quot; er ikke et helt tal</source>
+        <translation>The count &quot;%1&quot; is not a whole number</translation>
+    </message>
+    <message>
+        <source>Antallet 0 ændrer intet</source>
+        <translation>A count of 0 changes nothing</translation>
+    </message>
+    <message>
+        <source>Antallet skal være over 0, ikke %1</source>
+        <translation>The count must be above 0, not %1</translation>
+    </message>
+    <message>
+        <source>Lagernummer %1 findes ikke på %2</source>
+        <translation>Inventory number %1 is not at %2</translation>
+    </message>
+    <message>
+        <source>Lagernummer %1 findes ikke</source>
+        <translation>Inventory number %1 not found</translation>
+    </message>
+    <message>
+        <source>Lagernummer %1 står på %2 placeringer; brug en flytning (F)</source>
+        <translation>Inventory number %1 is at %2 locations; use a move (F)</translation>
+    </message>
+    <message>
+        <source>For få på lager: %1 stk., kan ikke trække %2 fra</source>
+        <translation>Too few in stock: %1 pcs., cannot take %2</translation>
+    </message>
+    <message>
+        <source>Antallet bliver for stort</source>
+        <translation>The count becomes too large</translation>
+    </message>
+    <message>
+        <source>Samme placering: %1</source>
+        <translation>Same location: %1</translation>
+    </message>
+    <message>
+        <source>For få på lager: %1 stk., kan ikke flytte %2</source>
+        <translation>Too few in stock: %1 pcs., cannot move %2</translation>
+    </message>
+    <message>
+        <source>Står allerede på %1</source>
+        <translation>Already at %1</translation>
+    </message>
+    <message>
+        <source>For få på lager: %1 stk., kan ikke dele %2 fra</source>
+        <translation>Too few in stock: %1 pcs., cannot split off %2</translation>
+    </message>
+    <message>
+        <source>Copy of file: %1 to %2 failed</source>
+        <translation>Copying the file %1 to %2 failed</translation>
+    </message>
+    <message>
+        <source>Filen %1 er ændret, siden den blev læst; den bliver liggende.</source>
+        <translation>The file %1 has changed since it was read; it is kept.</translation>
+    </message>
+    <message>
+        <source>Filen %1 kunne ikke slettes: %2</source>
+        <translation>The file %1 could not be deleted: %2</translation>
+    </message>
+    <message>
+        <source>Lagerændring</source>
+        <translation>Stock change</translation>
+    </message>
+    <message>
+        <source>Flytning</source>
+        <translation>Move</translation>
+    </message>
+    <message>
+        <source>Ny placering</source>
+        <translation>New location</translation>
+    </message>
+    <message>
+        <source>Opdeling</source>
+        <translation>Split</translation>
+    </message>
+    <message>
+        <source>Ukendt</source>
+        <translation>Unknown</translation>
+    </message>
+    <message>
+        <source>Scannerfil: %1</source>
+        <translation>Scanner file: %1</translation>
+    </message>
+    <message>
+        <source>Kontrolleret: %1</source>
+        <translation>Checked: %1</translation>
+    </message>
+    <message>
+        <source>Linjer: %1, gode: %2, med problemer: %3</source>
+        <translation>Lines: %1, good: %2, with problems: %3</translation>
+    </message>
+    <message>
+        <source>linje %1</source>
+        <translation>line %1</translation>
+    </message>
+    <message>
+        <source>PROBLEM: %1</source>
+        <translation>PROBLEM: %1</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,134 @@
+#include "ItemListView.h"
+#include "core/DBItemCollection.h"
+#include "core/Dialogs.h"
+#include "output/LocationPreviewDialog.h"
+#include "output/UpdateLocationsData.h"
+#include "vestrumwindow.h"
+
+#include <QAction>
+#include <QCoreApplication>
+
+// The scanner import of stock movements and its undo.
+
+namespace {
+const QString kTitle = QStringLiteral("Brevane");
+}
+
+void MainWindow::refillList() {
+    // Clearing the view dropped its group rows too.
+    mListView->SetCollection(mCollection);
+    mListView->Fill(mCollection);
+    mListView->ViewAll(ViewAllAction && ViewAllAction->isChecked());
+}
+
+void MainWindow::updateImportActions() {
+    if (UndoImportAction)
+        UndoImportAction->setEnabled(mImportUndo && mImportUndo->IsLastChange());
+    if (ImportSummaryAction)
+        ImportSummaryAction->setEnabled(mLastImport != nullptr);
+}
+
+void MainWindow::dropImport() {
+    mImportUndo.reset();
+    mLastImport.reset();
+    updateImportActions();
+}
+
+void MainWindow::UpdateLocations() {
+    // A database another user holds cannot take the changes: nothing is read, the file stays.
+    if (mCollection->IsReadOnly()) {
+        Dialogs::warning(this, QCoreApplication::translate("DBItemCollection", "READ ONLY"),
+                         QCoreApplication::translate("DBItemCollection", "READ ONLY MODE - No Save"));
+        return;
+    }
+    const QString path = ::UpdateLocations::AskLocationFile(this);
+    if (path.isEmpty())
+        return;
+    auto import = std::make_unique<::UpdateLocations>();
+    {
+        WaitCursor wait;
+        if (!import->ParseLocationFile(path))
+            return;
+        import->Check(*mCollection);
+    }
+    if (import->RecordCount() == 0) {
+        Dialogs::information(this, kTitle, tr("Scannerfilen %1 indeholder ingen linjer.").arg(path));
+        return;
+    }
+    if (!mCurrentFileName.isEmpty()) {
+        const QString earlier = LocationImportHistory::EarlierImport(mCurrentFileName, import->ContentHash());
+        if (!earlier.isEmpty()) {
+            MessageBoxRequest box;
+            box.icon = MessageBoxRequest::Question;
+            box.parent = this;
+            box.title = kTitle;
+            box.text = tr("Den samme scannerfil blev indlæst %1.\nVil du indlæse den igen?").arg(earlier);
+            box.buttons << tr("&Indlæs igen") << tr("&Fortryd");
+            box.defaultButton = 1;
+            box.escapeButton = 1;
+            if (Dialogs::message(box) != 0)
+                return;
+        }
+    }
+
+    LocationPreviewDialog preview(*import, false, this);
+    preview.exec();
+    if (preview.choice() == LocationPreviewDialog::Cancelled)
+        return;
+    if (import->WriteBackup().isEmpty())
+        return;
+
+    std::unique_ptr<LocationImportUndo> undo;
+    {
+        WaitCursor wait;
+        mListView->Clear();
+        undo = import->ApplyRecords(*mCollection);
+        refillList();
+    }
+    if (!undo) {
+        Dialogs::warning(this, kTitle, tr("Registret er ændret siden kontrollen; indlæs filen igen."));
+        return;
+    }
+    const int applied = undo->Applied();
+    mImportUndo = std::move(undo);
+    mLastImport = std::move(import);
+    updateImportActions();
+
+    // The scanner file goes only when the changes are safely on disk; the backup stays in any case.
+    if (!Save(true)) {
+        Dialogs::warning(this, kTitle, tr("Databasen blev ikke gemt, så scannerfilen %1 bliver liggende.").arg(path));
+        return;
+    }
+    QString error;
+    if (!LocationImportHistory::Record(mCurrentFileName, mLastImport->ContentHash(), QDateTime::currentDateTime(), path,
+                                       applied, &error))
+        Dialogs::warning(this, kTitle,
+                         tr("Indlæsningen kunne ikke noteres i %1:\n%2")
+                             .arg(LocationImportHistory::HistoryPath(mCurrentFileName), error));
+    mLastImport->DeleteLocationFile();
+    emit message(tr("%1 af %2 linjer fra %3 er anvendt").arg(applied).arg(mLastImport->RecordCount()).arg(path), 10000);
+}
+
+void MainWindow::UndoImport() {
+    if (!mImportUndo || !mImportUndo->IsLastChange()) {
+        mImportUndo.reset();
+        updateImportActions();
+        emit message(tr("Indlæsningen kan ikke fortrydes: registret er ændret siden."), 10000);
+        return;
+    }
+    {
+        WaitCursor wait;
+        mListView->Clear();
+        mImportUndo->Restore(*mCollection);
+        refillList();
+    }
+    updateImportActions();
+    emit message(tr("Indlæsningen er fortrudt; registret er ikke gemt endnu."), 10000);
+}
+
+void MainWindow::ShowImportSummary() {
+    if (!mLastImport)
+        return;
+    LocationPreviewDialog summary(*mLastImport, true, this);
+    summary.exec();
+}

@@ -5,7 +5,7 @@
 #include "core/EStream.h"
 #include "core/XmlEscape.h"
 
-#include <QFileInfo>
+#include <QDir>
 #include <QUrl>
 
 namespace {
@@ -42,5 +42,9 @@ QByteArray ExportNames::PictureUrl(const QString& path) {
     }
     if (text.startsWith(QLatin1String("www."), Qt::CaseInsensitive))
         return EscapedXml(QLatin1String("http://") + text);
-    return EscapedXml(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toString(QUrl::FullyEncoded));
+    // Made absolute by hand: QFileInfo refuses (and warns about) a path holding a NUL, which a damaged
+    // database can store.
+    const QString absolute =
+        QDir::cleanPath(QDir::isRelativePath(path) ? QDir::currentPath() + QLatin1Char('/') + path : path);
+    return EscapedXml(QUrl::fromLocalFile(absolute).toString(QUrl::FullyEncoded));
 }

@@ -8,6 +8,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
@@ -327,12 +328,15 @@ private slots:
                                        << "file:///billeder/sofa%20%231%20%3C%22r%C3%B8d%22%3E.jpg";
         QTest::newRow("relative path") << "pics/a b#c?.jpg"
                                        << "file://FOLDER/pics/a%20b%23c%3F.jpg";
+        QTest::newRow("NUL in a path") << QStringLiteral("/p/a") + QChar(0) + QStringLiteral("b.jpg")
+                                       << "file:///p/a%00b.jpg";
         QTest::newRow("not a web scheme") << "javascript:alert(1)"
                                           << "file://FOLDER/javascript:alert(1)";
     }
     void pictureLinks() {
         QFETCH(QString, link);
         QFETCH(QString, source);
+        QTest::failOnWarning(QRegularExpression(QStringLiteral(".")));
         QTemporaryDir dir;
         const QString previous = QDir::currentPath();
         QVERIFY(QDir::setCurrent(dir.path()));

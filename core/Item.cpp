@@ -6,16 +6,6 @@
 #include <algorithm>
 #include <cstring>
 
-QString EscapeXml(const QString& text) {
-    QString result = text;
-    result.replace(QLatin1Char('&'), QLatin1String("&amp;"));
-    result.replace(QLatin1Char('<'), QLatin1String("&lt;"));
-    result.replace(QLatin1Char('>'), QLatin1String("&gt;"));
-    result.replace(QLatin1Char('"'), QLatin1String("&quot;"));
-    result.replace(QLatin1Char('\''), QLatin1String("&apos;"));
-    return result;
-}
-
 Item::Item(const Item& other)
     : m_group(other.m_group), m_numberOfItems(other.m_numberOfItems), m_location(other.m_location),
       m_price(other.m_price), m_priceToday(other.m_priceToday), m_dateKey(other.m_dateKey) {
@@ -60,8 +50,9 @@ void Item::DetachTexts() {
 }
 
 QString Item::GetText(TextField field, int escaped) const {
-    const QString text = QString::fromLatin1(Latin1(field));
-    return escaped == 1 ? EscapeXml(text) : text;
+    if (escaped == 1)
+        return QString::fromLatin1(EscapedXml(Latin1(field)));
+    return QString::fromLatin1(Latin1(field));
 }
 
 void Item::SetText(TextField field, const QString& text) {

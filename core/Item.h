@@ -5,12 +5,11 @@
 #include <QDate>
 #include <QString>
 
+#include "XmlEscape.h"
+
 #include <limits>
 
 class TextArena;
-
-// Replaces, in this order, & < > " and ' by their XML entities; an existing entity is escaped again.
-QString EscapeXml(const QString& text);
 
 // One registered possession, coin or picture. The same 17 persistent fields serve every edition; only
 // their names differ.

@@ -1,6 +1,6 @@
 #include "LogXML.h"
 
-#include "Item.h"
+#include "XmlEscape.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -63,13 +63,7 @@ void LogXML::closeItem() {
 bool LogXML::Element(const QString& tag, const QString& text) {
     if (!m_file)
         return true;
-    QString content = EscapeXml(text);
-    // Control characters other than tab and line ends are not allowed in XML 1.0.
-    for (QChar& c : content) {
-        if (c.unicode() < 0x20 && c != QLatin1Char('\t') && c != QLatin1Char('\n') && c != QLatin1Char('\r'))
-            c = QLatin1Char('?');
-    }
-    line(QLatin1Char('<') + tag + QLatin1Char('>') + content + QLatin1String("</") + tag + QLatin1Char('>'));
+    line(QLatin1Char('<') + tag + QLatin1Char('>') + EscapeXml(text) + QLatin1String("</") + tag + QLatin1Char('>'));
     return true;
 }
 

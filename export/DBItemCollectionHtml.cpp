@@ -7,11 +7,25 @@
 #include "core/ColumnNames.h"
 #include "core/Dialogs.h"
 #include "core/EStream.h"
+#include "core/XmlEscape.h"
 #include "output/PrintSettings.h"
 
 #include <QCoreApplication>
 
 #include <optional>
+
+namespace {
+// The page's language for browsers and XML readers: the language code of the user interface as a language
+// tag ("dk" and "no" are not the tags of Danish and Norwegian).
+QByteArray pageLanguage() {
+    const QString language = GetLanguage();
+    if (language == QLatin1String("en"))
+        return "en";
+    if (language == QLatin1String("no"))
+        return "nb";
+    return "da";
+}
+} // namespace
 
 QString DBItemCollection::BuildFieldHeaderLine() {
     // Inside the class, Count and Location would name members: qualify the columns.
@@ -34,18 +48,22 @@ bool DBItemCollection::WriteHtml(const QString& path, bool withHeading, const It
 bool DBItemCollection::WriteHtml(QIODevice* device, const QString& path, bool withHeading, const Item* item,
                                  bool specialCase, bool asTable) {
     EOutStream out(device);
-    out.write("<html xmlns=\"http://www.w3.org/1999/xhtml\" xml:lang=\"en\">\r\n");
-    out.write("<head><title>");
-    out.write(ExportNames::Escaped(GetAppName(false)));
+    // The encoding is declared twice, so an XML reader and a browser both read "ø" right without guessing.
+    out.write("<?xml version=\"1.0\" encoding=\"iso-8859-1\"?>\r\n");
+    const QByteArray language = pageLanguage();
+    out.write("<html xmlns=\"http://www.w3.org/1999/xhtml\" xml:lang=\"" + language + "\" lang=\"" + language +
+              "\">\r\n");
+    out.write("<head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=iso-8859-1\"/><title>");
+    out.write(EscapedXml(GetAppName(false)));
     out.write("</title></head>\r\n");
     out.write("<body>\r\n");
     if (withHeading && !specialCase) {
         out.write("<h2>");
-        out.write(ExportNames::Escaped(path));
+        out.write(EscapedXml(path));
         out.write("</h2>\r\n");
         out.write("<h3>");
-        out.write(ExportNames::Escaped(QCoreApplication::translate("DBItemCollection", "ITEM_COUNT")));
-        out.write(ExportNames::Escaped(BuildFieldHeaderLine()));
+        out.write(EscapedXml(QCoreApplication::translate("DBItemCollection", "ITEM_COUNT")));
+        out.write(EscapedXml(BuildFieldHeaderLine()));
         out.write("</h3>\r\n");
     }
 

@@ -3,8 +3,9 @@
 #include "core/ColumnNames.h"
 #include "core/DBItemCollection.h"
 #include "core/EStream.h"
+#include "core/XmlEscape.h"
 
-#include <QFileInfo>
+#include <QDir>
 #include <QUrl>
 
 namespace {
@@ -13,25 +14,8 @@ std::vector<QByteArray> escapedEntries(const userItemCollection& list) {
     std::vector<QByteArray> names;
     names.reserve(static_cast<size_t>(list.Count()));
     for (const QString& entry : list)
-        names.push_back(ExportNames::Escaped(entry));
+        names.push_back(EscapedXml(entry));
     return names;
-}
-
-const char* entityOf(char c) {
-    switch (c) {
-    case '&':
-        return "&amp;";
-    case '<':
-        return "&lt;";
-    case '>':
-        return "&gt;";
-    case '"':
-        return "&quot;";
-    case '\'':
-        return "&apos;";
-    default:
-        return nullptr;
-    }
 }
 
 } // namespace
@@ -40,7 +24,7 @@ ExportNames::ExportNames(const DBItemCollection& collection)
     : m_groups(escapedEntries(collection.Groups())), m_locations(escapedEntries(collection.Locations())) {
     m_headings.reserve(ColumnNames::ColumnCount);
     for (int column = 0; column < ColumnNames::ColumnCount; ++column)
-        m_headings.push_back(Escaped(ColumnNames::Title(column)));
+        m_headings.push_back(EscapedXml(ColumnNames::Title(column)));
 }
 
 void ExportNames::writeName(EOutStream& out, const std::vector<QByteArray>& names, int number) {
@@ -50,37 +34,17 @@ void ExportNames::writeName(EOutStream& out, const std::vector<QByteArray>& name
         out.writeInt(number);
 }
 
-void ExportNames::WriteEscaped(EOutStream& out, QByteArrayView latin1) {
-    const char* data = latin1.data();
-    const qsizetype size = latin1.size();
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < size; ++i) {
-        const char* entity = entityOf(data[i]);
-        if (!entity)
-            continue;
-        if (i > start)
-            out.write(QByteArrayView(data + start, i - start));
-        out.write(QByteArrayView(entity));
-        start = i + 1;
-    }
-    if (size > start)
-        out.write(QByteArrayView(data + start, size - start));
-}
-
-QByteArray ExportNames::Escaped(const QString& text) {
-    const QByteArray latin1 = text.toLatin1();
-    QByteArray result;
-    result.reserve(latin1.size());
-    for (char c : latin1) {
-        if (const char* entity = entityOf(c))
-            result.append(entity);
-        else
-            result.append(c);
-    }
-    return result;
-}
-
 QByteArray ExportNames::PictureUrl(const QString& path) {
-    const QString url = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toString(QUrl::FullyEncoded);
-    return Escaped(url);
+    const QString text = path.trimmed();
+    for (const char* scheme : {"http:", "https:", "ftp:", "file:"}) {
+        if (text.startsWith(QLatin1String(scheme), Qt::CaseInsensitive))
+            return EscapedXml(text);
+    }
+    if (text.startsWith(QLatin1String("www."), Qt::CaseInsensitive))
+        return EscapedXml(QLatin1String("http://") + text);
+    // Made absolute by hand: QFileInfo refuses (and warns about) a path holding a NUL, which a damaged
+    // database can store.
+    const QString absolute =
+        QDir::cleanPath(QDir::isRelativePath(path) ? QDir::currentPath() + QLatin1Char('/') + path : path);
+    return EscapedXml(QUrl::fromLocalFile(absolute).toString(QUrl::FullyEncoded));
 }

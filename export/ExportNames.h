@@ -11,8 +11,7 @@ class EOutStream;
 class userItemCollection;
 
 // The texts that every exported item repeats, made once per export: the group and location names and the
-// column headings, already converted to ISO 8859-1 and escaped for markup. Also the escaping itself, on the
-// ISO 8859-1 bytes the items keep, so a large export converts no text twice.
+// column headings, already converted to ISO 8859-1 and escaped for markup.
 class ExportNames {
 public:
     explicit ExportNames(const DBItemCollection& collection);
@@ -23,12 +22,9 @@ public:
     // The escaped heading of a list column (the labels of the exports).
     QByteArrayView Heading(int column) const { return m_headings[static_cast<size_t>(column)]; }
 
-    // Writes ISO 8859-1 bytes with & < > " and ' replaced by their entities.
-    static void WriteEscaped(EOutStream& out, QByteArrayView latin1);
-    // A text as escaped ISO 8859-1 bytes (characters outside it become "?").
-    static QByteArray Escaped(const QString& text);
-    // A picture path as the escaped file: URL of its absolute path, so paths with "#", "?", blanks or
-    // quotes still name their picture in a browser.
+    // A picture link as the escaped address a page shows: a web address as it is (one starting with "www."
+    // gets "http://"), a file: URL as it is, and a path as the file: URL of its absolute path, so paths with
+    // "#", "?", blanks or quotes still name their picture in a browser.
     static QByteArray PictureUrl(const QString& path);
 
 private:

@@ -3,6 +3,7 @@
 #include "core/ColumnNames.h"
 #include "core/DBItemCollection.h"
 #include "core/EStream.h"
+#include "core/XmlEscape.h"
 
 HtmlTable::HtmlTable(const DBItemCollection& collection, const PrintSettings& settings)
     : m_names(collection), m_settings(settings) {}
@@ -60,7 +61,7 @@ void HtmlTable::WriteRow(const Item& item, EOutStream& out, int rowNumber) const
         content();
         out.write("\r\n\t</td>\r\n");
     };
-    auto text = [&](Item::TextField field) { cell([&] { ExportNames::WriteEscaped(out, item.Latin1(field)); }); };
+    auto text = [&](Item::TextField field) { cell([&] { WriteEscapedXml(out, item.Latin1(field)); }); };
     auto picture = [&](Item::TextField field, int heading) {
         out.write("\t<td>\r\n");
         if (!item.IsEmpty(field)) {

@@ -3,6 +3,7 @@
 #include "core/ColumnNames.h"
 #include "core/DBItemCollection.h"
 #include "core/EStream.h"
+#include "core/XmlEscape.h"
 
 ItemRecordWriter::ItemRecordWriter(const DBItemCollection& collection, int decimals)
     : m_names(collection), m_decimals(decimals) {}
@@ -26,7 +27,7 @@ void ItemRecordWriter::Write(const Item& item, EOutStream& out, bool semicolons,
         out.write("\r\n");
     };
     auto text = [&](Item::TextField field) {
-        return [&item, &out, field] { ExportNames::WriteEscaped(out, item.Latin1(field)); };
+        return [&item, &out, field] { WriteEscapedXml(out, item.Latin1(field)); };
     };
     auto picture = [&](const QString& path, const char* alt) {
         if (!labels || path.isEmpty())

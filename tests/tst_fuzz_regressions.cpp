@@ -1,43 +1,57 @@
 #include "TestSupport.h"
-#include "app/Edition.h"
 #include "app/Settings.h"
 #include "core/DBItemCollection.h"
+#include "fuzz/FuzzChecks.h"
 #include "output/UpdateLocationsData.h"
 
 #include <QDir>
+#include <QTemporaryDir>
 #include <QTest>
 
-// Replays every input the fuzzer ever found troublesome (tests/data/fuzz) and its seed corpus through the
-// database reader, the way the fuzz target does: the first byte chooses the edition.
+// Replays every input the fuzzers ever found troublesome and their seed corpora, the way the fuzz targets
+// run them (fuzz/FuzzChecks.h): database files (tests/data/fuzz, fuzz/corpus) through the reader, the
+// exports and the log; lookup-list files (tests/data/fuzz/lists, fuzz/corpus_lists) through the lists,
+// the exports and the log. The first byte of an input chooses the edition.
 class TestFuzzRegressions : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() {
         TestSupport::isolateSettings();
-        Settings().setValue(QStringLiteral("LastDBDir"), QString());
+        QVERIFY(m_dir.isValid());
+        for (const char* folder : {"groups", "location", "supplier", "fields"})
+            QVERIFY(QDir(m_dir.path()).mkpath(QLatin1String(folder)));
+        FuzzChecks::chooseEveryColumn();
+        qputenv("DEBUGTARNVOLD", "1");
     }
+    void cleanupTestCase() { qunsetenv("DEBUGTARNVOLD"); }
 
     void replay_data() {
         QTest::addColumn<QString>("path");
-        for (const QString& folder : {TestSupport::testDataDir() + QStringLiteral("/fuzz"),
-                                      TestSupport::sourceDir() + QStringLiteral("/fuzz/corpus")}) {
+        QTest::addColumn<bool>("lists");
+        const struct {
+            QString folder;
+            bool lists;
+        } folders[] = {{TestSupport::testDataDir() + QStringLiteral("/fuzz"), false},
+                       {TestSupport::sourceDir() + QStringLiteral("/fuzz/corpus"), false},
+                       {TestSupport::testDataDir() + QStringLiteral("/fuzz/lists"), true},
+                       {TestSupport::sourceDir() + QStringLiteral("/fuzz/corpus_lists"), true}};
+        for (const auto& [folder, lists] : folders) {
             const QDir dir(folder);
             for (const QString& name : dir.entryList(QDir::Files, QDir::Name))
-                QTest::newRow(qPrintable(name)) << dir.filePath(name);
+                QTest::newRow(qPrintable((lists ? QStringLiteral("lists/") : QString()) + name))
+                    << dir.filePath(name) << lists;
         }
     }
     void replay() {
         QFETCH(QString, path);
+        QFETCH(bool, lists);
         TestDialogs dialogs;
+        Settings().setValue(QStringLiteral("LastDBDir"), lists ? m_dir.path() : QString());
+        Settings().setValue(QStringLiteral("Language"), QStringLiteral("dk"));
         const QByteArray data = TestSupport::readAll(path);
-        if (data.isEmpty())
-            return;
-        static const int editions[] = {Tovik, Pellin, Ostrel, Brevane};
-        SetEdition(editions[static_cast<unsigned char>(data.at(0)) % 4]);
-        DBItemCollection collection(nullptr);
-        collection.LoadFromBuffer(QByteArrayView(data).sliced(1));
-        for (const Item* item : collection)
-            QVERIFY(item->AllLatin1().size() <= Item::TextFieldCount * Item::MaxTextLength);
+        const QString error = lists ? FuzzChecks::listsRunError(data, m_dir.path())
+                                    : FuzzChecks::databaseRunError(data, m_dir.filePath(QStringLiteral("log.xml")));
+        QVERIFY2(error.isEmpty(), qPrintable(error));
         QCOMPARE(dialogs.waitDepth, 0);
     }
 
@@ -96,6 +110,9 @@ private slots:
         QCOMPARE(describe(), before);
         QVERIFY(dialogs.boxes.isEmpty());
     }
+
+private:
+    QTemporaryDir m_dir;
 };
 
 QTEST_GUILESS_MAIN(TestFuzzRegressions)

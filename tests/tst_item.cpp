@@ -104,6 +104,13 @@ private slots:
                                  << "2&gt;1";
         QTest::newRow("plain") << "Kaffemaskine"
                                << "Kaffemaskine";
+        // Characters XML cannot hold are dropped; tab and line feed stay, CR is kept as a reference.
+        QTest::newRow("controls") << "a\x1b[1mb\x01"
+                                     "c\x1f\x7f"
+                                  << "a[1mbc\x7f";
+        QTest::newRow("line ends") << "t\tl\nc\r"
+                                   << "t\tl\nc&#13;";
+        QTest::newRow("latin-1") << QString::fromLatin1("W\xfcrth \xf8") << QString::fromLatin1("W\xfcrth \xf8");
     }
     void escapeXml() {
         QFETCH(QString, text);

@@ -51,8 +51,12 @@ void OpenWithAssociated(const QString& path) {
     }
     MessageBoxRequest box;
     box.title = QCoreApplication::translate("MainWindow", "Tarnvold program error");
-    box.text =
-        QCoreApplication::translate("MainWindow", "Ingen program associeret med filer af denne type %1").arg(path);
+    // A missing file is no missing program: the box gives the reason that applies.
+    if (result == Launcher::NoAssociation)
+        box.text =
+            QCoreApplication::translate("MainWindow", "Ingen program associeret med filer af denne type %1").arg(path);
+    else
+        box.text = QDir::toNativeSeparators(path) + QStringLiteral("\n\n") + ReasonText(result);
     box.buttons << QCoreApplication::translate("MainWindow", "&Ja");
     Dialogs::message(box);
 }

@@ -9,7 +9,7 @@
 #include <QTemporaryDir>
 
 // Answers every box and chooser of the program from queues and records what was shown.
-// A box without a queued answer takes its default button.
+// A box without a queued answer fails the running test (and then takes its default button).
 class TestDialogs : public DialogProvider {
 public:
     struct Shown {
@@ -41,7 +41,13 @@ public:
         statusTimes << milliseconds;
     }
 
+    // Default: the box's default button, for a test that expects a box but does not care which button it has.
+    static constexpr int Default = -1;
     void answer(int button) { answers.enqueue(button); }
+    void expectBoxes(int count = 1) {
+        for (int i = 0; i < count; ++i)
+            answers.enqueue(Default);
+    }
     void chooseFile(const QString& path) { files.enqueue(path); }
     // The next print dialog is accepted and prints into this PDF file; an empty path cancels it.
     void printTo(const QString& pdfPath) { prints.enqueue(pdfPath); }

@@ -576,6 +576,7 @@ private slots:
     }
 
     void failedSavesKeepTheOldFile() {
+        m_dialogs->expectBoxes(2);
         DBItemCollection c(nullptr);
         auto* item = new Item;
         item->SetName(QStringLiteral("new"));
@@ -617,6 +618,7 @@ private slots:
     }
 
     void readOnlyDatabaseRefusesToSave() {
+        m_dialogs->expectBoxes(2); // read-only when opened, and when saving
         SetEdition(Brevane);
         TestSupport::writeAll(m_dir->filePath(QStringLiteral("LockFile.txt")), "x Locked by PC: WS12, User: clerk");
         DBItemCollection c(nullptr);
@@ -678,6 +680,8 @@ private slots:
             QVERIFY(TestSupport::writeAll(path, oldBytes));
             QVERIFY(disk.leaveFree(free));
             m_dialogs->clear();
+            m_dialogs->answers.clear();
+            m_dialogs->expectBoxes(); // when the save is refused
             if (c.SaveToFileAsAscii(path)) {
                 QCOMPARE(TestSupport::readAll(path), probe.data());
                 QVERIFY(m_dialogs->boxes.isEmpty());

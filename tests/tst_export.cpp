@@ -436,6 +436,7 @@ private slots:
             }
         }
         TestDialogs dialogs;
+        dialogs.expectBoxes(); // when the export fails
         const bool written = asXml ? c.WriteXml(path) : c.WriteHtml(path, true, nullptr, false, false);
         QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QCOMPARE(dialogs.waitDepth, 0);

@@ -219,6 +219,7 @@ private slots:
         // clang-format on
     }
     void stateTable() {
+        m_dialogs->expectBoxes(1);
         QFETCH(int, edition);
         QFETCH(QString, opening);
         QFETCH(QStringList, steps);
@@ -429,6 +430,7 @@ private slots:
         // clang-format on
     }
     void validationKeepsTheDialogOpen() {
+        m_dialogs->expectBoxes(1);
         QFETCH(int, edition);
         QFETCH(QString, price);
         QFETCH(bool, chooseLocation);
@@ -468,6 +470,7 @@ private slots:
         // clang-format on
     }
     void searchSequences() {
+        m_dialogs->expectBoxes(3);
         QFETCH(QStringList, criteria);
         QFETCH(int, searchesAgain);
         QFETCH(QStringList, shown);
@@ -542,6 +545,7 @@ private slots:
 
     // Letters outside ISO 8859-1: a paste is refused with a message naming the character, a key press quietly.
     void aPasteTheDatabaseCannotHoldIsRefused() {
+        m_dialogs->expectBoxes(2);
         Register r = open(Tovik, true);
         auto dialog = dialogOn(r, nullptr);
         type(dialog->nameLineEdit, QStringLiteral("Sofa"));
@@ -661,6 +665,7 @@ private slots:
 
     // A path the file cannot hold (a letter outside ISO 8859-1, or too long) is reported and not linked.
     void aPathTheDatabaseCannotHoldIsNotLinked() {
+        m_dialogs->expectBoxes(2);
         Register r = open(Tovik, true);
         auto dialog = dialogOn(r, nullptr);
         m_dialogs->chooseFile(QStringLiteral("/home/anna/Zdjęcia/dom.jpg"));

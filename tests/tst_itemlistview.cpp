@@ -86,6 +86,7 @@ private slots:
     }
 
     void unlistedItemsGiveOneMessage() {
+        m_dialogs->expectBoxes();
         attach({"Stue", "Køkken"});
         m_collection->Add(makeItem("ok", 1));
         for (int i = 0; i < 500; ++i)
@@ -331,10 +332,16 @@ private slots:
         QCOMPARE(launcher.opened.size(), 1);
         QCOMPARE(launcher.opened.first().toString(), QStringLiteral("https://example.dk/lampe"));
         QVERIFY(launcher.started.isEmpty());
-        // A photolink that is no picture, with no viewer chosen: straight to the associated program.
+        // A photolink that is no picture, with no viewer chosen: straight to the associated program; a missing
+        // file is named as missing, not as a file type without a program.
+        m_dialogs->expectBoxes();
         m_view->MousePressed(row, QPoint(), 7);
         QVERIFY(launcher.started.isEmpty());
-        QVERIFY(m_dialogs->boxes.isEmpty() || m_dialogs->lastTitle() != QStringLiteral("Fejl"));
+        QVERIFY(launcher.opened.size() == 1);
+        QCOMPARE(m_dialogs->boxes.size(), 1);
+        QVERIFY2(m_dialogs->lastText().contains(QCoreApplication::translate(
+                     "MainWindow", "The specified file was not found (please, check write permissions).")),
+                 qPrintable(m_dialogs->lastText()));
         Settings().setValue(QStringLiteral("wwwProgram"), QStringLiteral("/usr/bin/firefox"));
         m_view->ShowUrl();
         QCOMPARE(launcher.started.size(), 1);
@@ -345,6 +352,7 @@ private slots:
         QVERIFY(launcher.opened.isEmpty());
         // No web address: the "NB!" box.
         item->SetWww(QString());
+        m_dialogs->expectBoxes();
         m_view->ShowUrl();
         QCOMPARE(m_dialogs->lastTitle(), QCoreApplication::translate("ItemListView", "NB!"));
     }

@@ -217,6 +217,7 @@ private slots:
 
     void eachFailingListGetsItsOwnMessage() {
         TestDialogs dialogs;
+        dialogs.expectBoxes(2);
         // A file where the folder should be: every list fails, each says so, none stops the others.
         writeList(dbDir() + "/groups", "not a folder");
         writeList(dbDir() + "/fields", "not a folder");

@@ -365,6 +365,7 @@ private slots:
         const QString caption = window.windowTitle();
         m_dialogs->clear();
         window.statusBar()->clearMessage();
+        m_dialogs->expectBoxes();
         QVERIFY(trigger(window, "FileSave"));
         QCOMPARE(m_dialogs->boxes.size(), 1);
         QVERIFY(m_dialogs->lastText().contains(name));
@@ -373,6 +374,7 @@ private slots:
         QVERIFY(window.statusBar()->currentMessage().isEmpty()); // no "saved" message
         // The save question then answers no: New does nothing and the item stays.
         m_dialogs->answer(0);
+        m_dialogs->expectBoxes(); // the save it asked for fails again
         QVERIFY(trigger(window, "FileNew"));
         QCOMPARE(window.Collection()->IndexOf(item) >= 0, true);
         QCOMPARE(window.CurrentFileName(), name);
@@ -443,6 +445,7 @@ private slots:
         QVERIFY(QFile::exists(m_install->filePath(QStringLiteral("backup/fields/fields.dk.txt"))));
         // Cancelled: nothing is written, and the user is told.
         m_dialogs->clear();
+        m_dialogs->expectBoxes();
         QVERIFY(trigger(window, "FileBackup"));
         QCOMPARE(m_dialogs->lastText(), trMain("NO_BACKUP_ERROR_NO_FILE_SAVED"));
     }
@@ -623,6 +626,7 @@ private slots:
         MainWindow window;
         const QString danish = sample();
         QVERIFY(settings.contains(QStringLiteral("LastSavedDBFile")));
+        m_dialogs->expectBoxes();
         QVERIFY(trigger(window, "LanguageEnglish"));
         QCOMPARE(settings.value(QStringLiteral("Language")).toString(), QStringLiteral("en"));
         QVERIFY(!settings.contains(QStringLiteral("LastSavedDBFile")));
@@ -746,6 +750,7 @@ private slots:
         QVERIFY(m_dialogs->boxes.isEmpty());
         // A page that is missing gives the reason for a missing file.
         QFile::remove(QStringLiteral("help/TovikLinksAndReferences.dk.htm"));
+        m_dialogs->expectBoxes();
         QVERIFY(trigger(window, "HelpLinks"));
         QCOMPARE(m_dialogs->lastTitle(), trMain("HTML fejl"));
         QVERIFY(m_dialogs->lastText().contains(

@@ -185,6 +185,7 @@ private slots:
     // Both lengths out of range: only the description is named; the dialog stays open and stores nothing.
     void bothLengthsWrongNamesOnlyTheDescription() {
         TestDialogs dialogs;
+        dialogs.expectBoxes(2);
         printSelectDataDialog dialog(m_collection.get());
         w<QLineEdit>(dialog, "addressLengthLineEdit")->setText(QStringLiteral("0"));
         w<QLineEdit>(dialog, "describeLengthLineEdit")->setText(QStringLiteral("201"));

@@ -247,6 +247,7 @@ private slots:
         QTest::newRow("emptied") << "5\b" << 1;
     }
     void automakeItemsRefusesNumbersOutsideOneTo999() {
+        m_dialogs->expectBoxes(2);
         QFETCH(QString, typed);
         QFETCH(int, warnings);
         useEdition(Brevane);
@@ -268,6 +269,7 @@ private slots:
     }
 
     void automakeItemsMakesNothingInALockedDatabase() {
+        m_dialogs->expectBoxes(); // the read-only box when it is opened
         useEdition(Brevane);
         QVERIFY(TestSupport::writeAll(DefaultDatabaseDir() + QStringLiteral("/LockFile.txt"), "held by another"));
         DBItemCollection collection(nullptr);

@@ -227,6 +227,7 @@ private slots:
 
     void theFileItself() {
         TestDialogs dialogs;
+        dialogs.expectBoxes(2); // the missing file, and the file changed after it was read
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("Location.update.txt"));
         UpdateLocations missing;

@@ -11,6 +11,8 @@
 #include "output/LabelSetupDialog.h"
 #include "output/Labels.h"
 #include "platform/RawPrinter.h"
+#include "setup/setupdialog.h"
+#include "ui_setupdialogBase.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -706,6 +708,19 @@ void tst_Labels::mainWindowPrintsChosenRows() {
         print->trigger();
         QVERIFY2(dialogs.boxes.isEmpty(), qPrintable(dialogs.lastText()));
         QCOMPARE(TestSupport::readAll(device), expected);
+        // The groups editor's print button prints the chosen entry's label with its own number.
+        QVERIFY(TestSupport::writeAll(QString::fromLatin1(Labels::kLocationFormatFile), "[%1]"));
+        QAction* groups = window.findChild<QAction*>(QStringLiteral("SetupGroups"));
+        QVERIFY(groups && groups->isEnabled());
+        groups->trigger();
+        auto* editor = window.findChild<setupdialog*>(QStringLiteral("Setup Groups"));
+        QVERIFY(editor);
+        QVERIFY(editor->printButton->isVisible());
+        editor->listLineEdit->setCurrentRow(2);
+        QTest::mouseClick(editor->printButton, Qt::LeftButton);
+        QVERIFY2(dialogs.boxes.isEmpty(), qPrintable(dialogs.lastText()));
+        QCOMPARE(TestSupport::readAll(device), QByteArray("[000002]"));
+        editor->reject();
     }
     // Ostrel prints coin-holder labels from its Edit menu, through the print dialog.
     SetEdition(Ostrel);

@@ -3,7 +3,8 @@
 // One run of each fuzz target, shared with the test that replays their findings (tst_fuzz_regressions).
 // What is asked of whatever was read: every export and the log are documents an XML reader reads to the
 // end, the item names come back as stored (less the control characters XML cannot hold), and a lookup list
-// keeps to its limit and survives a save and a reload. Each check answers an empty text or what went wrong.
+// keeps to its limit and survives a save and a reload; a scanner file never takes a count below zero, counts
+// each record once and is undone to the register as it was. Each check answers an empty text or what went wrong.
 
 #include "app/Edition.h"
 #include "core/ColumnNames.h"
@@ -12,6 +13,7 @@
 #include "core/LogXML.h"
 #include "core/userItemCollection.h"
 #include "output/PrintSettings.h"
+#include "output/UpdateLocationsData.h"
 
 #include <QBuffer>
 #include <QByteArrayView>
@@ -213,6 +215,60 @@ inline QString listsRunError(QByteArrayView input, const QString& dir) {
             return error;
     }
     return logError(logPath);
+}
+
+// The items of a small stock register as text, to compare before and after.
+inline QString describeStock(const DBItemCollection& collection) {
+    QString text;
+    for (const Item* item : collection)
+        text += QStringLiteral("%1@%2=%3 %4;")
+                    .arg(item->GetSerialno())
+                    .arg(item->GetGroup())
+                    .arg(item->GetNumberOfItems())
+                    .arg(item->GetDate());
+    return text;
+}
+
+// A scanner file parsed, checked against a small Brevane register, applied and undone.
+inline QString scannerRunError(QByteArrayView input) {
+    SetEdition(Brevane);
+    DBItemCollection collection(nullptr);
+    collection.Groups().SetEntries(
+        {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("D")});
+    const struct {
+        const char* serial;
+        int group;
+        int count;
+    } rows[] = {{"1", 0, 5}, {"2", 1, 0}, {"7", 1, 3}, {"7", 2, 2}, {"0042", 3, 9}, {"100042", 0, 2147483000},
+                {"x", 0, 1}};
+    for (const auto& row : rows) {
+        auto* item = new Item;
+        item->SetSerialno(QString::fromLatin1(row.serial));
+        item->SetGroup(row.group);
+        item->SetNumberOfItems(row.count);
+        item->SetDate(QStringLiteral("01.02.2020"));
+        collection.Add(item);
+    }
+    const QString before = describeStock(collection);
+    UpdateLocations import;
+    import.Parse(input.toByteArray());
+    import.Check(collection);
+    if (import.GoodCount() + import.ProblemCount() != import.RecordCount() ||
+        import.Outcomes().size() != import.Records().size())
+        return QStringLiteral("records counted wrong");
+    if (describeStock(collection) != before)
+        return QStringLiteral("the check changed the register");
+    (void)import.SummaryText();
+    auto undo = import.ApplyRecords(collection);
+    if (!undo)
+        return QStringLiteral("no undo");
+    for (const Item* item : collection) {
+        if (item->GetNumberOfItems() < 0)
+            return QStringLiteral("a count below zero");
+    }
+    if (!undo->Restore(collection) || describeStock(collection) != before)
+        return QStringLiteral("the undo did not give the register back");
+    return QString();
 }
 
 } // namespace FuzzChecks

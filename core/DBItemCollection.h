@@ -219,6 +219,8 @@ private:
         QByteArray content;
     };
     bool askTakeOver(bool saving);
+    // The status message of a lock taken over (answered, to be shown again) or the box of one not created.
+    QString announceLock(LockOutcome outcome);
     void releaseLock(HeldLock& lock);
     HeldLock m_lock;         // ours while the path is set
     HeldLock m_movingFrom;   // the old folder's lock during Save As

@@ -223,20 +223,27 @@ DBItemCollection::LockOutcome DBItemCollection::OpenLock(const QString& database
         else
             Dialogs::statusMessage(tr("Låsen kunne ikke overtages: %1").arg(LockFilePath()));
     }
+    const QString notice = announceLock(outcome);
+    if (!notice.isEmpty())
+        m_lockNotice = notice; // shown again after the load's own message
+    return outcome;
+}
+
+QString DBItemCollection::announceLock(LockOutcome outcome) {
     switch (outcome) {
-    case LockOutcome::TakenOver:
-        m_lockNotice = tr("Låsen er overtaget fra: %1").arg(m_lockTakenFrom);
-        Dialogs::statusMessage(m_lockNotice);
-        break;
+    case LockOutcome::TakenOver: {
+        const QString notice = tr("Låsen er overtaget fra: %1").arg(m_lockTakenFrom);
+        Dialogs::statusMessage(notice);
+        return notice;
+    }
     case LockOutcome::CannotCreate:
         // Nobody holds the database; it opens writable, but the user should know it is not protected.
         Dialogs::critical(nullptr, tr("FILE_ALLREADY_OPEN_WARNING"),
                           tr("LOCK_FILE_CAN_NOT_BE_CREATED").arg(LockFilePath()));
-        break;
+        return QString();
     default:
-        break;
+        return QString();
     }
-    return outcome;
 }
 
 bool DBItemCollection::BeginLockMove(const QString& newDatabasePath) {
@@ -249,23 +256,14 @@ bool DBItemCollection::BeginLockMove(const QString& newDatabasePath) {
     LockOutcome outcome = TryLockDB(newDatabasePath);
     if (outcome == LockOutcome::HeldByOther && askTakeOver(true) && TakeOverLock(newDatabasePath))
         outcome = LockOutcome::TakenOver;
-    switch (outcome) {
-    case LockOutcome::HeldByOther:
+    if (outcome == LockOutcome::HeldByOther) {
         m_lock = m_movingFrom;
         m_movingFrom = HeldLock();
         m_readOnly = readOnly;
         m_lockInformation = information;
         return false;
-    case LockOutcome::TakenOver:
-        Dialogs::statusMessage(tr("Låsen er overtaget fra: %1").arg(m_lockTakenFrom));
-        break;
-    case LockOutcome::CannotCreate:
-        Dialogs::critical(nullptr, tr("FILE_ALLREADY_OPEN_WARNING"),
-                          tr("LOCK_FILE_CAN_NOT_BE_CREATED").arg(LockFilePath()));
-        break;
-    default:
-        break;
     }
+    announceLock(outcome);
     return true;
 }
 

@@ -275,7 +275,8 @@ private slots:
         QTest::addColumn<int>("edition");
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<bool>("loadsUnasked"); // what a plain load (no reason wanted) answers
-        QByteArray png("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x10", 24);
+        static const char pngHead[] = "\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x10";
+        const QByteArray png(pngHead, sizeof pngHead - 1);
         QTest::newRow("picture") << int(Tovik) << png << false;
         QTest::newRow("text without a separator") << int(Tovik) << QByteArray("12 apples and pears\r\n") << true;
         QTest::newRow("empty file") << int(Tovik) << QByteArray() << true;

@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QLoggingCategory>
 
+#include <limits>
 #include <memory>
 #include <new>
 
@@ -253,6 +254,10 @@ bool DBItemCollection::read(QByteArrayView data, QString* error, bool registerOn
         // not copied again and again while a large file is read.
         m_items.reserve(m_items.size() + static_cast<size_t>(data.size() / 48) + 16);
         for (;;) {
+            // Nothing after an over-long line is read: its rest would be taken for records. This is the
+            // failure of the record that would come next.
+            if (overlongLine)
+                throw ELineException(0, line.LineCount(), EFieldException(2, type.Name()));
             // Blank lines between records are skipped, whatever ends them.
             in.skipWhitespace();
             if (in.atEnd()) {
@@ -276,9 +281,17 @@ bool DBItemCollection::read(QByteArrayView data, QString* error, bool registerOn
                 continue;
             }
 
-            line.Read(in);
-            in.getLine(kLineBuffer - 1);
-            if (in.fail() && !overlongLine)
+            // A record is read within its own line: a line that ends before its last column never takes
+            // fields from the next one. Only a last line without a line end may be cut short by the end
+            // of the file; such an incomplete record is dropped (the exception tells the end of file).
+            const QByteArrayView text = in.getLine(std::numeric_limits<int>::max() - 1);
+            EInStream record(text);
+            if (in.eof())
+                line.Read(record);
+            else
+                line.ReadLine(record);
+            // Whatever follows the last column is skipped, up to the size of the line buffer.
+            if (text.data() + text.size() - record.position() > kLineBuffer - 1)
                 overlongLine = recordStart;
             qCDebug(lcDatabase, "\r\nlinecount:%d", counter);
 

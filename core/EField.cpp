@@ -54,6 +54,26 @@ void ELine::Read(EInStream& in) {
     ++m_lineCount;
 }
 
+void ELine::ReadLine(EInStream& in) {
+    const size_t count = m_fields.size();
+    size_t i = 0;
+    try {
+        for (; i < count; ++i)
+            in >> *m_fields[i];
+    } catch (const EFieldException& e) {
+        if (!e.IsEof())
+            throw ELineException(static_cast<int>(i), m_lineCount, e);
+        // The line has ended: a field that failed there found nothing, one that did not was read up to it.
+        if (!(e.Status() & 2))
+            ++i;
+        for (; i < count; ++i) {
+            if (!m_fields[i]->SetMissing()) // a conversion failure, as for an empty number
+                throw ELineException(static_cast<int>(i), m_lineCount, EFieldException(2, m_fields[i]->Name()));
+        }
+    }
+    ++m_lineCount;
+}
+
 void ELine::Write(EOutStream& out) {
     size_t i = 0;
     try {

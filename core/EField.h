@@ -23,6 +23,9 @@ public:
     virtual QByteArray ToString() const = 0;
     virtual void Read(EInStream& in) = 0;
     virtual void Write(EOutStream& out) const = 0;
+    // The line ended before this field: take what an empty field gives and answer true, or answer false
+    // where an empty field is refused (a number).
+    virtual bool SetMissing() { return false; }
 
 private:
     QByteArray m_name;
@@ -74,6 +77,10 @@ public:
     QByteArray ToString() const override { return m_value.toByteArray(); }
     void Read(EInStream& in) override;
     void Write(EOutStream& out) const override { out.write(m_value); }
+    bool SetMissing() override {
+        m_value = QByteArrayView();
+        return true;
+    }
 
 private:
     QByteArrayView m_value;
@@ -90,6 +97,7 @@ public:
     QByteArray ToString() const override { return QByteArray(1, m_value); }
     void Read(EInStream& in) override { in.extractChar(&m_value); }
     void Write(EOutStream& out) const override { out.put(m_value); }
+    bool SetMissing() override { return true; } // the separator of a column that is not there
 
 private:
     char m_value = ' ';
@@ -154,6 +162,10 @@ public:
     int LineCount() const { return m_lineCount; }
     // Both throw ELineException naming the field and the number of lines handled successfully before.
     void Read(EInStream& in);
+    // Reads a stream that holds one line alone, so a short line never takes fields from the next. The
+    // fields after its end are read as empty fields (see EField::SetMissing): a text becomes empty, a
+    // separator passes, a number fails as an empty number does. Throws as Read, but never at end of file.
+    void ReadLine(EInStream& in);
     void Write(EOutStream& out);
 
 private:

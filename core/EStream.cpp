@@ -135,6 +135,23 @@ QByteArrayView EInStream::getFixed(int count) {
     return QByteArrayView(start, count);
 }
 
+const char* EInStream::nextLineEnd(const char* from) {
+    // Every record line is searched whole before its fields are read. The library's search is far faster
+    // than a loop, but looks for one character: the next LF and the next CR are searched apart, and each
+    // search is kept until the stream has passed it, so a file without CR (or without LF) is searched for
+    // it once, not once a line.
+    if (from >= m_end)
+        return m_end;
+    auto next = [from, this](const char*& found, char c) {
+        if (!found || found < from) {
+            const void* hit = memchr(from, c, m_end - from);
+            found = hit ? static_cast<const char*>(hit) : m_end;
+        }
+        return found;
+    };
+    return qMin(next(m_nextLineFeed, '\n'), next(m_nextReturn, '\r'));
+}
+
 QByteArrayView EInStream::getLine(int maxCount) {
     if (fail())
         return {};
@@ -142,10 +159,9 @@ QByteArrayView EInStream::getLine(int maxCount) {
     const qsizetype available = m_end - m_pos;
     // One character more than the line may hold, to see whether its line end follows.
     const char* limit = start + qMin<qsizetype>(available, qsizetype(maxCount) + 1);
-    // The rest of a record line is nearly always empty: a plain loop finds its line end at once.
-    const char* stop = start;
-    while (stop < limit && *stop != '\n' && *stop != '\r')
-        ++stop;
+    const char* stop = nextLineEnd(start);
+    if (stop > limit)
+        stop = limit;
     if (stop < limit) {
         m_pos = stop + 1;
         if (*stop == '\r' && m_pos < m_end && *m_pos == '\n')

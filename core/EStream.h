@@ -97,9 +97,14 @@ public:
     const char* begin() const { return m_begin; }
 
 private:
+    // The first CR or LF at or after from, or the end.
+    const char* nextLineEnd(const char* from);
+
     const char* m_begin;
     const char* m_pos;
     const char* m_end;
+    const char* m_nextLineFeed = nullptr; // where the last searches found them
+    const char* m_nextReturn = nullptr;
 };
 
 // Writes into a buffer that is handed to a device in large pieces. A device that does not take a piece

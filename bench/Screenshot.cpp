@@ -1,0 +1,96 @@
+// Takes the picture of an edition's main window that the desktop's software centres show (desktop/screenshots):
+//   QT_QPA_PLATFORM=offscreen vestrum_screenshot EDITION LANGUAGE INSTALLATION_DIR OUT.png
+// The window is the program's own, on a copy of the installation's sample register, at 1024 x 768.
+#include "app/AppNames.h"
+#include "app/Edition.h"
+#include "app/Settings.h"
+#include "app/UserFolder.h"
+#include "core/Dialogs.h"
+#include "mainwindow/ItemListView.h"
+#include "mainwindow/Startup.h"
+#include "mainwindow/vestrumwindow.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTranslator>
+
+#include <cstdio>
+
+namespace {
+// A box would wait for a person: say what it was and take its default.
+class ScreenshotDialogs : public DialogProvider {
+public:
+    int message(const MessageBoxRequest& r) override {
+        std::fprintf(stderr, "box: %s | %s\n", qPrintable(r.title), qPrintable(r.text));
+        return r.defaultButton;
+    }
+    QString fileName(const FileDialogRequest&) override { return QString(); }
+    bool print(QPrinter*, QObject*) override { return false; }
+    void setWaitCursor(bool) override {}
+    void statusMessage(const QString&, int) override {}
+};
+
+bool copyTree(const QString& source, const QString& to) {
+    const QString from = QDir(source).absolutePath();
+    QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString file = it.next();
+        const QString target = to + QLatin1Char('/') + QDir(from).relativeFilePath(file);
+        if (!QDir().mkpath(QFileInfo(target).path()) || !QFile::copy(file, target))
+            return false;
+    }
+    return true;
+}
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc != 5) {
+        std::fprintf(stderr, "usage: vestrum_screenshot EDITION LANGUAGE INSTALLATION_DIR OUT.png\n");
+        return 2;
+    }
+    QApplication app(argc, argv);
+    const int edition = EditionFromProgramPath(QString::fromLocal8Bit(argv[1]));
+    const QString language = QString::fromLocal8Bit(argv[2]);
+    if (edition == NoEdition) {
+        std::fprintf(stderr, "vestrum_screenshot: unknown edition %s\n", argv[1]);
+        return 2;
+    }
+    SetEdition(edition);
+    Startup::SetApplicationIdentity();
+    QTemporaryDir settingsDir;
+    QTemporaryDir work;
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
+    Settings().setValue(QStringLiteral("Language"), language);
+    if (!copyTree(QString::fromLocal8Bit(argv[3]), work.path())) {
+        std::fprintf(stderr, "vestrum_screenshot: cannot copy %s\n", argv[3]);
+        return 1;
+    }
+    QDir::setCurrent(work.path());
+    UserFolder::SetInstallationDir(work.path());
+    ScreenshotDialogs dialogs;
+    Dialogs::install(&dialogs);
+    QTranslator translator;
+    Startup::InstallTranslation(&translator, QStringLiteral("vestrum_") + language);
+
+    int code = 0;
+    {
+        MainWindow window;
+        window.resize(1024, 768);
+        window.show();
+        if (auto* list = window.findChild<ItemListView*>())
+            list->expandAll();
+        QApplication::processEvents();
+        if (!window.grab().save(QString::fromLocal8Bit(argv[4]))) {
+            std::fprintf(stderr, "vestrum_screenshot: cannot write %s\n", argv[4]);
+            code = 1;
+        }
+    }
+    Dialogs::install(nullptr);
+    return code;
+}

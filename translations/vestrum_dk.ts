@@ -2062,6 +2062,19 @@ Vil du indlæse den igen?</translation>
     </message>
 </context>
 <context>
+    <name>Startup</name>
+    <message>
+        <source>Kan ikke kopiere eksempeldata til din mappe:
+%1</source>
+        <translation>Kan ikke kopiere eksempeldata til din mappe:
+%1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>UpdateLocations</name>
     <message>
         <source>Open_Location_File</source>

@@ -2062,6 +2062,19 @@ Do you want to import it again?</translation>
     </message>
 </context>
 <context>
+    <name>Startup</name>
+    <message>
+        <source>Kan ikke kopiere eksempeldata til din mappe:
+%1</source>
+        <translation>Cannot copy the sample data to your folder:
+%1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>UpdateLocations</name>
     <message>
         <source>Open_Location_File</source>

@@ -2062,6 +2062,19 @@ Vil du lese den inn igjen?</translation>
     </message>
 </context>
 <context>
+    <name>Startup</name>
+    <message>
+        <source>Kan ikke kopiere eksempeldata til din mappe:
+%1</source>
+        <translation>Kan ikke kopiere eksempeldata til mappen din:
+%1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>UpdateLocations</name>
     <message>
         <source>Open_Location_File</source>

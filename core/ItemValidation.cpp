@@ -79,15 +79,15 @@ QString Caption(const QString& labelText) {
     QString caption;
     caption.reserve(labelText.size());
     for (qsizetype i = 0; i < labelText.size(); ++i) {
-        if (labelText.at(i) == QLatin1Char('&')) {
-            if (i + 1 < labelText.size() && labelText.at(i + 1) == QLatin1Char('&'))
-                caption += QLatin1Char('&');
-            else
-                continue;
-            ++i;
+        const QChar c = labelText.at(i);
+        if (c == QLatin1Char('&')) {
+            if (i + 1 < labelText.size() && labelText.at(i + 1) == QLatin1Char('&')) {
+                caption += c;
+                ++i;
+            }
             continue;
         }
-        caption += labelText.at(i);
+        caption += c;
     }
     caption = caption.trimmed();
     if (caption.endsWith(QLatin1Char(':')))

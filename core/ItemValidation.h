@@ -28,7 +28,7 @@ struct Captions {
 struct Result {
     enum Kind {
         Accepted,
-        FieldBounds, // text is the bound message; the dialog adds "Ret det!" (BoundsText)
+        FieldBounds, // text is the bound message; BoundsText adds the request to correct it
         Missing,     // a required value is missing: title and text of a critical box
     };
     Kind kind = Accepted;

@@ -29,6 +29,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLibraryInfo>
@@ -138,6 +139,50 @@ private:
 
 private slots:
     void initTestCase() { TestSupport::isolateSettings(); }
+
+    // The Edit menu names what it deletes and searches in the user's language, never the edition's name.
+    void editMenuNamesWhatItActsOn_data() {
+        QTest::addColumn<int>("edition");
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("deleteText");
+        QTest::addColumn<QString>("searchText");
+        // clang-format off
+        QTest::newRow("dk Tovik")   << int(Tovik)   << "dk" << "Slet genstand"     << "Søg...";
+        QTest::newRow("dk Pellin")  << int(Pellin)  << "dk" << "Slet billede"      << "Søg...";
+        QTest::newRow("dk Ostrel")  << int(Ostrel)  << "dk" << "Slet mønt"         << "Søg...";
+        QTest::newRow("dk Brevane") << int(Brevane) << "dk" << "Slet vare"         << "Søg...";
+        QTest::newRow("no Tovik")   << int(Tovik)   << "no" << "Slett gjenstand"   << "Søk...";
+        QTest::newRow("no Pellin")  << int(Pellin)  << "no" << "Slett bilde"       << "Søk...";
+        QTest::newRow("no Ostrel")  << int(Ostrel)  << "no" << "Slett mynt"        << "Søk...";
+        QTest::newRow("en Tovik")   << int(Tovik)   << "en" << "Delete item"       << "Search...";
+        QTest::newRow("en Pellin")  << int(Pellin)  << "en" << "Delete picture"    << "Search...";
+        QTest::newRow("en Ostrel")  << int(Ostrel)  << "en" << "Delete coin"       << "Search...";
+        QTest::newRow("en Brevane") << int(Brevane) << "en" << "Delete stock item" << "Search...";
+        // clang-format on
+    }
+    void editMenuNamesWhatItActsOn() {
+        QFETCH(int, edition);
+        QFETCH(QString, language);
+        QFETCH(QString, deleteText);
+        QFETCH(QString, searchText);
+        SetEdition(edition);
+        TestSupport::clearSettings();
+        Settings().setValue(QStringLiteral("Language"), language);
+        TestSupport::installTranslation(language);
+        QTemporaryDir install;
+        const QString previous = TestSupport::enterSampleInstallation(install.path());
+        TestDialogs dialogs;
+        {
+            MainWindow window;
+            auto text = [&](const char* name) {
+                auto* action = window.findChild<QAction*>(QLatin1String(name));
+                return action ? action->text().remove(QLatin1Char('&')) : QString();
+            };
+            QCOMPARE(text("EditDelete"), deleteText);
+            QCOMPARE(text("EditSearch"), searchText);
+        }
+        QDir::setCurrent(previous);
+    }
 
     void noTwoEntriesShareAnAccelerator_data() {
         QTest::addColumn<int>("edition");

@@ -663,12 +663,10 @@ private slots:
         QTest::addColumn<QStringList>("nowEnabled");
         const QString pictures =
             QStringLiteral("Billeder (*.png *.jpg *.jpeg *.gif *.bmp *.tif *.tiff *.webp);;Alle filer (*)");
-        const QString register_ = QDir::toNativeSeparators(QDir(QStringLiteral("db/DemoDBStd")).absolutePath());
-        const QString linked = QDir::toNativeSeparators(QDir(QStringLiteral("db/DemoDBStd/billeder")).absolutePath());
         // clang-format off
         QTest::newRow("picture, set-up folder") << "browsePhotoPushButton" << "photolinkLineEdit" << "" << "PicturePath" << "/srv/arkiv" << pictures << QStringList{"picturePage", "showPhotoPushButton"};
-        QTest::newRow("receipt, register's folder") << "browseReceiptPushButton" << "receiptLineEdit" << "" << "" << register_ << "Kvitteringer (*.pdf *.png" << QStringList{"receiptPage", "showReceiptPushButton"};
-        QTest::newRow("document, the link's folder") << "insertDocumentPushButton" << "documentLineEdit" << "db/DemoDBStd/billeder/sofa.jpg" << "DocumentPath" << linked << "Dokumenter (*.pdf" << QStringList{"showDocumentPushButton"};
+        QTest::newRow("receipt, register's folder") << "browseReceiptPushButton" << "receiptLineEdit" << "" << "" << "db/DemoDBStd" << "Kvitteringer (*.pdf *.png" << QStringList{"receiptPage", "showReceiptPushButton"};
+        QTest::newRow("document, the link's folder") << "insertDocumentPushButton" << "documentLineEdit" << "db/DemoDBStd/billeder/sofa.jpg" << "DocumentPath" << "db/DemoDBStd/billeder" << "Dokumenter (*.pdf" << QStringList{"showDocumentPushButton"};
         // clang-format on
     }
     void browsingStoresTheAbsolutePath() {
@@ -692,7 +690,10 @@ private slots:
         QCOMPARE(m_dialogs->choosers.size(), 2);
         const TestDialogs::Chooser& chooser = m_dialogs->choosers.at(0);
         QCOMPARE(chooser.mode, FileDialogRequest::OpenFile);
-        QCOMPARE(chooser.directory, directory);
+        // Relative folders are in the sample copy the test runs in.
+        QCOMPARE(chooser.directory, directory.startsWith(QLatin1Char('/'))
+                                        ? directory
+                                        : QDir::toNativeSeparators(QDir::current().absoluteFilePath(directory)));
         QVERIFY2(chooser.filter.startsWith(filter), qPrintable(chooser.filter));
         QCOMPARE(edit->text(), QDir::toNativeSeparators(
                                    QDir::current().absoluteFilePath(QStringLiteral("db/DemoDBStd/billeder/ur.jpg"))));

@@ -907,7 +907,7 @@ En tidligere fil med samme navn er ikke ændret.</translation>
     </message>
     <message>
         <source>Fejl - type</source>
-        <translation>Fejl - type</translation>
+        <translation>Ukendt gruppe</translation>
     </message>
     <message>
         <source>OK</source>
@@ -915,7 +915,7 @@ En tidligere fil med samme navn er ikke ændret.</translation>
     </message>
     <message>
         <source>NB!</source>
-        <translation>NB!</translation>
+        <translation>Bemærk</translation>
     </message>
     <message>
         <source>Ingen URL tilknyttet valgte inventar</source>

@@ -907,7 +907,7 @@ An earlier file of the same name has not been changed.</translation>
     </message>
     <message>
         <source>Fejl - type</source>
-        <translation>Error - type</translation>
+        <translation>Unknown group</translation>
     </message>
     <message>
         <source>OK</source>

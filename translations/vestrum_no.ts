@@ -907,7 +907,7 @@ En tidligere fil med samme navn er ikke endret.</translation>
     </message>
     <message>
         <source>Fejl - type</source>
-        <translation>Feil - type</translation>
+        <translation>Ukjent gruppe</translation>
     </message>
     <message>
         <source>OK</source>
@@ -915,7 +915,7 @@ En tidligere fil med samme navn er ikke endret.</translation>
     </message>
     <message>
         <source>NB!</source>
-        <translation>NB!</translation>
+        <translation>Merk</translation>
     </message>
     <message>
         <source>Ingen URL tilknyttet valgte inventar</source>

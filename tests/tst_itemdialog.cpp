@@ -240,25 +240,29 @@ private slots:
 
     // A new item starts with today's date and Pellin's "0" or the others' "1"; Brevane numbers it at once
     // and leaves the location to be chosen. A refused item keeps the dialog open with what was typed;
-    // Brevane names the location's heading.
+    // A message names the field as its label does (the sample's field names).
     void newItemIsFilledInAndValidated_data() {
         QTest::addColumn<int>("edition");
         QTest::addColumn<QString>("count");
+        QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("price");
         QTest::addColumn<bool>("chooseLocation");
         QTest::addColumn<QString>("title"); // of the box refusing the item, empty where it is saved
         QTest::addColumn<QString>("text");
         // clang-format off
-        QTest::newRow("Tovik without a price")      << int(Tovik) << "1" << "" << true << "Ugyldig værdi" << "Feltet 'Pris' skal være et tal fra 0 til 9999999.\n\nRet det, og prøv igen.";
-        QTest::newRow("Pellin without a price saves") << int(Pellin) << "0" << "" << true << "" << "";
-        QTest::newRow("Ostrel with a price saves")  << int(Ostrel) << "1" << "10" << true << "" << "";
-        QTest::newRow("Brevane without a location") << int(Brevane) << "1" << "10" << false << "Fejl" << "Vælg en værdi i feltet 'Varetype', før varen gemmes.";
+        QTest::newRow("Tovik without a price")      << int(Tovik) << "1" << "Ny ting" << "" << true << "Ugyldig værdi" << "Feltet 'Pris' skal være et tal fra 0 til 9999999.\n\nRet det, og prøv igen.";
+        QTest::newRow("Pellin without a price saves") << int(Pellin) << "0" << "Ny ting" << "" << true << "" << "";
+        QTest::newRow("Pellin without a title")     << int(Pellin) << "0" << "" << "" << true << "Fejl" << "Udfyld feltet 'Titel', før billedet gemmes.";
+        QTest::newRow("Ostrel with a price saves")  << int(Ostrel) << "1" << "Ny ting" << "10" << true << "" << "";
+        QTest::newRow("Ostrel without a year")      << int(Ostrel) << "1" << "" << "10" << true << "Fejl" << "Udfyld feltet 'Årstal', før mønten gemmes.";
+        QTest::newRow("Brevane without a location") << int(Brevane) << "1" << "Ny ting" << "10" << false << "Fejl" << "Vælg en værdi i feltet 'Varetype', før varen gemmes.";
         // clang-format on
     }
     void newItemIsFilledInAndValidated() {
         m_dialogs->expectBoxes(1);
         QFETCH(int, edition);
         QFETCH(QString, count);
+        QFETCH(QString, name);
         QFETCH(QString, price);
         QFETCH(bool, chooseLocation);
         QFETCH(QString, title);
@@ -276,7 +280,7 @@ private slots:
             QCOMPARE(dialog->locationComboBox->currentText(), QString());
             QVERIFY(!dialog->numberOfItemsLineEdit->isEnabled());
         }
-        type(dialog->nameLineEdit, QStringLiteral("Ny ting"));
+        type(dialog->nameLineEdit, name);
         type(dialog->priceLineEdit, price);
         if (chooseLocation)
             dialog->locationComboBox->setCurrentIndex(0);
@@ -288,7 +292,8 @@ private slots:
         QCOMPARE(m_dialogs->lastTitle(), title);
         QCOMPARE(m_dialogs->lastText(), text);
         QVERIFY(dialog->isVisible());
-        QCOMPARE(dialog->nameLineEdit->text(), QStringLiteral("Ny ting"));
+        QCOMPARE(dialog->nameLineEdit->text(), name);
+        QCOMPARE(dialog->priceLineEdit->text(), price);
     }
 
     // New after a fully filled item keeps nothing of it: every text, the supplier, the location (Brevane's must be

@@ -903,7 +903,7 @@ En tidligere fil med samme navn er ikke ændret.</translation>
     </message>
     <message>
         <source>ITEMS_NOT_LISTED</source>
-        <translation>I alt vises %1 genstande ikke i listen, fordi deres gruppe ikke findes i gruppelisten. De er stadig i databasen.</translation>
+        <translation>I alt vises %1 poster ikke i listen, fordi deres gruppe ikke findes i gruppelisten. De er stadig i databasen.</translation>
     </message>
     <message>
         <source>Fejl - type</source>

@@ -903,7 +903,7 @@ En tidligere fil med samme navn er ikke endret.</translation>
     </message>
     <message>
         <source>ITEMS_NOT_LISTED</source>
-        <translation>I alt vises %1 gjenstander ikke i listen, fordi gruppen deres ikke finnes i gruppelisten. De er fortsatt i databasen.</translation>
+        <translation>%1 poster vises ikke i listen fordi gruppen deres ikke finnes i gruppelisten. De er fortsatt i databasen.</translation>
     </message>
     <message>
         <source>Fejl - type</source>

@@ -1,5 +1,6 @@
 #include "LinkFolders.h"
 
+#include "../app/AppNames.h"
 #include "../app/Settings.h"
 
 #include <QDir>
@@ -30,6 +31,21 @@ QString DefaultFolder(Kind kind) {
 
 QString Folder(Kind kind) {
     return Settings().value(Key(kind), DefaultFolder(kind)).toString();
+}
+
+QString StartFolder(Kind kind, const QString& currentLink) {
+    if (!currentLink.isEmpty()) {
+        const QFileInfo link(QDir::fromNativeSeparators(currentLink));
+        if (link.absoluteDir().exists())
+            return QDir::toNativeSeparators(link.absolutePath());
+    }
+    const Settings settings;
+    if (settings.contains(Key(kind)))
+        return settings.value(Key(kind)).toString();
+    const QString registerFolder = GetLastDBDir();
+    if (!registerFolder.isEmpty() && QDir(registerFolder).exists())
+        return QDir::toNativeSeparators(QDir(registerFolder).absolutePath());
+    return DefaultFolder(kind);
 }
 
 void Store(Kind kind, const QString& folder) {

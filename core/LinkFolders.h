@@ -15,6 +15,9 @@ QString Key(Kind kind);
 QString DefaultFolder(Kind kind);
 // The stored folder, or the default.
 QString Folder(Kind kind);
+// Where a browse button starts: the folder of the field's current link when that folder exists, else the
+// folder chosen in the set-up when one is stored, else the open register's folder, else the default.
+QString StartFolder(Kind kind, const QString& currentLink);
 // Stores a folder; an empty text leaves the stored one as it is.
 void Store(Kind kind, const QString& folder);
 

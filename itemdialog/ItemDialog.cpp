@@ -356,6 +356,7 @@ void ItemDialog::resetAllFields(bool SeachMode) {
     receiptLineEdit->clear();
     wwwLineEdit->clear();
     documentLineEdit->clear();
+    productBrandLineEdit->clear();
     // The link buttons and pages follow their (now empty) fields even where the text did not change.
     photoFieldChangedSlot();
     receiptFieldChangedSlot();
@@ -488,10 +489,11 @@ void ItemDialog::newItem_slot() {
     mCurrentItem->SetGroup(group);
     mIsNewItem = true;
     numberOfItemsLineEdit->setText(ItemDialogRules::NewItemCountText(Edition()));
-    if (IsBrevane()) {
+    if (IsBrevane())
         serialnoLineEdit->setText(QString::number(mCollection ? mCollection->LastSerialNumber() + 1 : 1));
-        locationComboBox->setCurrentIndex(-1); // a stock item's place must be chosen
-    }
+    // Nothing of the item shown before may slip into the new one. A stock item's place must be chosen; elsewhere
+    // the box shows the first place, which is what an item saved without a choice gets.
+    locationComboBox->setCurrentIndex(IsBrevane() || locationComboBox->count() == 0 ? -1 : 0);
     buyQDateEdit->setDate(QDate::currentDate());
     mShownDate = QDate();
     groupComboBox->setCurrentIndex(group < groupComboBox->count() ? group : 0);

@@ -10,6 +10,7 @@
 #include "core/LinkFolders.h"
 #include "mainwindow/ExternalViewers.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QPainter>
 #include <QPrinter>
@@ -133,10 +134,20 @@ QString captionOf(const QLabel* label) {
 }
 } // namespace
 
+namespace {
+const QString kPicturePatterns = QStringLiteral("(*.png *.jpg *.jpeg *.gif *.bmp *.tif *.tiff *.webp)");
+
+// Only the words are translated, so no translation can break a pattern.
+QString fileFilter(const QString& kind, const QString& patterns) {
+    return kind + QLatin1Char(' ') + patterns + QStringLiteral(";;") +
+           QCoreApplication::translate("ItemDialog", "Alle filer") + QStringLiteral(" (*)");
+}
+} // namespace
+
 void ItemDialog::browsePhoto_slot() {
-    const QString path = linkPathOrComplain(
-        Dialogs::pickFileName(this, captionOf(photolinkTextLabel), LinkFolders::Folder(LinkFolders::Pictures),
-                              tr("Billed fil (*.bmp *.jpg *.jpeg *.gif *.png *.mng *.pnm *.xbm *.xpm);;Alle (*.*)")));
+    const QString path = linkPathOrComplain(Dialogs::openFileName(
+        this, captionOf(photolinkTextLabel), LinkFolders::StartFolder(LinkFolders::Pictures, photolinkLineEdit->text()),
+        fileFilter(tr("Billeder"), kPicturePatterns)));
     if (path.isEmpty())
         return;
     photolinkLineEdit->setText(path);
@@ -147,17 +158,25 @@ void ItemDialog::browsePhoto_slot() {
 }
 
 void ItemDialog::browseReceipt_slot() {
+    // Pellin and Ostrel keep a second picture in the receipt field.
+    const QString filter =
+        IsPellin() || IsOstrel()
+            ? fileFilter(tr("Billeder"), kPicturePatterns)
+            : fileFilter(
+                  tr("Kvitteringer"),
+                  QStringLiteral("(*.pdf *.png *.jpg *.jpeg *.gif *.bmp *.tif *.tiff *.webp *.txt *.htm *.html)"));
     const QString path = linkPathOrComplain(
-        Dialogs::pickFileName(this, captionOf(receiptTextLabel), LinkFolders::Folder(LinkFolders::Receipts),
-                              tr("Kvittering (*.bmp *.jpg *.jpeg *.gif *.tif *.txt *.htm);;Alle (*.*)")));
+        Dialogs::openFileName(this, captionOf(receiptTextLabel),
+                              LinkFolders::StartFolder(LinkFolders::Receipts, receiptLineEdit->text()), filter));
     if (!path.isEmpty())
         receiptLineEdit->setText(path);
 }
 
 void ItemDialog::InsertDocumentSlot() {
-    const QString path = linkPathOrComplain(
-        Dialogs::pickFileName(this, captionOf(documentTextLabel), LinkFolders::Folder(LinkFolders::Documents),
-                              tr("Kvittering (*.doc *.pdf  *.txt *.htm *.bmp *.jpg *.jpeg *.gif *.tif);;Alle (*.*)")));
+    const QString path = linkPathOrComplain(Dialogs::openFileName(
+        this, captionOf(documentTextLabel), LinkFolders::StartFolder(LinkFolders::Documents, documentLineEdit->text()),
+        fileFilter(tr("Dokumenter"), QStringLiteral("(*.pdf *.odt *.doc *.docx *.txt *.htm *.html *.png *.jpg "
+                                                    "*.jpeg *.gif *.bmp *.tif *.tiff)"))));
     if (!path.isEmpty())
         documentLineEdit->setText(path);
 }

@@ -2,7 +2,6 @@
 #include "ItemDialog.h"
 
 #include "app/Edition.h"
-#include "core/ColumnNames.h"
 #include "core/Dialogs.h"
 #include "core/ItemValidation.h"
 #include "mainwindow/ItemListView.h"
@@ -12,8 +11,12 @@
 bool ItemDialog::Validate() {
     ItemValidation::Fields fields{priceLineEdit->text(), priceTodayLineEdit->text(), numberOfItemsLineEdit->text(),
                                   nameLineEdit->text(), locationComboBox->currentText()};
-    const ItemValidation::Result result =
-        ItemValidation::Validate(fields, Edition(), ColumnNames::Title(ColumnNames::Location));
+    // The messages name each field exactly as its label does.
+    using ItemValidation::Caption;
+    const ItemValidation::Captions captions{Caption(priceTextLabel->text()), Caption(priceTodayTextLabel->text()),
+                                            Caption(numberOfItemsTextLabel->text()), Caption(nameTextLabel->text()),
+                                            Caption(locationTextLabel->text())};
+    const ItemValidation::Result result = ItemValidation::Validate(fields, Edition(), captions);
     if (result.priceTodayTakesPrice)
         priceTodayLineEdit->setText(fields.priceToday);
     switch (result.kind) {

@@ -505,20 +505,18 @@ QString MainWindow::chooseViewerProgram(const QString& caption, const QString& f
     Q_UNUSED(filter);
     const QString programs; // programs carry no extension here
 #endif
-    const QString chosen = Dialogs::pickFileName(this, caption, QString(), programs);
+    const QString chosen = Dialogs::openFileName(this, caption, QString(), programs);
     return chosen.isEmpty() ? QString() : QDir::toNativeSeparators(chosen);
 }
 
 void MainWindow::browsePictureViewer_slot() {
-    const QString program =
-        chooseViewerProgram(tr("Vælg eget billedvisnings program"), tr("Billede visnings program (*.exe)"));
+    const QString program = chooseViewerProgram(tr("Vælg billedfremviser"), tr("Billedfremviser (*.exe)"));
     if (!program.isEmpty())
         Settings().setValue(QStringLiteral("PictureViewerProgram"), program);
 }
 
 void MainWindow::browseWWWViewer_slot() {
-    const QString program =
-        chooseViewerProgram(tr("Vælg internet (www) program"), tr("Internet (www) program (*.exe)"));
+    const QString program = chooseViewerProgram(tr("Vælg webbrowser"), tr("Webbrowser (*.exe)"));
     if (!program.isEmpty())
         Settings().setValue(QStringLiteral("wwwProgram"), program);
 }

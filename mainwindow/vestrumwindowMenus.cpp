@@ -105,7 +105,7 @@ void MainWindow::buildMenus() {
         editText = tr("BrevaneEdit");
         deleteText = tr("BrevaneEditDelete");
         searchText = tr("BrevaneEditSearch");
-        editTip = tr("TOOLTIP_EDIT_FURNITURE");
+        editTip = tr("BrevaneEdit");
     } else if (IsOstrel()) {
         editText = tr("OstrelEdit");
         deleteText = tr("OstrelEditDelete");
@@ -118,8 +118,9 @@ void MainWindow::buildMenus() {
         editTip = tr("PellinEdit");
     } else {
         editText = tr("TOOLTIP_EDIT_FURNITURE");
-        deleteText = tr("&Slet Tovik");
-        searchText = tr("Sø&g Tovik...");
+        // The menu names what it acts on, as the other editions' do.
+        deleteText = tr("TovikEditDelete");
+        searchText = tr("TovikEditSearch");
         editTip = tr("TOOLTIP_EDIT_FURNITURE");
     }
     EditRecordAction =
@@ -232,17 +233,16 @@ void MainWindow::buildMenus() {
     SetupLocationAction =
         makeAction("SetupLocation", tr("&Lokaler/rum..."), QKeySequence(), noIcon, &MainWindow::SetupLocation);
     mSetupMenu->addAction(SetupLocationAction);
-    SetupGroupsAction =
-        makeAction("SetupGroups", tr("&Inventar typer (grupper)..."), QKeySequence(), noIcon, &MainWindow::SetupGroups);
+    SetupGroupsAction = makeAction("SetupGroups", tr("&Grupper..."), QKeySequence(), noIcon, &MainWindow::SetupGroups);
     mSetupMenu->addAction(SetupGroupsAction);
     SetupSupplierAction =
         makeAction("SetupSupplier", tr("LEVERANDØRER"), QKeySequence(), noIcon, &MainWindow::SetupSupplier);
     mSetupMenu->addAction(SetupSupplierAction);
     mSetupMenu->addSeparator();
-    mSetupMenu->addAction(makeAction("SetupPictureViewer", tr("&Billedvisnings program..."), QKeySequence(), noIcon,
+    mSetupMenu->addAction(makeAction("SetupPictureViewer", tr("&Billedfremviser..."), QKeySequence(), noIcon,
                                      &MainWindow::browsePictureViewer_slot));
-    mSetupMenu->addAction(makeAction("SetupWwwProgram", tr("Internet program (&www)..."), QKeySequence(), noIcon,
-                                     &MainWindow::browseWWWViewer_slot));
+    mSetupMenu->addAction(
+        makeAction("SetupWwwProgram", tr("&Webbrowser..."), QKeySequence(), noIcon, &MainWindow::browseWWWViewer_slot));
     mSetupMenu->addAction(
         makeAction("SetupCommon", tr("SetupDefaultDirectories"), QKeySequence(), noIcon, &MainWindow::SetupCommon));
     SetupLabelsAction =
@@ -285,15 +285,15 @@ void MainWindow::buildMenus() {
     mHelpMenu->addAction(makeAction("HelpErrorHandling", tr("&ErrorHandling..."), QKeySequence(), noIcon,
                                     &MainWindow::HelpErrorHandling));
     mHelpMenu->addAction(
-        makeAction("HelpReleases", tr("&Release noter..."), QKeySequence(), noIcon, &MainWindow::HelpReleases));
-    auto* whatsThis = new QAction(tr("&Hvad er det ?"), this);
+        makeAction("HelpReleases", tr("&Versionsnoter..."), QKeySequence(), noIcon, &MainWindow::HelpReleases));
+    auto* whatsThis = new QAction(tr("Hvad er &dette?"), this);
     whatsThis->setObjectName(QStringLiteral("HelpWhatsThis"));
     whatsThis->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F1));
     connect(whatsThis, &QAction::triggered, this, [] { QWhatsThis::enterWhatsThisMode(); });
     mHelpMenu->addAction(whatsThis);
     mHelpMenu->addSeparator();
-    AboutAction = makeAction("HelpAbout", tr("&Om tovik register..."), QKeySequence(Qt::CTRL | Qt::Key_F1), noIcon,
-                             &MainWindow::About);
+    AboutAction =
+        makeAction("HelpAbout", tr("&Om Tovik..."), QKeySequence(Qt::CTRL | Qt::Key_F1), noIcon, &MainWindow::About);
     AboutAction->setMenuRole(QAction::AboutRole);
     mHelpMenu->addAction(AboutAction);
 }

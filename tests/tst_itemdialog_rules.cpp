@@ -46,9 +46,10 @@ private slots:
         const int ok = ItemValidation::Result::Accepted;
         const int bounds = ItemValidation::Result::FieldBounds;
         const int missing = ItemValidation::Result::Missing;
-        const QString price = QStringLiteral("'Købspris' skal være: 0.0 -> 9999999");
-        const QString today = QStringLiteral("'Vurderet pris' skal være: 0.0 -> 9999999");
-        const QString count = QStringLiteral("'Antal' skal være i intervalet: 0 -> 100000");
+        // A message names the field as its label does.
+        const QString price = QStringLiteral("Feltet 'Pris' skal være et tal fra 0 til 9999999.");
+        const QString today = QStringLiteral("Feltet 'Vurd.' skal være et tal fra 0 til 9999999.");
+        const QString count = QStringLiteral("Feltet 'Antal' skal være et helt tal fra 1 til 100000.");
         // clang-format off
         QTest::newRow("Tovik complete")                << int(Tovik) << "250" << "200" << "1" << "Sofa" << "" << ok << "" << "200";
         QTest::newRow("Tovik empty price refused")     << int(Tovik) << "" << "200" << "1" << "Sofa" << "" << bounds << price << "200";
@@ -60,15 +61,15 @@ private slots:
         QTest::newRow("Tovik count 0")                 << int(Tovik) << "250" << "200" << "0" << "Sofa" << "" << bounds << count << "200";
         QTest::newRow("Tovik count over 100000")       << int(Tovik) << "250" << "200" << "100001" << "Sofa" << "" << bounds << count << "200";
         QTest::newRow("Tovik count checked after the value today took the price") << int(Tovik) << "250" << "" << "" << "Sofa" << "" << bounds << count << "250";
-        QTest::newRow("Tovik name missing")            << int(Tovik) << "250" << "200" << "1" << "" << "" << missing << "TovikNameMissing" << "200";
+        QTest::newRow("Tovik name missing")            << int(Tovik) << "250" << "200" << "1" << "" << "" << missing << "Udfyld feltet 'Navn', før genstanden gemmes." << "200";
         QTest::newRow("Pellin empty price and count 0 save") << int(Pellin) << "" << "" << "0" << "Solnedgang" << "" << ok << "" << "";
-        QTest::newRow("Pellin name missing")           << int(Pellin) << "" << "" << "0" << "" << "" << missing << "PellinNameMissing" << "";
+        QTest::newRow("Pellin name missing")           << int(Pellin) << "" << "" << "0" << "" << "" << missing << "Udfyld feltet 'Navn', før billedet gemmes." << "";
         QTest::newRow("Ostrel empty price and count save") << int(Ostrel) << "" << "" << "" << "1875" << "" << ok << "" << "";
-        QTest::newRow("Ostrel name (the year) missing") << int(Ostrel) << "350" << "" << "1" << "" << "" << missing << "OstrelNameMissing" << "";
+        QTest::newRow("Ostrel name (the year) missing") << int(Ostrel) << "350" << "" << "1" << "" << "" << missing << "Udfyld feltet 'Navn', før mønten gemmes." << "";
         QTest::newRow("Brevane empty price saves")     << int(Brevane) << "" << "" << "5" << "Kabel" << "Lager 1" << ok << "" << "";
         QTest::newRow("Brevane count required")        << int(Brevane) << "" << "" << "" << "Kabel" << "Lager 1" << bounds << count << "";
-        QTest::newRow("Brevane name missing")          << int(Brevane) << "" << "" << "5" << "" << "" << missing << "BrevaneNameMissing" << "";
-        QTest::newRow("Brevane location missing")      << int(Brevane) << "" << "" << "5" << "Kabel" << "" << missing << "BrevaneItemTypeHasNotBeenSelectedVaretype" << "";
+        QTest::newRow("Brevane name missing")          << int(Brevane) << "" << "" << "5" << "" << "" << missing << "Udfyld feltet 'Navn', før varen gemmes." << "";
+        QTest::newRow("Brevane location missing")      << int(Brevane) << "" << "" << "5" << "Kabel" << "" << missing << "Vælg en værdi i feltet 'Varetype', før varen gemmes." << "";
         // clang-format on
     }
     void validate() {
@@ -82,15 +83,37 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QString, priceTodayAfter);
         ItemValidation::Fields fields{price, priceToday, number, name, location};
-        const ItemValidation::Result result = ItemValidation::Validate(fields, edition, QStringLiteral("Varetype"));
+        const ItemValidation::Captions captions{QStringLiteral("Pris"), QStringLiteral("Vurd."),
+                                                QStringLiteral("Antal"), QStringLiteral("Navn"),
+                                                QStringLiteral("Varetype")};
+        const ItemValidation::Result result = ItemValidation::Validate(fields, edition, captions);
         QCOMPARE(int(result.kind), kind);
-        const QString title = kind == ItemValidation::Result::FieldBounds ? QStringLiteral("Felt grænseværdi fejl")
+        const QString title = kind == ItemValidation::Result::FieldBounds ? QStringLiteral("Ugyldig værdi")
                               : kind == ItemValidation::Result::Missing   ? QStringLiteral("Fejl")
                                                                           : QString();
         QCOMPARE(result.title, title);
         QCOMPARE(result.text, text);
         QCOMPARE(fields.priceToday, priceTodayAfter);
         QCOMPARE(result.priceTodayTakesPrice, priceToday.isEmpty() && priceTodayAfter != priceToday);
+    }
+
+    // A label's text as a message names its field.
+    void caption_data() {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("marker and colon") << "&Pris (1 stk):"
+                                          << "Pris (1 stk)";
+        QTest::newRow("marker inside") << "ww&w (link til web):"
+                                       << "www (link til web)";
+        QTest::newRow("a real ampersand") << "Køb && salg :"
+                                          << "Køb & salg";
+        QTest::newRow("plain") << "Vurd."
+                               << "Vurd.";
+    }
+    void caption() {
+        QFETCH(QString, label);
+        QFETCH(QString, caption);
+        QCOMPARE(ItemValidation::Caption(label), caption);
     }
 
     // The file's "." is the decimal point whatever the desktop's language; a typed "," is taken as ".".

@@ -203,7 +203,7 @@ En tidligere fil med samme navn er ikke ændret.</translation>
     </message>
     <message>
         <source>Overtager du låsen, kan den anden kopis senere gemninger overskrive dine ændringer.</source>
-        <translation>Overtager du låsen, kan den anden kopis senere gemninger overskrive dine ændringer.</translation>
+        <translation>Overtager du låsen, kan den anden kopi senere overskrive dine ændringer, når den gemmer.</translation>
     </message>
     <message>
         <source>Fortryd</source>
@@ -299,48 +299,8 @@ En tidligere fil med samme navn er ikke ændret.</translation>
         <translation>Pris i alt</translation>
     </message>
     <message>
-        <source>BrevaneNameMissing</source>
-        <translation>Skriv et navn på varen, før den gemmes.</translation>
-    </message>
-    <message>
-        <source>PellinNameMissing</source>
-        <translation>Skriv en titel på billedet, før det gemmes.</translation>
-    </message>
-    <message>
-        <source>OstrelNameMissing</source>
-        <translation>Skriv møntens årstal, før den gemmes.</translation>
-    </message>
-    <message>
-        <source>TovikNameMissing</source>
-        <translation>Skriv et navn på inventaret, før det gemmes.</translation>
-    </message>
-    <message>
-        <source>&apos;Købspris&apos; skal være: 0.0 -&gt; %1</source>
-        <translation>&apos;Købspris&apos; skal være: 0.0 -&gt; %1</translation>
-    </message>
-    <message>
-        <source>&apos;Vurderet pris&apos; skal være: 0.0 -&gt; %1</source>
-        <translation>&apos;Vurderet pris&apos; skal være: 0.0 -&gt; %1</translation>
-    </message>
-    <message>
-        <source>&apos;Antal&apos; skal være i intervalet: 0 -&gt; %1</source>
-        <translation>&apos;Antal&apos; skal være i intervallet: 0 -&gt; %1</translation>
-    </message>
-    <message>
         <source>Fejl</source>
         <translation>Fejl</translation>
-    </message>
-    <message>
-        <source>BrevaneItemTypeHasNotBeenSelected</source>
-        <translation>Varen kan ikke gemmes uden en værdi i feltet: </translation>
-    </message>
-    <message>
-        <source>Felt grænseværdi fejl</source>
-        <translation>Ugyldig værdi i felt</translation>
-    </message>
-    <message>
-        <source>Ret det !</source>
-        <translation>Ret det!</translation>
     </message>
     <message>
         <source>TEXT_NOT_INSERTED_CHARACTER</source>
@@ -457,18 +417,6 @@ En tidligere fil med samme navn er ikke ændret.</translation>
 %2</translation>
     </message>
     <message>
-        <source>Billed fil (*.bmp *.jpg *.jpeg *.gif *.png *.mng *.pnm *.xbm *.xpm);;Alle (*.*)</source>
-        <translation>Billedfil (*.bmp *.jpg *.jpeg *.gif *.png *.mng *.pnm *.xbm *.xpm);;Alle filer (*.*)</translation>
-    </message>
-    <message>
-        <source>Kvittering (*.bmp *.jpg *.jpeg *.gif *.tif *.txt *.htm);;Alle (*.*)</source>
-        <translation>Kvittering (*.bmp *.jpg *.jpeg *.gif *.tif *.txt *.htm);;Alle filer (*.*)</translation>
-    </message>
-    <message>
-        <source>Kvittering (*.doc *.pdf  *.txt *.htm *.bmp *.jpg *.jpeg *.gif *.tif);;Alle (*.*)</source>
-        <translation>Dokument (*.doc *.pdf  *.txt *.htm *.bmp *.jpg *.jpeg *.gif *.tif);;Alle filer (*.*)</translation>
-    </message>
-    <message>
         <source>Fejl søgning</source>
         <translation>Fejl ved søgning</translation>
     </message>
@@ -488,13 +436,61 @@ En tidligere fil med samme navn er ikke ændret.</translation>
         <source>TOOLTIP_TEXT_CUT</source>
         <translation>Højst %1 tegn gemmes i databasen; en længere tekst bliver afkortet.</translation>
     </message>
+    <message>
+        <source>Alle filer</source>
+        <translation>Alle filer</translation>
+    </message>
+    <message>
+        <source>Billeder</source>
+        <translation>Billeder</translation>
+    </message>
+    <message>
+        <source>Kvitteringer</source>
+        <translation>Kvitteringer</translation>
+    </message>
+    <message>
+        <source>Dokumenter</source>
+        <translation>Dokumenter</translation>
+    </message>
+    <message>
+        <source>Udfyld feltet &apos;%1&apos;, før varen gemmes.</source>
+        <translation>Udfyld feltet &apos;%1&apos;, før varen gemmes.</translation>
+    </message>
+    <message>
+        <source>Udfyld feltet &apos;%1&apos;, før billedet gemmes.</source>
+        <translation>Udfyld feltet &apos;%1&apos;, før billedet gemmes.</translation>
+    </message>
+    <message>
+        <source>Udfyld feltet &apos;%1&apos;, før mønten gemmes.</source>
+        <translation>Udfyld feltet &apos;%1&apos;, før mønten gemmes.</translation>
+    </message>
+    <message>
+        <source>Udfyld feltet &apos;%1&apos;, før genstanden gemmes.</source>
+        <translation>Udfyld feltet &apos;%1&apos;, før genstanden gemmes.</translation>
+    </message>
+    <message>
+        <source>Feltet &apos;%1&apos; skal være et tal fra 0 til %2.</source>
+        <translation>Feltet &apos;%1&apos; skal være et tal fra 0 til %2.</translation>
+    </message>
+    <message>
+        <source>Feltet &apos;%1&apos; skal være et helt tal fra %2 til %3.</source>
+        <translation>Feltet &apos;%1&apos; skal være et helt tal fra %2 til %3.</translation>
+    </message>
+    <message>
+        <source>Vælg en værdi i feltet &apos;%1&apos;, før varen gemmes.</source>
+        <translation>Vælg en værdi i feltet &apos;%1&apos;, før varen gemmes.</translation>
+    </message>
+    <message>
+        <source>Ugyldig værdi</source>
+        <translation>Ugyldig værdi</translation>
+    </message>
+    <message>
+        <source>Ret det, og prøv igen.</source>
+        <translation>Ret det, og prøv igen.</translation>
+    </message>
 </context>
 <context>
     <name>ItemDialogBase</name>
-    <message>
-        <source>Inventar</source>
-        <translation>Inventar</translation>
-    </message>
     <message>
         <source>&amp;Data</source>
         <translation>&amp;Data</translation>
@@ -537,7 +533,7 @@ En tidligere fil med samme navn er ikke ændret.</translation>
     </message>
     <message>
         <source>TOOLTIP_NUMBER_OF_ITEMS</source>
-        <translation>Det antal stk., posten dækker.</translation>
+        <translation>Det antal stykker, posten omfatter.</translation>
     </message>
     <message>
         <source>stk</source>
@@ -552,16 +548,8 @@ En tidligere fil med samme navn er ikke ændret.</translation>
         <translation>Købsprisen for ét stk.</translation>
     </message>
     <message>
-        <source>kr   Ialt</source>
-        <translation>kr   I alt</translation>
-    </message>
-    <message>
         <source>kr</source>
         <translation>kr</translation>
-    </message>
-    <message>
-        <source>&amp;Vurderet pris (ialt):</source>
-        <translation>&amp;Vurderet pris (i alt):</translation>
     </message>
     <message>
         <source>TOOLTIP_PRICE_TODAY</source>
@@ -598,10 +586,6 @@ En tidligere fil med samme navn er ikke ændret.</translation>
     <message>
         <source>TOOLTIP_ADDRESS</source>
         <translation>Adresse eller andre oplysninger.</translation>
-    </message>
-    <message>
-        <source>&amp;Serie nummer:</source>
-        <translation>&amp;Serienummer:</translation>
     </message>
     <message>
         <source>TOOLTIP_SERIALNO</source>
@@ -664,16 +648,8 @@ En tidligere fil med samme navn er ikke ændret.</translation>
         <translation>Stien til en fil med kvitteringen.</translation>
     </message>
     <message>
-        <source>In&amp;dsæt Kvittering</source>
-        <translation>In&amp;dsæt kvittering</translation>
-    </message>
-    <message>
         <source>TOOLTIP_BROWSE_RECEIPT_BTN</source>
         <translation>Vælg en fil med kvitteringen og knyt den til posten.</translation>
-    </message>
-    <message>
-        <source>Vis Kvi&amp;ttering</source>
-        <translation>Vis kvi&amp;ttering</translation>
     </message>
     <message>
         <source>TOOLTIP_SHOW_RECEIPT_BTN</source>
@@ -713,7 +689,7 @@ En tidligere fil med samme navn er ikke ændret.</translation>
     </message>
     <message>
         <source>PREVP</source>
-        <translation>&lt; &amp;Forrige</translation>
+        <translation>&lt; Forrig&amp;e</translation>
     </message>
     <message>
         <source>TOOLTIP_PREV_BTN</source>
@@ -721,15 +697,11 @@ En tidligere fil med samme navn er ikke ændret.</translation>
     </message>
     <message>
         <source>NEXTP</source>
-        <translation>&amp;Næste &gt;</translation>
+        <translation>N&amp;æste &gt;</translation>
     </message>
     <message>
         <source>TOOLTIP_NEXT_BTN</source>
         <translation>Vis den næste post i databasen.</translation>
-    </message>
-    <message>
-        <source>&amp;Ny</source>
-        <translation>&amp;Ny</translation>
     </message>
     <message>
         <source>TOOLTIP_NEW_BTN</source>
@@ -756,10 +728,6 @@ En tidligere fil med samme navn er ikke ændret.</translation>
         <translation>Gemmer de indtastede værdier i posten og opdaterer listen i hovedvinduet. Vinduet forbliver åbent, så du kan fortsætte med en ny post eller en kopi. Husk at gemme databasen med Fil &gt; Gem.</translation>
     </message>
     <message>
-        <source>&amp;Reset</source>
-        <translation>N&amp;ulstil</translation>
-    </message>
-    <message>
         <source>TOOLTIP_RESET_BTN</source>
         <translation>Tøm felterne og skift til søgning.</translation>
     </message>
@@ -780,16 +748,12 @@ En tidligere fil med samme navn er ikke ændret.</translation>
         <translation>Find den næste post, der passer til søgningen.</translation>
     </message>
     <message>
-        <source>&amp;Print</source>
-        <translation>&amp;Print</translation>
-    </message>
-    <message>
         <source>TOOLTIP_PRINT_BTN</source>
         <translation>Udskriv posten.</translation>
     </message>
     <message>
         <source>VIEW_CURRENT_AS_HTML</source>
-        <translation>Vis som &amp;HTML</translation>
+        <translation>Vis som HT&amp;ML</translation>
     </message>
     <message>
         <source>TOOLTIP_VIEW_AS_HTML_BTN</source>
@@ -806,6 +770,42 @@ En tidligere fil med samme navn er ikke ændret.</translation>
     <message>
         <source>&amp;Fortryd</source>
         <translation>&amp;Fortryd</translation>
+    </message>
+    <message>
+        <source>Genstand</source>
+        <translation>Genstand</translation>
+    </message>
+    <message>
+        <source>kr   I alt</source>
+        <translation>kr   I alt</translation>
+    </message>
+    <message>
+        <source>&amp;Vurderet pris (i alt):</source>
+        <translation>&amp;Vurderet pris (i alt):</translation>
+    </message>
+    <message>
+        <source>&amp;Serienummer:</source>
+        <translation>&amp;Serienummer:</translation>
+    </message>
+    <message>
+        <source>In&amp;dsæt kvittering</source>
+        <translation>In&amp;dsæt kvittering</translation>
+    </message>
+    <message>
+        <source>Vis kvi&amp;ttering</source>
+        <translation>Vis kvi&amp;ttering</translation>
+    </message>
+    <message>
+        <source>N&amp;y</source>
+        <translation>N&amp;y</translation>
+    </message>
+    <message>
+        <source>N&amp;ulstil</source>
+        <translation>N&amp;ulstil</translation>
+    </message>
+    <message>
+        <source>Udskri&amp;v</source>
+        <translation>Udskri&amp;v</translation>
     </message>
 </context>
 <context>
@@ -903,11 +903,11 @@ En tidligere fil med samme navn er ikke ændret.</translation>
     </message>
     <message>
         <source>ITEMS_NOT_LISTED</source>
-        <translation>I alt vises %1 genstande ikke i listen, fordi deres gruppe ikke findes i gruppelisten. De er stadig i databasen.</translation>
+        <translation>I alt vises %1 poster ikke i listen, fordi deres gruppe ikke findes i gruppelisten. De er stadig i databasen.</translation>
     </message>
     <message>
         <source>Fejl - type</source>
-        <translation>Fejl - type</translation>
+        <translation>Ukendt gruppe</translation>
     </message>
     <message>
         <source>OK</source>
@@ -915,11 +915,11 @@ En tidligere fil med samme navn er ikke ændret.</translation>
     </message>
     <message>
         <source>NB!</source>
-        <translation>NB!</translation>
+        <translation>Bemærk</translation>
     </message>
     <message>
         <source>Ingen URL tilknyttet valgte inventar</source>
-        <translation>Ingen URL tilknyttet det valgte inventar</translation>
+        <translation>Der er ikke knyttet nogen webadresse til den valgte post.</translation>
     </message>
     <message>
         <source>Ok</source>
@@ -1212,7 +1212,7 @@ En tidligere fil med samme navn er ikke ændret.</translation>
     </message>
     <message>
         <source>Disse emner får ingen etiket, fordi deres serienummer ikke kan bruges som nummer:</source>
-        <translation>Disse emner får ingen etiket, fordi deres serienummer ikke kan bruges som nummer:</translation>
+        <translation>Disse poster får ingen etiket, fordi deres serienummer ikke kan bruges som nummer:</translation>
     </message>
     <message>
         <source>Etiketformatet %1 findes ikke eller kan ikke læses.
@@ -1305,7 +1305,7 @@ Intet er sendt til printeren.</translation>
     </message>
     <message>
         <source>Opdatér placeringer</source>
-        <translation>Opdatér placeringer</translation>
+        <translation>Opdater lagerplaceringer</translation>
     </message>
     <message>
         <source>Scannerfil: %1</source>
@@ -1372,7 +1372,7 @@ Vil du anvende de %2 gode linjer?</translation>
     </message>
     <message>
         <source>Ingen program associeret med filer af denne type %1</source>
-        <translation>Intet program associeret med filer af denne type: %1</translation>
+        <translation>Der er ikke knyttet noget program til filer af denne type: %1</translation>
     </message>
     <message>
         <source>&amp;Ja</source>
@@ -1427,10 +1427,9 @@ Vil du anvende de %2 gode linjer?</translation>
 Hint: Vælg ønsket program til at vise aktuelle fil type,
 via Opsætning menu.
 Kalder istedet program associeret med filen %2</source>
-        <translation>Program (%1) ikke fundet.
-Tip: Vælg det ønskede program til at vise den aktuelle filtype
-via menuen Opsætning.
-Kalder i stedet det program, der er associeret med filen %2</translation>
+        <translation>Programmet (%1) blev ikke fundet.
+Tip: Vælg i menuen Opsætning, hvilket program der skal vise denne filtype.
+Åbner i stedet filen %2 med det program, den er knyttet til.</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
@@ -1507,22 +1506,6 @@ Kalder i stedet det program, der er associeret med filen %2</translation>
     <message>
         <source>RESTART_BEFORE_LANGUAGE_CHANGED</source>
         <translation>Det nye sprog træder i kraft, næste gang programmet startes.</translation>
-    </message>
-    <message>
-        <source>Vælg eget billedvisnings program</source>
-        <translation>Vælg eget billedvisningsprogram</translation>
-    </message>
-    <message>
-        <source>Billede visnings program (*.exe)</source>
-        <translation>Billedvisningsprogram (*.exe)</translation>
-    </message>
-    <message>
-        <source>Vælg internet (www) program</source>
-        <translation>Vælg internetprogram (www)</translation>
-    </message>
-    <message>
-        <source>Internet (www) program (*.exe)</source>
-        <translation>Internetprogram (*.exe)</translation>
     </message>
     <message>
         <source>NOTEPAD_NOT_FOUND</source>
@@ -1674,11 +1657,11 @@ Registrér indboet i dit hjem med priser, kvitteringer, billeder og dokumenter.<
     </message>
     <message>
         <source>BrevaneEditSearch</source>
-        <translation>Sø&amp;g vare...</translation>
+        <translation>Sø&amp;g...</translation>
     </message>
     <message>
         <source>TOOLTIP_EDIT_FURNITURE</source>
-        <translation>&amp;Rediger inventar...</translation>
+        <translation>&amp;Rediger genstand...</translation>
     </message>
     <message>
         <source>OstrelEdit</source>
@@ -1690,7 +1673,7 @@ Registrér indboet i dit hjem med priser, kvitteringer, billeder og dokumenter.<
     </message>
     <message>
         <source>OstrelEditSearc</source>
-        <translation>Sø&amp;g mønt...</translation>
+        <translation>Sø&amp;g...</translation>
     </message>
     <message>
         <source>PellinEdit</source>
@@ -1702,15 +1685,7 @@ Registrér indboet i dit hjem med priser, kvitteringer, billeder og dokumenter.<
     </message>
     <message>
         <source>PellinEditSearc</source>
-        <translation>Sø&amp;g billede...</translation>
-    </message>
-    <message>
-        <source>&amp;Slet Tovik</source>
-        <translation>&amp;Slet Tovik</translation>
-    </message>
-    <message>
-        <source>Sø&amp;g Tovik...</source>
-        <translation>Sø&amp;g Tovik...</translation>
+        <translation>Sø&amp;g...</translation>
     </message>
     <message>
         <source>HELP_TEXT_EDIT_ELEMENT</source>
@@ -1833,20 +1808,8 @@ Registrér indboet i dit hjem med priser, kvitteringer, billeder og dokumenter.<
         <translation>&amp;Lokaler/rum...</translation>
     </message>
     <message>
-        <source>&amp;Inventar typer (grupper)...</source>
-        <translation>&amp;Inventartyper (grupper)...</translation>
-    </message>
-    <message>
         <source>LEVERANDØRER</source>
         <translation>Le&amp;verandører...</translation>
-    </message>
-    <message>
-        <source>&amp;Billedvisnings program...</source>
-        <translation>&amp;Billedvisningsprogram...</translation>
-    </message>
-    <message>
-        <source>Internet program (&amp;www)...</source>
-        <translation>Internetprogram (&amp;www)...</translation>
     </message>
     <message>
         <source>SetupDefaultDirectories</source>
@@ -1878,7 +1841,7 @@ Registrér indboet i dit hjem med priser, kvitteringer, billeder og dokumenter.<
     </message>
     <message>
         <source>&amp;Tutorial...</source>
-        <translation>&amp;Tutorial...</translation>
+        <translation>&amp;Kom godt i gang...</translation>
     </message>
     <message>
         <source>&amp;Links...</source>
@@ -1887,18 +1850,6 @@ Registrér indboet i dit hjem med priser, kvitteringer, billeder og dokumenter.<
     <message>
         <source>&amp;ErrorHandling...</source>
         <translation>&amp;Fejlhåndtering...</translation>
-    </message>
-    <message>
-        <source>&amp;Release noter...</source>
-        <translation>&amp;Releasenoter...</translation>
-    </message>
-    <message>
-        <source>&amp;Hvad er det ?</source>
-        <translation>Hvad er &amp;det?</translation>
-    </message>
-    <message>
-        <source>&amp;Om tovik register...</source>
-        <translation>&amp;Om Tovik-register...</translation>
     </message>
     <message>
         <source>Fil</source>
@@ -1910,7 +1861,7 @@ Registrér indboet i dit hjem med priser, kvitteringer, billeder og dokumenter.<
     </message>
     <message>
         <source>Print afbrudt</source>
-        <translation>Print afbrudt</translation>
+        <translation>Udskrivningen blev afbrudt</translation>
     </message>
     <message>
         <source>%1.%2 gemt, antal: %3, tid: %4 sec </source>
@@ -2006,6 +1957,54 @@ Vil du indlæse den igen?</translation>
         <source>Oversigt over indlæsningen...</source>
         <translation>Oversigt over indlæsningen...</translation>
     </message>
+    <message>
+        <source>Vælg billedfremviser</source>
+        <translation>Vælg billedfremviser</translation>
+    </message>
+    <message>
+        <source>Billedfremviser (*.exe)</source>
+        <translation>Billedfremviser (*.exe)</translation>
+    </message>
+    <message>
+        <source>Vælg webbrowser</source>
+        <translation>Vælg webbrowser</translation>
+    </message>
+    <message>
+        <source>Webbrowser (*.exe)</source>
+        <translation>Webbrowser (*.exe)</translation>
+    </message>
+    <message>
+        <source>TovikEditDelete</source>
+        <translation>&amp;Slet genstand</translation>
+    </message>
+    <message>
+        <source>TovikEditSearch</source>
+        <translation>Sø&amp;g...</translation>
+    </message>
+    <message>
+        <source>&amp;Grupper...</source>
+        <translation>&amp;Grupper...</translation>
+    </message>
+    <message>
+        <source>&amp;Billedfremviser...</source>
+        <translation>&amp;Billedfremviser...</translation>
+    </message>
+    <message>
+        <source>&amp;Webbrowser...</source>
+        <translation>&amp;Webbrowser...</translation>
+    </message>
+    <message>
+        <source>&amp;Versionsnoter...</source>
+        <translation>&amp;Versionsnoter...</translation>
+    </message>
+    <message>
+        <source>Hvad er &amp;dette?</source>
+        <translation>Hvad er &amp;dette?</translation>
+    </message>
+    <message>
+        <source>&amp;Om Tovik...</source>
+        <translation>&amp;Om Tovik...</translation>
+    </message>
 </context>
 <context>
     <name>ReportDialog</name>
@@ -2015,7 +2014,7 @@ Vil du indlæse den igen?</translation>
     </message>
     <message>
         <source>Sum af alt inventar efter gruppe</source>
-        <translation>Sum af alt inventar efter gruppe</translation>
+        <translation>Sum for alle poster efter gruppe</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -2027,7 +2026,7 @@ Vil du indlæse den igen?</translation>
     </message>
     <message>
         <source>Udskriv rapporten over inventargrupperne</source>
-        <translation>Udskriv rapporten over inventargrupperne</translation>
+        <translation>Udskriv rapporten over grupperne</translation>
     </message>
     <message>
         <source>REPORT_GROUP_LINE_TEXT</source>
@@ -2186,7 +2185,7 @@ Vil du indlæse den igen?</translation>
     </message>
     <message>
         <source>Copy of file: %1 to %2 failed</source>
-        <translation>Kopien af filen %1 til %2 mislykkedes</translation>
+        <translation>Filen %1 kunne ikke kopieres til %2</translation>
     </message>
     <message>
         <source>Filen %1 er ændret, siden den blev læst; den bliver liggende.</source>
@@ -2272,7 +2271,7 @@ Vil du indlæse den igen?</translation>
     </message>
     <message>
         <source>Felter som pt. ikke udskrives</source>
-        <translation>Felter som p.t. ikke udskrives</translation>
+        <translation>Felter, der ikke udskrives nu</translation>
     </message>
     <message>
         <source>Valgte felter</source>
@@ -2280,7 +2279,7 @@ Vil du indlæse den igen?</translation>
     </message>
     <message>
         <source>Disse felter vil blive udskrevet (rækkefølgen er pre-defineret)</source>
-        <translation>Disse felter vil blive udskrevet (rækkefølgen er foruddefineret)</translation>
+        <translation>Disse felter udskrives (rækkefølgen ligger fast)</translation>
     </message>
     <message>
         <source>&amp;Tilføj &gt;&gt;</source>
@@ -2316,7 +2315,7 @@ Vil du indlæse den igen?</translation>
     </message>
     <message>
         <source>Bestemmer den karakter som adskiller felterne i udskriften</source>
-        <translation>Bestemmer det tegn som adskiller felterne i udskriften</translation>
+        <translation>Det tegn, der adskiller felterne i udskriften</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -2336,19 +2335,19 @@ Vil du indlæse den igen?</translation>
     </message>
     <message>
         <source>&apos;Adresse felt længde&apos; skal være: 1 -&gt; %2</source>
-        <translation>&apos;Adressefeltets længde&apos; skal være: 1 -&gt; %2</translation>
+        <translation>&apos;Adressefeltets længde&apos; skal være et tal fra 1 til %2.</translation>
     </message>
     <message>
         <source>&apos;Beskrivelse felt længde&apos; skal være: 1 -&gt; %2</source>
-        <translation>&apos;Beskrivelsesfeltets længde&apos; skal være: 1 -&gt; %2</translation>
+        <translation>&apos;Beskrivelsesfeltets længde&apos; skal være et tal fra 1 til %2.</translation>
     </message>
     <message>
         <source>Felt grænseværdi fejl</source>
-        <translation>Ugyldig værdi i felt</translation>
+        <translation>Ugyldig værdi</translation>
     </message>
     <message>
         <source>Ret det !</source>
-        <translation>Ret det!</translation>
+        <translation>Ret det, og prøv igen.</translation>
     </message>
 </context>
 <context>
@@ -2439,7 +2438,7 @@ Vil du indlæse den igen?</translation>
     </message>
     <message>
         <source>Fejl indtastning</source>
-        <translation>Fejl i indtastning</translation>
+        <translation>Ugyldig indtastning</translation>
     </message>
     <message>
         <source>SETUP_WARNING</source>

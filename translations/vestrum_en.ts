@@ -299,48 +299,8 @@ An earlier file of the same name has not been changed.</translation>
         <translation>Total price</translation>
     </message>
     <message>
-        <source>BrevaneNameMissing</source>
-        <translation>Please enter a name for the stock item before saving it.</translation>
-    </message>
-    <message>
-        <source>PellinNameMissing</source>
-        <translation>Please enter a title for the picture before saving it.</translation>
-    </message>
-    <message>
-        <source>OstrelNameMissing</source>
-        <translation>Please enter the year of the coin before saving it.</translation>
-    </message>
-    <message>
-        <source>TovikNameMissing</source>
-        <translation>Please enter a name for the item before saving it.</translation>
-    </message>
-    <message>
-        <source>&apos;Købspris&apos; skal være: 0.0 -&gt; %1</source>
-        <translation>&apos;Purchase price&apos; must be: 0.0 -&gt; %1</translation>
-    </message>
-    <message>
-        <source>&apos;Vurderet pris&apos; skal være: 0.0 -&gt; %1</source>
-        <translation>&apos;Valuation&apos; must be: 0.0 -&gt; %1</translation>
-    </message>
-    <message>
-        <source>&apos;Antal&apos; skal være i intervalet: 0 -&gt; %1</source>
-        <translation>&apos;Quantity&apos; must be in the range: 0 -&gt; %1</translation>
-    </message>
-    <message>
         <source>Fejl</source>
         <translation>Error</translation>
-    </message>
-    <message>
-        <source>BrevaneItemTypeHasNotBeenSelected</source>
-        <translation>The stock item cannot be saved without a value in the field: </translation>
-    </message>
-    <message>
-        <source>Felt grænseværdi fejl</source>
-        <translation>Invalid field value</translation>
-    </message>
-    <message>
-        <source>Ret det !</source>
-        <translation>Please correct it!</translation>
     </message>
     <message>
         <source>TEXT_NOT_INSERTED_CHARACTER</source>
@@ -457,18 +417,6 @@ An earlier file of the same name has not been changed.</translation>
 %2</translation>
     </message>
     <message>
-        <source>Billed fil (*.bmp *.jpg *.jpeg *.gif *.png *.mng *.pnm *.xbm *.xpm);;Alle (*.*)</source>
-        <translation>Picture files (*.bmp *.jpg *.jpeg *.gif *.png *.mng *.pnm *.xbm *.xpm);;All files (*.*)</translation>
-    </message>
-    <message>
-        <source>Kvittering (*.bmp *.jpg *.jpeg *.gif *.tif *.txt *.htm);;Alle (*.*)</source>
-        <translation>Receipts (*.bmp *.jpg *.jpeg *.gif *.tif *.txt *.htm);;All files (*.*)</translation>
-    </message>
-    <message>
-        <source>Kvittering (*.doc *.pdf  *.txt *.htm *.bmp *.jpg *.jpeg *.gif *.tif);;Alle (*.*)</source>
-        <translation>Documents (*.doc *.pdf  *.txt *.htm *.bmp *.jpg *.jpeg *.gif *.tif);;All files (*.*)</translation>
-    </message>
-    <message>
         <source>Fejl søgning</source>
         <translation>Search error</translation>
     </message>
@@ -488,13 +436,61 @@ An earlier file of the same name has not been changed.</translation>
         <source>TOOLTIP_TEXT_CUT</source>
         <translation>At most %1 characters are saved in the database; a longer text is cut.</translation>
     </message>
+    <message>
+        <source>Alle filer</source>
+        <translation>All files</translation>
+    </message>
+    <message>
+        <source>Billeder</source>
+        <translation>Pictures</translation>
+    </message>
+    <message>
+        <source>Kvitteringer</source>
+        <translation>Receipts</translation>
+    </message>
+    <message>
+        <source>Dokumenter</source>
+        <translation>Documents</translation>
+    </message>
+    <message>
+        <source>Udfyld feltet &apos;%1&apos;, før varen gemmes.</source>
+        <translation>Fill in the field &apos;%1&apos; before saving the stock item.</translation>
+    </message>
+    <message>
+        <source>Udfyld feltet &apos;%1&apos;, før billedet gemmes.</source>
+        <translation>Fill in the field &apos;%1&apos; before saving the picture.</translation>
+    </message>
+    <message>
+        <source>Udfyld feltet &apos;%1&apos;, før mønten gemmes.</source>
+        <translation>Fill in the field &apos;%1&apos; before saving the coin.</translation>
+    </message>
+    <message>
+        <source>Udfyld feltet &apos;%1&apos;, før genstanden gemmes.</source>
+        <translation>Fill in the field &apos;%1&apos; before saving the item.</translation>
+    </message>
+    <message>
+        <source>Feltet &apos;%1&apos; skal være et tal fra 0 til %2.</source>
+        <translation>The field &apos;%1&apos; must be a number from 0 to %2.</translation>
+    </message>
+    <message>
+        <source>Feltet &apos;%1&apos; skal være et helt tal fra %2 til %3.</source>
+        <translation>The field &apos;%1&apos; must be a whole number from %2 to %3.</translation>
+    </message>
+    <message>
+        <source>Vælg en værdi i feltet &apos;%1&apos;, før varen gemmes.</source>
+        <translation>Choose a value in the field &apos;%1&apos; before saving the stock item.</translation>
+    </message>
+    <message>
+        <source>Ugyldig værdi</source>
+        <translation>Invalid value</translation>
+    </message>
+    <message>
+        <source>Ret det, og prøv igen.</source>
+        <translation>Correct it and try again.</translation>
+    </message>
 </context>
 <context>
     <name>ItemDialogBase</name>
-    <message>
-        <source>Inventar</source>
-        <translation>Item</translation>
-    </message>
     <message>
         <source>&amp;Data</source>
         <translation>&amp;Data</translation>
@@ -552,16 +548,8 @@ An earlier file of the same name has not been changed.</translation>
         <translation>The purchase price of one piece.</translation>
     </message>
     <message>
-        <source>kr   Ialt</source>
-        <translation>kr   Total</translation>
-    </message>
-    <message>
         <source>kr</source>
         <translation>kr</translation>
-    </message>
-    <message>
-        <source>&amp;Vurderet pris (ialt):</source>
-        <translation>&amp;Valuation (total):</translation>
     </message>
     <message>
         <source>TOOLTIP_PRICE_TODAY</source>
@@ -598,10 +586,6 @@ An earlier file of the same name has not been changed.</translation>
     <message>
         <source>TOOLTIP_ADDRESS</source>
         <translation>Address or other information.</translation>
-    </message>
-    <message>
-        <source>&amp;Serie nummer:</source>
-        <translation>&amp;Serial number:</translation>
     </message>
     <message>
         <source>TOOLTIP_SERIALNO</source>
@@ -664,16 +648,8 @@ An earlier file of the same name has not been changed.</translation>
         <translation>The path of a file with the receipt.</translation>
     </message>
     <message>
-        <source>In&amp;dsæt Kvittering</source>
-        <translation>Insert rece&amp;ipt...</translation>
-    </message>
-    <message>
         <source>TOOLTIP_BROWSE_RECEIPT_BTN</source>
         <translation>Choose a file with the receipt and link it to the item.</translation>
-    </message>
-    <message>
-        <source>Vis Kvi&amp;ttering</source>
-        <translation>Show receip&amp;t</translation>
     </message>
     <message>
         <source>TOOLTIP_SHOW_RECEIPT_BTN</source>
@@ -713,7 +689,7 @@ An earlier file of the same name has not been changed.</translation>
     </message>
     <message>
         <source>PREVP</source>
-        <translation>&lt; &amp;Previous</translation>
+        <translation>&lt; Pre&amp;vious</translation>
     </message>
     <message>
         <source>TOOLTIP_PREV_BTN</source>
@@ -721,15 +697,11 @@ An earlier file of the same name has not been changed.</translation>
     </message>
     <message>
         <source>NEXTP</source>
-        <translation>&amp;Next &gt;</translation>
+        <translation>Ne&amp;xt &gt;</translation>
     </message>
     <message>
         <source>TOOLTIP_NEXT_BTN</source>
         <translation>Show the next item in the database.</translation>
-    </message>
-    <message>
-        <source>&amp;Ny</source>
-        <translation>Ne&amp;w</translation>
     </message>
     <message>
         <source>TOOLTIP_NEW_BTN</source>
@@ -756,16 +728,12 @@ An earlier file of the same name has not been changed.</translation>
         <translation>Stores the values you have entered in the item and updates the list in the main window. The window stays open so that you can go on with a new item or a copy. Remember to save the database with File &gt; Save.</translation>
     </message>
     <message>
-        <source>&amp;Reset</source>
-        <translation>&amp;Reset</translation>
-    </message>
-    <message>
         <source>TOOLTIP_RESET_BTN</source>
         <translation>Clear the fields and switch to searching.</translation>
     </message>
     <message>
         <source>&amp;Søg</source>
-        <translation>&amp;Search</translation>
+        <translation>Se&amp;arch</translation>
     </message>
     <message>
         <source>TOOLTIP_SEARCH_BTN</source>
@@ -773,15 +741,11 @@ An earlier file of the same name has not been changed.</translation>
     </message>
     <message>
         <source>SEARCH_AGAIN</source>
-        <translation>Search a&amp;gain</translation>
+        <translation>Search aga&amp;in</translation>
     </message>
     <message>
         <source>TOOLTIP_SEARCH_AGAIN_BTN</source>
         <translation>Find the next item that matches the search.</translation>
-    </message>
-    <message>
-        <source>&amp;Print</source>
-        <translation>Prin&amp;t</translation>
     </message>
     <message>
         <source>TOOLTIP_PRINT_BTN</source>
@@ -789,7 +753,7 @@ An earlier file of the same name has not been changed.</translation>
     </message>
     <message>
         <source>VIEW_CURRENT_AS_HTML</source>
-        <translation>View as &amp;HTML</translation>
+        <translation>View as HT&amp;ML</translation>
     </message>
     <message>
         <source>TOOLTIP_VIEW_AS_HTML_BTN</source>
@@ -806,6 +770,42 @@ An earlier file of the same name has not been changed.</translation>
     <message>
         <source>&amp;Fortryd</source>
         <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>Genstand</source>
+        <translation>Item</translation>
+    </message>
+    <message>
+        <source>kr   I alt</source>
+        <translation>kr   Total</translation>
+    </message>
+    <message>
+        <source>&amp;Vurderet pris (i alt):</source>
+        <translation>&amp;Valuation (total):</translation>
+    </message>
+    <message>
+        <source>&amp;Serienummer:</source>
+        <translation>&amp;Serial number:</translation>
+    </message>
+    <message>
+        <source>In&amp;dsæt kvittering</source>
+        <translation>Insert rece&amp;ipt...</translation>
+    </message>
+    <message>
+        <source>Vis kvi&amp;ttering</source>
+        <translation>Show receip&amp;t</translation>
+    </message>
+    <message>
+        <source>N&amp;y</source>
+        <translation>Ne&amp;w</translation>
+    </message>
+    <message>
+        <source>N&amp;ulstil</source>
+        <translation>R&amp;eset</translation>
+    </message>
+    <message>
+        <source>Udskri&amp;v</source>
+        <translation>&amp;Print</translation>
     </message>
 </context>
 <context>
@@ -907,7 +907,7 @@ An earlier file of the same name has not been changed.</translation>
     </message>
     <message>
         <source>Fejl - type</source>
-        <translation>Error - type</translation>
+        <translation>Unknown group</translation>
     </message>
     <message>
         <source>OK</source>
@@ -919,7 +919,7 @@ An earlier file of the same name has not been changed.</translation>
     </message>
     <message>
         <source>Ingen URL tilknyttet valgte inventar</source>
-        <translation>No web address is linked to the selected item</translation>
+        <translation>No web address is linked to the selected item.</translation>
     </message>
     <message>
         <source>Ok</source>
@@ -1509,22 +1509,6 @@ Opening the program associated with the file instead: %2</translation>
         <translation>The new language takes effect the next time the program starts.</translation>
     </message>
     <message>
-        <source>Vælg eget billedvisnings program</source>
-        <translation>Choose your own picture viewer</translation>
-    </message>
-    <message>
-        <source>Billede visnings program (*.exe)</source>
-        <translation>Picture viewer (*.exe)</translation>
-    </message>
-    <message>
-        <source>Vælg internet (www) program</source>
-        <translation>Choose web browser (www)</translation>
-    </message>
-    <message>
-        <source>Internet (www) program (*.exe)</source>
-        <translation>Web browser (*.exe)</translation>
-    </message>
-    <message>
         <source>NOTEPAD_NOT_FOUND</source>
         <translation>The release notes could not be shown because the text editor could not be started.</translation>
     </message>
@@ -1674,7 +1658,7 @@ Record the contents of your home with prices, receipts, pictures and documents.<
     </message>
     <message>
         <source>BrevaneEditSearch</source>
-        <translation>&amp;Search stock items...</translation>
+        <translation>&amp;Search...</translation>
     </message>
     <message>
         <source>TOOLTIP_EDIT_FURNITURE</source>
@@ -1690,7 +1674,7 @@ Record the contents of your home with prices, receipts, pictures and documents.<
     </message>
     <message>
         <source>OstrelEditSearc</source>
-        <translation>&amp;Search coins...</translation>
+        <translation>&amp;Search...</translation>
     </message>
     <message>
         <source>PellinEdit</source>
@@ -1702,15 +1686,7 @@ Record the contents of your home with prices, receipts, pictures and documents.<
     </message>
     <message>
         <source>PellinEditSearc</source>
-        <translation>&amp;Search pictures...</translation>
-    </message>
-    <message>
-        <source>&amp;Slet Tovik</source>
-        <translation>&amp;Delete item</translation>
-    </message>
-    <message>
-        <source>Sø&amp;g Tovik...</source>
-        <translation>&amp;Search items...</translation>
+        <translation>&amp;Search...</translation>
     </message>
     <message>
         <source>HELP_TEXT_EDIT_ELEMENT</source>
@@ -1833,20 +1809,8 @@ Record the contents of your home with prices, receipts, pictures and documents.<
         <translation>&amp;Locations/rooms...</translation>
     </message>
     <message>
-        <source>&amp;Inventar typer (grupper)...</source>
-        <translation>&amp;Item types (groups)...</translation>
-    </message>
-    <message>
         <source>LEVERANDØRER</source>
         <translation>&amp;Suppliers...</translation>
-    </message>
-    <message>
-        <source>&amp;Billedvisnings program...</source>
-        <translation>Picture &amp;viewer...</translation>
-    </message>
-    <message>
-        <source>Internet program (&amp;www)...</source>
-        <translation>&amp;Web browser...</translation>
     </message>
     <message>
         <source>SetupDefaultDirectories</source>
@@ -1889,18 +1853,6 @@ Record the contents of your home with prices, receipts, pictures and documents.<
         <translation>&amp;Error handling...</translation>
     </message>
     <message>
-        <source>&amp;Release noter...</source>
-        <translation>&amp;Release notes...</translation>
-    </message>
-    <message>
-        <source>&amp;Hvad er det ?</source>
-        <translation>&amp;What&apos;s this?</translation>
-    </message>
-    <message>
-        <source>&amp;Om tovik register...</source>
-        <translation>&amp;About Tovik...</translation>
-    </message>
-    <message>
         <source>Fil</source>
         <translation>File</translation>
     </message>
@@ -1934,7 +1886,7 @@ Record the contents of your home with prices, receipts, pictures and documents.<
     </message>
     <message>
         <source>&amp;Etiketter...</source>
-        <translation>&amp;Labels...</translation>
+        <translation>La&amp;bels...</translation>
     </message>
     <message>
         <source>Programmet blev afsluttet med ændringer, der ikke var gemt. De blev skrevet i:
@@ -2005,6 +1957,54 @@ Do you want to import it again?</translation>
     <message>
         <source>Oversigt over indlæsningen...</source>
         <translation>Import summary...</translation>
+    </message>
+    <message>
+        <source>Vælg billedfremviser</source>
+        <translation>Choose a picture viewer</translation>
+    </message>
+    <message>
+        <source>Billedfremviser (*.exe)</source>
+        <translation>Picture viewer (*.exe)</translation>
+    </message>
+    <message>
+        <source>Vælg webbrowser</source>
+        <translation>Choose a web browser</translation>
+    </message>
+    <message>
+        <source>Webbrowser (*.exe)</source>
+        <translation>Web browser (*.exe)</translation>
+    </message>
+    <message>
+        <source>TovikEditDelete</source>
+        <translation>&amp;Delete item</translation>
+    </message>
+    <message>
+        <source>TovikEditSearch</source>
+        <translation>&amp;Search...</translation>
+    </message>
+    <message>
+        <source>&amp;Grupper...</source>
+        <translation>&amp;Groups...</translation>
+    </message>
+    <message>
+        <source>&amp;Billedfremviser...</source>
+        <translation>Picture &amp;viewer...</translation>
+    </message>
+    <message>
+        <source>&amp;Webbrowser...</source>
+        <translation>&amp;Web browser...</translation>
+    </message>
+    <message>
+        <source>&amp;Versionsnoter...</source>
+        <translation>&amp;Release notes...</translation>
+    </message>
+    <message>
+        <source>Hvad er &amp;dette?</source>
+        <translation>&amp;What&apos;s this?</translation>
+    </message>
+    <message>
+        <source>&amp;Om Tovik...</source>
+        <translation>&amp;About Tovik...</translation>
     </message>
 </context>
 <context>
@@ -2336,19 +2336,19 @@ Do you want to import it again?</translation>
     </message>
     <message>
         <source>&apos;Adresse felt længde&apos; skal være: 1 -&gt; %2</source>
-        <translation>&apos;Address field width&apos; must be: 1 -&gt; %2</translation>
+        <translation>&apos;Address field width&apos; must be a number from 1 to %2.</translation>
     </message>
     <message>
         <source>&apos;Beskrivelse felt længde&apos; skal være: 1 -&gt; %2</source>
-        <translation>&apos;Description field width&apos; must be: 1 -&gt; %2</translation>
+        <translation>&apos;Description field width&apos; must be a number from 1 to %2.</translation>
     </message>
     <message>
         <source>Felt grænseværdi fejl</source>
-        <translation>Invalid field value</translation>
+        <translation>Invalid value</translation>
     </message>
     <message>
         <source>Ret det !</source>
-        <translation>Please correct it!</translation>
+        <translation>Correct it and try again.</translation>
     </message>
 </context>
 <context>

@@ -203,7 +203,7 @@ En tidligere fil med samme navn er ikke endret.</translation>
     </message>
     <message>
         <source>Overtager du låsen, kan den anden kopis senere gemninger overskrive dine ændringer.</source>
-        <translation>Overtar du låsen, kan den andre kopiens senere lagringer overskrive endringene dine.</translation>
+        <translation>Overtar du låsen, kan den andre kopien senere overskrive endringene dine når den lagrer.</translation>
     </message>
     <message>
         <source>Fortryd</source>
@@ -296,51 +296,11 @@ En tidligere fil med samme navn er ikke endret.</translation>
     <name>ItemDialog</name>
     <message>
         <source>TotalPrice</source>
-        <translation>Pris totalt</translation>
-    </message>
-    <message>
-        <source>BrevaneNameMissing</source>
-        <translation>Skriv et navn på varen før den lagres.</translation>
-    </message>
-    <message>
-        <source>PellinNameMissing</source>
-        <translation>Skriv en tittel på bildet før det lagres.</translation>
-    </message>
-    <message>
-        <source>OstrelNameMissing</source>
-        <translation>Skriv årstallet for mynten før den lagres.</translation>
-    </message>
-    <message>
-        <source>TovikNameMissing</source>
-        <translation>Skriv et navn på gjenstanden før den lagres.</translation>
-    </message>
-    <message>
-        <source>&apos;Købspris&apos; skal være: 0.0 -&gt; %1</source>
-        <translation>&apos;Innkjøpspris&apos; må være: 0.0 -&gt; %1</translation>
-    </message>
-    <message>
-        <source>&apos;Vurderet pris&apos; skal være: 0.0 -&gt; %1</source>
-        <translation>&apos;Verdivurdering&apos; må være: 0.0 -&gt; %1</translation>
-    </message>
-    <message>
-        <source>&apos;Antal&apos; skal være i intervalet: 0 -&gt; %1</source>
-        <translation>&apos;Antall&apos; må være i intervallet: 0 -&gt; %1</translation>
+        <translation>Totalpris</translation>
     </message>
     <message>
         <source>Fejl</source>
         <translation>Feil</translation>
-    </message>
-    <message>
-        <source>BrevaneItemTypeHasNotBeenSelected</source>
-        <translation>Varen kan ikke lagres uten en verdi i feltet: </translation>
-    </message>
-    <message>
-        <source>Felt grænseværdi fejl</source>
-        <translation>Ugyldig verdi i felt</translation>
-    </message>
-    <message>
-        <source>Ret det !</source>
-        <translation>Rett det!</translation>
     </message>
     <message>
         <source>TEXT_NOT_INSERTED_CHARACTER</source>
@@ -384,7 +344,7 @@ En tidligere fil med samme navn er ikke endret.</translation>
     </message>
     <message>
         <source>WHATSHIS_PELLIN_REG_NUMBER</source>
-        <translation>Her skriver du registreringsnummeret til bildet, f.eks. fra en katalog eller en utstilling. Nummeret må være et heltall.</translation>
+        <translation>Her skriver du registreringsnummeret til bildet, f.eks. fra et katalog eller en utstilling. Nummeret må være et heltall.</translation>
     </message>
     <message>
         <source>WHATSHIS_PELLIN_ESTIMATED_PRICE</source>
@@ -457,18 +417,6 @@ En tidligere fil med samme navn er ikke endret.</translation>
 %2</translation>
     </message>
     <message>
-        <source>Billed fil (*.bmp *.jpg *.jpeg *.gif *.png *.mng *.pnm *.xbm *.xpm);;Alle (*.*)</source>
-        <translation>Bildefil (*.bmp *.jpg *.jpeg *.gif *.png *.mng *.pnm *.xbm *.xpm);;Alle filer (*.*)</translation>
-    </message>
-    <message>
-        <source>Kvittering (*.bmp *.jpg *.jpeg *.gif *.tif *.txt *.htm);;Alle (*.*)</source>
-        <translation>Kvittering (*.bmp *.jpg *.jpeg *.gif *.tif *.txt *.htm);;Alle filer (*.*)</translation>
-    </message>
-    <message>
-        <source>Kvittering (*.doc *.pdf  *.txt *.htm *.bmp *.jpg *.jpeg *.gif *.tif);;Alle (*.*)</source>
-        <translation>Dokument (*.doc *.pdf  *.txt *.htm *.bmp *.jpg *.jpeg *.gif *.tif);;Alle filer (*.*)</translation>
-    </message>
-    <message>
         <source>Fejl søgning</source>
         <translation>Feil ved søk</translation>
     </message>
@@ -488,13 +436,61 @@ En tidligere fil med samme navn er ikke endret.</translation>
         <source>TOOLTIP_TEXT_CUT</source>
         <translation>Høyst %1 tegn lagres i databasen; en lengre tekst blir avkortet.</translation>
     </message>
+    <message>
+        <source>Alle filer</source>
+        <translation>Alle filer</translation>
+    </message>
+    <message>
+        <source>Billeder</source>
+        <translation>Bilder</translation>
+    </message>
+    <message>
+        <source>Kvitteringer</source>
+        <translation>Kvitteringer</translation>
+    </message>
+    <message>
+        <source>Dokumenter</source>
+        <translation>Dokumenter</translation>
+    </message>
+    <message>
+        <source>Udfyld feltet &apos;%1&apos;, før varen gemmes.</source>
+        <translation>Fyll ut feltet «%1» før varen lagres.</translation>
+    </message>
+    <message>
+        <source>Udfyld feltet &apos;%1&apos;, før billedet gemmes.</source>
+        <translation>Fyll ut feltet «%1» før bildet lagres.</translation>
+    </message>
+    <message>
+        <source>Udfyld feltet &apos;%1&apos;, før mønten gemmes.</source>
+        <translation>Fyll ut feltet «%1» før mynten lagres.</translation>
+    </message>
+    <message>
+        <source>Udfyld feltet &apos;%1&apos;, før genstanden gemmes.</source>
+        <translation>Fyll ut feltet «%1» før gjenstanden lagres.</translation>
+    </message>
+    <message>
+        <source>Feltet &apos;%1&apos; skal være et tal fra 0 til %2.</source>
+        <translation>Feltet «%1» må være et tall fra 0 til %2.</translation>
+    </message>
+    <message>
+        <source>Feltet &apos;%1&apos; skal være et helt tal fra %2 til %3.</source>
+        <translation>Feltet «%1» må være et heltall fra %2 til %3.</translation>
+    </message>
+    <message>
+        <source>Vælg en værdi i feltet &apos;%1&apos;, før varen gemmes.</source>
+        <translation>Velg en verdi i feltet «%1» før varen lagres.</translation>
+    </message>
+    <message>
+        <source>Ugyldig værdi</source>
+        <translation>Ugyldig verdi</translation>
+    </message>
+    <message>
+        <source>Ret det, og prøv igen.</source>
+        <translation>Rett det, og prøv igjen.</translation>
+    </message>
 </context>
 <context>
     <name>ItemDialogBase</name>
-    <message>
-        <source>Inventar</source>
-        <translation>Gjenstand</translation>
-    </message>
     <message>
         <source>&amp;Data</source>
         <translation>&amp;Data</translation>
@@ -552,16 +548,8 @@ En tidligere fil med samme navn er ikke endret.</translation>
         <translation>Innkjøpsprisen for ett stykke.</translation>
     </message>
     <message>
-        <source>kr   Ialt</source>
-        <translation>kr   Totalt</translation>
-    </message>
-    <message>
         <source>kr</source>
         <translation>kr</translation>
-    </message>
-    <message>
-        <source>&amp;Vurderet pris (ialt):</source>
-        <translation>&amp;Verdivurdering (totalt):</translation>
     </message>
     <message>
         <source>TOOLTIP_PRICE_TODAY</source>
@@ -598,10 +586,6 @@ En tidligere fil med samme navn er ikke endret.</translation>
     <message>
         <source>TOOLTIP_ADDRESS</source>
         <translation>Adresse eller andre opplysninger.</translation>
-    </message>
-    <message>
-        <source>&amp;Serie nummer:</source>
-        <translation>&amp;Serienummer:</translation>
     </message>
     <message>
         <source>TOOLTIP_SERIALNO</source>
@@ -664,16 +648,8 @@ En tidligere fil med samme navn er ikke endret.</translation>
         <translation>Banen til en fil med kvitteringen.</translation>
     </message>
     <message>
-        <source>In&amp;dsæt Kvittering</source>
-        <translation>Sett inn &amp;kvittering</translation>
-    </message>
-    <message>
         <source>TOOLTIP_BROWSE_RECEIPT_BTN</source>
         <translation>Velg en fil med kvitteringen og knytt den til posten.</translation>
-    </message>
-    <message>
-        <source>Vis Kvi&amp;ttering</source>
-        <translation>Vis kvi&amp;ttering</translation>
     </message>
     <message>
         <source>TOOLTIP_SHOW_RECEIPT_BTN</source>
@@ -721,15 +697,11 @@ En tidligere fil med samme navn er ikke endret.</translation>
     </message>
     <message>
         <source>NEXTP</source>
-        <translation>&amp;Neste &gt;</translation>
+        <translation>N&amp;este &gt;</translation>
     </message>
     <message>
         <source>TOOLTIP_NEXT_BTN</source>
         <translation>Vis den neste posten i databasen.</translation>
-    </message>
-    <message>
-        <source>&amp;Ny</source>
-        <translation>&amp;Ny</translation>
     </message>
     <message>
         <source>TOOLTIP_NEW_BTN</source>
@@ -756,10 +728,6 @@ En tidligere fil med samme navn er ikke endret.</translation>
         <translation>Lagrer de innskrevne verdiene i posten og oppdaterer listen i hovedvinduet. Vinduet blir stående åpent, så du kan fortsette med en ny post eller en kopi. Husk å lagre databasen med Fil &gt; Lagre.</translation>
     </message>
     <message>
-        <source>&amp;Reset</source>
-        <translation>&amp;Tilbakestill</translation>
-    </message>
-    <message>
         <source>TOOLTIP_RESET_BTN</source>
         <translation>Tøm feltene og bytt til søk.</translation>
     </message>
@@ -780,16 +748,12 @@ En tidligere fil med samme navn er ikke endret.</translation>
         <translation>Finn den neste posten som passer til søket.</translation>
     </message>
     <message>
-        <source>&amp;Print</source>
-        <translation>Skriv &amp;ut</translation>
-    </message>
-    <message>
         <source>TOOLTIP_PRINT_BTN</source>
         <translation>Skriv ut posten.</translation>
     </message>
     <message>
         <source>VIEW_CURRENT_AS_HTML</source>
-        <translation>Vis som &amp;HTML</translation>
+        <translation>Vis som HT&amp;ML</translation>
     </message>
     <message>
         <source>TOOLTIP_VIEW_AS_HTML_BTN</source>
@@ -806,6 +770,42 @@ En tidligere fil med samme navn er ikke endret.</translation>
     <message>
         <source>&amp;Fortryd</source>
         <translation>&amp;Avbryt</translation>
+    </message>
+    <message>
+        <source>Genstand</source>
+        <translation>Gjenstand</translation>
+    </message>
+    <message>
+        <source>kr   I alt</source>
+        <translation>kr   Totalt</translation>
+    </message>
+    <message>
+        <source>&amp;Vurderet pris (i alt):</source>
+        <translation>&amp;Verdivurdering (totalt):</translation>
+    </message>
+    <message>
+        <source>&amp;Serienummer:</source>
+        <translation>&amp;Serienummer:</translation>
+    </message>
+    <message>
+        <source>In&amp;dsæt kvittering</source>
+        <translation>Sett inn &amp;kvittering</translation>
+    </message>
+    <message>
+        <source>Vis kvi&amp;ttering</source>
+        <translation>Vis kvi&amp;ttering</translation>
+    </message>
+    <message>
+        <source>N&amp;y</source>
+        <translation>N&amp;y</translation>
+    </message>
+    <message>
+        <source>N&amp;ulstil</source>
+        <translation>N&amp;ullstill</translation>
+    </message>
+    <message>
+        <source>Udskri&amp;v</source>
+        <translation>Skri&amp;v ut</translation>
     </message>
 </context>
 <context>
@@ -903,11 +903,11 @@ En tidligere fil med samme navn er ikke endret.</translation>
     </message>
     <message>
         <source>ITEMS_NOT_LISTED</source>
-        <translation>I alt vises %1 gjenstander ikke i listen, fordi gruppen deres ikke finnes i gruppelisten. De er fortsatt i databasen.</translation>
+        <translation>%1 poster vises ikke i listen fordi gruppen deres ikke finnes i gruppelisten. De er fortsatt i databasen.</translation>
     </message>
     <message>
         <source>Fejl - type</source>
-        <translation>Feil - type</translation>
+        <translation>Ukjent gruppe</translation>
     </message>
     <message>
         <source>OK</source>
@@ -915,11 +915,11 @@ En tidligere fil med samme navn er ikke endret.</translation>
     </message>
     <message>
         <source>NB!</source>
-        <translation>NB!</translation>
+        <translation>Merk</translation>
     </message>
     <message>
         <source>Ingen URL tilknyttet valgte inventar</source>
-        <translation>Ingen nettadresse er knyttet til den valgte gjenstanden</translation>
+        <translation>Det er ikke knyttet noen nettadresse til den valgte posten.</translation>
     </message>
     <message>
         <source>Ok</source>
@@ -1212,7 +1212,7 @@ En tidligere fil med samme navn er ikke endret.</translation>
     </message>
     <message>
         <source>Disse emner får ingen etiket, fordi deres serienummer ikke kan bruges som nummer:</source>
-        <translation>Disse tingene får ingen etikett, fordi serienummeret deres ikke kan brukes som nummer:</translation>
+        <translation>Disse postene får ingen etikett fordi serienummeret deres ikke kan brukes som nummer:</translation>
     </message>
     <message>
         <source>Etiketformatet %1 findes ikke eller kan ikke læses.
@@ -1305,7 +1305,7 @@ Ingenting er sendt til skriveren.</translation>
     </message>
     <message>
         <source>Opdatér placeringer</source>
-        <translation>Oppdater plasseringer</translation>
+        <translation>Oppdater lagerplasseringer</translation>
     </message>
     <message>
         <source>Scannerfil: %1</source>
@@ -1372,7 +1372,7 @@ Vil du bruke de %2 gode linjene?</translation>
     </message>
     <message>
         <source>Ingen program associeret med filer af denne type %1</source>
-        <translation>Ingen programmer er knyttet til filer av denne typen: %1</translation>
+        <translation>Det er ikke knyttet noe program til filer av denne typen: %1</translation>
     </message>
     <message>
         <source>&amp;Ja</source>
@@ -1428,9 +1428,8 @@ Hint: Vælg ønsket program til at vise aktuelle fil type,
 via Opsætning menu.
 Kalder istedet program associeret med filen %2</source>
         <translation>Programmet (%1) ble ikke funnet.
-Tips: Velg ønsket program for å vise den aktuelle filtypen
-via menyen Oppsett.
-Åpner i stedet programmet som er knyttet til filen %2</translation>
+Tips: Velg i menyen Oppsett hvilket program som skal vise denne filtypen.
+Åpner i stedet filen %2 med programmet den er knyttet til.</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
@@ -1507,22 +1506,6 @@ via menyen Oppsett.
     <message>
         <source>RESTART_BEFORE_LANGUAGE_CHANGED</source>
         <translation>Det nye språket tas i bruk neste gang programmet startes.</translation>
-    </message>
-    <message>
-        <source>Vælg eget billedvisnings program</source>
-        <translation>Velg eget bildevisningsprogram</translation>
-    </message>
-    <message>
-        <source>Billede visnings program (*.exe)</source>
-        <translation>Bildevisningsprogram (*.exe)</translation>
-    </message>
-    <message>
-        <source>Vælg internet (www) program</source>
-        <translation>Velg nettleser (www)</translation>
-    </message>
-    <message>
-        <source>Internet (www) program (*.exe)</source>
-        <translation>Nettleser (*.exe)</translation>
     </message>
     <message>
         <source>NOTEPAD_NOT_FOUND</source>
@@ -1674,7 +1657,7 @@ Registrer innboet i hjemmet ditt med priser, kvitteringer, bilder og dokumenter.
     </message>
     <message>
         <source>BrevaneEditSearch</source>
-        <translation>Sø&amp;k etter vare...</translation>
+        <translation>Sø&amp;k...</translation>
     </message>
     <message>
         <source>TOOLTIP_EDIT_FURNITURE</source>
@@ -1690,7 +1673,7 @@ Registrer innboet i hjemmet ditt med priser, kvitteringer, bilder og dokumenter.
     </message>
     <message>
         <source>OstrelEditSearc</source>
-        <translation>Sø&amp;k etter mynt...</translation>
+        <translation>Sø&amp;k...</translation>
     </message>
     <message>
         <source>PellinEdit</source>
@@ -1702,15 +1685,7 @@ Registrer innboet i hjemmet ditt med priser, kvitteringer, bilder og dokumenter.
     </message>
     <message>
         <source>PellinEditSearc</source>
-        <translation>Sø&amp;k etter bilde...</translation>
-    </message>
-    <message>
-        <source>&amp;Slet Tovik</source>
-        <translation>&amp;Slett gjenstand</translation>
-    </message>
-    <message>
-        <source>Sø&amp;g Tovik...</source>
-        <translation>Sø&amp;k etter gjenstand...</translation>
+        <translation>Sø&amp;k...</translation>
     </message>
     <message>
         <source>HELP_TEXT_EDIT_ELEMENT</source>
@@ -1833,20 +1808,8 @@ Registrer innboet i hjemmet ditt med priser, kvitteringer, bilder og dokumenter.
         <translation>&amp;Lokaler/rom...</translation>
     </message>
     <message>
-        <source>&amp;Inventar typer (grupper)...</source>
-        <translation>&amp;Inventartyper (grupper)...</translation>
-    </message>
-    <message>
         <source>LEVERANDØRER</source>
         <translation>Le&amp;verandører...</translation>
-    </message>
-    <message>
-        <source>&amp;Billedvisnings program...</source>
-        <translation>&amp;Bildevisningsprogram...</translation>
-    </message>
-    <message>
-        <source>Internet program (&amp;www)...</source>
-        <translation>Nettleser (&amp;www)...</translation>
     </message>
     <message>
         <source>SetupDefaultDirectories</source>
@@ -1889,18 +1852,6 @@ Registrer innboet i hjemmet ditt med priser, kvitteringer, bilder og dokumenter.
         <translation>&amp;Feilhåndtering...</translation>
     </message>
     <message>
-        <source>&amp;Release noter...</source>
-        <translation>&amp;Versjonsnotater...</translation>
-    </message>
-    <message>
-        <source>&amp;Hvad er det ?</source>
-        <translation>Hva er &amp;dette?</translation>
-    </message>
-    <message>
-        <source>&amp;Om tovik register...</source>
-        <translation>&amp;Om Tovik-register...</translation>
-    </message>
-    <message>
         <source>Fil</source>
         <translation>Fil</translation>
     </message>
@@ -1910,7 +1861,7 @@ Registrer innboet i hjemmet ditt med priser, kvitteringer, bilder og dokumenter.
     </message>
     <message>
         <source>Print afbrudt</source>
-        <translation>Utskrift avbrutt</translation>
+        <translation>Utskriften ble avbrutt</translation>
     </message>
     <message>
         <source>%1.%2 gemt, antal: %3, tid: %4 sec </source>
@@ -2006,6 +1957,54 @@ Vil du lese den inn igjen?</translation>
         <source>Oversigt over indlæsningen...</source>
         <translation>Oversikt over innlesingen...</translation>
     </message>
+    <message>
+        <source>Vælg billedfremviser</source>
+        <translation>Velg bildeviser</translation>
+    </message>
+    <message>
+        <source>Billedfremviser (*.exe)</source>
+        <translation>Bildeviser (*.exe)</translation>
+    </message>
+    <message>
+        <source>Vælg webbrowser</source>
+        <translation>Velg nettleser</translation>
+    </message>
+    <message>
+        <source>Webbrowser (*.exe)</source>
+        <translation>Nettleser (*.exe)</translation>
+    </message>
+    <message>
+        <source>TovikEditDelete</source>
+        <translation>&amp;Slett gjenstand</translation>
+    </message>
+    <message>
+        <source>TovikEditSearch</source>
+        <translation>Sø&amp;k...</translation>
+    </message>
+    <message>
+        <source>&amp;Grupper...</source>
+        <translation>&amp;Grupper...</translation>
+    </message>
+    <message>
+        <source>&amp;Billedfremviser...</source>
+        <translation>&amp;Bildeviser...</translation>
+    </message>
+    <message>
+        <source>&amp;Webbrowser...</source>
+        <translation>&amp;Nettleser...</translation>
+    </message>
+    <message>
+        <source>&amp;Versionsnoter...</source>
+        <translation>&amp;Versjonsnotater...</translation>
+    </message>
+    <message>
+        <source>Hvad er &amp;dette?</source>
+        <translation>Hva er &amp;dette?</translation>
+    </message>
+    <message>
+        <source>&amp;Om Tovik...</source>
+        <translation>&amp;Om Tovik...</translation>
+    </message>
 </context>
 <context>
     <name>ReportDialog</name>
@@ -2015,7 +2014,7 @@ Vil du lese den inn igjen?</translation>
     </message>
     <message>
         <source>Sum af alt inventar efter gruppe</source>
-        <translation>Sum av alle poster etter gruppe</translation>
+        <translation>Sum for alle poster etter gruppe</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -2186,7 +2185,7 @@ Vil du lese den inn igjen?</translation>
     </message>
     <message>
         <source>Copy of file: %1 to %2 failed</source>
-        <translation>Kopien av filen %1 til %2 mislyktes</translation>
+        <translation>Filen %1 kunne ikke kopieres til %2</translation>
     </message>
     <message>
         <source>Filen %1 er ændret, siden den blev læst; den bliver liggende.</source>
@@ -2272,7 +2271,7 @@ Vil du lese den inn igjen?</translation>
     </message>
     <message>
         <source>Felter som pt. ikke udskrives</source>
-        <translation>Felt som for tiden ikke skrives ut</translation>
+        <translation>Felt som ikke skrives ut nå</translation>
     </message>
     <message>
         <source>Valgte felter</source>
@@ -2280,7 +2279,7 @@ Vil du lese den inn igjen?</translation>
     </message>
     <message>
         <source>Disse felter vil blive udskrevet (rækkefølgen er pre-defineret)</source>
-        <translation>Disse feltene blir skrevet ut (rekkefølgen er forhåndsbestemt)</translation>
+        <translation>Disse feltene skrives ut (rekkefølgen ligger fast)</translation>
     </message>
     <message>
         <source>&amp;Tilføj &gt;&gt;</source>
@@ -2316,7 +2315,7 @@ Vil du lese den inn igjen?</translation>
     </message>
     <message>
         <source>Bestemmer den karakter som adskiller felterne i udskriften</source>
-        <translation>Bestemmer tegnet som skiller feltene i utskriften</translation>
+        <translation>Tegnet som skiller feltene i utskriften</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -2336,19 +2335,19 @@ Vil du lese den inn igjen?</translation>
     </message>
     <message>
         <source>&apos;Adresse felt længde&apos; skal være: 1 -&gt; %2</source>
-        <translation>&apos;Lengden på adressefeltet&apos; må være: 1 -&gt; %2</translation>
+        <translation>«Lengden på adressefeltet» må være et tall fra 1 til %2.</translation>
     </message>
     <message>
         <source>&apos;Beskrivelse felt længde&apos; skal være: 1 -&gt; %2</source>
-        <translation>&apos;Lengden på beskrivelsesfeltet&apos; må være: 1 -&gt; %2</translation>
+        <translation>«Lengden på beskrivelsesfeltet» må være et tall fra 1 til %2.</translation>
     </message>
     <message>
         <source>Felt grænseværdi fejl</source>
-        <translation>Ugyldig verdi i felt</translation>
+        <translation>Ugyldig verdi</translation>
     </message>
     <message>
         <source>Ret det !</source>
-        <translation>Rett det!</translation>
+        <translation>Rett det, og prøv igjen.</translation>
     </message>
 </context>
 <context>
@@ -2439,7 +2438,7 @@ Vil du lese den inn igjen?</translation>
     </message>
     <message>
         <source>Fejl indtastning</source>
-        <translation>Feil i inntasting</translation>
+        <translation>Ugyldig inntasting</translation>
     </message>
     <message>
         <source>SETUP_WARNING</source>

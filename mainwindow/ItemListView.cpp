@@ -56,15 +56,19 @@ ItemListView::ItemListView(QWidget* mainWindow)
     setExpandsOnDoubleClick(false); // a double click on a group row starts a new item in that group
     setIconSize(QSize(16, 16));
 
-    Settings settings;
-    settings.beginGroup(QStringLiteral("ListView"));
-    for (int column = 0; column < ColumnNames::ColumnCount; ++column)
-        setColumnWidth(column, settings.value(QLatin1String(kColumns[column].key), kColumns[column].width).toInt());
-    settings.endGroup();
     header()->setStretchLastSection(true);
     header()->setSortIndicator(-1, Qt::AscendingOrder);
     header()->setSortIndicatorShown(true);
     setSortingEnabled(true);
+
+    Settings settings;
+    settings.beginGroup(QStringLiteral("ListView"));
+    for (int column = 0; column < ColumnNames::ColumnCount; ++column) {
+        const QVariant stored = settings.value(QLatin1String(kColumns[column].key));
+        mDefaultWidths << (stored.isValid() ? -1 : DefaultColumnWidth(column));
+        setColumnWidth(column, stored.isValid() ? stored.toInt() : mDefaultWidths.last());
+    }
+    settings.endGroup();
 
     connect(this, &QTreeView::clicked, this, &ItemListView::ItemSelected);
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
@@ -189,6 +193,7 @@ void ItemListView::ViewAll(bool showall) {
     if (!productType.isEmpty() && version > 254 && !productType.contains(QLatin1String("FIELD"), Qt::CaseInsensitive))
         ColumnNames::SetTitle(ColumnNames::ProductType, fields.Caption(16));
     mModel->RefreshHeaders();
+    fitDefaultWidths();
 
     // Opening the groups one by one while a layout is pending costs nothing; the view then lays out
     // all rows once. (expandAll() would keep a persistent index for every row.)
@@ -389,6 +394,24 @@ void ItemListView::AddToContextMenu(QAction* action) {
         mContextMenu->addAction(action);
     else
         mContextMenu->addSeparator();
+}
+
+int ItemListView::DefaultColumnWidth(int column) const {
+    if (column < 0 || column >= ColumnNames::ColumnCount)
+        return 0;
+    // The header's own measure: the caption in the header's font, the style's margins and the sort indicator.
+    header()->ensurePolished();
+    return qMax(kColumns[column].width, header()->sectionSizeHint(column));
+}
+
+void ItemListView::fitDefaultWidths() {
+    // A width the user stored, or changed since, stays as it is.
+    for (int column = 0; column < mDefaultWidths.size(); ++column) {
+        if (mDefaultWidths.at(column) < 0 || columnWidth(column) != mDefaultWidths.at(column))
+            continue;
+        mDefaultWidths[column] = DefaultColumnWidth(column);
+        setColumnWidth(column, mDefaultWidths.at(column));
+    }
 }
 
 void ItemListView::SaveColumnWidths() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QPersistentModelIndex>
 #include <QTreeView>
 
@@ -41,6 +42,9 @@ public:
     Item* ItemOf(const QModelIndex& row) const;
     void AddToContextMenu(QAction* action);
     void SaveColumnWidths();
+    // The width a column has when none is stored: at least the usual one, and enough for its present
+    // caption with the sort indicator.
+    int DefaultColumnWidth(int column) const;
 
 public slots:
     void ItemSelected(const QModelIndex& row);
@@ -68,9 +72,14 @@ protected:
 private:
     void openItemDialog(Item* item, const QString& page, bool search, const QString& groupName);
     Item* currentItem() const;
+    // After the captions changed (another register's field names): columns still at their default width get
+    // the default for the new caption.
+    void fitDefaultWidths();
 
     QWidget* mMainWindow;
     DBItemCollection* mCollection = nullptr;
     ItemListModel* mModel;
     QMenu* mContextMenu;
+    // Each column's default width as last given, or -1 where the width was stored by the user.
+    QList<int> mDefaultWidths;
 };

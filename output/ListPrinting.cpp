@@ -57,10 +57,6 @@ private:
     QString m_line;
 };
 
-QString mainWindowText(const char* key) {
-    return QCoreApplication::translate("MainWindow", key);
-}
-
 } // namespace
 
 namespace {
@@ -148,7 +144,7 @@ QString itemCell(const DBItemCollection& collection, const Item& item, int colum
 QString BuildPrintHeaderLine(const PrintSettings& s) {
     LineBuilder line(s.printSeparator);
     if (s.printItemCount)
-        line.first(padLeft(mainWindowText("ITEM_COUNT"), 3));
+        line.first(padLeft(QCoreApplication::translate("MainWindow", "ITEM_COUNT"), 3));
     for (const ChosenColumn& c : chosenColumns(s)) {
         const QString title = ColumnNames::Title(c.column);
         line.column(c.column == ColumnNames::Date ? padRight(title, c.length) : left(title, c.length));
@@ -178,7 +174,7 @@ QFont FixedPitchPrintFont(int pointSize) {
 bool PrintItemList(const DBItemCollection& collection, QPagedPaintDevice* device) {
     constexpr int margin = 50;
     WaitCursor wait;
-    Dialogs::statusMessage(mainWindowText("Printing..."), 0);
+    Dialogs::statusMessage(QCoreApplication::translate("MainWindow", "Printing..."), 0);
     QPainter painter;
     if (!painter.begin(device))
         return false;
@@ -212,8 +208,7 @@ bool PrintItemList(const DBItemCollection& collection, QPagedPaintDevice* device
         // finer than the screen, where a line is taller than the margin: it must still fit on the page.
         if (y + margin > pageHeight - margin || y + ascent + descent + margin > pageHeight) {
             ++page;
-            Dialogs::statusMessage(mainWindowText("Printing (page ") + QString::number(page) + mainWindowText(")..."),
-                                   0);
+            Dialogs::statusMessage(QCoreApplication::translate("MainWindow", "Printing (page %1)...").arg(page), 0);
             device->newPage();
             drawHeader();
             y = ascent + lineSpacing;
@@ -225,6 +220,6 @@ bool PrintItemList(const DBItemCollection& collection, QPagedPaintDevice* device
         }
     }
     painter.end();
-    Dialogs::statusMessage(mainWindowText("Print færdig"), 2000);
+    Dialogs::statusMessage(QCoreApplication::translate("MainWindow", "Print færdig"), 2000);
     return true;
 }

@@ -6,6 +6,8 @@
 
 #include <QDialog>
 
+class QRect;
+
 class DBItemCollection;
 
 // "Report (summary)": the sums per item group as fixed-pitch text, made once when the dialog is built,
@@ -17,6 +19,9 @@ public:
                  bool modal = false, Qt::WindowFlags flags = Qt::WindowFlags());
 
     const ReportLines& Report() const { return mReport; }
+    // Sizes the dialog to show every line without scrolling, as far as the available area allows; the totals
+    // below the lines stay in view however long the report is.
+    void SizeToText(const QRect& available);
 
 public slots:
     void report_slot();

@@ -114,10 +114,12 @@ QString ReportLines::ViewText() const {
     QStringList view;
     view << m_columnHeader << QString();
     view << m_groupLines;
-    view << HyphenLine() << QString();
-    if (m_knownEdition)
-        view << m_totalLine << m_countLine;
+    view << HyphenLine();
     return view.join(QLatin1Char('\n'));
+}
+
+QString ReportLines::TotalsText() const {
+    return m_knownEdition ? m_totalLine + QLatin1Char('\n') + m_countLine : QString();
 }
 
 bool PrintReport(const ReportLines& report, QPagedPaintDevice* device) {

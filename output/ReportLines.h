@@ -19,8 +19,10 @@ public:
     const QStringList& Lines() const { return m_lines; }
     // "Number of records: N" (records, not pieces).
     QString CountLine() const { return m_countLine; }
-    // Everything the report window shows, one line per text line.
+    // What the report window scrolls: the column header line, the group lines and the hyphen line.
     QString ViewText() const;
+    // What the window keeps in view below them: the total line and the count line.
+    QString TotalsText() const;
     // The heading printed on top of every page.
     QString PrintHeader() const { return m_printHeader; }
 

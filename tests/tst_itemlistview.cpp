@@ -1,4 +1,5 @@
 #include "TestSupport.h"
+#include "app/AppNames.h"
 #include "app/Edition.h"
 #include "app/Settings.h"
 #include "core/ColumnNames.h"
@@ -8,7 +9,10 @@
 
 #include <QAbstractItemModelTester>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QHeaderView>
+#include <QStyle>
+#include <QStyleOptionHeader>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
@@ -355,6 +359,57 @@ private slots:
         m_dialogs->expectBoxes();
         m_view->ShowUrl();
         QCOMPARE(m_dialogs->lastTitle(), QCoreApplication::translate("ItemListView", "NB!"));
+    }
+
+    // With no stored widths every shown caption of every edition's register fits its column, sort indicator
+    // included, in each language ("Numbe", "Kvitterin" were cut).
+    void defaultWidthsFitTheCaptions_data() {
+        QTest::addColumn<int>("edition");
+        QTest::addColumn<QString>("language");
+        const struct {
+            const char* name;
+            int edition;
+        } editions[] = {{"Tovik", Tovik}, {"Pellin", Pellin}, {"Ostrel", Ostrel}, {"Brevane", Brevane}};
+        for (const auto& e : editions) {
+            for (const char* language : {"dk", "no", "en"})
+                QTest::addRow("%s %s", e.name, language) << e.edition << QString::fromLatin1(language);
+        }
+    }
+    void defaultWidthsFitTheCaptions() {
+        QFETCH(int, edition);
+        QFETCH(QString, language);
+        SetEdition(edition);
+        TestSupport::installTranslation(language);
+        ColumnNames::Reset();
+        QTemporaryDir dir;
+        const QString folder = TestSupport::copyTree(
+            TestSupport::sourceDir() + QStringLiteral("/data/") + DefaultDatabaseDir(), dir.path());
+        Settings().setValue(QStringLiteral("Language"), language);
+        Settings().setValue(QStringLiteral("LastDBDir"), folder);
+        {
+            DBItemCollection collection(nullptr);
+            QVERIFY(collection.LoadFromAsciiFile(dir.filePath(QFileInfo(DefaultDatabasePath()).fileName())));
+            ItemListView view(m_window);
+            view.Fill(&collection);
+            view.ViewAll(true);
+            QHeaderView* header = view.header();
+            QStyleOptionHeader option;
+            option.initFrom(header);
+            const int room = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, &option, header) +
+                             header->style()->pixelMetric(QStyle::PM_HeaderMarkSize, &option, header);
+            for (int column = 0; column < ColumnNames::ColumnCount; ++column) {
+                if (view.isColumnHidden(column))
+                    continue;
+                const QString caption = view.model()->headerData(column, Qt::Horizontal).toString();
+                QVERIFY2(view.columnWidth(column) >= header->fontMetrics().horizontalAdvance(caption) + room,
+                         qPrintable(QStringLiteral("%1: %2").arg(caption).arg(view.columnWidth(column))));
+            }
+            // A width the user gave keeps when the captions are set again.
+            view.setColumnWidth(ColumnNames::Count, 30);
+            view.ViewAll(false);
+            QCOMPARE(view.columnWidth(ColumnNames::Count), 30);
+        }
+        TestSupport::installTranslation(QStringLiteral("en"));
     }
 
     void columnWidthsOnlyOnRequest() {

@@ -7,10 +7,12 @@
 #include "output/ReportLines.h"
 
 #include <QFontMetrics>
+#include <QLabel>
 #include <QPdfWriter>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
@@ -87,7 +89,6 @@ private slots:
             QStringLiteral("Køkken                       2    1999.8       0.0"),
             QStringLiteral("Stue                        10     551.0      57.5"),
             QString(57, QLatin1Char('-')),
-            QString(),
             QStringLiteral("I alt                       16    3553.8     958.5"),
             QStringLiteral("Antal poster: 5"),
         };
@@ -102,7 +103,6 @@ private slots:
                                        QStringLiteral("Køkken                        999.9       0.0"),
                                        QStringLiteral("Stue                          110.2      57.5"),
                                        QString(57, QLatin1Char('-')),
-                                       QString(),
                                        QStringLiteral("I alt                        2111.1     958.5"),
                                        QStringLiteral("Antal poster: 5"),
                                    };
@@ -114,22 +114,13 @@ private slots:
         DBItemCollection c(nullptr);
         fill(c);
         const ReportLines report(c);
-        QCOMPARE(report.ViewText().split(QLatin1Char('\n')), view);
+        // The window scrolls the group lines and keeps the totals below them; the total counts pieces, the
+        // count line records.
+        QCOMPARE(report.ViewText().split(QLatin1Char('\n')), view.mid(0, 6));
+        QCOMPARE(report.TotalsText().split(QLatin1Char('\n')), view.mid(6));
         // Printed: the group lines, the hyphen line and the total; then the count of records.
-        QCOMPARE(report.Lines(), view.mid(2, 4) + QStringList{view.at(7)});
+        QCOMPARE(report.Lines(), view.mid(2, 5));
         QCOMPARE(report.CountLine(), QStringLiteral("Antal poster: 5"));
-    }
-
-    // The count line counts records, not pieces.
-    void countLineCountsRecords() {
-        SetEdition(Tovik);
-        DBItemCollection c(nullptr);
-        c.Groups().SetEntries({QStringLiteral("Stue")});
-        c.Add(makeItem(0, 5, 1, 1));
-        c.Add(makeItem(0, 5, 1, 1));
-        const ReportLines report(c);
-        QCOMPARE(report.CountLine(), QStringLiteral("Antal poster: 2"));
-        QVERIFY(report.Lines().first().contains(QStringLiteral("  10 ")));
     }
 
     // A "%2" in a group name stays as it is: the line is filled in one pass.
@@ -230,6 +221,10 @@ private slots:
         QVERIFY(view);
         QVERIFY(view->isReadOnly());
         QCOMPARE(view->toPlainText(), dialog.Report().ViewText());
+        auto* totals = dialog.findChild<QLabel*>(QStringLiteral("totalsLabel"));
+        QVERIFY(totals);
+        QCOMPARE(totals->text(), dialog.Report().TotalsText());
+        QCOMPARE(totals->font(), view->font());
         const QFontMetrics metrics(view->font()); // every character as wide as the next
         QCOMPARE(metrics.horizontalAdvance(QStringLiteral("iiiii")),
                  metrics.horizontalAdvance(QStringLiteral("MMMMM")));
@@ -261,6 +256,41 @@ private slots:
                  (QStringList{"Gruppe Stk. Købspris Vurderet", "Garage 0 0.0 0.0", "Køkken 2 1999.8 0.0",
                               "Stue 10 551.0 57.5", QString(57, QLatin1Char('-')), "I alt 16 3553.8 958.5",
                               "Antal poster: 5"}));
+    }
+
+    // On a 1024x768 screen the totals are in view however many groups there are, and a short report shows
+    // every line without scrolling.
+    void dialogFitsItsText_data() {
+        QTest::addColumn<int>("groups");
+        QTest::newRow("short") << 12;
+        QTest::newRow("taller than the screen") << 80;
+    }
+    void dialogFitsItsText() {
+        QFETCH(int, groups);
+        SetEdition(Tovik);
+        DBItemCollection c(nullptr);
+        QStringList names;
+        for (int i = 0; i < groups; ++i) {
+            names << QStringLiteral("Gruppe %1").arg(i);
+            c.Add(makeItem(i, 1, 1000.0 * i, 0));
+        }
+        c.Groups().SetEntries(names);
+        ReportDialog dialog(&c);
+        const QRect screen(0, 0, 1024, 768);
+        dialog.SizeToText(screen);
+        dialog.move(0, 0);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QVERIFY2(screen.contains(dialog.frameGeometry()),
+                 qPrintable(QStringLiteral("%1x%2").arg(dialog.width()).arg(dialog.height())));
+        auto* totals = dialog.findChild<QLabel*>(QStringLiteral("totalsLabel"));
+        QVERIFY(totals->isVisible());
+        QVERIFY(dialog.rect().contains(QRect(totals->mapTo(&dialog, QPoint(0, 0)), totals->size())));
+        QVERIFY(totals->height() >= totals->sizeHint().height());
+        auto* view = dialog.findChild<QPlainTextEdit*>(QStringLiteral("reportMultiLineEdit"));
+        QCOMPARE(view->horizontalScrollBar()->maximum(), 0);
+        if (groups < 20)
+            QCOMPARE(view->verticalScrollBar()->maximum(), 0);
     }
 
     // A report longer than a page goes on over several pages, each with the heading; nothing is lost.

@@ -2005,6 +2005,22 @@ Vil du indlæse den igen?</translation>
         <source>&amp;Om Tovik...</source>
         <translation>&amp;Om Tovik...</translation>
     </message>
+    <message>
+        <source>ITEM_COUNT</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Printing...</source>
+        <translation>Udskriver...</translation>
+    </message>
+    <message>
+        <source>Printing (page %1)...</source>
+        <translation>Udskriver (side %1)...</translation>
+    </message>
+    <message>
+        <source>Print færdig</source>
+        <translation>Udskrivning færdig</translation>
+    </message>
 </context>
 <context>
     <name>ReportDialog</name>

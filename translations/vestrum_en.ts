@@ -2006,6 +2006,22 @@ Do you want to import it again?</translation>
         <source>&amp;Om Tovik...</source>
         <translation>&amp;About Tovik...</translation>
     </message>
+    <message>
+        <source>ITEM_COUNT</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Printing...</source>
+        <translation>Printing...</translation>
+    </message>
+    <message>
+        <source>Printing (page %1)...</source>
+        <translation>Printing (page %1)...</translation>
+    </message>
+    <message>
+        <source>Print færdig</source>
+        <translation>Printing finished</translation>
+    </message>
 </context>
 <context>
     <name>ReportDialog</name>

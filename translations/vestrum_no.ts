@@ -2005,6 +2005,22 @@ Vil du lese den inn igjen?</translation>
         <source>&amp;Om Tovik...</source>
         <translation>&amp;Om Tovik...</translation>
     </message>
+    <message>
+        <source>ITEM_COUNT</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Printing...</source>
+        <translation>Skriver ut...</translation>
+    </message>
+    <message>
+        <source>Printing (page %1)...</source>
+        <translation>Skriver ut (side %1)...</translation>
+    </message>
+    <message>
+        <source>Print færdig</source>
+        <translation>Utskrift ferdig</translation>
+    </message>
 </context>
 <context>
     <name>ReportDialog</name>

@@ -41,6 +41,10 @@ public:
     Item* ItemOf(const QModelIndex& row) const;
     void AddToContextMenu(QAction* action);
     void SaveColumnWidths();
+    // Shows or hides a column and remembers the choice; the group column always stays.
+    void SetColumnShown(int column, bool shown);
+    // The header's menu: one check entry per column that can be hidden.
+    QMenu* ColumnsMenu();
 
 public slots:
     void ItemSelected(const QModelIndex& row);
@@ -68,6 +72,7 @@ protected:
 private:
     void openItemDialog(Item* item, const QString& page, bool search, const QString& groupName);
     Item* currentItem() const;
+    void showColumnsMenu(const QPoint& position);
 
     QWidget* mMainWindow;
     DBItemCollection* mCollection = nullptr;

@@ -898,6 +898,8 @@ OSTREL_ITEMS = {
         C(9, "1941", "Aluminium", 2, "Sieg", "25.1", "1", 20, 25),
         C(9, "1942", "Zink", 0, "Sieg", "21.2", "1", 10, 10, count=2),
         C(9, "1944", "Zink", 4, "Sieg", "19.3", "1-", 15, 15),
+        C(0, "1898", "Sølv", 6, "Sieg", "15.9", "1", 0, 0, "Arvet efter morfar, ikke vurderet endnu",
+          date="14.09.2026"),
     ],
     "no": [
         C(0, "1875", "Sølv", 6, "NM", "34", "1", 800, 900),
@@ -941,6 +943,8 @@ OSTREL_ITEMS = {
         C(7, "1937", "Sølv", 7, "Sieg", "23", "01", 450, 500, "Christian X, regjeringsjubileet"),
         C(8, "1890", "Sølv", 7, "Ahlström", "Ahl 15", "1", 450, 450, "Oscar II, 2 kronor"),
         C(8, "1952", "Sølv", 6, "Krause", "KM 826", "1+", 60, 60, "Gustaf VI Adolf, 1 krona"),
+        C(0, "1898", "Sølv", 6, "NM", "24", "1", 0, 0, "Arvet etter morfar, ikke vurdert ennå",
+          date="14.09.2026"),
     ],
     "en": [
         C(0, "1860", "Bronze", 2, "Freeman", "F 10", "F", 12, 15, "Beaded border", "Bun head", "penny-1860"),
@@ -991,6 +995,8 @@ OSTREL_ITEMS = {
         C(7, "1958", "Gold", 11, "Marsh", "Marsh 297", "UNC", 310, 655, "", "", date="09.09.2013"),
         C(8, "1928", "Silver", 7, "Krause", "KM 8", "VF", 20, 25, "Irish Free State, horse reverse"),
         C(8, "1940", "Bronze", 2, "Krause", "KM 11", "F", 2, 2, "Eire, hen and chicks"),
+        C(1, "1902", "Silver", 8, "ESC", "ESC 361", "GF", 0, 0, "Inherited from Grandad, not yet valued",
+          date="14.09.2026"),
     ],
 }
 

@@ -1,5 +1,7 @@
 #include "ColumnNames.h"
 
+#include "app/Edition.h"
+
 #include <QCoreApplication>
 #include <QStringList>
 
@@ -53,6 +55,16 @@ int ColumnOfField(int fieldIndex) {
     if (fieldIndex < 0 || fieldIndex >= int(std::size(columns)))
         return -1;
     return columns[fieldIndex];
+}
+
+bool HiddenByDefault(int column, int edition) {
+    switch (edition) {
+    case Pellin:
+        // Its header names no product type, and a picture is one picture: the count says nothing.
+        return column == ProductType || column == Count;
+    default:
+        return false;
+    }
 }
 
 } // namespace ColumnNames

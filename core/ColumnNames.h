@@ -39,6 +39,10 @@ void Reset();
 // 16 product type. Returns the column of a field index, or -1.
 int ColumnOfField(int fieldIndex);
 
+// The columns an edition's own data leaves empty (a photograph has no model and no count): hidden until the
+// user shows them. The edition's sample data fills every other column; a test holds the two together.
+bool HiddenByDefault(int column, int edition);
+
 } // namespace ColumnNames
 
 // True when the path names a picture: it contains, in any letter case and anywhere, one of the picture

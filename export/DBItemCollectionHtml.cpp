@@ -12,6 +12,7 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -77,6 +78,15 @@ bool DBItemCollection::WriteHtml(QIODevice* device, const QString& path, bool wi
         table->WriteHead(out);
     } else {
         out.write("<Items>\r\n");
+        // A page of empty paragraphs would look broken: say that nothing lacks a value.
+        if (specialCase && !item && std::none_of(m_items.begin(), m_items.end(), [](const Item* each) {
+                return each->GetPriceToday() == 0.0;
+            })) {
+            out.write("<p>");
+            out.write(
+                EscapedXml(QCoreApplication::translate("DBItemCollection", "Der er ingen mønter uden vurdering.")));
+            out.write("</p>\r\n");
+        }
     }
 
     SortItems(SortGroup);

@@ -15,6 +15,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QStringList>
 
 #include <vector>
 
@@ -32,6 +33,8 @@ const ColumnSetting kColumns[ColumnNames::ColumnCount] = {
     {"SUPPLIERCOLUMNwidth", 120},    {"ADDRESSCOLUMNwidth", 150},  {"SERIALNOCOLUMNwidth", 110},
     {"WWWCOLUMNwidth", 160},         {"DOCUMENTCOLUMNwidth", 50},
 };
+// The hidden columns' numbers, comma-separated; an empty text shows every column.
+const char* const kHiddenColumnsKey = "hiddenColumns";
 
 QString pictureViewerProgram() {
 #ifdef Q_OS_WIN
@@ -68,6 +71,20 @@ ItemListView::ItemListView(QWidget* mainWindow)
         mDefaultWidths << (stored.isValid() ? -1 : DefaultColumnWidth(column));
         setColumnWidth(column, stored.isValid() ? stored.toInt() : mDefaultWidths.last());
     }
+    // The user's own choice of columns once made; until then the edition's, which hides what it never fills.
+    const QString hiddenKey = QLatin1String(kHiddenColumnsKey);
+    if (settings.contains(hiddenKey)) {
+        const QStringList hidden = settings.value(hiddenKey).toString().split(QLatin1Char(','), Qt::SkipEmptyParts);
+        for (const QString& column : hidden) {
+            bool ok = false;
+            const int number = column.toInt(&ok);
+            if (ok && number > ColumnNames::Group && number < ColumnNames::ColumnCount)
+                setColumnHidden(number, true);
+        }
+    } else {
+        for (int column = ColumnNames::Group + 1; column < ColumnNames::ColumnCount; ++column)
+            setColumnHidden(column, ColumnNames::HiddenByDefault(column, Edition()));
+    }
     settings.endGroup();
 
     connect(this, &QTreeView::clicked, this, &ItemListView::ItemSelected);
@@ -75,6 +92,8 @@ ItemListView::ItemListView(QWidget* mainWindow)
             [this](const QModelIndex& current) { emit rowSelected(current); });
     connect(this, &QTreeView::clicked, this, &ItemListView::rowSelected);
     connect(this, &QTreeView::doubleClicked, this, &ItemListView::doubleClickOnItemSlot);
+    header()->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(header(), &QWidget::customContextMenuRequested, this, &ItemListView::showColumnsMenu);
     setContextMenuPolicy(Qt::CustomContextMenu);
     connect(this, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& position) { ShowContextMenu(indexAt(position)); });
@@ -419,9 +438,43 @@ void ItemListView::SaveColumnWidths() {
     settings.beginGroup(QStringLiteral("ListView"));
     settings.setValue(QStringLiteral("Colums"), ColumnNames::ColumnCount);
     settings.setValue(QStringLiteral("childCount"), mModel->GroupCount());
-    for (int column = 0; column < ColumnNames::ColumnCount; ++column)
-        settings.setValue(QLatin1String(kColumns[column].key), columnWidth(column));
+    for (int column = 0; column < ColumnNames::ColumnCount; ++column) {
+        // A hidden column measures 0: keep its width for the day it is shown again.
+        if (!isColumnHidden(column))
+            settings.setValue(QLatin1String(kColumns[column].key), columnWidth(column));
+    }
     settings.endGroup();
+}
+
+void ItemListView::SetColumnShown(int column, bool shown) {
+    if (column <= ColumnNames::Group || column >= ColumnNames::ColumnCount)
+        return;
+    setColumnHidden(column, !shown);
+    QStringList hidden;
+    for (int each = ColumnNames::Group + 1; each < ColumnNames::ColumnCount; ++each) {
+        if (isColumnHidden(each))
+            hidden << QString::number(each);
+    }
+    Settings settings;
+    settings.setValue(QStringLiteral("ListView/") + QLatin1String(kHiddenColumnsKey), hidden.join(QLatin1Char(',')));
+}
+
+QMenu* ItemListView::ColumnsMenu() {
+    auto* menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("ColumnsMenu"));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    for (int column = ColumnNames::Group + 1; column < ColumnNames::ColumnCount; ++column) {
+        QString caption = mModel->headerData(column, Qt::Horizontal).toString();
+        QAction* entry = menu->addAction(caption.replace(QLatin1Char('&'), QLatin1String("&&")));
+        entry->setCheckable(true);
+        entry->setChecked(!isColumnHidden(column));
+        connect(entry, &QAction::toggled, this, [this, column](bool shown) { SetColumnShown(column, shown); });
+    }
+    return menu;
+}
+
+void ItemListView::showColumnsMenu(const QPoint& position) {
+    ColumnsMenu()->popup(header()->viewport()->mapToGlobal(position));
 }
 
 void ItemListView::keyPressEvent(QKeyEvent* event) {

@@ -45,6 +45,10 @@ public:
     // The width a column has when none is stored: at least the usual one, and enough for its present
     // caption with the sort indicator.
     int DefaultColumnWidth(int column) const;
+    // Shows or hides a column and remembers the choice; the group column always stays.
+    void SetColumnShown(int column, bool shown);
+    // The header's menu: one check entry per column that can be hidden.
+    QMenu* ColumnsMenu();
 
 public slots:
     void ItemSelected(const QModelIndex& row);
@@ -75,6 +79,7 @@ private:
     // After the captions changed (another register's field names): columns still at their default width get
     // the default for the new caption.
     void fitDefaultWidths();
+    void showColumnsMenu(const QPoint& position);
 
     QWidget* mMainWindow;
     DBItemCollection* mCollection = nullptr;

@@ -20,7 +20,8 @@ Four editions, three languages (dk, no, en):
     Brevane (inventory)      data/db/DemoBrevane/DemoBrevane.<lang>.db
 
 Below each folder: groups/, location/, supplier/, fields/ with one list file
-per language, and billeder/ with the pictures the items link to.  The home
+per language, billeder/ with the pictures the items link to and dokumenter/
+with their documents (one-page PDFs written here, no tool needed).  The home
 contents groups and rooms are also written to data/group/ and data/location/,
 the lists the program falls back on in its working directory.
 """
@@ -897,6 +898,8 @@ OSTREL_ITEMS = {
         C(9, "1941", "Aluminium", 2, "Sieg", "25.1", "1", 20, 25),
         C(9, "1942", "Zink", 0, "Sieg", "21.2", "1", 10, 10, count=2),
         C(9, "1944", "Zink", 4, "Sieg", "19.3", "1-", 15, 15),
+        C(0, "1898", "Sølv", 6, "Sieg", "15.9", "1", 0, 0, "Arvet efter morfar, ikke vurderet endnu",
+          date="14.09.2026"),
     ],
     "no": [
         C(0, "1875", "Sølv", 6, "NM", "34", "1", 800, 900),
@@ -940,6 +943,8 @@ OSTREL_ITEMS = {
         C(7, "1937", "Sølv", 7, "Sieg", "23", "01", 450, 500, "Christian X, regjeringsjubileet"),
         C(8, "1890", "Sølv", 7, "Ahlström", "Ahl 15", "1", 450, 450, "Oscar II, 2 kronor"),
         C(8, "1952", "Sølv", 6, "Krause", "KM 826", "1+", 60, 60, "Gustaf VI Adolf, 1 krona"),
+        C(0, "1898", "Sølv", 6, "NM", "24", "1", 0, 0, "Arvet etter morfar, ikke vurdert ennå",
+          date="14.09.2026"),
     ],
     "en": [
         C(0, "1860", "Bronze", 2, "Freeman", "F 10", "F", 12, 15, "Beaded border", "Bun head", "penny-1860"),
@@ -990,6 +995,8 @@ OSTREL_ITEMS = {
         C(7, "1958", "Gold", 11, "Marsh", "Marsh 297", "UNC", 310, 655, "", "", date="09.09.2013"),
         C(8, "1928", "Silver", 7, "Krause", "KM 8", "VF", 20, 25, "Irish Free State, horse reverse"),
         C(8, "1940", "Bronze", 2, "Krause", "KM 11", "F", 2, 2, "Eire, hen and chicks"),
+        C(1, "1902", "Silver", 8, "ESC", "ESC 361", "GF", 0, 0, "Inherited from Grandad, not yet valued",
+          date="14.09.2026"),
     ],
 }
 
@@ -1220,6 +1227,230 @@ def build_brevane(rng):
             recs.append(rec)
         out[lang] = recs
     return out
+
+
+# ---------------------------------------------------------------------------
+# Documents, invoices and web addresses that the builders above leave out:
+# a warranty and a valuation (Tovik), the wedding photographer's agreement
+# (Pellin), dealers' certificates and the mints' pages (Ostrel), data sheets
+# and supplier invoices (Brevane).  Every document is a one-page PDF in the
+# sample's language, below dokumenter/.
+# ---------------------------------------------------------------------------
+
+def document_path(edition, file_name):
+    return "%s/dokumenter/%s" % (EDITIONS[edition][0], file_name)
+
+
+def pdf_bytes(title, lines):
+    """One A4 page of Helvetica text; WinAnsiEncoding holds every Latin-1 letter at its Latin-1 code."""
+    def esc(s):
+        return s.replace("\\", "\\\\").replace("(", "\\(").replace(")", "\\)")
+    content = ["BT", "/F2 16 Tf", "18 TL", "56 770 Td", "(%s) Tj" % esc(title), "/F1 11 Tf", "T* T*"]
+    for line in lines:
+        content.append("(%s) '" % esc(line) if line else "T*")
+    content.append("ET")
+    stream = "\n".join(content).encode("latin-1")
+    objects = [
+        b"<< /Type /Catalog /Pages 2 0 R >>",
+        b"<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
+        b"<< /Type /Page /Parent 2 0 R /MediaBox [0 0 595 842] "
+        b"/Resources << /Font << /F1 4 0 R /F2 5 0 R >> >> /Contents 6 0 R >>",
+        b"<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica /Encoding /WinAnsiEncoding >>",
+        b"<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica-Bold /Encoding /WinAnsiEncoding >>",
+        b"<< /Length %d >>\nstream\n" % len(stream) + stream + b"\nendstream",
+    ]
+    out = b"%PDF-1.4\n%\xe2\xe3\xcf\xd3\n"
+    offsets = []
+    for number, body in enumerate(objects, 1):
+        offsets.append(len(out))
+        out += b"%d 0 obj\n" % number + body + b"\nendobj\n"
+    xref = len(out)
+    out += b"xref\n0 %d\n0000000000 65535 f \n" % (len(objects) + 1)
+    for offset in offsets:
+        out += b"%010d 00000 n \n" % offset
+    out += b"trailer\n<< /Size %d /Root 1 0 R >>\nstartxref\n%d\n%%%%EOF\n" % (len(objects) + 1, xref)
+    return out
+
+
+def write_documents(documents):
+    for edition in EDITIONS:
+        folder = os.path.join(DATA, EDITIONS[edition][0], "dokumenter")
+        if os.path.isdir(folder):
+            shutil.rmtree(folder)
+    for rel, title, lines in documents:
+        path = os.path.join(DATA, rel)
+        os.makedirs(os.path.dirname(path), exist_ok=True)
+        with open(path, "wb") as f:
+            f.write(pdf_bytes(title, lines))
+
+
+def amount(value, lang):
+    if lang == "en":
+        return "£" + money_text(value, lang)
+    return money_text(value, lang) + (" kr." if lang == "dk" else " kr")
+
+
+def the_one(recs, what, **fields):
+    found = [r for r in recs if all(getattr(r, k) == v for k, v in fields.items())]
+    if len(found) != 1:
+        raise ValueError("%d records for %s" % (len(found), what))
+    return found[0]
+
+
+VALUERS = {"dk": "Lyngby Guld & Sølv, autoriseret vurderingsmand",
+           "no": "Bekkestua Gull og Sølv, sertifisert takstmann",
+           "en": "Kingston Jewellers, registered valuer"}
+COIN_DEALERS = {"dk": "Frederiksberg Mønthandel", "no": "Majorstuen Mynthandel", "en": "Richmond Coins Ltd"}
+MINTS = {"dk": "https://www.nationalbanken.dk", "no": "https://www.norges-bank.no", "en": "https://www.royalmint.com"}
+# Ostrel groups whose coins the country's central bank or mint still describes.
+MINT_GROUPS = {"dk": (4,), "no": (3, 4), "en": (5,)}
+SHOP_NAMES = {"dk": "Nørre Elektro ApS", "no": "Bekkestua Elektro AS", "en": "Kingston Electrical Ltd"}
+
+DATA_SHEET_SPECS = {
+    "117": L(["True-RMS, 600 V AC/DC, 10 A", "Berøringsfri spændingsmåling (VoltAlert)", "Måleklasse CAT III 600 V"],
+             ["True-RMS, 600 V AC/DC, 10 A", "Berøringsfri spenningsmåling (VoltAlert)", "Måleklasse CAT III 600 V"],
+             ["True-RMS, 600 V AC/DC, 10 A", "Non-contact voltage detection (VoltAlert)",
+              "Measurement category CAT III 600 V"]),
+    "MIT420/2": L(["Isolationsmåling 50 V til 1000 V, op til 20 GOhm", "Kontinuitet med 200 mA",
+                   "Kalibreres én gang om året"],
+                  ["Isolasjonsmåling 50 V til 1000 V, opptil 20 GOhm", "Kontinuitet med 200 mA",
+                   "Kalibreres én gang i året"],
+                  ["Insulation test 50 V to 1000 V, up to 20 GOhm", "Continuity at 200 mA",
+                   "Calibrate once a year"]),
+    "smoke": L(["Optisk røgalarm efter EN 14604", "Indbygget lithiumbatteri, holder 10 år", "Testknap og lydsignal 85 dB"],
+               ["Optisk røykvarsler etter EN 14604", "Innebygd litiumbatteri, varer i 10 år",
+                "Testknapp og lydsignal 85 dB"],
+               ["Optical smoke alarm to BS EN 14604", "Sealed lithium battery, lasts ten years",
+                "Test button, 85 dB sounder"]),
+}
+
+
+def add_extras(tovik, pellin, ostrel, brevane):
+    """Fills documents, invoices and web addresses in; returns the documents and the invoices to draw."""
+    documents = []
+    invoices = []
+    for lang in LANGS:
+        # Tovik: the television's extended warranty and the inherited brooch's valuation.
+        tv = the_one(tovik[lang], "television", producttype="QE65S95C")
+        name = "garanti-fjernsyn-%s.pdf" % lang
+        tv.document = document_path("Tovik", name)
+        documents.append((tv.document, pick(L("Garantibevis - udvidet garanti", "Garantibevis - utvidet garanti",
+                                              "Extended warranty certificate"), lang),
+                          [tv.supplier + (", " + tv.address if tv.address else ""), "",
+                           pick(L("Produkt", "Produkt", "Product"), lang) + ": %s %s" % (tv.product, tv.producttype),
+                           pick(L("Serienummer", "Serienummer", "Serial number"), lang) + ": " + tv.serialno,
+                           pick(L("Købsdato", "Kjøpsdato", "Date of purchase"), lang) + ": " + tv.date,
+                           pick(L("Pris", "Pris", "Price"), lang) + ": " + amount(tv.price, lang), "",
+                           pick(L("Garantien gælder i 5 år fra købsdatoen og dækker fejl i materialer og fremstilling.",
+                                  "Garantien gjelder i 5 år fra kjøpsdatoen og dekker feil i materialer og produksjon.",
+                                  "The warranty runs for five years from the date of purchase and covers faults in"),
+                                lang),
+                           pick(L("Gem beviset sammen med kvitteringen.", "Ta vare på beviset sammen med kvitteringen.",
+                                  "materials and workmanship. Keep this certificate with your receipt."), lang)]))
+        brooch = the_one(tovik[lang], "brooch", group=4, price=0.0)
+        brooch.document = document_path("Tovik", "vurdering-broche-%s.pdf" % lang)
+        documents.append((brooch.document, pick(L("Vurderingsattest", "Takstbrev", "Valuation certificate"), lang),
+                          [VALUERS[lang], "",
+                           pick(L("Genstand", "Gjenstand", "Item"), lang) + ": %s, %s, %s" % (
+                               brooch.name, brooch.product, brooch.producttype.lower()),
+                           pick(L("Vurderet til", "Taksert til", "Valued at"), lang) + ": " +
+                           amount(brooch.priceToday, lang),
+                           pick(L("Dato", "Dato", "Date"), lang) + ": 12.03.2024", "",
+                           pick(L("Vurderingen er genhandelsværdien til forsikringsbrug.",
+                                  "Taksten er gjenanskaffelsesverdien til forsikringsbruk.",
+                                  "The valuation is the replacement value for insurance."), lang)]))
+        # Pellin: the wedding photographer's agreement.
+        wedding = the_one(pellin[lang], "wedding", date="20.06.2009", group=6)
+        wedding.document = document_path("Pellin", "aftale-bryllupsfotograf-%s.pdf" % lang)
+        documents.append((wedding.document, pick(L("Aftale om bryllupsfotografering", "Avtale om bryllupsfotografering",
+                                                   "Wedding photography agreement"), lang),
+                          [wedding.supplier, "",
+                           pick(L("Dato", "Dato", "Date"), lang) + ": " + wedding.date,
+                           pick(L("Leveres: 420 billeder, heraf 40 retoucherede, album og DVD",
+                                  "Leveres: 420 bilder, av dem 40 retusjerte, album og DVD",
+                                  "Delivered: 420 pictures, 40 of them retouched, an album and a DVD"), lang),
+                           pick(L("Pris", "Pris", "Price"), lang) + ": " + amount(wedding.price, lang), "",
+                           pick(L("Billederne må bruges privat. Fotografen har ophavsretten.",
+                                  "Bildene kan brukes privat. Fotografen har opphavsretten.",
+                                  "The pictures are for private use. The photographer keeps the copyright."), lang)]))
+        # Ostrel: the dealer's certificate of every gold coin with pictures, and the mint's page.
+        for coin in ostrel[lang]:
+            if coin.group in MINT_GROUPS[lang]:
+                coin.www = MINTS[lang]
+        for coin in ostrel[lang]:
+            if coin.photolink and coin.product in ("Guld", "Gull", "Gold"):
+                base = os.path.basename(coin.photolink).rsplit("-", 1)[0]
+                coin.document = document_path("Ostrel", "certifikat-%s-%s.pdf" % (base, lang))
+                documents.append((coin.document, pick(L("Ægthedscertifikat", "Ekthetssertifikat",
+                                                        "Certificate of authenticity"), lang),
+                                  [COIN_DEALERS[lang], "",
+                                   pick(L("Mønt", "Mynt", "Coin"), lang) + ": %s %s, %s" % (
+                                       OSTREL_DENOMINATIONS[lang][coin.location], coin.name, coin.product.lower()),
+                                   pick(L("Katalog", "Katalog", "Catalogue"), lang) + ": " + (
+                                       coin.serialno if coin.serialno.startswith(coin.supplier)
+                                       else "%s %s" % (coin.supplier, coin.serialno)),
+                                   pick(L("Kvalitet", "Kvalitet", "Grade"), lang) + ": " + coin.address,
+                                   pick(L("Købt", "Kjøpt", "Bought"), lang) + ": %s, %s" % (
+                                       coin.date, amount(coin.price, lang)), "",
+                                   pick(L("Mønten er undersøgt og er ægte.", "Mynten er undersøkt og er ekte.",
+                                          "The coin has been examined and is genuine."), lang)]))
+        # Brevane: data sheets of the instruments and the smoke alarm, invoices of the dearest goods.
+        for model, key in (("117", "117"), ("MIT420/2", "MIT420/2"), (pick(L("Origin", "Origin", "ST-622"), lang),
+                                                                       "smoke")):
+            rec = the_one(brevane[lang], model, producttype=model)
+            slug = re.sub(r"[^a-z0-9]+", "-", ("%s %s" % (rec.product, rec.producttype)).lower()).strip("-")
+            rec.document = document_path("Brevane", "datablad-%s-%s.pdf" % (slug, lang))
+            documents.append((rec.document, pick(L("Datablad", "Datablad", "Data sheet"), lang) +
+                              ": %s %s" % (rec.product, rec.producttype),
+                              [rec.name, ""] + pick(DATA_SHEET_SPECS[key], lang)))
+        for model in ("MIT420/2", "Flindt Garden", "QL-820NWB"):
+            rec = the_one(brevane[lang], model, producttype=model)
+            file_name = "faktura-%s-%s.png" % (re.sub(r"[^a-z0-9]+", "-", model.lower()).strip("-"), lang)
+            rec.receipt = picture_path("Brevane", file_name)
+            invoices.append((file_name, lang, rec))
+    return documents, invoices
+
+
+INVOICE_WORDS = {
+    "dk": dict(title="FAKTURA", number="Fakturanr.", date="Dato", to="Til", total="I alt DKK",
+               vat="Heraf moms 25%", vat_part=0.2, due="Betales senest 30 dage netto"),
+    "no": dict(title="FAKTURA", number="Fakturanr.", date="Dato", to="Til", total="Totalt NOK",
+               vat="Herav mva 25%", vat_part=0.2, due="Forfall 30 dager netto"),
+    "en": dict(title="INVOICE", number="Invoice no.", date="Date", to="To", total="Total GBP",
+               vat="incl. VAT 20%", vat_part=1.0 / 6, due="Payment due within 30 days"),
+}
+
+
+def pic_invoice(path, lang, rec, rng):
+    w = INVOICE_WORDS[lang]
+    total = rec.price * 1.25 if lang != "en" else rec.price * 1.2
+    a = ["-size", "240x340", "xc:#9aa1a8"]
+    a += draw("#ffffff", "rectangle 12,8 228,332")
+    a += draw("#2f5d8a", "rectangle 12,8 228,40")
+    a += text(rec.supplier, 0, 16, 14, "#ffffff", FONT_BOLD, "North")
+    a += text(w["title"], 24, 52, 13, "#2f5d8a", FONT_BOLD, "NorthWest")
+    lines = [
+        "%s %d" % (w["number"], rng.randint(100000, 999999)),
+        "%s %s" % (w["date"], rec.date),
+        "%s: %s" % (w["to"], SHOP_NAMES[lang]),
+        "",
+        "1 x %s" % rec.name[:28],
+        "    %s %s" % (rec.product, rec.producttype),
+        "",
+        "%s  %s" % (w["total"], money_text(total, lang)),
+        "%s  %s" % (w["vat"], money_text(total * w["vat_part"], lang)),
+        "",
+        w["due"],
+    ]
+    y = 76
+    for line in lines:
+        if line:
+            bold = line.startswith(w["total"])
+            a += text(line, 24, y, 9, "#111111", FONT_MONO_BOLD if bold else FONT_MONO, "NorthWest")
+        y += 16
+    a += draw("none", "line 24,%d 216,%d" % (76 + 16 * 7 - 4, 76 + 16 * 7 - 4), "#555555", 1)
+    a += ["+dither", "-colors", "16"]
+    convert(a, path)
 
 
 # ---------------------------------------------------------------------------
@@ -1698,7 +1929,7 @@ def pic_coin(path, look, year, side):
     convert(a, path)
 
 
-def make_pictures(tovik_receipts, coin_pictures, rng):
+def make_pictures(tovik_receipts, coin_pictures, invoices, rng):
     billeder = {e: os.path.join(DATA, EDITIONS[e][0], "billeder") for e in EDITIONS}
     for folder in billeder.values():
         if os.path.isdir(folder):
@@ -1728,6 +1959,8 @@ def make_pictures(tovik_receipts, coin_pictures, rng):
     b = billeder["Brevane"]
     pic_drill(os.path.join(b, "boremaskine.jpg"))
     pic_multimeter(os.path.join(b, "multimeter.jpg"))
+    for file_name, lang, rec in invoices:
+        pic_invoice(os.path.join(b, file_name), lang, rec, rng)
 
 
 # ---------------------------------------------------------------------------
@@ -1776,6 +2009,7 @@ def valid_date(text):
 def check(verbose=True):
     problems = []
     counts = []
+    linked = set()
     for edition, (folder, pattern, tag) in EDITIONS.items():
         for lang in LANGS:
             base = os.path.join(DATA, folder)
@@ -1839,6 +2073,7 @@ def check(verbose=True):
                         problems.append("%s: a field is %d characters long" % (where, len(value)))
                 for label, value in (("photolink", photo), ("receipt", receipt), ("document", document)):
                     if value:
+                        linked.add(value)
                         if "\\" in value or os.path.isabs(value):
                             problems.append("%s: %s %r is not a relative path with /" % (where, label, value))
                         if not os.path.isfile(os.path.join(DATA, value)):
@@ -1867,6 +2102,13 @@ def check(verbose=True):
             with open(path, "rb") as f1, open(os.path.join(DATA, source), "rb") as f2:
                 if f1.read() != f2.read():
                     problems.append("%s differs from %s" % (rel, source))
+    for edition in EDITIONS:
+        for sub in ("billeder", "dokumenter"):
+            folder = os.path.join(DATA, EDITIONS[edition][0], sub)
+            for f in sorted(os.listdir(folder)) if os.path.isdir(folder) else []:
+                rel = "%s/%s/%s" % (EDITIONS[edition][0], sub, f)
+                if rel not in linked:
+                    problems.append("%s: no item links it" % rel)
     total = 0
     for dirpath, _, files in os.walk(DATA):
         for f in files:
@@ -1901,6 +2143,7 @@ def main():
     pellin = build_pellin()
     ostrel, coin_pictures = build_ostrel(rng)
     brevane = build_brevane(rng)
+    documents, invoices = add_extras(tovik, pellin, ostrel, brevane)
     for lang in LANGS:
         check_fields("Tovik", lang, TOVIK_FIELDS[lang])
         check_fields("Pellin", lang, PELLIN_FIELDS[lang])
@@ -1924,7 +2167,8 @@ def main():
         if not shutil.which("convert"):
             print("ImageMagick's convert is needed for the pictures (or use --no-pictures)", file=sys.stderr)
             return 1
-        make_pictures(receipts, coin_pictures, rng)
+        make_pictures(receipts, coin_pictures, invoices, rng)
+    write_documents(documents)
     ok = check()
     print("check: " + ("ok" if ok else "FAILED"))
     return 0 if ok else 1

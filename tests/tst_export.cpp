@@ -202,7 +202,8 @@ private slots:
         QCOMPARE(names(c), QStringLiteral("Kaffemaskine,Sofa,Tom & Jerry <2>,Vase"));
     }
 
-    // Ostrel's special cases: a value today of 0.0 is written and numbered, 0.01 leaves an empty paragraph.
+    // Ostrel's special cases: a value today of 0.0 is written and numbered, 0.01 leaves an empty paragraph;
+    // with every coin valued the page says so instead of being blank.
     void ostrelSpecialCases() {
         SetEdition(Ostrel);
         DBItemCollection c(nullptr);
@@ -220,6 +221,12 @@ private slots:
         c.Add(d);
         compareBytes(html(c, QStringLiteral("/mønter/db.txt.htm"), true, nullptr, true, false),
                      expected(QStringLiteral("ostrel_special.htm")));
+        a->SetPriceToday(12);
+        d->SetPriceToday(0.5);
+        const QByteArray none = html(c, QStringLiteral("/mønter/db.txt.htm"), true, nullptr, true, false);
+        QVERIFY2(parseError(none).isEmpty(), none.constData());
+        QVERIFY(none.contains(QStringLiteral("<Items>\r\n<p>Der er ingen mønter uden vurdering.</p>\r\n").toLatin1()));
+        QVERIFY(!none.contains("<Item>"));
     }
 
     void oneItemWithLabelsAndPictures() {

@@ -142,6 +142,25 @@ private slots:
         for (int g = 0; g < model->rowCount(); ++g)
             listed += model->rowCount(model->index(g, 0));
         QCOMPARE(listed, window.Collection()->Count());
+        // The columns shown are those the sample fills, and every file it links is there.
+        static const QRegularExpression zero(QStringLiteral("^0([.,]0+)?$"));
+        for (int column = ColumnNames::Group + 1; column < ColumnNames::ColumnCount; ++column) {
+            bool filled = false;
+            for (int g = 0; g < model->rowCount() && !filled; ++g) {
+                const QModelIndex group = model->index(g, 0);
+                for (int r = 0; r < model->rowCount(group) && !filled; ++r) {
+                    const QModelIndex cell = model->index(r, column, group);
+                    const QString text = cell.data().toString();
+                    filled =
+                        cell.data(Qt::DecorationRole).isValid() || !(text.isEmpty() || zero.match(text).hasMatch());
+                }
+            }
+            QVERIFY2(window.ListView()->isColumnHidden(column) != filled, qPrintable(ColumnNames::Title(column)));
+        }
+        for (const Item* item : *window.Collection()) {
+            for (const QString& link : {item->GetPhotolink(), item->GetReceipt(), item->GetDocument()})
+                QVERIFY2(link.isEmpty() || QFile::exists(link), qPrintable(link));
+        }
         QCOMPARE(Settings().value(QStringLiteral("LastSavedDBFile")).toString(), sample());
         QVERIFY(action(window, "Print")->isEnabled());
         QCOMPARE(window.RecentFiles(), QStringList{sample()});
@@ -651,6 +670,34 @@ private slots:
         QCOMPARE(settings.value(QStringLiteral("geometri/mainWinHeight")).toInt(), 500);
         QCOMPARE(settings.value(QStringLiteral("Items/showAllItems")).toBool(), true);
         QVERIFY(settings.contains(QStringLiteral("ListView/NAMECOLUMNwidth")));
+    }
+
+    // Pellin hides the columns its photographs leave empty until the user shows them; the choice is kept.
+    void columnChoiceOutlivesTheWindow() {
+        SetEdition(Pellin);
+        {
+            MainWindow window;
+            ItemListView* view = window.ListView();
+            QVERIFY(view->isColumnHidden(ColumnNames::Count));
+            QMenu* menu = view->ColumnsMenu();
+            QCOMPARE(menu->actions().size(), ColumnNames::ColumnCount - 1); // the group column always stays
+            QAction* count = menu->actions().at(ColumnNames::Count - 1);
+            QVERIFY(!count->isChecked());
+            count->trigger();
+            QVERIFY(!view->isColumnHidden(ColumnNames::Count));
+            menu->actions().at(ColumnNames::Name - 1)->trigger();
+            QVERIFY(view->isColumnHidden(ColumnNames::Name));
+            delete menu;
+            QVERIFY(trigger(window, "FileSaveSettings"));
+        }
+        MainWindow window;
+        for (int column = 0; column < ColumnNames::ColumnCount; ++column) {
+            const bool hidden = column == ColumnNames::Name || column == ColumnNames::ProductType;
+            QCOMPARE(window.ListView()->isColumnHidden(column), hidden);
+        }
+        // Shown again, a column saved while hidden has its width back.
+        window.ListView()->SetColumnShown(ColumnNames::Name, true);
+        QVERIFY(window.ListView()->columnWidth(ColumnNames::Name) > 40);
     }
 
     void itemCommandsFollowTheRow() {

@@ -253,6 +253,10 @@ En tidligere fil med samme navn er ikke ændret.</translation>
         <source>DB_COLUMN_NOT_A_NUMBER</source>
         <translation>kolonnen &quot;%1&quot; indeholder ikke et tal.</translation>
     </message>
+    <message>
+        <source>Der er ingen mønter uden vurdering.</source>
+        <translation>Der er ingen mønter uden vurdering.</translation>
+    </message>
 </context>
 <context>
     <name>Dialogs</name>

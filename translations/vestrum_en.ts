@@ -253,6 +253,10 @@ An earlier file of the same name has not been changed.</translation>
         <source>DB_COLUMN_NOT_A_NUMBER</source>
         <translation>the column &quot;%1&quot; does not hold a number.</translation>
     </message>
+    <message>
+        <source>Der er ingen mønter uden vurdering.</source>
+        <translation>There are no coins without a valuation.</translation>
+    </message>
 </context>
 <context>
     <name>Dialogs</name>

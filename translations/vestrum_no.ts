@@ -253,6 +253,10 @@ En tidligere fil med samme navn er ikke endret.</translation>
         <source>DB_COLUMN_NOT_A_NUMBER</source>
         <translation>kolonnen «%1» inneholder ikke et tall.</translation>
     </message>
+    <message>
+        <source>Der er ingen mønter uden vurdering.</source>
+        <translation>Det er ingen mynter uten verdivurdering.</translation>
+    </message>
 </context>
 <context>
     <name>Dialogs</name>

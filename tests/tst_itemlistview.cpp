@@ -404,10 +404,10 @@ private slots:
                 QVERIFY2(view.columnWidth(column) >= header->fontMetrics().horizontalAdvance(caption) + room,
                          qPrintable(QStringLiteral("%1: %2").arg(caption).arg(view.columnWidth(column))));
             }
-            // A width the user gave keeps when the captions are set again.
-            view.setColumnWidth(ColumnNames::Count, 30);
+            // A width the user gave keeps when the captions are set again (Price: shown in every edition).
+            view.setColumnWidth(ColumnNames::Price, 30);
             view.ViewAll(false);
-            QCOMPARE(view.columnWidth(ColumnNames::Count), 30);
+            QCOMPARE(view.columnWidth(ColumnNames::Price), 30);
         }
         TestSupport::installTranslation(QStringLiteral("en"));
     }

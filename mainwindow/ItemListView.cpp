@@ -60,6 +60,9 @@ ItemListView::ItemListView(QWidget* mainWindow)
     settings.beginGroup(QStringLiteral("ListView"));
     for (int column = 0; column < ColumnNames::ColumnCount; ++column)
         setColumnWidth(column, settings.value(QLatin1String(kColumns[column].key), kColumns[column].width).toInt());
+    // The header as the user left it (widths and the order of the columns); the sort is not kept, the
+    // register opens in its own order.
+    header()->restoreState(settings.value(QStringLiteral("headerState")).toByteArray());
     settings.endGroup();
     header()->setStretchLastSection(true);
     header()->setSortIndicator(-1, Qt::AscendingOrder);
@@ -398,7 +401,25 @@ void ItemListView::SaveColumnWidths() {
     settings.setValue(QStringLiteral("childCount"), mModel->GroupCount());
     for (int column = 0; column < ColumnNames::ColumnCount; ++column)
         settings.setValue(QLatin1String(kColumns[column].key), columnWidth(column));
+    settings.setValue(QStringLiteral("headerState"), header()->saveState());
     settings.endGroup();
+}
+
+QStringList ItemListView::OpenGroupNames() const {
+    QStringList names;
+    for (int group = 0; group < mModel->GroupCount(); ++group) {
+        if (isExpanded(mModel->GroupIndex(group)))
+            names << mModel->GroupName(group);
+    }
+    return names;
+}
+
+void ItemListView::SetOpenGroups(const QStringList& names) {
+    // One layout for all groups, as in ViewAll.
+    scheduleDelayedItemsLayout();
+    for (int group = 0; group < mModel->GroupCount(); ++group)
+        setExpanded(mModel->GroupIndex(group), names.contains(mModel->GroupName(group)));
+    executeDelayedItemsLayout();
 }
 
 void ItemListView::keyPressEvent(QKeyEvent* event) {

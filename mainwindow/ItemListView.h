@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPersistentModelIndex>
+#include <QStringList>
 #include <QTreeView>
 
 class DBItemCollection;
@@ -40,7 +41,11 @@ public:
     bool IsGroupRow(const QModelIndex& row) const;
     Item* ItemOf(const QModelIndex& row) const;
     void AddToContextMenu(QAction* action);
+    // Stores the column widths and the header's layout (order of the columns) for the next start.
     void SaveColumnWidths();
+    // The names of the open group rows; SetOpenGroups opens exactly the named ones.
+    QStringList OpenGroupNames() const;
+    void SetOpenGroups(const QStringList& names);
 
 public slots:
     void ItemSelected(const QModelIndex& row);

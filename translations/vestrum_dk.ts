@@ -1489,10 +1489,6 @@ Kalder i stedet det program, der er associeret med filen %2</translation>
         <translation>%1 gemt: %2 poster på %3 sek.</translation>
     </message>
     <message>
-        <source>Åben tovik register fil</source>
-        <translation>Åbn Tovik-registerfil</translation>
-    </message>
-    <message>
         <source>BackupCurrentDB</source>
         <translation>Sikkerhedskopiér databasen</translation>
     </message>
@@ -2006,6 +2002,46 @@ Vil du indlæse den igen?</translation>
         <source>Oversigt over indlæsningen...</source>
         <translation>Oversigt over indlæsningen...</translation>
     </message>
+    <message>
+        <source>Gem register som</source>
+        <translation>Gem register som</translation>
+    </message>
+    <message>
+        <source>Registeret, du brugte sidst, kan ikke åbnes:
+%1
+
+Hvis registeret ligger på et netværksdrev eller en USB-nøgle, så tilslut drevet og vælg »Prøv igen«. Programmet husker stien, indtil du åbner et andet register.</source>
+        <translation>Registeret, du brugte sidst, kan ikke åbnes:
+%1
+
+Hvis registeret ligger på et netværksdrev eller en USB-nøgle, så tilslut drevet og vælg »Prøv igen«. Programmet husker stien, indtil du åbner et andet register.</translation>
+    </message>
+    <message>
+        <source>&amp;Prøv igen</source>
+        <translation>&amp;Prøv igen</translation>
+    </message>
+    <message>
+        <source>Åbn et &amp;andet…</source>
+        <translation>Åbn et &amp;andet…</translation>
+    </message>
+    <message>
+        <source>&amp;Nyt register</source>
+        <translation>&amp;Nyt register</translation>
+    </message>
+    <message>
+        <source>Åbn &amp;eksemplet</source>
+        <translation>Åbn &amp;eksemplet</translation>
+    </message>
+    <message>
+        <source>%1 findes allerede.
+Vil du erstatte den?</source>
+        <translation>%1 findes allerede.
+Vil du erstatte den?</translation>
+    </message>
+    <message>
+        <source>&amp;Erstat</source>
+        <translation>&amp;Erstat</translation>
+    </message>
 </context>
 <context>
     <name>ReportDialog</name>
@@ -2241,6 +2277,10 @@ Vil du indlæse den igen?</translation>
     <message>
         <source>BREVANE_CAPTION_TEXT</source>
         <translation>Brevane - lagerregistrering</translation>
+    </message>
+    <message>
+        <source>Unavngivet</source>
+        <translation>Unavngivet</translation>
     </message>
 </context>
 <context>

@@ -11,6 +11,13 @@
 
 // The start-up register and what the window keeps from one run to the next.
 
+namespace {
+QString documentsFolder() {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return documents.isEmpty() ? QDir::homePath() : documents;
+}
+} // namespace
+
 bool MainWindow::LoadItemFile() {
     // A register on a network drive that is not connected yet, or a USB stick left at the office: the
     // program stays open and the path stays remembered, so nothing is lost by starting without it.
@@ -37,8 +44,10 @@ bool MainWindow::LoadItemFile() {
         case TryAgain:
             break;
         case OpenAnother: {
+            // The remembered folder may be the very drive that is missing.
+            const QString folder = QDir(GetLastDBDir()).exists() ? GetLastDBDir() : documentsFolder();
             const QString chosen =
-                Dialogs::openFileName(this, QString(), GetLastDBDir(), QStringLiteral("DB (*.tvk *.txt *.db)"));
+                Dialogs::openFileName(this, QString(), folder, QStringLiteral("DB (*.tvk *.txt *.db)"));
             // Cancelled, or a file that does not open either (its own box said why): the choice again.
             if (!chosen.isEmpty() && openDatabase(chosen, OpenMode::Command))
                 return false;
@@ -77,10 +86,7 @@ void MainWindow::reopenRememberedGroups() {
 }
 
 QString MainWindow::saveAsFolder() const {
-    if (!mCurrentFileName.isEmpty())
-        return QFileInfo(mCurrentFileName).absolutePath();
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return documents.isEmpty() ? QDir::homePath() : documents;
+    return mCurrentFileName.isEmpty() ? documentsFolder() : QFileInfo(mCurrentFileName).absolutePath();
 }
 
 bool MainWindow::confirmReplace(const QString& path) {

@@ -4,6 +4,7 @@
 #include "Settings.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 
 namespace {
 struct EditionNames {
@@ -54,7 +55,8 @@ QString GetCaption(const QString& filePath) {
         key = keys[2];
     else if (IsBrevane())
         key = keys[3];
-    return QCoreApplication::translate("captionstr", key) + QLatin1String(" - ") + filePath;
+    const QString name = filePath.isEmpty() ? QCoreApplication::translate("captionstr", "Unavngivet") : filePath;
+    return QCoreApplication::translate("captionstr", key) + QLatin1String(" - ") + name;
 }
 
 QString GetLastDBDir() {
@@ -64,6 +66,22 @@ QString GetLastDBDir() {
 
 QString DefaultDatabasePath() {
     return QString::fromLatin1(namesOf(Edition()).databasePath).arg(GetLanguage());
+}
+
+bool IsShippedSample(const QString& path, const QString& language) {
+    if (path.isEmpty())
+        return false;
+    return QFileInfo(path) == QFileInfo(QString::fromLatin1(namesOf(Edition()).databasePath).arg(language));
+}
+
+QString WithDatabaseSuffix(const QString& path) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("tvk") || suffix == QLatin1String("txt") || suffix == QLatin1String("db"))
+        return path;
+    QString named = path;
+    if (named.endsWith(QLatin1Char('.')))
+        named.chop(1);
+    return named + QLatin1Char('.') + QFileInfo(QString::fromLatin1(namesOf(Edition()).databasePath)).suffix();
 }
 
 QString DefaultDatabaseDir() {

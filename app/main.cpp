@@ -53,8 +53,6 @@ int main(int argc, char* argv[]) {
     }
 
     MainWindow window;
-    if (window.StartupFailed())
-        return 0; // the start-up database could not be read; the message has been shown
     if (window.EndSignal())
         return 128 + window.EndSignal(); // asked to end while starting; ended in order already
 
@@ -65,7 +63,6 @@ int main(int argc, char* argv[]) {
                           QStringLiteral("OK"));
     }
 
-    Startup::ApplyRememberedGeometry(&window);
     window.show();
     const int code = app.exec(); // 128 + the signal when the system asked the program to end
     Dialogs::install(nullptr);

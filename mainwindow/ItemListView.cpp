@@ -85,6 +85,9 @@ ItemListView::ItemListView(QWidget* mainWindow)
         for (int column = ColumnNames::Group + 1; column < ColumnNames::ColumnCount; ++column)
             setColumnHidden(column, ColumnNames::HiddenByDefault(column, Edition()));
     }
+    // The header as the user left it (widths, order and shown columns); the sort is not kept, the register
+    // opens in its own order.
+    header()->restoreState(settings.value(QStringLiteral("headerState")).toByteArray());
     settings.endGroup();
 
     connect(this, &QTreeView::clicked, this, &ItemListView::ItemSelected);
@@ -443,6 +446,7 @@ void ItemListView::SaveColumnWidths() {
         if (!isColumnHidden(column))
             settings.setValue(QLatin1String(kColumns[column].key), columnWidth(column));
     }
+    settings.setValue(QStringLiteral("headerState"), header()->saveState());
     settings.endGroup();
 }
 
@@ -475,6 +479,23 @@ QMenu* ItemListView::ColumnsMenu() {
 
 void ItemListView::showColumnsMenu(const QPoint& position) {
     ColumnsMenu()->popup(header()->viewport()->mapToGlobal(position));
+}
+
+QStringList ItemListView::OpenGroupNames() const {
+    QStringList names;
+    for (int group = 0; group < mModel->GroupCount(); ++group) {
+        if (isExpanded(mModel->GroupIndex(group)))
+            names << mModel->GroupName(group);
+    }
+    return names;
+}
+
+void ItemListView::SetOpenGroups(const QStringList& names) {
+    // One layout for all groups, as in ViewAll.
+    scheduleDelayedItemsLayout();
+    for (int group = 0; group < mModel->GroupCount(); ++group)
+        setExpanded(mModel->GroupIndex(group), names.contains(mModel->GroupName(group)));
+    executeDelayedItemsLayout();
 }
 
 void ItemListView::keyPressEvent(QKeyEvent* event) {

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QPersistentModelIndex>
+#include <QStringList>
 #include <QTreeView>
 
 class DBItemCollection;
@@ -41,6 +42,7 @@ public:
     bool IsGroupRow(const QModelIndex& row) const;
     Item* ItemOf(const QModelIndex& row) const;
     void AddToContextMenu(QAction* action);
+    // Stores the column widths and the header's layout (order of the columns) for the next start.
     void SaveColumnWidths();
     // The width a column has when none is stored: at least the usual one, and enough for its present
     // caption with the sort indicator.
@@ -49,6 +51,9 @@ public:
     void SetColumnShown(int column, bool shown);
     // The header's menu: one check entry per column that can be hidden.
     QMenu* ColumnsMenu();
+    // The names of the open group rows; SetOpenGroups opens exactly the named ones.
+    QStringList OpenGroupNames() const;
+    void SetOpenGroups(const QStringList& names);
 
 public slots:
     void ItemSelected(const QModelIndex& row);

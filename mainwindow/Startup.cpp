@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QRect>
 #include <QTranslator>
 #include <QWidget>
 
@@ -46,12 +47,28 @@ bool InstallTranslation(QTranslator* translator, const QString& baseName) {
 
 void ApplyRememberedGeometry(QWidget* window) {
     Settings settings;
+    // The whole geometry as the window stored it at quit (screen, maximised state); the four numbers are
+    // the older form, still read when it is missing.
+    if (window->restoreGeometry(settings.value(QStringLiteral("geometri/mainWinGeometry")).toByteArray()))
+        return;
     const int width = settings.value(QStringLiteral("geometri/mainWinWidth"), 800).toInt();
     const int height = settings.value(QStringLiteral("geometri/mainWinHeight"), 600).toInt();
     const int x = settings.value(QStringLiteral("geometri/mainWinPosX"), 0).toInt();
     const int y = settings.value(QStringLiteral("geometri/mainWinPosY"), 0).toInt();
     window->resize(width, height);
     window->move(x, y);
+}
+
+void RememberGeometry(QWidget* window) {
+    Settings settings;
+    settings.setValue(QStringLiteral("geometri/mainWinGeometry"), window->saveGeometry());
+    // A maximised window keeps the size it had before, as the toolkit's own geometry does.
+    const bool whole = window->isMaximized() || window->isFullScreen();
+    const QRect normal = whole ? window->normalGeometry() : QRect(window->pos(), window->size());
+    settings.setValue(QStringLiteral("geometri/mainWinWidth"), normal.width());
+    settings.setValue(QStringLiteral("geometri/mainWinHeight"), normal.height());
+    settings.setValue(QStringLiteral("geometri/mainWinPosX"), normal.x());
+    settings.setValue(QStringLiteral("geometri/mainWinPosY"), normal.y());
 }
 
 } // namespace Startup

@@ -22,5 +22,7 @@ bool InstallTranslation(QTranslator* translator, const QString& baseName);
 
 // Resizes and moves the window to the remembered geometry (800 x 600 at 0,0 when nothing is stored).
 void ApplyRememberedGeometry(QWidget* window);
+// Stores the window's geometry for the next start: the toolkit's whole geometry and the four numbers.
+void RememberGeometry(QWidget* window);
 
 } // namespace Startup

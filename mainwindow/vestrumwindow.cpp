@@ -3,6 +3,7 @@
 #include "ExternalViewers.h"
 #include "ItemListModel.h"
 #include "ItemListView.h"
+#include "Startup.h"
 #include "app/AppNames.h"
 #include "app/Edition.h"
 #include "app/Settings.h"
@@ -63,6 +64,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     buildMenus();
     buildToolBars();
     OpenStartupDatabase();
+    Startup::ApplyRememberedGeometry(this);
 }
 
 MainWindow::~MainWindow() {
@@ -81,8 +83,8 @@ void MainWindow::OpenStartupDatabase() {
         return;
     if (mCurrentFileName.isEmpty())
         return;
-    if (!LoadItemFile())
-        mStartupFailed = true;
+    if (LoadItemFile())
+        reopenRememberedGroups();
 }
 
 bool MainWindow::dropDatabase() {
@@ -132,7 +134,7 @@ bool MainWindow::SaveQuestion() {
     MessageBoxRequest box;
     box.icon = MessageBoxRequest::Information;
     box.parent = this;
-    box.title = GetAppName(true);
+    box.title = GetAppName();
     box.text = tr("SAVE_CURRENT_DB_QUESTION");
     box.buttons << tr("&Gem") << tr("Gem &ikke") << tr("&Fortryd");
     box.defaultButton = 0;
@@ -168,15 +170,7 @@ void MainWindow::Load(bool ShowOpenDialog) {
         openDatabase(path, OpenMode::Command);
 }
 
-bool MainWindow::LoadItemFile() {
-    if (openDatabase(mCurrentFileName, OpenMode::Startup))
-        return true;
-    // Nothing could be opened at start-up: the next start opens the sample database.
-    resetToDefaultDatabase();
-    return false;
-}
-
-bool MainWindow::openDatabase(const QString& path, OpenMode mode) {
+bool MainWindow::openDatabase(const QString& path, OpenMode mode, QString* failure) {
     QElapsedTimer timer;
     timer.start();
     mLog->WriteItem(path, kSource, QStringLiteral("LoadItemFile()"));
@@ -218,6 +212,10 @@ bool MainWindow::openDatabase(const QString& path, OpenMode mode) {
         candidate.PassLockTo(*mCollection);
     leaveFolder();
     if (!loaded) {
+        if (failure) {
+            *failure = QDir::toNativeSeparators(path) + QStringLiteral("\n\n") + reason;
+            return false;
+        }
         Dialogs::critical(nullptr, tr("FileError"),
                           tr("ERROR_DB_FILE_CAN_NOT_BE_OPENED") + QStringLiteral("\n\n") +
                               QDir::toNativeSeparators(path) + QStringLiteral("\n\n") + reason,
@@ -261,12 +259,6 @@ bool MainWindow::openDatabase(const QString& path, OpenMode mode) {
         emit message(lockNotice, 10000);
     writeRecentFiles();
     return true; // the old contents go with the candidate, and with them the old folder's lock
-}
-
-void MainWindow::resetToDefaultDatabase() {
-    Settings settings;
-    settings.setValue(QStringLiteral("LastSavedDBFile"), DefaultDatabasePath());
-    settings.setValue(QStringLiteral("LastDBDir"), DefaultDatabaseDir());
 }
 
 void MainWindow::afterLoadUpdate() {
@@ -370,8 +362,16 @@ bool MainWindow::Save(bool SetmCurrentFileName) {
 bool MainWindow::SaveAs() {
     const QString oldName = mCurrentFileName;
     const QString oldDirectory = Settings().value(QStringLiteral("LastDBDir")).toString();
-    const QString chosen = Dialogs::saveFileName(this, tr("Åben tovik register fil"), GetLastDBDir(),
-                                                 QStringLiteral("DB (*.tvk *.txt *.db)"));
+    QString chosen =
+        Dialogs::saveFileName(this, tr("Gem register som"), saveAsFolder(), QStringLiteral("DB (*.tvk *.txt *.db)"));
+    if (!chosen.isEmpty()) {
+        // A name the Open dialog would not show gets the edition's suffix; the dialog asked about the name
+        // as typed, so replacing a register of the longer name is asked here.
+        const QString named = WithDatabaseSuffix(chosen);
+        if (named != chosen && QFileInfo::exists(named) && !confirmReplace(named))
+            return false;
+        chosen = named;
+    }
     if (!chosen.isEmpty()) {
         mCurrentFileName = chosen;
         const QString directory = QFileInfo(chosen).absolutePath();
@@ -450,6 +450,7 @@ void MainWindow::Quit() {
     if (!SaveQuestion())
         return;
     mQuitting = true;
+    rememberWindow();
     closeDatabase();
     QApplication::quit();
 }
@@ -461,28 +462,27 @@ void MainWindow::closeEvent(QCloseEvent* event) {
             return;
         }
         mQuitting = true;
+        rememberWindow();
         closeDatabase();
     }
     event->accept();
 }
 
 void MainWindow::SaveSettings() {
-    Settings settings;
-    settings.setValue(QStringLiteral("geometri/mainWinWidth"), width());
-    settings.setValue(QStringLiteral("geometri/mainWinHeight"), height());
-    settings.setValue(QStringLiteral("geometri/mainWinPosX"), pos().x());
-    settings.setValue(QStringLiteral("geometri/mainWinPosY"), pos().y());
-    settings.setValue(QStringLiteral("Items/showAllItems"), ViewAllAction && ViewAllAction->isChecked());
+    rememberWindow();
+    Settings().setValue(QStringLiteral("Items/showAllItems"), ViewAllAction && ViewAllAction->isChecked());
     writeRecentFiles();
-    mListView->SaveColumnWidths();
 }
 
 void MainWindow::setLanguage(const char* code) {
     Settings settings;
+    const QString oldLanguage = GetLanguage();
     settings.setValue(QStringLiteral("Language"), QLatin1String(code));
-    // The next start opens the sample database of the new language.
-    settings.remove(QStringLiteral("LastSavedDBFile"));
-    settings.remove(QStringLiteral("LastDBDir"));
+    // The installation's sample follows the language; the user's own register stays the one opened next.
+    if (IsShippedSample(settings.value(QStringLiteral("LastSavedDBFile")).toString(), oldLanguage)) {
+        settings.setValue(QStringLiteral("LastSavedDBFile"), DefaultDatabasePath());
+        settings.setValue(QStringLiteral("LastDBDir"), DefaultDatabaseDir());
+    }
     Dialogs::information(nullptr, tr("Info"), tr("RESTART_BEFORE_LANGUAGE_CHANGED"), tr("Ok"));
 }
 

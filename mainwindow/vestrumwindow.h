@@ -29,8 +29,6 @@ public:
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // True when the start-up database could not be read; the program then ends without showing the window.
-    bool StartupFailed() const { return mStartupFailed; }
     // The signal that asked the program to end, 0 while none did.
     int EndSignal() const { return mEndSignal; }
     DBItemCollection* Collection() const { return mCollection; }
@@ -38,7 +36,9 @@ public:
     QString CurrentFileName() const { return mCurrentFileName; }
     QStringList RecentFiles() const { return mRecentFiles; }
 
-    // Reads the start-up database (mCurrentFileName); on failure the next start opens the sample.
+    // Reads the start-up database (mCurrentFileName). When it cannot be read, the user chooses: try again,
+    // open another, start a new register or open the sample; the remembered path stays until another register
+    // is opened. True when the start-up database itself was opened.
     bool LoadItemFile();
     // Asks whether to save a changed database; false when the user cancels or the save fails.
     bool SaveQuestion();
@@ -127,11 +127,11 @@ private:
     void writeRecentFiles();
     // The items of the chosen item rows and group rows, for labels.
     std::vector<const Item*> itemsForLabels() const;
-    void resetToDefaultDatabase();
     void setLanguage(const char* code);
     QString chooseViewerProgram(const QString& caption, const QString& filter);
     bool closeDatabase();
-    // At start-up: offers the recovery file a signal left; true when it was opened (or the start failed).
+    // At start-up: offers the recovery file a signal left; true when it was opened, or when another register
+    // took the place of a start-up database that would not open.
     bool offerRecovery();
     // The recovered changes are saved or dropped: their file goes.
     void forgetRecovery();
@@ -140,7 +140,15 @@ private:
     enum class OpenMode { Startup, Command, Reread };
     // Opens a database in place of the open one, which changes only when the file has loaded (and the
     // save question, when asked, let the open one go); otherwise one box says why and nothing changes.
-    bool openDatabase(const QString& path, OpenMode mode);
+    // With `failure`, a file that cannot be read is not reported but described there (file and reason).
+    bool openDatabase(const QString& path, OpenMode mode, QString* failure = nullptr);
+    // Stores the window's geometry, the list's columns and its open groups for the next start.
+    void rememberWindow();
+    // Opens the groups that were open when the program last ended, when it showed this register.
+    void reopenRememberedGroups();
+    // Save As starts in the open register's folder, or in the user's documents for a new register.
+    QString saveAsFolder() const;
+    bool confirmReplace(const QString& path);
     // Empties the open database after the save question; false when the user keeps it.
     bool dropDatabase();
     bool writeHtmlExport(bool showSpecialCase, bool saveAsHtmlTable, const QString& htmlOutputFile);
@@ -165,7 +173,6 @@ private:
     QIcon mReceiptIcon;
     std::unique_ptr<::UpdateLocations> mLastImport;
     std::unique_ptr<LocationImportUndo> mImportUndo;
-    bool mStartupFailed = false;
     bool mQuitting = false;
     int mEndSignal = 0;
     QString mRecoveryFile; // the recovery file opened at start-up, until its changes are saved or dropped

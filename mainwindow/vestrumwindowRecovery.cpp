@@ -53,7 +53,7 @@ bool MainWindow::offerRecovery() {
     MessageBoxRequest box;
     box.icon = MessageBoxRequest::Question;
     box.parent = this;
-    box.title = GetAppName(true);
+    box.title = GetAppName();
     box.text = tr("Programmet blev afsluttet med ændringer, der ikke var gemt. De blev skrevet i:\n%1\n\n"
                   "Åbn dem nu (gem dem derefter for at beholde dem), slet dem, eller spørg igen ved næste start?")
                    .arg(QDir::toNativeSeparators(recovery));
@@ -73,10 +73,9 @@ bool MainWindow::offerRecovery() {
     // The recovered items are shown under the database's own name, marked changed: Save writes them
     // where they belong, and the recovery file stays until then.
     mCurrentFileName = original;
-    if (!original.isEmpty() && !LoadItemFile()) {
-        mStartupFailed = true;
+    // Another register chosen in place of a database that would not open: the recovery file waits.
+    if (!original.isEmpty() && !LoadItemFile())
         return true;
-    }
     mListView->Clear();
     const bool read = Recovery::ReadItems(*mCollection, recovery);
     mListView->SetCollection(mCollection); // the group rows again
@@ -86,8 +85,8 @@ bool MainWindow::offerRecovery() {
                               QDir::toNativeSeparators(recovery),
                           tr("Ok"));
         mCollection->ClearItems(); // what was read of it goes; the database itself is read again
-        if (!original.isEmpty() && !LoadItemFile())
-            mStartupFailed = true;
+        if (!original.isEmpty())
+            LoadItemFile();
         return true;
     }
     mRecoveryFile = recovery;

@@ -94,9 +94,10 @@ private slots:
 
     void captionEndsInThePath() {
         SetEdition(Brevane);
-        // Without a translation the key shows; the caption always ends in " - " and the path.
+        // Without a translation the key shows; the caption ends in " - " and the path, or the word for a
+        // register without a name.
         QVERIFY(GetCaption(QStringLiteral("/x/lager.db")).endsWith(QStringLiteral(" - /x/lager.db")));
-        QVERIFY(GetCaption(QString()).endsWith(QStringLiteral(" - ")));
+        QVERIFY(GetCaption(QString()).endsWith(QStringLiteral(" - Unavngivet")));
     }
 };
 

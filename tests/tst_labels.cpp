@@ -1,4 +1,5 @@
 #include "TestSupport.h"
+#include "app/AppNames.h"
 #include "app/Edition.h"
 #include "app/Settings.h"
 #include "core/DBItemCollection.h"
@@ -598,7 +599,7 @@ private slots:
         LabelProfiles::SetCurrentName(QStringLiteral("printer"));
         {
             MainWindow window;
-            QVERIFY(!window.StartupFailed());
+            QCOMPARE(window.CurrentFileName(), DefaultDatabasePath());
             dialogs.clear();
             auto* print = window.findChild<QAction*>(QStringLiteral("PrintBarcode"));
             QVERIFY(print && print->isEnabled());
@@ -634,7 +635,7 @@ private slots:
         TestSupport::clearSettings();
         {
             MainWindow window;
-            QVERIFY(!window.StartupFailed());
+            QCOMPARE(window.CurrentFileName(), DefaultDatabasePath());
             dialogs.clear();
             auto* print = window.findChild<QAction*>(QStringLiteral("PrintLabels"));
             QVERIFY(print && print->isEnabled());

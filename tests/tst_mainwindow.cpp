@@ -16,12 +16,16 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QHeaderView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <functional>
 
 namespace {
 QString trMain(const char* text) {
@@ -84,6 +88,18 @@ Item* addItem(MainWindow& window, const char* name, bool listed = false) {
     return item;
 }
 
+// The seam's test answers, with a moment between a box being shown and its answer: the world may change
+// while the user reads it.
+class StartupDialogs : public TestDialogs {
+public:
+    std::function<void()> onBox;
+    int message(const MessageBoxRequest& request) override {
+        if (onBox)
+            onBox();
+        return TestDialogs::message(request);
+    }
+};
+
 QStringList menuTexts(MainWindow& window, const char* menuName) {
     QStringList texts;
     if (QMenu* menu = window.findChild<QMenu*>(QLatin1String(menuName))) {
@@ -99,7 +115,7 @@ class TestMainWindow : public QObject {
 private:
     QTemporaryDir* m_install = nullptr;
     QString m_previousDir;
-    TestDialogs* m_dialogs = nullptr;
+    StartupDialogs* m_dialogs = nullptr;
 
     QString sample() const { return DefaultDatabasePath(); }
 
@@ -115,7 +131,7 @@ private slots:
         DBItemCollection::SetModified(false);
         m_install = new QTemporaryDir;
         m_previousDir = TestSupport::enterSampleInstallation(m_install->path());
-        m_dialogs = new TestDialogs;
+        m_dialogs = new StartupDialogs;
     }
     void cleanup() {
         delete m_dialogs;
@@ -131,7 +147,6 @@ private slots:
         Settings().setValue(QStringLiteral("Language"), language);
         RecordingLauncher launcher;
         MainWindow window;
-        QVERIFY(!window.StartupFailed());
         QVERIFY2(m_dialogs->boxes.isEmpty(), qPrintable(m_dialogs->lastTitle() + m_dialogs->lastText()));
         QCOMPARE(window.CurrentFileName(), sample());
         QVERIFY(window.Collection()->Count() > 20);
@@ -199,53 +214,106 @@ private slots:
         QVERIFY(m_dialogs->boxes.isEmpty());
     }
 
-    // No start-up database, or New without changes: nothing open, and no question asked.
+    // No start-up database, or New without changes: nothing open, no question asked, and the caption calls
+    // the register untitled in the user's language.
+    void emptyStartAndNewOpenNothing_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("untitled");
+        QTest::newRow("dk") << "dk"
+                            << "Unavngivet";
+        QTest::newRow("no") << "no"
+                            << "Uten navn";
+        QTest::newRow("en") << "en"
+                            << "Untitled";
+    }
     void emptyStartAndNewOpenNothing() {
+        QFETCH(QString, language);
+        QFETCH(QString, untitled);
+        Settings().setValue(QStringLiteral("Language"), language);
+        TestSupport::installTranslation(language);
+        const QString caption = QCoreApplication::translate("captionstr", "TOVIK_CAPTION_TEXT");
         {
             MainWindow window;
             QVERIFY(trigger(window, "FileNew"));
             QVERIFY(m_dialogs->boxes.isEmpty());
             QCOMPARE(window.Collection()->Count(), 0);
             QCOMPARE(window.CurrentFileName(), QString());
+            QCOMPARE(window.windowTitle(), caption + QStringLiteral(" - ") + untitled);
         }
         Settings().setValue(QStringLiteral("LastSavedDBFile"), QString());
         MainWindow window;
-        QVERIFY(!window.StartupFailed());
         QCOMPARE(window.Collection()->Count(), 0);
-        QVERIFY(window.windowTitle().endsWith(QStringLiteral(" - ")));
+        QCOMPARE(window.windowTitle(), caption + QStringLiteral(" - ") + untitled);
         QVERIFY(!action(window, "Print")->isEnabled());
+        TestSupport::installTranslation(QStringLiteral("en"));
     }
 
-    // A start-up database that cannot be read: one box naming the file and why, the next start opens the
-    // sample, and the window is never shown.
-    void failingStartDatabase_data() {
+    // A start-up register that cannot be read keeps the program open: one box names the file and why and
+    // offers four ways on; the path stays remembered (setting and recent list) until another register opens.
+    void missingStartupRegister_data() {
         QTest::addColumn<QByteArray>("bytes"); // empty: no such file
         QTest::addColumn<QString>("reason");
-        QTest::newRow("missing") << QByteArray() << QString();
-        QTest::newRow("picture") << QByteArray("\xff\xd8\xff\xe0\0\x10JFIF", 10) << trCollection("DB_NOT_A_REGISTER");
-        QTest::newRow("bad line 7") << badLineSeven() << QStringLiteral("line 7");
+        QTest::addColumn<QList<int>>("answers");
+        QTest::addColumn<bool>("chooseOther");
+        QTest::addColumn<QString>("opened"); // "start", "other", "sample" or "" (a new register)
+        const QString unreadable =
+            trCollection("DB_FILE_CANNOT_BE_READ").arg(QStringLiteral("No such file or directory"));
+        const QByteArray jpeg("\xff\xd8\xff\xe0\0\x10JFIF", 10);
+        QTest::newRow("missing, try again once connected")
+            << QByteArray() << unreadable << QList<int>{0} << false << "start";
+        QTest::newRow("missing, open another") << QByteArray() << unreadable << QList<int>{1} << true << "other";
+        QTest::newRow("missing, open another cancelled, new")
+            << QByteArray() << unreadable << QList<int>{1, 2} << false << "";
+        QTest::newRow("picture, new register")
+            << jpeg << trCollection("DB_NOT_A_REGISTER") << QList<int>{2} << false << "";
+        QTest::newRow("bad line 7, open the sample")
+            << badLineSeven() << "line 7" << QList<int>{3} << false << "sample";
     }
-    void failingStartDatabase() {
+    void missingStartupRegister() {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, reason);
+        QFETCH(QList<int>, answers);
+        QFETCH(bool, chooseOther);
+        QFETCH(QString, opened);
         if (reason == QLatin1String("line 7"))
             reason = lineSevenReason(); // the column names as a fresh start has them
-        const QString path =
-            m_install->filePath(bytes.isEmpty() ? QStringLiteral("no/such/file.db") : QStringLiteral("start.db"));
+        const QString path = m_install->filePath(QStringLiteral("drive/hjem.db"));
         if (!bytes.isEmpty())
-            TestSupport::writeAll(path, bytes);
+            QVERIFY(QDir().mkpath(QFileInfo(path).path()) && TestSupport::writeAll(path, bytes));
+        const QString other = m_install->filePath(QStringLiteral("other.db"));
+        QVERIFY(QFile::copy(sample(), other));
         Settings settings;
         settings.setValue(QStringLiteral("LastSavedDBFile"), path);
-        settings.setValue(QStringLiteral("LastDBDir"), QFileInfo(path).absolutePath());
-        m_dialogs->answer(0);
+        settings.setValue(QStringLiteral("RecentFiles/NumberOfItems"), 1);
+        settings.setValue(QStringLiteral("RecentFiles/RecentFile0/"), path);
+        for (int answer : answers)
+            m_dialogs->answer(answer);
+        if (chooseOther)
+            m_dialogs->chooseFile(other);
+        // "Try again" finds the drive connected meanwhile.
+        m_dialogs->onBox = [&] {
+            if (opened == QLatin1String("start"))
+                QVERIFY(QDir().mkpath(QFileInfo(path).path()) && QFile::copy(sample(), path));
+        };
         MainWindow window;
-        QVERIFY(window.StartupFailed());
-        QCOMPARE(m_dialogs->boxes.size(), 1);
-        QCOMPARE(m_dialogs->lastTitle(), trMain("FileError"));
-        QVERIFY(m_dialogs->lastText().contains(QDir::toNativeSeparators(path)));
-        QVERIFY2(m_dialogs->lastText().endsWith(reason), qPrintable(m_dialogs->lastText()));
-        QCOMPARE(settings.value(QStringLiteral("LastSavedDBFile")).toString(), sample());
-        QCOMPARE(settings.value(QStringLiteral("LastDBDir")).toString(), DefaultDatabaseDir());
+        QCOMPARE(m_dialogs->boxes.size(), answers.size());
+        const TestDialogs::Shown box = m_dialogs->boxes.first();
+        QCOMPARE(box.title, QStringLiteral("Tovik"));
+        QVERIFY2(box.text.contains(QDir::toNativeSeparators(path) + QStringLiteral("\n\n") + reason),
+                 qPrintable(box.text));
+        QCOMPARE(box.buttons, QStringList({trMain("&Prøv igen"), trMain("Åbn et &andet…"), trMain("&Nyt register"),
+                                           trMain("Åbn &eksemplet")}));
+        const QString expected = opened == QLatin1String("start")    ? path
+                                 : opened == QLatin1String("other")  ? other
+                                 : opened == QLatin1String("sample") ? sample()
+                                                                     : QString();
+        QCOMPARE(window.CurrentFileName(), expected);
+        QCOMPARE(window.Collection()->Count() > 0, !expected.isEmpty());
+        if (expected.isEmpty())
+            QCOMPARE(window.windowTitle(), GetCaption(QString()));
+        QCOMPARE(settings.value(QStringLiteral("LastSavedDBFile")).toString(), expected.isEmpty() ? path : expected);
+        QCOMPARE(window.RecentFiles().last(), path);
+        QCOMPARE(window.RecentFiles().first(), expected.isEmpty() ? path : expected);
     }
 
     // A file that cannot be opened, by Open or Open Recent, leaves the open database exactly as it was:
@@ -372,14 +440,19 @@ private slots:
         QTest::addColumn<int>("answer");
         QTest::addColumn<bool>("keepsData");
         QTest::addColumn<bool>("fileChanged");
-        QTest::newRow("save") << 0 << false << true;
-        QTest::newRow("do not save") << 1 << false << false;
-        QTest::newRow("cancel") << 2 << true << false;
+        QTest::addColumn<int>("edition");
+        QTest::addColumn<QString>("title"); // the edition's name, never "/Tovik/"
+        QTest::newRow("save") << 0 << false << true << int(Tovik) << "Tovik";
+        QTest::newRow("do not save") << 1 << false << false << int(Pellin) << "Pellin";
+        QTest::newRow("cancel") << 2 << true << false << int(Brevane) << "Brevane";
     }
     void theSaveQuestion() {
         QFETCH(int, answer);
         QFETCH(bool, keepsData);
         QFETCH(bool, fileChanged);
+        QFETCH(int, edition);
+        QFETCH(QString, title);
+        SetEdition(edition);
         MainWindow window;
         const QByteArray before = TestSupport::readAll(sample());
         const int count = window.Collection()->Count();
@@ -388,7 +461,7 @@ private slots:
         QVERIFY(trigger(window, "FileNew"));
         QCOMPARE(m_dialogs->boxes.size(), 1);
         QCOMPARE(m_dialogs->boxes.first().buttons.size(), 3);
-        QCOMPARE(m_dialogs->lastTitle(), QStringLiteral("/Tovik/"));
+        QCOMPARE(m_dialogs->lastTitle(), title);
         QCOMPARE(window.Collection()->Count(), keepsData ? count + 1 : 0);
         QCOMPARE(TestSupport::readAll(sample()) != before, fileChanged);
         QCOMPARE(DBItemCollection::IsModified(), keepsData);
@@ -445,19 +518,69 @@ private slots:
         QVERIFY(found);
     }
 
-    void saveWithoutANameIsSaveAs() {
-        Settings().setValue(QStringLiteral("LastSavedDBFile"), QString());
+    // Save As is titled for saving, starts in the open register's folder (the user's documents for a new
+    // one) and gives a name without a register suffix the edition's, so Open shows the file; Save of a new
+    // register is Save As.
+    void saveAsNamesAndFolder_data() {
+        QTest::addColumn<int>("edition");
+        QTest::addColumn<bool>("unnamed");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("saved");
+        QTest::addColumn<int>("replace"); // -1: the suffixed file does not exist; else the answer to replacing it
+        QTest::newRow("Tovik myhome") << int(Tovik) << false << "myhome"
+                                      << "myhome.db" << -1;
+        QTest::newRow("Ostrel coins") << int(Ostrel) << false << "coins"
+                                      << "coins.txt" << -1;
+        QTest::newRow("a dot in the name") << int(Tovik) << false << "mit.hjem"
+                                           << "mit.hjem.db" << -1;
+        QTest::newRow("own suffix kept") << int(Pellin) << false << "Film.TVK"
+                                         << "Film.TVK" << -1;
+        QTest::newRow("new register, Save") << int(Tovik) << true << "mit.db"
+                                            << "mit.db" << -1;
+        QTest::newRow("suffixed file replaced") << int(Tovik) << false << "myhome"
+                                                << "myhome.db" << 0;
+        QTest::newRow("suffixed file kept") << int(Brevane) << false << "lager"
+                                            << "lager.db" << 1;
+    }
+    void saveAsNamesAndFolder() {
+        QFETCH(int, edition);
+        QFETCH(bool, unnamed);
+        QFETCH(QString, typed);
+        QFETCH(QString, saved);
+        QFETCH(int, replace);
+        SetEdition(edition);
+        if (unnamed)
+            Settings().setValue(QStringLiteral("LastSavedDBFile"), QString());
+        const QString folder = m_install->filePath(QStringLiteral("mine"));
+        QDir().mkpath(folder);
+        const QString target = folder + QLatin1Char('/') + saved;
+        if (replace >= 0) {
+            TestSupport::writeAll(target, "old");
+            m_dialogs->answer(replace);
+        }
         MainWindow window;
+        const QString before = window.CurrentFileName();
         addItem(window, "Ur");
-        const QString target = m_install->filePath(QStringLiteral("mit.db"));
-        m_dialogs->chooseFile(target);
-        QVERIFY(trigger(window, "FileSave"));
+        m_dialogs->chooseFile(folder + QLatin1Char('/') + typed);
+        QVERIFY(trigger(window, unnamed ? "FileSave" : "FileSaveAs"));
         QCOMPARE(m_dialogs->choosers.size(), 1);
+        const TestDialogs::Chooser chooser = m_dialogs->choosers.first();
+        QCOMPARE(chooser.caption, trMain("Gem register som"));
+        QCOMPARE(chooser.directory, unnamed ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+                                            : QFileInfo(sample()).absolutePath());
+        QCOMPARE(m_dialogs->boxes.size(), replace >= 0 ? 1 : 0);
+        if (replace == 1) {
+            QCOMPARE(m_dialogs->lastTitle(), GetAppName());
+            QCOMPARE(TestSupport::readAll(target), QByteArray("old"));
+            QCOMPARE(window.CurrentFileName(), before);
+            QVERIFY(DBItemCollection::IsModified());
+            return;
+        }
         QCOMPARE(window.CurrentFileName(), target);
         QVERIFY(TestSupport::readAll(target).contains("Ur;"));
         QVERIFY(!DBItemCollection::IsModified());
         QVERIFY(window.windowTitle().endsWith(target));
-        QVERIFY(QFile::exists(m_install->filePath(QStringLiteral("groups/groups.dk.txt"))));
+        QVERIFY(QFile::exists(folder + QStringLiteral("/groups/groups.dk.txt")));
     }
 
     void backupLeavesTheOpenDatabaseAlone() {
@@ -525,6 +648,7 @@ private slots:
         MainWindow window;
         QVERIFY2(m_dialogs->boxes.size() == 1, qPrintable(m_dialogs->lastTitle() + m_dialogs->lastText()));
         QVERIFY(m_dialogs->boxes.first().text.contains(QDir::toNativeSeparators(recovery)));
+        QCOMPARE(m_dialogs->boxes.first().title, QStringLiteral("Tovik"));
         QCOMPARE(window.CurrentFileName(), sample());
         QCOMPARE(window.Collection()->Count(), plain.Count() + (answer == 0 ? 1 : 0));
         QCOMPARE(DBItemCollection::IsModified(), answer == 0);
@@ -619,7 +743,6 @@ private slots:
         {
             m_dialogs->answer(0); // read-only
             MainWindow window;
-            QVERIFY(!window.StartupFailed());
             QVERIFY(window.Collection()->IsReadOnly());
             QVERIFY(!action(window, "FileSave")->isEnabled());
             QVERIFY(!action(window, "UpdateLocations")->isEnabled());
@@ -638,38 +761,97 @@ private slots:
         QVERIFY(window.palette().color(QPalette::Window) != QColor(Qt::red));
     }
 
-    void languageSwitch() {
-        Settings settings;
-        MainWindow window;
-        const QString danish = sample();
-        QVERIFY(settings.contains(QStringLiteral("LastSavedDBFile")));
-        m_dialogs->expectBoxes();
-        QVERIFY(trigger(window, "LanguageEnglish"));
-        QCOMPARE(settings.value(QStringLiteral("Language")).toString(), QStringLiteral("en"));
-        QVERIFY(!settings.contains(QStringLiteral("LastSavedDBFile")));
-        QVERIFY(!settings.contains(QStringLiteral("LastDBDir")));
-        QCOMPARE(m_dialogs->lastText(), trMain("RESTART_BEFORE_LANGUAGE_CHANGED"));
-        QCOMPARE(window.CurrentFileName(), danish); // the database stays open
-        // The next start opens the English sample.
-        QCOMPARE(DefaultDatabasePath(), QStringLiteral("db/DemoDBStd/TovikStdDemoDatabase.en.db"));
+    // A language change keeps the user's own register for the next start; only the installation's sample
+    // is swapped for the sample of the new language. The open register stays open until then.
+    void languageSwitch_data() {
+        QTest::addColumn<QString>("start"); // "sample", "sample path", "own" (a copy of the sample) or "empty"
+        QTest::newRow("shipped sample") << "sample";
+        QTest::newRow("shipped sample by its full path") << "sample path";
+        QTest::newRow("own copy of the sample") << "own";
+        QTest::newRow("empty start") << "empty";
     }
-
-    void settingsOnlyOnRequest() {
+    void languageSwitch() {
+        QFETCH(QString, start);
         Settings settings;
+        const QString own = TestSupport::copyTree(QDir(DefaultDatabaseDir()).absolutePath(),
+                                                  m_install->filePath(QStringLiteral("mine"))) +
+                            QStringLiteral("/TovikStdDemoDatabase.dk.db");
+        QVERIFY(QFile::exists(own));
+        if (start == QLatin1String("sample path"))
+            settings.setValue(QStringLiteral("LastSavedDBFile"), QFileInfo(sample()).absoluteFilePath());
+        if (start == QLatin1String("own")) {
+            settings.setValue(QStringLiteral("LastSavedDBFile"), own);
+            settings.setValue(QStringLiteral("LastDBDir"), QFileInfo(own).absolutePath());
+        }
+        if (start == QLatin1String("empty"))
+            settings.setValue(QStringLiteral("LastSavedDBFile"), QString());
+        const bool shipped = start.startsWith(QLatin1String("sample"));
+        const QVariant lastFile = settings.value(QStringLiteral("LastSavedDBFile"));
+        const QVariant lastDir = settings.value(QStringLiteral("LastDBDir"));
         {
             MainWindow window;
-            window.resize(700, 500);
-            window.close();
+            const QString open = window.CurrentFileName();
+            m_dialogs->expectBoxes();
+            QVERIFY(trigger(window, "LanguageEnglish"));
+            QCOMPARE(m_dialogs->lastText(), trMain("RESTART_BEFORE_LANGUAGE_CHANGED"));
+            QCOMPARE(window.CurrentFileName(), open);
         }
-        QVERIFY(!settings.contains(QStringLiteral("geometri/mainWinWidth")));
+        QCOMPARE(settings.value(QStringLiteral("Language")).toString(), QStringLiteral("en"));
+        const QString english = QStringLiteral("db/DemoDBStd/TovikStdDemoDatabase.en.db");
+        QCOMPARE(settings.value(QStringLiteral("LastSavedDBFile")), shipped ? QVariant(english) : lastFile);
+        QCOMPARE(settings.value(QStringLiteral("LastDBDir")), shipped ? QVariant(DefaultDatabaseDir()) : lastDir);
+        // The next start.
         MainWindow window;
-        window.resize(700, 500);
+        const QString expected = shipped ? english : start == QLatin1String("own") ? own : QString();
+        QCOMPARE(window.CurrentFileName(), expected);
+    }
+
+    // The window keeps its geometry, its columns and its open groups from one run to the next without
+    // "Save settings"; that command still stores the show-all state, which a plain quit leaves alone.
+    void windowRemembersItself() {
+        Settings settings;
+        QStringList open;
+        int groupCount = 0;
+        {
+            MainWindow window;
+            window.show();
+            window.setGeometry(QRect(40, 50, 620, 410));
+            ItemListView* view = window.ListView();
+            view->setColumnWidth(ColumnNames::Name, 222);
+            view->header()->moveSection(view->header()->visualIndex(ColumnNames::Price), 1);
+            const ItemListModel* model = view->Model();
+            groupCount = model->GroupCount();
+            QVERIFY(groupCount > 3);
+            for (int group : {1, 3}) {
+                view->setExpanded(model->GroupIndex(group), true);
+                open << model->GroupName(group);
+            }
+            action(window, "ViewAll")->setChecked(true);
+            QVERIFY(window.close());
+        }
+        QVERIFY(!settings.contains(QStringLiteral("Items/showAllItems")));
+        auto checkSecond = [&](const QString& file, const QStringList& groups) {
+            MainWindow second;
+            QCOMPARE(second.CurrentFileName(), file);
+            QCOMPARE(second.geometry(), QRect(40, 50, 620, 410));
+            ItemListView* view = second.ListView();
+            QCOMPARE(view->columnWidth(ColumnNames::Name), 222);
+            QCOMPARE(view->header()->visualIndex(ColumnNames::Price), 1);
+            QCOMPARE(view->header()->sortIndicatorSection(), -1); // the register opens in its own order
+            QCOMPARE(view->OpenGroupNames(), groups);
+            QCOMPARE(view->Model()->GroupCount(), groupCount);
+        };
+        checkSecond(sample(), open);
+        // Another register at the next start: the groups are not carried over.
+        const QString other = m_install->filePath(QStringLiteral("andet.db"));
+        QVERIFY(QFile::copy(sample(), other));
+        settings.setValue(QStringLiteral("LastSavedDBFile"), other);
+        checkSecond(other, QStringList());
+
+        MainWindow window;
         action(window, "ViewAll")->setChecked(true);
         QVERIFY(trigger(window, "FileSaveSettings"));
-        QCOMPARE(settings.value(QStringLiteral("geometri/mainWinWidth")).toInt(), 700);
-        QCOMPARE(settings.value(QStringLiteral("geometri/mainWinHeight")).toInt(), 500);
         QCOMPARE(settings.value(QStringLiteral("Items/showAllItems")).toBool(), true);
-        QVERIFY(settings.contains(QStringLiteral("ListView/NAMECOLUMNwidth")));
     }
 
     // Pellin hides the columns its photographs leave empty until the user shows them; the choice is kept.

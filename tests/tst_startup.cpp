@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRect>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
@@ -93,35 +94,63 @@ private slots:
         QTest::newRow("VESTRUM path") << "VESTRUM/prog"
                                       << "Tovik"
                                       << "no";
+        QTest::newRow("Tovik, register missing") << "Tovik"
+                                                 << "Tovik"
+                                                 << "dk";
     }
     void editionsStartAndStayUp() {
         QFETCH(QString, launcher);
         QFETCH(QString, appName);
         QFETCH(QString, language);
+        const bool missing = QByteArray(QTest::currentDataTag()).endsWith("missing");
         Run run;
-        run.start(launcher, "[General]\nLanguage=" + language.toLatin1() + "\n", appName);
+        run.start(launcher,
+                  "[General]\nLanguage=" + language.toLatin1() + "\n" +
+                      (missing ? QByteArray("LastSavedDBFile=/nonexistent/drive/hjem.db\n") : QByteArray()),
+                  appName);
         QVERIFY(run.process.waitForStarted(10000));
-        // It stays up with its window; a failed start-up would have ended it.
+        // It stays up with its window, also when the register of the last run is not there.
         QVERIFY(!run.process.waitForFinished(3000));
         const QByteArray errors = run.process.readAllStandardError();
-        // No box was shown: neither the toolkit translation box nor a database error.
-        QVERIFY2(!errors.contains("box:"), errors.constData());
+        // No box was shown (neither the toolkit translation box nor a database error), but the one naming
+        // a missing register.
+        QCOMPARE(errors.contains("box:"), missing);
+        if (missing)
+            QVERIFY2(errors.contains("box: Tovik | ") && errors.contains("/nonexistent/drive/hjem.db"),
+                     errors.constData());
     }
 
+    // Nothing stored opens 800 x 600 at 0,0; the four numbers of older settings place the window; the whole
+    // geometry stored at quit wins over them.
+    void rememberedGeometry_data() {
+        QTest::addColumn<bool>("numbers");
+        QTest::addColumn<bool>("whole");
+        QTest::addColumn<QRect>("expected");
+        QTest::newRow("nothing stored") << false << false << QRect(0, 0, 800, 600);
+        QTest::newRow("four numbers") << true << false << QRect(30, 40, 640, 480);
+        QTest::newRow("whole geometry") << true << true << QRect(60, 70, 500, 300);
+    }
     void rememberedGeometry() {
+        QFETCH(bool, numbers);
+        QFETCH(bool, whole);
+        QFETCH(QRect, expected);
         TestSupport::clearSettings();
+        Settings settings;
+        if (numbers) {
+            settings.setValue(QStringLiteral("geometri/mainWinWidth"), 640);
+            settings.setValue(QStringLiteral("geometri/mainWinHeight"), 480);
+            settings.setValue(QStringLiteral("geometri/mainWinPosX"), 30);
+            settings.setValue(QStringLiteral("geometri/mainWinPosY"), 40);
+        }
+        if (whole) {
+            QWidget before;
+            before.setGeometry(QRect(60, 70, 500, 300));
+            Startup::RememberGeometry(&before);
+            QCOMPARE(settings.value(QStringLiteral("geometri/mainWinWidth")).toInt(), 500);
+        }
         QWidget window;
         Startup::ApplyRememberedGeometry(&window);
-        QCOMPARE(window.size(), QSize(800, 600));
-        QCOMPARE(window.pos(), QPoint(0, 0));
-        Settings settings;
-        settings.setValue(QStringLiteral("geometri/mainWinWidth"), 640);
-        settings.setValue(QStringLiteral("geometri/mainWinHeight"), 480);
-        settings.setValue(QStringLiteral("geometri/mainWinPosX"), 30);
-        settings.setValue(QStringLiteral("geometri/mainWinPosY"), 40);
-        Startup::ApplyRememberedGeometry(&window);
-        QCOMPARE(window.size(), QSize(640, 480));
-        QCOMPARE(window.pos(), QPoint(30, 40));
+        QCOMPARE(QRect(window.pos(), window.size()), expected);
     }
 };
 

@@ -1492,10 +1492,6 @@ Tip: Vælg i menuen Opsætning, hvilket program der skal vise denne filtype.
         <translation>%1 gemt: %2 poster på %3 sek.</translation>
     </message>
     <message>
-        <source>Åben tovik register fil</source>
-        <translation>Åbn Tovik-registerfil</translation>
-    </message>
-    <message>
         <source>BackupCurrentDB</source>
         <translation>Sikkerhedskopiér databasen</translation>
     </message>
@@ -2025,6 +2021,46 @@ Vil du indlæse den igen?</translation>
         <source>Print færdig</source>
         <translation>Udskrivning færdig</translation>
     </message>
+    <message>
+        <source>Gem register som</source>
+        <translation>Gem register som</translation>
+    </message>
+    <message>
+        <source>Registeret, du brugte sidst, kan ikke åbnes:
+%1
+
+Hvis registeret ligger på et netværksdrev eller en USB-nøgle, så tilslut drevet og vælg »Prøv igen«. Programmet husker stien, indtil du åbner et andet register.</source>
+        <translation>Registeret, du brugte sidst, kan ikke åbnes:
+%1
+
+Hvis registeret ligger på et netværksdrev eller en USB-nøgle, så tilslut drevet og vælg »Prøv igen«. Programmet husker stien, indtil du åbner et andet register.</translation>
+    </message>
+    <message>
+        <source>&amp;Prøv igen</source>
+        <translation>&amp;Prøv igen</translation>
+    </message>
+    <message>
+        <source>Åbn et &amp;andet…</source>
+        <translation>Åbn et &amp;andet…</translation>
+    </message>
+    <message>
+        <source>&amp;Nyt register</source>
+        <translation>&amp;Nyt register</translation>
+    </message>
+    <message>
+        <source>Åbn &amp;eksemplet</source>
+        <translation>Åbn &amp;eksemplet</translation>
+    </message>
+    <message>
+        <source>%1 findes allerede.
+Vil du erstatte den?</source>
+        <translation>%1 findes allerede.
+Vil du erstatte den?</translation>
+    </message>
+    <message>
+        <source>&amp;Erstat</source>
+        <translation>&amp;Erstat</translation>
+    </message>
 </context>
 <context>
     <name>ReportDialog</name>
@@ -2273,6 +2309,10 @@ Vil du indlæse den igen?</translation>
     <message>
         <source>BREVANE_CAPTION_TEXT</source>
         <translation>Brevane - lagerregistrering</translation>
+    </message>
+    <message>
+        <source>Unavngivet</source>
+        <translation>Unavngivet</translation>
     </message>
 </context>
 <context>

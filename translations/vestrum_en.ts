@@ -1493,10 +1493,6 @@ Opening the program associated with the file instead: %2</translation>
         <translation>%1 saved: %2 items in %3 s</translation>
     </message>
     <message>
-        <source>Åben tovik register fil</source>
-        <translation>Open Tovik register file</translation>
-    </message>
-    <message>
         <source>BackupCurrentDB</source>
         <translation>Back up the database</translation>
     </message>
@@ -2026,6 +2022,46 @@ Do you want to import it again?</translation>
         <source>Print færdig</source>
         <translation>Printing finished</translation>
     </message>
+    <message>
+        <source>Gem register som</source>
+        <translation>Save register as</translation>
+    </message>
+    <message>
+        <source>Registeret, du brugte sidst, kan ikke åbnes:
+%1
+
+Hvis registeret ligger på et netværksdrev eller en USB-nøgle, så tilslut drevet og vælg »Prøv igen«. Programmet husker stien, indtil du åbner et andet register.</source>
+        <translation>The register you used last cannot be opened:
+%1
+
+If the register is on a network drive or a USB stick, connect it and choose &quot;Try again&quot;. The program remembers the path until you open another register.</translation>
+    </message>
+    <message>
+        <source>&amp;Prøv igen</source>
+        <translation>&amp;Try again</translation>
+    </message>
+    <message>
+        <source>Åbn et &amp;andet…</source>
+        <translation>&amp;Open another…</translation>
+    </message>
+    <message>
+        <source>&amp;Nyt register</source>
+        <translation>&amp;New register</translation>
+    </message>
+    <message>
+        <source>Åbn &amp;eksemplet</source>
+        <translation>Open the &amp;sample</translation>
+    </message>
+    <message>
+        <source>%1 findes allerede.
+Vil du erstatte den?</source>
+        <translation>%1 already exists.
+Do you want to replace it?</translation>
+    </message>
+    <message>
+        <source>&amp;Erstat</source>
+        <translation>&amp;Replace</translation>
+    </message>
 </context>
 <context>
     <name>ReportDialog</name>
@@ -2274,6 +2310,10 @@ Do you want to import it again?</translation>
     <message>
         <source>BREVANE_CAPTION_TEXT</source>
         <translation>Brevane - stock register</translation>
+    </message>
+    <message>
+        <source>Unavngivet</source>
+        <translation>Untitled</translation>
     </message>
 </context>
 <context>

@@ -1492,10 +1492,6 @@ Tips: Velg i menyen Oppsett hvilket program som skal vise denne filtypen.
         <translation>%1 lagret: %2 poster på %3 sek.</translation>
     </message>
     <message>
-        <source>Åben tovik register fil</source>
-        <translation>Åpne Tovik-registerfil</translation>
-    </message>
-    <message>
         <source>BackupCurrentDB</source>
         <translation>Sikkerhetskopier databasen</translation>
     </message>
@@ -2025,6 +2021,46 @@ Vil du lese den inn igjen?</translation>
         <source>Print færdig</source>
         <translation>Utskrift ferdig</translation>
     </message>
+    <message>
+        <source>Gem register som</source>
+        <translation>Lagre register som</translation>
+    </message>
+    <message>
+        <source>Registeret, du brugte sidst, kan ikke åbnes:
+%1
+
+Hvis registeret ligger på et netværksdrev eller en USB-nøgle, så tilslut drevet og vælg »Prøv igen«. Programmet husker stien, indtil du åbner et andet register.</source>
+        <translation>Registeret du brukte sist, kan ikke åpnes:
+%1
+
+Hvis registeret ligger på en nettverksstasjon eller en minnepinne, kobler du den til og velger «Prøv igjen». Programmet husker stien til du åpner et annet register.</translation>
+    </message>
+    <message>
+        <source>&amp;Prøv igen</source>
+        <translation>&amp;Prøv igjen</translation>
+    </message>
+    <message>
+        <source>Åbn et &amp;andet…</source>
+        <translation>Åpne et &amp;annet…</translation>
+    </message>
+    <message>
+        <source>&amp;Nyt register</source>
+        <translation>&amp;Nytt register</translation>
+    </message>
+    <message>
+        <source>Åbn &amp;eksemplet</source>
+        <translation>Åpne &amp;eksempelet</translation>
+    </message>
+    <message>
+        <source>%1 findes allerede.
+Vil du erstatte den?</source>
+        <translation>%1 finnes allerede.
+Vil du erstatte den?</translation>
+    </message>
+    <message>
+        <source>&amp;Erstat</source>
+        <translation>&amp;Erstatt</translation>
+    </message>
 </context>
 <context>
     <name>ReportDialog</name>
@@ -2273,6 +2309,10 @@ Vil du lese den inn igjen?</translation>
     <message>
         <source>BREVANE_CAPTION_TEXT</source>
         <translation>Brevane - lagerregistrering</translation>
+    </message>
+    <message>
+        <source>Unavngivet</source>
+        <translation>Uten navn</translation>
     </message>
 </context>
 <context>

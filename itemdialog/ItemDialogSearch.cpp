@@ -5,7 +5,6 @@
 #include "core/ColumnNames.h"
 #include "core/Dialogs.h"
 #include "core/ItemValidation.h"
-#include "mainwindow/ItemListView.h"
 
 #include <QDate>
 
@@ -102,7 +101,6 @@ void ItemDialog::ShowSearchResult() {
     SetupFields(false);
     resetAllFields(false);
     showItem(mCurrentItem);
-    if (mListView)
-        mListView->ItemSelected(mListView->FindListViewItem(mCurrentItem));
+    emit itemShown(mCurrentItem);
     enterEditState();
 }

@@ -3,6 +3,8 @@
 #include <QPersistentModelIndex>
 #include <QTreeView>
 
+#include <vector>
+
 class DBItemCollection;
 class Item;
 class ItemListModel;
@@ -25,8 +27,6 @@ public:
     // Builds the rows again after the group or location names changed, keeping the open groups, the sort
     // order and the current item.
     void Rebuild();
-    void AddItem(Item* item, bool select);
-    void UpdateRow(const QModelIndex& row, Item* item);
     void Clear();
     void ViewAll(bool showall);
     QModelIndex FindListViewItem(Item* item);
@@ -44,12 +44,15 @@ public:
 
 public slots:
     void ItemSelected(const QModelIndex& row);
+    // Makes an item's row the current, selected one and scrolls to it.
+    void SelectItem(Item* item);
     void doubleClickOnItemSlot(const QModelIndex& item);
     void returnPressedSlot(const QModelIndex& item);
     void EditItem();
     void MousePressed(const QModelIndex& row, const QPoint& position, int column);
     void ShowContextMenu(const QModelIndex& item);
-    void DeleteItem();
+    // Deletes the current item as an undoable step; answers the deleted item (kept by its undo), or null.
+    Item* DeleteItem();
     void SeachItem();
     void ViewCurrentAsHTML();
     void ShowPicture1();
@@ -66,6 +69,19 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    // What a rebuild of the rows keeps: the current item (or group row) and the open groups.
+    struct KeptRows {
+        Item* current = nullptr;
+        int currentGroup = -1;
+        std::vector<int> open;
+    };
+    KeptRows keepRows() const;
+    void restoreRows(const KeptRows& kept);
+    // The collection's announcements the view follows with its selection and open groups.
+    void itemMoved(Item* item, int oldGroup);
+    void itemsAboutToBeReset();
+    void itemsReset();
+
     void openItemDialog(Item* item, const QString& page, bool search, const QString& groupName);
     Item* currentItem() const;
 
@@ -73,4 +89,5 @@ private:
     DBItemCollection* mCollection = nullptr;
     ItemListModel* mModel;
     QMenu* mContextMenu;
+    KeptRows mKeptRows;
 };

@@ -6,6 +6,7 @@
 
 #include <QFileInfo>
 #include <QLatin1StringView>
+#include <QUndoStack>
 
 #include <algorithm>
 #include <cmath>
@@ -36,7 +37,13 @@ bool containsCaseless(QByteArrayView haystack, const QString& needle) {
 
 } // namespace
 
-DBItemCollection::DBItemCollection(LogXML* log, QObject* parent) : QObject(parent), m_log(log) {
+DBItemCollection::DBItemCollection(LogXML* log, QObject* parent)
+    : QObject(parent), m_log(log), m_undoStack(new QUndoStack(this)) {
+    // Undoing back to the saved state leaves the register unmodified; emptying the history says nothing.
+    connect(m_undoStack, &QUndoStack::cleanChanged, this, [this](bool clean) {
+        if (!m_clearingHistory)
+            SetModified(!clean);
+    });
     m_groups.SetKind(userItemCollection::GroupsList);
     m_groups.SetLimit(MaxListEntries);
     m_locations.SetKind(userItemCollection::LocationsList);
@@ -50,15 +57,39 @@ DBItemCollection::DBItemCollection(LogXML* log, QObject* parent) : QObject(paren
 DBItemCollection::~DBItemCollection() {
     if (IsBrevane())
         DeleteLockFile();
+    clearHistory();
     destroyItems();
     if (gContinuation.collection == this)
         gContinuation = Continuation();
 }
 
+void DBItemCollection::clearHistory() {
+    if (m_undoStack->count() == 0)
+        return;
+    m_clearingHistory = true;
+    m_undoStack->clear(); // destroys the items the commands kept
+    m_clearingHistory = false;
+}
+
+void DBItemCollection::Push(QUndoCommand* command) {
+    m_undoStack->push(command);
+}
+
+void DBItemCollection::MarkSaved() {
+    m_undoStack->setClean();
+}
+
+void DBItemCollection::MarkUnsaved() {
+    m_undoStack->resetClean();
+}
+
 void DBItemCollection::destroyItems() {
-    if (m_items.empty())
+    // A command may point to any item; the history goes with the items, and a dialog showing a kept item
+    // is told first.
+    if (m_items.empty() && m_undoStack->count() == 0)
         return;
     emit itemsAboutToBeDestroyed();
+    clearHistory();
     std::vector<Item*> items;
     items.swap(m_items);
     for (Item* item : items)
@@ -84,6 +115,7 @@ void DBItemCollection::ClearItems() {
 void DBItemCollection::TakeContents(DBItemCollection& loaded) {
     // Views and dialogs let go of the old items (and reset) before anything changes under them.
     emit itemsAboutToBeDestroyed();
+    clearHistory(); // another register's history means nothing here
     std::swap(m_items, loaded.m_items);
     std::swap(m_arena, loaded.m_arena);
     std::swap(m_groups, loaded.m_groups);
@@ -116,22 +148,65 @@ int DBItemCollection::IndexOf(const Item* item) const {
 }
 
 void DBItemCollection::Add(Item* item) {
-    m_items.push_back(item);
+    Insert(Count(), item);
+}
+
+void DBItemCollection::Insert(int index, Item* item) {
+    if (index < 0 || index > Count())
+        index = Count();
+    m_items.insert(m_items.begin() + index, item);
     gModified = true;
     ++gChangeCount;
     changed();
+    emit itemAdded(item);
 }
 
 bool DBItemCollection::Remove(Item* item) {
     const auto it = std::find(m_items.begin(), m_items.end(), item);
     if (it == m_items.end())
         return false;
+    emit itemAboutToBeRemoved(item);
     // The caller owns the item from now on, so its texts must not live in the collection's arena.
     item->DetachTexts();
-    m_items.erase(it);
+    m_items.erase(std::find(m_items.begin(), m_items.end(), item));
     ++gChangeCount;
     changed();
     return true;
+}
+
+void DBItemCollection::AddItems(const std::vector<Item*>& items) {
+    if (items.empty())
+        return;
+    emit itemsAboutToBeReset();
+    m_items.insert(m_items.end(), items.begin(), items.end());
+    gModified = true;
+    ++gChangeCount;
+    changed();
+    emit itemsReset();
+}
+
+void DBItemCollection::RemoveItems(const std::vector<Item*>& items) {
+    if (items.empty())
+        return;
+    std::vector<Item*> gone(items);
+    std::sort(gone.begin(), gone.end());
+    emit itemsAboutToBeReset();
+    const auto kept = std::remove_if(m_items.begin(), m_items.end(), [&gone](Item* item) {
+        if (!std::binary_search(gone.begin(), gone.end(), item))
+            return false;
+        item->DetachTexts(); // the caller owns it now
+        return true;
+    });
+    m_items.erase(kept, m_items.end());
+    ++gChangeCount;
+    changed();
+    emit itemsReset();
+}
+
+void DBItemCollection::NotifyItemChanged(Item* item, int oldGroup) {
+    ++gChangeCount;
+    changed();
+    emit itemChanged(item, oldGroup);
 }
 
 std::vector<Item*> DBItemCollection::ReplaceItems(std::vector<Item*> items) {
@@ -145,9 +220,11 @@ std::vector<Item*> DBItemCollection::ReplaceItems(std::vector<Item*> items) {
             dropped.push_back(item);
         }
     }
+    emit itemsAboutToBeReset();
     m_items = std::move(items);
     ++gChangeCount;
     changed();
+    emit itemsReset();
     return dropped;
 }
 

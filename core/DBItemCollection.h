@@ -13,6 +13,8 @@
 
 class LogXML;
 class QIODevice;
+class QUndoCommand;
+class QUndoStack;
 class ELine;
 class EStringField;
 
@@ -26,9 +28,13 @@ struct SearchCriteria {
 // The open database in memory: the items, the four lookup lists, and the state of the open file.
 //
 // Ownership of items: the collection owns the items in its sequence. Add() hands an item over. Remove()
-// takes an item out and gives it back to the caller, who destroys it (the list view deletes the row
-// first, then the item). Clear() and the destructor destroy the items; they announce it first with
+// takes an item out and gives it back to the caller (an undo command keeps a deleted item until the
+// command itself goes). Clear() and the destructor destroy the items; they announce it first with
 // itemsAboutToBeDestroyed(), so a view drops its pointers before they dangle.
+//
+// Every change of the items is announced (itemAdded, itemChanged, itemAboutToBeRemoved, itemsReset), so the
+// list model follows the collection and nobody who changes it needs to know the views. The user's changes go
+// through the undo history (Push); emptying the items or taking another register's contents clears it.
 class DBItemCollection : public QObject {
     Q_OBJECT
 public:
@@ -72,7 +78,24 @@ public:
     int IndexOf(const Item* item) const;
 
     void Add(Item* item);
+    // Puts an item in at a position of the sequence (the end when out of range) and takes it over.
+    void Insert(int index, Item* item);
     bool Remove(Item* item);
+    // Appends many items in one step, taking them over; announced as one reset of the items.
+    void AddItems(const std::vector<Item*>& items);
+    // Takes many items out in one step; the caller owns them from then on. Announced as one reset.
+    void RemoveItems(const std::vector<Item*>& items);
+    // Tells the views that an item's fields were changed in place; oldGroup is its group before the change.
+    void NotifyItemChanged(Item* item, int oldGroup);
+
+    // The undo history of the items. A command pushed here has been done (or is done by the push) and owns
+    // what it needs to take the change back. Its clean state is the saved file.
+    QUndoStack* UndoStack() const { return m_undoStack; }
+    void Push(QUndoCommand* command);
+    // The file was written: undoing back to here leaves the register unmodified.
+    void MarkSaved();
+    // A change that no command can take back (recovered items): the saved state is out of reach by undo.
+    void MarkUnsaved();
     void Clear();
     // Destroys the items only: the lock and the lists stay.
     void ClearItems();
@@ -195,6 +218,12 @@ public:
 
 signals:
     void itemsAboutToBeDestroyed();
+    void itemAdded(Item* item);
+    void itemChanged(Item* item, int oldGroup);
+    void itemAboutToBeRemoved(Item* item);
+    // The sequence is replaced in one step (an import, many items added or removed, their undo).
+    void itemsAboutToBeReset();
+    void itemsReset();
 
 private:
     struct SpareFields;
@@ -203,6 +232,8 @@ private:
     bool read(QByteArrayView data, QString* error, bool registerOnly);
     void changed() { ++m_generation; }
     void destroyItems();
+    // Forgets the undo history without touching the modified flag.
+    void clearHistory();
 
     userItemCollection m_groups;
     userItemCollection m_locations;
@@ -227,4 +258,6 @@ private:
     QString m_lockTakenFrom; // the first line of the stale lock taken over last
     QString m_lockNotice;
     quint64 m_generation = 0; // counts changes of the sequence; a search continues only in an unchanged one
+    QUndoStack* m_undoStack;
+    bool m_clearingHistory = false;
 };

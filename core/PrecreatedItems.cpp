@@ -6,6 +6,8 @@
 
 #include <QDate>
 
+#include <algorithm>
+
 namespace PrecreatedItems {
 
 int CountFromText(const QString& text) {
@@ -18,14 +20,15 @@ int CountFromText(const QString& text) {
 std::vector<Item*> Make(DBItemCollection& collection, int count, const QString& name) {
     std::vector<Item*> made;
     const QString today = QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"));
+    const int first = collection.LastSerialNumber() + 1;
+    made.reserve(static_cast<size_t>(std::max(count, 0)));
     for (int i = 0; i < count; ++i) {
         auto* item = new Item;
         item->SetNumberOfItems(1);
         item->SetDate(today);
         item->SetGroup(0);
-        item->SetSerialno(QString::number(collection.LastSerialNumber() + 1));
+        item->SetSerialno(QString::number(first + i));
         item->SetName(name);
-        collection.Add(item);
         made.push_back(item);
     }
     return made;

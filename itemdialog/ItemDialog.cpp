@@ -6,10 +6,12 @@
 #include "core/CountValidator.h"
 #include "core/Dialogs.h"
 #include "core/EField.h"
+#include "core/ItemCommands.h"
 #include "core/ItemDialogRules.h"
 #include "core/Latin1Validator.h"
 #include "core/Numbers.h"
 #include "core/PriceValidator.h"
+#include "mainwindow/ExternalViewers.h"
 #include "mainwindow/ItemListView.h"
 
 #include <QCloseEvent>
@@ -42,7 +44,7 @@ const QDate kNoDate(1000, 1, 1);
 
 ItemDialog::ItemDialog(DBItemCollection* collection, ItemListView* listView, Item* item, const QString& page,
                        bool search, QWidget* parent, const QString& groupName, bool modal, Qt::WindowFlags flags)
-    : QDialog(parent, flags), mCollection(collection), mListView(listView) {
+    : QDialog(parent, flags), mCollection(collection) {
     setupUi(this);
     setModal(modal);
     buyQDateEdit->setDisplayFormat(kDateFormat);
@@ -86,7 +88,16 @@ ItemDialog::ItemDialog(DBItemCollection* collection, ItemListView* listView, Ite
                 mCurrentItem = nullptr;
             reject();
         });
+        // An item taken out of the register (an undo) is no longer one to edit here.
+        connect(mCollection, &DBItemCollection::itemAboutToBeRemoved, this, [this](Item* item) {
+            if (item == mCurrentItem && !mIsNewItem) {
+                mCurrentItem = nullptr;
+                reject();
+            }
+        });
     }
+    if (listView)
+        connect(this, &ItemDialog::itemShown, listView, &ItemListView::SelectItem);
     // Pictures follow the size of their labels.
     for (QLabel* label : {ImageIconTextLabel, pixmapPictureLabel, pixmapReceipt})
         label->installEventFilter(this);
@@ -451,16 +462,18 @@ bool ItemDialog::save_slot() {
     if (mCollection->IsReadOnly())
         return true; // nothing may change, but OK still closes the dialog
     WaitCursor wait;
-    updateCurrentItem();
     if (mIsNewItem) {
-        mCollection->Add(mCurrentItem);
-        mIsNewItem = false; // the collection owns it now
-        if (mListView)
-            mListView->AddItem(mCurrentItem, true);
-    } else if (mListView) {
-        mListView->UpdateRow(mListView->FindListViewItem(mCurrentItem), mCurrentItem);
+        updateCurrentItem();
+        mIsNewItem = false; // its command owns it now, and the collection once it is in
+        mCollection->Push(new AddItemCommand(mCollection, mCurrentItem,
+                                             mState == State::Copy ? AddItemCommand::Copy : AddItemCommand::Add));
+    } else {
+        const Item before(*mCurrentItem);
+        updateCurrentItem();
+        // Saving what was shown unchanged is no change to undo or to save.
+        if (!ItemCommands::SameContent(before, *mCurrentItem))
+            mCollection->Push(new EditItemCommand(mCollection, mCurrentItem, before));
     }
-    DBItemCollection::SetModified(true);
     enterEditState();
     setPageEnabled(picturePage, !mCurrentItem->IsEmpty(Item::Photolink));
     return true;
@@ -511,7 +524,6 @@ void ItemDialog::copy_slot() {
     dropNewItem();
     mCurrentItem = copy;
     mIsNewItem = true;
-    DBItemCollection::SetModified(true);
     if (IsBrevane())
         serialnoLineEdit->setText(QString::number(mCollection ? mCollection->LastSerialNumber() + 1 : 1));
     mState = State::Copy;
@@ -533,8 +545,7 @@ void ItemDialog::showNeighbour(bool forward) {
     Item* item = forward ? mCollection->Next(mCurrentItem, atEdge) : mCollection->Previous(mCurrentItem, atEdge);
     mCurrentItem = item;
     showItem(item);
-    if (mListView)
-        mListView->ItemSelected(mListView->FindListViewItem(item));
+    emit itemShown(item);
     mState = State::Edit;
     mPreviousAtEdge = !forward && atEdge;
     mNextAtEdge = forward && atEdge;
@@ -564,8 +575,8 @@ bool ItemDialog::ShowPage(const QString& page) {
 }
 
 void ItemDialog::ShowAsHTMLSlot() {
-    if (mListView)
-        mListView->ViewCurrentAsHTML();
+    if (mCurrentItem && mCollection)
+        ExternalViewers::ShowItemAsHtml(*mCollection, *mCurrentItem);
 }
 
 void ItemDialog::ReadWindowGeometry() {

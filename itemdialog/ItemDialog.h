@@ -12,8 +12,9 @@ class ItemListView;
 class QLabel;
 class QLineEdit;
 
-// One item shown, edited, created, copied, navigated, searched and printed. The dialog works on the open
-// collection directly and keeps the list view in step with what it saves and shows.
+// One item shown, edited, created, copied, navigated, searched and printed. The dialog changes the open
+// collection only, through undoable commands; the list follows the collection's announcements, and the
+// item shown is announced with itemShown() (the list view given selects its row).
 //
 // Which command buttons are enabled follows from the dialog's state (editing a stored item, a new item, a
 // copy, searching) and from a read-only database; applyButtonStates() sets them all at once.
@@ -41,6 +42,10 @@ public:
     // The save button. Not a slot, so that setupUi() does not connect it by its name a second time; it is
     // connected explicitly.
     void on_savePushButton_clicked();
+
+signals:
+    // Another item is shown (navigation, a search hit).
+    void itemShown(Item* item);
 
 public slots:
     void ShowValidateError(const QString& text);
@@ -103,7 +108,6 @@ private:
     void ShowSearchResult();
 
     DBItemCollection* mCollection;
-    ItemListView* mListView;
     Item* mCurrentItem = nullptr;
     bool mIsNewItem = false;
     // The date the shown item came with; its stored text is kept unless the user picks another date.

@@ -4,7 +4,6 @@
 #include "app/Edition.h"
 #include "core/Dialogs.h"
 #include "core/ItemValidation.h"
-#include "mainwindow/ItemListView.h"
 
 #include <QDate>
 
@@ -105,7 +104,6 @@ void ItemDialog::ShowSearchResult() {
     SetupFields(false);
     resetAllFields(false);
     showItem(mCurrentItem);
-    if (mListView)
-        mListView->ItemSelected(mListView->FindListViewItem(mCurrentItem));
+    emit itemShown(mCurrentItem);
     enterEditState();
 }

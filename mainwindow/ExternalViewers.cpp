@@ -3,6 +3,7 @@
 #include "app/AppNames.h"
 #include "app/Edition.h"
 #include "app/UserFolder.h"
+#include "core/DBItemCollection.h"
 #include "core/Dialogs.h"
 #include "platform/Launcher.h"
 
@@ -114,6 +115,15 @@ void ReportProgramNotFound(const QString& program, const QString& path) {
                           "Opsætning menu.\nKalder istedet program associeret med filen %2")
                           .arg(program, path),
                       QCoreApplication::translate("MainWindow", "&Ok"));
+}
+
+void ShowItemAsHtml(DBItemCollection& collection, const Item& item) {
+    QString folder = qEnvironmentVariable("AppData");
+    if (folder.isEmpty())
+        folder = GetLastDBDir();
+    const QString file = QStringLiteral("%1/CurrentItem%2").arg(folder, QStringLiteral(".htm"));
+    if (collection.WriteHtml(file, false, &item, false, false))
+        OpenFile(file, QString(), true);
 }
 
 void ShowWithProgram(const QString& program, const QString& path) {

@@ -4,6 +4,9 @@
 
 #include <QString>
 
+class DBItemCollection;
+class Item;
+
 // Opening linked files, web addresses, help pages and exported files with other programs, and the
 // messages when that fails.
 namespace ExternalViewers {
@@ -27,6 +30,9 @@ void ReportProgramNotFound(const QString& program, const QString& path);
 // not get (an option, a relative path, a program, an address other than http, https or mailto) gets a box
 // and nothing runs.
 void ShowWithProgram(const QString& program, const QString& path);
+
+// Writes one item as an HTML page (in "AppData", else the database folder) and opens it.
+void ShowItemAsHtml(DBItemCollection& collection, const Item& item);
 
 // The reason text of an open error code.
 QString ReasonText(int code);

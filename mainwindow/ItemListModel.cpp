@@ -46,6 +46,11 @@ void ItemListModel::SetCollection(DBItemCollection* collection) {
         // Before the collection destroys its items, the rows that point to them go.
         connect(collection, &DBItemCollection::itemsAboutToBeDestroyed, this, &ItemListModel::Clear,
                 Qt::UniqueConnection);
+        connect(collection, &DBItemCollection::itemAdded, this, &ItemListModel::itemAdded, Qt::UniqueConnection);
+        connect(collection, &DBItemCollection::itemChanged, this, &ItemListModel::itemChanged, Qt::UniqueConnection);
+        connect(collection, &DBItemCollection::itemAboutToBeRemoved, this, &ItemListModel::itemAboutToBeRemoved,
+                Qt::UniqueConnection);
+        connect(collection, &DBItemCollection::itemsReset, this, &ItemListModel::itemsReset, Qt::UniqueConnection);
         const QStringList& names = collection->Groups().Entries();
         m_groups.reserve(names.size());
         for (const QString& name : names)
@@ -123,6 +128,28 @@ void ItemListModel::RemoveRow(const QModelIndex& index) {
     items.erase(items.begin() + row);
     item->SetListGroup(-1);
     endRemoveRows();
+}
+
+void ItemListModel::itemAdded(Item* item) {
+    AddItem(item);
+}
+
+void ItemListModel::itemChanged(Item* item) {
+    const QModelIndex row = IndexOf(item);
+    if (row.isValid())
+        UpdateRow(row, item);
+    else
+        AddItem(item); // it had no group row before
+}
+
+void ItemListModel::itemAboutToBeRemoved(Item* item) {
+    RemoveRow(IndexOf(item));
+}
+
+void ItemListModel::itemsReset() {
+    // Before the group rows exist there is nothing to fill.
+    if (!m_groups.empty())
+        Fill();
 }
 
 int ItemListModel::rowInGroup(const Item* item) const {

@@ -62,6 +62,12 @@ public:
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
 private:
+    // The collection's announcements, each followed by the rows it changes.
+    void itemAdded(Item* item);
+    void itemChanged(Item* item);
+    void itemAboutToBeRemoved(Item* item);
+    void itemsReset();
+
     struct GroupRow {
         QString name;
         std::vector<Item*> items;

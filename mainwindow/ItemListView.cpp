@@ -8,6 +8,7 @@
 #include "core/ColumnNames.h"
 #include "core/DBItemCollection.h"
 #include "core/Dialogs.h"
+#include "core/ItemCommands.h"
 #include "itemdialog/ItemDialog.h"
 
 #include <QCursor>
@@ -115,8 +116,18 @@ ItemListView::~ItemListView() {
 }
 
 void ItemListView::SetCollection(DBItemCollection* collection) {
+    if (mCollection && mCollection != collection)
+        disconnect(mCollection, nullptr, this, nullptr);
     mCollection = collection;
     mModel->SetCollection(collection);
+    if (collection) {
+        // After the model's own connections, so the rows are there when the view looks at them.
+        connect(collection, &DBItemCollection::itemAdded, this, &ItemListView::SelectItem, Qt::UniqueConnection);
+        connect(collection, &DBItemCollection::itemChanged, this, &ItemListView::itemMoved, Qt::UniqueConnection);
+        connect(collection, &DBItemCollection::itemsAboutToBeReset, this, &ItemListView::itemsAboutToBeReset,
+                Qt::UniqueConnection);
+        connect(collection, &DBItemCollection::itemsReset, this, &ItemListView::itemsReset, Qt::UniqueConnection);
+    }
     if (collection && collection->Groups().Count() == 0)
         qDebug("group.size = 0");
 }
@@ -134,62 +145,62 @@ void ItemListView::Fill(DBItemCollection* collection) {
     }
 }
 
-void ItemListView::Rebuild() {
-    if (!mCollection)
-        return;
-    Item* current = currentItem();
-    const int currentGroup = !current && IsGroupRow(currentIndex()) ? currentIndex().row() : -1;
-    std::vector<int> open;
+ItemListView::KeptRows ItemListView::keepRows() const {
+    KeptRows kept;
+    kept.current = currentItem();
+    kept.currentGroup = !kept.current && IsGroupRow(currentIndex()) ? currentIndex().row() : -1;
     for (int group = 0; group < mModel->GroupCount(); ++group) {
         if (isExpanded(mModel->GroupIndex(group)))
-            open.push_back(group);
+            kept.open.push_back(group);
     }
-    mModel->SetCollection(mCollection);
-    Fill(mCollection);
+    return kept;
+}
+
+void ItemListView::restoreRows(const KeptRows& kept) {
     const int column = header()->sortIndicatorSection();
     if (column >= 0 && column < mModel->columnCount())
         mModel->sort(column, header()->sortIndicatorOrder());
-    for (int group : open) {
+    for (int group : kept.open) {
         if (group < mModel->GroupCount())
             setExpanded(mModel->GroupIndex(group), true);
     }
-    if (current)
-        ItemSelected(mModel->IndexOf(current));
-    else if (currentGroup >= 0 && currentGroup < mModel->GroupCount())
-        ItemSelected(mModel->GroupIndex(currentGroup));
+    if (kept.current)
+        ItemSelected(mModel->IndexOf(kept.current));
+    else if (kept.currentGroup >= 0 && kept.currentGroup < mModel->GroupCount())
+        ItemSelected(mModel->GroupIndex(kept.currentGroup));
 }
 
-void ItemListView::AddItem(Item* item, bool select) {
-    const QModelIndex row = mModel->AddItem(item);
-    if (!row.isValid()) {
-        Dialogs::critical(
-            this, tr("Fejl - type"),
-            tr("MAX_LIMIT_ERROR").arg(item->GetGroup()).arg(mCollection ? mCollection->Groups().Limit() : 0), tr("OK"));
+void ItemListView::Rebuild() {
+    if (!mCollection)
         return;
-    }
+    const KeptRows kept = keepRows();
+    mModel->SetCollection(mCollection);
+    Fill(mCollection);
+    restoreRows(kept);
+}
+
+void ItemListView::SelectItem(Item* item) {
+    const QModelIndex row = mModel->IndexOf(item);
+    if (!row.isValid())
+        return;
     setCurrentIndex(row);
-    if (select) {
-        clearSelection();
-        selectionModel()->select(row, QItemSelectionModel::Select | QItemSelectionModel::Rows);
-        scrollTo(row);
-    }
+    clearSelection();
+    selectionModel()->select(row, QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    scrollTo(row);
 }
 
-void ItemListView::UpdateRow(const QModelIndex& row, Item* item) {
-    if (!item)
-        return;
-    const bool moves = item->ListGroup() != item->GetGroup();
-    const QModelIndex updated = mModel->UpdateRow(row, item);
-    if (moves) {
-        if (!updated.isValid()) {
-            AddItem(item, true); // reports the missing group row
-            return;
-        }
-        setCurrentIndex(updated);
-        clearSelection();
-        selectionModel()->select(updated, QItemSelectionModel::Select | QItemSelectionModel::Rows);
-        scrollTo(updated);
-    }
+void ItemListView::itemMoved(Item* item, int oldGroup) {
+    if (item->GetGroup() != oldGroup)
+        SelectItem(item);
+}
+
+void ItemListView::itemsAboutToBeReset() {
+    mKeptRows = keepRows();
+}
+
+void ItemListView::itemsReset() {
+    restoreRows(mKeptRows);
+    mKeptRows = KeptRows();
 }
 
 void ItemListView::Clear() {
@@ -292,9 +303,6 @@ void ItemListView::doubleClickOnItemSlot(const QModelIndex& item) {
     ItemSelected(item);
     if (Item* record = ItemOf(item)) {
         openItemDialog(record, QStringLiteral("DATA"), false, QString());
-        const QModelIndex row = mModel->IndexOf(record);
-        if (row.isValid())
-            UpdateRow(row, record);
     } else {
         openItemDialog(nullptr, QStringLiteral("DATA"), false, mModel->GroupName(item.row()));
     }
@@ -334,19 +342,16 @@ void ItemListView::ShowContextMenu(const QModelIndex& item) {
         mContextMenu->popup(QCursor::pos());
 }
 
-void ItemListView::DeleteItem() {
+Item* ItemListView::DeleteItem() {
     Item* item = currentItem();
     if (!item || !mCollection)
-        return;
-    // The row goes before the item it points to.
-    mModel->RemoveRow(mModel->IndexOf(item));
-    mCollection->Remove(item);
-    delete item;
-    // A deletion is a change like any other: without the flag, quitting would silently drop it.
-    DBItemCollection::SetModified(true);
+        return nullptr;
+    // The collection announces the removal; the row goes with it, and the item stays with the undo.
+    mCollection->Push(new DeleteItemCommand(mCollection, item));
     clearSelection();
     setCurrentIndex(QModelIndex());
     emit rowSelected(QModelIndex());
+    return item;
 }
 
 void ItemListView::SeachItem() {
@@ -355,14 +360,8 @@ void ItemListView::SeachItem() {
 
 void ItemListView::ViewCurrentAsHTML() {
     Item* item = currentItem();
-    if (!item || !mCollection)
-        return;
-    QString folder = qEnvironmentVariable("AppData");
-    if (folder.isEmpty())
-        folder = GetLastDBDir();
-    const QString file = QStringLiteral("%1/CurrentItem%2").arg(folder, QStringLiteral(".htm"));
-    if (mCollection->WriteHtml(file, false, item, false, false))
-        ExternalViewers::OpenFile(file, QString(), true);
+    if (item && mCollection)
+        ExternalViewers::ShowItemAsHtml(*mCollection, *item);
 }
 
 void ItemListView::ShowPicture1() {

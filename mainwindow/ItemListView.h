@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <QTreeView>
 
+#include <vector>
+
 class DBItemCollection;
 class Item;
 class ItemListModel;
@@ -27,8 +29,6 @@ public:
     // Builds the rows again after the group or location names changed, keeping the open groups, the sort
     // order and the current item.
     void Rebuild();
-    void AddItem(Item* item, bool select);
-    void UpdateRow(const QModelIndex& row, Item* item);
     void Clear();
     void ViewAll(bool showall);
     QModelIndex FindListViewItem(Item* item);
@@ -57,12 +57,15 @@ public:
 
 public slots:
     void ItemSelected(const QModelIndex& row);
+    // Makes an item's row the current, selected one and scrolls to it.
+    void SelectItem(Item* item);
     void doubleClickOnItemSlot(const QModelIndex& item);
     void returnPressedSlot(const QModelIndex& item);
     void EditItem();
     void MousePressed(const QModelIndex& row, const QPoint& position, int column);
     void ShowContextMenu(const QModelIndex& item);
-    void DeleteItem();
+    // Deletes the current item as an undoable step; answers the deleted item (kept by its undo), or null.
+    Item* DeleteItem();
     void SeachItem();
     void ViewCurrentAsHTML();
     void ShowPicture1();
@@ -79,6 +82,19 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    // What a rebuild of the rows keeps: the current item (or group row) and the open groups.
+    struct KeptRows {
+        Item* current = nullptr;
+        int currentGroup = -1;
+        std::vector<int> open;
+    };
+    KeptRows keepRows() const;
+    void restoreRows(const KeptRows& kept);
+    // The collection's announcements the view follows with its selection and open groups.
+    void itemMoved(Item* item, int oldGroup);
+    void itemsAboutToBeReset();
+    void itemsReset();
+
     void openItemDialog(Item* item, const QString& page, bool search, const QString& groupName);
     Item* currentItem() const;
     // After the captions changed (another register's field names): columns still at their default width get
@@ -92,4 +108,5 @@ private:
     QMenu* mContextMenu;
     // Each column's default width as last given, or -1 where the width was stored by the user.
     QList<int> mDefaultWidths;
+    KeptRows mKeptRows;
 };

@@ -10,6 +10,7 @@
 #include "core/ColumnNames.h"
 #include "core/DBItemCollection.h"
 #include "core/Dialogs.h"
+#include "core/ItemCommands.h"
 #include "core/LogXML.h"
 #include "itemdialog/ItemDialog.h"
 #include "output/UpdateLocationsData.h"
@@ -350,6 +351,7 @@ bool MainWindow::Save(bool SetmCurrentFileName) {
     if (SetmCurrentFileName) {
         Settings().setValue(QStringLiteral("LastSavedDBFile"), mCurrentFileName);
         DBItemCollection::SetModified(false);
+        mCollection->MarkSaved(); // the history stays; undoing back to here is unmodified again
         setWindowTitle(GetCaption(mCurrentFileName));
         forgetRecovery();
     }
@@ -570,7 +572,29 @@ void MainWindow::SearchRecord() {
 }
 
 void MainWindow::DeleteItem() {
-    mListView->DeleteItem();
+    // No question: the undo brings the item back, and the status bar says how.
+    const Item* deleted = mListView->DeleteItem();
+    if (!deleted)
+        return;
+    emit message(
+        tr("%1 er slettet; %2 bringer den tilbage.")
+            .arg(ItemCommands::Label(*deleted), QKeySequence(QKeySequence::Undo).toString(QKeySequence::NativeText)),
+        10000);
+}
+
+bool MainWindow::AddItemsUndoable(std::vector<Item*> items, const QString& what) {
+    if (items.empty())
+        return false;
+    if (mCollection->IsReadOnly()) {
+        for (Item* item : items)
+            delete item;
+        Dialogs::warning(this, QCoreApplication::translate("DBItemCollection", "READ ONLY"),
+                         QCoreApplication::translate("DBItemCollection", "READ ONLY MODE - No Save"));
+        return false;
+    }
+    WaitCursor wait;
+    mCollection->Push(new AddItemsCommand(mCollection, std::move(items), what));
+    return true;
 }
 
 QString MainWindow::GetHtmlOutputFile(const QString& htmlFileName) const {

@@ -10,7 +10,6 @@
 class DBItemCollection;
 class Item;
 class ItemListView;
-class LocationImportUndo;
 class UpdateLocations;
 class LogXML;
 class QAction;
@@ -46,6 +45,11 @@ public:
     // The export files shown to the user: in "AppData", or the database folder when it is not set.
     QString GetHtmlOutputFile(const QString& htmlFileName) const;
     QString GetXmlOutputFile(const QString& xmlFileName) const;
+    // Adds many new items to the register as one undoable step, named by `what` in the Edit menu ("Fortryd "
+    // + what); the register owns the items from then on (the undo history while they are undone). Nothing
+    // happens to an empty list; a read-only register refuses them with a box, and they are destroyed.
+    // Answers whether they were added.
+    bool AddItemsUndoable(std::vector<Item*> items, const QString& what);
 
 signals:
     void message(const QString& text, int milliseconds);
@@ -99,8 +103,6 @@ public slots:
     void PrintLabels() { PrintBarcode(); }
     void SetupLabels();
     void UpdateLocations();
-    // Edit → "Undo import": the items as they were before the last scanner import, while it is the last change.
-    void UndoImport();
     // The summary of the last scanner import, to read, save or print again.
     void ShowImportSummary();
     void Help();
@@ -153,7 +155,6 @@ private:
     bool dropDatabase();
     bool writeHtmlExport(bool showSpecialCase, bool saveAsHtmlTable, const QString& htmlOutputFile);
     bool writeXmlExport(const QString& xmlOutputFile);
-    void refillList();
     void updateImportActions();
     void dropImport();
     template <typename Slot>
@@ -172,7 +173,6 @@ private:
     QIcon mPictureIcon;
     QIcon mReceiptIcon;
     std::unique_ptr<::UpdateLocations> mLastImport;
-    std::unique_ptr<LocationImportUndo> mImportUndo;
     bool mQuitting = false;
     int mEndSignal = 0;
     QString mRecoveryFile; // the recovery file opened at start-up, until its changes are saved or dropped
@@ -204,7 +204,8 @@ private:
     QAction* PrecreateAction = nullptr;
     QAction* PrintLabelsAction = nullptr;
     QAction* SetupLabelsAction = nullptr;
-    QAction* UndoImportAction = nullptr;
+    QAction* EditUndoAction = nullptr;
+    QAction* EditRedoAction = nullptr;
     QAction* ImportSummaryAction = nullptr;
     QAction* ViewAllAction = nullptr;
     QAction* ShowAllAsHTMLTableAction = nullptr;

@@ -115,7 +115,7 @@ void MainWindow::SetupCommon() {
 }
 
 void MainWindow::AutoMakeItems() {
-    auto* dialog = new AutomakeItems(mCollection, mListView, this);
+    auto* dialog = new AutomakeItems(mCollection, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->show();
 }

@@ -14,22 +14,12 @@ namespace {
 const QString kTitle = QStringLiteral("Brevane");
 }
 
-void MainWindow::refillList() {
-    // Clearing the view dropped its group rows too.
-    mListView->SetCollection(mCollection);
-    mListView->Fill(mCollection);
-    mListView->ViewAll(ViewAllAction && ViewAllAction->isChecked());
-}
-
 void MainWindow::updateImportActions() {
-    if (UndoImportAction)
-        UndoImportAction->setEnabled(mImportUndo && mImportUndo->IsLastChange());
     if (ImportSummaryAction)
         ImportSummaryAction->setEnabled(mLastImport != nullptr);
 }
 
 void MainWindow::dropImport() {
-    mImportUndo.reset();
     mLastImport.reset();
     updateImportActions();
 }
@@ -81,16 +71,15 @@ void MainWindow::UpdateLocations() {
     std::unique_ptr<LocationImportUndo> undo;
     {
         WaitCursor wait;
-        mListView->Clear();
-        undo = import->ApplyRecords(*mCollection);
-        refillList();
+        undo = import->ApplyRecords(*mCollection); // the list follows the collection
     }
     if (!undo) {
         Dialogs::warning(this, kTitle, tr("Registret er ændret siden kontrollen; indlæs filen igen."));
         return;
     }
     const int applied = undo->Applied();
-    mImportUndo = std::move(undo);
+    // One step of the undo history, saved right after: undoing it leaves the register changed.
+    mCollection->Push(new LocationImportCommand(mCollection, std::move(undo)));
     mLastImport = std::move(import);
     updateImportActions();
 
@@ -107,23 +96,6 @@ void MainWindow::UpdateLocations() {
                              .arg(LocationImportHistory::HistoryPath(mCurrentFileName), error));
     mLastImport->DeleteLocationFile();
     emit message(tr("%1 af %2 linjer fra %3 er anvendt").arg(applied).arg(mLastImport->RecordCount()).arg(path), 10000);
-}
-
-void MainWindow::UndoImport() {
-    if (!mImportUndo || !mImportUndo->IsLastChange()) {
-        mImportUndo.reset();
-        updateImportActions();
-        emit message(tr("Indlæsningen kan ikke fortrydes: registret er ændret siden."), 10000);
-        return;
-    }
-    {
-        WaitCursor wait;
-        mListView->Clear();
-        mImportUndo->Restore(*mCollection);
-        refillList();
-    }
-    updateImportActions();
-    emit message(tr("Indlæsningen er fortrudt; registret er ikke gemt endnu."), 10000);
 }
 
 void MainWindow::ShowImportSummary() {

@@ -3,10 +3,14 @@
 #include "app/Edition.h"
 #include "vestrumwindow.h"
 
+#include "core/DBItemCollection.h"
+#include "core/ItemCommands.h"
+
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
+#include <QUndoStack>
 #include <QWhatsThis>
 
 namespace {
@@ -123,6 +127,17 @@ void MainWindow::buildMenus() {
         searchText = tr("TovikEditSearch");
         editTip = tr("TOOLTIP_EDIT_FURNITURE");
     }
+    // Undo and redo name the step they take back or do again ("Fortryd sletning af 'Stol'").
+    QUndoStack* history = mCollection->UndoStack();
+    EditUndoAction = history->createUndoAction(this, ItemCommands::UndoPrefix());
+    EditUndoAction->setObjectName(QStringLiteral("EditUndo"));
+    EditUndoAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    mEditMenu->addAction(EditUndoAction);
+    EditRedoAction = history->createRedoAction(this, ItemCommands::RedoPrefix());
+    EditRedoAction->setObjectName(QStringLiteral("EditRedo"));
+    EditRedoAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    mEditMenu->addAction(EditRedoAction);
+    mEditMenu->addSeparator();
     EditRecordAction =
         makeAction("EditRecord", editText, QKeySequence(Qt::CTRL | Qt::Key_I), mEditionIcon, &MainWindow::EditItem);
     EditRecordAction->setWhatsThis(tr("HELP_TEXT_EDIT_ELEMENT"));
@@ -140,14 +155,9 @@ void MainWindow::buildMenus() {
                                      &MainWindow::AutoMakeItems);
         mEditMenu->addAction(PrecreateAction);
         mEditMenu->addSeparator();
-        UndoImportAction = makeAction("EditUndoImport", tr("Fortryd indlæsning"), QKeySequence(Qt::CTRL | Qt::Key_Z),
-                                      noIcon, &MainWindow::UndoImport);
-        mEditMenu->addAction(UndoImportAction);
         ImportSummaryAction = makeAction("EditImportSummary", tr("Oversigt over indlæsningen..."), QKeySequence(),
                                          noIcon, &MainWindow::ShowImportSummary);
         mEditMenu->addAction(ImportSummaryAction);
-        // Other changes do not announce themselves: the entry is brought up to date whenever the menu opens.
-        connect(mEditMenu, &QMenu::aboutToShow, this, &MainWindow::updateImportActions);
         updateImportActions();
     }
     if (!IsBrevane()) {

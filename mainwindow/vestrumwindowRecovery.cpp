@@ -93,6 +93,7 @@ bool MainWindow::offerRecovery() {
     mListView->Fill(mCollection);
     mListView->ViewAll(ViewAllAction && ViewAllAction->isChecked());
     DBItemCollection::SetModified(true);
+    mCollection->MarkUnsaved(); // no undo makes the recovered register the saved one
     setWindowTitle(GetCaption(mCurrentFileName));
     if (mLog)
         mLog->WriteItem(recovery, kSource, QStringLiteral("offerRecovery()"));

@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -577,20 +578,65 @@ bool LocationImportUndo::IsLastChange() const {
 }
 
 bool LocationImportUndo::Restore(DBItemCollection& collection) {
-    if (!IsLastChange() || &collection != m_collection)
+    if (!IsLastChange())
         return false;
+    return Undo(collection);
+}
+
+bool LocationImportUndo::Undo(DBItemCollection& collection) {
+    if (m_restored || &collection != m_collection)
+        return false;
+    m_afterSequence = collection.Items();
+    m_afterSaved.clear();
+    m_afterSaved.reserve(m_saved.size());
     for (const Saved& saved : m_saved) {
-        saved.item->SetGroup(saved.group);
-        saved.item->SetNumberOfItems(saved.count);
-        saved.item->SetLatin1(Item::Date, saved.date);
+        Item* item = saved.item;
+        m_afterSaved.push_back(
+            Saved{item, item->GetGroup(), item->GetNumberOfItems(), item->Latin1(Item::Date).toByteArray()});
+        item->SetGroup(saved.group);
+        item->SetNumberOfItems(saved.count);
+        item->SetLatin1(Item::Date, saved.date);
     }
     // The items the import added stay alive with the undo, as an open item dialog may still show one.
     m_discarded = collection.ReplaceItems(m_sequence);
     m_removed.clear(); // back in the collection, which owns them again
-    m_added.clear();
     m_restored = true;
     DBItemCollection::SetModified(true);
     return true;
+}
+
+bool LocationImportUndo::Redo(DBItemCollection& collection) {
+    if (!m_restored || &collection != m_collection)
+        return false;
+    for (const Saved& saved : m_afterSaved) {
+        saved.item->SetGroup(saved.group);
+        saved.item->SetNumberOfItems(saved.count);
+        saved.item->SetLatin1(Item::Date, saved.date);
+    }
+    m_removed = collection.ReplaceItems(m_afterSequence);
+    m_discarded.clear(); // in the collection again
+    m_afterSequence.clear();
+    m_afterSaved.clear();
+    m_restored = false;
+    DBItemCollection::SetModified(true);
+    return true;
+}
+
+LocationImportCommand::LocationImportCommand(DBItemCollection* collection, std::unique_ptr<LocationImportUndo> undo)
+    : m_collection(collection), m_undo(std::move(undo)) {
+    setText(tr("indlæsning af scannerfilen"));
+}
+
+LocationImportCommand::~LocationImportCommand() = default;
+
+void LocationImportCommand::redo() {
+    if (std::exchange(m_firstRedo, false))
+        return; // ApplyRecords has done it
+    m_undo->Redo(*m_collection);
+}
+
+void LocationImportCommand::undo() {
+    m_undo->Undo(*m_collection);
 }
 
 namespace LocationImportHistory {

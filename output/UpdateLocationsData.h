@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
+#include <QUndoCommand>
 
 #include <memory>
 #include <vector>
@@ -120,6 +121,10 @@ public:
     // Restores the items and marks the collection modified. False (nothing done) when the import is no longer
     // the last change. The items the import added live on until the undo is destroyed.
     bool Restore(DBItemCollection& collection);
+    // The same without asking whether the import is the last change (the undo history keeps the order), and
+    // its way back: the import's state again, with the items it added. Each answers false when not in turn.
+    bool Undo(DBItemCollection& collection);
+    bool Redo(DBItemCollection& collection);
 
 private:
     friend class UpdateLocations;
@@ -134,11 +139,28 @@ private:
     std::vector<Saved> m_saved;
     std::vector<Item*> m_removed; // owned here until restored
     std::vector<Item*> m_added;
-    std::vector<Item*> m_discarded; // the added items after the undo, owned here
+    std::vector<Item*> m_discarded;     // the added items after the undo, owned here
+    std::vector<Item*> m_afterSequence; // the items after the import, kept by the undo for a redo
+    std::vector<Saved> m_afterSaved;
     const DBItemCollection* m_collection = nullptr;
     quint64 m_changeCount = 0;
     int m_applied = 0;
     bool m_restored = false;
+};
+
+// A scanner import in the undo history, as one step. Pushed after ApplyRecords: its first redo does nothing.
+class LocationImportCommand : public QUndoCommand {
+    Q_DECLARE_TR_FUNCTIONS(LocationImportCommand)
+public:
+    LocationImportCommand(DBItemCollection* collection, std::unique_ptr<LocationImportUndo> undo);
+    ~LocationImportCommand() override;
+    void redo() override;
+    void undo() override;
+
+private:
+    DBItemCollection* m_collection;
+    std::unique_ptr<LocationImportUndo> m_undo;
+    bool m_firstRedo = true;
 };
 
 // The imports a database has taken: a hash of each scanner file's content, kept in a small file beside the

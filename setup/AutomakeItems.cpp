@@ -2,12 +2,11 @@
 
 #include "core/DBItemCollection.h"
 #include "core/Dialogs.h"
+#include "core/ItemCommands.h"
 #include "core/Latin1Validator.h"
 #include "core/PrecreatedItems.h"
-#include "mainwindow/ItemListView.h"
 
-AutomakeItems::AutomakeItems(DBItemCollection* collection, ItemListView* listView, QWidget* parent)
-    : QDialog(parent), mCollection(collection), mListView(listView) {
+AutomakeItems::AutomakeItems(DBItemCollection* collection, QWidget* parent) : QDialog(parent), mCollection(collection) {
     setupUi(this);
     setObjectName(QStringLiteral("AutomakeItems"));
     setWindowTitle(tr("AutomakeItems"));
@@ -34,10 +33,9 @@ void AutomakeItems::on_pushButtonMakeItems_clicked() {
     if (!mCollection || mNumberToMake <= 0 || mCollection->IsReadOnly())
         return;
     WaitCursor wait;
-    for (Item* item : PrecreatedItems::Make(*mCollection, mNumberToMake, nameLineEdit->text())) {
-        if (mListView)
-            mListView->AddItem(item, false);
-    }
+    mCollection->Push(new AddItemsCommand(mCollection,
+                                          PrecreatedItems::Make(*mCollection, mNumberToMake, nameLineEdit->text()),
+                                          tr("oprettelse af %1 nye genstande").arg(mNumberToMake)));
 }
 
 void AutomakeItems::on_pushButtonClose_clicked() {

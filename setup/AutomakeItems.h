@@ -5,14 +5,14 @@
 #include <QDialog>
 
 class DBItemCollection;
-class ItemListView;
 
 // Makes a chosen number (1 to 999) of new numbered items at once, for instance to print barcode labels
-// for stock that has not been described yet. The dialog stays open for another batch.
+// for stock that has not been described yet, each batch one undoable step. The dialog stays open for another
+// batch.
 class AutomakeItems : public QDialog, public Ui::AutomakeItemsClass {
     Q_OBJECT
 public:
-    AutomakeItems(DBItemCollection* collection, ItemListView* listView, QWidget* parent = nullptr);
+    explicit AutomakeItems(DBItemCollection* collection, QWidget* parent = nullptr);
 
     int NumberToMake() const { return mNumberToMake; }
 
@@ -23,6 +23,5 @@ public:
 
 private:
     DBItemCollection* mCollection;
-    ItemListView* mListView;
     int mNumberToMake = 0;
 };

@@ -118,16 +118,15 @@ private slots:
         m_view->ViewAll(true);
         m_view->sortByColumn(9, Qt::AscendingOrder);
         m_view->sortByColumn(1, Qt::DescendingOrder);
-        // Add, update in place, move to another group, delete.
+        // The collection announces an add, a change in place, a move to another group and a delete.
         Item* added = makeItem("new", 1);
         m_collection->Add(added);
-        m_view->AddItem(added, true);
         QCOMPARE(m_view->ItemOf(m_view->isItemSelected()), added);
         added->SetName(QStringLiteral("renamed"));
-        m_view->UpdateRow(m_view->FindListViewItem(added), added);
+        m_collection->NotifyItemChanged(added, 1);
         QVERIFY(childNames(m_view->Model(), 1).contains(QStringLiteral("renamed")));
         added->SetGroup(2);
-        m_view->UpdateRow(m_view->FindListViewItem(added), added);
+        m_collection->NotifyItemChanged(added, 1);
         QVERIFY(childNames(m_view->Model(), 2).contains(QStringLiteral("renamed")));
         QVERIFY(!childNames(m_view->Model(), 1).contains(QStringLiteral("renamed")));
         QCOMPARE(m_view->ItemOf(m_view->isItemSelected()), added);

@@ -121,13 +121,20 @@ private slots:
         QVERIFY(QFile::exists(LocationImportHistory::HistoryPath(database())));
         QVERIFY(action(window, "EditImportSummary")->isEnabled());
 
-        QVERIFY(action(window, "EditUndoImport")->isEnabled());
-        QCOMPARE(action(window, "EditUndoImport")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
-        action(window, "EditUndoImport")->trigger();
+        // One step of the undo history, saved: undone it is a change, redone the saved state again.
+        QAction* undo = action(window, "EditUndo");
+        QVERIFY(undo->isEnabled());
+        QCOMPARE(undo->text(), QStringLiteral("&Fortryd indlæsning af scannerfilen"));
+        undo->trigger();
         QCOMPARE(countOf(window, "1001", 0), 120);
         QCOMPARE(countOf(window, "1002", 4), -1);
         QVERIFY(DBItemCollection::IsModified());
-        QVERIFY(!action(window, "EditUndoImport")->isEnabled());
+        QVERIFY(!undo->isEnabled());
+        action(window, "EditRedo")->trigger();
+        QCOMPARE(countOf(window, "1001", 0), 125);
+        QCOMPARE(countOf(window, "1002", 4), 10);
+        QVERIFY(!DBItemCollection::IsModified());
+        undo->trigger();
         QVERIFY(window.Save());
         QCOMPARE(TestSupport::readAll(database()), before);
     }
@@ -146,11 +153,12 @@ private slots:
         importFile(window, "I;0;1001;5\n", QStringLiteral("apply"));
         QCOMPARE(countOf(window, "1001", 0), 130);
         QVERIFY(!QFile::exists(scanner()));
-        // An edit after the import ends its undo.
-        DBItemCollection::SetModified(true); // as the item dialog does after a change
-        action(window, "EditUndoImport")->trigger();
-        QCOMPARE(countOf(window, "1001", 0), 130);
-        QVERIFY(!action(window, "EditUndoImport")->isEnabled());
+        // The two imports are two steps of the history.
+        action(window, "EditUndo")->trigger();
+        QCOMPARE(countOf(window, "1001", 0), 125);
+        action(window, "EditUndo")->trigger();
+        QCOMPARE(countOf(window, "1001", 0), 120);
+        QVERIFY(!action(window, "EditUndo")->isEnabled());
     }
 
     void problemsAllowOnlyTheGoodRecordsAfterASecondQuestion_data() {
@@ -185,7 +193,7 @@ private slots:
         QVERIFY(backups().isEmpty());
         QCOMPARE(TestSupport::readAll(database()), before);
         QVERIFY(!QFile::exists(LocationImportHistory::HistoryPath(database())));
-        QVERIFY(!action(window, "EditUndoImport")->isEnabled());
+        QVERIFY(!action(window, "EditUndo")->isEnabled());
         // A cancelled file chooser neither warns nor saves.
         m_dialogs->clear();
         action(window, "UpdateLocations")->trigger();

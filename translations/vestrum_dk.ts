@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="da_DK">
 <context>
+    <name>AddItemCommand</name>
+    <message>
+        <source>kopiering af %1</source>
+        <translation>kopiering af %1</translation>
+    </message>
+    <message>
+        <source>tilføjelse af %1</source>
+        <translation>tilføjelse af %1</translation>
+    </message>
+</context>
+<context>
     <name>AutomakeItems</name>
     <message>
         <source>AutomakeItems</source>
@@ -32,6 +43,10 @@
 Greater than 0 and less than 1000</source>
         <translation>Antal varer skal være:
 større end 0 og mindre end 1000</translation>
+    </message>
+    <message>
+        <source>oprettelse af %1 nye genstande</source>
+        <translation>oprettelse af %1 nye genstande</translation>
     </message>
 </context>
 <context>
@@ -259,10 +274,28 @@ En tidligere fil med samme navn er ikke ændret.</translation>
     </message>
 </context>
 <context>
+    <name>DeleteItemCommand</name>
+    <message>
+        <source>sletning af %1</source>
+        <translation>sletning af %1</translation>
+    </message>
+</context>
+<context>
     <name>Dialogs</name>
     <message>
         <source>Ok</source>
         <translation>&amp;OK</translation>
+    </message>
+</context>
+<context>
+    <name>EditItemCommand</name>
+    <message>
+        <source>flytning af %1 til &apos;%2&apos;</source>
+        <translation>flytning af %1 til &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>ændring af %1</source>
+        <translation>ændring af %1</translation>
     </message>
 </context>
 <context>
@@ -294,6 +327,21 @@ En tidligere fil med samme navn er ikke ændret.</translation>
     <message>
         <source>Fejl</source>
         <translation>Fejl</translation>
+    </message>
+</context>
+<context>
+    <name>ItemCommands</name>
+    <message>
+        <source>en genstand uden navn</source>
+        <translation>en genstand uden navn</translation>
+    </message>
+    <message>
+        <source>&amp;Fortryd</source>
+        <translation>&amp;Fortryd</translation>
+    </message>
+    <message>
+        <source>Gen&amp;tag</source>
+        <translation>Gen&amp;tag</translation>
     </message>
 </context>
 <context>
@@ -1270,6 +1318,13 @@ Intet er sendt til printeren.</translation>
     </message>
 </context>
 <context>
+    <name>LocationImportCommand</name>
+    <message>
+        <source>indlæsning af scannerfilen</source>
+        <translation>indlæsning af scannerfilen</translation>
+    </message>
+</context>
+<context>
     <name>LocationPreviewDialog</name>
     <message>
         <source>Problem: %1</source>
@@ -1942,18 +1997,6 @@ Vil du indlæse den igen?</translation>
         <translation>%1 af %2 linjer fra %3 er anvendt</translation>
     </message>
     <message>
-        <source>Indlæsningen kan ikke fortrydes: registret er ændret siden.</source>
-        <translation>Indlæsningen kan ikke fortrydes: registret er ændret siden.</translation>
-    </message>
-    <message>
-        <source>Indlæsningen er fortrudt; registret er ikke gemt endnu.</source>
-        <translation>Indlæsningen er fortrudt; registret er ikke gemt endnu.</translation>
-    </message>
-    <message>
-        <source>Fortryd indlæsning</source>
-        <translation>Fortryd indlæsning</translation>
-    </message>
-    <message>
         <source>Oversigt over indlæsningen...</source>
         <translation>Oversigt over indlæsningen...</translation>
     </message>
@@ -2060,6 +2103,10 @@ Vil du erstatte den?</translation>
     <message>
         <source>&amp;Erstat</source>
         <translation>&amp;Erstat</translation>
+    </message>
+    <message>
+        <source>%1 er slettet; %2 bringer den tilbage.</source>
+        <translation>%1 er slettet; %2 bringer den tilbage.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB">
 <context>
+    <name>AddItemCommand</name>
+    <message>
+        <source>kopiering af %1</source>
+        <translation>copy %1</translation>
+    </message>
+    <message>
+        <source>tilføjelse af %1</source>
+        <translation>add %1</translation>
+    </message>
+</context>
+<context>
     <name>AutomakeItems</name>
     <message>
         <source>AutomakeItems</source>
@@ -32,6 +43,10 @@
 Greater than 0 and less than 1000</source>
         <translation>Number of items must be:
 greater than 0 and less than 1000</translation>
+    </message>
+    <message>
+        <source>oprettelse af %1 nye genstande</source>
+        <translation>creation of %1 new items</translation>
     </message>
 </context>
 <context>
@@ -259,10 +274,28 @@ An earlier file of the same name has not been changed.</translation>
     </message>
 </context>
 <context>
+    <name>DeleteItemCommand</name>
+    <message>
+        <source>sletning af %1</source>
+        <translation>delete %1</translation>
+    </message>
+</context>
+<context>
     <name>Dialogs</name>
     <message>
         <source>Ok</source>
         <translation>&amp;OK</translation>
+    </message>
+</context>
+<context>
+    <name>EditItemCommand</name>
+    <message>
+        <source>flytning af %1 til &apos;%2&apos;</source>
+        <translation>move %1 to &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>ændring af %1</source>
+        <translation>edit %1</translation>
     </message>
 </context>
 <context>
@@ -294,6 +327,21 @@ An earlier file of the same name has not been changed.</translation>
     <message>
         <source>Fejl</source>
         <translation>Error</translation>
+    </message>
+</context>
+<context>
+    <name>ItemCommands</name>
+    <message>
+        <source>en genstand uden navn</source>
+        <translation>an unnamed item</translation>
+    </message>
+    <message>
+        <source>&amp;Fortryd</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>Gen&amp;tag</source>
+        <translation>&amp;Redo</translation>
     </message>
 </context>
 <context>
@@ -1270,6 +1318,13 @@ Nothing was sent to the printer.</translation>
     </message>
 </context>
 <context>
+    <name>LocationImportCommand</name>
+    <message>
+        <source>indlæsning af scannerfilen</source>
+        <translation>import of the scanner file</translation>
+    </message>
+</context>
+<context>
     <name>LocationPreviewDialog</name>
     <message>
         <source>Problem: %1</source>
@@ -1943,18 +1998,6 @@ Do you want to import it again?</translation>
         <translation>%1 of %2 lines from %3 applied</translation>
     </message>
     <message>
-        <source>Indlæsningen kan ikke fortrydes: registret er ændret siden.</source>
-        <translation>The import cannot be undone: the register has changed since.</translation>
-    </message>
-    <message>
-        <source>Indlæsningen er fortrudt; registret er ikke gemt endnu.</source>
-        <translation>The import is undone; the register is not saved yet.</translation>
-    </message>
-    <message>
-        <source>Fortryd indlæsning</source>
-        <translation>Undo import</translation>
-    </message>
-    <message>
         <source>Oversigt over indlæsningen...</source>
         <translation>Import summary...</translation>
     </message>
@@ -2061,6 +2104,10 @@ Do you want to replace it?</translation>
     <message>
         <source>&amp;Erstat</source>
         <translation>&amp;Replace</translation>
+    </message>
+    <message>
+        <source>%1 er slettet; %2 bringer den tilbage.</source>
+        <translation>%1 deleted; %2 brings it back.</translation>
     </message>
 </context>
 <context>

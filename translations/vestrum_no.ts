@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nb_NO">
 <context>
+    <name>AddItemCommand</name>
+    <message>
+        <source>kopiering af %1</source>
+        <translation>kopiering av %1</translation>
+    </message>
+    <message>
+        <source>tilføjelse af %1</source>
+        <translation>tilføying av %1</translation>
+    </message>
+</context>
+<context>
     <name>AutomakeItems</name>
     <message>
         <source>AutomakeItems</source>
@@ -32,6 +43,10 @@
 Greater than 0 and less than 1000</source>
         <translation>Antall varer må være:
 større enn 0 og mindre enn 1000</translation>
+    </message>
+    <message>
+        <source>oprettelse af %1 nye genstande</source>
+        <translation>oppretting av %1 nye gjenstander</translation>
     </message>
 </context>
 <context>
@@ -259,10 +274,28 @@ En tidligere fil med samme navn er ikke endret.</translation>
     </message>
 </context>
 <context>
+    <name>DeleteItemCommand</name>
+    <message>
+        <source>sletning af %1</source>
+        <translation>sletting av %1</translation>
+    </message>
+</context>
+<context>
     <name>Dialogs</name>
     <message>
         <source>Ok</source>
         <translation>&amp;OK</translation>
+    </message>
+</context>
+<context>
+    <name>EditItemCommand</name>
+    <message>
+        <source>flytning af %1 til &apos;%2&apos;</source>
+        <translation>flytting av %1 til &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>ændring af %1</source>
+        <translation>endring av %1</translation>
     </message>
 </context>
 <context>
@@ -294,6 +327,21 @@ En tidligere fil med samme navn er ikke endret.</translation>
     <message>
         <source>Fejl</source>
         <translation>Feil</translation>
+    </message>
+</context>
+<context>
+    <name>ItemCommands</name>
+    <message>
+        <source>en genstand uden navn</source>
+        <translation>en gjenstand uten navn</translation>
+    </message>
+    <message>
+        <source>&amp;Fortryd</source>
+        <translation>&amp;Angre</translation>
+    </message>
+    <message>
+        <source>Gen&amp;tag</source>
+        <translation>&amp;Gjør om</translation>
     </message>
 </context>
 <context>
@@ -1270,6 +1318,13 @@ Ingenting er sendt til skriveren.</translation>
     </message>
 </context>
 <context>
+    <name>LocationImportCommand</name>
+    <message>
+        <source>indlæsning af scannerfilen</source>
+        <translation>innlesing av skannerfilen</translation>
+    </message>
+</context>
+<context>
     <name>LocationPreviewDialog</name>
     <message>
         <source>Problem: %1</source>
@@ -1942,18 +1997,6 @@ Vil du lese den inn igjen?</translation>
         <translation>%1 av %2 linjer fra %3 er brukt</translation>
     </message>
     <message>
-        <source>Indlæsningen kan ikke fortrydes: registret er ændret siden.</source>
-        <translation>Innlesingen kan ikke angres: registeret er endret siden.</translation>
-    </message>
-    <message>
-        <source>Indlæsningen er fortrudt; registret er ikke gemt endnu.</source>
-        <translation>Innlesingen er angret; registeret er ikke lagret ennå.</translation>
-    </message>
-    <message>
-        <source>Fortryd indlæsning</source>
-        <translation>Angre innlesing</translation>
-    </message>
-    <message>
         <source>Oversigt over indlæsningen...</source>
         <translation>Oversikt over innlesingen...</translation>
     </message>
@@ -2060,6 +2103,10 @@ Vil du erstatte den?</translation>
     <message>
         <source>&amp;Erstat</source>
         <translation>&amp;Erstatt</translation>
+    </message>
+    <message>
+        <source>%1 er slettet; %2 bringer den tilbage.</source>
+        <translation>%1 er slettet; %2 henter den tilbake.</translation>
     </message>
 </context>
 <context>

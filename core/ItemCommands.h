@@ -1,0 +1,91 @@
+#pragma once
+
+#include "Item.h"
+
+#include <QCoreApplication>
+#include <QUndoCommand>
+
+#include <vector>
+
+class DBItemCollection;
+
+// The undoable changes of the items. Each command changes the collection only (the views follow its
+// announcements) and keeps what it needs to take the change back: an item out of the collection (deleted,
+// or added and undone) belongs to its command and is destroyed with it. Their texts name the item, for the
+// Edit menu's "Undo …" and "Redo …".
+namespace ItemCommands {
+// How a command's text names an item: its name in quotes, else its product; long names are cut.
+QString Label(const Item& item);
+// The Edit menu's words before a command's text: "&Fortryd sletning af 'Stol'", "Gen&tag …".
+QString UndoPrefix();
+QString RedoPrefix();
+// Whether two items hold the same fields (the list's bookkeeping aside).
+bool SameContent(const Item& a, const Item& b);
+} // namespace ItemCommands
+
+// A new item, or a copy, put into the collection. Until the first redo the command owns the item.
+class AddItemCommand : public QUndoCommand {
+    Q_DECLARE_TR_FUNCTIONS(AddItemCommand)
+public:
+    enum Kind { Add, Copy };
+    AddItemCommand(DBItemCollection* collection, Item* item, Kind kind = Add);
+    ~AddItemCommand() override;
+    void redo() override;
+    void undo() override;
+
+private:
+    DBItemCollection* m_collection;
+    Item* m_item;
+    int m_index = -1; // where it stands in the sequence, the end at first
+    bool m_owned = true;
+};
+
+// An item taken out of the collection; kept by the command, so undo puts the same item back in its place.
+class DeleteItemCommand : public QUndoCommand {
+    Q_DECLARE_TR_FUNCTIONS(DeleteItemCommand)
+public:
+    DeleteItemCommand(DBItemCollection* collection, Item* item);
+    ~DeleteItemCommand() override;
+    void redo() override;
+    void undo() override;
+    Item* DeletedItem() const { return m_item; }
+
+private:
+    DBItemCollection* m_collection;
+    Item* m_item;
+    int m_index = -1;
+    bool m_owned = false;
+};
+
+// An item's fields changed in place, a move to another group among them. Pushed after the change: the item
+// already holds the new fields; `before` is a copy taken before the change.
+class EditItemCommand : public QUndoCommand {
+    Q_DECLARE_TR_FUNCTIONS(EditItemCommand)
+public:
+    EditItemCommand(DBItemCollection* collection, Item* item, const Item& before);
+    void redo() override;
+    void undo() override;
+
+private:
+    void show(const Item& fields);
+    DBItemCollection* m_collection;
+    Item* m_item;
+    Item m_before;
+    Item m_after;
+    bool m_firstRedo = true; // the first redo only announces the change already made
+};
+
+// Many items added as one step (a CSV import, pre-created items). The command owns them while they are out.
+class AddItemsCommand : public QUndoCommand {
+public:
+    AddItemsCommand(DBItemCollection* collection, std::vector<Item*> items, const QString& text);
+    ~AddItemsCommand() override;
+    void redo() override;
+    void undo() override;
+    const std::vector<Item*>& Items() const { return m_items; }
+
+private:
+    DBItemCollection* m_collection;
+    std::vector<Item*> m_items;
+    bool m_owned = true;
+};

@@ -1,0 +1,216 @@
+// Undo and redo of the item commands in the main window: the collection changes, the list follows it, the Edit
+// menu names the step, and the modified flag follows the saved state.
+#include "TestSupport.h"
+#include "app/AppNames.h"
+#include "app/Edition.h"
+#include "app/Settings.h"
+#include "core/ColumnNames.h"
+#include "core/DBItemCollection.h"
+#include "itemdialog/ItemDialog.h"
+#include "mainwindow/ItemListModel.h"
+#include "mainwindow/ItemListView.h"
+#include "mainwindow/vestrumwindow.h"
+
+#include <QAbstractItemModelTester>
+#include <QAction>
+#include <QStatusBar>
+#include <QTest>
+#include <QUndoStack>
+
+namespace {
+QAction* action(MainWindow& window, const char* name) {
+    return window.findChild<QAction*>(QLatin1String(name));
+}
+
+// Each item's name, group, count and price in the collection's order.
+QString describe(const DBItemCollection& collection) {
+    QStringList parts;
+    for (const Item* item : collection)
+        parts << QStringLiteral("%1@%2x%3=%4")
+                     .arg(item->GetName())
+                     .arg(item->GetGroup())
+                     .arg(item->GetNumberOfItems())
+                     .arg(item->GetPrice());
+    return parts.join(QLatin1Char(' '));
+}
+
+// The item rows of the list, group by group.
+QString listed(const ItemListModel* model) {
+    QStringList parts;
+    for (int g = 0; g < model->rowCount(); ++g) {
+        const QModelIndex group = model->index(g, 0);
+        for (int row = 0; row < model->rowCount(group); ++row)
+            parts << QStringLiteral("%1@%2").arg(model->index(row, 1, group).data().toString()).arg(g);
+    }
+    parts.sort();
+    return parts.join(QLatin1Char(' '));
+}
+
+QString listedOf(const DBItemCollection& collection) {
+    QStringList parts;
+    for (const Item* item : collection)
+        parts << QStringLiteral("%1@%2").arg(item->GetName()).arg(item->GetGroup());
+    parts.sort();
+    return parts.join(QLatin1Char(' '));
+}
+} // namespace
+
+class TestUndo : public QObject {
+    Q_OBJECT
+private:
+    QTemporaryDir* m_install = nullptr;
+    QString m_previousDir;
+    TestDialogs* m_dialogs = nullptr;
+
+private slots:
+    void initTestCase() {
+        TestSupport::isolateSettings();
+        TestSupport::installTranslation(QStringLiteral("en"));
+    }
+    void init() {
+        SetEdition(Tovik);
+        TestSupport::clearSettings();
+        ColumnNames::Reset();
+        DBItemCollection::SetModified(false);
+        m_install = new QTemporaryDir;
+        m_previousDir = TestSupport::enterSampleInstallation(m_install->path());
+        m_dialogs = new TestDialogs;
+    }
+    void cleanup() {
+        delete m_dialogs;
+        QDir::setCurrent(m_previousDir);
+        delete m_install;
+    }
+
+    void everyCommandUndoesAndRedoes_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("text"); // %1: the first item's name, %2: the second group's name
+        QTest::newRow("add") << "add"
+                             << "add 'Dining chair'";
+        QTest::newRow("copy") << "copy"
+                              << "copy '%1'";
+        QTest::newRow("edit") << "edit"
+                              << "edit 'Renamed'";
+        QTest::newRow("move") << "move"
+                              << "move '%1' to '%2'";
+        QTest::newRow("delete") << "delete"
+                                << "delete '%1'";
+        QTest::newRow("add many") << "many"
+                                  << "import of 2 rows";
+    }
+    void everyCommandUndoesAndRedoes() {
+        QFETCH(QString, command);
+        QFETCH(QString, text);
+        MainWindow window;
+        DBItemCollection* collection = window.Collection();
+        ItemListView* view = window.ListView();
+        QAbstractItemModelTester tester(view->Model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+        view->ViewAll(true);
+        QAction* undo = action(window, "EditUndo");
+        QAction* redo = action(window, "EditRedo");
+        QCOMPARE(undo->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+        QCOMPARE(redo->shortcuts(), (QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
+                                                         QKeySequence(Qt::CTRL | Qt::Key_Y)}));
+        QVERIFY(!undo->isEnabled());
+        Item* first = collection->At(0);
+        QVERIFY(first->GetGroup() != 1);
+        text.replace(QLatin1String("%1"), first->GetName()).replace(QLatin1String("%2"), collection->Groups().Entry(1));
+        const QString before = describe(*collection);
+
+        if (command == QLatin1String("delete")) {
+            view->SelectItem(first);
+            action(window, "EditDelete")->trigger();
+            QCOMPARE(window.statusBar()->currentMessage(),
+                     QStringLiteral("'%1' deleted; Ctrl+Z brings it back.").arg(first->GetName()));
+        } else if (command == QLatin1String("many")) {
+            std::vector<Item*> items{new Item, new Item};
+            items[0]->SetName(QStringLiteral("Row 1"));
+            items[1]->SetName(QStringLiteral("Row 2"));
+            QVERIFY(window.AddItemsUndoable(items, QStringLiteral("import of 2 rows")));
+        } else {
+            Item* shown = command == QLatin1String("add") ? nullptr : first;
+            ItemDialog dialog(collection, view, shown, QStringLiteral("DATA"), false, &window);
+            if (command == QLatin1String("add")) {
+                dialog.nameLineEdit->setText(QStringLiteral("Dining chair"));
+                dialog.priceLineEdit->setText(QStringLiteral("100"));
+            } else if (command == QLatin1String("copy"))
+                dialog.copy_slot();
+            else if (command == QLatin1String("edit")) {
+                dialog.nameLineEdit->setText(QStringLiteral("Renamed"));
+                dialog.priceLineEdit->setText(QStringLiteral("12.5"));
+            } else
+                dialog.groupComboBox->setCurrentIndex(1);
+            QVERIFY(dialog.save_slot());
+            // Saving again unchanged adds no step.
+            QVERIFY(dialog.save_slot());
+            QCOMPARE(collection->UndoStack()->count(), 1);
+        }
+        QVERIFY2(m_dialogs->boxes.isEmpty(), qPrintable(m_dialogs->lastText()));
+        const QString after = describe(*collection);
+        QVERIFY(after != before);
+        QCOMPARE(listed(view->Model()), listedOf(*collection));
+        QVERIFY(DBItemCollection::IsModified());
+        QCOMPARE(undo->text(), QStringLiteral("&Undo ") + text);
+
+        undo->trigger();
+        QCOMPARE(describe(*collection), before);
+        QCOMPARE(listed(view->Model()), listedOf(*collection));
+        QVERIFY(!DBItemCollection::IsModified()); // back at the state that was read
+        QCOMPARE(undo->text(), QStringLiteral("&Undo"));
+        QCOMPARE(redo->text(), QStringLiteral("&Redo ") + text);
+
+        redo->trigger();
+        QCOMPARE(describe(*collection), after);
+        QCOMPARE(listed(view->Model()), listedOf(*collection));
+        QVERIFY(DBItemCollection::IsModified());
+        undo->trigger();
+        QCOMPARE(describe(*collection), before);
+        QVERIFY(m_dialogs->boxes.isEmpty());
+    }
+
+    // A save keeps the history and becomes its unmodified state; New and Open empty it.
+    void saveKeepsTheHistoryOpenAndNewClearIt_data() {
+        QTest::addColumn<QByteArray>("clearing");
+        QTest::newRow("new") << QByteArray("FileNew");
+        QTest::newRow("open") << QByteArray("FileOpen");
+    }
+    void saveKeepsTheHistoryOpenAndNewClearIt() {
+        QFETCH(QByteArray, clearing);
+        MainWindow window;
+        DBItemCollection* collection = window.Collection();
+        QAction* undo = action(window, "EditUndo");
+        QAction* redo = action(window, "EditRedo");
+        const int count = collection->Count();
+        window.ListView()->SelectItem(collection->At(0));
+        action(window, "EditDelete")->trigger();
+        window.ListView()->SelectItem(collection->At(0));
+        action(window, "EditDelete")->trigger();
+        undo->trigger(); // one deleted, one to do again
+        QVERIFY(window.Save());
+        QVERIFY(!DBItemCollection::IsModified());
+        QVERIFY(undo->isEnabled());
+        QVERIFY(redo->isEnabled());
+        undo->trigger();
+        QCOMPARE(collection->Count(), count);
+        QVERIFY(DBItemCollection::IsModified());
+        redo->trigger();
+        QCOMPARE(collection->Count(), count - 1);
+        QVERIFY(!DBItemCollection::IsModified());
+        redo->trigger(); // past the saved state
+        QVERIFY(DBItemCollection::IsModified());
+        undo->trigger();
+        QVERIFY(!DBItemCollection::IsModified());
+
+        if (clearing == "FileOpen")
+            m_dialogs->chooseFile(window.CurrentFileName());
+        action(window, clearing.constData())->trigger();
+        QVERIFY2(m_dialogs->boxes.isEmpty(), qPrintable(m_dialogs->lastText()));
+        QVERIFY(!undo->isEnabled());
+        QVERIFY(!redo->isEnabled());
+        QCOMPARE(undo->text(), QStringLiteral("&Undo"));
+        QVERIFY(!DBItemCollection::IsModified());
+    }
+};
+
+QTEST_MAIN(TestUndo)
+#include "tst_undo.moc"

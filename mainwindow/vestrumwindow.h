@@ -82,6 +82,9 @@ public slots:
     void SaveAsHTML() { SaveAsHTML(false, false, QString()); }
     void SaveAsXML(const QString& xmlOutputFile);
     void SaveAsXML() { SaveAsXML(QString()); }
+    // File → Export → CSV and File → Import → CSV.
+    void ExportCsv();
+    void ImportCsv();
     void ShowAllAsHTML();
     void ShowAllAsHTMLTable();
     void ShowAllSpecialCasesAsHTML();
@@ -146,6 +149,12 @@ private:
     bool writeHtmlExport(bool showSpecialCase, bool saveAsHtmlTable, const QString& htmlOutputFile);
     bool writeXmlExport(const QString& xmlOutputFile);
     void refillList();
+    // The items File → Export → CSV writes: every item for now. When the list is filtered, this is where the
+    // filter's hits come in.
+    std::vector<const Item*> itemsToExport() const;
+    // Adds the items of an import to the register as one step; the collection takes them over. `what` names
+    // the step (for its undo).
+    void addImportedItems(std::vector<Item*> items, const QString& what);
     void updateImportActions();
     void dropImport();
     template <typename Slot>
@@ -188,6 +197,8 @@ private:
     QAction* FileBackupAction = nullptr;
     QAction* FileSaveAsHTMLAction = nullptr;
     QAction* FileSaveAsXMLAction = nullptr;
+    QAction* FileExportCsvAction = nullptr;
+    QAction* FileImportCsvAction = nullptr;
     QAction* FileSaveSettingsAction = nullptr;
     QAction* PrintBarcodeAction = nullptr;
     QAction* PrintAction = nullptr;

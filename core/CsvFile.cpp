@@ -85,6 +85,43 @@ void appendInt(QByteArray& out, int value) {
     out.append(buffer, result.ptr - buffer);
 }
 
+bool validUtf8(QByteArrayView bytes) {
+    const auto* p = reinterpret_cast<const uchar*>(bytes.data());
+    const uchar* const end = p + bytes.size();
+    while (p < end) {
+        const uchar c = *p++;
+        if (c < 0x80)
+            continue;
+        int more = 0;
+        char32_t code = 0;
+        if ((c & 0xE0) == 0xC0) {
+            more = 1;
+            code = c & 0x1F;
+        } else if ((c & 0xF0) == 0xE0) {
+            more = 2;
+            code = c & 0x0F;
+        } else if ((c & 0xF8) == 0xF0) {
+            more = 3;
+            code = c & 0x07;
+        } else {
+            return false;
+        }
+        if (end - p < more)
+            return false;
+        for (int i = 0; i < more; ++i) {
+            if ((p[i] & 0xC0) != 0x80)
+                return false;
+            code = (code << 6) | (p[i] & 0x3F);
+        }
+        p += more;
+        // Overlong forms, surrogates and codes beyond Unicode are no UTF-8.
+        const char32_t least[] = {0, 0x80, 0x800, 0x10000};
+        if (code < least[more] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+            return false;
+    }
+    return true;
+}
+
 QString fold(const QString& name) {
     return name.trimmed().toCaseFolded();
 }
@@ -228,9 +265,7 @@ Encoding DetectEncoding(QByteArrayView bytes) {
         return Utf8;
     if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF"))
         return Utf16;
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = utf8.decode(bytes);
-    return utf8.hasError() ? Latin1 : Utf8;
+    return validUtf8(bytes) ? Utf8 : Latin1;
 }
 
 QString Decode(QByteArrayView bytes, Encoding encoding) {
@@ -303,14 +338,16 @@ std::vector<Row> Parse(const QString& text, QChar separator) {
     const QChar* p = text.constData();
     const QChar* const end = p + text.size();
     int number = 0;
+    qsizetype width = 0; // cells of the row before, to size the next one at once
     QString cell;
     while (p < end) {
         Row row;
         row.number = ++number;
+        row.cells.reserve(width);
         bool lineEnded = false;
         while (!lineEnded) {
-            cell.resize(0);
             if (p < end && *p == QLatin1Char('"')) {
+                cell.resize(0);
                 ++p;
                 bool closed = false;
                 while (p < end) {
@@ -331,13 +368,18 @@ std::vector<Row> Parse(const QString& text, QChar separator) {
                 }
                 if (!closed)
                     row.open = true;
+                // Whatever follows the closing quote up to the separator stays with the field.
+                const QChar* start = p;
+                while (p < end && *p != separator && *p != QLatin1Char('\n') && *p != QLatin1Char('\r'))
+                    ++p;
+                cell.append(start, p - start);
+                row.cells.append(cell);
+            } else {
+                const QChar* start = p;
+                while (p < end && *p != separator && *p != QLatin1Char('\n') && *p != QLatin1Char('\r'))
+                    ++p;
+                row.cells.append(p > start ? QString(start, p - start) : QString());
             }
-            // Unquoted text, or what follows a closing quote, up to the separator or the line end.
-            const QChar* start = p;
-            while (p < end && *p != separator && *p != QLatin1Char('\n') && *p != QLatin1Char('\r'))
-                ++p;
-            cell.append(start, p - start);
-            row.cells.append(cell);
             if (p < end && *p == separator) {
                 ++p;
                 continue;
@@ -353,6 +395,8 @@ std::vector<Row> Parse(const QString& text, QChar separator) {
         }
         if (row.cells.size() == 1 && row.cells.front().isEmpty() && !row.open)
             row.cells.clear();
+        else
+            width = row.cells.size();
         rows.push_back(std::move(row));
     }
     return rows;

@@ -14,6 +14,7 @@
 
 #include <algorithm>
 
+#include <charconv>
 #include <cmath>
 
 namespace {
@@ -34,7 +35,25 @@ bool allDigits(const QString& text) {
 
 // A price as spreadsheets write it: "." or "," as decimal point, blanks or the other mark between
 // thousands ("1.234,50", "1,234.50", "1 234,50"). False when it is no number.
-bool readPrice(QString text, double* value) {
+bool readPrice(QStringView view, double* value) {
+    // Digits with at most one point, as this program writes prices, are read without a copy.
+    char buffer[64];
+    if (view.size() < qsizetype(sizeof buffer)) {
+        int points = 0;
+        bool plain = true;
+        for (qsizetype i = 0; i < view.size() && plain; ++i) {
+            const char16_t c = view.at(i).unicode();
+            points += c == u'.';
+            plain = (c >= u'0' && c <= u'9') || c == u'.';
+            buffer[i] = char(c);
+        }
+        if (plain && points <= 1) {
+            const std::from_chars_result result = std::from_chars(buffer, buffer + view.size(), *value);
+            if (result.ec == std::errc() && result.ptr == buffer + view.size())
+                return true;
+        }
+    }
+    QString text = view.toString();
     text.remove(QLatin1Char(' '));
     text.remove(QChar(0x00A0));
     text.remove(QChar(0x202F));
@@ -56,6 +75,19 @@ bool readPrice(QString text, double* value) {
     bool ok = false;
     *value = text.toDouble(&ok);
     return ok && std::isfinite(*value);
+}
+
+// A date already as the register stores it: dd.mm.yyyy, and a real date.
+bool storedDate(const QString& text) {
+    if (text.size() != 10 || text.at(2) != QLatin1Char('.') || text.at(5) != QLatin1Char('.'))
+        return false;
+    char latin1[10];
+    for (int i = 0; i < 10; ++i) {
+        if (i != 2 && i != 5 && !text.at(i).isDigit())
+            return false;
+        latin1[i] = char(text.at(i).unicode());
+    }
+    return DateFromText(QByteArrayView(latin1, 10)).isValid();
 }
 
 // dd.mm.yyyy as the register stores dates, from d.m.yyyy, d-m-yyyy, d/m/yyyy or yyyy-mm-dd. Empty when the
@@ -289,6 +321,7 @@ CsvImport::Outcome CsvImport::run(const std::vector<int>& mapping, const DBItemC
         items->reserve(size_t(outcome.rows));
 
     const QString empty;
+    QHash<QString, int> resolved[2]; // group and location texts: number, or -1 when the list has no such name
     QByteArray latin1[Item::TextFieldCount];
     for (int index = 0; index < outcome.rows; ++index) {
         const CsvFile::Row& row = DataRow(index);
@@ -316,30 +349,36 @@ CsvImport::Outcome CsvImport::run(const std::vector<int>& mapping, const DBItemC
             continue;
         }
         for (int column = columns; column < row.cells.size(); ++column) {
-            if (!row.cells.at(column).trimmed().isEmpty()) {
+            if (!QStringView(row.cells.at(column)).trimmed().isEmpty()) {
                 problem(tr("Rækken har %1 felter, overskriften %2").arg(row.cells.size()).arg(columns));
                 break;
             }
         }
 
-        // Group and location: a name of their list, or a number.
+        // Group and location: a name of their list, or a number. A file repeats the same few, so each text
+        // is looked up once.
         int numbers[2] = {0, 0};
         const int listFields[2] = {ColumnNames::Group, ColumnNames::Location};
         for (int k = 0; k < 2; ++k) {
-            const QString text = cellOf(listFields[k]).trimmed();
-            if (text.isEmpty())
+            const QString& cell = cellOf(listFields[k]);
+            if (cell.isEmpty())
                 continue;
-            const int found = (k == 0 ? groups : locations).Find(text);
-            if (found >= 0)
-                numbers[k] = found;
-            else if (allDigits(text))
-                numbers[k] = text.toInt();
+            auto known = resolved[k].constFind(cell);
+            if (known == resolved[k].cend()) {
+                const QString text = cell.trimmed();
+                int number = text.isEmpty() ? 0 : (k == 0 ? groups : locations).Find(text);
+                if (number < 0 && allDigits(text))
+                    number = text.toInt();
+                known = resolved[k].insert(cell, number);
+            }
+            if (known.value() >= 0)
+                numbers[k] = known.value();
             else
-                problem(tr("%1: %2 står ikke i listen").arg(caption(listFields[k]), quoted(text)));
+                problem(tr("%1: %2 står ikke i listen").arg(caption(listFields[k]), quoted(cell.trimmed())));
         }
 
         int count = 1;
-        const QString countText = cellOf(ColumnNames::Count).trimmed();
+        const QStringView countText = QStringView(cellOf(ColumnNames::Count)).trimmed();
         if (!countText.isEmpty()) {
             bool ok = false;
             count = countText.toInt(&ok);
@@ -347,24 +386,24 @@ CsvImport::Outcome CsvImport::run(const std::vector<int>& mapping, const DBItemC
                 problem(tr("%1 skal være et helt tal fra 0 til %2: %3")
                             .arg(caption(ColumnNames::Count))
                             .arg(CountValidator::Top)
-                            .arg(quoted(countText)));
+                            .arg(quoted(countText.toString())));
         }
 
         double prices[2] = {0.0, 0.0};
         bool priceGiven[2] = {false, false};
         const int priceFields[2] = {ColumnNames::Price, ColumnNames::PriceToday};
         for (int k = 0; k < 2; ++k) {
-            const QString text = cellOf(priceFields[k]).trimmed();
+            const QStringView text = QStringView(cellOf(priceFields[k])).trimmed();
             if (text.isEmpty())
                 continue;
             priceGiven[k] = true;
             if (!readPrice(text, &prices[k]))
-                problem(tr("%1 er ikke et tal: %2").arg(caption(priceFields[k]), quoted(text)));
+                problem(tr("%1 er ikke et tal: %2").arg(caption(priceFields[k]), quoted(text.toString())));
             else if (prices[k] < 0 || prices[k] > PriceValidator::Top)
                 problem(tr("%1 skal være fra 0 til %2: %3")
                             .arg(caption(priceFields[k]))
                             .arg(static_cast<int>(PriceValidator::Top))
-                            .arg(quoted(text)));
+                            .arg(quoted(text.toString())));
         }
         // As in the item dialog: in a home register an item without a value today is worth what it cost.
         if (!priceGiven[1] && edition == Tovik)
@@ -379,6 +418,10 @@ CsvImport::Outcome CsvImport::run(const std::vector<int>& mapping, const DBItemC
             if (text.isEmpty())
                 continue;
             if (field == ColumnNames::Date) {
+                if (storedDate(text)) {
+                    latin1[textField] = text.toLatin1();
+                    continue;
+                }
                 const QString trimmed = text.trimmed();
                 const QString date = readDate(trimmed);
                 if (date.isEmpty() && !trimmed.isEmpty())
@@ -418,7 +461,7 @@ CsvImport::Outcome CsvImport::run(const std::vector<int>& mapping, const DBItemC
             }
             latin1[textField] = text.toLatin1();
         }
-        if (cellOf(ColumnNames::Name).trimmed().isEmpty())
+        if (QStringView(cellOf(ColumnNames::Name)).trimmed().isEmpty())
             problem(tr("%1 mangler").arg(caption(ColumnNames::Name)));
 
         if (blocked) {

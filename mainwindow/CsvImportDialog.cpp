@@ -126,7 +126,9 @@ void CsvImportDialog::rebuild() {
     const int columns = mImport.ColumnCount();
     mMapping = mImport.DefaultMapping();
     mFieldBoxes.clear();
-    mPreview->clear();
+    // Dropping the rows and columns drops the choosers in them too.
+    mPreview->setRowCount(0);
+    mPreview->setColumnCount(0);
     const int shown = std::min(mImport.DataRowCount(), PreviewRows);
     mPreview->setColumnCount(columns);
     mPreview->setRowCount(shown + 1);

@@ -74,11 +74,13 @@ void MainWindow::buildMenus() {
     mFileMenu->addAction(FileSaveAsXMLAction);
     QMenu* exportMenu = mFileMenu->addMenu(tr("Eks&portér"));
     exportMenu->setObjectName(QStringLiteral("FileExportMenu"));
+    exportMenu->menuAction()->setObjectName(QStringLiteral("FileExport"));
     FileExportCsvAction =
         makeAction("FileExportCsv", tr("&CSV-fil..."), QKeySequence(), noIcon, &MainWindow::ExportCsv);
     exportMenu->addAction(FileExportCsvAction);
     QMenu* importMenu = mFileMenu->addMenu(tr("In&dlæs"));
     importMenu->setObjectName(QStringLiteral("FileImportMenu"));
+    importMenu->menuAction()->setObjectName(QStringLiteral("FileImport"));
     FileImportCsvAction =
         makeAction("FileImportCsv", tr("&CSV-fil..."), QKeySequence(), noIcon, &MainWindow::ImportCsv);
     importMenu->addAction(FileImportCsvAction);

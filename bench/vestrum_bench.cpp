@@ -13,7 +13,11 @@
 //   vestrum_bench --edition Brevane --generate-stock N OUT        (a stock register and its location list)
 //   vestrum_bench --edition Brevane --load FILE --generate-scanner N OUT   (a scanner file against FILE)
 //
+//   vestrum_bench --edition Tovik --load FILE --csv OUT.csv          (also after --generate N OUT)
+//   vestrum_bench --edition Tovik [--load FILE] --import-csv FILE.csv
+//
 // With --repeat N every measured step runs N times and the median is printed (all runs go to stderr).
+#include "CsvBench.h"
 #include "FillBench.h"
 #include "SampleGenerator.h"
 #include "ScannerBench.h"
@@ -63,7 +67,8 @@ public:
         "usage: vestrum_bench --edition NAME --load FILE [--save OUT] [--sort CODE] "
         "[--find CODE TEXT] [--html OUT] [--xml OUT] [--fill [--sort-column N]] [--repeat N]\n"
         "                     [--labels-pdf OUT.pdf] [--labels-raw OUT] [--label-row N] [--label-profile NAME]\n"
-        "       vestrum_bench --edition NAME --generate N OUT\n"
+        "       vestrum_bench --edition NAME --generate N OUT [--csv OUT.csv]\n"
+        "       vestrum_bench --edition NAME [--load FILE] [--csv OUT.csv] [--import-csv FILE.csv] [--repeat N]\n"
         "       vestrum_bench --edition Brevane --load FILE --update-locations SCANFILE [--apply-good] "
         "[--save OUT] [--repeat N]\n"
         "       vestrum_bench --edition Brevane --generate-stock N OUT\n"
@@ -182,7 +187,7 @@ int main(int argc, char* argv[]) {
 
     QString editionName = QStringLiteral("Tovik");
     QString loadPath, savePath, generatePath, findText, htmlPath, xmlPath, labelsPdf, labelsRaw, labelProfile;
-    QString scannerPath, stockPath, scannerOut;
+    QString scannerPath, stockPath, scannerOut, csvPath, importCsvPath;
     int sortCode = -1, findCode = -1, repeat = 1, generateCount = 0, sortColumn = -1, labelRow = -1;
     int stockCount = 0, scannerLines = 0;
     bool fill = false, applyGood = false;
@@ -201,6 +206,10 @@ int main(int argc, char* argv[]) {
             savePath = take("--save");
         else if (option == QLatin1String("--html"))
             htmlPath = take("--html");
+        else if (option == QLatin1String("--csv"))
+            csvPath = take("--csv");
+        else if (option == QLatin1String("--import-csv"))
+            importCsvPath = take("--import-csv");
         else if (option == QLatin1String("--xml"))
             xmlPath = take("--xml");
         else if (option == QLatin1String("--labels-pdf"))
@@ -261,6 +270,8 @@ int main(int argc, char* argv[]) {
         if (!collection.SaveToFileAsAscii(generatePath))
             fail(QStringLiteral("could not write %1").arg(generatePath));
         std::printf("records %d\n", collection.Count());
+        if (!csvPath.isEmpty())
+            RunCsvExport(collection, csvPath, repeat);
         return 0;
     }
     if (!stockPath.isEmpty()) {
@@ -275,6 +286,13 @@ int main(int argc, char* argv[]) {
         collection.SaveDynamicLists();
         std::printf("records %d\n", collection.Count());
         return 0;
+    }
+    if (loadPath.isEmpty() && !importCsvPath.isEmpty()) {
+        // Into an empty register with the default column captions.
+        const int imported = RunCsvImport(collection, importCsvPath, repeat);
+        if (!csvPath.isEmpty())
+            RunCsvExport(collection, csvPath, repeat);
+        return imported == 0 ? 1 : 0;
     }
     if (loadPath.isEmpty())
         usage("--load FILE is needed");
@@ -400,12 +418,18 @@ int main(int argc, char* argv[]) {
                 fail(QStringLiteral("could not write %1").arg(xmlPath));
         });
     }
+    // The export first, so that the same run can read its file back.
+    if (!csvPath.isEmpty())
+        RunCsvExport(collection, csvPath, repeat);
+    int csvImported = -1;
+    if (!importCsvPath.isEmpty())
+        csvImported = RunCsvImport(collection, importCsvPath, repeat);
     if (!labelsPdf.isEmpty() || !labelsRaw.isEmpty())
         runLabels(collection, labelsPdf, labelsRaw, labelRow, labelProfile, repeat);
     if (fill)
         RunFillBenchmark(collection, sortColumn, repeat);
     std::printf("peak_rss_mb %.1f\n", PeakResidentBytes() / (1024.0 * 1024.0));
     Dialogs::install(nullptr);
-    // Nothing of the scanner file could be applied.
-    return applied == 0 ? 1 : 0;
+    // Nothing of the scanner file or the CSV file could be applied.
+    return applied == 0 || csvImported == 0 ? 1 : 0;
 }

@@ -11,6 +11,7 @@ public:
     bool print(QPrinter*, QObject*) override { return false; }
     void setWaitCursor(bool) override {}
     void statusMessage(const QString&, int) override {}
+    int window(QObject*) override { return 0; } // rejected: nothing may wait
 };
 
 HeadlessProvider gHeadless;
@@ -98,4 +99,9 @@ WaitCursor::WaitCursor() {
 
 WaitCursor::~WaitCursor() {
     Dialogs::provider()->setWaitCursor(false);
+}
+
+int Dialogs::exec(QObject* window, const std::function<int()>& show) {
+    const int answer = provider()->window(window);
+    return answer >= 0 ? answer : show();
 }

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class QObject;
 class QPrinter;
 
@@ -42,6 +44,12 @@ public:
     virtual bool print(QPrinter* printer, QObject* parent) = 0;
     virtual void setWaitCursor(bool on) = 0;
     virtual void statusMessage(const QString& text, int milliseconds) = 0;
+    // A window of the program's own that waits for a person (a dialog's exec()). A provider may answer in its
+    // place, driving the window's widgets, and return the result; -1 lets the window show itself.
+    virtual int window(QObject* window) {
+        (void)window;
+        return -1;
+    }
 };
 
 class Dialogs {
@@ -63,6 +71,8 @@ public:
     static QString existingDirectory(QObject* parent, const QString& caption, const QString& dir);
     static bool print(QPrinter* printer, QObject* parent);
     static void statusMessage(const QString& text, int milliseconds = 10000);
+    // Runs a dialog of the program's own: the provider answers it, or show() (the dialog's exec()) does.
+    static int exec(QObject* window, const std::function<int()>& show);
 
     static QString okText();
 };

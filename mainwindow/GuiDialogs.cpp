@@ -89,6 +89,10 @@ QString GuiDialogs::fileName(const FileDialogRequest& request) {
     return QString();
 }
 
+int GuiDialogs::window(QObject*) {
+    return headless() ? 0 : -1;
+}
+
 bool GuiDialogs::print(QPrinter* printer, QObject* parent) {
     if (headless())
         return false;

@@ -20,6 +20,8 @@ public:
     bool print(QPrinter* printer, QObject* parent) override;
     void setWaitCursor(bool on) override;
     void statusMessage(const QString& text, int milliseconds) override;
+    // Without a display a dialog is rejected instead of waiting.
+    int window(QObject* window) override;
 
     // The box of a request as message() shows it, its buttons left to right in `buttons`. Every text is
     // shown as plain text.

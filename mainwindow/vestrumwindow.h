@@ -86,6 +86,9 @@ public slots:
     void SaveAsHTML() { SaveAsHTML(false, false, QString()); }
     void SaveAsXML(const QString& xmlOutputFile);
     void SaveAsXML() { SaveAsXML(QString()); }
+    // File → Export → CSV and File → Import → CSV.
+    void ExportCsv();
+    void ImportCsv();
     void ShowAllAsHTML();
     void ShowAllAsHTMLTable();
     void ShowAllSpecialCasesAsHTML();
@@ -155,6 +158,9 @@ private:
     bool dropDatabase();
     bool writeHtmlExport(bool showSpecialCase, bool saveAsHtmlTable, const QString& htmlOutputFile);
     bool writeXmlExport(const QString& xmlOutputFile);
+    // The items File → Export → CSV writes: every item for now. When the list is filtered, this is where the
+    // filter's hits come in.
+    std::vector<const Item*> itemsToExport() const;
     void updateImportActions();
     void dropImport();
     template <typename Slot>
@@ -195,6 +201,8 @@ private:
     QAction* FileBackupAction = nullptr;
     QAction* FileSaveAsHTMLAction = nullptr;
     QAction* FileSaveAsXMLAction = nullptr;
+    QAction* FileExportCsvAction = nullptr;
+    QAction* FileImportCsvAction = nullptr;
     QAction* FileSaveSettingsAction = nullptr;
     QAction* PrintBarcodeAction = nullptr;
     QAction* PrintAction = nullptr;

@@ -76,6 +76,18 @@ void MainWindow::buildMenus() {
     FileSaveAsXMLAction =
         makeAction("FileSaveAsXML", tr("SAVE_AS_XML"), QKeySequence(), noIcon, qOverload<>(&MainWindow::SaveAsXML));
     mFileMenu->addAction(FileSaveAsXMLAction);
+    QMenu* exportMenu = mFileMenu->addMenu(tr("Eks&portér"));
+    exportMenu->setObjectName(QStringLiteral("FileExportMenu"));
+    exportMenu->menuAction()->setObjectName(QStringLiteral("FileExport"));
+    FileExportCsvAction =
+        makeAction("FileExportCsv", tr("&CSV-fil..."), QKeySequence(), noIcon, &MainWindow::ExportCsv);
+    exportMenu->addAction(FileExportCsvAction);
+    QMenu* importMenu = mFileMenu->addMenu(tr("In&dlæs"));
+    importMenu->setObjectName(QStringLiteral("FileImportMenu"));
+    importMenu->menuAction()->setObjectName(QStringLiteral("FileImport"));
+    FileImportCsvAction =
+        makeAction("FileImportCsv", tr("&CSV-fil..."), QKeySequence(), noIcon, &MainWindow::ImportCsv);
+    importMenu->addAction(FileImportCsvAction);
     FileSaveSettingsAction =
         makeAction("FileSaveSettings", tr("SAVE_SETTINGS"), QKeySequence(), noIcon, &MainWindow::SaveSettings);
     FileSaveSettingsAction->setWhatsThis(tr("HELP_TEXT_FILE_SAVESETTINGS"));

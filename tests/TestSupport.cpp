@@ -30,6 +30,13 @@ QString TestDialogs::fileName(const FileDialogRequest& request) {
     return files.isEmpty() ? QString() : files.dequeue();
 }
 
+int TestDialogs::window(QObject* window) {
+    if (!windows.isEmpty())
+        return windows.dequeue()(window);
+    QTest::qFail(qPrintable(QStringLiteral("undriven dialog: %1").arg(window->objectName())), __FILE__, __LINE__);
+    return 0;
+}
+
 bool TestDialogs::print(QPrinter* printer, QObject*) {
     if (prints.isEmpty())
         return false;

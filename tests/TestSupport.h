@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <functional>
+
 // Answers every box and chooser of the program from queues and records what was shown.
 // A box without a queued answer fails the running test (and then takes its default button).
 class TestDialogs : public DialogProvider {
@@ -49,6 +51,10 @@ public:
             answers.enqueue(Default);
     }
     void chooseFile(const QString& path) { files.enqueue(path); }
+    // The next dialog run through Dialogs::exec is answered by this function instead of showing: it drives the
+    // dialog's widgets and returns the dialog's result. A dialog without one fails the running test.
+    void driveWindow(std::function<int(QObject*)> driver) { windows.enqueue(std::move(driver)); }
+    int window(QObject* window) override;
     // The next print dialog is accepted and prints into this PDF file; an empty path cancels it.
     void printTo(const QString& pdfPath) { prints.enqueue(pdfPath); }
     void clear() {
@@ -67,6 +73,7 @@ public:
     QQueue<int> answers;
     QQueue<QString> files;
     QQueue<QString> prints;
+    QQueue<std::function<int(QObject*)>> windows;
     int waitDepth = 0;
     int waitCursorsShown = 0;
 };

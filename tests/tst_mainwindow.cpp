@@ -909,12 +909,14 @@ private slots:
         QTest::addColumn<QStringList>("file");
         QTest::addColumn<QStringList>("help");
         QTest::addColumn<QStringList>("languages");
-        const QStringList file{
-            "FileNew",       "FileOpen",         "-", "FileSave", "FileSaveAs", "FileBackup", "-", "FileSaveAsHTML",
-            "FileSaveAsXML", "FileSaveSettings", "-", "Print",    "-"};
+        const QStringList file{"FileNew",    "FileOpen",       "-",
+                               "FileSave",   "FileSaveAs",     "FileBackup",
+                               "-",          "FileSaveAsHTML", "FileSaveAsXML",
+                               "FileExport", "FileImport",     "FileSaveSettings",
+                               "-",          "Print",          "-"};
         QStringList brevaneFile = file;
         brevaneFile.insert(2, QStringLiteral("UpdateLocations"));
-        brevaneFile.insert(12, QStringLiteral("PrintBarcode"));
+        brevaneFile.insert(14, QStringLiteral("PrintBarcode"));
         const QStringList tail{"HelpLinks", "HelpErrorHandling", "HelpReleases", "HelpWhatsThis", "-", "HelpAbout"};
         const QStringList all{"LanguageDanish", "LanguageNorwegian", "LanguageEnglish"};
         const QStringList withHelp = QStringList{"HelpHelp", "HelpTutorial"} + tail;

@@ -137,6 +137,148 @@ større end 0 og mindre end 1000</translation>
     </message>
 </context>
 <context>
+    <name>CsvImport</name>
+    <message>
+        <source>Filen er for stor (%1 MB).</source>
+        <translation>Filen er for stor (%1 MB).</translation>
+    </message>
+    <message>
+        <source>Kolonne %1</source>
+        <translation>Kolonne %1</translation>
+    </message>
+    <message>
+        <source>%1 er valgt til både kolonne %2 og %3</source>
+        <translation>%1 er valgt til både kolonne %2 og %3</translation>
+    </message>
+    <message>
+        <source>Et felt i anførselstegn slutter ikke før filens slutning</source>
+        <translation>Et felt i anførselstegn slutter ikke før filens slutning</translation>
+    </message>
+    <message>
+        <source>Rækken har %1 felter, overskriften %2</source>
+        <translation>Rækken har %1 felter, overskriften %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 står ikke i listen</source>
+        <translation>%1: %2 står ikke i listen</translation>
+    </message>
+    <message>
+        <source>%1 skal være et helt tal fra 0 til %2: %3</source>
+        <translation>%1 skal være et helt tal fra 0 til %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 er ikke et tal: %2</source>
+        <translation>%1 er ikke et tal: %2</translation>
+    </message>
+    <message>
+        <source>%1 skal være fra 0 til %2: %3</source>
+        <translation>%1 skal være fra 0 til %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 er ingen dato (dd.mm.åååå): %2</source>
+        <translation>%1 er ingen dato (dd.mm.åååå): %2</translation>
+    </message>
+    <message>
+        <source>%1 har tegnet %2, som registret ikke kan gemme</source>
+        <translation>%1 har tegnet %2, som registret ikke kan gemme</translation>
+    </message>
+    <message>
+        <source>%1: &quot;;&quot; er skiftet til &quot;,&quot;, som registret kan gemme</source>
+        <translation>%1: &quot;;&quot; er skiftet til &quot;,&quot;, som registret kan gemme</translation>
+    </message>
+    <message>
+        <source>%1: linjeskift er skiftet til mellemrum</source>
+        <translation>%1: linjeskift er skiftet til mellemrum</translation>
+    </message>
+    <message>
+        <source>%1 er afkortet til %2 tegn</source>
+        <translation>%1 er afkortet til %2 tegn</translation>
+    </message>
+    <message>
+        <source>%1 mangler</source>
+        <translation>%1 mangler</translation>
+    </message>
+</context>
+<context>
+    <name>CsvImportDialog</name>
+    <message>
+        <source>Indlæs CSV-fil</source>
+        <translation>Indlæs CSV-fil</translation>
+    </message>
+    <message>
+        <source>Fil: %1</source>
+        <translation>Fil: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Tegnsæt:</source>
+        <translation>&amp;Tegnsæt:</translation>
+    </message>
+    <message>
+        <source>Komma (,)</source>
+        <translation>Komma (,)</translation>
+    </message>
+    <message>
+        <source>Semikolon (;)</source>
+        <translation>Semikolon (;)</translation>
+    </message>
+    <message>
+        <source>Tabulator</source>
+        <translation>Tabulator</translation>
+    </message>
+    <message>
+        <source>&amp;Skilletegn:</source>
+        <translation>&amp;Skilletegn:</translation>
+    </message>
+    <message>
+        <source>Første række er &amp;overskrifter</source>
+        <translation>Første række er &amp;overskrifter</translation>
+    </message>
+    <message>
+        <source>Vælg for hver kolonne det felt, den skal gå til, eller lad den blive ignoreret. Herunder de første rækker, som de vil blive læst:</source>
+        <translation>Vælg for hver kolonne det felt, den skal gå til, eller lad den blive ignoreret. Herunder de første rækker, som de vil blive læst:</translation>
+    </message>
+    <message>
+        <source>&amp;Indlæs</source>
+        <translation>&amp;Indlæs</translation>
+    </message>
+    <message>
+        <source>&amp;Fortryd</source>
+        <translation>&amp;Fortryd</translation>
+    </message>
+    <message>
+        <source>Felt</source>
+        <translation>Felt</translation>
+    </message>
+    <message>
+        <source>(ignoreres)</source>
+        <translation>(ignoreres)</translation>
+    </message>
+    <message>
+        <source>%1 rækker: %2 kan indlæses, %3 med problemer, %4 ændres</source>
+        <translation>%1 rækker: %2 kan indlæses, %3 med problemer, %4 ændres</translation>
+    </message>
+    <message>
+        <source>Række %1: %2</source>
+        <translation>Række %1: %2</translation>
+    </message>
+    <message>
+        <source>Række %1 (ændres): %2</source>
+        <translation>Række %1 (ændres): %2</translation>
+    </message>
+    <message>
+        <source>... og %1 mere</source>
+        <translation>... og %1 mere</translation>
+    </message>
+    <message>
+        <source>Indlæs uden de %1 rækker med problemer</source>
+        <translation>Indlæs uden de %1 rækker med problemer</translation>
+    </message>
+    <message>
+        <source>&amp;Indlæs %1 rækker</source>
+        <translation>&amp;Indlæs %1 rækker</translation>
+    </message>
+</context>
+<context>
     <name>DBItemCollection</name>
     <message>
         <source>FILE_ALLREADY_OPEN_WARNING</source>
@@ -2107,6 +2249,66 @@ Vil du erstatte den?</translation>
     <message>
         <source>%1 er slettet; %2 bringer den tilbage.</source>
         <translation>%1 er slettet; %2 bringer den tilbage.</translation>
+    </message>
+    <message>
+        <source>CSV-filer (*.csv);;Tekstfiler (*.txt);;Alle filer (*)</source>
+        <translation>CSV-filer (*.csv);;Tekstfiler (*.txt);;Alle filer (*)</translation>
+    </message>
+    <message>
+        <source>Eksportér som CSV-fil</source>
+        <translation>Eksportér som CSV-fil</translation>
+    </message>
+    <message>
+        <source>CSV-eksport</source>
+        <translation>CSV-eksport</translation>
+    </message>
+    <message>
+        <source>%1 kunne ikke skrives:
+%2</source>
+        <translation>%1 kunne ikke skrives:
+%2</translation>
+    </message>
+    <message>
+        <source>Indlæs CSV-fil</source>
+        <translation>Indlæs CSV-fil</translation>
+    </message>
+    <message>
+        <source>%1 kunne ikke læses:
+%2</source>
+        <translation>%1 kunne ikke læses:
+%2</translation>
+    </message>
+    <message>
+        <source>%1 er tom.</source>
+        <translation>%1 er tom.</translation>
+    </message>
+    <message>
+        <source>%1 har ingen rækker at indlæse, kun en overskrift.</source>
+        <translation>%1 har ingen rækker at indlæse, kun en overskrift.</translation>
+    </message>
+    <message>
+        <source>indlæsning af %1</source>
+        <translation>indlæsning af %1</translation>
+    </message>
+    <message>
+        <source>%1 rækker fra %2 er indlæst, %3 med problemer er sprunget over</source>
+        <translation>%1 rækker fra %2 er indlæst, %3 med problemer er sprunget over</translation>
+    </message>
+    <message>
+        <source>%1 rækker fra %2 er indlæst</source>
+        <translation>%1 rækker fra %2 er indlæst</translation>
+    </message>
+    <message>
+        <source>Eks&amp;portér</source>
+        <translation>Eks&amp;portér</translation>
+    </message>
+    <message>
+        <source>&amp;CSV-fil...</source>
+        <translation>&amp;CSV-fil...</translation>
+    </message>
+    <message>
+        <source>In&amp;dlæs</source>
+        <translation>In&amp;dlæs</translation>
     </message>
 </context>
 <context>

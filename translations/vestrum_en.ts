@@ -137,6 +137,148 @@ greater than 0 and less than 1000</translation>
     </message>
 </context>
 <context>
+    <name>CsvImport</name>
+    <message>
+        <source>Filen er for stor (%1 MB).</source>
+        <translation>The file is too large (%1 MB).</translation>
+    </message>
+    <message>
+        <source>Kolonne %1</source>
+        <translation>Column %1</translation>
+    </message>
+    <message>
+        <source>%1 er valgt til både kolonne %2 og %3</source>
+        <translation>%1 is chosen for both column %2 and column %3</translation>
+    </message>
+    <message>
+        <source>Et felt i anførselstegn slutter ikke før filens slutning</source>
+        <translation>A field in quotes does not end before the end of the file</translation>
+    </message>
+    <message>
+        <source>Rækken har %1 felter, overskriften %2</source>
+        <translation>The row has %1 fields, the header %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 står ikke i listen</source>
+        <translation>%1: %2 is not in the list</translation>
+    </message>
+    <message>
+        <source>%1 skal være et helt tal fra 0 til %2: %3</source>
+        <translation>%1 must be a whole number from 0 to %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 er ikke et tal: %2</source>
+        <translation>%1 is not a number: %2</translation>
+    </message>
+    <message>
+        <source>%1 skal være fra 0 til %2: %3</source>
+        <translation>%1 must be from 0 to %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 er ingen dato (dd.mm.åååå): %2</source>
+        <translation>%1 is not a date (dd.mm.yyyy): %2</translation>
+    </message>
+    <message>
+        <source>%1 har tegnet %2, som registret ikke kan gemme</source>
+        <translation>%1 has the character %2, which the register cannot store</translation>
+    </message>
+    <message>
+        <source>%1: &quot;;&quot; er skiftet til &quot;,&quot;, som registret kan gemme</source>
+        <translation>%1: &quot;;&quot; is replaced by &quot;,&quot;, which the register can store</translation>
+    </message>
+    <message>
+        <source>%1: linjeskift er skiftet til mellemrum</source>
+        <translation>%1: line breaks are replaced by spaces</translation>
+    </message>
+    <message>
+        <source>%1 er afkortet til %2 tegn</source>
+        <translation>%1 is shortened to %2 characters</translation>
+    </message>
+    <message>
+        <source>%1 mangler</source>
+        <translation>%1 is missing</translation>
+    </message>
+</context>
+<context>
+    <name>CsvImportDialog</name>
+    <message>
+        <source>Indlæs CSV-fil</source>
+        <translation>Import CSV file</translation>
+    </message>
+    <message>
+        <source>Fil: %1</source>
+        <translation>File: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Tegnsæt:</source>
+        <translation>&amp;Encoding:</translation>
+    </message>
+    <message>
+        <source>Komma (,)</source>
+        <translation>Comma (,)</translation>
+    </message>
+    <message>
+        <source>Semikolon (;)</source>
+        <translation>Semicolon (;)</translation>
+    </message>
+    <message>
+        <source>Tabulator</source>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>&amp;Skilletegn:</source>
+        <translation>&amp;Separator:</translation>
+    </message>
+    <message>
+        <source>Første række er &amp;overskrifter</source>
+        <translation>First row holds the &amp;headings</translation>
+    </message>
+    <message>
+        <source>Vælg for hver kolonne det felt, den skal gå til, eller lad den blive ignoreret. Herunder de første rækker, som de vil blive læst:</source>
+        <translation>Choose for each column the field it goes to, or leave it ignored. Below are the first rows as they will be read:</translation>
+    </message>
+    <message>
+        <source>&amp;Indlæs</source>
+        <translation>&amp;Import</translation>
+    </message>
+    <message>
+        <source>&amp;Fortryd</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>Felt</source>
+        <translation>Field</translation>
+    </message>
+    <message>
+        <source>(ignoreres)</source>
+        <translation>(ignored)</translation>
+    </message>
+    <message>
+        <source>%1 rækker: %2 kan indlæses, %3 med problemer, %4 ændres</source>
+        <translation>%1 rows: %2 can be imported, %3 with problems, %4 changed</translation>
+    </message>
+    <message>
+        <source>Række %1: %2</source>
+        <translation>Row %1: %2</translation>
+    </message>
+    <message>
+        <source>Række %1 (ændres): %2</source>
+        <translation>Row %1 (changed): %2</translation>
+    </message>
+    <message>
+        <source>... og %1 mere</source>
+        <translation>... and %1 more</translation>
+    </message>
+    <message>
+        <source>Indlæs uden de %1 rækker med problemer</source>
+        <translation>Import without the %1 rows with problems</translation>
+    </message>
+    <message>
+        <source>&amp;Indlæs %1 rækker</source>
+        <translation>&amp;Import %1 rows</translation>
+    </message>
+</context>
+<context>
     <name>DBItemCollection</name>
     <message>
         <source>FILE_ALLREADY_OPEN_WARNING</source>
@@ -2108,6 +2250,66 @@ Do you want to replace it?</translation>
     <message>
         <source>%1 er slettet; %2 bringer den tilbage.</source>
         <translation>%1 deleted; %2 brings it back.</translation>
+    </message>
+    <message>
+        <source>CSV-filer (*.csv);;Tekstfiler (*.txt);;Alle filer (*)</source>
+        <translation>CSV files (*.csv);;Text files (*.txt);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Eksportér som CSV-fil</source>
+        <translation>Export as CSV file</translation>
+    </message>
+    <message>
+        <source>CSV-eksport</source>
+        <translation>CSV export</translation>
+    </message>
+    <message>
+        <source>%1 kunne ikke skrives:
+%2</source>
+        <translation>%1 could not be written:
+%2</translation>
+    </message>
+    <message>
+        <source>Indlæs CSV-fil</source>
+        <translation>Import CSV file</translation>
+    </message>
+    <message>
+        <source>%1 kunne ikke læses:
+%2</source>
+        <translation>%1 could not be read:
+%2</translation>
+    </message>
+    <message>
+        <source>%1 er tom.</source>
+        <translation>%1 is empty.</translation>
+    </message>
+    <message>
+        <source>%1 har ingen rækker at indlæse, kun en overskrift.</source>
+        <translation>%1 has no rows to import, only a header.</translation>
+    </message>
+    <message>
+        <source>indlæsning af %1</source>
+        <translation>import of %1</translation>
+    </message>
+    <message>
+        <source>%1 rækker fra %2 er indlæst, %3 med problemer er sprunget over</source>
+        <translation>%1 rows from %2 imported, %3 with problems skipped</translation>
+    </message>
+    <message>
+        <source>%1 rækker fra %2 er indlæst</source>
+        <translation>%1 rows from %2 imported</translation>
+    </message>
+    <message>
+        <source>Eks&amp;portér</source>
+        <translation>&amp;Export</translation>
+    </message>
+    <message>
+        <source>&amp;CSV-fil...</source>
+        <translation>&amp;CSV file...</translation>
+    </message>
+    <message>
+        <source>In&amp;dlæs</source>
+        <translation>&amp;Import</translation>
     </message>
 </context>
 <context>

@@ -137,6 +137,148 @@ større enn 0 og mindre enn 1000</translation>
     </message>
 </context>
 <context>
+    <name>CsvImport</name>
+    <message>
+        <source>Filen er for stor (%1 MB).</source>
+        <translation>Filen er for stor (%1 MB).</translation>
+    </message>
+    <message>
+        <source>Kolonne %1</source>
+        <translation>Kolonne %1</translation>
+    </message>
+    <message>
+        <source>%1 er valgt til både kolonne %2 og %3</source>
+        <translation>%1 er valgt for både kolonne %2 og %3</translation>
+    </message>
+    <message>
+        <source>Et felt i anførselstegn slutter ikke før filens slutning</source>
+        <translation>Et felt i anførselstegn slutter ikke før slutten av filen</translation>
+    </message>
+    <message>
+        <source>Rækken har %1 felter, overskriften %2</source>
+        <translation>Raden har %1 felt, overskriften %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 står ikke i listen</source>
+        <translation>%1: %2 står ikke i listen</translation>
+    </message>
+    <message>
+        <source>%1 skal være et helt tal fra 0 til %2: %3</source>
+        <translation>%1 må være et heltall fra 0 til %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 er ikke et tal: %2</source>
+        <translation>%1 er ikke et tall: %2</translation>
+    </message>
+    <message>
+        <source>%1 skal være fra 0 til %2: %3</source>
+        <translation>%1 må være fra 0 til %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 er ingen dato (dd.mm.åååå): %2</source>
+        <translation>%1 er ingen dato (dd.mm.åååå): %2</translation>
+    </message>
+    <message>
+        <source>%1 har tegnet %2, som registret ikke kan gemme</source>
+        <translation>%1 har tegnet %2, som registeret ikke kan lagre</translation>
+    </message>
+    <message>
+        <source>%1: &quot;;&quot; er skiftet til &quot;,&quot;, som registret kan gemme</source>
+        <translation>%1: &quot;;&quot; er byttet ut med &quot;,&quot;, som registeret kan lagre</translation>
+    </message>
+    <message>
+        <source>%1: linjeskift er skiftet til mellemrum</source>
+        <translation>%1: linjeskift er byttet ut med mellomrom</translation>
+    </message>
+    <message>
+        <source>%1 er afkortet til %2 tegn</source>
+        <translation>%1 er forkortet til %2 tegn</translation>
+    </message>
+    <message>
+        <source>%1 mangler</source>
+        <translation>%1 mangler</translation>
+    </message>
+</context>
+<context>
+    <name>CsvImportDialog</name>
+    <message>
+        <source>Indlæs CSV-fil</source>
+        <translation>Importer CSV-fil</translation>
+    </message>
+    <message>
+        <source>Fil: %1</source>
+        <translation>Fil: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Tegnsæt:</source>
+        <translation>&amp;Tegnsett:</translation>
+    </message>
+    <message>
+        <source>Komma (,)</source>
+        <translation>Komma (,)</translation>
+    </message>
+    <message>
+        <source>Semikolon (;)</source>
+        <translation>Semikolon (;)</translation>
+    </message>
+    <message>
+        <source>Tabulator</source>
+        <translation>Tabulator</translation>
+    </message>
+    <message>
+        <source>&amp;Skilletegn:</source>
+        <translation>&amp;Skilletegn:</translation>
+    </message>
+    <message>
+        <source>Første række er &amp;overskrifter</source>
+        <translation>Første rad er &amp;overskrifter</translation>
+    </message>
+    <message>
+        <source>Vælg for hver kolonne det felt, den skal gå til, eller lad den blive ignoreret. Herunder de første rækker, som de vil blive læst:</source>
+        <translation>Velg for hver kolonne feltet den skal gå til, eller la den bli ignorert. Nedenfor ser du de første radene slik de vil bli lest:</translation>
+    </message>
+    <message>
+        <source>&amp;Indlæs</source>
+        <translation>&amp;Importer</translation>
+    </message>
+    <message>
+        <source>&amp;Fortryd</source>
+        <translation>&amp;Angre</translation>
+    </message>
+    <message>
+        <source>Felt</source>
+        <translation>Felt</translation>
+    </message>
+    <message>
+        <source>(ignoreres)</source>
+        <translation>(ignoreres)</translation>
+    </message>
+    <message>
+        <source>%1 rækker: %2 kan indlæses, %3 med problemer, %4 ændres</source>
+        <translation>%1 rader: %2 kan importeres, %3 med problemer, %4 endres</translation>
+    </message>
+    <message>
+        <source>Række %1: %2</source>
+        <translation>Rad %1: %2</translation>
+    </message>
+    <message>
+        <source>Række %1 (ændres): %2</source>
+        <translation>Rad %1 (endres): %2</translation>
+    </message>
+    <message>
+        <source>... og %1 mere</source>
+        <translation>... og %1 til</translation>
+    </message>
+    <message>
+        <source>Indlæs uden de %1 rækker med problemer</source>
+        <translation>Importer uten de %1 radene med problemer</translation>
+    </message>
+    <message>
+        <source>&amp;Indlæs %1 rækker</source>
+        <translation>&amp;Importer %1 rader</translation>
+    </message>
+</context>
+<context>
     <name>DBItemCollection</name>
     <message>
         <source>FILE_ALLREADY_OPEN_WARNING</source>
@@ -2107,6 +2249,66 @@ Vil du erstatte den?</translation>
     <message>
         <source>%1 er slettet; %2 bringer den tilbage.</source>
         <translation>%1 er slettet; %2 henter den tilbake.</translation>
+    </message>
+    <message>
+        <source>CSV-filer (*.csv);;Tekstfiler (*.txt);;Alle filer (*)</source>
+        <translation>CSV-filer (*.csv);;Tekstfiler (*.txt);;Alle filer (*)</translation>
+    </message>
+    <message>
+        <source>Eksportér som CSV-fil</source>
+        <translation>Eksporter som CSV-fil</translation>
+    </message>
+    <message>
+        <source>CSV-eksport</source>
+        <translation>CSV-eksport</translation>
+    </message>
+    <message>
+        <source>%1 kunne ikke skrives:
+%2</source>
+        <translation>%1 kunne ikke skrives:
+%2</translation>
+    </message>
+    <message>
+        <source>Indlæs CSV-fil</source>
+        <translation>Importer CSV-fil</translation>
+    </message>
+    <message>
+        <source>%1 kunne ikke læses:
+%2</source>
+        <translation>%1 kunne ikke leses:
+%2</translation>
+    </message>
+    <message>
+        <source>%1 er tom.</source>
+        <translation>%1 er tom.</translation>
+    </message>
+    <message>
+        <source>%1 har ingen rækker at indlæse, kun en overskrift.</source>
+        <translation>%1 har ingen rader å importere, bare en overskrift.</translation>
+    </message>
+    <message>
+        <source>indlæsning af %1</source>
+        <translation>import av %1</translation>
+    </message>
+    <message>
+        <source>%1 rækker fra %2 er indlæst, %3 med problemer er sprunget over</source>
+        <translation>%1 rader fra %2 er importert, %3 med problemer er hoppet over</translation>
+    </message>
+    <message>
+        <source>%1 rækker fra %2 er indlæst</source>
+        <translation>%1 rader fra %2 er importert</translation>
+    </message>
+    <message>
+        <source>Eks&amp;portér</source>
+        <translation>Ekspo&amp;rter</translation>
+    </message>
+    <message>
+        <source>&amp;CSV-fil...</source>
+        <translation>&amp;CSV-fil...</translation>
+    </message>
+    <message>
+        <source>In&amp;dlæs</source>
+        <translation>I&amp;mporter</translation>
     </message>
 </context>
 <context>

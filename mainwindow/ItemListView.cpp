@@ -15,6 +15,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QTimer>
 
 #include <vector>
 
@@ -82,6 +83,17 @@ ItemListView::ItemListView(QWidget* mainWindow)
     else
         setWhatsThis(tr("LIST_HELP_1"));
     mContextMenu = new QMenu; // without parent, as a popup of its own
+
+    // The totals follow every change of the rows; a burst of changes is counted once.
+    mTotalsTimer = new QTimer(this);
+    mTotalsTimer->setSingleShot(true);
+    mTotalsTimer->setInterval(0);
+    connect(mTotalsTimer, &QTimer::timeout, this, [this] { emit totalsChanged(TotalsText()); });
+    const auto recount = [this] { mTotalsTimer->start(); };
+    connect(mModel, &QAbstractItemModel::modelReset, mTotalsTimer, recount);
+    connect(mModel, &QAbstractItemModel::rowsInserted, mTotalsTimer, recount);
+    connect(mModel, &QAbstractItemModel::rowsRemoved, mTotalsTimer, recount);
+    connect(mModel, &QAbstractItemModel::dataChanged, mTotalsTimer, recount);
 }
 
 ItemListView::~ItemListView() {
@@ -99,12 +111,14 @@ void ItemListView::Fill(DBItemCollection* collection) {
     if (collection != mCollection)
         SetCollection(collection);
     const ItemListModel::FillResult result = mModel->Fill();
+    if (mModel->IsFiltered())
+        expandAllRows(true);
     if (result.unlisted > 0 && mCollection) {
-        // One message for the whole list, however many items have no group row.
-        QString text = tr("MAX_LIMIT_ERROR").arg(result.firstUnlisted).arg(mCollection->Groups().Limit());
-        if (result.unlisted > 1)
-            text += QStringLiteral("\n\n") + tr("ITEMS_NOT_LISTED").arg(result.unlisted);
-        Dialogs::critical(this, tr("Fejl - type"), text, tr("OK"));
+        // Said once per register: the rows themselves name each missing group number.
+        Dialogs::information(this, tr("Grupper mangler"),
+                             tr("Nogle poster har et gruppenummer, der ikke findes i gruppelisten. De vises nederst "
+                                "under deres gruppenummer."),
+                             tr("OK"));
     }
 }
 
@@ -112,35 +126,81 @@ void ItemListView::Rebuild() {
     if (!mCollection)
         return;
     Item* current = currentItem();
-    const int currentGroup = !current && IsGroupRow(currentIndex()) ? currentIndex().row() : -1;
+    const int currentGroup = !current ? mModel->GroupNumberOf(currentIndex()) : -1;
     std::vector<int> open;
-    for (int group = 0; group < mModel->GroupCount(); ++group) {
-        if (isExpanded(mModel->GroupIndex(group)))
-            open.push_back(group);
+    for (int row = 0; row < mModel->rowCount(); ++row) {
+        const QModelIndex group = mModel->index(row, 0);
+        if (isExpanded(group))
+            open.push_back(mModel->GroupNumberOf(group));
     }
     mModel->SetCollection(mCollection);
-    Fill(mCollection);
+    mModel->Fill(); // the register is the same: no second word about missing groups
     const int column = header()->sortIndicatorSection();
-    if (column >= 0 && column < mModel->columnCount())
+    if (column > 0 && column < mModel->columnCount())
         mModel->sort(column, header()->sortIndicatorOrder());
-    for (int group : open) {
-        if (group < mModel->GroupCount())
+    if (mModel->IsFiltered()) {
+        expandAllRows(true);
+    } else {
+        for (int group : open)
             setExpanded(mModel->GroupIndex(group), true);
     }
     if (current)
         ItemSelected(mModel->IndexOf(current));
-    else if (currentGroup >= 0 && currentGroup < mModel->GroupCount())
+    else if (currentGroup >= 0)
         ItemSelected(mModel->GroupIndex(currentGroup));
+}
+
+void ItemListView::SetFilter(const QString& text) {
+    const bool was = mModel->IsFiltered();
+    if (!was) {
+        // What was open comes back when the filter is cleared.
+        mOpenBeforeFilter.clear();
+        for (int row = 0; row < mModel->rowCount(); ++row) {
+            const QModelIndex group = mModel->index(row, 0);
+            if (isExpanded(group))
+                mOpenBeforeFilter.push_back(mModel->GroupNumberOf(group));
+        }
+    }
+    Item* current = currentItem();
+    mModel->SetFilter(text);
+    if (mModel->IsFiltered()) {
+        expandAllRows(true);
+    } else if (was) {
+        scheduleDelayedItemsLayout();
+        for (int group : mOpenBeforeFilter)
+            setExpanded(mModel->GroupIndex(group), true);
+        executeDelayedItemsLayout();
+    }
+    const QModelIndex row = mModel->IndexOf(current);
+    if (row.isValid()) {
+        ItemSelected(row);
+        scrollTo(row);
+    } else {
+        emit rowSelected(QModelIndex());
+    }
+}
+
+bool ItemListView::IsFiltered() const {
+    return mModel->IsFiltered();
+}
+
+QString ItemListView::TotalsText() const {
+    return ItemListModel::TotalsText(mModel->ShownTotals(), ItemListModel::InterfaceLocale());
+}
+
+void ItemListView::expandAllRows(bool expand) {
+    // Opening the groups one by one while a layout is pending costs nothing; the view then lays out
+    // all rows once. (expandAll() would keep a persistent index for every row.)
+    scheduleDelayedItemsLayout();
+    for (int row = 0; row < mModel->rowCount(); ++row)
+        setExpanded(mModel->index(row, 0), expand);
+    executeDelayedItemsLayout();
 }
 
 void ItemListView::AddItem(Item* item, bool select) {
     const QModelIndex row = mModel->AddItem(item);
-    if (!row.isValid()) {
-        Dialogs::critical(
-            this, tr("Fejl - type"),
-            tr("MAX_LIMIT_ERROR").arg(item->GetGroup()).arg(mCollection ? mCollection->Groups().Limit() : 0), tr("OK"));
-        return;
-    }
+    if (!row.isValid())
+        return; // the filter hides it
     setCurrentIndex(row);
     if (select) {
         clearSelection();
@@ -152,13 +212,9 @@ void ItemListView::AddItem(Item* item, bool select) {
 void ItemListView::UpdateRow(const QModelIndex& row, Item* item) {
     if (!item)
         return;
-    const bool moves = item->ListGroup() != item->GetGroup();
+    const QPersistentModelIndex parentBefore = row.parent();
     const QModelIndex updated = mModel->UpdateRow(row, item);
-    if (moves) {
-        if (!updated.isValid()) {
-            AddItem(item, true); // reports the missing group row
-            return;
-        }
+    if (updated.isValid() && updated.parent() != parentBefore) {
         setCurrentIndex(updated);
         clearSelection();
         selectionModel()->select(updated, QItemSelectionModel::Select | QItemSelectionModel::Rows);
@@ -171,7 +227,7 @@ void ItemListView::Clear() {
 }
 
 void ItemListView::ViewAll(bool showall) {
-    if (mModel->GroupCount() == 0 || !mCollection)
+    if (mModel->rowCount() == 0 || !mCollection)
         return;
     userItemCollection& fields = mCollection->Fields();
     for (int field = 0; field <= 14; ++field) {
@@ -190,12 +246,7 @@ void ItemListView::ViewAll(bool showall) {
         ColumnNames::SetTitle(ColumnNames::ProductType, fields.Caption(16));
     mModel->RefreshHeaders();
 
-    // Opening the groups one by one while a layout is pending costs nothing; the view then lays out
-    // all rows once. (expandAll() would keep a persistent index for every row.)
-    scheduleDelayedItemsLayout();
-    for (int group = 0; group < mModel->GroupCount(); ++group)
-        setExpanded(mModel->GroupIndex(group), showall);
-    executeDelayedItemsLayout();
+    expandAllRows(showall);
 }
 
 QModelIndex ItemListView::FindListViewItem(Item* item) {
@@ -269,7 +320,7 @@ void ItemListView::doubleClickOnItemSlot(const QModelIndex& item) {
         if (row.isValid())
             UpdateRow(row, record);
     } else {
-        openItemDialog(nullptr, QStringLiteral("DATA"), false, mModel->GroupName(item.row()));
+        openItemDialog(nullptr, QStringLiteral("DATA"), false, mModel->GroupName(mModel->GroupNumberOf(item)));
     }
 }
 
@@ -312,7 +363,7 @@ void ItemListView::DeleteItem() {
     if (!item || !mCollection)
         return;
     // The row goes before the item it points to.
-    mModel->RemoveRow(mModel->IndexOf(item));
+    mModel->RemoveItem(item);
     mCollection->Remove(item);
     delete item;
     // A deletion is a change like any other: without the flag, quitting would silently drop it.
@@ -402,6 +453,11 @@ void ItemListView::SaveColumnWidths() {
 }
 
 void ItemListView::keyPressEvent(QKeyEvent* event) {
+    // "/" asks for the filter field, whichever keys make it on the keyboard at hand.
+    if (event->text() == QLatin1String("/") && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        emit filterRequested();
+        return;
+    }
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && currentIndex().isValid()) {
         returnPressedSlot(currentIndex());
         return;

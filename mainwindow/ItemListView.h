@@ -3,11 +3,14 @@
 #include <QPersistentModelIndex>
 #include <QTreeView>
 
+#include <vector>
+
 class DBItemCollection;
 class Item;
 class ItemListModel;
 class QAction;
 class QMenu;
+class QTimer;
 
 // The main window's central widget: the items grouped under their group rows, with the edition's
 // columns. A row is a QModelIndex; a group row is a top-level index.
@@ -28,6 +31,12 @@ public:
     void AddItem(Item* item, bool select);
     void UpdateRow(const QModelIndex& row, Item* item);
     void Clear();
+    // Narrows the rows to the items matching every word; while set, every group with a hit is open, and
+    // the groups open before come back when the text is empty again.
+    void SetFilter(const QString& text);
+    bool IsFiltered() const;
+    // The count, pieces and sums of what the rows show, in the interface language.
+    QString TotalsText() const;
     void ViewAll(bool showall);
     QModelIndex FindListViewItem(Item* item);
     bool HasPictureLink(const QModelIndex& row) const;
@@ -60,6 +69,10 @@ public slots:
 signals:
     // A row was clicked or became current; the main window enables its item commands from it.
     void rowSelected(const QModelIndex& row);
+    // "/" was typed in the list: the filter field should take the keyboard.
+    void filterRequested();
+    // The totals of the shown rows changed (TotalsText()).
+    void totalsChanged(const QString& text);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -68,9 +81,12 @@ protected:
 private:
     void openItemDialog(Item* item, const QString& page, bool search, const QString& groupName);
     Item* currentItem() const;
+    void expandAllRows(bool expand);
 
     QWidget* mMainWindow;
     DBItemCollection* mCollection = nullptr;
     ItemListModel* mModel;
     QMenu* mContextMenu;
+    std::vector<int> mOpenBeforeFilter; // group numbers
+    QTimer* mTotalsTimer;
 };

@@ -3,6 +3,7 @@
 #include "ExternalViewers.h"
 #include "ItemListModel.h"
 #include "ItemListView.h"
+#include "ListFilterField.h"
 #include "app/AppNames.h"
 #include "app/Edition.h"
 #include "app/Settings.h"
@@ -21,6 +22,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMenu>
 #include <QStatusBar>
 
@@ -58,6 +60,10 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
 
     mListView = new ItemListView(this);
     connect(mListView, &ItemListView::rowSelected, this, &MainWindow::ItemSelected);
+    auto* totals = new QLabel(statusBar());
+    totals->setObjectName(QStringLiteral("ListTotals"));
+    statusBar()->addPermanentWidget(totals);
+    connect(mListView, &ItemListView::totalsChanged, totals, &QLabel::setText);
     FileNew();
     setCentralWidget(mListView);
     buildMenus();
@@ -241,6 +247,8 @@ bool MainWindow::openDatabase(const QString& path, OpenMode mode) {
     mCollection->TakeContents(candidate);
     DBItemCollection::SetModified(false);
     Settings().setValue(QStringLiteral("LastSavedDBFile"), mCurrentFileName);
+    if (mFilterField)
+        mFilterField->clear();             // another register: its whole list
     mListView->SetCollection(mCollection); // the new lookup lists give the group rows
     if (PrintAction)
         PrintAction->setEnabled(true);

@@ -10,6 +10,7 @@
 class DBItemCollection;
 class Item;
 class ItemListView;
+class ListFilterField;
 class LocationImportUndo;
 class UpdateLocations;
 class LogXML;
@@ -159,6 +160,7 @@ private:
     std::unique_ptr<LogXML> mLog;
     QString mCurrentFileName;
     ItemListView* mListView = nullptr;
+    ListFilterField* mFilterField = nullptr;
     DBItemCollection* mCollection = nullptr;
     QIcon mEditionIcon;
     QIcon mPictureIcon;

@@ -12,8 +12,12 @@
 #include <QLocale>
 #include <QTextDocument>
 
+#include <QThread>
+
 #include <algorithm>
+#include <atomic>
 #include <limits>
+#include <thread>
 
 namespace {
 QLocale localeOfLanguage() {
@@ -122,11 +126,8 @@ ItemListModel::FillResult ItemListModel::Fill() {
         for (Item* item : m_groups[slot]->all)
             item->SetListGroup(static_cast<int>(slot));
     }
-    if (IsFiltered()) {
-        prepareFilterMasks();
-        for (auto& group : m_groups)
-            filterGroup(*group, false);
-    }
+    if (IsFiltered())
+        filterGroups(false);
     rebuildRows();
     endResetModel();
     return result;
@@ -228,32 +229,71 @@ void ItemListModel::prepareFilterMasks() {
         group->words = group->missing ? 0 : m_filter.WordsIn(group->name);
 }
 
-void ItemListModel::filterGroup(GroupRow& group, bool narrowing) {
-    if (narrowing) {
-        auto& hits = group.hits;
-        hits.erase(std::remove_if(hits.begin(), hits.end(), [&](const Item* i) { return !matches(*i, group); }),
-                   hits.end());
-        return;
+void ItemListModel::filterGroups(bool narrowing) {
+    prepareFilterMasks();
+    // Words that only grew find a part of what they found: then only the hits need a look. Large
+    // registers are searched in pieces by as many threads as the processor runs at once.
+    struct Piece {
+        size_t slot;
+        size_t begin;
+        size_t end;
+        std::vector<Item*> hits;
+    };
+    constexpr size_t pieceSize = 32768;
+    std::vector<Piece> pieces;
+    size_t total = 0;
+    for (size_t slot = 0; slot < m_groups.size(); ++slot) {
+        const size_t count = (narrowing ? m_groups[slot]->hits : m_groups[slot]->all).size();
+        total += count;
+        for (size_t begin = 0; begin < count; begin += pieceSize)
+            pieces.push_back(Piece{slot, begin, std::min(count, begin + pieceSize), {}});
     }
-    group.hits.clear();
-    for (Item* item : group.all) {
-        if (matches(*item, group))
-            group.hits.push_back(item);
+    const auto search = [this, narrowing](Piece& piece) {
+        const GroupRow& group = *m_groups[piece.slot];
+        const std::vector<Item*>& items = narrowing ? group.hits : group.all;
+        for (size_t i = piece.begin; i < piece.end; ++i) {
+            if (matches(*items[i], group))
+                piece.hits.push_back(items[i]);
+        }
+    };
+    const int threads = total < 100000 ? 1 : std::clamp(QThread::idealThreadCount(), 1, 8);
+    if (threads == 1) {
+        for (Piece& piece : pieces)
+            search(piece);
+    } else {
+        std::atomic<size_t> next{0};
+        const auto work = [&] {
+            for (size_t k = next++; k < pieces.size(); k = next++)
+                search(pieces[k]);
+        };
+        std::vector<std::thread> helpers;
+        for (int t = 1; t < threads; ++t)
+            helpers.emplace_back(work);
+        work();
+        for (std::thread& helper : helpers)
+            helper.join();
     }
+    std::vector<std::vector<Item*>> hits(m_groups.size());
+    for (Piece& piece : pieces) {
+        auto& into = hits[piece.slot];
+        if (into.empty())
+            into.swap(piece.hits);
+        else
+            into.insert(into.end(), piece.hits.begin(), piece.hits.end());
+    }
+    for (size_t slot = 0; slot < m_groups.size(); ++slot)
+        m_groups[slot]->hits.swap(hits[slot]);
 }
 
 void ItemListModel::SetFilter(const QString& text) {
     TextFilter next(text);
     if (next.SameWords(m_filter))
         return;
-    // Words that only grew find a part of what they found: only the hits need a look.
     const bool narrowing = IsFiltered() && next.Narrows(m_filter);
     beginResetModel();
     m_filter = next;
     if (IsFiltered()) {
-        prepareFilterMasks();
-        for (auto& group : m_groups)
-            filterGroup(*group, narrowing);
+        filterGroups(narrowing);
     } else {
         for (auto& group : m_groups)
             std::vector<Item*>().swap(group->hits);

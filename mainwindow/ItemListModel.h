@@ -121,7 +121,7 @@ private:
     void renumberRows();
     bool matches(const Item& item, const GroupRow& group) const;
     void prepareFilterMasks();
-    void filterGroup(GroupRow& group, bool narrowing);
+    void filterGroups(bool narrowing);
     void sortGroupOrder();
     void sortItems(std::vector<Item*>& items, int column, Qt::SortOrder order, QCollator& collator) const;
     int rowInGroup(const Item* item) const;

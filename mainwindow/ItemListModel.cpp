@@ -292,6 +292,7 @@ void ItemListModel::SetFilter(const QString& text) {
     const bool narrowing = IsFiltered() && next.Narrows(m_filter);
     beginResetModel();
     m_filter = next;
+    m_locale = localeOfLanguage(); // read once: the settings are no place to look at every paint
     if (IsFiltered()) {
         filterGroups(narrowing);
     } else {
@@ -589,10 +590,9 @@ QVariant ItemListModel::data(const QModelIndex& index, int role) const {
         if (role == Qt::DisplayRole) {
             if (!IsFiltered())
                 return baseName(*group);
-            const QLocale locale = localeOfLanguage();
             return tr("%1 (%2 af %3)")
-                .arg(baseName(*group), locale.toString(qint64(group->hits.size())),
-                     locale.toString(qint64(group->all.size())));
+                .arg(baseName(*group), m_locale.toString(qint64(group->hits.size())),
+                     m_locale.toString(qint64(group->all.size())));
         }
         if (role == Qt::ToolTipRole)
             return plainTip(baseName(*group));

@@ -134,6 +134,7 @@ private:
     std::vector<GroupRow*> m_rows;  // the shown top-level rows
     int m_groupSort = 0;            // 0 unsorted (by number), 1 ascending, -1 descending by name
     TextFilter m_filter;
+    QLocale m_locale; // of the group rows' counts
     std::vector<TextFilter::Mask> m_locationWords;
     QIcon m_pictureIcon;
     QIcon m_receiptIcon;

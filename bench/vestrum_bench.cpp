@@ -1,7 +1,7 @@
 // Measures the program's own code paths on large registers and prints one figure per line:
 //
 //   vestrum_bench --edition Tovik --load FILE [--save OUT] [--sort CODE] [--find CODE TEXT] [--html OUT]
-//                 [--xml OUT] [--fill [--sort-column N]] [--repeat N]
+//                 [--xml OUT] [--fill [--sort-column N] [--filter TEXT]] [--repeat N]
 //   vestrum_bench --edition Tovik --generate N OUT
 //   vestrum_bench --edition Brevane --load FILE --labels-pdf OUT.pdf [--label-row N] [--label-profile NAME]
 //   vestrum_bench --edition Brevane --load FILE --labels-raw OUT [--label-row N]
@@ -65,7 +65,7 @@ public:
         stderr,
         "vestrum_bench: %s\n"
         "usage: vestrum_bench --edition NAME --load FILE [--save OUT] [--sort CODE] "
-        "[--find CODE TEXT] [--html OUT] [--xml OUT] [--fill [--sort-column N]] [--repeat N]\n"
+        "[--find CODE TEXT] [--html OUT] [--xml OUT] [--fill [--sort-column N] [--filter TEXT]] [--repeat N]\n"
         "                     [--labels-pdf OUT.pdf] [--labels-raw OUT] [--label-row N] [--label-profile NAME]\n"
         "       vestrum_bench --edition NAME --generate N OUT [--csv OUT.csv]\n"
         "       vestrum_bench --edition NAME [--load FILE] [--csv OUT.csv] [--import-csv FILE.csv] [--repeat N]\n"
@@ -187,7 +187,8 @@ int main(int argc, char* argv[]) {
 
     QString editionName = QStringLiteral("Tovik");
     QString loadPath, savePath, generatePath, findText, htmlPath, xmlPath, labelsPdf, labelsRaw, labelProfile;
-    QString scannerPath, stockPath, scannerOut, csvPath, importCsvPath;
+    QString scannerPath, stockPath, scannerOut, csvPath, importCsvPath, filterText;
+    bool filterGiven = false;
     int sortCode = -1, findCode = -1, repeat = 1, generateCount = 0, sortColumn = -1, labelRow = -1;
     int stockCount = 0, scannerLines = 0;
     bool fill = false, applyGood = false;
@@ -224,7 +225,10 @@ int main(int argc, char* argv[]) {
             fill = true;
         else if (option == QLatin1String("--sort-column"))
             sortColumn = take("--sort-column").toInt();
-        else if (option == QLatin1String("--sort"))
+        else if (option == QLatin1String("--filter")) {
+            filterText = take("--filter");
+            filterGiven = true;
+        } else if (option == QLatin1String("--sort"))
             sortCode = take("--sort").toInt();
         else if (option == QLatin1String("--find")) {
             findCode = take("--find").toInt();
@@ -258,6 +262,11 @@ int main(int argc, char* argv[]) {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
     QCoreApplication::setOrganizationName(QStringLiteral("Tarnvold"));
     QCoreApplication::setApplicationName(editionName);
+
+    if (filterGiven && !fill)
+        usage("--filter needs --fill");
+    if (filterGiven && filterText.trimmed().isEmpty())
+        usage("--filter takes a text with a word in it");
 
     BenchDialogs dialogs;
     Dialogs::install(&dialogs);
@@ -427,7 +436,7 @@ int main(int argc, char* argv[]) {
     if (!labelsPdf.isEmpty() || !labelsRaw.isEmpty())
         runLabels(collection, labelsPdf, labelsRaw, labelRow, labelProfile, repeat);
     if (fill)
-        RunFillBenchmark(collection, sortColumn, repeat);
+        RunFillBenchmark(collection, sortColumn, repeat, filterText);
     std::printf("peak_rss_mb %.1f\n", PeakResidentBytes() / (1024.0 * 1024.0));
     Dialogs::install(nullptr);
     // Nothing of the scanner file or the CSV file could be applied.

@@ -7,12 +7,17 @@
 
 #include <QCollator>
 #include <QCollatorSortKey>
+#include <QFont>
 #include <QHash>
 #include <QLocale>
 #include <QTextDocument>
 
+#include <QThread>
+
 #include <algorithm>
+#include <atomic>
 #include <limits>
+#include <thread>
 
 namespace {
 QLocale localeOfLanguage() {
@@ -36,12 +41,28 @@ QVariant plainTip(const QString& text) {
 
 ItemListModel::ItemListModel(QObject* parent) : QAbstractItemModel(parent) {}
 
+ItemListModel::~ItemListModel() = default;
+
+namespace {
+// A group row's internal id: its entry's address with the lowest bit set (items are never at odd addresses).
+quintptr groupTag(const void* group) {
+    return reinterpret_cast<quintptr>(group) | 1u;
+}
+} // namespace
+
+QLocale ItemListModel::InterfaceLocale() {
+    return localeOfLanguage();
+}
+
 void ItemListModel::SetCollection(DBItemCollection* collection) {
     beginResetModel();
     if (m_collection && m_collection != collection)
         disconnect(m_collection, nullptr, this, nullptr);
     m_collection = collection;
     m_groups.clear();
+    m_order.clear();
+    m_rows.clear();
+    m_listed = 0;
     if (collection) {
         // Before the collection destroys its items, the rows that point to them go.
         connect(collection, &DBItemCollection::itemsAboutToBeDestroyed, this, &ItemListModel::Clear,
@@ -51,17 +72,35 @@ void ItemListModel::SetCollection(DBItemCollection* collection) {
         connect(collection, &DBItemCollection::itemAboutToBeRemoved, this, &ItemListModel::itemAboutToBeRemoved,
                 Qt::UniqueConnection);
         connect(collection, &DBItemCollection::itemsReset, this, &ItemListModel::itemsReset, Qt::UniqueConnection);
-        const QStringList& names = collection->Groups().Entries();
-        m_groups.reserve(names.size());
-        for (const QString& name : names)
-            m_groups.push_back(GroupRow{name, {}});
+        makeListedGroups();
     }
     endResetModel();
+}
+
+void ItemListModel::makeListedGroups() {
+    m_groups.clear();
+    m_order.clear();
+    m_rows.clear();
+    const QStringList& names = m_collection->Groups().Entries();
+    m_groups.reserve(names.size());
+    for (const QString& name : names) {
+        auto group = std::make_unique<GroupRow>();
+        group->name = name;
+        group->number = static_cast<int>(m_groups.size());
+        m_order.push_back(group.get());
+        m_groups.push_back(std::move(group));
+    }
+    m_listed = static_cast<int>(m_groups.size());
+    sortGroupOrder();
+    rebuildRows();
 }
 
 void ItemListModel::Clear() {
     beginResetModel();
     m_groups.clear();
+    m_order.clear();
+    m_rows.clear();
+    m_listed = 0;
     endResetModel();
 }
 
@@ -70,64 +109,310 @@ ItemListModel::FillResult ItemListModel::Fill() {
     if (!m_collection)
         return result;
     beginResetModel();
-    for (GroupRow& group : m_groups)
-        group.items.clear();
-    const int groups = GroupCount();
-    for (Item* item : *m_collection) {
-        const int g = item->GetGroup();
-        if (g < 0 || g >= groups) {
-            item->SetListGroup(-1);
-            if (result.unlisted++ == 0)
-                result.firstUnlisted = g;
-            continue;
-        }
-        m_groups[g].items.push_back(item);
-        item->SetListGroup(g);
+    // After Clear() the group rows come from the list again.
+    if (m_listed != m_collection->Groups().Count())
+        makeListedGroups();
+    // Entries of missing numbers are made afresh: the items may have changed their groups.
+    m_groups.resize(m_listed);
+    m_order.erase(std::remove_if(m_order.begin(), m_order.end(), [](const GroupRow* g) { return g->missing; }),
+                  m_order.end());
+    for (auto& group : m_groups) {
+        group->all.clear();
+        group->hits.clear();
     }
+    for (Item* item : *m_collection) {
+        const int number = item->GetGroup();
+        GroupRow* group = groupOfNumber(number, true);
+        if (group->missing && result.unlisted++ == 0)
+            result.firstUnlisted = number;
+        group->all.push_back(item);
+    }
+    for (size_t slot = 0; slot < m_groups.size(); ++slot) {
+        for (Item* item : m_groups[slot]->all)
+            item->SetListGroup(static_cast<int>(slot));
+    }
+    if (IsFiltered())
+        filterGroups(false);
+    rebuildRows();
     endResetModel();
     return result;
 }
 
+ItemListModel::GroupRow* ItemListModel::groupOfNumber(int number, bool create) {
+    if (number >= 0 && number < m_listed)
+        return m_groups[number].get();
+    for (size_t slot = m_listed; slot < m_groups.size(); ++slot) {
+        if (m_groups[slot]->number == number)
+            return m_groups[slot].get();
+    }
+    if (!create)
+        return nullptr;
+    auto group = std::make_unique<GroupRow>();
+    group->number = number;
+    group->missing = true;
+    GroupRow* made = group.get();
+    m_groups.push_back(std::move(group));
+    // Missing numbers follow the listed groups, in the order of their numbers.
+    auto at = std::find_if(m_order.begin(), m_order.end(),
+                           [number](const GroupRow* g) { return g->missing && g->number > number; });
+    m_order.insert(at, made);
+    return made;
+}
+
+ItemListModel::GroupRow* ItemListModel::slotOf(const Item* item) const {
+    const int slot = item ? item->ListGroup() : -1;
+    return slot >= 0 && slot < int(m_groups.size()) ? m_groups[slot].get() : nullptr;
+}
+
+bool ItemListModel::wantsRow(const GroupRow& group) const {
+    if (group.missing && group.all.empty())
+        return false;
+    return !IsFiltered() || !group.hits.empty();
+}
+
+void ItemListModel::renumberRows() {
+    for (GroupRow* group : m_order)
+        group->row = -1;
+    for (size_t row = 0; row < m_rows.size(); ++row)
+        m_rows[row]->row = static_cast<int>(row);
+}
+
+void ItemListModel::rebuildRows() {
+    m_rows.clear();
+    for (GroupRow* group : m_order) {
+        if (wantsRow(*group))
+            m_rows.push_back(group);
+    }
+    renumberRows();
+}
+
+void ItemListModel::syncRow(GroupRow& group) {
+    const bool wanted = wantsRow(group);
+    if (wanted == (group.row >= 0))
+        return;
+    if (wanted) {
+        int row = 0;
+        for (const GroupRow* g : m_order) {
+            if (g == &group)
+                break;
+            if (g->row >= 0)
+                ++row;
+        }
+        beginInsertRows(QModelIndex(), row, row);
+        m_rows.insert(m_rows.begin() + row, &group);
+        renumberRows();
+        endInsertRows();
+    } else {
+        const int row = group.row;
+        beginRemoveRows(QModelIndex(), row, row);
+        m_rows.erase(m_rows.begin() + row);
+        renumberRows();
+        endRemoveRows();
+    }
+}
+
+QModelIndex ItemListModel::indexOfGroup(const GroupRow& group, int column) const {
+    return group.row < 0 ? QModelIndex() : createIndex(group.row, column, groupTag(&group));
+}
+
+bool ItemListModel::matches(const Item& item, const GroupRow& group) const {
+    TextFilter::Mask found = group.words;
+    const int location = item.GetLocation();
+    if (location >= 0 && location < int(m_locationWords.size()))
+        found |= m_locationWords[location];
+    return m_filter.Matches(item, found);
+}
+
+void ItemListModel::prepareFilterMasks() {
+    // The names the rows show with an item (its location and its group) count as its texts.
+    m_locationWords.clear();
+    if (m_collection) {
+        for (const QString& location : m_collection->Locations().Entries())
+            m_locationWords.push_back(m_filter.WordsIn(location));
+    }
+    for (auto& group : m_groups)
+        group->words = group->missing ? 0 : m_filter.WordsIn(group->name);
+}
+
+void ItemListModel::filterGroups(bool narrowing) {
+    prepareFilterMasks();
+    // Words that only grew find a part of what they found: then only the hits need a look. Large
+    // registers are searched in pieces by as many threads as the processor runs at once.
+    struct Piece {
+        size_t slot;
+        size_t begin;
+        size_t end;
+        std::vector<Item*> hits;
+    };
+    constexpr size_t pieceSize = 32768;
+    std::vector<Piece> pieces;
+    size_t total = 0;
+    for (size_t slot = 0; slot < m_groups.size(); ++slot) {
+        const size_t count = (narrowing ? m_groups[slot]->hits : m_groups[slot]->all).size();
+        total += count;
+        for (size_t begin = 0; begin < count; begin += pieceSize)
+            pieces.push_back(Piece{slot, begin, std::min(count, begin + pieceSize), {}});
+    }
+    const auto search = [this, narrowing](Piece& piece) {
+        const GroupRow& group = *m_groups[piece.slot];
+        const std::vector<Item*>& items = narrowing ? group.hits : group.all;
+        for (size_t i = piece.begin; i < piece.end; ++i) {
+            if (matches(*items[i], group))
+                piece.hits.push_back(items[i]);
+        }
+    };
+    const int threads = total < 100000 ? 1 : std::clamp(QThread::idealThreadCount(), 1, 8);
+    if (threads == 1) {
+        for (Piece& piece : pieces)
+            search(piece);
+    } else {
+        std::atomic<size_t> next{0};
+        const auto work = [&] {
+            for (size_t k = next++; k < pieces.size(); k = next++)
+                search(pieces[k]);
+        };
+        std::vector<std::thread> helpers;
+        for (int t = 1; t < threads; ++t)
+            helpers.emplace_back(work);
+        work();
+        for (std::thread& helper : helpers)
+            helper.join();
+    }
+    std::vector<std::vector<Item*>> hits(m_groups.size());
+    for (Piece& piece : pieces) {
+        auto& into = hits[piece.slot];
+        if (into.empty())
+            into.swap(piece.hits);
+        else
+            into.insert(into.end(), piece.hits.begin(), piece.hits.end());
+    }
+    for (size_t slot = 0; slot < m_groups.size(); ++slot)
+        m_groups[slot]->hits.swap(hits[slot]);
+}
+
+void ItemListModel::SetFilter(const QString& text) {
+    TextFilter next(text);
+    if (next.SameWords(m_filter))
+        return;
+    const bool narrowing = IsFiltered() && next.Narrows(m_filter);
+    beginResetModel();
+    m_filter = next;
+    m_locale = localeOfLanguage(); // read once: the settings are no place to look at every paint
+    if (IsFiltered()) {
+        filterGroups(narrowing);
+    } else {
+        for (auto& group : m_groups)
+            std::vector<Item*>().swap(group->hits);
+    }
+    rebuildRows();
+    endResetModel();
+}
+
 QModelIndex ItemListModel::AddItem(Item* item) {
-    const int g = item->GetGroup();
-    if (g < 0 || g >= GroupCount())
+    if (!item)
         return QModelIndex();
-    GroupRow& group = m_groups[g];
-    const int row = static_cast<int>(group.items.size());
-    beginInsertRows(GroupIndex(g), row, row);
-    group.items.push_back(item);
-    item->SetListGroup(g);
-    endInsertRows();
-    return createIndex(row, 0, item);
+    GroupRow* group = groupOfNumber(item->GetGroup(), true);
+    item->SetListGroup(static_cast<int>(
+        std::find_if(m_groups.begin(), m_groups.end(), [group](const auto& g) { return g.get() == group; }) -
+        m_groups.begin()));
+    const bool filtered = IsFiltered();
+    const bool hit = !filtered || matches(*item, *group);
+    if (group->row < 0) {
+        // No row yet: the group gets its row with the item in it.
+        group->all.push_back(item);
+        if (filtered && hit)
+            group->hits.push_back(item);
+        syncRow(*group);
+    } else if (hit) {
+        const int row = static_cast<int>(shown(*group).size());
+        beginInsertRows(indexOfGroup(*group), row, row);
+        group->all.push_back(item);
+        if (filtered)
+            group->hits.push_back(item);
+        endInsertRows();
+    } else {
+        group->all.push_back(item);
+    }
+    if (filtered && group->row >= 0)
+        emit dataChanged(indexOfGroup(*group), indexOfGroup(*group)); // its count of hits
+    return IndexOf(item);
+}
+
+QModelIndex ItemListModel::UpdateItem(Item* item) {
+    GroupRow* group = slotOf(item);
+    if (!group || std::find(group->all.begin(), group->all.end(), item) == group->all.end())
+        return AddItem(item);
+    if (groupOfNumber(item->GetGroup(), true) != group) {
+        // The item moved to another group: its row goes there.
+        RemoveItem(item);
+        return AddItem(item);
+    }
+    const QModelIndex shownAt = IndexOf(item);
+    const bool hit = !IsFiltered() || matches(*item, *group);
+    if (hit && shownAt.isValid()) {
+        emit dataChanged(shownAt, shownAt.siblingAtColumn(ColumnNames::ColumnCount - 1));
+        return shownAt;
+    }
+    if (!hit && shownAt.isValid()) {
+        const int row = shownAt.row();
+        beginRemoveRows(indexOfGroup(*group), row, row);
+        group->hits.erase(group->hits.begin() + row);
+        endRemoveRows();
+    } else if (hit) {
+        // Back among the hits, at its place in the group's order.
+        size_t at = 0;
+        for (const Item* i : group->all) {
+            if (i == item)
+                break;
+            if (at < group->hits.size() && group->hits[at] == i)
+                ++at;
+        }
+        if (group->row < 0) {
+            group->hits.insert(group->hits.begin() + at, item);
+        } else {
+            beginInsertRows(indexOfGroup(*group), int(at), int(at));
+            group->hits.insert(group->hits.begin() + at, item);
+            endInsertRows();
+        }
+    }
+    syncRow(*group);
+    if (group->row >= 0)
+        emit dataChanged(indexOfGroup(*group), indexOfGroup(*group));
+    return IndexOf(item);
 }
 
 QModelIndex ItemListModel::UpdateRow(const QModelIndex& index, Item* item) {
-    if (!index.isValid() || IsGroupRow(index) || ItemAt(index) != item)
+    if (!item)
         return index;
-    if (item->ListGroup() == item->GetGroup()) {
-        emit dataChanged(index.siblingAtColumn(0), index.siblingAtColumn(ColumnNames::ColumnCount - 1));
-        return index.siblingAtColumn(0);
+    return UpdateItem(item);
+}
+
+void ItemListModel::RemoveItem(Item* item) {
+    GroupRow* group = slotOf(item);
+    if (!group)
+        return;
+    auto& all = group->all;
+    const auto inAll = std::find(all.begin(), all.end(), item);
+    if (inAll == all.end())
+        return;
+    const QModelIndex shownAt = IndexOf(item);
+    if (shownAt.isValid()) {
+        beginRemoveRows(indexOfGroup(*group), shownAt.row(), shownAt.row());
+        if (IsFiltered())
+            group->hits.erase(group->hits.begin() + shownAt.row());
+        all.erase(inAll);
+        endRemoveRows();
+    } else {
+        all.erase(inAll);
     }
-    // The item moved to another group: its row goes there.
-    RemoveRow(index);
-    return AddItem(item);
+    item->SetListGroup(-1);
+    syncRow(*group);
+    if (IsFiltered() && group->row >= 0)
+        emit dataChanged(indexOfGroup(*group), indexOfGroup(*group));
 }
 
 void ItemListModel::RemoveRow(const QModelIndex& index) {
-    Item* item = ItemAt(index);
-    if (!item)
-        return;
-    const int g = item->ListGroup();
-    if (g < 0 || g >= GroupCount())
-        return;
-    auto& items = m_groups[g].items;
-    const int row = index.row();
-    if (row >= int(items.size()) || items[row] != item)
-        return;
-    beginRemoveRows(GroupIndex(g), row, row);
-    items.erase(items.begin() + row);
-    item->SetListGroup(-1);
-    endRemoveRows();
+    RemoveItem(ItemAt(index));
 }
 
 void ItemListModel::itemAdded(Item* item) {
@@ -135,15 +420,12 @@ void ItemListModel::itemAdded(Item* item) {
 }
 
 void ItemListModel::itemChanged(Item* item) {
-    const QModelIndex row = IndexOf(item);
-    if (row.isValid())
-        UpdateRow(row, item);
-    else
-        AddItem(item); // it had no group row before
+    // An item the filter hides has no index: it is followed by its pointer (a move, a hit again, or none).
+    UpdateItem(item);
 }
 
 void ItemListModel::itemAboutToBeRemoved(Item* item) {
-    RemoveRow(IndexOf(item));
+    RemoveItem(item);
 }
 
 void ItemListModel::itemsReset() {
@@ -153,10 +435,10 @@ void ItemListModel::itemsReset() {
 }
 
 int ItemListModel::rowInGroup(const Item* item) const {
-    const int g = item->ListGroup();
-    if (g < 0 || g >= GroupCount())
+    const GroupRow* group = slotOf(item);
+    if (!group || group->row < 0)
         return -1;
-    const auto& items = m_groups[g].items;
+    const auto& items = shown(*group);
     const auto it = std::find(items.begin(), items.end(), item);
     return it == items.end() ? -1 : static_cast<int>(it - items.begin());
 }
@@ -169,21 +451,24 @@ QModelIndex ItemListModel::IndexOf(const Item* item) const {
 }
 
 QModelIndex ItemListModel::GroupIndex(int group) const {
-    if (group < 0 || group >= GroupCount())
-        return QModelIndex();
-    return createIndex(group, 0, const_cast<GroupRow*>(&m_groups[group]));
+    const GroupRow* entry = const_cast<ItemListModel*>(this)->groupOfNumber(group, false);
+    return entry ? indexOfGroup(*entry) : QModelIndex();
 }
 
-const ItemListModel::GroupRow* ItemListModel::groupOf(const QModelIndex& index) const {
-    if (!index.isValid() || m_groups.empty())
+ItemListModel::GroupRow* ItemListModel::groupOf(const QModelIndex& index) const {
+    if (!index.isValid() || index.model() != this || !(index.internalId() & 1u))
         return nullptr;
-    const auto* pointer = static_cast<const GroupRow*>(index.internalPointer());
-    const GroupRow* first = m_groups.data();
-    // The group entries lie in one array; anything else is an item.
-    if (std::less_equal<const GroupRow*>()(first, pointer) &&
-        std::less<const GroupRow*>()(pointer, first + m_groups.size()))
-        return pointer;
-    return nullptr;
+    return reinterpret_cast<GroupRow*>(index.internalId() & ~quintptr(1));
+}
+
+int ItemListModel::GroupNumberOf(const QModelIndex& index) const {
+    const GroupRow* group = groupOf(index);
+    return group ? group->number : -1;
+}
+
+bool ItemListModel::IsMissingGroup(const QModelIndex& index) const {
+    const GroupRow* group = groupOf(index);
+    return group && group->missing;
 }
 
 bool ItemListModel::IsGroupRow(const QModelIndex& index) const {
@@ -191,25 +476,51 @@ bool ItemListModel::IsGroupRow(const QModelIndex& index) const {
 }
 
 Item* ItemListModel::ItemAt(const QModelIndex& index) const {
-    if (!index.isValid() || IsGroupRow(index))
+    if (!index.isValid() || index.model() != this || IsGroupRow(index))
         return nullptr;
     return static_cast<Item*>(index.internalPointer());
 }
 
 QString ItemListModel::GroupName(int group) const {
-    return group >= 0 && group < GroupCount() ? m_groups[group].name : QString();
+    return group >= 0 && group < m_listed ? m_groups[group]->name : QString();
+}
+
+QString ItemListModel::baseName(const GroupRow& group) const {
+    if (group.missing)
+        return tr("Gruppe %1 (ikke i gruppelisten)").arg(group.number);
+    return group.name;
 }
 
 void ItemListModel::SetGroupName(int group, const QString& name) {
-    if (group < 0 || group >= GroupCount())
+    if (group < 0 || group >= m_listed)
         return;
-    m_groups[group].name = name;
+    m_groups[group]->name = name;
     const QModelIndex index = GroupIndex(group);
-    emit dataChanged(index, index);
+    if (index.isValid())
+        emit dataChanged(index, index);
 }
 
 void ItemListModel::RefreshHeaders() {
     emit headerDataChanged(Qt::Horizontal, 0, ColumnNames::ColumnCount - 1);
+}
+
+ItemListModel::Totals ItemListModel::ShownTotals() const {
+    Totals totals;
+    for (const GroupRow* group : m_rows) {
+        for (const Item* item : shown(*group)) {
+            ++totals.items;
+            totals.pieces += item->GetNumberOfItems();
+            totals.price += item->GetTotalPrice();
+            totals.today += item->GetPriceToday();
+        }
+    }
+    return totals;
+}
+
+QString ItemListModel::TotalsText(const Totals& totals, const QLocale& locale) {
+    return tr("Poster: %1   Stk.: %2   Pris i alt: %3   Værdi i dag: %4")
+        .arg(locale.toString(totals.items), locale.toString(totals.pieces), locale.toString(totals.price, 'f', 2),
+             locale.toString(totals.today, 'f', 2));
 }
 
 void ItemListModel::SetIcons(const QIcon& picture, const QIcon& receipt, const QIcon& document) {
@@ -222,30 +533,30 @@ QModelIndex ItemListModel::index(int row, int column, const QModelIndex& parent)
     if (row < 0 || column < 0 || column >= ColumnNames::ColumnCount)
         return QModelIndex();
     if (!parent.isValid()) {
-        if (row >= GroupCount())
+        if (row >= int(m_rows.size()))
             return QModelIndex();
-        return createIndex(row, column, const_cast<GroupRow*>(&m_groups[row]));
+        return createIndex(row, column, groupTag(m_rows[row]));
     }
     const GroupRow* group = groupOf(parent);
-    if (!group || row >= int(group->items.size()))
+    if (!group || parent.column() != 0 || row >= int(shown(*group).size()))
         return QModelIndex();
-    return createIndex(row, column, group->items[row]);
+    return createIndex(row, column, shown(*group)[row]);
 }
 
 QModelIndex ItemListModel::parent(const QModelIndex& child) const {
     if (!child.isValid() || IsGroupRow(child))
         return QModelIndex();
-    const Item* item = static_cast<const Item*>(child.internalPointer());
-    return GroupIndex(item->ListGroup());
+    const GroupRow* group = slotOf(static_cast<const Item*>(child.internalPointer()));
+    return group ? indexOfGroup(*group) : QModelIndex();
 }
 
 int ItemListModel::rowCount(const QModelIndex& parent) const {
     if (!parent.isValid())
-        return GroupCount();
+        return static_cast<int>(m_rows.size());
     if (parent.column() != 0)
         return 0;
     const GroupRow* group = groupOf(parent);
-    return group ? static_cast<int>(group->items.size()) : 0;
+    return group ? static_cast<int>(shown(*group).size()) : 0;
 }
 
 int ItemListModel::columnCount(const QModelIndex&) const {
@@ -298,10 +609,22 @@ QVariant ItemListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid())
         return QVariant();
     if (const GroupRow* group = groupOf(index)) {
-        if (index.column() == 0 && role == Qt::DisplayRole)
-            return group->name;
-        if (index.column() == 0 && role == Qt::ToolTipRole)
-            return plainTip(group->name);
+        if (index.column() != 0)
+            return QVariant();
+        if (role == Qt::DisplayRole) {
+            if (!IsFiltered())
+                return baseName(*group);
+            return tr("%1 (%2 af %3)")
+                .arg(baseName(*group), m_locale.toString(qint64(group->hits.size())),
+                     m_locale.toString(qint64(group->all.size())));
+        }
+        if (role == Qt::ToolTipRole)
+            return plainTip(baseName(*group));
+        if (role == Qt::FontRole && group->missing) {
+            QFont font;
+            font.setItalic(true);
+            return font;
+        }
         return QVariant();
     }
     const Item* item = static_cast<const Item*>(index.internalPointer());
@@ -371,58 +694,59 @@ template <typename Key, typename KeyOf> void sortRows(std::vector<Item*>& items,
 }
 } // namespace
 
+void ItemListModel::sortGroupOrder() {
+    auto missingFirst =
+        std::stable_partition(m_order.begin(), m_order.end(), [](const GroupRow* g) { return !g->missing; });
+    std::stable_sort(missingFirst, m_order.end(),
+                     [](const GroupRow* a, const GroupRow* b) { return a->number < b->number; });
+    if (m_groupSort == 0) {
+        std::stable_sort(m_order.begin(), missingFirst,
+                         [](const GroupRow* a, const GroupRow* b) { return a->number < b->number; });
+        return;
+    }
+    // Listed groups by name; the missing numbers stay after them either way.
+    QCollator collator(localeOfLanguage());
+    std::vector<std::pair<QCollatorSortKey, GroupRow*>> keyed;
+    for (auto it = m_order.begin(); it != missingFirst; ++it)
+        keyed.emplace_back(collator.sortKey((*it)->name), *it);
+    const bool ascending = m_groupSort > 0;
+    std::stable_sort(keyed.begin(), keyed.end(), [ascending](const auto& a, const auto& b) {
+        return ascending ? a.first.compare(b.first) < 0 : b.first.compare(a.first) < 0;
+    });
+    for (size_t i = 0; i < keyed.size(); ++i)
+        m_order[i] = keyed[i].second;
+}
+
 void ItemListModel::sort(int column, Qt::SortOrder order) {
     using namespace ColumnNames;
-    if (column <= Group || column >= ColumnCount || m_groups.empty())
+    if (column < Group || column >= ColumnCount || m_order.empty())
         return;
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     const QModelIndexList before = persistentIndexList();
 
-    QCollator collator(localeOfLanguage());
-    for (GroupRow& group : m_groups) {
-        auto& items = group.items;
-        if (items.size() < 2)
-            continue;
-        switch (column) {
-        case Date:
-            // Dates sort as dates; a missing or impossible date comes first.
-            sortRows<qint32>(items, order, [](const Item* i) { return i->DateKey(); });
-            break;
-        case Count:
-            sortRows<int>(items, order, [](const Item* i) { return i->GetNumberOfItems(); });
-            break;
-        case Price:
-            sortRows<double>(items, order,
-                             [](const Item* i) { return IsPellin() ? i->GetPrice() : i->GetTotalPrice(); });
-            break;
-        case PriceToday:
-            sortRows<double>(items, order, [](const Item* i) { return i->GetPriceToday(); });
-            break;
-        default: {
-            const int textColumn = column;
-            auto text = [this, textColumn](const Item* i) {
-                if (textColumn == Picture)
-                    return i->GetPhotolink();
-                if (textColumn == Receipt)
-                    return i->GetReceipt();
-                if (textColumn == Document)
-                    return i->GetDocument();
-                return CellText(i, textColumn);
-            };
-            std::vector<std::pair<QCollatorSortKey, Item*>> keyed;
-            keyed.reserve(items.size());
-            for (Item* item : items)
-                keyed.emplace_back(collator.sortKey(text(item)), item);
-            auto less = [](const auto& a, const auto& b) { return a.first.compare(b.first) < 0; };
-            if (order == Qt::AscendingOrder)
-                std::stable_sort(keyed.begin(), keyed.end(), less);
-            else
-                std::stable_sort(keyed.begin(), keyed.end(),
-                                 [&less](const auto& a, const auto& b) { return less(b, a); });
-            for (size_t i = 0; i < items.size(); ++i)
-                items[i] = keyed[i].second;
-            break;
+    if (column == Group) {
+        m_groupSort = order == Qt::AscendingOrder ? 1 : -1;
+        sortGroupOrder();
+        rebuildRows();
+        // Items keep their rows within their groups; only the group rows move.
+        QModelIndexList after;
+        after.reserve(before.size());
+        for (const QModelIndex& index : before) {
+            const GroupRow* group = groupOf(index);
+            after << (group ? indexOfGroup(*group, index.column()) : index);
         }
+        changePersistentIndexList(before, after);
+        emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+        return;
+    }
+
+    QCollator collator(localeOfLanguage());
+    for (auto& entry : m_groups) {
+        // The hits keep the order of all: both are sorted alike (the sorts are stable).
+        for (auto* items : {&entry->all, &entry->hits}) {
+            if (items->size() < 2)
+                continue;
+            sortItems(*items, column, order, collator);
         }
     }
 
@@ -433,9 +757,10 @@ void ItemListModel::sort(int column, Qt::SortOrder order) {
             newRows.insert(item, -1);
     }
     if (!newRows.isEmpty()) {
-        for (const GroupRow& group : m_groups) {
-            for (size_t row = 0; row < group.items.size(); ++row) {
-                auto it = newRows.find(group.items[row]);
+        for (const GroupRow* group : m_rows) {
+            const auto& items = shown(*group);
+            for (size_t row = 0; row < items.size(); ++row) {
+                auto it = newRows.find(items[row]);
                 if (it != newRows.end())
                     it.value() = static_cast<int>(row);
             }
@@ -452,4 +777,46 @@ void ItemListModel::sort(int column, Qt::SortOrder order) {
     }
     changePersistentIndexList(before, after);
     emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
+void ItemListModel::sortItems(std::vector<Item*>& items, int column, Qt::SortOrder order, QCollator& collator) const {
+    using namespace ColumnNames;
+    switch (column) {
+    case Date:
+        // Dates sort as dates; a missing or impossible date comes first.
+        sortRows<qint32>(items, order, [](const Item* i) { return i->DateKey(); });
+        break;
+    case Count:
+        sortRows<int>(items, order, [](const Item* i) { return i->GetNumberOfItems(); });
+        break;
+    case Price:
+        sortRows<double>(items, order, [](const Item* i) { return IsPellin() ? i->GetPrice() : i->GetTotalPrice(); });
+        break;
+    case PriceToday:
+        sortRows<double>(items, order, [](const Item* i) { return i->GetPriceToday(); });
+        break;
+    default: {
+        auto text = [this, column](const Item* i) {
+            if (column == Picture)
+                return i->GetPhotolink();
+            if (column == Receipt)
+                return i->GetReceipt();
+            if (column == Document)
+                return i->GetDocument();
+            return CellText(i, column);
+        };
+        std::vector<std::pair<QCollatorSortKey, Item*>> keyed;
+        keyed.reserve(items.size());
+        for (Item* item : items)
+            keyed.emplace_back(collator.sortKey(text(item)), item);
+        auto less = [](const auto& a, const auto& b) { return a.first.compare(b.first) < 0; };
+        if (order == Qt::AscendingOrder)
+            std::stable_sort(keyed.begin(), keyed.end(), less);
+        else
+            std::stable_sort(keyed.begin(), keyed.end(), [&less](const auto& a, const auto& b) { return less(b, a); });
+        for (size_t i = 0; i < items.size(); ++i)
+            items[i] = keyed[i].second;
+        break;
+    }
+    }
 }

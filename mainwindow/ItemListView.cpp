@@ -17,6 +17,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QStringList>
+#include <QTimer>
 
 #include <vector>
 
@@ -109,6 +110,17 @@ ItemListView::ItemListView(QWidget* mainWindow)
     else
         setWhatsThis(tr("LIST_HELP_1"));
     mContextMenu = new QMenu; // without parent, as a popup of its own
+
+    // The totals follow every change of the rows; a burst of changes is counted once.
+    mTotalsTimer = new QTimer(this);
+    mTotalsTimer->setSingleShot(true);
+    mTotalsTimer->setInterval(0);
+    connect(mTotalsTimer, &QTimer::timeout, this, [this] { emit totalsChanged(TotalsText()); });
+    const auto recount = [this] { mTotalsTimer->start(); };
+    connect(mModel, &QAbstractItemModel::modelReset, mTotalsTimer, recount);
+    connect(mModel, &QAbstractItemModel::rowsInserted, mTotalsTimer, recount);
+    connect(mModel, &QAbstractItemModel::rowsRemoved, mTotalsTimer, recount);
+    connect(mModel, &QAbstractItemModel::dataChanged, mTotalsTimer, recount);
 }
 
 ItemListView::~ItemListView() {
@@ -136,37 +148,44 @@ void ItemListView::Fill(DBItemCollection* collection) {
     if (collection != mCollection)
         SetCollection(collection);
     const ItemListModel::FillResult result = mModel->Fill();
+    if (mModel->IsFiltered())
+        expandAllRows(true);
     if (result.unlisted > 0 && mCollection) {
-        // One message for the whole list, however many items have no group row.
-        QString text = tr("MAX_LIMIT_ERROR").arg(result.firstUnlisted).arg(mCollection->Groups().Limit());
-        if (result.unlisted > 1)
-            text += QStringLiteral("\n\n") + tr("ITEMS_NOT_LISTED").arg(result.unlisted);
-        Dialogs::critical(this, tr("Fejl - type"), text, tr("OK"));
+        // Said once per register: the rows themselves name each missing group number.
+        Dialogs::information(this, tr("Grupper mangler"),
+                             tr("Nogle poster har et gruppenummer, der ikke findes i gruppelisten. De vises nederst "
+                                "under deres gruppenummer."),
+                             tr("OK"));
     }
 }
 
 ItemListView::KeptRows ItemListView::keepRows() const {
     KeptRows kept;
     kept.current = currentItem();
-    kept.currentGroup = !kept.current && IsGroupRow(currentIndex()) ? currentIndex().row() : -1;
-    for (int group = 0; group < mModel->GroupCount(); ++group) {
-        if (isExpanded(mModel->GroupIndex(group)))
-            kept.open.push_back(group);
+    kept.currentGroup = !kept.current ? mModel->GroupNumberOf(currentIndex()) : -1;
+    for (int row = 0; row < mModel->rowCount(); ++row) {
+        const QModelIndex group = mModel->index(row, 0);
+        if (isExpanded(group))
+            kept.open.push_back(mModel->GroupNumberOf(group));
     }
     return kept;
 }
 
 void ItemListView::restoreRows(const KeptRows& kept) {
     const int column = header()->sortIndicatorSection();
-    if (column >= 0 && column < mModel->columnCount())
+    if (column > 0 && column < mModel->columnCount())
         mModel->sort(column, header()->sortIndicatorOrder());
-    for (int group : kept.open) {
-        if (group < mModel->GroupCount())
+    if (mModel->IsFiltered()) {
+        expandAllRows(true);
+    } else {
+        scheduleDelayedItemsLayout();
+        for (int group : kept.open)
             setExpanded(mModel->GroupIndex(group), true);
+        executeDelayedItemsLayout();
     }
     if (kept.current)
         ItemSelected(mModel->IndexOf(kept.current));
-    else if (kept.currentGroup >= 0 && kept.currentGroup < mModel->GroupCount())
+    else if (kept.currentGroup >= 0)
         ItemSelected(mModel->GroupIndex(kept.currentGroup));
 }
 
@@ -175,8 +194,55 @@ void ItemListView::Rebuild() {
         return;
     const KeptRows kept = keepRows();
     mModel->SetCollection(mCollection);
-    Fill(mCollection);
+    mModel->Fill(); // the register is the same: no second word about missing groups
     restoreRows(kept);
+}
+
+void ItemListView::SetFilter(const QString& text) {
+    const bool was = mModel->IsFiltered();
+    if (!was) {
+        // What was open comes back when the filter is cleared.
+        mOpenBeforeFilter.clear();
+        for (int row = 0; row < mModel->rowCount(); ++row) {
+            const QModelIndex group = mModel->index(row, 0);
+            if (isExpanded(group))
+                mOpenBeforeFilter.push_back(mModel->GroupNumberOf(group));
+        }
+    }
+    Item* current = currentItem();
+    mModel->SetFilter(text);
+    if (mModel->IsFiltered()) {
+        expandAllRows(true);
+    } else if (was) {
+        scheduleDelayedItemsLayout();
+        for (int group : mOpenBeforeFilter)
+            setExpanded(mModel->GroupIndex(group), true);
+        executeDelayedItemsLayout();
+    }
+    const QModelIndex row = mModel->IndexOf(current);
+    if (row.isValid()) {
+        ItemSelected(row);
+        scrollTo(row);
+    } else {
+        emit rowSelected(QModelIndex());
+    }
+}
+
+bool ItemListView::IsFiltered() const {
+    return mModel->IsFiltered();
+}
+
+QString ItemListView::TotalsText() const {
+    return ItemListModel::TotalsText(mModel->ShownTotals(), ItemListModel::InterfaceLocale());
+}
+
+void ItemListView::expandAllRows(bool expand) {
+    // Opening the groups one by one while a layout is pending costs nothing; the view then lays out
+    // all rows once. (expandAll() would keep a persistent index for every row.)
+    scheduleDelayedItemsLayout();
+    for (int row = 0; row < mModel->rowCount(); ++row)
+        setExpanded(mModel->index(row, 0), expand);
+    executeDelayedItemsLayout();
 }
 
 void ItemListView::SelectItem(Item* item) {
@@ -208,7 +274,7 @@ void ItemListView::Clear() {
 }
 
 void ItemListView::ViewAll(bool showall) {
-    if (mModel->GroupCount() == 0 || !mCollection)
+    if (mModel->rowCount() == 0 || !mCollection)
         return;
     userItemCollection& fields = mCollection->Fields();
     for (int field = 0; field <= 14; ++field) {
@@ -228,12 +294,7 @@ void ItemListView::ViewAll(bool showall) {
     mModel->RefreshHeaders();
     fitDefaultWidths();
 
-    // Opening the groups one by one while a layout is pending costs nothing; the view then lays out
-    // all rows once. (expandAll() would keep a persistent index for every row.)
-    scheduleDelayedItemsLayout();
-    for (int group = 0; group < mModel->GroupCount(); ++group)
-        setExpanded(mModel->GroupIndex(group), showall);
-    executeDelayedItemsLayout();
+    expandAllRows(showall);
 }
 
 QModelIndex ItemListView::FindListViewItem(Item* item) {
@@ -304,7 +365,7 @@ void ItemListView::doubleClickOnItemSlot(const QModelIndex& item) {
     if (Item* record = ItemOf(item)) {
         openItemDialog(record, QStringLiteral("DATA"), false, QString());
     } else {
-        openItemDialog(nullptr, QStringLiteral("DATA"), false, mModel->GroupName(item.row()));
+        openItemDialog(nullptr, QStringLiteral("DATA"), false, mModel->GroupName(mModel->GroupNumberOf(item)));
     }
 }
 
@@ -498,6 +559,11 @@ void ItemListView::SetOpenGroups(const QStringList& names) {
 }
 
 void ItemListView::keyPressEvent(QKeyEvent* event) {
+    // "/" asks for the filter field, whichever keys make it on the keyboard at hand.
+    if (event->text() == QLatin1String("/") && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        emit filterRequested();
+        return;
+    }
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && currentIndex().isValid()) {
         returnPressedSlot(currentIndex());
         return;

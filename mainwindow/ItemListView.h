@@ -12,6 +12,7 @@ class Item;
 class ItemListModel;
 class QAction;
 class QMenu;
+class QTimer;
 
 // The main window's central widget: the items grouped under their group rows, with the edition's
 // columns. A row is a QModelIndex; a group row is a top-level index.
@@ -30,6 +31,12 @@ public:
     // order and the current item.
     void Rebuild();
     void Clear();
+    // Narrows the rows to the items matching every word; while set, every group with a hit is open, and
+    // the groups open before come back when the text is empty again.
+    void SetFilter(const QString& text);
+    bool IsFiltered() const;
+    // The count, pieces and sums of what the rows show, in the interface language.
+    QString TotalsText() const;
     void ViewAll(bool showall);
     QModelIndex FindListViewItem(Item* item);
     bool HasPictureLink(const QModelIndex& row) const;
@@ -76,6 +83,10 @@ public slots:
 signals:
     // A row was clicked or became current; the main window enables its item commands from it.
     void rowSelected(const QModelIndex& row);
+    // "/" was typed in the list: the filter field should take the keyboard.
+    void filterRequested();
+    // The totals of the shown rows changed (TotalsText()).
+    void totalsChanged(const QString& text);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -101,6 +112,7 @@ private:
     // the default for the new caption.
     void fitDefaultWidths();
     void showColumnsMenu(const QPoint& position);
+    void expandAllRows(bool expand);
 
     QWidget* mMainWindow;
     DBItemCollection* mCollection = nullptr;
@@ -109,4 +121,6 @@ private:
     // Each column's default width as last given, or -1 where the width was stored by the user.
     QList<int> mDefaultWidths;
     KeptRows mKeptRows;
+    std::vector<int> mOpenBeforeFilter; // group numbers
+    QTimer* mTotalsTimer;
 };

@@ -4,6 +4,7 @@
 #include "ItemListModel.h"
 #include "ItemListView.h"
 #include "Startup.h"
+#include "ListFilterField.h"
 #include "app/AppNames.h"
 #include "app/Edition.h"
 #include "app/Settings.h"
@@ -23,6 +24,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMenu>
 #include <QStatusBar>
 
@@ -60,6 +62,10 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
 
     mListView = new ItemListView(this);
     connect(mListView, &ItemListView::rowSelected, this, &MainWindow::ItemSelected);
+    auto* totals = new QLabel(statusBar());
+    totals->setObjectName(QStringLiteral("ListTotals"));
+    statusBar()->addPermanentWidget(totals);
+    connect(mListView, &ItemListView::totalsChanged, totals, &QLabel::setText);
     FileNew();
     setCentralWidget(mListView);
     buildMenus();
@@ -240,6 +246,8 @@ bool MainWindow::openDatabase(const QString& path, OpenMode mode, QString* failu
     mCollection->TakeContents(candidate);
     DBItemCollection::SetModified(false);
     Settings().setValue(QStringLiteral("LastSavedDBFile"), mCurrentFileName);
+    if (mFilterField)
+        mFilterField->clear();             // another register: its whole list
     mListView->SetCollection(mCollection); // the new lookup lists give the group rows
     if (PrintAction)
         PrintAction->setEnabled(true);

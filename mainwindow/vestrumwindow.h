@@ -10,6 +10,7 @@
 class DBItemCollection;
 class Item;
 class ItemListView;
+class ListFilterField;
 class UpdateLocations;
 class LogXML;
 class QAction;
@@ -174,6 +175,7 @@ private:
     std::unique_ptr<LogXML> mLog;
     QString mCurrentFileName;
     ItemListView* mListView = nullptr;
+    ListFilterField* mFilterField = nullptr;
     DBItemCollection* mCollection = nullptr;
     QIcon mEditionIcon;
     QIcon mPictureIcon;

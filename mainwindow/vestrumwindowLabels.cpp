@@ -27,7 +27,8 @@ std::vector<const Item*> MainWindow::itemsForLabels() const {
     };
     for (const QModelIndex& row : rows) {
         if (mListView->IsGroupRow(row)) {
-            for (const Item* item : Labels::ItemsOfGroup(*mCollection, row.row()))
+            // By its number: sorted by name or filtered, a group row's place is no group number.
+            for (const Item* item : Labels::ItemsOfGroup(*mCollection, mListView->Model()->GroupNumberOf(row)))
                 add(item);
         } else {
             add(mListView->ItemOf(row));

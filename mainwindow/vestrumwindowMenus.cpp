@@ -1,4 +1,5 @@
 #include "ItemListView.h"
+#include "ListFilterField.h"
 #include "app/AppNames.h"
 #include "app/Edition.h"
 #include "vestrumwindow.h"
@@ -9,6 +10,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QShortcut>
 #include <QToolBar>
 #include <QUndoStack>
 #include <QWhatsThis>
@@ -335,4 +337,14 @@ void MainWindow::buildToolBars() {
     for (QAction* action :
          {EditRecordAction, EditSearchAction, ViewPictureAction, ViewPicture2Action, ViewUrlAction, ViewDocAction})
         tools->addAction(action);
+
+    QToolBar* filter = addToolBar(tr("Filtrér"));
+    filter->setObjectName(QStringLiteral("FilterToolBar"));
+    mFilterField = new ListFilterField(filter);
+    filter->addWidget(mFilterField);
+    connect(mFilterField, &QLineEdit::textChanged, mListView, &ItemListView::SetFilter);
+    connect(mFilterField, &ListFilterField::leaveRequested, mListView, qOverload<>(&QWidget::setFocus));
+    connect(mListView, &ItemListView::filterRequested, mFilterField, &ListFilterField::TakeFocus);
+    auto* focusFilter = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), this);
+    connect(focusFilter, &QShortcut::activated, mFilterField, &ListFilterField::TakeFocus);
 }

@@ -4,8 +4,10 @@
 #include "app/Settings.h"
 #include "core/ColumnNames.h"
 #include "core/DBItemCollection.h"
+#include "core/TextFilter.h"
 #include "mainwindow/ItemListModel.h"
 #include "mainwindow/ItemListView.h"
+#include "mainwindow/ListFilterField.h"
 
 #include <QAbstractItemModelTester>
 #include <QCoreApplication>
@@ -13,6 +15,7 @@
 #include <QHeaderView>
 #include <QStyle>
 #include <QStyleOptionHeader>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
@@ -25,6 +28,19 @@ Item* makeItem(const QString& name, int group, const QString& date = QString()) 
     item->SetDate(date);
     item->SetNumberOfItems(1);
     return item;
+}
+
+// Every shown row: "Group: item, item".
+QStringList shownRows(const ItemListModel* model) {
+    QStringList rows;
+    for (int row = 0; row < model->rowCount(); ++row) {
+        const QModelIndex group = model->index(row, 0);
+        QStringList names;
+        for (int child = 0; child < model->rowCount(group); ++child)
+            names << model->index(child, 1, group).data().toString();
+        rows << group.data().toString() + QStringLiteral(": ") + names.join(QStringLiteral(", "));
+    }
+    return rows;
 }
 
 QStringList childNames(const ItemListModel* model, int group) {
@@ -89,18 +105,281 @@ private slots:
         QVERIFY(m_dialogs->boxes.isEmpty());
     }
 
-    void unlistedItemsGiveOneMessage() {
+    // Items of a group number the list lacks show under a row of that number, after the listed groups; one
+    // box says so, and such an item can be edited and moved like any other.
+    void unlistedGroupsGetRowsOfTheirOwn() {
         m_dialogs->expectBoxes();
         attach({"Stue", "Køkken"});
+        QAbstractItemModelTester tester(m_view->Model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
         m_collection->Add(makeItem("ok", 1));
         for (int i = 0; i < 500; ++i)
-            m_collection->Add(makeItem("lost", 2 + i % 3));
+            m_collection->Add(makeItem(QStringLiteral("lost %1").arg(i), 4 - i % 3));
         m_view->Fill(m_collection);
         QCOMPARE(m_dialogs->boxes.size(), 1);
-        QVERIFY(m_dialogs->lastText().contains(QStringLiteral("2")));
-        QVERIFY(m_dialogs->lastText().contains(QStringLiteral("500")));
-        QCOMPARE(m_collection->Count(), 501); // they stay in the database
-        QCOMPARE(childNames(m_view->Model(), 1), QStringList{"ok"});
+        const ItemListModel* model = m_view->Model();
+        auto groupRows = [model] {
+            QStringList rows;
+            for (int row = 0; row < model->rowCount(); ++row)
+                rows << model->index(row, 0).data().toString() + QLatin1Char('/') +
+                            QString::number(model->rowCount(model->index(row, 0)));
+            return rows;
+        };
+        QCOMPARE(groupRows(),
+                 (QStringList{"Stue/0", "Køkken/1", "Group 2 (not in the group list)/166",
+                              "Group 3 (not in the group list)/167", "Group 4 (not in the group list)/167"}));
+        QCOMPARE(m_collection->Count(), 501);
+        QVERIFY(model->IsMissingGroup(model->GroupIndex(3)));
+        QVERIFY(!model->IsMissingGroup(model->GroupIndex(1)));
+        // Sorting by group name keeps them last.
+        m_view->sortByColumn(ColumnNames::Group, Qt::DescendingOrder);
+        QCOMPARE(groupRows().mid(0, 3), (QStringList{"Stue/0", "Køkken/1", "Group 2 (not in the group list)/166"}));
+        // Moved into a listed group; the last item out of a missing group takes its row along.
+        Item* moved = model->ItemAt(model->index(0, 0, model->GroupIndex(2)));
+        moved->SetGroup(0);
+        m_view->UpdateRow(model->IndexOf(moved), moved);
+        QCOMPARE(model->IndexOf(moved).parent(), model->GroupIndex(0));
+        QCOMPARE(m_view->ItemOf(m_view->isItemSelected()), moved);
+        Item* stray = makeItem("stray", 9);
+        m_collection->Add(stray);
+        m_view->AddItem(stray, true);
+        QCOMPARE(groupRows().last(), QStringLiteral("Group 9 (not in the group list)/1"));
+        stray->SetGroup(1);
+        m_view->UpdateRow(model->IndexOf(stray), stray);
+        QVERIFY(!model->GroupIndex(9).isValid());
+        QCOMPARE(model->rowCount(), 5);
+        // Rebuilding after a list change says nothing again.
+        m_view->Rebuild();
+        QCOMPARE(m_dialogs->boxes.size(), 1);
+        QCOMPARE(model->rowCount(model->GroupIndex(1)), 2);
+    }
+
+    void filterRule_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("found");
+        QTest::newRow("accents dropped") << "København"
+                                         << "kobenhavn" << true;
+        QTest::newRow("case") << "Smørrebrød"
+                              << "SMØRREBRØD" << true;
+        QTest::newRow("accent typed") << "cafe"
+                                      << "Café" << true;
+        QTest::newRow("combining accent typed") << "Café" << QStringLiteral("cafe\u0301") << true;
+        QTest::newRow("outside Latin-1 typed") << "Lodz" << QStringLiteral("Łódź") << false;
+        QTest::newRow("decomposable outside Latin-1") << "Gyor" << QStringLiteral("Győr") << true;
+        QTest::newRow("ae is no æ") << "Æbletræ"
+                                    << "aebletrae" << false;
+        QTest::newRow("æ is æ") << "Æbletræ"
+                                << "æble" << true;
+        QTest::newRow("every word, any order") << "Sofa, grå bord"
+                                               << "  bord   sofa " << true;
+        QTest::newRow("a word missing") << "Sofa"
+                                        << "sofa bord" << false;
+        QTest::newRow("no words") << "Sofa"
+                                  << "   " << true;
+    }
+    void filterRule() {
+        QFETCH(QString, text);
+        QFETCH(QString, typed);
+        QFETCH(bool, found);
+        QCOMPARE(TextFilter(typed).Matches(text), found);
+    }
+
+    // The words are looked for in the shown texts, each on its own: not across the end of one text, not in
+    // the file links.
+    void filterLooksInEachShownText_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("found");
+        QTest::newRow("name and product") << "lampe stue" << true;
+        QTest::newRow("across two texts") << "pest" << false;
+        QTest::newRow("product type, after the links") << "artek" << true;
+        QTest::newRow("web address") << "example" << true;
+        QTest::newRow("picture link") << "jpg" << false;
+        QTest::newRow("a date") << "1999" << true;
+    }
+    void filterLooksInEachShownText() {
+        QFETCH(QString, typed);
+        QFETCH(bool, found);
+        Item item;
+        item.SetName(QStringLiteral("Lampe"));
+        item.SetProduct(QStringLiteral("stue"));
+        item.SetDate(QStringLiteral("31.12.1999"));
+        item.SetPhotolink(QStringLiteral("lampe.jpg"));
+        item.SetWww(QStringLiteral("https://example.dk"));
+        item.SetProducttype(QStringLiteral("Artek"));
+        QCOMPARE(TextFilter(typed).Matches(item), found);
+    }
+
+    // The rows narrow to the hits; group and location names count as the item's texts; group rows count
+    // their hits and are open.
+    void filterNarrowsTheRows_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QStringList>("rows");
+        QTest::newRow("location") << "kobenhavn" << QStringList{"Stue (1 of 2): Sofa"};
+        QTest::newRow("group name") << "STUE" << QStringList{"Stue (2 of 2): Sofa, Lampe"};
+        QTest::newRow("two groups") << "l" << QStringList{"Stue (1 of 2): Lampe", "Have (2 of 2): Café-stol, Æbletræ"};
+        QTest::newRow("accent") << "cafe" << QStringList{"Have (1 of 2): Café-stol"};
+        QTest::newRow("two words") << "poulsen lampe" << QStringList{"Stue (1 of 2): Lampe"};
+        QTest::newRow("nothing") << "zebra" << QStringList{};
+        QTest::newRow("empty") << "" << QStringList{"Stue: Sofa, Lampe", "Køkken: ", "Have: Café-stol, Æbletræ"};
+    }
+    void filterNarrowsTheRows() {
+        QFETCH(QString, typed);
+        QFETCH(QStringList, rows);
+        attach({"Stue", "Køkken", "Have"}, {"København", "Aarhus"});
+        QAbstractItemModelTester tester(m_view->Model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+        Item* sofa = makeItem("Sofa", 0);
+        Item* lamp = makeItem("Lampe", 0);
+        lamp->SetProduct(QStringLiteral("Louis Poulsen"));
+        for (Item* item : {sofa, lamp, makeItem("Café-stol", 2), makeItem("Æbletræ", 2)}) {
+            if (item != sofa)
+                item->SetLocation(1);
+            m_collection->Add(item);
+        }
+        m_view->Fill(m_collection);
+        m_view->SetFilter(typed);
+        QCOMPARE(shownRows(m_view->Model()), rows);
+        for (int row = 0; row < m_view->Model()->rowCount(); ++row)
+            QCOMPARE(m_view->isExpanded(m_view->Model()->index(row, 0)), !typed.isEmpty());
+    }
+
+    // Adds, edits, moves, deletes and sorts while a filter is set keep the model consistent and the hits
+    // right; clearing the filter gives back every item and the groups that were open.
+    void filterFollowsChanges() {
+        attach({"A", "B", "C"});
+        QAbstractItemModelTester tester(m_view->Model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QList<Item*> items;
+        for (int i = 0; i < 12; ++i) {
+            items << makeItem(QStringLiteral("%1 %2").arg(i % 2 ? "chair" : "table").arg(i, 2, 10, QLatin1Char('0')),
+                              i % 3);
+            m_collection->Add(items.last());
+        }
+        m_view->Fill(m_collection);
+        const ItemListModel* model = m_view->Model();
+        m_view->setExpanded(model->GroupIndex(1), true);
+        m_view->SetFilter(QStringLiteral("cha"));
+        m_view->SetFilter(QStringLiteral("chair")); // narrowing works on the hits
+        QCOMPARE(shownRows(model), (QStringList{"A (2 of 4): chair 03, chair 09", "B (2 of 4): chair 01, chair 07",
+                                                "C (2 of 4): chair 05, chair 11"}));
+        Item* added = makeItem("chair new", 1);
+        m_collection->Add(added);
+        m_view->AddItem(added, true);
+        QCOMPARE(m_view->ItemOf(m_view->isItemSelected()), added);
+        Item* hidden = makeItem("stool", 1);
+        m_collection->Add(hidden);
+        m_view->AddItem(hidden, true);
+        QVERIFY(!model->IndexOf(hidden).isValid());
+        QCOMPARE(model->GroupIndex(1).data().toString(), QStringLiteral("B (3 of 6)"));
+        // An edit that stops matching hides the row; the last hit of a group hides the group.
+        for (Item* item : {items[5], items[11]}) {
+            item->SetName(QStringLiteral("bench"));
+            m_view->UpdateRow(model->IndexOf(item), item);
+        }
+        QVERIFY(!model->GroupIndex(2).isValid());
+        // ... and one that starts matching comes back at its place.
+        items[4]->SetName(QStringLiteral("chair 04"));
+        m_view->UpdateRow(model->IndexOf(items[4]), items[4]);
+        QCOMPARE(shownRows(model).at(1), QStringLiteral("B (4 of 6): chair 01, chair 04, chair 07, chair new"));
+        // A hidden item moved to another group, a hidden item deleted: nothing dangles.
+        hidden->SetGroup(2);
+        m_view->UpdateRow(model->IndexOf(hidden), hidden);
+        m_view->sortByColumn(1, Qt::DescendingOrder);
+        QCOMPARE(shownRows(model).at(1), QStringLiteral("B (4 of 5): chair new, chair 07, chair 04, chair 01"));
+        m_view->Model()->RemoveItem(items[0]);
+        m_collection->Remove(items[0]);
+        delete items[0];
+        m_view->FindListViewItem(added);
+        m_view->DeleteItem();
+        QCOMPARE(shownRows(model).at(1), QStringLiteral("B (3 of 4): chair 07, chair 04, chair 01"));
+        m_view->SetFilter(QString());
+        QCOMPARE(shownRows(model),
+                 (QStringList{"A: table 06, chair 09, chair 03", "B: table 10, chair 07, chair 04, chair 01",
+                              "C: table 08, table 02, stool, bench, bench"}));
+        QVERIFY(m_view->isExpanded(model->GroupIndex(1)));
+        QVERIFY(!m_view->isExpanded(model->GroupIndex(0)));
+    }
+
+    void filterFieldKeys() {
+        ListFilterField field;
+        QSignalSpy leave(&field, &ListFilterField::leaveRequested);
+        QVERIFY(!field.placeholderText().isEmpty());
+        QTest::keyClicks(&field, QStringLiteral("lampe"));
+        QTest::keyClick(&field, Qt::Key_Escape);
+        QCOMPARE(field.text(), QString());
+        QCOMPARE(leave.count(), 0);
+        QTest::keyClick(&field, Qt::Key_Escape);
+        QCOMPARE(leave.count(), 1);
+        QSignalSpy wanted(m_view, &ItemListView::filterRequested);
+        QTest::keyClicks(m_view, QStringLiteral("/"));
+        QCOMPARE(wanted.count(), 1);
+    }
+
+    // The totals follow every change and the filter; numbers in the interface language.
+    void totalsOfWhatIsShown() {
+        Settings().setValue(QStringLiteral("Language"), QStringLiteral("en"));
+        attach({"A", "B"});
+        QSignalSpy totals(m_view, &ItemListView::totalsChanged);
+        auto item = [](const char* name, int group, int count, double price, double today) {
+            Item* i = makeItem(name, group);
+            i->SetNumberOfItems(count);
+            i->SetPrice(price);
+            i->SetPriceToday(today);
+            return i;
+        };
+        m_collection->Add(item("chair", 0, 4, 250.5, 800));
+        m_collection->Add(item("table", 1, 1, 1500, 1000));
+        m_view->Fill(m_collection);
+        auto shown = [this] {
+            const ItemListModel::Totals t = m_view->Model()->ShownTotals();
+            return QStringLiteral("%1 %2 %3 %4").arg(t.items).arg(t.pieces).arg(t.price).arg(t.today);
+        };
+        QCOMPARE(shown(), QStringLiteral("2 5 2502 1800"));
+        Item* lamp = item("lamp", 1, 2, 100, 50);
+        m_collection->Add(lamp);
+        m_view->AddItem(lamp, false);
+        QCOMPARE(shown(), QStringLiteral("3 7 2702 1850"));
+        lamp->SetNumberOfItems(3);
+        m_view->UpdateRow(m_view->Model()->IndexOf(lamp), lamp);
+        QCOMPARE(shown(), QStringLiteral("3 8 2802 1850"));
+        m_view->SetFilter(QStringLiteral("chair"));
+        QCOMPARE(shown(), QStringLiteral("1 4 1002 800"));
+        m_view->SetFilter(QString());
+        m_view->FindListViewItem(lamp);
+        m_view->DeleteItem();
+        QCOMPARE(shown(), QStringLiteral("2 5 2502 1800"));
+        QTRY_VERIFY(!totals.isEmpty());
+        QCOMPARE(totals.last().first().toString(), m_view->TotalsText());
+        QCOMPARE(m_view->TotalsText(),
+                 QStringLiteral("Entries: 2   Pieces: 5   Total price: 2,502.00   Value today: 1,800.00"));
+        QVERIFY(ItemListModel::TotalsText({1, 1, 1234.5, 0}, QLocale(QLocale::Danish, QLocale::Denmark))
+                    .contains(QStringLiteral("1.234,50")));
+    }
+
+    // The group header sorts the group rows by name; the items keep their order and their indexes.
+    void groupHeaderSortsGroupRows() {
+        attach({"Køkken", "Altan", "Stue"});
+        QAbstractItemModelTester tester(m_view->Model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+        m_collection->Add(makeItem("b", 2));
+        m_collection->Add(makeItem("a", 2));
+        m_view->Fill(m_collection);
+        const ItemListModel* model = m_view->Model();
+        const QPersistentModelIndex kept = model->index(1, 1, model->GroupIndex(2));
+        m_view->setExpanded(model->GroupIndex(2), true);
+        auto names = [model] {
+            QStringList list;
+            for (int row = 0; row < model->rowCount(); ++row)
+                list << model->index(row, 0).data().toString();
+            return list;
+        };
+        m_view->header()->setSortIndicator(ColumnNames::Group, Qt::AscendingOrder);
+        QCOMPARE(names(), (QStringList{"Altan", "Køkken", "Stue"}));
+        m_view->header()->setSortIndicator(ColumnNames::Group, Qt::DescendingOrder);
+        QCOMPARE(names(), (QStringList{"Stue", "Køkken", "Altan"}));
+        QCOMPARE(kept.parent().row(), 0);
+        QCOMPARE(kept.data().toString(), QStringLiteral("a"));
+        QCOMPARE(childNames(model, 0), (QStringList{"b", "a"}));
+        QVERIFY(m_view->isExpanded(model->GroupIndex(2)));
+        m_view->Rebuild(); // a changed list keeps the order
+        QCOMPARE(names(), (QStringList{"Stue", "Køkken", "Altan"}));
     }
 
     void modelStaysConsistent() {

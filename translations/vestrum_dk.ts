@@ -1008,6 +1008,18 @@ En tidligere fil med samme navn er ikke ændret.</translation>
         <source>Error</source>
         <translation>Fejl</translation>
     </message>
+    <message>
+        <source>Gruppe %1 (ikke i gruppelisten)</source>
+        <translation>Gruppe %1 (ikke i gruppelisten)</translation>
+    </message>
+    <message>
+        <source>Poster: %1   Stk.: %2   Pris i alt: %3   Værdi i dag: %4</source>
+        <translation>Poster: %1   Stk.: %2   Pris i alt: %3   Værdi i dag: %4</translation>
+    </message>
+    <message>
+        <source>%1 (%2 af %3)</source>
+        <translation>%1 (%2 af %3)</translation>
+    </message>
 </context>
 <context>
     <name>ItemListView</name>
@@ -1092,18 +1104,6 @@ En tidligere fil med samme navn er ikke ændret.</translation>
         <translation>Listen viser databasens poster ordnet i grupper. Dobbeltklik på en post for at redigere den eller på en gruppe for at oprette en ny post i gruppen. Klik i kolonnen Billede, Kvitt., Www eller Dok. for at åbne det, der er knyttet til posten.</translation>
     </message>
     <message>
-        <source>MAX_LIMIT_ERROR</source>
-        <translation>Gruppenummer %1 findes ikke i gruppelisten (højst %2 grupper). Posten vises ikke i listen.</translation>
-    </message>
-    <message>
-        <source>ITEMS_NOT_LISTED</source>
-        <translation>I alt vises %1 poster ikke i listen, fordi deres gruppe ikke findes i gruppelisten. De er stadig i databasen.</translation>
-    </message>
-    <message>
-        <source>Fejl - type</source>
-        <translation>Ukendt gruppe</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -1118,6 +1118,14 @@ En tidligere fil med samme navn er ikke ændret.</translation>
     <message>
         <source>Ok</source>
         <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Grupper mangler</source>
+        <translation>Grupper mangler</translation>
+    </message>
+    <message>
+        <source>Nogle poster har et gruppenummer, der ikke findes i gruppelisten. De vises nederst under deres gruppenummer.</source>
+        <translation>Nogle poster har et gruppenummer, der ikke findes i gruppelisten. De vises nederst under deres gruppenummer.</translation>
     </message>
 </context>
 <context>
@@ -1457,6 +1465,17 @@ Intet er sendt til printeren.</translation>
 %2</source>
         <translation>Filen %1 kan ikke skrives:
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>ListFilterField</name>
+    <message>
+        <source>Filtrér listen (Ctrl+L)</source>
+        <translation>Filtrér listen (Ctrl+L)</translation>
+    </message>
+    <message>
+        <source>Viser kun poster, der indeholder alle de skrevne ord</source>
+        <translation>Viser kun poster, der indeholder alle de skrevne ord</translation>
     </message>
 </context>
 <context>
@@ -2309,6 +2328,10 @@ Vil du erstatte den?</translation>
     <message>
         <source>In&amp;dlæs</source>
         <translation>In&amp;dlæs</translation>
+    </message>
+    <message>
+        <source>Filtrér</source>
+        <translation>Filtrér</translation>
     </message>
 </context>
 <context>

@@ -1008,6 +1008,18 @@ An earlier file of the same name has not been changed.</translation>
         <source>Error</source>
         <translation>Error</translation>
     </message>
+    <message>
+        <source>Gruppe %1 (ikke i gruppelisten)</source>
+        <translation>Group %1 (not in the group list)</translation>
+    </message>
+    <message>
+        <source>Poster: %1   Stk.: %2   Pris i alt: %3   Værdi i dag: %4</source>
+        <translation>Entries: %1   Pieces: %2   Total price: %3   Value today: %4</translation>
+    </message>
+    <message>
+        <source>%1 (%2 af %3)</source>
+        <translation>%1 (%2 of %3)</translation>
+    </message>
 </context>
 <context>
     <name>ItemListView</name>
@@ -1092,18 +1104,6 @@ An earlier file of the same name has not been changed.</translation>
         <translation>The list shows the items of the database sorted into groups. Double-click an item to edit it, or a group to add a new item to it. Click in the Picture, Receipt, Web or Doc. column to open what is linked to the item.</translation>
     </message>
     <message>
-        <source>MAX_LIMIT_ERROR</source>
-        <translation>Group number %1 is not in the group list (at most %2 groups). The item is not shown in the list.</translation>
-    </message>
-    <message>
-        <source>ITEMS_NOT_LISTED</source>
-        <translation>In all, %1 items are not shown in the list because their group is not in the list of groups. They are still in the database.</translation>
-    </message>
-    <message>
-        <source>Fejl - type</source>
-        <translation>Unknown group</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -1118,6 +1118,14 @@ An earlier file of the same name has not been changed.</translation>
     <message>
         <source>Ok</source>
         <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Grupper mangler</source>
+        <translation>Missing groups</translation>
+    </message>
+    <message>
+        <source>Nogle poster har et gruppenummer, der ikke findes i gruppelisten. De vises nederst under deres gruppenummer.</source>
+        <translation>Some entries have a group number that is not in the group list. They are shown at the end under their group number.</translation>
     </message>
 </context>
 <context>
@@ -1457,6 +1465,17 @@ Nothing was sent to the printer.</translation>
 %2</source>
         <translation>The file %1 cannot be written:
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>ListFilterField</name>
+    <message>
+        <source>Filtrér listen (Ctrl+L)</source>
+        <translation>Filter the list (Ctrl+L)</translation>
+    </message>
+    <message>
+        <source>Viser kun poster, der indeholder alle de skrevne ord</source>
+        <translation>Shows only the entries that contain every word typed</translation>
     </message>
 </context>
 <context>
@@ -2310,6 +2329,10 @@ Do you want to replace it?</translation>
     <message>
         <source>In&amp;dlæs</source>
         <translation>&amp;Import</translation>
+    </message>
+    <message>
+        <source>Filtrér</source>
+        <translation>Filter</translation>
     </message>
 </context>
 <context>

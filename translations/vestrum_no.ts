@@ -1008,6 +1008,18 @@ En tidligere fil med samme navn er ikke endret.</translation>
         <source>Error</source>
         <translation>Feil</translation>
     </message>
+    <message>
+        <source>Gruppe %1 (ikke i gruppelisten)</source>
+        <translation>Gruppe %1 (ikke i gruppelisten)</translation>
+    </message>
+    <message>
+        <source>Poster: %1   Stk.: %2   Pris i alt: %3   Værdi i dag: %4</source>
+        <translation>Poster: %1   Stk.: %2   Pris totalt: %3   Verdi i dag: %4</translation>
+    </message>
+    <message>
+        <source>%1 (%2 af %3)</source>
+        <translation>%1 (%2 av %3)</translation>
+    </message>
 </context>
 <context>
     <name>ItemListView</name>
@@ -1092,18 +1104,6 @@ En tidligere fil med samme navn er ikke endret.</translation>
         <translation>Listen viser postene i databasen ordnet i grupper. Dobbeltklikk på en post for å redigere den, eller på en gruppe for å opprette en ny post i gruppen. Klikk i kolonnen Bilde, Kvitt., Www eller Dok. for å åpne det som er knyttet til posten.</translation>
     </message>
     <message>
-        <source>MAX_LIMIT_ERROR</source>
-        <translation>Gruppenummer %1 finnes ikke i grupplisten (høyst %2 grupper). Posten vises ikke i listen.</translation>
-    </message>
-    <message>
-        <source>ITEMS_NOT_LISTED</source>
-        <translation>%1 poster vises ikke i listen fordi gruppen deres ikke finnes i gruppelisten. De er fortsatt i databasen.</translation>
-    </message>
-    <message>
-        <source>Fejl - type</source>
-        <translation>Ukjent gruppe</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -1118,6 +1118,14 @@ En tidligere fil med samme navn er ikke endret.</translation>
     <message>
         <source>Ok</source>
         <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Grupper mangler</source>
+        <translation>Grupper mangler</translation>
+    </message>
+    <message>
+        <source>Nogle poster har et gruppenummer, der ikke findes i gruppelisten. De vises nederst under deres gruppenummer.</source>
+        <translation>Noen poster har et gruppenummer som ikke finnes i gruppelisten. De vises nederst under gruppenummeret sitt.</translation>
     </message>
 </context>
 <context>
@@ -1457,6 +1465,17 @@ Ingenting er sendt til skriveren.</translation>
 %2</source>
         <translation>Filen %1 kan ikke skrives:
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>ListFilterField</name>
+    <message>
+        <source>Filtrér listen (Ctrl+L)</source>
+        <translation>Filtrer listen (Ctrl+L)</translation>
+    </message>
+    <message>
+        <source>Viser kun poster, der indeholder alle de skrevne ord</source>
+        <translation>Viser bare poster som inneholder alle de skrevne ordene</translation>
     </message>
 </context>
 <context>
@@ -2309,6 +2328,10 @@ Vil du erstatte den?</translation>
     <message>
         <source>In&amp;dlæs</source>
         <translation>I&amp;mporter</translation>
+    </message>
+    <message>
+        <source>Filtrér</source>
+        <translation>Filtrer</translation>
     </message>
 </context>
 <context>

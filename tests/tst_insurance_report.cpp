@@ -372,13 +372,17 @@ private slots:
     // then the PDF of the sample with its pictures, and the owner kept for the next time.
     void windowCommand_data() {
         QTest::addColumn<int>("edition");
-        QTest::newRow("Tovik") << int(Tovik);
-        QTest::newRow("Pellin") << int(Pellin);
-        QTest::newRow("Ostrel") << int(Ostrel);
-        QTest::newRow("Brevane") << int(Brevane);
+        QTest::addColumn<QList<int>>("labels"); // columns whose captions of the register label the items
+        using namespace ColumnNames;
+        QTest::newRow("Tovik") << int(Tovik) << QList<int>{Product, Price};
+        QTest::newRow("Pellin") << int(Pellin) << QList<int>{Product, PriceToday};
+        // The coin edition's name is the year, its product the metal, its address the grade.
+        QTest::newRow("Ostrel") << int(Ostrel) << QList<int>{Name, Product, Address};
+        QTest::newRow("Brevane") << int(Brevane) << QList<int>{Product, Serialno};
     }
     void windowCommand() {
         QFETCH(int, edition);
+        QFETCH(QList<int>, labels);
         SetEdition(edition);
         QTemporaryDir install;
         const QString previous = TestSupport::enterSampleInstallation(install.path());
@@ -400,6 +404,18 @@ private slots:
             QVERIFY2(m_dialogs->boxes.isEmpty(), qPrintable(m_dialogs->lastText()));
             QVERIFY(QFile::exists(target + QStringLiteral(".pdf")));
             QCOMPARE(InsuranceOptions::FromSettings().ownerName, QStringLiteral("Ejer"));
+            if (havePoppler()) {
+                const QString text =
+                    flat(TestSupport::pdfPages(target + QStringLiteral(".pdf")).join(QLatin1Char(' ')));
+                for (int column : labels) {
+                    const QString caption = ColumnNames::Title(column).remove(QLatin1Char('&')).trimmed();
+                    QVERIFY2(text.contains(caption), qPrintable(caption));
+                }
+                QProcess images;
+                images.start(QStringLiteral("pdfimages"), {QStringLiteral("-list"), target + QStringLiteral(".pdf")});
+                QVERIFY(images.waitForFinished(30000));
+                QVERIFY(images.readAllStandardOutput().count('\n') > 2); // the sample's photos are in
+            }
             window.close();
         }
         QDir::setCurrent(previous);

@@ -86,10 +86,10 @@ Link linkKind(const QString& link, const QString& path) {
 }
 
 // A picture as the report stores it: at most MaxPictureSide pixels on its long side, no alpha channel, and
-// once through JPEG at a moderate quality. The PDF writer stores every picture as JPEG at a fixed high
-// quality; a picture that has already lost the detail a moderate quality drops comes out at about half the
-// size, which keeps a thousand photos well below 60 MB.
-QImage reportPicture(const QString& path) {
+// once through JPEG at the given quality. The PDF writer stores every picture as JPEG at a fixed high quality
+// (94); a photo that has already lost the detail quality 60 drops comes out at 55 to 60 % of the size, which
+// keeps a thousand photos below 60 MB.
+QImage reportPicture(const QString& path, int quality) {
     constexpr int side = InsuranceReport::MaxPictureSide;
     QImageReader reader(path);
     reader.setAutoTransform(true);
@@ -112,7 +112,7 @@ QImage reportPicture(const QString& path) {
     QByteArray jpeg;
     QBuffer buffer(&jpeg);
     buffer.open(QIODevice::WriteOnly);
-    if (image.save(&buffer, "JPEG", 60)) {
+    if (image.save(&buffer, "JPEG", quality)) {
         QImage decoded;
         if (decoded.loadFromData(jpeg, "JPEG"))
             image = decoded;
@@ -603,7 +603,8 @@ public:
         for (const Picture* picture : {&photo, &receipt}) {
             if (picture->kind != Link::Picture)
                 continue;
-            drawPicture(picture->path, QRectF(kMargin, imageY, kImageWidth, kImageHeight));
+            // A receipt's small print needs more of its detail than a photo.
+            drawPicture(picture->path, picture == &photo ? 60 : 80, QRectF(kMargin, imageY, kImageWidth, kImageHeight));
             imageY += kImageHeight + kGap;
         }
         size_t row = 0;
@@ -638,26 +639,27 @@ public:
 
     // The pictures are read and scaled on other threads a few ahead of the one being drawn, in the order
     // the counting run met them; reading a photo takes several times as long as placing it in the PDF.
-    QImage nextPicture(const QString& path) {
+    QImage nextPicture(const QString& path, int quality) {
         const size_t ahead = std::max(2u, std::thread::hardware_concurrency());
-        while (launched < r.m_picturePaths.size() && launched < drawn + ahead) {
-            pending.push_back(std::async(std::launch::async, reportPicture, r.m_picturePaths[launched]));
+        while (launched < r.m_picturesToDraw.size() && launched < drawn + ahead) {
+            const auto& [file, jpegQuality] = r.m_picturesToDraw[launched];
+            pending.push_back(std::async(std::launch::async, reportPicture, file, jpegQuality));
             ++launched;
         }
-        if (pending.empty() || r.m_picturePaths[drawn] != path)
-            return reportPicture(path);
+        if (pending.empty() || r.m_picturesToDraw[drawn] != std::make_pair(path, quality))
+            return reportPicture(path, quality);
         QImage image = pending.front().get();
         pending.pop_front();
         ++drawn;
         return image;
     }
 
-    void drawPicture(const QString& path, const QRectF& box) {
+    void drawPicture(const QString& path, int quality, const QRectF& box) {
         if (!painter) {
-            r.m_picturePaths.push_back(path);
+            r.m_picturesToDraw.emplace_back(path, quality);
             return;
         }
-        const QImage image = nextPicture(path);
+        const QImage image = nextPicture(path, quality);
         if (image.isNull()) {
             // The file is there but no picture can be read from it: the place says so, the report goes on.
             painter->setPen(QPen(Qt::gray, mm(0.2)));
@@ -729,7 +731,7 @@ bool InsuranceReport::Write(QIODevice* device, const Progress& progress) {
     writer.setPageMargins(QMarginsF(0, 0, 0, 0));
 
     // The first run counts the pages and finds where each section begins and which pictures come.
-    m_picturePaths.clear();
+    m_picturesToDraw.clear();
     {
         Pass counting(*this, &writer, nullptr, nullptr, progress);
         if (!run(counting))

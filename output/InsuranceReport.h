@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <functional>
+#include <utility>
 #include <vector>
 
 class DBItemCollection;
@@ -106,7 +107,7 @@ private:
     const DBItemCollection& m_collection;
     InsuranceOptions m_options;
     std::vector<Section> m_sections;
-    std::vector<QString> m_picturePaths; // in the order they are drawn
+    std::vector<std::pair<QString, int>> m_picturesToDraw; // path and JPEG quality, in the order drawn
     Totals m_totals;
     int m_pages = 0;
     int m_pictures = 0;

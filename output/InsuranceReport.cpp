@@ -121,9 +121,9 @@ QImage reportPicture(const QString& path, int quality) {
 }
 
 // Font metrics that measure register text without shaping it: the texts are ISO 8859-1, so the advance of
-// each of those 256 characters is looked up once and summed. Kerning only ever narrows such text, so a line
-// measured this way never comes out wider when drawn. Shaping every text twice (counting and painting) cost
-// more than half of the time of a large report.
+// each of those 256 characters is looked up once and summed (the report's fonts have kerning off, so the sum
+// is what is drawn). Shaping every text twice (counting and painting) cost more than half of the time of a
+// large report.
 class Measure {
 public:
     Measure(const QFont& font, QPaintDevice* device) : m_metrics(font, device) {

@@ -682,9 +682,10 @@ private slots:
         QTest::addColumn<QStringList>("file");
         QTest::addColumn<QStringList>("help");
         QTest::addColumn<QStringList>("languages");
-        const QStringList file{
+        QStringList file{
             "FileNew",       "FileOpen",         "-", "FileSave", "FileSaveAs", "FileBackup", "-", "FileSaveAsHTML",
             "FileSaveAsXML", "FileSaveSettings", "-", "Print",    "-"};
+        file.insert(12, QStringLiteral("FileInsuranceReport"));
         QStringList brevaneFile = file;
         brevaneFile.insert(2, QStringLiteral("UpdateLocations"));
         brevaneFile.insert(12, QStringLiteral("PrintBarcode"));

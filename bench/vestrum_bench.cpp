@@ -12,6 +12,8 @@
 //   vestrum_bench --edition Brevane --load FILE --update-locations SCANFILE [--apply-good] [--save OUT]
 //   vestrum_bench --edition Brevane --generate-stock N OUT        (a stock register and its location list)
 //   vestrum_bench --edition Brevane --load FILE --generate-scanner N OUT   (a scanner file against FILE)
+//   vestrum_bench --edition E --load FILE --insurance-pdf OUT [--by-group]   (the insurance report, photos
+//                 and receipts included, links read beside FILE too)
 //
 //   vestrum_bench --edition Tovik --load FILE --csv OUT.csv          (also after --generate N OUT)
 //   vestrum_bench --edition Tovik [--load FILE] --import-csv FILE.csv
@@ -25,6 +27,7 @@
 #include "app/Settings.h"
 #include "core/DBItemCollection.h"
 #include "core/Dialogs.h"
+#include "output/InsuranceReport.h"
 #include "output/LabelDrawing.h"
 #include "output/LabelProfiles.h"
 #include "output/Labels.h"
@@ -72,6 +75,7 @@ public:
         "       vestrum_bench --edition Brevane --load FILE --update-locations SCANFILE [--apply-good] "
         "[--save OUT] [--repeat N]\n"
         "       vestrum_bench --edition Brevane --generate-stock N OUT\n"
+        "       vestrum_bench --edition NAME --load FILE --insurance-pdf OUT [--by-group] [--repeat N]\n"
         "       vestrum_bench --edition Brevane --load FILE --generate-scanner N OUT\n",
         why);
     std::exit(2);
@@ -177,6 +181,27 @@ void runLabels(DBItemCollection& collection, const QString& pdfPath, const QStri
     }
 }
 
+// The insurance report of the whole register with photos and receipts, sorted by room or by group.
+void runInsuranceReport(const DBItemCollection& collection, const QString& loadPath, const QString& pdfPath,
+                        bool byGroup, int repeat) {
+    InsuranceOptions options;
+    options.order = byGroup ? InsuranceOptions::ByGroup : InsuranceOptions::ByLocation;
+    options.registerName = QFileInfo(loadPath).fileName();
+    options.linkFolder = QFileInfo(loadPath).absolutePath();
+    options.ownerName = QStringLiteral("Bench");
+    const std::vector<const Item*> items = InsuranceReport::ItemsInScope(collection, options);
+    int pages = 0, pictures = 0;
+    measure("insurance_ms", repeat, nullptr, [&] {
+        InsuranceReport report(collection, items, options);
+        if (!report.WriteFile(pdfPath))
+            fail(QStringLiteral("could not write %1: %2").arg(pdfPath, report.ErrorString()));
+        pages = report.Pages();
+        pictures = report.Pictures();
+    });
+    std::printf("pages %d\npictures %d\n", pages, pictures);
+    std::fflush(stdout);
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -187,11 +212,11 @@ int main(int argc, char* argv[]) {
 
     QString editionName = QStringLiteral("Tovik");
     QString loadPath, savePath, generatePath, findText, htmlPath, xmlPath, labelsPdf, labelsRaw, labelProfile;
-    QString scannerPath, stockPath, scannerOut, csvPath, importCsvPath, filterText;
+    QString scannerPath, stockPath, scannerOut, csvPath, importCsvPath, filterText, insurancePdf;
     bool filterGiven = false;
     int sortCode = -1, findCode = -1, repeat = 1, generateCount = 0, sortColumn = -1, labelRow = -1;
     int stockCount = 0, scannerLines = 0;
-    bool fill = false, applyGood = false;
+    bool fill = false, applyGood = false, byGroup = false;
     auto take = [&args](const char* option) {
         if (args.isEmpty())
             usage(qPrintable(QStringLiteral("%1 needs a value").arg(QLatin1String(option))));
@@ -221,6 +246,10 @@ int main(int argc, char* argv[]) {
             labelRow = take("--label-row").toInt();
         else if (option == QLatin1String("--label-profile"))
             labelProfile = take("--label-profile");
+        else if (option == QLatin1String("--insurance-pdf"))
+            insurancePdf = take("--insurance-pdf");
+        else if (option == QLatin1String("--by-group"))
+            byGroup = true;
         else if (option == QLatin1String("--fill"))
             fill = true;
         else if (option == QLatin1String("--sort-column"))
@@ -313,6 +342,12 @@ int main(int argc, char* argv[]) {
         if (collection.Groups().Count() == 0)
             std::fprintf(stderr, "vestrum_bench: no group list beside %s: every location is unknown\n",
                          qPrintable(loadPath));
+    }
+
+    if (!scanning && !insurancePdf.isEmpty()) {
+        // The report names rooms and groups from the lists beside the register.
+        Settings().setValue(QStringLiteral("LastDBDir"), QFileInfo(loadPath).absolutePath());
+        collection.MakeDynamicLists();
     }
 
     auto load = [&] {
@@ -435,6 +470,8 @@ int main(int argc, char* argv[]) {
         csvImported = RunCsvImport(collection, importCsvPath, repeat);
     if (!labelsPdf.isEmpty() || !labelsRaw.isEmpty())
         runLabels(collection, labelsPdf, labelsRaw, labelRow, labelProfile, repeat);
+    if (!insurancePdf.isEmpty())
+        runInsuranceReport(collection, loadPath, insurancePdf, byGroup, repeat);
     if (fill)
         RunFillBenchmark(collection, sortColumn, repeat, filterText);
     std::printf("peak_rss_mb %.1f\n", PeakResidentBytes() / (1024.0 * 1024.0));

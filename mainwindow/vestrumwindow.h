@@ -103,6 +103,8 @@ public slots:
     void AutoMakeItems();
     void MakeReport();
     void Print();
+    // File → Insurance report: the dialog, then the PDF with a progress dialog.
+    void MakeInsuranceReport();
     void PrintBarcode();
     void PrintLabels() { PrintBarcode(); }
     void SetupLabels();
@@ -131,6 +133,9 @@ private:
     void showReadOnly(bool readOnly);
     void rebuildRecentFileMenu();
     void writeRecentFiles();
+    // The hook for the list's filter: true with its hits when a filter is set. The insurance report offers
+    // the hits as its scope then.
+    bool filterHitsForReport(std::vector<const Item*>* hits) const;
     // The items of the chosen item rows and group rows, for labels.
     std::vector<const Item*> itemsForLabels() const;
     void setLanguage(const char* code);
@@ -208,6 +213,7 @@ private:
     QAction* FileSaveSettingsAction = nullptr;
     QAction* PrintBarcodeAction = nullptr;
     QAction* PrintAction = nullptr;
+    QAction* InsuranceReportAction = nullptr;
     QAction* EditRecordAction = nullptr;
     QAction* EditDeleteAction = nullptr;
     QAction* EditSearchAction = nullptr;

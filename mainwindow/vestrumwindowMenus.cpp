@@ -108,6 +108,13 @@ void MainWindow::buildMenus() {
     PrintAction->setEnabled(false); // until a database is loaded
     mFileMenu->addAction(PrintAction);
     mListView->AddToContextMenu(PrintAction);
+    InsuranceReportAction =
+        makeAction("FileInsuranceReport", tr("Forsikringsopgørelse (PDF)..."), QKeySequence(),
+                   QIcon(QStringLiteral(":/icons/insurance.xpm")), &MainWindow::MakeInsuranceReport);
+    InsuranceReportAction->setWhatsThis(
+        tr("Skriver en PDF til forsikringsselskabet: hver genstand med billede, kvittering og værdi, rum for rum, "
+           "med totaler"));
+    mFileMenu->addAction(InsuranceReportAction);
     mFileMenu->addSeparator();
     mQuitSeparator = mFileMenu->addSeparator();
     mQuitAction = makeAction("FileQuit", tr("QUIT"), QKeySequence(Qt::CTRL | Qt::Key_Q), noIcon, &MainWindow::Quit);
@@ -329,6 +336,7 @@ void MainWindow::buildToolBars() {
     file->addAction(FileOpenAction);
     file->addAction(FileSaveAction);
     file->addAction(PrintAction);
+    file->addAction(InsuranceReportAction);
     QAction* whatsThis = QWhatsThis::createAction(this);
     whatsThis->setObjectName(QStringLiteral("WhatsThisButton"));
     file->addAction(whatsThis);

@@ -6,4 +6,5 @@ file(GLOB output_core_sources CONFIGURE_DEPENDS
     ${CMAKE_SOURCE_DIR}/output/ReportLines.cpp ${CMAKE_SOURCE_DIR}/output/ReportLines.h
     ${CMAKE_SOURCE_DIR}/output/Labels.cpp ${CMAKE_SOURCE_DIR}/output/Labels.h
     ${CMAKE_SOURCE_DIR}/output/LabelProfiles.cpp ${CMAKE_SOURCE_DIR}/output/LabelProfiles.h
-    ${CMAKE_SOURCE_DIR}/output/LabelDrawing.cpp ${CMAKE_SOURCE_DIR}/output/LabelDrawing.h)
+    ${CMAKE_SOURCE_DIR}/output/LabelDrawing.cpp ${CMAKE_SOURCE_DIR}/output/LabelDrawing.h
+    ${CMAKE_SOURCE_DIR}/output/InsuranceReport.cpp ${CMAKE_SOURCE_DIR}/output/InsuranceReport.h)

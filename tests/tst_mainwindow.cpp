@@ -909,11 +909,12 @@ private slots:
         QTest::addColumn<QStringList>("file");
         QTest::addColumn<QStringList>("help");
         QTest::addColumn<QStringList>("languages");
-        const QStringList file{"FileNew",    "FileOpen",       "-",
+        QStringList file{"FileNew",    "FileOpen",       "-",
                                "FileSave",   "FileSaveAs",     "FileBackup",
                                "-",          "FileSaveAsHTML", "FileSaveAsXML",
                                "FileExport", "FileImport",     "FileSaveSettings",
                                "-",          "Print",          "-"};
+        file.insert(14, QStringLiteral("FileInsuranceReport"));
         QStringList brevaneFile = file;
         brevaneFile.insert(2, QStringLiteral("UpdateLocations"));
         brevaneFile.insert(14, QStringLiteral("PrintBarcode"));

@@ -472,6 +472,170 @@ En tidligere fil med samme navn er ikke ændret.</translation>
     </message>
 </context>
 <context>
+    <name>InsuranceReport</name>
+    <message>
+        <source>Forsikringsopgørelse</source>
+        <translation>Forsikringsopgørelse</translation>
+    </message>
+    <message>
+        <source>Der kunne ikke begyndes på en ny side.</source>
+        <translation>Der kunne ikke begyndes på en ny side.</translation>
+    </message>
+    <message>
+        <source>Side %1 af %2</source>
+        <translation>Side %1 af %2</translation>
+    </message>
+    <message>
+        <source>Købsværdi</source>
+        <translation>Købsværdi</translation>
+    </message>
+    <message>
+        <source>Ejer</source>
+        <translation>Ejer</translation>
+    </message>
+    <message>
+        <source>Adresse</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Forsikringsselskab</source>
+        <translation>Forsikringsselskab</translation>
+    </message>
+    <message>
+        <source>Policenummer</source>
+        <translation>Policenummer</translation>
+    </message>
+    <message>
+        <source>Register</source>
+        <translation>Register</translation>
+    </message>
+    <message>
+        <source>Dato</source>
+        <translation>Dato</translation>
+    </message>
+    <message>
+        <source>Omfang</source>
+        <translation>Omfang</translation>
+    </message>
+    <message>
+        <source>Ordnet efter</source>
+        <translation>Ordnet efter</translation>
+    </message>
+    <message>
+        <source>I alt</source>
+        <translation>I alt</translation>
+    </message>
+    <message>
+        <source>Genstande</source>
+        <translation>Genstande</translation>
+    </message>
+    <message>
+        <source>Stykker</source>
+        <translation>Stykker</translation>
+    </message>
+    <message>
+        <source>Købsværdien er %1 gange %2.</source>
+        <translation>Købsværdien er %1 gange %2.</translation>
+    </message>
+    <message>
+        <source>Filtrets træf</source>
+        <translation>Filtrets træf</translation>
+    </message>
+    <message>
+        <source>Hele registret</source>
+        <translation>Hele registret</translation>
+    </message>
+    <message>
+        <source>Stk.</source>
+        <translation>Stk.</translation>
+    </message>
+    <message>
+        <source>Side</source>
+        <translation>Side</translation>
+    </message>
+    <message>
+        <source>Indhold</source>
+        <translation>Indhold</translation>
+    </message>
+    <message>
+        <source>%1 (mangler)</source>
+        <translation>%1 (mangler)</translation>
+    </message>
+    <message>
+        <source>%1 kan ikke læses</source>
+        <translation>%1 kan ikke læses</translation>
+    </message>
+    <message>
+        <source>I alt for %1</source>
+        <translation>I alt for %1</translation>
+    </message>
+    <message>
+        <source>PDF-filen kunne ikke påbegyndes.</source>
+        <translation>PDF-filen kunne ikke påbegyndes.</translation>
+    </message>
+    <message>
+        <source>Forsikringsopgørelsen kunne ikke gemmes i %1:
+%2</source>
+        <translation>Forsikringsopgørelsen kunne ikke gemmes i %1:
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>InsuranceReportDialog</name>
+    <message>
+        <source>Hele registret</source>
+        <translation>Hele registret</translation>
+    </message>
+    <message>
+        <source>Filtrets træf</source>
+        <translation>Filtrets træf</translation>
+    </message>
+    <message>
+        <source>&amp;Ejer:</source>
+        <translation>&amp;Ejer:</translation>
+    </message>
+    <message>
+        <source>&amp;Adresse:</source>
+        <translation>&amp;Adresse:</translation>
+    </message>
+    <message>
+        <source>&amp;Forsikringsselskab:</source>
+        <translation>&amp;Forsikringsselskab:</translation>
+    </message>
+    <message>
+        <source>&amp;Policenummer:</source>
+        <translation>&amp;Policenummer:</translation>
+    </message>
+    <message>
+        <source>O&amp;mfang:</source>
+        <translation>O&amp;mfang:</translation>
+    </message>
+    <message>
+        <source>O&amp;rdnet efter:</source>
+        <translation>O&amp;rdnet efter:</translation>
+    </message>
+    <message>
+        <source>Medtag:</source>
+        <translation>Medtag:</translation>
+    </message>
+    <message>
+        <source>&amp;Lav opgørelse...</source>
+        <translation>&amp;Lav opgørelse...</translation>
+    </message>
+    <message>
+        <source>Annuller</source>
+        <translation>Annuller</translation>
+    </message>
+    <message>
+        <source>Tæller siderne...</source>
+        <translation>Tæller siderne...</translation>
+    </message>
+    <message>
+        <source>Side %1 af %2</source>
+        <translation>Side %1 af %2</translation>
+    </message>
+</context>
+<context>
     <name>ItemCommands</name>
     <message>
         <source>en genstand uden navn</source>
@@ -2332,6 +2496,34 @@ Vil du erstatte den?</translation>
     <message>
         <source>Filtrér</source>
         <translation>Filtrér</translation>
+    </message>
+    <message>
+        <source>Der er ingen genstande at tage med i opgørelsen.</source>
+        <translation>Der er ingen genstande at tage med i opgørelsen.</translation>
+    </message>
+    <message>
+        <source>Gem forsikringsopgørelsen som</source>
+        <translation>Gem forsikringsopgørelsen som</translation>
+    </message>
+    <message>
+        <source>PDF-filer (*.pdf)</source>
+        <translation>PDF-filer (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Nyt register</source>
+        <translation>Nyt register</translation>
+    </message>
+    <message>
+        <source>Forsikringsopgørelsen er gemt i %1 (%2 sider).</source>
+        <translation>Forsikringsopgørelsen er gemt i %1 (%2 sider).</translation>
+    </message>
+    <message>
+        <source>Forsikringsopgørelse (PDF)...</source>
+        <translation>Forsikringsopgørelse (PDF)...</translation>
+    </message>
+    <message>
+        <source>Skriver en PDF til forsikringsselskabet: hver genstand med billede, kvittering og værdi, rum for rum, med totaler</source>
+        <translation>Skriver en PDF til forsikringsselskabet: hver genstand med billede, kvittering og værdi, rum for rum, med totaler</translation>
     </message>
 </context>
 <context>

@@ -472,6 +472,170 @@ An earlier file of the same name has not been changed.</translation>
     </message>
 </context>
 <context>
+    <name>InsuranceReport</name>
+    <message>
+        <source>Forsikringsopgørelse</source>
+        <translation>Insurance report</translation>
+    </message>
+    <message>
+        <source>Der kunne ikke begyndes på en ny side.</source>
+        <translation>A new page could not be started.</translation>
+    </message>
+    <message>
+        <source>Side %1 af %2</source>
+        <translation>Page %1 of %2</translation>
+    </message>
+    <message>
+        <source>Købsværdi</source>
+        <translation>Purchase value</translation>
+    </message>
+    <message>
+        <source>Ejer</source>
+        <translation>Owner</translation>
+    </message>
+    <message>
+        <source>Adresse</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>Forsikringsselskab</source>
+        <translation>Insurer</translation>
+    </message>
+    <message>
+        <source>Policenummer</source>
+        <translation>Policy number</translation>
+    </message>
+    <message>
+        <source>Register</source>
+        <translation>Register</translation>
+    </message>
+    <message>
+        <source>Dato</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Omfang</source>
+        <translation>Scope</translation>
+    </message>
+    <message>
+        <source>Ordnet efter</source>
+        <translation>Sorted by</translation>
+    </message>
+    <message>
+        <source>I alt</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Genstande</source>
+        <translation>Items</translation>
+    </message>
+    <message>
+        <source>Stykker</source>
+        <translation>Pieces</translation>
+    </message>
+    <message>
+        <source>Købsværdien er %1 gange %2.</source>
+        <translation>The purchase value is %1 times %2.</translation>
+    </message>
+    <message>
+        <source>Filtrets træf</source>
+        <translation>The filter&apos;s hits</translation>
+    </message>
+    <message>
+        <source>Hele registret</source>
+        <translation>The whole register</translation>
+    </message>
+    <message>
+        <source>Stk.</source>
+        <translation>Pcs.</translation>
+    </message>
+    <message>
+        <source>Side</source>
+        <translation>Page</translation>
+    </message>
+    <message>
+        <source>Indhold</source>
+        <translation>Contents</translation>
+    </message>
+    <message>
+        <source>%1 (mangler)</source>
+        <translation>%1 (missing)</translation>
+    </message>
+    <message>
+        <source>%1 kan ikke læses</source>
+        <translation>%1 cannot be read</translation>
+    </message>
+    <message>
+        <source>I alt for %1</source>
+        <translation>Total for %1</translation>
+    </message>
+    <message>
+        <source>PDF-filen kunne ikke påbegyndes.</source>
+        <translation>The PDF file could not be started.</translation>
+    </message>
+    <message>
+        <source>Forsikringsopgørelsen kunne ikke gemmes i %1:
+%2</source>
+        <translation>The insurance report could not be saved in %1:
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>InsuranceReportDialog</name>
+    <message>
+        <source>Hele registret</source>
+        <translation>The whole register</translation>
+    </message>
+    <message>
+        <source>Filtrets træf</source>
+        <translation>The filter&apos;s hits</translation>
+    </message>
+    <message>
+        <source>&amp;Ejer:</source>
+        <translation>&amp;Owner:</translation>
+    </message>
+    <message>
+        <source>&amp;Adresse:</source>
+        <translation>&amp;Address:</translation>
+    </message>
+    <message>
+        <source>&amp;Forsikringsselskab:</source>
+        <translation>&amp;Insurer:</translation>
+    </message>
+    <message>
+        <source>&amp;Policenummer:</source>
+        <translation>&amp;Policy number:</translation>
+    </message>
+    <message>
+        <source>O&amp;mfang:</source>
+        <translation>S&amp;cope:</translation>
+    </message>
+    <message>
+        <source>O&amp;rdnet efter:</source>
+        <translation>&amp;Sorted by:</translation>
+    </message>
+    <message>
+        <source>Medtag:</source>
+        <translation>Include:</translation>
+    </message>
+    <message>
+        <source>&amp;Lav opgørelse...</source>
+        <translation>&amp;Make report...</translation>
+    </message>
+    <message>
+        <source>Annuller</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Tæller siderne...</source>
+        <translation>Counting the pages...</translation>
+    </message>
+    <message>
+        <source>Side %1 af %2</source>
+        <translation>Page %1 of %2</translation>
+    </message>
+</context>
+<context>
     <name>ItemCommands</name>
     <message>
         <source>en genstand uden navn</source>
@@ -2333,6 +2497,34 @@ Do you want to replace it?</translation>
     <message>
         <source>Filtrér</source>
         <translation>Filter</translation>
+    </message>
+    <message>
+        <source>Der er ingen genstande at tage med i opgørelsen.</source>
+        <translation>There are no items to include in the report.</translation>
+    </message>
+    <message>
+        <source>Gem forsikringsopgørelsen som</source>
+        <translation>Save the insurance report as</translation>
+    </message>
+    <message>
+        <source>PDF-filer (*.pdf)</source>
+        <translation>PDF files (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Nyt register</source>
+        <translation>New register</translation>
+    </message>
+    <message>
+        <source>Forsikringsopgørelsen er gemt i %1 (%2 sider).</source>
+        <translation>The insurance report is saved in %1 (%2 pages).</translation>
+    </message>
+    <message>
+        <source>Forsikringsopgørelse (PDF)...</source>
+        <translation>Insurance report (PDF)...</translation>
+    </message>
+    <message>
+        <source>Skriver en PDF til forsikringsselskabet: hver genstand med billede, kvittering og værdi, rum for rum, med totaler</source>
+        <translation>Writes a PDF for the insurer: every item with its picture, receipt and value, room by room, with totals</translation>
     </message>
 </context>
 <context>

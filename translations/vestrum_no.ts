@@ -472,6 +472,170 @@ En tidligere fil med samme navn er ikke endret.</translation>
     </message>
 </context>
 <context>
+    <name>InsuranceReport</name>
+    <message>
+        <source>Forsikringsopgørelse</source>
+        <translation>Forsikringsoversikt</translation>
+    </message>
+    <message>
+        <source>Der kunne ikke begyndes på en ny side.</source>
+        <translation>Kunne ikke begynne på en ny side.</translation>
+    </message>
+    <message>
+        <source>Side %1 af %2</source>
+        <translation>Side %1 av %2</translation>
+    </message>
+    <message>
+        <source>Købsværdi</source>
+        <translation>Kjøpsverdi</translation>
+    </message>
+    <message>
+        <source>Ejer</source>
+        <translation>Eier</translation>
+    </message>
+    <message>
+        <source>Adresse</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Forsikringsselskab</source>
+        <translation>Forsikringsselskap</translation>
+    </message>
+    <message>
+        <source>Policenummer</source>
+        <translation>Polisenummer</translation>
+    </message>
+    <message>
+        <source>Register</source>
+        <translation>Register</translation>
+    </message>
+    <message>
+        <source>Dato</source>
+        <translation>Dato</translation>
+    </message>
+    <message>
+        <source>Omfang</source>
+        <translation>Omfang</translation>
+    </message>
+    <message>
+        <source>Ordnet efter</source>
+        <translation>Ordnet etter</translation>
+    </message>
+    <message>
+        <source>I alt</source>
+        <translation>Totalt</translation>
+    </message>
+    <message>
+        <source>Genstande</source>
+        <translation>Gjenstander</translation>
+    </message>
+    <message>
+        <source>Stykker</source>
+        <translation>Stykker</translation>
+    </message>
+    <message>
+        <source>Købsværdien er %1 gange %2.</source>
+        <translation>Kjøpsverdien er %1 ganger %2.</translation>
+    </message>
+    <message>
+        <source>Filtrets træf</source>
+        <translation>Filterets treff</translation>
+    </message>
+    <message>
+        <source>Hele registret</source>
+        <translation>Hele registeret</translation>
+    </message>
+    <message>
+        <source>Stk.</source>
+        <translation>Stk.</translation>
+    </message>
+    <message>
+        <source>Side</source>
+        <translation>Side</translation>
+    </message>
+    <message>
+        <source>Indhold</source>
+        <translation>Innhold</translation>
+    </message>
+    <message>
+        <source>%1 (mangler)</source>
+        <translation>%1 (mangler)</translation>
+    </message>
+    <message>
+        <source>%1 kan ikke læses</source>
+        <translation>%1 kan ikke leses</translation>
+    </message>
+    <message>
+        <source>I alt for %1</source>
+        <translation>Totalt for %1</translation>
+    </message>
+    <message>
+        <source>PDF-filen kunne ikke påbegyndes.</source>
+        <translation>PDF-filen kunne ikke påbegynnes.</translation>
+    </message>
+    <message>
+        <source>Forsikringsopgørelsen kunne ikke gemmes i %1:
+%2</source>
+        <translation>Forsikringsoversikten kunne ikke lagres i %1:
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>InsuranceReportDialog</name>
+    <message>
+        <source>Hele registret</source>
+        <translation>Hele registeret</translation>
+    </message>
+    <message>
+        <source>Filtrets træf</source>
+        <translation>Filterets treff</translation>
+    </message>
+    <message>
+        <source>&amp;Ejer:</source>
+        <translation>&amp;Eier:</translation>
+    </message>
+    <message>
+        <source>&amp;Adresse:</source>
+        <translation>&amp;Adresse:</translation>
+    </message>
+    <message>
+        <source>&amp;Forsikringsselskab:</source>
+        <translation>&amp;Forsikringsselskap:</translation>
+    </message>
+    <message>
+        <source>&amp;Policenummer:</source>
+        <translation>&amp;Polisenummer:</translation>
+    </message>
+    <message>
+        <source>O&amp;mfang:</source>
+        <translation>O&amp;mfang:</translation>
+    </message>
+    <message>
+        <source>O&amp;rdnet efter:</source>
+        <translation>O&amp;rdnet etter:</translation>
+    </message>
+    <message>
+        <source>Medtag:</source>
+        <translation>Ta med:</translation>
+    </message>
+    <message>
+        <source>&amp;Lav opgørelse...</source>
+        <translation>&amp;Lag oversikt...</translation>
+    </message>
+    <message>
+        <source>Annuller</source>
+        <translation>Avbryt</translation>
+    </message>
+    <message>
+        <source>Tæller siderne...</source>
+        <translation>Teller sidene...</translation>
+    </message>
+    <message>
+        <source>Side %1 af %2</source>
+        <translation>Side %1 av %2</translation>
+    </message>
+</context>
+<context>
     <name>ItemCommands</name>
     <message>
         <source>en genstand uden navn</source>
@@ -2332,6 +2496,34 @@ Vil du erstatte den?</translation>
     <message>
         <source>Filtrér</source>
         <translation>Filtrer</translation>
+    </message>
+    <message>
+        <source>Der er ingen genstande at tage med i opgørelsen.</source>
+        <translation>Det er ingen gjenstander å ta med i oversikten.</translation>
+    </message>
+    <message>
+        <source>Gem forsikringsopgørelsen som</source>
+        <translation>Lagre forsikringsoversikten som</translation>
+    </message>
+    <message>
+        <source>PDF-filer (*.pdf)</source>
+        <translation>PDF-filer (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Nyt register</source>
+        <translation>Nytt register</translation>
+    </message>
+    <message>
+        <source>Forsikringsopgørelsen er gemt i %1 (%2 sider).</source>
+        <translation>Forsikringsoversikten er lagret i %1 (%2 sider).</translation>
+    </message>
+    <message>
+        <source>Forsikringsopgørelse (PDF)...</source>
+        <translation>Forsikringsoversikt (PDF)...</translation>
+    </message>
+    <message>
+        <source>Skriver en PDF til forsikringsselskabet: hver genstand med billede, kvittering og værdi, rum for rum, med totaler</source>
+        <translation>Skriver en PDF til forsikringsselskapet: hver gjenstand med bilde, kvittering og verdi, rom for rom, med totaler</translation>
     </message>
 </context>
 <context>

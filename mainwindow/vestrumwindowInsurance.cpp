@@ -1,0 +1,61 @@
+#include "app/AppNames.h"
+#include "core/DBItemCollection.h"
+#include "core/Dialogs.h"
+#include "output/InsuranceReport.h"
+#include "output/InsuranceReportDialog.h"
+#include "vestrumwindow.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLocale>
+
+namespace {
+QLocale reportLocale() {
+    const QString language = GetLanguage();
+    if (language == QLatin1String("no"))
+        return QLocale(QLocale::NorwegianBokmal, QLocale::Norway);
+    if (language == QLatin1String("en"))
+        return QLocale(QLocale::English, QLocale::UnitedKingdom);
+    return QLocale(QLocale::Danish, QLocale::Denmark);
+}
+} // namespace
+
+bool MainWindow::filterHitsForReport(std::vector<const Item*>* hits) const {
+    // No filter yet: the list shows the whole register.
+    Q_UNUSED(hits);
+    return false;
+}
+
+void MainWindow::MakeInsuranceReport() {
+    std::vector<const Item*> hits;
+    const bool filterSet = filterHitsForReport(&hits);
+    InsuranceReportDialog dialog(*mCollection, filterSet, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    InsuranceOptions options = dialog.Options();
+    options.Store();
+    const std::vector<const Item*> items = InsuranceReport::ItemsInScope(*mCollection, options, hits);
+    if (items.empty()) {
+        Dialogs::information(this, InsuranceReport::Title(), tr("Der er ingen genstande at tage med i opgørelsen."));
+        return;
+    }
+    const QString folder = mCurrentFileName.isEmpty() ? GetLastDBDir() : QFileInfo(mCurrentFileName).absolutePath();
+    const QString suggested = QDir(folder).filePath(
+        QStringLiteral("%1 %2.pdf").arg(InsuranceReport::Title(), QDate::currentDate().toString(Qt::ISODate)));
+    QString path = Dialogs::saveFileName(this, tr("Gem forsikringsopgørelsen som"), suggested, tr("PDF-filer (*.pdf)"));
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".pdf");
+
+    options.registerName = mCurrentFileName.isEmpty() ? tr("Nyt register") : QFileInfo(mCurrentFileName).fileName();
+    options.date = QDate::currentDate();
+    options.locale = reportLocale();
+    options.linkFolder = folder;
+    InsuranceReport report(*mCollection, items, options);
+    if (WriteInsuranceReport(report, path, this))
+        emit message(tr("Forsikringsopgørelsen er gemt i %1 (%2 sider).")
+                         .arg(QDir::toNativeSeparators(path))
+                         .arg(report.Pages()),
+                     10000);
+}

@@ -15,6 +15,7 @@
 #include <QThread>
 
 #include <algorithm>
+#include <unordered_set>
 #include <atomic>
 #include <limits>
 #include <thread>
@@ -502,6 +503,23 @@ void ItemListModel::SetGroupName(int group, const QString& name) {
 
 void ItemListModel::RefreshHeaders() {
     emit headerDataChanged(Qt::Horizontal, 0, ColumnNames::ColumnCount - 1);
+}
+
+std::vector<const Item*> ItemListModel::ShownItems() const {
+    if (!m_collection)
+        return {};
+    if (!IsFiltered())
+        return {m_collection->begin(), m_collection->end()};
+    std::unordered_set<const Item*> hits;
+    for (const auto& group : m_groups)
+        hits.insert(group->hits.begin(), group->hits.end());
+    std::vector<const Item*> items;
+    items.reserve(hits.size());
+    for (const Item* item : *m_collection) {
+        if (hits.count(item))
+            items.push_back(item);
+    }
+    return items;
 }
 
 ItemListModel::Totals ItemListModel::ShownTotals() const {

@@ -77,6 +77,8 @@ public:
     };
     // What the rows show: the whole register, or the filter's hits.
     Totals ShownTotals() const;
+    // The items the rows show, in register order: all of them, or the filter's hits.
+    std::vector<const Item*> ShownItems() const;
     static QString TotalsText(const Totals& totals, const QLocale& locale);
     // The locale of the interface language (numbers and sorting).
     static QLocale InterfaceLocale();

@@ -133,8 +133,8 @@ private:
     void showReadOnly(bool readOnly);
     void rebuildRecentFileMenu();
     void writeRecentFiles();
-    // The hook for the list's filter: true with its hits when a filter is set. The insurance report offers
-    // the hits as its scope then.
+    // True with the filter's hits when a filter is set: the insurance report offers
+    // them as its scope then.
     bool filterHitsForReport(std::vector<const Item*>* hits) const;
     // The items of the chosen item rows and group rows, for labels.
     std::vector<const Item*> itemsForLabels() const;
@@ -164,8 +164,7 @@ private:
     bool dropDatabase();
     bool writeHtmlExport(bool showSpecialCase, bool saveAsHtmlTable, const QString& htmlOutputFile);
     bool writeXmlExport(const QString& xmlOutputFile);
-    // The items File → Export → CSV writes: every item for now. When the list is filtered, this is where the
-    // filter's hits come in.
+    // The items File → Export → CSV writes: what the list shows (every item, or the filter's hits).
     std::vector<const Item*> itemsToExport() const;
     void updateImportActions();
     void dropImport();

@@ -1,4 +1,5 @@
 #include "CsvImportDialog.h"
+#include "ItemListModel.h"
 #include "ItemListView.h"
 #include "app/AppNames.h"
 #include "app/Edition.h"
@@ -25,7 +26,7 @@ QString csvFilter() {
 } // namespace
 
 std::vector<const Item*> MainWindow::itemsToExport() const {
-    return std::vector<const Item*>(mCollection->begin(), mCollection->end());
+    return mListView->Model()->ShownItems();
 }
 
 void MainWindow::ExportCsv() {

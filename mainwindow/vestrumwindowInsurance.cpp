@@ -1,3 +1,5 @@
+#include "ItemListModel.h"
+#include "ItemListView.h"
 #include "app/AppNames.h"
 #include "core/DBItemCollection.h"
 #include "core/Dialogs.h"
@@ -21,9 +23,10 @@ QLocale reportLocale() {
 } // namespace
 
 bool MainWindow::filterHitsForReport(std::vector<const Item*>* hits) const {
-    // No filter yet: the list shows the whole register.
-    Q_UNUSED(hits);
-    return false;
+    if (!mListView->IsFiltered())
+        return false;
+    *hits = mListView->Model()->ShownItems();
+    return true;
 }
 
 void MainWindow::MakeInsuranceReport() {

@@ -136,15 +136,14 @@ private slots:
         // Moved into a listed group; the last item out of a missing group takes its row along.
         Item* moved = model->ItemAt(model->index(0, 0, model->GroupIndex(2)));
         moved->SetGroup(0);
-        m_view->UpdateRow(model->IndexOf(moved), moved);
+        m_collection->NotifyItemChanged(moved, 2);
         QCOMPARE(model->IndexOf(moved).parent(), model->GroupIndex(0));
         QCOMPARE(m_view->ItemOf(m_view->isItemSelected()), moved);
         Item* stray = makeItem("stray", 9);
         m_collection->Add(stray);
-        m_view->AddItem(stray, true);
         QCOMPARE(groupRows().last(), QStringLiteral("Group 9 (not in the group list)/1"));
         stray->SetGroup(1);
-        m_view->UpdateRow(model->IndexOf(stray), stray);
+        m_collection->NotifyItemChanged(stray, 9);
         QVERIFY(!model->GroupIndex(9).isValid());
         QCOMPARE(model->rowCount(), 5);
         // Rebuilding after a list change says nothing again.
@@ -262,29 +261,26 @@ private slots:
                                                 "C (2 of 4): chair 05, chair 11"}));
         Item* added = makeItem("chair new", 1);
         m_collection->Add(added);
-        m_view->AddItem(added, true);
         QCOMPARE(m_view->ItemOf(m_view->isItemSelected()), added);
         Item* hidden = makeItem("stool", 1);
         m_collection->Add(hidden);
-        m_view->AddItem(hidden, true);
         QVERIFY(!model->IndexOf(hidden).isValid());
         QCOMPARE(model->GroupIndex(1).data().toString(), QStringLiteral("B (3 of 6)"));
         // An edit that stops matching hides the row; the last hit of a group hides the group.
         for (Item* item : {items[5], items[11]}) {
             item->SetName(QStringLiteral("bench"));
-            m_view->UpdateRow(model->IndexOf(item), item);
+            m_collection->NotifyItemChanged(item, item->GetGroup());
         }
         QVERIFY(!model->GroupIndex(2).isValid());
         // ... and one that starts matching comes back at its place.
         items[4]->SetName(QStringLiteral("chair 04"));
-        m_view->UpdateRow(model->IndexOf(items[4]), items[4]);
+        m_collection->NotifyItemChanged(items[4], items[4]->GetGroup());
         QCOMPARE(shownRows(model).at(1), QStringLiteral("B (4 of 6): chair 01, chair 04, chair 07, chair new"));
         // A hidden item moved to another group, a hidden item deleted: nothing dangles.
         hidden->SetGroup(2);
-        m_view->UpdateRow(model->IndexOf(hidden), hidden);
+        m_collection->NotifyItemChanged(hidden, 1);
         m_view->sortByColumn(1, Qt::DescendingOrder);
         QCOMPARE(shownRows(model).at(1), QStringLiteral("B (4 of 5): chair new, chair 07, chair 04, chair 01"));
-        m_view->Model()->RemoveItem(items[0]);
         m_collection->Remove(items[0]);
         delete items[0];
         m_view->FindListViewItem(added);
@@ -335,10 +331,9 @@ private slots:
         QCOMPARE(shown(), QStringLiteral("2 5 2502 1800"));
         Item* lamp = item("lamp", 1, 2, 100, 50);
         m_collection->Add(lamp);
-        m_view->AddItem(lamp, false);
         QCOMPARE(shown(), QStringLiteral("3 7 2702 1850"));
         lamp->SetNumberOfItems(3);
-        m_view->UpdateRow(m_view->Model()->IndexOf(lamp), lamp);
+        m_collection->NotifyItemChanged(lamp, lamp->GetGroup());
         QCOMPARE(shown(), QStringLiteral("3 8 2802 1850"));
         m_view->SetFilter(QStringLiteral("chair"));
         QCOMPARE(shown(), QStringLiteral("1 4 1002 800"));

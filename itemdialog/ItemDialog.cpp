@@ -10,6 +10,7 @@
 #include "core/Latin1Validator.h"
 #include "core/Numbers.h"
 #include "core/PriceValidator.h"
+#include "mainwindow/ExternalViewers.h"
 #include "mainwindow/ItemListView.h"
 
 #include <QCloseEvent>
@@ -116,8 +117,7 @@ ItemDialog::ItemDialog(DBItemCollection* collection, ItemListView* listView, Ite
                 groupComboBox->setCurrentIndex(group);
         }
     }
-    if (GetLanguage() == QLatin1String("en"))
-        helpPushButton->setEnabled(false);
+    ExternalViewers::SetHelpPage(this, ItemDialogRules::HelpPage(Edition(), GetLanguage(), GetAppName()));
     ReadWindowGeometry();
 }
 
@@ -199,7 +199,6 @@ void ItemDialog::SetupFields(bool keepLabels) {
         }
     }
 
-    const QString language = GetLanguage();
     if (IsBrevane()) {
         if (!keepLabels)
             serialnoLineEdit->setEnabled(false); // serial numbers are given automatically
@@ -208,8 +207,6 @@ void ItemDialog::SetupFields(bool keepLabels) {
         removeHelp({locationComboBox, addressLineEdit, serialnoLineEdit, browseReceiptPushButton});
     }
     if (IsPellin() || IsOstrel()) {
-        if (language == QLatin1String("en") || language == QLatin1String("no"))
-            helpPushButton->setEnabled(false);
         removeHelp({numberOfItemsLineEdit, productLineEdit, priceLineEdit, priceTodayLineEdit, locationComboBox,
                     supplierComboBox, serialnoLineEdit, documentLineEdit, addressLineEdit, receiptLineEdit,
                     browseReceiptPushButton, showReceiptPushButton});

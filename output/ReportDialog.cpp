@@ -2,6 +2,7 @@
 
 #include "core/DBItemCollection.h"
 #include "core/Dialogs.h"
+#include "mainwindow/ExternalViewers.h"
 
 #include <QFontMetrics>
 #include <QPrinter>
@@ -30,6 +31,7 @@ ReportDialog::ReportDialog(DBItemCollection* collection, QWidget* parent, const 
     reportMultiLineEdit->setMinimumSize(metrics.horizontalAdvance(QString(62, QLatin1Char('-'))),
                                         metrics.lineSpacing() * 16);
 
+    ExternalViewers::SetHelpPage(this, ExternalViewers::ReportPage());
     connect(buttonOk, &QPushButton::clicked, this, &ReportDialog::accept);
     connect(reportPushButton, &QPushButton::clicked, this, &ReportDialog::report_slot);
 }

@@ -102,7 +102,8 @@ private slots:
         for (const auto& dialog : dialogs) {
             const QString what = QString::fromLatin1(dialog->metaObject()->className());
             dialog->show();
-            QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+            dialog->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
             launcher.opened.clear();
             QTest::keyClick(dialog.get(), Qt::Key_F1);
             QVERIFY2(launcher.opened.size() == 1, qPrintable(what + QStringLiteral(": F1 opened nothing")));

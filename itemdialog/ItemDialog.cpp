@@ -127,8 +127,7 @@ ItemDialog::ItemDialog(DBItemCollection* collection, ItemListView* listView, Ite
                 groupComboBox->setCurrentIndex(group);
         }
     }
-    if (GetLanguage() == QLatin1String("en"))
-        helpPushButton->setEnabled(false);
+    ExternalViewers::SetHelpPage(this, ItemDialogRules::HelpPage(Edition(), GetLanguage(), GetAppName()));
     ReadWindowGeometry();
 }
 
@@ -210,7 +209,6 @@ void ItemDialog::SetupFields(bool keepLabels) {
         }
     }
 
-    const QString language = GetLanguage();
     if (IsBrevane()) {
         if (!keepLabels)
             serialnoLineEdit->setEnabled(false); // serial numbers are given automatically
@@ -219,8 +217,6 @@ void ItemDialog::SetupFields(bool keepLabels) {
         removeHelp({locationComboBox, addressLineEdit, serialnoLineEdit, browseReceiptPushButton});
     }
     if (IsPellin() || IsOstrel()) {
-        if (language == QLatin1String("en") || language == QLatin1String("no"))
-            helpPushButton->setEnabled(false);
         removeHelp({numberOfItemsLineEdit, productLineEdit, priceLineEdit, priceTodayLineEdit, locationComboBox,
                     supplierComboBox, serialnoLineEdit, documentLineEdit, addressLineEdit, receiptLineEdit,
                     browseReceiptPushButton, showReceiptPushButton});

@@ -203,7 +203,7 @@ void ItemDialog::ShowDocumentSlot() {
 }
 
 void ItemDialog::help_slot() {
-    ExternalViewers::OpenFile(ItemDialogRules::HelpPage(Edition(), GetLanguage(), GetAppName()), QString(), false);
+    ExternalViewers::OpenHelpOf(this);
 }
 
 void ItemDialog::print_Slot() {

@@ -9,6 +9,8 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QShortcut>
+#include <QWidget>
 
 namespace ExternalViewers {
 
@@ -147,7 +149,7 @@ void ShowWithProgram(const QString& program, const QString& path) {
 QString HelpPage() {
     const QString language = GetLanguage();
     if (IsPellin())
-        return QStringLiteral("Help.htm");
+        return QStringLiteral("HelpPellin.%1.htm").arg(language);
     if (IsOstrel())
         return QStringLiteral("HelpOstrel.%1.htm").arg(language);
     return QStringLiteral("index.%1.htm").arg(language);
@@ -177,14 +179,32 @@ QString LinksPage() {
     return QStringLiteral("TovikLinksAndReferences.%1.htm").arg(language);
 }
 
+QString ReportPage() {
+    return QStringLiteral("ReportDialog.%1.htm").arg(GetLanguage());
+}
+
+QString LabelSetupPage() {
+    return QStringLiteral("LabelSetupDialog.%1.htm").arg(GetLanguage());
+}
+
+void SetHelpPage(QWidget* window, const QString& page) {
+    window->setProperty("helpPage", page);
+    auto* key = new QShortcut(QKeySequence(Qt::Key_F1), window);
+    QObject::connect(key, &QShortcut::activated, window, [window] { OpenHelpOf(window); });
+}
+
+void OpenHelpOf(const QWidget* window) {
+    OpenFile(window->property("helpPage").toString(), QString(), false);
+}
+
 QString ReleaseNotes(bool* isHelpPage) {
     const QString language = GetLanguage();
     *isHelpPage = false;
-    if (IsTovik() && (language == QLatin1String("dk") || language == QLatin1String("no"))) {
+    if (IsTovik()) {
         *isHelpPage = true;
         return QStringLiteral("releasenotes.Tovik.%1.htm").arg(language);
     }
-    if (IsBrevane() && language == QLatin1String("dk")) {
+    if (IsBrevane()) {
         *isHelpPage = true;
         return QStringLiteral("releasenotes.Brevane.%1.htm").arg(language);
     }

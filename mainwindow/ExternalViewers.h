@@ -6,6 +6,7 @@
 
 class DBItemCollection;
 class Item;
+class QWidget;
 
 // Opening linked files, web addresses, help pages and exported files with other programs, and the
 // messages when that fails.
@@ -42,6 +43,14 @@ QString HelpPage();
 QString TutorialPage();
 QString ErrorHandlingPage();
 QString LinksPage();
+// Pages of dialogs; %1 is filled with the language.
+QString ReportPage();
+QString LabelSetupPage();
+// Gives a window its help page: F1 opens it, as the window's help button does. The name is kept in the
+// window's "helpPage" property, so any window can be asked which page it opens.
+void SetHelpPage(QWidget* window, const QString& page);
+// Opens the help page of a window given one with SetHelpPage.
+void OpenHelpOf(const QWidget* window);
 // Release notes: a help page (true) or a text file path under the working directory (false).
 QString ReleaseNotes(bool* isHelpPage);
 

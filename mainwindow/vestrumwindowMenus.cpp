@@ -291,27 +291,12 @@ void MainWindow::buildMenus() {
     mLanguageMenu->addAction(
         makeAction("LanguageEnglish", tr("ENGLISH_LANG..."), QKeySequence(), noIcon, &MainWindow::EnLanguage));
 
-    // Help: which pages exist depends on the edition and the language.
+    // Help: every edition has its pages in every language.
     mHelpMenu = menuBar()->addMenu(tr("&Hjælp"));
     mHelpMenu->setObjectName(QStringLiteral("HelpMenu"));
-    const QString language = GetLanguage();
-    bool withHelp = false;
-    bool withTutorial = false;
-    if (IsTovik()) {
-        withHelp = language != QLatin1String("en");
-        withTutorial = true;
-    } else if (IsPellin() || IsOstrel()) {
-        withHelp = language == QLatin1String("dk");
-        withTutorial = true;
-    } else if (IsBrevane()) {
-        withTutorial = language == QLatin1String("dk");
-    }
-    if (withHelp)
-        mHelpMenu->addAction(
-            makeAction("HelpHelp", tr("&Hjælp..."), QKeySequence(Qt::Key_F1), noIcon, &MainWindow::Help));
-    if (withTutorial)
-        mHelpMenu->addAction(
-            makeAction("HelpTutorial", tr("&Tutorial..."), QKeySequence(), noIcon, &MainWindow::HelpTutorial));
+    mHelpMenu->addAction(makeAction("HelpHelp", tr("&Hjælp..."), QKeySequence(Qt::Key_F1), noIcon, &MainWindow::Help));
+    mHelpMenu->addAction(
+        makeAction("HelpTutorial", tr("&Tutorial..."), QKeySequence(), noIcon, &MainWindow::HelpTutorial));
     mHelpMenu->addAction(makeAction("HelpLinks", tr("&Links..."), QKeySequence(), noIcon, &MainWindow::HelpLinks));
     mHelpMenu->addAction(makeAction("HelpErrorHandling", tr("&ErrorHandling..."), QKeySequence(), noIcon,
                                     &MainWindow::HelpErrorHandling));

@@ -3,6 +3,7 @@
 #include "LabelDrawing.h"
 #include "core/DBItemCollection.h"
 #include "core/Dialogs.h"
+#include "mainwindow/ExternalViewers.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -47,6 +48,7 @@ LabelSetupDialog::LabelSetupDialog(DBItemCollection* collection, QWidget* parent
     : QDialog(parent), mCollection(collection), mProfiles(LabelProfiles::Load()) {
     setObjectName(QStringLiteral("LabelSetupDialog"));
     setWindowTitle(tr("Etiketter"));
+    ExternalViewers::SetHelpPage(this, ExternalViewers::LabelSetupPage());
 
     mProfileCombo = new QComboBox;
     mProfileCombo->setObjectName(QStringLiteral("profileComboBox"));

@@ -2,6 +2,7 @@
 
 #include "core/DBItemCollection.h"
 #include "core/Dialogs.h"
+#include "mainwindow/ExternalViewers.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QFontMetrics>
@@ -41,6 +42,7 @@ ReportDialog::ReportDialog(DBItemCollection* collection, QWidget* parent, const 
     if (const QScreen* shownOn = screen())
         SizeToText(shownOn->availableGeometry());
 
+    ExternalViewers::SetHelpPage(this, ExternalViewers::ReportPage());
     connect(buttonOk, &QPushButton::clicked, this, &ReportDialog::accept);
     connect(reportPushButton, &QPushButton::clicked, this, &ReportDialog::report_slot);
 }

@@ -128,9 +128,9 @@ printSelectDataDialog::printSelectDataDialog(DBItemCollection* collection, QWidg
     PrintLocationComboBox->setCurrentIndex(settings.LocationToPrint);
     PrintLocationCheckBox->setText(PrintLocationCheckBox->text() + Title(Location));
 
-    const QString language = GetLanguage();
-    buttonHelp->setEnabled((IsTovik() && language != QLatin1String("en")) ||
-                           (IsOstrel() && language == QLatin1String("dk")));
+    ExternalViewers::SetHelpPage(
+        this, (IsOstrel() ? QStringLiteral("printSetupOstrel.%1.htm") : QStringLiteral("printSetupDialog.%1.htm"))
+                  .arg(GetLanguage()));
 
     connect(buttonOk, &QPushButton::clicked, this, &printSelectDataDialog::accept);
     connect(buttonCancel, &QPushButton::clicked, this, &printSelectDataDialog::reject);
@@ -185,10 +185,7 @@ void printSelectDataDialog::remove_slot() {
 }
 
 void printSelectDataDialog::help_slot() {
-    const QString page =
-        (IsOstrel() ? QStringLiteral("printSetupOstrel.%1.htm") : QStringLiteral("printSetupDialog.%1.htm"))
-            .arg(GetLanguage());
-    ExternalViewers::OpenFile(page, QString(), false);
+    ExternalViewers::OpenHelpOf(this);
 }
 
 void printSelectDataDialog::accept() {

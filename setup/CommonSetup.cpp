@@ -30,8 +30,9 @@ CommonSetup::CommonSetup(QWidget* parent, const QString& name) : QDialog(parent)
     ReceiptPathLineEdit->setText(mReceiptPath);
     DocumentPathLineEdit->setText(mDocumentPath);
 
-    if (GetLanguage() == QLatin1String("en"))
-        buttonHelp->setEnabled(false);
+    const QString page =
+        IsOstrel() ? QStringLiteral("CommonSetupDialog.Ostrel.%1.htm") : QStringLiteral("CommonSetupDialog.%1.htm");
+    ExternalViewers::SetHelpPage(this, page.arg(GetLanguage()));
 }
 
 void CommonSetup::translateTexts() {
@@ -86,9 +87,7 @@ void CommonSetup::Apply() {
 }
 
 void CommonSetup::HelpSlot() {
-    const QString page =
-        IsOstrel() ? QStringLiteral("CommonSetupDialog.Ostrel.%1.htm") : QStringLiteral("CommonSetupDialog.%1.htm");
-    ExternalViewers::OpenFile(page.arg(GetLanguage()), QString(), false);
+    ExternalViewers::OpenHelpOf(this);
 }
 
 void CommonSetup::accept() {

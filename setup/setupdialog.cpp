@@ -35,7 +35,10 @@ setupdialog::setupdialog(ItemListView* listView, DBItemCollection* collection, i
             Qt::QueuedConnection);
 
     fileLabel->setText(tr("SETUP_LIST_FILE").arg(mEditor.FilePath()));
-    buttonHelp->setVisible(IsTovik() && GetLanguage() != QLatin1String("en"));
+    const char* page = mKind == LookupListEditor::Groups      ? "SetupTovikTyperDialog.%1.htm"
+                       : mKind == LookupListEditor::Locations ? "SetupLokalerDialog.%1.htm"
+                                                              : "SetupSupplierDialog.%1.htm";
+    ExternalViewers::SetHelpPage(this, QString::fromLatin1(page).arg(GetLanguage()));
     fillList(-1);
     updatePrintButton();
 }
@@ -203,12 +206,7 @@ void setupdialog::reject() {
 }
 
 void setupdialog::HelpSlot() {
-    if (!IsTovik() && !IsBrevane())
-        return;
-    const char* page = mKind == LookupListEditor::Groups      ? "SetupTovikTyperDialog.htm"
-                       : mKind == LookupListEditor::Locations ? "SetupLokalerDialog.htm"
-                                                              : "SetupSupplierDialog.dk.htm";
-    ExternalViewers::OpenFile(QLatin1String(page), QString(), false);
+    ExternalViewers::OpenHelpOf(this);
 }
 
 void setupdialog::PrintSlot() {

@@ -320,30 +320,6 @@ private slots:
         QCOMPARE(Settings().value(QStringLiteral("Print/sortMethod")).toInt(), 3);
     }
 
-    void helpButton_data() {
-        QTest::addColumn<int>("edition");
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<bool>("enabled");
-        // clang-format off
-        QTest::newRow("Tovik dk")   << int(Tovik)   << "dk" << true;
-        QTest::newRow("Tovik no")   << int(Tovik)   << "no" << true;
-        QTest::newRow("Tovik en")   << int(Tovik)   << "en" << false;
-        QTest::newRow("Ostrel dk")  << int(Ostrel)  << "dk" << true;
-        QTest::newRow("Ostrel no")  << int(Ostrel)  << "no" << false;
-        QTest::newRow("Pellin dk")  << int(Pellin)  << "dk" << false;
-        QTest::newRow("Brevane dk") << int(Brevane) << "dk" << false;
-        // clang-format on
-    }
-    void helpButton() {
-        QFETCH(int, edition);
-        QFETCH(QString, language);
-        QFETCH(bool, enabled);
-        SetEdition(edition);
-        Settings().setValue(QStringLiteral("Language"), language);
-        printSelectDataDialog dialog(m_collection.get());
-        QCOMPARE(w<QPushButton>(dialog, "buttonHelp")->isEnabled(), enabled);
-    }
-
     // No text of the dialog is clipped: the layouts give every widget at least its size hint.
     void nothingIsClipped() {
         printSelectDataDialog dialog(m_collection.get());

@@ -216,23 +216,21 @@ private slots:
         QCOMPARE(m_collection->At(3)->GetGroup(), 3);
     }
 
-    // The print button only in Brevane, on groups and locations, and only while label printing listens;
-    // the help button only in Tovik and not in English.
+    // The print button only in Brevane, on groups and locations, and only while label printing listens.
     void buttonsPerKindAndEdition_data() {
         QTest::addColumn<int>("edition");
         QTest::addColumn<QString>("language");
         QTest::addColumn<int>("kind");
         QTest::addColumn<bool>("connected");
         QTest::addColumn<bool>("print");
-        QTest::addColumn<bool>("help");
-        QTest::newRow("Tovik groups") << int(Tovik) << "dk" << 1 << true << false << true;
-        QTest::newRow("Tovik suppliers, English") << int(Tovik) << "en" << 3 << true << false << false;
-        QTest::newRow("Pellin locations") << int(Pellin) << "dk" << 2 << true << false << false;
-        QTest::newRow("Ostrel groups, Norwegian") << int(Ostrel) << "no" << 1 << true << false << false;
-        QTest::newRow("Brevane groups") << int(Brevane) << "dk" << 1 << true << true << false;
-        QTest::newRow("Brevane locations") << int(Brevane) << "dk" << 2 << true << true << false;
-        QTest::newRow("Brevane groups, nothing listening") << int(Brevane) << "dk" << 1 << false << false << false;
-        QTest::newRow("Brevane suppliers") << int(Brevane) << "dk" << 3 << true << false << false;
+        QTest::newRow("Tovik groups") << int(Tovik) << "dk" << 1 << true << false;
+        QTest::newRow("Tovik suppliers, English") << int(Tovik) << "en" << 3 << true << false;
+        QTest::newRow("Pellin locations") << int(Pellin) << "dk" << 2 << true << false;
+        QTest::newRow("Ostrel groups, Norwegian") << int(Ostrel) << "no" << 1 << true << false;
+        QTest::newRow("Brevane groups") << int(Brevane) << "dk" << 1 << true << true;
+        QTest::newRow("Brevane locations") << int(Brevane) << "dk" << 2 << true << true;
+        QTest::newRow("Brevane groups, nothing listening") << int(Brevane) << "dk" << 1 << false << false;
+        QTest::newRow("Brevane suppliers") << int(Brevane) << "dk" << 3 << true << false;
     }
     void buttonsPerKindAndEdition() {
         QFETCH(int, edition);
@@ -240,7 +238,6 @@ private slots:
         QFETCH(int, kind);
         QFETCH(bool, connected);
         QFETCH(bool, print);
-        QFETCH(bool, help);
         openDatabase(edition, language);
         setupdialog dialog(nullptr, m_collection.get(), kind);
         QList<QList<int>> requests;
@@ -250,7 +247,6 @@ private slots:
             });
         }
         QCOMPARE(dialog.printButton->isVisibleTo(&dialog), print);
-        QCOMPARE(dialog.buttonHelp->isVisibleTo(&dialog), help);
         QCOMPARE(shownEntries(dialog), listOf(kind).Entries());
         if (print) {
             choose(dialog, 1);

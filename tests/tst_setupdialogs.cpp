@@ -162,7 +162,7 @@ private slots:
         QTest::addColumn<QString>("page");
         QTest::newRow("Tovik") << int(Tovik) << "dk" << QStringLiteral("/help/CommonSetupDialog.dk.htm");
         QTest::newRow("Ostrel") << int(Ostrel) << "no" << QStringLiteral("/help/CommonSetupDialog.Ostrel.no.htm");
-        QTest::newRow("English") << int(Tovik) << "en" << QString();
+        QTest::newRow("English") << int(Tovik) << "en" << QStringLiteral("/help/CommonSetupDialog.en.htm");
     }
     void commonSetupHelp() {
         QFETCH(int, edition);
@@ -171,9 +171,6 @@ private slots:
         RecordingLauncher launcher;
         useEdition(edition, language);
         CommonSetup dialog;
-        QCOMPARE(dialog.buttonHelp->isEnabled(), !page.isEmpty());
-        if (page.isEmpty())
-            return;
         QTest::mouseClick(dialog.buttonHelp, Qt::LeftButton);
         QCOMPARE(launcher.opened.size(), 1);
         QCOMPARE(launcher.opened.at(0).toLocalFile(), QDir::currentPath() + page);

@@ -243,7 +243,7 @@ greater than 0 and less than 1000</translation>
     </message>
     <message>
         <source>&amp;Fortryd</source>
-        <translation>&amp;Undo</translation>
+        <translation>&amp;Cancel</translation>
     </message>
     <message>
         <source>Felt</source>
@@ -643,7 +643,7 @@ An earlier file of the same name has not been changed.</translation>
     </message>
     <message>
         <source>&amp;Fortryd</source>
-        <translation>&amp;Undo</translation>
+        <translation>&amp;Cancel</translation>
     </message>
     <message>
         <source>Gen&amp;tag</source>

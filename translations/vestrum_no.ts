@@ -243,7 +243,7 @@ større enn 0 og mindre enn 1000</translation>
     </message>
     <message>
         <source>&amp;Fortryd</source>
-        <translation>&amp;Angre</translation>
+        <translation>&amp;Avbryt</translation>
     </message>
     <message>
         <source>Felt</source>
@@ -643,7 +643,7 @@ En tidligere fil med samme navn er ikke endret.</translation>
     </message>
     <message>
         <source>&amp;Fortryd</source>
-        <translation>&amp;Angre</translation>
+        <translation>&amp;Avbryt</translation>
     </message>
     <message>
         <source>Gen&amp;tag</source>

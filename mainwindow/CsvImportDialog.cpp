@@ -2,6 +2,7 @@
 
 #include "core/ColumnNames.h"
 #include "core/Dialogs.h"
+#include "mainwindow/ExternalViewers.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -21,6 +22,7 @@ CsvImportDialog::CsvImportDialog(CsvImport& import, const DBItemCollection& list
     : QDialog(parent), mImport(import), mLists(lists), mEdition(edition) {
     setObjectName(QStringLiteral("CsvImportDialog"));
     setWindowTitle(tr("Indlæs CSV-fil"));
+    ExternalViewers::SetHelpPage(this, ExternalViewers::HelpPage());
     auto* layout = new QVBoxLayout(this);
 
     auto* file = new QLabel(tr("Fil: %1").arg(QFileInfo(path).fileName()), this);

@@ -15,10 +15,10 @@
 #include <QThread>
 
 #include <algorithm>
-#include <unordered_set>
 #include <atomic>
 #include <limits>
 #include <thread>
+#include <unordered_set>
 
 namespace {
 QLocale localeOfLanguage() {

@@ -3,6 +3,7 @@
 #include "core/ColumnNames.h"
 #include "core/DBItemCollection.h"
 #include "core/Dialogs.h"
+#include "mainwindow/ExternalViewers.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -29,6 +30,7 @@ InsuranceReportDialog::InsuranceReportDialog(const DBItemCollection& collection,
     : QDialog(parent), mKept(InsuranceOptions::FromSettings()) {
     setObjectName(QStringLiteral("InsuranceReportDialog"));
     setWindowTitle(InsuranceReport::Title());
+    ExternalViewers::SetHelpPage(this, ExternalViewers::HelpPage());
 
     mOwnerName = new QLineEdit(mKept.ownerName, this);
     mOwnerName->setObjectName(QStringLiteral("InsuranceOwnerName"));

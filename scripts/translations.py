@@ -54,10 +54,12 @@ def fill(glossary_file, override=False):
         filled = 0
         for context, message in messages(tree):
             translation = message.find("translation")
-            if translation is None or (translation.get("type") != "unfinished" and not override):
+            unfinished = translation is not None and translation.get("type") == "unfinished"
+            if translation is None or (not unfinished and not override):
                 continue
             source = message.findtext("source")
-            words = glossary.get((context, source)) or by_source.get(source)
+            # A finished entry is only ever replaced by the words given for its own context.
+            words = glossary.get((context, source)) or (by_source.get(source) if unfinished else None)
             if words and words[language]:
                 translation.text = words[language]
                 translation.attrib.pop("type", None)

@@ -13,11 +13,14 @@
 #include "app/Edition.h"
 #include "app/Settings.h"
 #include "core/ColumnNames.h"
+#include "core/CsvImport.h"
 #include "core/DBItemCollection.h"
 #include "core/LookupListEditor.h"
 #include "itemdialog/ItemDialog.h"
+#include "mainwindow/CsvImportDialog.h"
 #include "mainwindow/ItemListView.h"
 #include "mainwindow/vestrumwindow.h"
+#include "output/InsuranceReportDialog.h"
 #include "output/LabelSetupDialog.h"
 #include "output/LocationPreviewDialog.h"
 #include "output/ReportDialog.h"
@@ -228,6 +231,8 @@ private slots:
             DBItemCollection* collection = window.Collection();
             ItemListView* view = window.ListView();
             UpdateLocations import;
+            CsvImport csv;
+            csv.SetData("Name;Price;Count\r\nChair;12.50;2\r\n");
             const std::function<QDialog*()> builders[] = {
                 [&] {
                     return new ItemDialog(collection, view, collection->At(0), QStringLiteral("DATA"), false, &window);
@@ -243,6 +248,8 @@ private slots:
                 [&] { return new LabelSetupDialog(collection, &window); },
                 [&] { return new LocationPreviewDialog(import, false, &window); },
                 [&] { return new LocationPreviewDialog(import, true, &window); },
+                [&] { return new CsvImportDialog(csv, *collection, edition, QStringLiteral("x.csv"), &window); },
+                [&] { return new InsuranceReportDialog(*collection, true, &window); },
             };
             for (const auto& build : builders) {
                 std::unique_ptr<QDialog> dialog(build());

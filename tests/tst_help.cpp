@@ -74,7 +74,7 @@ private slots:
         Settings().setValue(QStringLiteral("Language"), language);
         RecordingLauncher launcher;
         MainWindow window;
-        QVERIFY(!window.StartupFailed());
+        QVERIFY(window.Collection()->Count() > 0);
 
         // The Help menu: every command present, each opening its own page.
         for (const char* name : {"HelpHelp", "HelpTutorial", "HelpLinks", "HelpErrorHandling", "HelpReleases"}) {

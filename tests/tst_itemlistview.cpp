@@ -13,9 +13,9 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QSignalSpy>
 #include <QStyle>
 #include <QStyleOptionHeader>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>

@@ -910,10 +910,10 @@ private slots:
         QTest::addColumn<QStringList>("help");
         QTest::addColumn<QStringList>("languages");
         QStringList file{"FileNew",    "FileOpen",       "-",
-                               "FileSave",   "FileSaveAs",     "FileBackup",
-                               "-",          "FileSaveAsHTML", "FileSaveAsXML",
-                               "FileExport", "FileImport",     "FileSaveSettings",
-                               "-",          "Print",          "-"};
+                         "FileSave",   "FileSaveAs",     "FileBackup",
+                         "-",          "FileSaveAsHTML", "FileSaveAsXML",
+                         "FileExport", "FileImport",     "FileSaveSettings",
+                         "-",          "Print",          "-"};
         file.insert(14, QStringLiteral("FileInsuranceReport"));
         QStringList brevaneFile = file;
         brevaneFile.insert(2, QStringLiteral("UpdateLocations"));

@@ -643,7 +643,7 @@ An earlier file of the same name has not been changed.</translation>
     </message>
     <message>
         <source>&amp;Fortryd</source>
-        <translation>&amp;Cancel</translation>
+        <translation>&amp;Undo</translation>
     </message>
     <message>
         <source>Gen&amp;tag</source>

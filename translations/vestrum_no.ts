@@ -643,7 +643,7 @@ En tidligere fil med samme navn er ikke endret.</translation>
     </message>
     <message>
         <source>&amp;Fortryd</source>
-        <translation>&amp;Avbryt</translation>
+        <translation>&amp;Angre</translation>
     </message>
     <message>
         <source>Gen&amp;tag</source>

@@ -13,10 +13,13 @@
 #include <QApplication>
 #include <QDir>
 #include <QDirIterator>
+#include <QEventLoop>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QTranslator>
 
 #include <cstdio>
@@ -60,6 +63,8 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "vestrum_screenshot: unknown edition %s\n", argv[1]);
         return 2;
     }
+    // Taken before the working directory moves to the copy.
+    const QString out = QFileInfo(QString::fromLocal8Bit(argv[4])).absoluteFilePath();
     SetEdition(edition);
     Startup::SetApplicationIdentity();
     QTemporaryDir settingsDir;
@@ -85,8 +90,11 @@ int main(int argc, char* argv[]) {
         window.show();
         if (auto* list = window.findChild<ItemListView*>())
             list->expandAll();
-        QApplication::processEvents();
-        if (!window.grab().save(QString::fromLocal8Bit(argv[4]))) {
+        // The status bar's totals follow a moment after the list is filled.
+        QEventLoop settle;
+        QTimer::singleShot(500, &settle, &QEventLoop::quit);
+        settle.exec();
+        if (!window.grab().save(out)) {
             std::fprintf(stderr, "vestrum_screenshot: cannot write %s\n", argv[4]);
             code = 1;
         }

@@ -36,6 +36,15 @@ QString GetLanguage() {
     return QStringLiteral("dk");
 }
 
+QLocale InterfaceLocale() {
+    const QString language = GetLanguage();
+    if (language == QLatin1String("no"))
+        return QLocale(QLocale::NorwegianBokmal, QLocale::Norway);
+    if (language == QLatin1String("en"))
+        return QLocale(QLocale::English, QLocale::UnitedKingdom);
+    return QLocale(QLocale::Danish, QLocale::Denmark);
+}
+
 QString GetAppName(bool withSlashes) {
     const QString name = QLatin1String(namesOf(Edition()).appName);
     return withSlashes ? QLatin1Char('/') + name + QLatin1Char('/') : name;

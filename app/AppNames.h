@@ -1,9 +1,13 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
 
 // "dk", "no" or "en", read from the settings every time (the language commands change it for the next start).
 QString GetLanguage();
+
+// The locale of the interface language, for numbers, dates and the order of names.
+QLocale InterfaceLocale();
 
 // The edition's application name: the settings identity, and with slashes the name of the log and the
 // title of the save question.

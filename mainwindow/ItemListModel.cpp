@@ -21,14 +21,6 @@
 #include <unordered_set>
 
 namespace {
-QLocale localeOfLanguage() {
-    const QString language = GetLanguage();
-    if (language == QLatin1String("no"))
-        return QLocale(QLocale::NorwegianBokmal, QLocale::Norway);
-    if (language == QLatin1String("en"))
-        return QLocale(QLocale::English, QLocale::UnitedKingdom);
-    return QLocale(QLocale::Danish, QLocale::Denmark);
-}
 
 // A tool tip that looks like markup is shown as markup; register text must show as it stands.
 QVariant plainTip(const QString& text) {
@@ -52,7 +44,7 @@ quintptr groupTag(const void* group) {
 } // namespace
 
 QLocale ItemListModel::InterfaceLocale() {
-    return localeOfLanguage();
+    return ::InterfaceLocale();
 }
 
 void ItemListModel::SetCollection(DBItemCollection* collection) {
@@ -114,9 +106,11 @@ ItemListModel::FillResult ItemListModel::Fill() {
     if (m_listed != m_collection->Groups().Count())
         makeListedGroups();
     // Entries of missing numbers are made afresh: the items may have changed their groups.
-    m_groups.resize(m_listed);
+    // The order and the rows let go of them first: they only point to the entries.
+    m_rows.clear();
     m_order.erase(std::remove_if(m_order.begin(), m_order.end(), [](const GroupRow* g) { return g->missing; }),
                   m_order.end());
+    m_groups.resize(m_listed);
     for (auto& group : m_groups) {
         group->all.clear();
         group->hits.clear();
@@ -298,7 +292,7 @@ void ItemListModel::SetFilter(const QString& text) {
     const bool narrowing = IsFiltered() && next.Narrows(m_filter);
     beginResetModel();
     m_filter = next;
-    m_locale = localeOfLanguage(); // read once: the settings are no place to look at every paint
+    m_locale = ::InterfaceLocale(); // read once: the settings are no place to look at every paint
     if (IsFiltered()) {
         filterGroups(narrowing);
     } else {
@@ -723,7 +717,7 @@ void ItemListModel::sortGroupOrder() {
         return;
     }
     // Listed groups by name; the missing numbers stay after them either way.
-    QCollator collator(localeOfLanguage());
+    QCollator collator(::InterfaceLocale());
     std::vector<std::pair<QCollatorSortKey, GroupRow*>> keyed;
     for (auto it = m_order.begin(); it != missingFirst; ++it)
         keyed.emplace_back(collator.sortKey((*it)->name), *it);
@@ -758,7 +752,7 @@ void ItemListModel::sort(int column, Qt::SortOrder order) {
         return;
     }
 
-    QCollator collator(localeOfLanguage());
+    QCollator collator(::InterfaceLocale());
     for (auto& entry : m_groups) {
         // The hits keep the order of all: both are sorted alike (the sorts are stable).
         for (auto* items : {&entry->all, &entry->hits}) {

@@ -11,17 +11,6 @@
 #include <QFileInfo>
 #include <QLocale>
 
-namespace {
-QLocale reportLocale() {
-    const QString language = GetLanguage();
-    if (language == QLatin1String("no"))
-        return QLocale(QLocale::NorwegianBokmal, QLocale::Norway);
-    if (language == QLatin1String("en"))
-        return QLocale(QLocale::English, QLocale::UnitedKingdom);
-    return QLocale(QLocale::Danish, QLocale::Denmark);
-}
-} // namespace
-
 bool MainWindow::filterHitsForReport(std::vector<const Item*>* hits) const {
     if (!mListView->IsFiltered())
         return false;
@@ -53,7 +42,7 @@ void MainWindow::MakeInsuranceReport() {
 
     options.registerName = mCurrentFileName.isEmpty() ? tr("Nyt register") : QFileInfo(mCurrentFileName).fileName();
     options.date = QDate::currentDate();
-    options.locale = reportLocale();
+    options.locale = InterfaceLocale();
     options.linkFolder = folder;
     InsuranceReport report(*mCollection, items, options);
     if (WriteInsuranceReport(report, path, this))

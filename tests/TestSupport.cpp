@@ -1,6 +1,8 @@
 #include "TestSupport.h"
 
 #include "app/Settings.h"
+#include "core/ColumnNames.h"
+#include "core/DBItemCollection.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -127,6 +129,17 @@ QString enterSampleInstallation(const QString& dir) {
     const QString previous = QDir::currentPath();
     QDir::setCurrent(dir);
     return previous;
+}
+
+SampleInstallation::SampleInstallation() {
+    clearSettings();
+    ColumnNames::Reset();
+    DBItemCollection::SetModified(false);
+    m_previous = enterSampleInstallation(m_dir.path());
+}
+
+SampleInstallation::~SampleInstallation() {
+    QDir::setCurrent(m_previous);
 }
 
 QStringList pdfPages(const QString& pdfPath) {

@@ -123,6 +123,19 @@ QString copyTree(const QString& sourceDir, const QString& targetDir);
 // working directory, as the installation directory is for the program. Returns the previous one.
 QString enterSampleInstallation(const QString& dir);
 
+// Where a window test starts: empty settings, the default captions, an unmodified register and a fresh copy of
+// the shipped data as the working directory, which comes back when this goes.
+class SampleInstallation {
+public:
+    SampleInstallation();
+    ~SampleInstallation();
+    QString filePath(const QString& name) const { return m_dir.filePath(name); }
+
+private:
+    QTemporaryDir m_dir;
+    QString m_previous;
+};
+
 QByteArray readAll(const QString& path);
 
 // The text of a PDF, page by page, as `pdftotext -layout` lays it out (poppler-utils); and the non-empty

@@ -26,8 +26,7 @@
 class TestHelp : public QObject {
     Q_OBJECT
 private:
-    QTemporaryDir* m_install = nullptr;
-    QString m_previousDir;
+    std::unique_ptr<TestSupport::SampleInstallation> m_install;
     TestDialogs* m_dialogs = nullptr;
 
     // The page a launch opened, checked against the repository's help folder.
@@ -45,17 +44,12 @@ private:
 private slots:
     void initTestCase() { TestSupport::isolateSettings(); }
     void init() {
-        TestSupport::clearSettings();
-        ColumnNames::Reset();
-        DBItemCollection::SetModified(false);
-        m_install = new QTemporaryDir;
-        m_previousDir = TestSupport::enterSampleInstallation(m_install->path());
+        m_install = std::make_unique<TestSupport::SampleInstallation>();
         m_dialogs = new TestDialogs;
     }
     void cleanup() {
         delete m_dialogs;
-        QDir::setCurrent(m_previousDir);
-        delete m_install;
+        m_install.reset();
         SetEdition(Tovik);
     }
 

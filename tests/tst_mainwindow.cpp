@@ -25,6 +25,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <memory>
+
 #include <functional>
 
 namespace {
@@ -111,8 +113,7 @@ QStringList menuTexts(MainWindow& window, const char* menuName) {
 class TestMainWindow : public QObject {
     Q_OBJECT
 private:
-    QTemporaryDir* m_install = nullptr;
-    QString m_previousDir;
+    std::unique_ptr<TestSupport::SampleInstallation> m_install;
     StartupDialogs* m_dialogs = nullptr;
 
     QString sample() const { return DefaultDatabasePath(); }
@@ -124,17 +125,12 @@ private slots:
     }
     void init() {
         SetEdition(Tovik);
-        TestSupport::clearSettings();
-        ColumnNames::Reset();
-        DBItemCollection::SetModified(false);
-        m_install = new QTemporaryDir;
-        m_previousDir = TestSupport::enterSampleInstallation(m_install->path());
+        m_install = std::make_unique<TestSupport::SampleInstallation>();
         m_dialogs = new StartupDialogs;
     }
     void cleanup() {
         delete m_dialogs;
-        QDir::setCurrent(m_previousDir);
-        delete m_install;
+        m_install.reset();
     }
 
     void startsOnTheSampleDatabase_data() { editionLanguageRows(); }

@@ -15,7 +15,9 @@
 #include <QAction>
 #include <QStatusBar>
 #include <QTest>
+
 #include <QUndoStack>
+#include <memory>
 
 namespace {
 QAction* action(MainWindow& window, const char* name) {
@@ -58,8 +60,7 @@ QString listedOf(const DBItemCollection& collection) {
 class TestUndo : public QObject {
     Q_OBJECT
 private:
-    QTemporaryDir* m_install = nullptr;
-    QString m_previousDir;
+    std::unique_ptr<TestSupport::SampleInstallation> m_install;
     TestDialogs* m_dialogs = nullptr;
 
 private slots:
@@ -69,17 +70,12 @@ private slots:
     }
     void init() {
         SetEdition(Tovik);
-        TestSupport::clearSettings();
-        ColumnNames::Reset();
-        DBItemCollection::SetModified(false);
-        m_install = new QTemporaryDir;
-        m_previousDir = TestSupport::enterSampleInstallation(m_install->path());
+        m_install = std::make_unique<TestSupport::SampleInstallation>();
         m_dialogs = new TestDialogs;
     }
     void cleanup() {
         delete m_dialogs;
-        QDir::setCurrent(m_previousDir);
-        delete m_install;
+        m_install.reset();
     }
 
     void everyCommandUndoesAndRedoes_data() {

@@ -17,7 +17,9 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
+
 #include <QTimer>
+#include <memory>
 
 namespace {
 
@@ -37,8 +39,7 @@ int countOf(MainWindow& window, const char* serial, int group) {
 class TestUpdateLocationsWindow : public QObject {
     Q_OBJECT
 private:
-    QTemporaryDir* m_install = nullptr;
-    QString m_previousDir;
+    std::unique_ptr<TestSupport::SampleInstallation> m_install;
     TestDialogs* m_dialogs = nullptr;
     QTimer* m_previewTimer = nullptr;
     QString m_previewCounts;
@@ -85,19 +86,14 @@ private slots:
     void initTestCase() { TestSupport::isolateSettings(QStringLiteral("Brevane")); }
     void init() {
         SetEdition(Brevane);
-        TestSupport::clearSettings();
-        ColumnNames::Reset();
-        DBItemCollection::SetModified(false);
-        m_install = new QTemporaryDir;
-        m_previousDir = TestSupport::enterSampleInstallation(m_install->path());
+        m_install = std::make_unique<TestSupport::SampleInstallation>();
         m_dialogs = new TestDialogs;
     }
     void cleanup() {
         delete m_previewTimer;
         m_previewTimer = nullptr;
         delete m_dialogs;
-        QDir::setCurrent(m_previousDir);
-        delete m_install;
+        m_install.reset();
     }
 
     void applyingAllSavesThenRemovesTheFileAndUndoGivesTheItemsBack() {

@@ -1,6 +1,7 @@
 // Takes the picture of an edition's main window that the desktop's software centres show (desktop/screenshots):
 //   QT_QPA_PLATFORM=offscreen vestrum_screenshot EDITION LANGUAGE INSTALLATION_DIR OUT.png
 // The window is the program's own, on a copy of the installation's sample register, at 1024 x 768.
+#include "BenchDialogs.h"
 #include "app/AppNames.h"
 #include "app/Edition.h"
 #include "app/Settings.h"
@@ -25,18 +26,6 @@
 #include <cstdio>
 
 namespace {
-// A box would wait for a person: say what it was and take its default.
-class ScreenshotDialogs : public DialogProvider {
-public:
-    int message(const MessageBoxRequest& r) override {
-        std::fprintf(stderr, "box: %s | %s\n", qPrintable(r.title), qPrintable(r.text));
-        return r.defaultButton;
-    }
-    QString fileName(const FileDialogRequest&) override { return QString(); }
-    bool print(QPrinter*, QObject*) override { return false; }
-    void setWaitCursor(bool) override {}
-    void statusMessage(const QString&, int) override {}
-};
 
 bool copyTree(const QString& source, const QString& to) {
     const QString from = QDir(source).absolutePath();
@@ -78,7 +67,7 @@ int main(int argc, char* argv[]) {
     }
     QDir::setCurrent(work.path());
     UserFolder::SetInstallationDir(work.path());
-    ScreenshotDialogs dialogs;
+    BenchDialogs dialogs; // a box would wait for a person: it is said and its default taken
     Dialogs::install(&dialogs);
     QTranslator translator;
     Startup::InstallTranslation(&translator, QStringLiteral("vestrum_") + language);

@@ -19,6 +19,7 @@
 //   vestrum_bench --edition Tovik [--load FILE] --import-csv FILE.csv
 //
 // With --repeat N every measured step runs N times and the median is printed (all runs go to stderr).
+#include "BenchDialogs.h"
 #include "CsvBench.h"
 #include "FillBench.h"
 #include "SampleGenerator.h"
@@ -49,19 +50,6 @@
 #include <vector>
 
 namespace {
-
-// Answers every box with its default button and reports it on one line.
-class BenchDialogs : public DialogProvider {
-public:
-    int message(const MessageBoxRequest& r) override {
-        std::fprintf(stderr, "box: %s | %s\n", qPrintable(r.title), qPrintable(QString(r.text).replace('\n', ' ')));
-        return r.defaultButton;
-    }
-    QString fileName(const FileDialogRequest&) override { return QString(); }
-    bool print(QPrinter*, QObject*) override { return false; }
-    void setWaitCursor(bool) override {}
-    void statusMessage(const QString&, int) override {}
-};
 
 [[noreturn]] void usage(const char* why) {
     std::fprintf(

@@ -31,16 +31,6 @@ private slots:
         QCOMPARE(EditionFromProgramPath(path), edition);
     }
 
-    void predicates() {
-        SetEdition(Ostrel);
-        QVERIFY(IsOstrel());
-        QVERIFY(!IsTovik() && !IsPellin() && !IsBrevane());
-        QCOMPARE(EditionTag(), QStringLiteral("OSR"));
-        SetEdition(4); // the reserved value: no predicate, no tag
-        QVERIFY(!IsTovik() && !IsPellin() && !IsOstrel() && !IsBrevane());
-        QCOMPARE(EditionTag(), QString());
-    }
-
     void language_data() {
         QTest::addColumn<QVariant>("stored");
         QTest::addColumn<QString>("language");
@@ -57,39 +47,6 @@ private slots:
         if (stored.isValid())
             Settings().setValue(QStringLiteral("Language"), stored);
         QCOMPARE(GetLanguage(), language);
-    }
-
-    void namesAndDefaults_data() {
-        QTest::addColumn<int>("edition");
-        QTest::addColumn<QString>("appName");
-        QTest::addColumn<QString>("database");
-        QTest::addColumn<QString>("directory");
-        QTest::newRow("Tovik") << int(Tovik) << "Tovik"
-                               << "db/DemoDBStd/TovikStdDemoDatabase.no.db"
-                               << "db/DemoDBStd/";
-        QTest::newRow("Pellin") << int(Pellin) << "Pellin"
-                                << "db/DemoDBFilm/FilmDB.no.db"
-                                << "db/DemoDBFilm/";
-        QTest::newRow("Ostrel") << int(Ostrel) << "Ostrel"
-                                << "db/DemoDBCoins/DemoDBCoins.no.txt"
-                                << "db/DemoDBCoins/";
-        QTest::newRow("Brevane") << int(Brevane) << "Brevane"
-                                 << "db/DemoBrevane/DemoBrevane.no.db"
-                                 << "db/DemoBrevane/";
-    }
-    void namesAndDefaults() {
-        QFETCH(int, edition);
-        QFETCH(QString, appName);
-        QFETCH(QString, database);
-        QFETCH(QString, directory);
-        SetEdition(edition);
-        Settings().setValue(QStringLiteral("Language"), QStringLiteral("no"));
-        QCOMPARE(GetAppName(false), appName);
-        QCOMPARE(GetAppName(true), QLatin1Char('/') + appName + QLatin1Char('/'));
-        QCOMPARE(DefaultDatabasePath(), database);
-        QCOMPARE(GetLastDBDir(), directory);
-        Settings().setValue(QStringLiteral("LastDBDir"), QStringLiteral("/srv/data"));
-        QCOMPARE(GetLastDBDir(), QStringLiteral("/srv/data"));
     }
 
     void captionEndsInThePath() {

@@ -5,17 +5,6 @@
 class TestItem : public QObject {
     Q_OBJECT
 private slots:
-    void newItemRenderings() {
-        const Item item;
-        QCOMPARE(item.GetPriceText(2), QStringLiteral("0.00"));
-        QCOMPARE(item.GetPriceTodayText(2), QStringLiteral("0.00"));
-        QCOMPARE(item.GetTotalPriceText(), QStringLiteral("0.00"));
-        QVERIFY(item.GetDateAsDate().isNull());
-        QCOMPARE(item.GetSerialNumber(), 0);
-        QCOMPARE(item.GetName(), QString());
-        QCOMPARE(item.GetNumberOfItems(), 0);
-    }
-
     void numberRenderings() {
         Item item;
         item.SetPrice(1234.565);
@@ -174,21 +163,6 @@ private slots:
         QCOMPARE(copy.ListGroup(), -1);
         copy.SetName(QStringLiteral("Bord"));
         QCOMPARE(original.GetName(), QStringLiteral("Stol"));
-    }
-
-    void debugText() {
-        Item item;
-        item.SetGroup(2);
-        item.SetName(QStringLiteral("Ur"));
-        item.SetPrice(1500);
-        item.SetNumberOfItems(1);
-        item.SetLocation(4);
-        item.SetDocument(QStringLiteral("not shown"));
-        const QString text = item.ToDebugText();
-        QVERIFY(text.startsWith(QStringLiteral("\nType: 2\nName: Ur\nProduct: \nModel: \nPrice: 1500.000000\n")));
-        QVERIFY(text.contains(QStringLiteral("\nCount: 1\nRoom: 4\nWww: \nReceipt: ")));
-        QVERIFY(!text.contains(QStringLiteral("not shown")));
-        QCOMPARE(text.count(QLatin1Char('\n')), 16);
     }
 
     void overlongTextsAreKeptUpToTheLimit() {

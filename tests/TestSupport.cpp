@@ -17,6 +17,8 @@
 
 int TestDialogs::message(const MessageBoxRequest& request) {
     boxes << Shown{request.icon, request.title, request.text, request.buttons};
+    if (whileShown)
+        whileShown();
     if (!answers.isEmpty()) {
         const int answer = answers.dequeue();
         return answer == Default ? request.defaultButton : answer;
@@ -88,6 +90,14 @@ void clearSettings() {
     Settings settings;
     settings.clear();
     settings.sync();
+}
+
+void setRegisterFolder(const QString& dir) {
+    Settings().setValue(QStringLiteral("LastDBDir"), dir);
+}
+
+bool haveProgram(const char* name) {
+    return !QStandardPaths::findExecutable(QLatin1String(name)).isEmpty();
 }
 
 QString sourceDir() {

@@ -74,6 +74,8 @@ public:
     QQueue<QString> files;
     QQueue<QString> prints;
     QQueue<std::function<int(QObject*)>> windows;
+    // Runs while a box is shown, before its answer: the world may change while the user reads it.
+    std::function<void()> whileShown;
     int waitDepth = 0;
     int waitCursorsShown = 0;
 };
@@ -110,6 +112,11 @@ void isolateSettings(const QString& appName = QStringLiteral("Tovik"));
 void installTranslation(const QString& language);
 // Removes every key of the redirected store.
 void clearSettings();
+// Points the register's folder ("LastDBDir") somewhere else; by default at a folder that does not exist, so
+// no lookup list, lock or recovery file of the working directory is read or written.
+void setRegisterFolder(const QString& dir = QStringLiteral("/nonexistent"));
+// Whether a helper program (pdftotext, pdftoppm, ZXingReader, lpadmin...) is on the PATH.
+bool haveProgram(const char* name);
 
 // The repository's folders, for fixtures and sample data (never written to by tests).
 QString sourceDir();

@@ -1,7 +1,6 @@
 // The item dialog's rules that need no window: validation, the price, count and text validators, picture
 // fitting, the live total, the print-out lines, stored paths and the number of pre-created items.
 #include "TestSupport.h"
-#include "app/AppNames.h"
 #include "app/Edition.h"
 #include "app/Settings.h"
 #include "core/ColumnNames.h"
@@ -26,7 +25,7 @@ private slots:
     void initTestCase() {
         TestSupport::isolateSettings();
         SetEdition(Tovik);
-        Settings().setValue(QStringLiteral("LastDBDir"), QStringLiteral("/nonexistent"));
+        TestSupport::setRegisterFolder();
         // The rules must not depend on the desktop's language.
         QLocale::setDefault(QLocale(QLocale::Danish, QLocale::Denmark));
     }
@@ -101,14 +100,11 @@ private slots:
     void caption_data() {
         QTest::addColumn<QString>("label");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("marker and colon") << "&Pris (1 stk):"
-                                          << "Pris (1 stk)";
-        QTest::newRow("marker inside") << "ww&w (link til web):"
-                                       << "www (link til web)";
-        QTest::newRow("a real ampersand") << "Køb && salg :"
-                                          << "Køb & salg";
-        QTest::newRow("plain") << "Vurd."
-                               << "Vurd.";
+        QTest::newRow("marker and colon") << QStringLiteral("&Pris (1 stk):") << QStringLiteral("Pris (1 stk)");
+        QTest::newRow("marker inside") << QStringLiteral("ww&w (link til web):")
+                                       << QStringLiteral("www (link til web)");
+        QTest::newRow("a real ampersand") << QStringLiteral("Køb && salg :") << QStringLiteral("Køb & salg");
+        QTest::newRow("plain") << QStringLiteral("Vurd.") << QStringLiteral("Vurd.");
     }
     void caption() {
         QFETCH(QString, label);
@@ -149,36 +145,44 @@ private slots:
         QCOMPARE(input, after);
     }
 
-    void readPrice_data() {
+    // The numbers read from a field: a price ("," or "."; 0 when empty or no number), whether a count is
+    // complete (1 to 100000, no thousands separators) and the number of items to pre-create (1 to 999, else 0).
+    void numberFields_data() {
+        QTest::addColumn<QString>("reader");
         QTest::addColumn<QString>("text");
         QTest::addColumn<double>("value");
-        QTest::newRow("point") << "12.50" << 12.5;
-        QTest::newRow("comma") << "12,5" << 12.5;
-        QTest::newRow("whole") << "1250" << 1250.0;
-        QTest::newRow("empty") << "" << 0.0;
-        QTest::newRow("not a number") << "abc" << 0.0;
+        // clang-format off
+        QTest::newRow("price point")             << "price" << "12.50"  << 12.5;
+        QTest::newRow("price comma")             << "price" << "12,5"   << 12.5;
+        QTest::newRow("price whole")             << "price" << "1250"   << 1250.0;
+        QTest::newRow("price empty")             << "price" << ""       << 0.0;
+        QTest::newRow("price not a number")      << "price" << "abc"    << 0.0;
+        QTest::newRow("count 1")                 << "count" << "1"      << 1.0;
+        QTest::newRow("count 100000")            << "count" << "100000" << 1.0;
+        QTest::newRow("count 0")                 << "count" << "0"      << 0.0;
+        QTest::newRow("count 100001")            << "count" << "100001" << 0.0;
+        QTest::newRow("count empty")             << "count" << ""       << 0.0;
+        QTest::newRow("count Danish thousands")  << "count" << "1.000"  << 0.0;
+        QTest::newRow("count English thousands") << "count" << "1,000"  << 0.0;
+        QTest::newRow("precreate 1")             << "precreate" << "1"    << 1.0;
+        QTest::newRow("precreate 999")           << "precreate" << "999"  << 999.0;
+        QTest::newRow("precreate 1000")          << "precreate" << "1000" << 0.0;
+        QTest::newRow("precreate 0")             << "precreate" << "0"    << 0.0;
+        QTest::newRow("precreate negative")      << "precreate" << "-5"   << 0.0;
+        QTest::newRow("precreate empty")         << "precreate" << ""     << 0.0;
+        QTest::newRow("precreate not a number")  << "precreate" << "tre"  << 0.0;
+        // clang-format on
     }
-    void readPrice() {
+    void numberFields() {
+        QFETCH(QString, reader);
         QFETCH(QString, text);
         QFETCH(double, value);
-        QCOMPARE(PriceValidator::ReadPrice(text), value);
-    }
-
-    void countValidator_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("complete");
-        QTest::newRow("1") << "1" << true;
-        QTest::newRow("100000") << "100000" << true;
-        QTest::newRow("0") << "0" << false;
-        QTest::newRow("100001") << "100001" << false;
-        QTest::newRow("empty") << "" << false;
-        QTest::newRow("Danish thousands") << "1.000" << false;
-        QTest::newRow("English thousands") << "1,000" << false;
-    }
-    void countValidator() {
-        QFETCH(QString, text);
-        QFETCH(bool, complete);
-        QCOMPARE(CountValidator().IsComplete(text), complete);
+        if (reader == QLatin1String("price"))
+            QCOMPARE(PriceValidator::ReadPrice(text), value);
+        else if (reader == QLatin1String("count"))
+            QCOMPARE(CountValidator().IsComplete(text), value == 1.0);
+        else
+            QCOMPARE(PrecreatedItems::CountFromText(text), int(value));
     }
 
     // The file is ISO 8859-1: nothing outside it goes in, and nothing typed is changed behind the user's back.
@@ -338,24 +342,6 @@ private slots:
         QCOMPARE(lines, expected);
     }
 
-    // Tovik shares Brevane's page; every page named exists.
-    void helpPage_data() {
-        QTest::addColumn<int>("edition");
-        QTest::addColumn<QString>("page");
-        QTest::newRow("Tovik") << int(Tovik) << "BrevaneDialog.no.htm";
-        QTest::newRow("Brevane") << int(Brevane) << "BrevaneDialog.no.htm";
-        QTest::newRow("Pellin") << int(Pellin) << "PellinDialog.no.htm";
-        QTest::newRow("Ostrel") << int(Ostrel) << "OstrelDialog.no.htm";
-    }
-    void helpPage() {
-        QFETCH(int, edition);
-        QFETCH(QString, page);
-        SetEdition(edition);
-        QCOMPARE(ItemDialogRules::HelpPage(edition, QStringLiteral("no"), GetAppName()), page);
-        QVERIFY(QFile::exists(TestSupport::sourceDir() + QStringLiteral("/data/help/") + page));
-        SetEdition(Tovik);
-    }
-
     // A chosen file is stored as an absolute path with the platform's separators, never with "\" on Linux.
     void storedPathIsAbsoluteWithNativeSeparators() {
         const QString stored = LinkFolders::StoredPath(QStringLiteral("Pics/house.JPEG"));
@@ -364,23 +350,6 @@ private slots:
         QVERIFY(IsPictureFile(QStringLiteral("notes.jpg.txt")));
         QCOMPARE(LinkFolders::StoredPath(QStringLiteral("/home/anna/Billeder/hus.jpg")),
                  QDir::toNativeSeparators(QStringLiteral("/home/anna/Billeder/hus.jpg")));
-    }
-
-    void precreatedCount_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("count");
-        QTest::newRow("1") << "1" << 1;
-        QTest::newRow("999") << "999" << 999;
-        QTest::newRow("1000") << "1000" << 0;
-        QTest::newRow("0") << "0" << 0;
-        QTest::newRow("negative") << "-5" << 0;
-        QTest::newRow("empty") << "" << 0;
-        QTest::newRow("not a number") << "tre" << 0;
-    }
-    void precreatedCount() {
-        QFETCH(QString, text);
-        QFETCH(int, count);
-        QCOMPARE(PrecreatedItems::CountFromText(text), count);
     }
 };
 

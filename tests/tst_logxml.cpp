@@ -6,24 +6,36 @@
 #include <QTest>
 #include <QXmlStreamReader>
 
+#include <functional>
+
 namespace {
-QByteArray logText(const QString& path) {
+// What a run writes into a fresh log with logging switched on.
+QByteArray logOf(const std::function<void(LogXML&)>& run, const QString& appName = QStringLiteral("/Tovik/")) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("log.xml"));
+    qputenv("DEBUGTARNVOLD", "1");
+    {
+        LogXML log(path, appName);
+        run(log);
+    }
+    qunsetenv("DEBUGTARNVOLD");
     return TestSupport::readAll(path);
 }
 
-bool wellFormed(const QByteArray& xml, QString* error) {
+// The reader's complaint about a document, empty when it reads to the end.
+QString xmlError(const QByteArray& xml) {
     QXmlStreamReader reader(xml);
     while (!reader.atEnd())
         reader.readNext();
-    if (reader.hasError())
-        *error = reader.errorString();
-    return !reader.hasError();
+    return reader.hasError() ? reader.errorString() : QString();
 }
 } // namespace
 
 class TestLogXML : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() { TestSupport::isolateSettings(); }
+
     void enableSwitch_data() {
         QTest::addColumn<QByteArray>("value");
         QTest::addColumn<bool>("enabled");
@@ -50,24 +62,18 @@ private slots:
             QVERIFY(log.WriteItem(QStringLiteral("entry"), QStringLiteral("file"), QStringLiteral("f()")));
         }
         qunsetenv("DEBUGTARNVOLD");
-        QCOMPARE(logText(path) == "earlier run", !enabled);
+        QCOMPARE(TestSupport::readAll(path) == "earlier run", !enabled);
     }
 
     void layout() {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("log.xml"));
-        qputenv("DEBUGTARNVOLD", "1");
-        {
-            LogXML log(path, QStringLiteral("/Tovik/"));
+        const QByteArray text = logOf([](LogXML& log) {
             log.WriteItem(QStringLiteral("db/x.db"), QStringLiteral("DBItemCollection"),
                           QStringLiteral("LoadFromAsciiFile()"));
             log.BeginItem(QStringLiteral("#2.5.5 (TVK)"));
             log.Element(QStringLiteral("Item"), QStringLiteral("Stol"));
             log.EndItem();
             log.EndItem(); // at level 1 nothing is left to close
-        }
-        qunsetenv("DEBUGTARNVOLD");
-        const QByteArray text = logText(path);
+        });
         QVERIFY(text.startsWith(
             "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n\n<LogFile>\n  <AppName>/Tovik/</AppName>"));
         QVERIFY(!text.endsWith('\n'));
@@ -78,43 +84,31 @@ private slots:
                           "    <Entry>db/x.db</Entry>\n  </LogItem>"));
         QVERIFY(text.contains("    <Entry>#2.5.5 (TVK)</Entry>\n    <Item>Stol</Item>\n  </LogItem>"));
         QVERIFY(text.contains("<Timestamp>"));
-        QString error;
-        QVERIFY2(wellFormed(text, &error), qPrintable(error));
+        QCOMPARE(xmlError(text), QString());
     }
 
     void openItemsAreClosedAtTheEnd() {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("log.xml"));
-        qputenv("DEBUGTARNVOLD", "1");
-        {
-            LogXML log(path, QStringLiteral("/Brevane/"));
-            log.BeginItem(QStringLiteral("outer"));
-            log.BeginItem(QStringLiteral("inner"));
-            log.Element(QStringLiteral("Item"), QStringLiteral("deep"));
-        }
-        qunsetenv("DEBUGTARNVOLD");
-        const QByteArray text = logText(path);
+        const QByteArray text = logOf(
+            [](LogXML& log) {
+                log.BeginItem(QStringLiteral("outer"));
+                log.BeginItem(QStringLiteral("inner"));
+                log.Element(QStringLiteral("Item"), QStringLiteral("deep"));
+            },
+            QStringLiteral("/Brevane/"));
         QVERIFY(text.contains("      <Item>deep</Item>\n    </LogItem>\n  </LogItem>\n  <LogItem>"));
         QVERIFY(text.contains(
             "    <Filename>LogXML</Filename>\n    <Entry>Log File closed</Entry>\n  </LogItem>\n</LogFile>"));
-        QString error;
-        QVERIFY2(wellFormed(text, &error), qPrintable(error));
+        QCOMPARE(xmlError(text), QString());
     }
 
     // Markup and control characters (ESC of a colour code, \x01, \x1f) in a logged text: the log stays a
     // document an XML reader reads, in its declared encoding, and gives the text back less the controls.
     void markupAndControlCharactersKeepTheLogReadable() {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("log.xml"));
-        qputenv("DEBUGTARNVOLD", "1");
-        {
-            LogXML log(path, QStringLiteral("/Tovik/"));
+        const QByteArray text = logOf([](LogXML& log) {
             log.Element(QStringLiteral("Item"),
                         QStringLiteral("Tom & Jerry <2> \"x\" it's \u00e6\u00f8\u00e5\x01\x1b[0m\x1f"));
             log.WriteItem(QStringLiteral("C:\\a<b>.db"));
-        }
-        qunsetenv("DEBUGTARNVOLD");
-        const QByteArray text = logText(path);
+        });
         QVERIFY(text.contains("<Item>Tom &amp; Jerry &lt;2&gt; &quot;x&quot; it&apos;s \xe6\xf8\xe5[0m</Item>"));
         QXmlStreamReader reader(text);
         QStringList texts;

@@ -17,6 +17,8 @@
 #include <QTableWidget>
 #include <QTest>
 
+#include <memory>
+
 namespace {
 
 QByteArray exportBytes(const std::vector<const Item*>& items, const DBItemCollection& lists) {
@@ -51,12 +53,12 @@ class TestCsv : public QObject {
     Q_OBJECT
 private:
     QTemporaryDir* m_install = nullptr;
-    QString m_previousDir;
+    std::unique_ptr<TestSupport::SampleInstallation> m_sample;
     TestDialogs* m_dialogs = nullptr;
     DBItemCollection* m_lists = nullptr;
 
     // The window tests run in a copy of the installation, on its sample register.
-    void enterInstallation() { m_previousDir = TestSupport::enterSampleInstallation(m_install->path()); }
+    void enterInstallation() { m_sample = std::make_unique<TestSupport::SampleInstallation>(); }
 
     QString writeFile(const QString& name, const QByteArray& bytes) {
         const QString path = m_install->filePath(name);
@@ -75,7 +77,6 @@ private slots:
         ColumnNames::Reset();
         DBItemCollection::SetModified(false);
         m_install = new QTemporaryDir;
-        m_previousDir.clear();
         m_dialogs = new TestDialogs;
         m_lists = new DBItemCollection(nullptr);
         m_lists->Groups().SetEntries(
@@ -85,8 +86,7 @@ private slots:
     void cleanup() {
         delete m_lists;
         delete m_dialogs;
-        if (!m_previousDir.isEmpty())
-            QDir::setCurrent(m_previousDir);
+        m_sample.reset();
         delete m_install;
     }
 

@@ -24,14 +24,8 @@
 
 namespace {
 
-bool havePoppler() {
-    QProcess process;
-    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-v")});
-    return process.waitForFinished(10000) && process.exitStatus() == QProcess::NormalExit;
-}
-
 #define REQUIRE_POPPLER()                                                                                              \
-    if (!havePoppler())                                                                                                \
+    if (!TestSupport::haveProgram("pdftotext") || !TestSupport::haveProgram("pdfimages"))                              \
     QSKIP("pdftotext and pdfimages (poppler-utils) are missing: the report's PDF cannot be read back")
 
 Item* makeItem(const QString& name, int group, int location, int count, double price, double today,
@@ -384,8 +378,7 @@ private slots:
         QFETCH(int, edition);
         QFETCH(QList<int>, labels);
         SetEdition(edition);
-        QTemporaryDir install;
-        const QString previous = TestSupport::enterSampleInstallation(install.path());
+        const TestSupport::SampleInstallation install;
         {
             MainWindow window;
             QAction* action = window.findChild<QAction*>(QStringLiteral("FileInsuranceReport"));
@@ -404,7 +397,7 @@ private slots:
             QVERIFY2(m_dialogs->boxes.isEmpty(), qPrintable(m_dialogs->lastText()));
             QVERIFY(QFile::exists(target + QStringLiteral(".pdf")));
             QCOMPARE(InsuranceOptions::FromSettings().ownerName, QStringLiteral("Ejer"));
-            if (havePoppler()) {
+            if (TestSupport::haveProgram("pdftotext") && TestSupport::haveProgram("pdfimages")) {
                 const QString text =
                     flat(TestSupport::pdfPages(target + QStringLiteral(".pdf")).join(QLatin1Char(' ')));
                 for (int column : labels) {
@@ -418,7 +411,6 @@ private slots:
             }
             window.close();
         }
-        QDir::setCurrent(previous);
     }
 };
 

@@ -26,7 +26,6 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QSpinBox>
-#include <QStandardPaths>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
@@ -76,10 +75,6 @@ Item* makeItem(int group, const QString& name, const QString& serial) {
     item->SetName(name);
     item->SetSerialno(serial);
     return item;
-}
-
-bool haveProgram(const char* name) {
-    return !QStandardPaths::findExecutable(QLatin1String(name)).isEmpty();
 }
 
 // The first page of a PDF as a PNG beside it (pdftoppm); empty when that failed.
@@ -382,7 +377,7 @@ private slots:
     }
 
     void realCupsQueue() {
-        if (!haveProgram("cupsd") || !haveProgram("lpadmin"))
+        if (!TestSupport::haveProgram("cupsd") || !TestSupport::haveProgram("lpadmin"))
             QSKIP("No CUPS server on this machine (cupsd not found): the CUPS route is covered by the recorded job");
         // A raw queue of our own that prints to a local listener, so no paper is used.
         QTcpServer server;
@@ -501,7 +496,7 @@ private slots:
         QFETCH(int, symbology);
         QFETCH(QString, format);
         QFETCH(QString, expected);
-        if (!haveProgram("pdftoppm") || !haveProgram("ZXingReader"))
+        if (!TestSupport::haveProgram("pdftoppm") || !TestSupport::haveProgram("ZXingReader"))
             QSKIP("pdftoppm (poppler-utils) and ZXingReader (zxing-cpp-tools) are needed to read the codes back");
         LabelProfile profile = LabelProfiles::BuiltIn()[1]; // the shelf label
         profile.symbology = symbology;
@@ -512,7 +507,7 @@ private slots:
     }
 
     void sheetSkipsUsedLabels() {
-        if (!haveProgram("pdftoppm"))
+        if (!TestSupport::haveProgram("pdftoppm"))
             QSKIP("pdftoppm (poppler-utils) is needed to look at the sheet");
         LabelProfile profile = LabelProfiles::BuiltIn()[2]; // the A4 sheet, 3 x 8
         profile.usedLabels = 5;
@@ -560,7 +555,7 @@ private slots:
         QCOMPARE(pages.size(), 2);
         QCOMPARE(TestSupport::simplifiedLines(pages.first()),
                  (QStringList{"1875", "2 kroner", "Sølv", "1+", "Sieg 14.1"}));
-        if (haveProgram("pdftoppm") && haveProgram("ZXingReader"))
+        if (TestSupport::haveProgram("pdftoppm") && TestSupport::haveProgram("ZXingReader"))
             QCOMPARE(decodePdf(pdf, QStringLiteral("QRCode")), QStringLiteral("14.1"));
     }
 
@@ -592,8 +587,7 @@ private slots:
     }
 
     void mainWindowPrintsChosenRows() {
-        QTemporaryDir install;
-        TestSupport::enterSampleInstallation(install.path());
+        const TestSupport::SampleInstallation install;
         TestDialogs dialogs;
         const QString device = deviceFile("<%1>");
         LabelProfiles::SetCurrentName(QStringLiteral("printer"));

@@ -1,5 +1,7 @@
-// Keyboard accelerators (Alt+letter) in every language and edition: no two entries a user sees at once in
-// one window or one menu may share one, or Alt+letter reaches only the first of them.
+// Every window in every edition and language, on the edition's sample register as a user opens them:
+// - keyboard accelerators (Alt+letter): no two entries a user sees at once in one window or one menu may share
+//   one, or Alt+letter reaches only the first of them;
+// - help: every help command, help button and F1 opens a page that is shipped, in the program's language.
 // The dialogs' headers need their forms' generated headers; naming them here has them generated for this test.
 #include "ui_AutomakeItemsClass.h"
 #include "ui_CommonSetupBase.h"
@@ -33,14 +35,16 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
+#include <QHash>
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
 
@@ -133,6 +137,21 @@ QStringList menuClashes(QMenu* menu) {
     return found;
 }
 
+// The page a launch opened: in the installation's help folder, shipped (the repository's help folder) and in
+// the program's language; empty when it is all of that.
+QString helpPageProblem(const QUrl& url, const QString& language) {
+    const QString name = QFileInfo(url.toLocalFile()).fileName();
+    if (url.toLocalFile() != QDir::current().absoluteFilePath(QStringLiteral("help/") + name))
+        return QStringLiteral("not the installation's help folder: ") + url.toLocalFile();
+    const QFileInfo shipped(TestSupport::sourceDir() + QStringLiteral("/data/help/") + name);
+    if (!shipped.exists() || shipped.size() == 0)
+        return QStringLiteral("missing or empty: ") + name;
+    if (!name.endsWith(QStringLiteral(".%1.htm").arg(language)) &&
+        !name.endsWith(QStringLiteral(".%1.txt").arg(language)))
+        return QStringLiteral("not in the program's language: ") + name;
+    return QString();
+}
+
 } // namespace
 
 class TestAccelerators : public QObject {
@@ -143,67 +162,31 @@ private:
 private slots:
     void initTestCase() { TestSupport::isolateSettings(); }
 
-    // The Edit menu names what it deletes and searches in the user's language, never the edition's name.
-    void editMenuNamesWhatItActsOn_data() {
+    void everyWindow_data() {
         QTest::addColumn<int>("edition");
         QTest::addColumn<QString>("language");
-        QTest::addColumn<QString>("deleteText");
-        QTest::addColumn<QString>("searchText");
-        // clang-format off
-        QTest::newRow("dk Tovik")   << int(Tovik)   << "dk" << "Slet genstand"     << "Søg...";
-        QTest::newRow("dk Pellin")  << int(Pellin)  << "dk" << "Slet billede"      << "Søg...";
-        QTest::newRow("dk Ostrel")  << int(Ostrel)  << "dk" << "Slet mønt"         << "Søg...";
-        QTest::newRow("dk Brevane") << int(Brevane) << "dk" << "Slet vare"         << "Søg...";
-        QTest::newRow("no Tovik")   << int(Tovik)   << "no" << "Slett gjenstand"   << "Søk...";
-        QTest::newRow("no Pellin")  << int(Pellin)  << "no" << "Slett bilde"       << "Søk...";
-        QTest::newRow("no Ostrel")  << int(Ostrel)  << "no" << "Slett mynt"        << "Søk...";
-        QTest::newRow("en Tovik")   << int(Tovik)   << "en" << "Delete item"       << "Search...";
-        QTest::newRow("en Pellin")  << int(Pellin)  << "en" << "Delete picture"    << "Search...";
-        QTest::newRow("en Ostrel")  << int(Ostrel)  << "en" << "Delete coin"       << "Search...";
-        QTest::newRow("en Brevane") << int(Brevane) << "en" << "Delete stock item" << "Search...";
-        // clang-format on
+        QTest::addColumn<QString>("deleteText"); // empty: not checked (Brevane has no Norwegian)
+        // The Edit menu names what it deletes in the user's language, never the edition's name.
+        const QHash<QString, QString> deleteTexts{
+            {"dk Tovik", "Slet genstand"}, {"dk Pellin", "Slet billede"},      {"dk Ostrel", "Slet mønt"},
+            {"dk Brevane", "Slet vare"},   {"no Tovik", "Slett gjenstand"},    {"no Pellin", "Slett bilde"},
+            {"no Ostrel", "Slett mynt"},   {"en Tovik", "Delete item"},        {"en Pellin", "Delete picture"},
+            {"en Ostrel", "Delete coin"},  {"en Brevane", "Delete stock item"}};
+        for (const char* language : {"dk", "no", "en"}) {
+            for (const char* name : {"Tovik", "Pellin", "Ostrel", "Brevane"}) {
+                const QString tag = QStringLiteral("%1 %2").arg(QLatin1String(language), QLatin1String(name));
+                QTest::newRow(qPrintable(tag)) << EditionFromProgramPath(QLatin1String(name))
+                                               << QString::fromLatin1(language) << deleteTexts.value(tag);
+            }
+        }
     }
-    void editMenuNamesWhatItActsOn() {
+    // The main window (its menu bar, tool bars and each menu) and every dialog of the program.
+    void everyWindow() {
         QFETCH(int, edition);
         QFETCH(QString, language);
         QFETCH(QString, deleteText);
-        QFETCH(QString, searchText);
         SetEdition(edition);
-        TestSupport::clearSettings();
-        Settings().setValue(QStringLiteral("Language"), language);
-        TestSupport::installTranslation(language);
-        QTemporaryDir install;
-        const QString previous = TestSupport::enterSampleInstallation(install.path());
-        TestDialogs dialogs;
-        {
-            MainWindow window;
-            auto text = [&](const char* name) {
-                auto* action = window.findChild<QAction*>(QLatin1String(name));
-                return action ? action->text().remove(QLatin1Char('&')) : QString();
-            };
-            QCOMPARE(text("EditDelete"), deleteText);
-            QCOMPARE(text("EditSearch"), searchText);
-        }
-        QDir::setCurrent(previous);
-    }
-
-    void noTwoEntriesShareAnAccelerator_data() {
-        QTest::addColumn<int>("edition");
-        QTest::addColumn<QString>("language");
-        for (const char* language : {"dk", "no", "en"}) {
-            const std::pair<int, const char*> editions[] = {
-                {Tovik, "Tovik"}, {Pellin, "Pellin"}, {Ostrel, "Ostrel"}, {Brevane, "Brevane"}};
-            for (const auto& [edition, name] : editions)
-                QTest::addRow("%s %s", language, name) << edition << QString::fromLatin1(language);
-        }
-    }
-    // The main window (its menu bar, tool bars and each menu) and every dialog of the program, built on the
-    // sample register of the edition and language as a user opens them.
-    void noTwoEntriesShareAnAccelerator() {
-        QFETCH(int, edition);
-        QFETCH(QString, language);
-        SetEdition(edition);
-        TestSupport::clearSettings();
+        const TestSupport::SampleInstallation install;
         Settings().setValue(QStringLiteral("Language"), language);
         TestSupport::installTranslation(language);
         // The toolkit's own buttons (OK, Cancel) in the language, as the program installs them.
@@ -215,18 +198,34 @@ private slots:
                 QCoreApplication::installTranslator(&m_toolkit);
         }
         ColumnNames::Reset();
-        QTemporaryDir install;
-        const QString previous = TestSupport::enterSampleInstallation(install.path());
         TestDialogs dialogs;
         RecordingLauncher launcher;
         QStringList found;
         {
             MainWindow window;
             QVERIFY(window.Collection()->Count() > 0);
+            const QString search = language == QLatin1String("dk")   ? QStringLiteral("Søg...")
+                                   : language == QLatin1String("no") ? QStringLiteral("Søk...")
+                                                                     : QStringLiteral("Search...");
+            QCOMPARE(window.findChild<QAction*>(QStringLiteral("EditSearch"))->text().remove(QLatin1Char('&')), search);
+            if (!deleteText.isEmpty())
+                QCOMPARE(window.findChild<QAction*>(QStringLiteral("EditDelete"))->text().remove(QLatin1Char('&')),
+                         deleteText);
             window.show();
             found << windowClashes(&window);
             for (QMenu* menu : window.findChildren<QMenu*>())
                 found << menuClashes(menu);
+            // The Help menu: every command present, each opening its own page.
+            QCOMPARE(window.findChild<QAction*>(QStringLiteral("HelpHelp"))->shortcut(), QKeySequence(Qt::Key_F1));
+            for (const char* name : {"HelpHelp", "HelpTutorial", "HelpLinks", "HelpErrorHandling", "HelpReleases"}) {
+                QAction* command = window.findChild<QAction*>(QLatin1String(name));
+                QVERIFY2(command && command->isEnabled(), name);
+                launcher.opened.clear();
+                command->trigger();
+                QCOMPARE(launcher.opened.size(), 1);
+                const QString problem = helpPageProblem(launcher.opened.first(), language);
+                QVERIFY2(problem.isEmpty(), qPrintable(QLatin1String(name) + QStringLiteral(": ") + problem));
+            }
 
             DBItemCollection* collection = window.Collection();
             ItemListView* view = window.ListView();
@@ -253,11 +252,29 @@ private slots:
             };
             for (const auto& build : builders) {
                 std::unique_ptr<QDialog> dialog(build());
+                const QString what = QString::fromLatin1(dialog->metaObject()->className());
                 dialog->show();
                 found << windowClashes(dialog.get());
+                // F1 opens the dialog's page, and so does its help button where it has one.
+                if (qobject_cast<AutomakeItems*>(dialog.get()) || qobject_cast<LocationPreviewDialog*>(dialog.get()))
+                    continue; // no help page of their own
+                dialog->activateWindow();
+                QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+                launcher.opened.clear();
+                QTest::keyClick(dialog.get(), Qt::Key_F1);
+                QVERIFY2(launcher.opened.size() == 1, qPrintable(what + QStringLiteral(": F1 opened nothing")));
+                const QString problem = helpPageProblem(launcher.opened.first(), language);
+                QVERIFY2(problem.isEmpty(), qPrintable(what + QStringLiteral(": ") + problem));
+                for (const char* name : {"helpPushButton", "buttonHelp"}) {
+                    if (auto* button = dialog->findChild<QPushButton*>(QLatin1String(name))) {
+                        QVERIFY2(button->isVisible() && button->isEnabled(), qPrintable(what));
+                        button->click();
+                        QCOMPARE(launcher.opened.size(), 2);
+                        QCOMPARE(launcher.opened.last(), launcher.opened.first());
+                    }
+                }
             }
         }
-        QDir::setCurrent(previous);
         QVERIFY2(dialogs.boxes.isEmpty(), qPrintable(dialogs.lastTitle() + QStringLiteral(": ") + dialogs.lastText()));
         QVERIFY2(found.isEmpty(), qPrintable(QStringLiteral("\n") + found.join(QLatin1Char('\n'))));
     }

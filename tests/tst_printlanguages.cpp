@@ -15,7 +15,6 @@
 
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -24,12 +23,6 @@
 #include <memory>
 
 namespace {
-
-bool havePdftotext() {
-    QProcess process;
-    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-v")});
-    return process.waitForFinished(10000) && process.exitStatus() == QProcess::NormalExit;
-}
 
 Item* makeItem(const QString& name, int group, double price) {
     auto* item = new Item;
@@ -71,12 +64,12 @@ private slots:
         QFETCH(int, edition);
         QFETCH(QString, language);
         QFETCH(QStringList, danish);
-        if (!havePdftotext())
+        if (!TestSupport::haveProgram("pdftotext"))
             QSKIP("pdftotext (poppler-utils) is not installed");
         SetEdition(edition);
         TestSupport::clearSettings();
         Settings().setValue(QStringLiteral("Language"), language);
-        Settings().setValue(QStringLiteral("LastDBDir"), QString()); // no lists from disk
+        TestSupport::setRegisterFolder(QString()); // no lists from disk
         TestSupport::installTranslation(language);
         ColumnNames::Reset();
         PrintSettings settings = PrintSettings::Defaults();

@@ -10,7 +10,6 @@
 #include <QLabel>
 #include <QPdfWriter>
 #include <QPlainTextEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -54,12 +53,6 @@ void fill(DBItemCollection& c) {
     c.Add(makeItem(9, 3, 1, 1));
 }
 
-bool havePdftotext() {
-    QProcess process;
-    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-v")});
-    return process.waitForFinished(10000) && process.exitStatus() == QProcess::NormalExit;
-}
-
 // Where a text ends (index of its last character) in a line, or -1.
 int endOf(const QString& line, const QString& text, int from = 0) {
     const int at = line.indexOf(text, from);
@@ -75,7 +68,7 @@ private slots:
 
     void init() {
         TestSupport::clearSettings();
-        Settings().setValue(QStringLiteral("LastDBDir"), QStringLiteral("/nonexistent"));
+        TestSupport::setRegisterFolder();
         ColumnNames::Reset();
     }
 
@@ -248,7 +241,7 @@ private slots:
         dialogs.printTo(pdf);
         QTest::mouseClick(print, Qt::LeftButton);
         QVERIFY(QFile::exists(pdf));
-        if (!havePdftotext())
+        if (!TestSupport::haveProgram("pdftotext"))
             QSKIP("pdftotext (poppler-utils) is not installed");
         const QStringList pages = TestSupport::pdfPages(pdf);
         QCOMPARE(pages.size(), 1);
@@ -295,7 +288,7 @@ private slots:
 
     // A report longer than a page goes on over several pages, each with the heading; nothing is lost.
     void longReportBreaksPages() {
-        if (!havePdftotext())
+        if (!TestSupport::haveProgram("pdftotext"))
             QSKIP("pdftotext (poppler-utils) is not installed");
         SetEdition(Tovik);
         DBItemCollection c(nullptr);

@@ -101,18 +101,12 @@ private slots:
         QTest::addColumn<QString>("edition");
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("sample");
-        QTest::newRow("Tovik dk") << "Tovik"
-                                  << "dk"
-                                  << "db/DemoDBStd/TovikStdDemoDatabase.dk.db";
-        QTest::newRow("Pellin en") << "Pellin"
-                                   << "en"
-                                   << "db/DemoDBFilm/FilmDB.en.db";
-        QTest::newRow("Ostrel no") << "Ostrel"
-                                   << "no"
-                                   << "db/DemoDBCoins/DemoDBCoins.no.txt";
-        QTest::newRow("Brevane dk") << "Brevane"
-                                    << "dk"
-                                    << "db/DemoBrevane/DemoBrevane.dk.db";
+        // clang-format off
+        QTest::newRow("Tovik dk")   << "Tovik"   << "dk" << "db/DemoDBStd/TovikStdDemoDatabase.dk.db";
+        QTest::newRow("Pellin en")  << "Pellin"  << "en" << "db/DemoDBFilm/FilmDB.en.db";
+        QTest::newRow("Ostrel no")  << "Ostrel"  << "no" << "db/DemoDBCoins/DemoDBCoins.no.txt";
+        QTest::newRow("Brevane dk") << "Brevane" << "dk" << "db/DemoBrevane/DemoBrevane.dk.db";
+        // clang-format on
     }
     void editionStartsFromElsewhere() {
         QFETCH(QString, edition);

@@ -79,24 +79,14 @@ private slots:
         QTest::addColumn<QString>("launcher");
         QTest::addColumn<QString>("appName");
         QTest::addColumn<QString>("language");
-        QTest::newRow("Tovik dk") << "Tovik"
-                                  << "Tovik"
-                                  << "dk";
-        QTest::newRow("Pellin no") << "Pellin"
-                                   << "Pellin"
-                                   << "no";
-        QTest::newRow("Ostrel en") << "Ostrel"
-                                   << "Ostrel"
-                                   << "en";
-        QTest::newRow("Brevane dk") << "Brevane"
-                                    << "Brevane"
-                                    << "dk";
-        QTest::newRow("VESTRUM path") << "VESTRUM/prog"
-                                      << "Tovik"
-                                      << "no";
-        QTest::newRow("Tovik, register missing") << "Tovik"
-                                                 << "Tovik"
-                                                 << "dk";
+        // clang-format off
+        QTest::newRow("Tovik dk")                << "Tovik"        << "Tovik"   << "dk";
+        QTest::newRow("Pellin no")               << "Pellin"       << "Pellin"  << "no";
+        QTest::newRow("Ostrel en")               << "Ostrel"       << "Ostrel"  << "en";
+        QTest::newRow("Brevane dk")              << "Brevane"      << "Brevane" << "dk";
+        QTest::newRow("VESTRUM path")            << "VESTRUM/prog" << "Tovik"   << "no";
+        QTest::newRow("Tovik, register missing") << "Tovik"        << "Tovik"   << "dk";
+        // clang-format on
     }
     void editionsStartAndStayUp() {
         QFETCH(QString, launcher);

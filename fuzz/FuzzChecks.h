@@ -52,7 +52,15 @@ inline QString readBack(QByteArrayView latin1) {
     return text;
 }
 
-// The XML export and the four HTML forms of a collection.
+// The print settings with every column chosen, for the HTML table.
+inline PrintSettings everyColumn() {
+    PrintSettings all;
+    for (const PrintedColumn& column : PrintedColumns())
+        all.*column.flag = true;
+    return all;
+}
+
+// The XML export and the four HTML forms of a collection (the table with every column).
 inline QString exportsError(DBItemCollection& collection) {
     QBuffer xml;
     xml.open(QIODevice::WriteOnly);
@@ -83,8 +91,9 @@ inline QString exportsError(DBItemCollection& collection) {
         QBuffer html;
         html.open(QIODevice::WriteOnly);
         const Item* item = form.oneItem ? collection.At(collection.Count() - 1) : nullptr;
+        const PrintSettings table = everyColumn();
         if (!collection.WriteHtml(&html, QStringLiteral("/fuzz/<&>.htm"), form.heading, item, form.specialCase,
-                                  form.table))
+                                  form.table ? &table : nullptr))
             return QStringLiteral("the HTML export (%1) failed").arg(QLatin1String(form.name));
         error = parseError(html.data(), QStringLiteral("HTML export (%1)").arg(QLatin1String(form.name)));
         if (!error.isEmpty())
@@ -99,17 +108,6 @@ inline QString logError(const QString& path) {
     if (!file.open(QIODevice::ReadOnly))
         return QStringLiteral("no log at %1").arg(path);
     return parseError(file.readAll(), QStringLiteral("log"));
-}
-
-// The table form then shows every column.
-inline void chooseEveryColumn() {
-    PrintSettings all = PrintSettings::Defaults();
-    for (bool* flag :
-         {&all.printItemCount, &all.printProductTypeField, &all.printCountField, &all.printPictureField,
-          &all.printLocationField, &all.printDescribeField, &all.printSupplierField, &all.printAddressField,
-          &all.printSerialNumberField, &all.printWwwField, &all.printReceiptField, &all.printDocumentField})
-        *flag = true;
-    all.Save();
 }
 
 // The first byte chooses the edition.

@@ -28,7 +28,6 @@ void setUp() {
     QCoreApplication::setApplicationName(QStringLiteral("Fuzz"));
     // No lists and no lock: the reader and the writers are exercised.
     QSettings().setValue(QStringLiteral("LastDBDir"), QString());
-    FuzzChecks::chooseEveryColumn();
     qputenv("DEBUGTARNVOLD", "1");
     gLogPath = workDir.filePath(QStringLiteral("log.xml"));
 }

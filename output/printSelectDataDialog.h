@@ -34,9 +34,8 @@ private:
     struct LengthField {
         QLineEdit* edit;
         QLabel* label;
-        int column;
-        int PrintSettings::*length; // nullptr: the date, which has no setting
-        QIntValidator* validator;
+        const PrintedColumn* column;
+        QIntValidator* validator; // nullptr: the date, which has no setting
     };
     struct SortButton {
         QAbstractButton* button;

@@ -19,7 +19,6 @@ private slots:
         QVERIFY(m_dir.isValid());
         for (const char* folder : {"groups", "location", "supplier", "fields"})
             QVERIFY(QDir(m_dir.path()).mkpath(QLatin1String(folder)));
-        FuzzChecks::chooseEveryColumn();
         qputenv("DEBUGTARNVOLD", "1");
     }
     void cleanupTestCase() { qunsetenv("DEBUGTARNVOLD"); }

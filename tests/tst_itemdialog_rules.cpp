@@ -3,6 +3,7 @@
 #include "TestSupport.h"
 #include "app/AppNames.h"
 #include "app/Edition.h"
+#include "app/LinkFolders.h"
 #include "app/Settings.h"
 #include "core/ColumnNames.h"
 #include "core/CountValidator.h"
@@ -10,7 +11,6 @@
 #include "core/ItemDialogRules.h"
 #include "core/ItemValidation.h"
 #include "core/Latin1Validator.h"
-#include "core/LinkFolders.h"
 #include "core/PrecreatedItems.h"
 #include "core/PriceValidator.h"
 

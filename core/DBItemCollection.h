@@ -129,6 +129,7 @@ public:
     double SumGroupValue(int group, bool usePriceToday, bool unitPrice) const;
     int MaxGroup() const;
     int MaxLocation() const;
+    // The highest serial number of the items; for an empty register the start number it was given.
     int LastSerialNumber() const;
     // Sorts stably in place by a sort code; any other code leaves the order alone.
     void SortItems(int code);

@@ -117,7 +117,7 @@ inline void chooseEdition(QByteArrayView input) {
 }
 
 // A database file (after the edition byte) through the reader, the exports and the log. The log is on
-// (DEBUGTARNVOLD set) and written to logPath; no lists are read ("LastDBDir" empty).
+// (DEBUGTARNVOLD set) and written to logPath; no lists are read (the register has no folder).
 inline QString databaseRunError(QByteArrayView input, const QString& logPath) {
     if (input.isEmpty())
         return QString();
@@ -154,8 +154,8 @@ inline QString listError(userItemCollection& list, const QString& name, const QS
     return QString();
 }
 
-// The same bytes (after the edition byte) as every lookup-list file of the database folder dir, which is
-// "LastDBDir" with the language "dk" and holds the folders groups, location, supplier and fields. The
+// The same bytes (after the edition byte) as every lookup-list file of the register's folder dir, with the
+// language "dk" and holds the folders groups, location, supplier and fields. The
 // collection reads them as at start-up; the field captions become the column headings as the list view
 // makes them; then one item per group (and one beyond the list) names a supplier and points at a group
 // name and a location name as its pictures, and everything goes through the exports and the log.
@@ -173,7 +173,7 @@ inline QString listsRunError(QByteArrayView input, const QString& dir) {
     const QString logPath = dir + QStringLiteral("/log.xml");
     {
         LogXML log(logPath, QStringLiteral("/Fuzz/"));
-        DBItemCollection collection(&log);
+        DBItemCollection collection(&log, dir);
         const QString savePath = dir + QStringLiteral("/saved.txt");
         QString error = listError(collection.Groups(), QStringLiteral("groups"), savePath);
         if (error.isEmpty())

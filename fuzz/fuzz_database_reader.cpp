@@ -27,7 +27,6 @@ void setUp() {
     QCoreApplication::setOrganizationName(QStringLiteral("Tarnvold"));
     QCoreApplication::setApplicationName(QStringLiteral("Fuzz"));
     // No lists and no lock: the reader and the writers are exercised.
-    QSettings().setValue(QStringLiteral("LastDBDir"), QString());
     qputenv("DEBUGTARNVOLD", "1");
     gLogPath = workDir.filePath(QStringLiteral("log.xml"));
 }

@@ -126,6 +126,10 @@ printSelectDataDialog::printSelectDataDialog(DBItemCollection* collection, QWidg
     connect(RemoveButton, &QPushButton::clicked, this, &printSelectDataDialog::remove_slot);
 }
 
+const PrintSettings& printSelectDataDialog::Shared() {
+    return sharedSettings();
+}
+
 void printSelectDataDialog::translateTexts() {
     setWindowTitle(tr("Vælg data til udskrivning"));
     availableLabel->setText(tr("Mulige felter"));

@@ -30,6 +30,11 @@ public slots:
     void remove_slot();
     void accept() override;
 
+public:
+    // The copy of the print settings shared by every instance for the whole process: the defaults until the
+    // first dialog reloads it from the store; OK updates it.
+    static const PrintSettings& Shared();
+
 private:
     struct LengthField {
         QLineEdit* edit;

@@ -45,7 +45,6 @@ private slots:
         QFETCH(bool, lists);
         TestDialogs dialogs;
         dialogs.expectBoxes(); // a file the reader refuses
-        Settings().setValue(QStringLiteral("LastDBDir"), lists ? m_dir.path() : QString());
         Settings().setValue(QStringLiteral("Language"), QStringLiteral("dk"));
         const QByteArray data = TestSupport::readAll(path);
         const QString error = lists ? FuzzChecks::listsRunError(data, m_dir.path())

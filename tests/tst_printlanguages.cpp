@@ -76,12 +76,10 @@ private slots:
         SetEdition(edition);
         TestSupport::clearSettings();
         Settings().setValue(QStringLiteral("Language"), language);
-        Settings().setValue(QStringLiteral("LastDBDir"), QString()); // no lists from disk
         TestSupport::installTranslation(language);
         ColumnNames::Reset();
-        PrintSettings settings = PrintSettings::Defaults();
+        PrintSettings settings;
         settings.printItemCount = true;
-        settings.Save();
 
         DBItemCollection collection(nullptr);
         collection.Groups().SetEntries({QStringLiteral("Audio"), QStringLiteral("Video")});
@@ -98,9 +96,9 @@ private slots:
         const QString report = dir.filePath(QStringLiteral("report.pdf"));
         const QString item = dir.filePath(QStringLiteral("item.pdf"));
         dialogs.printTo(QString()); // the cancelled print says so too
-        RunListPrint(collection, nullptr);
+        RunListPrint(collection, settings, nullptr);
         dialogs.printTo(list);
-        RunListPrint(collection, nullptr);
+        RunListPrint(collection, settings, nullptr);
 
         ReportDialog reportDialog(&collection);
         dialogs.printTo(report);

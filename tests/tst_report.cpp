@@ -1,6 +1,5 @@
 #include "TestSupport.h"
 #include "app/Edition.h"
-#include "app/Settings.h"
 #include "core/ColumnNames.h"
 #include "core/DBItemCollection.h"
 #include "output/ReportDialog.h"
@@ -75,7 +74,6 @@ private slots:
 
     void init() {
         TestSupport::clearSettings();
-        Settings().setValue(QStringLiteral("LastDBDir"), QStringLiteral("/nonexistent"));
         ColumnNames::Reset();
     }
 

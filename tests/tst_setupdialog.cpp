@@ -60,8 +60,7 @@ private:
         SetEdition(edition);
         Settings settings;
         settings.setValue(QStringLiteral("Language"), language);
-        settings.setValue(QStringLiteral("LastDBDir"), dbDir());
-        m_collection = std::make_unique<DBItemCollection>(nullptr);
+        m_collection = std::make_unique<DBItemCollection>(nullptr, dbDir());
         const int groups[] = {0, 1, 1, 3};
         const int locations[] = {0, 0, 1, 1};
         for (int i = 0; i < 4; ++i) {
@@ -360,7 +359,7 @@ private slots:
     void cancelPutsEverythingBack() {
         QFETCH(int, kind);
         QFETCH(bool, fileExisted);
-        const QString path = DBItemCollection::DynamicListPath(kind);
+        const QString path = m_collection->DynamicListPath(kind);
         if (!fileExisted)
             QVERIFY(QFile::remove(path));
         const QStringList before = listOf(kind).Entries();

@@ -180,7 +180,7 @@ private slots:
     // 57 is the highest serial number (a number that is no number does not count): 58, 59, 60, and on.
     void automakeItemsNumbersOnFromTheHighest() {
         useEdition(Brevane);
-        DBItemCollection collection(nullptr);
+        DBItemCollection collection(nullptr, DefaultDatabaseDir());
         for (const char* serial : {"57", "12", "A-3"}) {
             auto* item = new Item;
             item->SetName(QStringLiteral("Stikkontakt"));
@@ -224,8 +224,8 @@ private slots:
 
     void automakeItemsInAnEmptyDatabaseStartAfterTheStartNumber() {
         useEdition(Brevane);
-        Settings().setValue(QStringLiteral("Setup/StartSerialNumber"), 1000);
-        DBItemCollection collection(nullptr);
+        DBItemCollection collection(nullptr, DefaultDatabaseDir());
+        collection.SetStartSerialNumber(1000);
         AutomakeItems dialog(&collection, nullptr);
         QTest::keyClicks(dialog.lineEdit, QStringLiteral("2"));
         QTest::mouseClick(dialog.pushButtonMakeItems, Qt::LeftButton);
@@ -248,7 +248,7 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(int, warnings);
         useEdition(Brevane);
-        DBItemCollection collection(nullptr);
+        DBItemCollection collection(nullptr, DefaultDatabaseDir());
         AutomakeItems dialog(&collection, nullptr);
         for (const QChar c : typed) {
             if (c == QLatin1Char('\b'))
@@ -269,7 +269,7 @@ private slots:
         m_dialogs->expectBoxes(); // the read-only box when it is opened
         useEdition(Brevane);
         QVERIFY(TestSupport::writeAll(DefaultDatabaseDir() + QStringLiteral("/LockFile.txt"), "held by another"));
-        DBItemCollection collection(nullptr);
+        DBItemCollection collection(nullptr, DefaultDatabaseDir());
         collection.LoadFromAsciiFile(DefaultDatabasePath());
         QVERIFY(collection.IsReadOnly());
         const int before = collection.Count();

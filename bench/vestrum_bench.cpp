@@ -24,8 +24,9 @@
 #include "FillBench.h"
 #include "SampleGenerator.h"
 #include "ScannerBench.h"
+#include "app/AppNames.h"
+#include "app/AppSettings.h"
 #include "app/Edition.h"
-#include "app/Settings.h"
 #include "core/DBItemCollection.h"
 #include "core/Dialogs.h"
 #include "output/InsuranceReport.h"
@@ -125,7 +126,7 @@ std::vector<const Item*> itemsOfRow(DBItemCollection& collection, int row) {
 void runLabels(DBItemCollection& collection, const QString& pdfPath, const QString& rawPath, int row,
                const QString& profileName, int repeat) {
     const std::vector<const Item*> items = itemsOfRow(collection, row);
-    const std::vector<LabelProfile> profiles = LabelProfiles::Load();
+    const std::vector<LabelProfile> profiles = AppSettings::LabelProfileList();
     if (!pdfPath.isEmpty()) {
         LabelProfile profile;
         bool found = false;
@@ -159,7 +160,7 @@ void runLabels(DBItemCollection& collection, const QString& pdfPath, const QStri
         Labels::ReportSkipped(batch.skipped, nullptr);
         if (batch.labels.empty())
             fail(QStringLiteral("no item to label"));
-        const Labels::NameOptions names = Labels::NameOptions::FromSettings();
+        const Labels::NameOptions names = AppSettings::LabelNames();
         measure("labels_ms", repeat, nullptr, [&] {
             if (!Labels::WriteRaw(batch.labels, QString::fromLatin1(Labels::kItemFormatFile), names.itemNames,
                                   names.itemNameLength, rawPath, nullptr))
@@ -287,7 +288,8 @@ int main(int argc, char* argv[]) {
 
     BenchDialogs dialogs;
     Dialogs::install(&dialogs);
-    DBItemCollection collection(nullptr);
+    // The lists of the sample folder, as the program has them before any register was opened.
+    DBItemCollection collection(nullptr, DefaultDatabaseDir());
 
     if (!generatePath.isEmpty()) {
         if (generateCount <= 0)
@@ -304,7 +306,7 @@ int main(int argc, char* argv[]) {
         if (stockCount <= 0)
             usage("--generate-stock takes a number of records above 0");
         // The location list goes beside the register, where the program looks for it.
-        Settings().setValue(QStringLiteral("LastDBDir"), QFileInfo(stockPath).absolutePath());
+        collection.SetFolder(QFileInfo(stockPath).absolutePath());
         collection.MakeDynamicLists();
         GenerateStockItems(collection, stockCount);
         if (!collection.SaveToFileAsAscii(stockPath))
@@ -325,7 +327,7 @@ int main(int argc, char* argv[]) {
     const bool scanning = !scannerPath.isEmpty() || !scannerOut.isEmpty();
     if (scanning) {
         // The locations are the group list beside the register, as when the program opens it.
-        Settings().setValue(QStringLiteral("LastDBDir"), QFileInfo(loadPath).absolutePath());
+        collection.SetFolder(QFileInfo(loadPath).absolutePath());
         collection.MakeDynamicLists();
         if (collection.Groups().Count() == 0)
             std::fprintf(stderr, "vestrum_bench: no group list beside %s: every location is unknown\n",
@@ -334,7 +336,7 @@ int main(int argc, char* argv[]) {
 
     if (!scanning && !insurancePdf.isEmpty()) {
         // The report names rooms and groups from the lists beside the register.
-        Settings().setValue(QStringLiteral("LastDBDir"), QFileInfo(loadPath).absolutePath());
+        collection.SetFolder(QFileInfo(loadPath).absolutePath());
         collection.MakeDynamicLists();
     }
 
@@ -440,7 +442,7 @@ int main(int argc, char* argv[]) {
     // writes them.
     if (!htmlPath.isEmpty()) {
         measure("html_ms", repeat, nullptr, [&] {
-            if (!collection.WriteHtml(htmlPath, true, nullptr, false, false))
+            if (!collection.WriteHtml(htmlPath, true, nullptr, false))
                 fail(QStringLiteral("could not write %1").arg(htmlPath));
         });
     }

@@ -1,7 +1,6 @@
 #include "DBItemCollection.h"
 
 #include "../app/Edition.h"
-#include "../app/Settings.h"
 #include "Numbers.h"
 
 #include <QFileInfo>
@@ -37,8 +36,10 @@ bool containsCaseless(QByteArrayView haystack, const QString& needle) {
 
 } // namespace
 
-DBItemCollection::DBItemCollection(LogXML* log, QObject* parent)
-    : QObject(parent), m_log(log), m_undoStack(new QUndoStack(this)) {
+DBItemCollection::DBItemCollection(LogXML* log, QObject* parent) : DBItemCollection(log, QString(), parent) {}
+
+DBItemCollection::DBItemCollection(LogXML* log, const QString& folder, QObject* parent)
+    : QObject(parent), m_log(log), m_folder(folder), m_undoStack(new QUndoStack(this)) {
     // Undoing back to the saved state leaves the register unmodified; emptying the history says nothing.
     connect(m_undoStack, &QUndoStack::cleanChanged, this, [this](bool clean) {
         if (!m_clearingHistory)
@@ -122,6 +123,7 @@ void DBItemCollection::TakeContents(DBItemCollection& loaded) {
     std::swap(m_locations, loaded.m_locations);
     std::swap(m_suppliers, loaded.m_suppliers);
     std::swap(m_fields, loaded.m_fields);
+    std::swap(m_folder, loaded.m_folder);
     std::swap(m_formatVersion, loaded.m_formatVersion);
     std::swap(m_readOnly, loaded.m_readOnly);
     std::swap(m_lockInformation, loaded.m_lockInformation);
@@ -134,7 +136,7 @@ void DBItemCollection::TakeContents(DBItemCollection& loaded) {
 
 bool DBItemCollection::PassLockTo(DBItemCollection& other) {
     // The same file may be named relatively before and absolutely now.
-    const QString lockPath = LockFilePath();
+    const QString lockPath = other.LockFilePath();
     if (m_lock.path.isEmpty() || !other.m_lock.path.isEmpty() || QFileInfo(m_lock.path) != QFileInfo(lockPath))
         return false;
     std::swap(other.m_lock, m_lock);
@@ -402,12 +404,8 @@ int DBItemCollection::MaxLocation() const {
 }
 
 int DBItemCollection::LastSerialNumber() const {
-    if (m_items.empty()) {
-        Settings settings;
-        const int start = settings.value(QStringLiteral("Setup/StartSerialNumber"), 0).toInt();
-        if (start != 0)
-            return start;
-    }
+    if (m_items.empty() && m_startSerialNumber != 0)
+        return m_startSerialNumber;
     int highest = 0;
     for (const Item* item : m_items)
         highest = std::max(highest, item->GetSerialNumber());

@@ -17,6 +17,7 @@ class QUndoCommand;
 class QUndoStack;
 class ELine;
 class EStringField;
+struct PrintSettings;
 
 // What the item dialog's search looks for; empty texts, the date "01.01.1900" and location -1 are skipped.
 struct SearchCriteria {
@@ -66,7 +67,10 @@ public:
     // TakenOver: the lock found was stale (or the user chose to take it over) and is ours now.
     enum class LockOutcome { Locked, TakenOver, HeldByOther, CannotCreate, NotLocking };
 
+    // Without a folder no lookup lists are read.
     explicit DBItemCollection(LogXML* log, QObject* parent = nullptr);
+    // A register of this folder: its lookup lists are read from there, and its lock lives there.
+    DBItemCollection(LogXML* log, const QString& folder, QObject* parent = nullptr);
     ~DBItemCollection() override;
 
     // Items.
@@ -125,9 +129,17 @@ public:
     double SumGroupValue(int group, bool usePriceToday, bool unitPrice) const;
     int MaxGroup() const;
     int MaxLocation() const;
+    // The highest serial number of the items; for an empty register the start number it was given.
     int LastSerialNumber() const;
     // Sorts stably in place by a sort code; any other code leaves the order alone.
     void SortItems(int code);
+
+    // The register's folder, handed in by whoever opens, saves or creates a register: the lookup lists and the
+    // lock of the inventory edition live there. Setting it reads nothing; MakeDynamicLists reads its lists.
+    QString Folder() const { return m_folder; }
+    void SetFolder(const QString& folder) { m_folder = folder; }
+    // The first serial number of an empty register less one (the "Setup/StartSerialNumber" of its caller).
+    void SetStartSerialNumber(int start) { m_startSerialNumber = start; }
 
     // Lookup lists.
     userItemCollection& Groups() { return m_groups; }
@@ -143,9 +155,9 @@ public:
     // The lists by the numbers the setup commands use for them.
     enum DynamicList { GroupList = 1, LocationList = 2, SupplierList = 3, FieldList = 4 };
     userItemCollection* DynamicListOf(int list);
-    // The current language's file of a list in the database directory (the working directory when none is
+    // The current language's file of a list in the register's folder (the working directory when none is
     // set): where SaveDynamicList writes it.
-    static QString DynamicListPath(int list);
+    QString DynamicListPath(int list) const;
     // Writes one list to its file, creating the list's folder first. On failure nothing is shown, the old
     // file is left as it was and *reason says which file could not be written and why.
     bool SaveDynamicList(int list, QString* reason);
@@ -161,11 +173,11 @@ public:
     static qint64 MaxFileSize();
     static void SetMaxFileSize(qint64 bytes);
     // Puts the contents of a freshly read collection in place of this one's, which the list view and the
-    // dialogs keep pointing to: items, lookup lists, format version and lock state. The views are told
+    // dialogs keep pointing to: items, lookup lists, folder, format version and lock state. The views are told
     // first (itemsAboutToBeDestroyed); `loaded` is left with the old contents, and destroying it releases
     // the old lock, so that lock goes only after the switch.
     void TakeContents(DBItemCollection& loaded);
-    // One lock covers a folder: when this collection holds the lock of the current folder, it passes to
+    // One lock covers a folder: when this collection holds the lock of `other`'s folder, it passes to
     // `other`, which reads another database of that folder. True when it did.
     bool PassLockTo(DBItemCollection& other);
     bool SaveToFileAsAscii(const QString& path);
@@ -176,14 +188,15 @@ public:
     static QByteArray HeaderLine();
 
     // Exports (export/)
-    // The collection as an HTML page: numbered paragraphs, the table of the print settings (asTable), the items
-    // without a value today (specialCase), or one item with labels and pictures (item given). The heading
+    // The collection as an HTML page: numbered paragraphs, the table of the print settings given as table, the
+    // items without a value today (specialCase), or one item with labels and pictures (item given). The heading
     // names the file and the fields. Sorts the collection by group (the table by the print settings' order).
     // The path form writes through SaveFile: on failure it shows why, returns false and leaves an earlier
     // file of that name as it was.
-    bool WriteHtml(const QString& path, bool withHeading, const Item* item, bool specialCase, bool asTable);
+    bool WriteHtml(const QString& path, bool withHeading, const Item* item, bool specialCase,
+                   const PrintSettings* table = nullptr);
     bool WriteHtml(QIODevice* device, const QString& path, bool withHeading, const Item* item, bool specialCase,
-                   bool asTable);
+                   const PrintSettings* table = nullptr);
     // The column headings in record order, each followed by ";".
     static QString BuildFieldHeaderLine();
     // The collection as an XML document, sorted by group; the path form as WriteHtml's.
@@ -206,12 +219,13 @@ public:
     // What the last OpenLock said in the status bar about a lock taken over (empty when nothing); cleared
     // by asking, so the loader can show it again after its own message.
     QString TakeLockNotice() { return std::exchange(m_lockNotice, QString()); }
-    static QString LockFilePath();
+    // LockFile.txt in the register's folder, absolute.
+    QString LockFilePath() const;
     static QByteArray LockContent(const QString& databasePath);
     // A lock of this computer whose boot has ended or whose process no longer runs.
     static bool IsStaleLock(const QByteArray& content);
-    // Save As into another folder: the lock of the new folder ("LastDBDir" already points there) is taken
-    // before anything is written there; false when another copy holds it and the user keeps it.
+    // Save As into another folder: the lock of the new folder (the folder set already) is taken before
+    // anything is written there; false when another copy holds it and the user keeps it.
     bool BeginLockMove(const QString& newDatabasePath);
     // After that save: the old folder's lock is released when it succeeded, otherwise the new one.
     void EndLockMove(bool saved);
@@ -243,6 +257,8 @@ private:
     TextArena m_arena; // the texts of the items read from the file
     int m_formatVersion = 100;
     LogXML* m_log;
+    QString m_folder;
+    int m_startSerialNumber = 0;
     bool m_readOnly = false;
     QString m_lockInformation;
     struct HeldLock {

@@ -23,7 +23,7 @@ void warnNotFound(LogXML* log) {
 } // namespace
 
 bool DBItemCollection::MakeDynamicLists() {
-    QString dbDir = GetLastDBDir();
+    QString dbDir = m_folder;
     if (m_log)
         m_log->WriteItem(dbDir, kSource, QStringLiteral("MakeDynamicLists()"));
 
@@ -89,9 +89,8 @@ const ListFile* listFile(int list) {
     return &kListFiles[list - 1];
 }
 
-QString listsDir() {
-    const QString dbDir = GetLastDBDir();
-    return dbDir.isEmpty() ? QDir::currentPath() : dbDir;
+QString listsDir(const QString& folder) {
+    return folder.isEmpty() ? QDir::currentPath() : folder;
 }
 } // namespace
 
@@ -110,12 +109,12 @@ userItemCollection* DBItemCollection::DynamicListOf(int list) {
     }
 }
 
-QString DBItemCollection::DynamicListPath(int list) {
+QString DBItemCollection::DynamicListPath(int list) const {
     const ListFile* file = listFile(list);
     if (!file)
         return QString();
     // Folder and file carry the same name: groups/groups.dk.txt.
-    return QStringLiteral("%1/%2/%2.%3.txt").arg(listsDir(), QLatin1String(file->folder), GetLanguage());
+    return QStringLiteral("%1/%2/%2.%3.txt").arg(listsDir(m_folder), QLatin1String(file->folder), GetLanguage());
 }
 
 bool DBItemCollection::SaveDynamicList(int list, QString* reason) {
@@ -123,7 +122,7 @@ bool DBItemCollection::SaveDynamicList(int list, QString* reason) {
     userItemCollection* entries = DynamicListOf(list);
     if (!file || !entries)
         return false;
-    const QString folder = listsDir() + QLatin1Char('/') + QLatin1String(file->folder);
+    const QString folder = listsDir(m_folder) + QLatin1Char('/') + QLatin1String(file->folder);
     const QString path = DynamicListPath(list);
     if (!QDir(folder).exists())
         QDir().mkdir(folder);

@@ -1,6 +1,5 @@
 #include "DBItemCollection.h"
 
-#include "../app/AppNames.h"
 #include "../app/Edition.h"
 #include "../platform/FileSync.h"
 #include "../platform/ProcessInfo.h"
@@ -85,9 +84,9 @@ bool removeLockHolding(const QString& lockPath, const QByteArray& judged) {
 }
 } // namespace
 
-QString DBItemCollection::LockFilePath() {
+QString DBItemCollection::LockFilePath() const {
     // Absolute, so one folder named relatively at start-up and absolutely after Save As is one lock.
-    return QDir::cleanPath(QDir(GetLastDBDir()).absoluteFilePath(QStringLiteral("LockFile.txt")));
+    return QDir::cleanPath(QDir(m_folder).absoluteFilePath(QStringLiteral("LockFile.txt")));
 }
 
 QByteArray DBItemCollection::LockContent(const QString& databasePath) {
@@ -296,7 +295,7 @@ void DBItemCollection::releaseLock(HeldLock& lock) {
 
 void DBItemCollection::DeleteLockFile() {
     // Only the lock this collection created is removed: never another holder's, and never one in a
-    // directory that "LastDBDir" points to since.
+    // folder the register was given since.
     if (!IsBrevane())
         return;
     releaseLock(m_lock);

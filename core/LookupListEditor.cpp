@@ -8,7 +8,7 @@
 #include <QFile>
 
 LookupListEditor::LookupListEditor(DBItemCollection& collection, int kind)
-    : m_collection(collection), m_kind(kind), m_path(DBItemCollection::DynamicListPath(kind)) {
+    : m_collection(collection), m_kind(kind), m_path(collection.DynamicListPath(kind)) {
     m_original = list().Entries();
     m_entries = m_original;
     QFile file(m_path);

@@ -1,6 +1,5 @@
 #include "Recovery.h"
 
-#include "../app/AppNames.h"
 #include "DBItemCollection.h"
 #include "SaveFile.h"
 
@@ -8,9 +7,9 @@
 
 namespace Recovery {
 
-QString FileFor(const QString& databasePath) {
+QString FileFor(const QString& databasePath, const QString& unnamedFolder) {
     if (databasePath.isEmpty())
-        return GetLastDBDir() + QStringLiteral("/unnamed.recovered");
+        return unnamedFolder + QStringLiteral("/unnamed.recovered");
     return databasePath + QStringLiteral(".recovered");
 }
 

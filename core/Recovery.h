@@ -9,8 +9,8 @@ class DBItemCollection;
 namespace Recovery {
 
 // "NAME.recovered" beside the database; for a database that has no name yet, "unnamed.recovered" in the
-// last database folder.
-QString FileFor(const QString& databasePath);
+// folder given (the one a new register uses).
+QString FileFor(const QString& databasePath, const QString& unnamedFolder);
 
 // Writes the collection through the save routine, with no box (nobody may be there to answer one).
 bool Write(DBItemCollection& collection, const QString& path, QString* error);

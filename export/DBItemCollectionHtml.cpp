@@ -41,13 +41,13 @@ QString DBItemCollection::BuildFieldHeaderLine() {
 }
 
 bool DBItemCollection::WriteHtml(const QString& path, bool withHeading, const Item* item, bool specialCase,
-                                 bool asTable) {
+                                 const PrintSettings* table) {
     return SaveExportFile(
-        path, [&](QIODevice* device) { return WriteHtml(device, path, withHeading, item, specialCase, asTable); });
+        path, [&](QIODevice* device) { return WriteHtml(device, path, withHeading, item, specialCase, table); });
 }
 
 bool DBItemCollection::WriteHtml(QIODevice* device, const QString& path, bool withHeading, const Item* item,
-                                 bool specialCase, bool asTable) {
+                                 bool specialCase, const PrintSettings* tableSettings) {
     EOutStream out(device);
     // The encoding is declared twice, so an XML reader and a browser both read "ø" right without guessing.
     out.write("<?xml version=\"1.0\" encoding=\"iso-8859-1\"?>\r\n");
@@ -68,13 +68,11 @@ bool DBItemCollection::WriteHtml(QIODevice* device, const QString& path, bool wi
         out.write("</h3>\r\n");
     }
 
-    // One snapshot serves the head, the order and every row: the settings cannot change during the export.
+    // One copy of the settings serves the head, the order and every row.
+    const bool asTable = tableSettings != nullptr;
     std::optional<HtmlTable> table;
-    int sortMethod = -1;
     if (asTable) {
-        const PrintSettings settings;
-        sortMethod = settings.sortMethod;
-        table.emplace(*this, settings);
+        table.emplace(*this, *tableSettings);
         table->WriteHead(out);
     } else {
         out.write("<Items>\r\n");
@@ -96,7 +94,7 @@ bool DBItemCollection::WriteHtml(QIODevice* device, const QString& path, bool wi
         record.Write(*item, out, false, true, true, false);
     } else {
         if (asTable)
-            SortItems(sortMethod);
+            SortItems(tableSettings->sortMethod);
         int number = 0;
         for (const Item* each : m_items) {
             out.write("<p>\r\n");

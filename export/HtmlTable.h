@@ -7,7 +7,7 @@ class DBItemCollection;
 class EOutStream;
 class Item;
 
-// The table form of the HTML export: the columns the print settings choose, in the fixed column order,
+// The table form of the HTML export: the columns the print settings choose, in the printed columns' order,
 // rows filtered by the settings' group and location. Every text is escaped; pictures are shown small.
 class HtmlTable {
 public:
@@ -22,7 +22,3 @@ private:
     ExportNames m_names;
     PrintSettings m_settings;
 };
-
-// The head and a row with a fresh snapshot of the print settings; a whole table keeps one HtmlTable.
-void WriteTableHead(EOutStream& out, const DBItemCollection& collection);
-void WriteTableRow(const Item& item, EOutStream& out, const DBItemCollection& collection, int rowNumber);

@@ -52,7 +52,15 @@ inline QString readBack(QByteArrayView latin1) {
     return text;
 }
 
-// The XML export and the four HTML forms of a collection.
+// The print settings with every column chosen, for the HTML table.
+inline PrintSettings everyColumn() {
+    PrintSettings all;
+    for (const PrintedColumn& column : PrintedColumns())
+        all.*column.flag = true;
+    return all;
+}
+
+// The XML export and the four HTML forms of a collection (the table with every column).
 inline QString exportsError(DBItemCollection& collection) {
     QBuffer xml;
     xml.open(QIODevice::WriteOnly);
@@ -83,8 +91,9 @@ inline QString exportsError(DBItemCollection& collection) {
         QBuffer html;
         html.open(QIODevice::WriteOnly);
         const Item* item = form.oneItem ? collection.At(collection.Count() - 1) : nullptr;
+        const PrintSettings table = everyColumn();
         if (!collection.WriteHtml(&html, QStringLiteral("/fuzz/<&>.htm"), form.heading, item, form.specialCase,
-                                  form.table))
+                                  form.table ? &table : nullptr))
             return QStringLiteral("the HTML export (%1) failed").arg(QLatin1String(form.name));
         error = parseError(html.data(), QStringLiteral("HTML export (%1)").arg(QLatin1String(form.name)));
         if (!error.isEmpty())
@@ -101,17 +110,6 @@ inline QString logError(const QString& path) {
     return parseError(file.readAll(), QStringLiteral("log"));
 }
 
-// The table form then shows every column.
-inline void chooseEveryColumn() {
-    PrintSettings all = PrintSettings::Defaults();
-    for (bool* flag :
-         {&all.printItemCount, &all.printProductTypeField, &all.printCountField, &all.printPictureField,
-          &all.printLocationField, &all.printDescribeField, &all.printSupplierField, &all.printAddressField,
-          &all.printSerialNumberField, &all.printWwwField, &all.printReceiptField, &all.printDocumentField})
-        *flag = true;
-    all.Save();
-}
-
 // The first byte chooses the edition.
 inline void chooseEdition(QByteArrayView input) {
     static const int editions[] = {Tovik, Pellin, Ostrel, Brevane};
@@ -119,7 +117,7 @@ inline void chooseEdition(QByteArrayView input) {
 }
 
 // A database file (after the edition byte) through the reader, the exports and the log. The log is on
-// (DEBUGTARNVOLD set) and written to logPath; no lists are read ("LastDBDir" empty).
+// (DEBUGTARNVOLD set) and written to logPath; no lists are read (the register has no folder).
 inline QString databaseRunError(QByteArrayView input, const QString& logPath) {
     if (input.isEmpty())
         return QString();
@@ -156,8 +154,8 @@ inline QString listError(userItemCollection& list, const QString& name, const QS
     return QString();
 }
 
-// The same bytes (after the edition byte) as every lookup-list file of the database folder dir, which is
-// "LastDBDir" with the language "dk" and holds the folders groups, location, supplier and fields. The
+// The same bytes (after the edition byte) as every lookup-list file of the register's folder dir, with the
+// language "dk" and holds the folders groups, location, supplier and fields. The
 // collection reads them as at start-up; the field captions become the column headings as the list view
 // makes them; then one item per group (and one beyond the list) names a supplier and points at a group
 // name and a location name as its pictures, and everything goes through the exports and the log.
@@ -175,7 +173,7 @@ inline QString listsRunError(QByteArrayView input, const QString& dir) {
     const QString logPath = dir + QStringLiteral("/log.xml");
     {
         LogXML log(logPath, QStringLiteral("/Fuzz/"));
-        DBItemCollection collection(&log);
+        DBItemCollection collection(&log, dir);
         const QString savePath = dir + QStringLiteral("/saved.txt");
         QString error = listError(collection.Groups(), QStringLiteral("groups"), savePath);
         if (error.isEmpty())

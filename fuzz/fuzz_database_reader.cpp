@@ -27,8 +27,6 @@ void setUp() {
     QCoreApplication::setOrganizationName(QStringLiteral("Tarnvold"));
     QCoreApplication::setApplicationName(QStringLiteral("Fuzz"));
     // No lists and no lock: the reader and the writers are exercised.
-    QSettings().setValue(QStringLiteral("LastDBDir"), QString());
-    FuzzChecks::chooseEveryColumn();
     qputenv("DEBUGTARNVOLD", "1");
     gLogPath = workDir.filePath(QStringLiteral("log.xml"));
 }

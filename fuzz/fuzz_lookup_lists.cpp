@@ -29,9 +29,7 @@ void setUp() {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, gDir + QStringLiteral("/settings"));
     QCoreApplication::setOrganizationName(QStringLiteral("Tarnvold"));
     QCoreApplication::setApplicationName(QStringLiteral("Fuzz"));
-    QSettings().setValue(QStringLiteral("LastDBDir"), gDir);
     QSettings().setValue(QStringLiteral("Language"), QStringLiteral("dk"));
-    FuzzChecks::chooseEveryColumn();
     for (const char* folder : {"groups", "location", "supplier", "fields"})
         QDir(gDir).mkdir(QLatin1String(folder));
     qputenv("DEBUGTARNVOLD", "1");

@@ -20,7 +20,6 @@ void setUp() {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
     QCoreApplication::setOrganizationName(QStringLiteral("Tarnvold"));
     QCoreApplication::setApplicationName(QStringLiteral("Fuzz"));
-    QSettings().setValue(QStringLiteral("LastDBDir"), QString());
 }
 } // namespace
 

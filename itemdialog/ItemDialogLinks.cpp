@@ -3,11 +3,11 @@
 
 #include "app/AppNames.h"
 #include "app/Edition.h"
+#include "app/LinkFolders.h"
 #include "core/ColumnNames.h"
 #include "core/Dialogs.h"
 #include "core/ItemDialogRules.h"
 #include "core/Latin1Validator.h"
-#include "core/LinkFolders.h"
 #include "mainwindow/ExternalViewers.h"
 
 #include <QCoreApplication>

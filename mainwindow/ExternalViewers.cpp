@@ -2,6 +2,7 @@
 
 #include "app/AppNames.h"
 #include "app/Edition.h"
+#include "app/ExportPaths.h"
 #include "app/UserFolder.h"
 #include "core/DBItemCollection.h"
 #include "core/Dialogs.h"
@@ -120,11 +121,8 @@ void ReportProgramNotFound(const QString& program, const QString& path) {
 }
 
 void ShowItemAsHtml(DBItemCollection& collection, const Item& item) {
-    QString folder = qEnvironmentVariable("AppData");
-    if (folder.isEmpty())
-        folder = GetLastDBDir();
-    const QString file = QStringLiteral("%1/CurrentItem%2").arg(folder, QStringLiteral(".htm"));
-    if (collection.WriteHtml(file, false, &item, false, false))
+    const QString file = ExportPaths::ViewerFile(QStringLiteral("CurrentItem"), QStringLiteral(".htm"));
+    if (collection.WriteHtml(file, false, &item, false))
         OpenFile(file, QString(), true);
 }
 

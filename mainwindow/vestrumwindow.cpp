@@ -3,10 +3,12 @@
 #include "ExternalViewers.h"
 #include "ItemListModel.h"
 #include "ItemListView.h"
-#include "Startup.h"
 #include "ListFilterField.h"
+#include "Startup.h"
 #include "app/AppNames.h"
+#include "app/AppSettings.h"
 #include "app/Edition.h"
+#include "app/ExportPaths.h"
 #include "app/Settings.h"
 #include "core/ColumnNames.h"
 #include "core/DBItemCollection.h"
@@ -94,9 +96,15 @@ void MainWindow::OpenStartupDatabase() {
         reopenRememberedGroups();
 }
 
+DBItemCollection* MainWindow::newCollection(const QString& folder) const {
+    auto* collection = new DBItemCollection(mLog.get(), folder);
+    collection->SetStartSerialNumber(AppSettings::StartSerialNumber());
+    return collection;
+}
+
 bool MainWindow::dropDatabase() {
     if (!mCollection) {
-        mCollection = new DBItemCollection(mLog.get());
+        mCollection = newCollection(GetLastDBDir());
         return true;
     }
     // Asked while the database still has its name, so "Save" saves it where it came from.
@@ -113,6 +121,7 @@ void MainWindow::FileNew() {
     if (!dropDatabase())
         return;
     mCurrentFileName.clear();
+    mCollection->SetFolder(GetLastDBDir()); // where the open register was: its lists and lock serve the new one
     mListView->SetCollection(mCollection);
     setWindowTitle(GetCaption(QString()));
     showReadOnly(false);
@@ -182,30 +191,16 @@ bool MainWindow::openDatabase(const QString& path, OpenMode mode, QString* failu
     timer.start();
     mLog->WriteItem(path, kSource, QStringLiteral("LoadItemFile()"));
     if (!mCollection)
-        mCollection = new DBItemCollection(mLog.get());
+        mCollection = newCollection(GetLastDBDir());
     const bool wasModified = DBItemCollection::IsModified();
 
     // The file is read into a collection of its own; the open database changes only once it has loaded.
-    // While a file the user chose is read, "LastDBDir" names its folder: its lookup lists and its lock
-    // live there. At start-up the remembered folder is kept as it is.
+    // A file the user chose brings its folder: its lookup lists and its lock live there, and "LastDBDir"
+    // follows once it is open. At start-up the remembered folder is kept as it is.
     const bool command = mode == OpenMode::Command;
-    const QString directory = QFileInfo(path).absolutePath();
-    const QVariant oldDirectory = Settings().value(QStringLiteral("LastDBDir"));
-    auto enterFolder = [&directory, command] {
-        if (command)
-            Settings().setValue(QStringLiteral("LastDBDir"), directory);
-    };
-    auto leaveFolder = [&oldDirectory, command] {
-        if (!command)
-            return;
-        Settings settings;
-        if (oldDirectory.isValid())
-            settings.setValue(QStringLiteral("LastDBDir"), oldDirectory);
-        else
-            settings.remove(QStringLiteral("LastDBDir"));
-    };
-    enterFolder();
-    DBItemCollection candidate(mLog.get());
+    const QString directory = command ? QFileInfo(path).absolutePath() : GetLastDBDir();
+    std::unique_ptr<DBItemCollection> candidateOwner(newCollection(directory));
+    DBItemCollection& candidate = *candidateOwner;
     DBItemCollection::SetModified(wasModified); // a new collection starts unmodified; the open one is not new
     // A database of the same folder is covered by the lock already held.
     const bool lockPassed = mCollection->PassLockTo(candidate);
@@ -217,7 +212,6 @@ bool MainWindow::openDatabase(const QString& path, OpenMode mode, QString* failu
     }
     if (lockPassed)
         candidate.PassLockTo(*mCollection);
-    leaveFolder();
     if (!loaded) {
         if (failure) {
             *failure = QDir::toNativeSeparators(path) + QStringLiteral("\n\n") + reason;
@@ -240,7 +234,8 @@ bool MainWindow::openDatabase(const QString& path, OpenMode mode, QString* failu
         }
     }
 
-    enterFolder();
+    if (command)
+        Settings().setValue(QStringLiteral("LastDBDir"), directory);
     mCurrentFileName = path;
     mCollection->PassLockTo(candidate);
     mCollection->TakeContents(candidate);
@@ -372,6 +367,7 @@ bool MainWindow::Save(bool SetmCurrentFileName) {
 bool MainWindow::SaveAs() {
     const QString oldName = mCurrentFileName;
     const QString oldDirectory = Settings().value(QStringLiteral("LastDBDir")).toString();
+    const QString oldFolder = mCollection->Folder();
     QString chosen =
         Dialogs::saveFileName(this, tr("Gem register som"), saveAsFolder(), QStringLiteral("DB (*.tvk *.txt *.db)"));
     if (!chosen.isEmpty()) {
@@ -385,8 +381,10 @@ bool MainWindow::SaveAs() {
     if (!chosen.isEmpty()) {
         mCurrentFileName = chosen;
         const QString directory = QFileInfo(chosen).absolutePath();
-        if (!directory.isEmpty())
+        if (!directory.isEmpty()) {
             Settings().setValue(QStringLiteral("LastDBDir"), directory);
+            mCollection->SetFolder(directory);
+        }
         mLog->WriteItem(mCurrentFileName, kSource, QStringLiteral("SaveAs(1)"));
         mLog->WriteItem(directory, kSource, QStringLiteral("SaveAs(2)"));
     }
@@ -409,6 +407,7 @@ bool MainWindow::SaveAs() {
     if (!chosen.isEmpty()) {
         // Nothing was written under the new name: the open database keeps its old name and folder.
         mCurrentFileName = oldName;
+        mCollection->SetFolder(oldFolder);
         Settings settings;
         if (oldDirectory.isEmpty())
             settings.remove(QStringLiteral("LastDBDir"));
@@ -426,19 +425,15 @@ bool MainWindow::Backup() {
         return false;
     }
     const QString name = mCurrentFileName;
-    const QString directory = Settings().value(QStringLiteral("LastDBDir")).toString();
+    const QString folder = mCollection->Folder();
     mCurrentFileName = chosen;
-    const QString backupDirectory = QFileInfo(chosen).absolutePath();
-    if (!backupDirectory.isEmpty())
-        Settings().setValue(QStringLiteral("LastDBDir"), backupDirectory);
     const bool saved = Save(false);
-    if (saved)
+    // The lists go beside the backup; the open database's folder stays its folder.
+    if (saved) {
+        mCollection->SetFolder(QFileInfo(chosen).absolutePath());
         mCollection->SaveDynamicLists();
-    // The open database's folder stays its folder, also when none had been stored yet.
-    if (!directory.isEmpty())
-        Settings().setValue(QStringLiteral("LastDBDir"), directory);
-    else
-        Settings().remove(QStringLiteral("LastDBDir"));
+        mCollection->SetFolder(folder);
+    }
     mCurrentFileName = name;
     return saved;
 }
@@ -606,17 +601,11 @@ bool MainWindow::AddItemsUndoable(std::vector<Item*> items, const QString& what)
 }
 
 QString MainWindow::GetHtmlOutputFile(const QString& htmlFileName) const {
-    QString folder = qEnvironmentVariable("AppData");
-    if (folder.isEmpty())
-        folder = GetLastDBDir();
-    return QStringLiteral("%1/%2%3").arg(folder, htmlFileName, QStringLiteral(".htm"));
+    return ExportPaths::ViewerFile(htmlFileName, QStringLiteral(".htm"));
 }
 
 QString MainWindow::GetXmlOutputFile(const QString& xmlFileName) const {
-    QString folder = qEnvironmentVariable("AppData");
-    if (folder.isEmpty())
-        folder = GetLastDBDir();
-    return QStringLiteral("%1/%2%3").arg(folder, xmlFileName, QStringLiteral(".xml"));
+    return ExportPaths::ViewerFile(xmlFileName, QStringLiteral(".xml"));
 }
 
 void MainWindow::Help() {

@@ -162,6 +162,8 @@ private:
     bool confirmReplace(const QString& path);
     // Empties the open database after the save question; false when the user keeps it.
     bool dropDatabase();
+    // A collection of a register in this folder, with what it needs from the settings.
+    DBItemCollection* newCollection(const QString& folder) const;
     bool writeHtmlExport(bool showSpecialCase, bool saveAsHtmlTable, const QString& htmlOutputFile);
     bool writeXmlExport(const QString& xmlOutputFile);
     // The items File → Export → CSV writes: what the list shows (every item, or the filter's hits).

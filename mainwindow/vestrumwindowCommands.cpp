@@ -1,5 +1,6 @@
 #include "ExternalViewers.h"
 #include "ItemListView.h"
+#include "app/AppSettings.h"
 #include "core/DBItemCollection.h"
 #include "output/LabelPrinting.h"
 #include "output/ListPrintCommand.h"
@@ -25,7 +26,8 @@ bool MainWindow::writeHtmlExport(bool showSpecialCase, bool saveAsHtmlTable, con
     timer.start();
     const QString file = htmlOutputFile.isEmpty() ? mCurrentFileName + QStringLiteral(".htm") : htmlOutputFile;
     // A failed export has been reported by the writer: no "saved" message, nothing to open.
-    if (!mCollection->WriteHtml(file, !saveAsHtmlTable, nullptr, showSpecialCase, saveAsHtmlTable))
+    const PrintSettings table = AppSettings::Print();
+    if (!mCollection->WriteHtml(file, !saveAsHtmlTable, nullptr, showSpecialCase, saveAsHtmlTable ? &table : nullptr))
         return false;
     QString stem = file;
     if (stem.endsWith(QLatin1String(".htm")))
@@ -105,7 +107,7 @@ void MainWindow::MakeReport() {
 }
 
 void MainWindow::Print() {
-    RunListPrint(*mCollection, this);
+    RunListPrint(*mCollection, AppSettings::Print(), this);
 }
 
 void MainWindow::SetupCommon() {

@@ -3,6 +3,7 @@
 #include "ItemListView.h"
 #include "app/AppNames.h"
 #include "app/Edition.h"
+#include "app/ExportPaths.h"
 #include "core/CsvFile.h"
 #include "core/CsvImport.h"
 #include "core/DBItemCollection.h"
@@ -32,7 +33,7 @@ std::vector<const Item*> MainWindow::itemsToExport() const {
 void MainWindow::ExportCsv() {
     const std::vector<const Item*> items = itemsToExport();
     const QFileInfo database(mCurrentFileName);
-    const QString folder = mCurrentFileName.isEmpty() ? GetLastDBDir() : database.absolutePath();
+    const QString folder = ExportPaths::Folder(mCurrentFileName);
     const QString name = mCurrentFileName.isEmpty() ? GetAppName(false) : database.completeBaseName();
     QString path = Dialogs::saveFileName(this, tr("Eksportér som CSV-fil"),
                                          QDir(folder).filePath(name + QStringLiteral(".csv")), csvFilter());
@@ -67,7 +68,7 @@ void MainWindow::ImportCsv() {
                          QCoreApplication::translate("DBItemCollection", "READ ONLY MODE - No Save"));
         return;
     }
-    const QString folder = mCurrentFileName.isEmpty() ? GetLastDBDir() : QFileInfo(mCurrentFileName).absolutePath();
+    const QString folder = ExportPaths::Folder(mCurrentFileName);
     const QString path = Dialogs::openFileName(this, title, folder, csvFilter());
     if (path.isEmpty())
         return;

@@ -31,7 +31,7 @@ void MainWindow::UpdateLocations() {
                          QCoreApplication::translate("DBItemCollection", "READ ONLY MODE - No Save"));
         return;
     }
-    const QString path = ::UpdateLocations::AskLocationFile(this);
+    const QString path = ::UpdateLocations::AskLocationFile(this, mCollection->Folder());
     if (path.isEmpty())
         return;
     auto import = std::make_unique<::UpdateLocations>();

@@ -1,6 +1,8 @@
 #include "ItemListModel.h"
 #include "ItemListView.h"
 #include "app/AppNames.h"
+#include "app/AppSettings.h"
+#include "app/ExportPaths.h"
 #include "core/DBItemCollection.h"
 #include "core/Dialogs.h"
 #include "output/InsuranceReport.h"
@@ -25,13 +27,13 @@ void MainWindow::MakeInsuranceReport() {
     if (dialog.exec() != QDialog::Accepted)
         return;
     InsuranceOptions options = dialog.Options();
-    options.Store();
+    AppSettings::StoreInsurance(options);
     const std::vector<const Item*> items = InsuranceReport::ItemsInScope(*mCollection, options, hits);
     if (items.empty()) {
         Dialogs::information(this, InsuranceReport::Title(), tr("Der er ingen genstande at tage med i opgørelsen."));
         return;
     }
-    const QString folder = mCurrentFileName.isEmpty() ? GetLastDBDir() : QFileInfo(mCurrentFileName).absolutePath();
+    const QString folder = ExportPaths::Folder(mCurrentFileName);
     const QString suggested = QDir(folder).filePath(
         QStringLiteral("%1 %2.pdf").arg(InsuranceReport::Title(), QDate::currentDate().toString(Qt::ISODate)));
     QString path = Dialogs::saveFileName(this, tr("Gem forsikringsopgørelsen som"), suggested, tr("PDF-filer (*.pdf)"));

@@ -29,7 +29,7 @@ void MainWindow::EndOnSignal(int signal) {
         // Nobody may be there to answer the save question: the changes go to a file of their own, never
         // over the database, and the next start offers them.
         if (DBItemCollection::IsModified() && !mCollection->IsReadOnly()) {
-            const QString recovery = Recovery::FileFor(mCurrentFileName);
+            const QString recovery = Recovery::FileFor(mCurrentFileName, GetLastDBDir());
             QString error;
             const bool written = Recovery::Write(*mCollection, recovery, &error);
             if (mLog)
@@ -43,10 +43,10 @@ void MainWindow::EndOnSignal(int signal) {
 
 bool MainWindow::offerRecovery() {
     QString original = mCurrentFileName;
-    QString recovery = Recovery::FileFor(original);
+    QString recovery = Recovery::FileFor(original, GetLastDBDir());
     if (original.isEmpty() || !QFile::exists(recovery)) {
         original.clear();
-        recovery = Recovery::FileFor(QString());
+        recovery = Recovery::FileFor(QString(), GetLastDBDir());
         if (!QFile::exists(recovery))
             return false;
     }

@@ -1,7 +1,6 @@
 #include "InsuranceReport.h"
 
 #include "app/Edition.h"
-#include "app/Settings.h"
 #include "core/ColumnNames.h"
 #include "core/DBItemCollection.h"
 #include "core/Dialogs.h"
@@ -48,14 +47,6 @@ constexpr double kLabelWidth = mm(30);
 constexpr int kMaxDescriptionLines = 30;
 // While counting, the progress is told every so many pages (so a cancel is seen).
 constexpr int kCountingStride = 25;
-
-const QString kOwnerName = QStringLiteral("Insurance/OwnerName");
-const QString kOwnerAddress = QStringLiteral("Insurance/OwnerAddress");
-const QString kInsurer = QStringLiteral("Insurance/Insurer");
-const QString kPolicyNumber = QStringLiteral("Insurance/PolicyNumber");
-const QString kByGroup = QStringLiteral("Insurance/ByGroup");
-const QString kPhotos = QStringLiteral("Insurance/Photos");
-const QString kReceipts = QStringLiteral("Insurance/Receipts");
 
 // The register's own caption of a column (the fields list's word for the edition), without shortcut marks.
 QString caption(int column) {
@@ -188,33 +179,6 @@ private:
 };
 
 } // namespace
-
-// ---------------------------------------------------------------------------------------------------------
-// Options
-
-InsuranceOptions InsuranceOptions::FromSettings() {
-    const Settings settings;
-    InsuranceOptions options;
-    options.ownerName = settings.value(kOwnerName).toString();
-    options.ownerAddress = settings.value(kOwnerAddress).toString();
-    options.insurer = settings.value(kInsurer).toString();
-    options.policyNumber = settings.value(kPolicyNumber).toString();
-    options.order = settings.value(kByGroup, false).toBool() ? ByGroup : ByLocation;
-    options.photos = settings.value(kPhotos, true).toBool();
-    options.receipts = settings.value(kReceipts, true).toBool();
-    return options;
-}
-
-void InsuranceOptions::Store() const {
-    Settings settings;
-    settings.setValue(kOwnerName, ownerName);
-    settings.setValue(kOwnerAddress, ownerAddress);
-    settings.setValue(kInsurer, insurer);
-    settings.setValue(kPolicyNumber, policyNumber);
-    settings.setValue(kByGroup, order == ByGroup);
-    settings.setValue(kPhotos, photos);
-    settings.setValue(kReceipts, receipts);
-}
 
 // ---------------------------------------------------------------------------------------------------------
 // Sums and sections

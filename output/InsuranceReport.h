@@ -16,7 +16,7 @@ class QObject;
 class QPdfWriter;
 
 // What the user chooses for an insurance report. The owner's details and the last choices are kept in the
-// settings store under "Insurance/...".
+// settings store under "Insurance/..." (app/AppSettings.h).
 struct InsuranceOptions {
     enum Scope { WholeRegister, FilterHits, OneLocation, OneGroup };
     enum Order { ByLocation, ByGroup };
@@ -38,10 +38,6 @@ struct InsuranceOptions {
     // Relative links that do not name a file from the working directory are looked for here (the register's
     // folder).
     QString linkFolder;
-
-    // The kept part: the owner's details, the order and the two picture choices.
-    static InsuranceOptions FromSettings();
-    void Store() const;
 };
 
 // The insurance report as one PDF: a cover page with the owner and the totals, a contents page, one section

@@ -1,5 +1,6 @@
 #include "InsuranceReportDialog.h"
 
+#include "app/AppSettings.h"
 #include "core/ColumnNames.h"
 #include "core/DBItemCollection.h"
 #include "core/Dialogs.h"
@@ -27,7 +28,7 @@ constexpr int NumberRole = Qt::UserRole + 1;
 } // namespace
 
 InsuranceReportDialog::InsuranceReportDialog(const DBItemCollection& collection, bool filterSet, QWidget* parent)
-    : QDialog(parent), mKept(InsuranceOptions::FromSettings()) {
+    : QDialog(parent), mKept(AppSettings::Insurance()) {
     setObjectName(QStringLiteral("InsuranceReportDialog"));
     setWindowTitle(InsuranceReport::Title());
     ExternalViewers::SetHelpPage(this, ExternalViewers::HelpPage());

@@ -3,6 +3,7 @@
 #include "LabelDrawing.h"
 #include "LabelProfiles.h"
 #include "Labels.h"
+#include "app/AppSettings.h"
 #include "core/DBItemCollection.h"
 #include "core/Dialogs.h"
 
@@ -58,13 +59,13 @@ bool PrintItemLabels(DBItemCollection* collection, const std::vector<const Item*
                      QWidget* parent) {
     if (items.empty())
         return false;
-    const LabelProfile profile = LabelProfiles::Current();
+    const LabelProfile profile = AppSettings::CurrentLabelProfile();
     if (profile.route == LabelProfile::TemplateRoute) {
         const Labels::Batch batch = Labels::ItemBatch(items);
         Labels::ReportSkipped(batch.skipped, parent);
         if (batch.labels.empty())
             return false;
-        const Labels::NameOptions names = Labels::NameOptions::FromSettings();
+        const Labels::NameOptions names = AppSettings::LabelNames();
         return Labels::PrintRaw(batch.labels, QString::fromLatin1(Labels::kItemFormatFile), names.itemNames,
                                 names.itemNameLength, log, parent);
     }
@@ -94,9 +95,9 @@ bool PrintListLabels(DBItemCollection* collection, int listKind, int index, QWid
         return false;
     }
     const std::vector<Labels::Entry> labels{Labels::ListEntry(listKind, index, name)};
-    const LabelProfile profile = LabelProfiles::Current();
+    const LabelProfile profile = AppSettings::CurrentLabelProfile();
     if (profile.route == LabelProfile::TemplateRoute) {
-        const Labels::NameOptions names = Labels::NameOptions::FromSettings();
+        const Labels::NameOptions names = AppSettings::LabelNames();
         return Labels::PrintRaw(labels, QString::fromLatin1(Labels::kLocationFormatFile), names.locationNames,
                                 names.locationNameLength, nullptr, parent);
     }

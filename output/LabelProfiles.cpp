@@ -1,7 +1,6 @@
 #include "LabelProfiles.h"
 
 #include "app/Edition.h"
-#include "app/Settings.h"
 #include "core/ColumnNames.h"
 
 #include <QCoreApplication>
@@ -156,82 +155,6 @@ std::vector<LabelProfile> BuiltIn() {
     return {shelfProfile(), sheetProfile(), tapeProfile(), printerProfile()};
 }
 
-std::vector<LabelProfile> Load() {
-    Settings settings;
-    const int count = settings.beginReadArray(QStringLiteral("Labels/Profiles"));
-    std::vector<LabelProfile> profiles;
-    for (int i = 0; i < count; ++i) {
-        settings.setArrayIndex(i);
-        LabelProfile p;
-        p.id = settings.value(QStringLiteral("id")).toString();
-        p.name = settings.value(QStringLiteral("name")).toString();
-        p.route = settings.value(QStringLiteral("route"), p.route).toInt() == LabelProfile::TemplateRoute
-                      ? LabelProfile::TemplateRoute
-                      : LabelProfile::DrawnRoute;
-        p.widthMm = settings.value(QStringLiteral("widthMm"), p.widthMm).toDouble();
-        p.heightMm = settings.value(QStringLiteral("heightMm"), p.heightMm).toDouble();
-        p.sheet = settings.value(QStringLiteral("sheet"), p.sheet).toBool();
-        p.rows = settings.value(QStringLiteral("rows"), p.rows).toInt();
-        p.columns = settings.value(QStringLiteral("columns"), p.columns).toInt();
-        p.pageWidthMm = settings.value(QStringLiteral("pageWidthMm"), p.pageWidthMm).toDouble();
-        p.pageHeightMm = settings.value(QStringLiteral("pageHeightMm"), p.pageHeightMm).toDouble();
-        p.marginLeftMm = settings.value(QStringLiteral("marginLeftMm"), p.marginLeftMm).toDouble();
-        p.marginTopMm = settings.value(QStringLiteral("marginTopMm"), p.marginTopMm).toDouble();
-        p.gapXMm = settings.value(QStringLiteral("gapXMm"), p.gapXMm).toDouble();
-        p.gapYMm = settings.value(QStringLiteral("gapYMm"), p.gapYMm).toDouble();
-        p.usedLabels = settings.value(QStringLiteral("usedLabels"), p.usedLabels).toInt();
-        const QString fields = settings.value(QStringLiteral("fields")).toString();
-        p.fields = fields.isEmpty() ? QStringList() : fields.split(QLatin1Char(','));
-        p.fontPt = settings.value(QStringLiteral("fontPt"), p.fontPt).toDouble();
-        p.symbology = qBound(0, settings.value(QStringLiteral("symbology"), p.symbology).toInt(), 3);
-        p.content = qBound(0, settings.value(QStringLiteral("content"), p.content).toInt(), 1);
-        if (!p.name.isEmpty())
-            profiles.push_back(p);
-    }
-    settings.endArray();
-    if (profiles.empty())
-        profiles = BuiltIn();
-    return profiles;
-}
-
-void Save(const std::vector<LabelProfile>& profiles) {
-    Settings settings;
-    settings.remove(QStringLiteral("Labels/Profiles"));
-    settings.beginWriteArray(QStringLiteral("Labels/Profiles"), int(profiles.size()));
-    for (int i = 0; i < int(profiles.size()); ++i) {
-        const LabelProfile& p = profiles[size_t(i)];
-        settings.setArrayIndex(i);
-        settings.setValue(QStringLiteral("id"), p.id);
-        settings.setValue(QStringLiteral("name"), p.name);
-        settings.setValue(QStringLiteral("route"), p.route);
-        settings.setValue(QStringLiteral("widthMm"), p.widthMm);
-        settings.setValue(QStringLiteral("heightMm"), p.heightMm);
-        settings.setValue(QStringLiteral("sheet"), p.sheet);
-        settings.setValue(QStringLiteral("rows"), p.rows);
-        settings.setValue(QStringLiteral("columns"), p.columns);
-        settings.setValue(QStringLiteral("pageWidthMm"), p.pageWidthMm);
-        settings.setValue(QStringLiteral("pageHeightMm"), p.pageHeightMm);
-        settings.setValue(QStringLiteral("marginLeftMm"), p.marginLeftMm);
-        settings.setValue(QStringLiteral("marginTopMm"), p.marginTopMm);
-        settings.setValue(QStringLiteral("gapXMm"), p.gapXMm);
-        settings.setValue(QStringLiteral("gapYMm"), p.gapYMm);
-        settings.setValue(QStringLiteral("usedLabels"), p.usedLabels);
-        settings.setValue(QStringLiteral("fields"), p.fields.join(QLatin1Char(',')));
-        settings.setValue(QStringLiteral("fontPt"), p.fontPt);
-        settings.setValue(QStringLiteral("symbology"), p.symbology);
-        settings.setValue(QStringLiteral("content"), p.content);
-    }
-    settings.endArray();
-}
-
-QString CurrentName() {
-    return Settings().value(QStringLiteral("Labels/CurrentProfile")).toString();
-}
-
-void SetCurrentName(const QString& name) {
-    Settings().setValue(QStringLiteral("Labels/CurrentProfile"), name);
-}
-
 bool Find(const std::vector<LabelProfile>& profiles, const QString& nameOrId, LabelProfile* profile) {
     for (const LabelProfile& p : profiles) {
         if (p.name.compare(nameOrId, Qt::CaseInsensitive) == 0 ||
@@ -241,14 +164,6 @@ bool Find(const std::vector<LabelProfile>& profiles, const QString& nameOrId, La
         }
     }
     return false;
-}
-
-LabelProfile Current() {
-    const std::vector<LabelProfile> profiles = Load();
-    LabelProfile profile;
-    if (Find(profiles, CurrentName(), &profile))
-        return profile;
-    return profiles.front();
 }
 
 } // namespace LabelProfiles

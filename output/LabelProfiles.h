@@ -77,13 +77,6 @@ QString Caption(const QString& key);
 namespace LabelProfiles {
 // The profiles a new user starts with, named in the current language; the first is the edition's default.
 std::vector<LabelProfile> BuiltIn();
-// The stored profiles ("Labels/Profiles"), or the built-in ones when none is stored.
-std::vector<LabelProfile> Load();
-void Save(const std::vector<LabelProfile>& profiles);
-QString CurrentName();
-void SetCurrentName(const QString& name);
-// The profile chosen in the dialog (the first when the stored name is gone).
-LabelProfile Current();
 // A profile by name or built-in id, ignoring letter case; false when there is none.
 bool Find(const std::vector<LabelProfile>& profiles, const QString& nameOrId, LabelProfile* profile);
 } // namespace LabelProfiles

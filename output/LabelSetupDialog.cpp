@@ -1,6 +1,7 @@
 #include "LabelSetupDialog.h"
 
 #include "LabelDrawing.h"
+#include "app/AppSettings.h"
 #include "core/DBItemCollection.h"
 #include "core/Dialogs.h"
 #include "mainwindow/ExternalViewers.h"
@@ -45,7 +46,7 @@ QSpinBox* countSpin(const char* name, int minimum, int maximum) {
 } // namespace
 
 LabelSetupDialog::LabelSetupDialog(DBItemCollection* collection, QWidget* parent)
-    : QDialog(parent), mCollection(collection), mProfiles(LabelProfiles::Load()) {
+    : QDialog(parent), mCollection(collection), mProfiles(AppSettings::LabelProfileList()) {
     setObjectName(QStringLiteral("LabelSetupDialog"));
     setWindowTitle(tr("Etiketter"));
     ExternalViewers::SetHelpPage(this, ExternalViewers::LabelSetupPage());
@@ -166,7 +167,7 @@ LabelSetupDialog::LabelSetupDialog(DBItemCollection* collection, QWidget* parent
 
     fillProfileCombo();
     int current = 0;
-    const QString currentName = LabelProfiles::CurrentName();
+    const QString currentName = AppSettings::CurrentLabelProfileName();
     for (int i = 0; i < int(mProfiles.size()); ++i) {
         if (mProfiles[size_t(i)].name == currentName)
             current = i;
@@ -365,7 +366,7 @@ void LabelSetupDialog::accept() {
         }
         names << p.name;
     }
-    LabelProfiles::Save(mProfiles);
-    LabelProfiles::SetCurrentName(mProfiles[size_t(mShown)].name);
+    AppSettings::StoreLabelProfiles(mProfiles);
+    AppSettings::StoreCurrentLabelProfileName(mProfiles[size_t(mShown)].name);
     QDialog::accept();
 }

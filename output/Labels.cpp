@@ -1,6 +1,5 @@
 #include "Labels.h"
 
-#include "app/Settings.h"
 #include "core/DBItemCollection.h"
 #include "core/Dialogs.h"
 #include "core/Item.h"
@@ -146,16 +145,6 @@ QString FillTemplate(const QString& format, const QStringList& values) {
         out += c;
     }
     return out;
-}
-
-NameOptions NameOptions::FromSettings() {
-    Settings settings;
-    NameOptions options;
-    options.itemNames = settings.value(QStringLiteral("EnableNameOnLabels"), false).toBool();
-    options.itemNameLength = settings.value(QStringLiteral("BarcodeItemNameLabelLength"), 10).toInt();
-    options.locationNames = settings.value(QStringLiteral("EnableLocationNameOnLabels"), false).toBool();
-    options.locationNameLength = settings.value(QStringLiteral("BarcodeLocationNameLabeLength"), 10).toInt();
-    return options;
 }
 
 QString Entry::name() const {

@@ -45,7 +45,6 @@ struct NameOptions {
     int itemNameLength = 10;
     bool locationNames = false;
     int locationNameLength = 10;
-    static NameOptions FromSettings();
 };
 
 // One label: its number and the thing it belongs to (an item, or an entry of the group or location list).

@@ -10,8 +10,8 @@
 
 #include <memory>
 
-void RunListPrint(DBItemCollection& collection, QObject* parentForDialogs) {
-    collection.SortItems(PrintSettings().sortMethod);
+void RunListPrint(DBItemCollection& collection, const PrintSettings& settings, QObject* parentForDialogs) {
+    collection.SortItems(settings.sortMethod);
     std::unique_ptr<QPrinter> printer;
     {
         WaitCursor wait;
@@ -22,5 +22,5 @@ void RunListPrint(DBItemCollection& collection, QObject* parentForDialogs) {
         Dialogs::statusMessage(QCoreApplication::translate("MainWindow", "Print afbrudt"), 2000);
         return;
     }
-    PrintItemList(collection, printer.get());
+    PrintItemList(collection, settings, printer.get());
 }

@@ -11,8 +11,6 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 
-#include <vector>
-
 namespace {
 
 // The four cell rules; L below zero counts as zero.
@@ -60,94 +58,43 @@ private:
 } // namespace
 
 namespace {
-struct ChosenColumn {
-    int column;
-    int length;
-};
-
-// The columns a printed line shows, in their fixed order; header and item lines both follow it.
-std::vector<ChosenColumn> chosenColumns(const PrintSettings& s) {
-    using namespace ColumnNames;
-    const struct {
-        bool chosen;
-        int column;
-        int length;
-    } all[] = {
-        {s.printGroupField, Group, s.groupLength},
-        {s.printNameField, Name, s.nameLength},
-        {s.printModelField, Product, s.modelLength},
-        {s.printProductTypeField, ProductType, s.productTypeLength},
-        {s.printCountField, Count, s.countLength},
-        {s.printPriceField, Price, s.priceLength},
-        {s.printPriceTodayField, PriceToday, s.priceTodayLength},
-        {s.printPictureField, Picture, s.pictureLength},
-        {s.printDateField, Date, PrintSettings::DateLength},
-        {s.printLocationField, Location, s.locationLength},
-        {s.printDescribeField, Description, s.describeLength},
-        {s.printSupplierField, Supplier, s.supplierLength},
-        {s.printAddressField, Address, s.addressLength},
-        {s.printSerialNumberField, Serialno, s.serialNumberLength},
-        {s.printWwwField, Www, s.wwwLength},
-        {s.printReceiptField, Receipt, s.receiptLength},
-        {s.printDocumentField, Document, s.documentLength},
-    };
-    std::vector<ChosenColumn> columns;
-    for (const auto& c : all) {
-        if (c.chosen)
-            columns.push_back({c.column, c.length});
-    }
-    return columns;
-}
-
 // An item's cell: names and texts cut on the right, paths keep their end, numbers never cut.
-QString itemCell(const DBItemCollection& collection, const Item& item, int column, int length) {
-    using namespace ColumnNames;
-    switch (column) {
-    case Group:
+QString itemCell(const DBItemCollection& collection, const Item& item, const PrintedColumn& c, int length) {
+    switch (c.kind) {
+    case PrintedColumn::GroupName:
         return left(collection.Groups().NameOrNumber(item.GetGroup()), length);
-    case Name:
-        return left(item.GetName(), length);
-    case Product:
-        return left(item.GetProduct(), length);
-    case ProductType:
-        return left(item.GetProducttype(), length);
-    case Count:
-        return right(item.GetNumberOfItemsText(), length);
-    case Price:
-        return number(item.GetPrice(), length);
-    case PriceToday:
-        return number(item.GetPriceToday(), length);
-    case Picture:
-        return right(item.GetPhotolink(), length);
-    case Date:
-        return padLeft(item.GetDate(), length);
-    case Location:
+    case PrintedColumn::LocationName:
         return left(collection.Locations().NameOrNumber(item.GetLocation()), length);
-    case Description:
-        return left(item.GetDescription(), length);
-    case Supplier:
-        return left(item.GetSupplier(), length);
-    case Address:
-        return left(item.GetAddress(), length);
-    case Serialno:
-        return left(item.GetSerialno(), length);
-    case Www:
-        return right(item.GetWww(), length);
-    case Receipt:
-        return right(item.GetReceipt(), length);
+    case PrintedColumn::Count:
+        return right(item.GetNumberOfItemsText(), length);
+    case PrintedColumn::Price:
+        return number(item.GetPrice(), length);
+    case PrintedColumn::PriceToday:
+        return number(item.GetPriceToday(), length);
+    case PrintedColumn::Date:
+        return padLeft(item.GetText(c.field), length);
+    case PrintedColumn::Path:
+    case PrintedColumn::Picture:
+        return right(item.GetText(c.field), length);
+    case PrintedColumn::Text:
     default:
-        return right(item.GetDocument(), length);
+        return left(item.GetText(c.field), length);
     }
 }
 } // namespace
 
 QString BuildPrintHeaderLine(const PrintSettings& s) {
     LineBuilder line(s.printSeparator);
-    if (s.printItemCount)
-        line.first(padLeft(QCoreApplication::translate("MainWindow", "ITEM_COUNT"), 3));
-    for (const ChosenColumn& c : chosenColumns(s)) {
+    for (const PrintedColumn& c : PrintedColumns()) {
+        if (!(s.*c.flag))
+            continue;
+        if (c.kind == PrintedColumn::ItemNumber) {
+            line.first(padLeft(QCoreApplication::translate("MainWindow", "ITEM_COUNT"), 3));
+            continue;
+        }
         const QString title = ColumnNames::Title(c.column);
-        line.column(c.column == ColumnNames::Date ? padRight(title, c.length) : left(title, c.length));
+        const int length = s.Length(c);
+        line.column(c.kind == PrintedColumn::Date ? padRight(title, length) : left(title, length));
     }
     return line.line();
 }
@@ -157,10 +104,14 @@ QString BuildPrintItemLine(const PrintSettings& s, const DBItemCollection& colle
     if (!s.Passes(item))
         return QString();
     LineBuilder line(s.printSeparator);
-    if (s.printItemCount)
-        line.first(padLeft(QString::number(itemNumber), 3));
-    for (const ChosenColumn& c : chosenColumns(s))
-        line.column(itemCell(collection, item, c.column, c.length));
+    for (const PrintedColumn& c : PrintedColumns()) {
+        if (!(s.*c.flag))
+            continue;
+        if (c.kind == PrintedColumn::ItemNumber)
+            line.first(padLeft(QString::number(itemNumber), 3));
+        else
+            line.column(itemCell(collection, item, c, s.Length(c)));
+    }
     return line.line();
 }
 
@@ -171,7 +122,7 @@ QFont FixedPitchPrintFont(int pointSize) {
     return font;
 }
 
-bool PrintItemList(const DBItemCollection& collection, QPagedPaintDevice* device) {
+bool PrintItemList(const DBItemCollection& collection, const PrintSettings& settings, QPagedPaintDevice* device) {
     constexpr int margin = 50;
     WaitCursor wait;
     Dialogs::statusMessage(QCoreApplication::translate("MainWindow", "Printing..."), 0);
@@ -187,7 +138,6 @@ bool PrintItemList(const DBItemCollection& collection, QPagedPaintDevice* device
     const int lineSpacing = metrics.lineSpacing();
     const int pageHeight = device->height();
 
-    const PrintSettings settings;
     const QString header = BuildPrintHeaderLine(settings);
     // The first page's header is bold and underlined; afterwards the font is of normal weight.
     auto drawHeader = [&] {

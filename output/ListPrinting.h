@@ -18,10 +18,10 @@ QString BuildPrintHeaderLine(const PrintSettings& settings);
 QString BuildPrintItemLine(const PrintSettings& settings, const DBItemCollection& collection, int number,
                            const Item& item);
 
-// Paints the whole collection, in its present order, on the device: the header on every page, a new page
-// whenever the next line might not fit. Reports progress on the status bar and shows the wait cursor.
-// False when painting cannot begin on the device (nothing is reported then).
-bool PrintItemList(const DBItemCollection& collection, QPagedPaintDevice* device);
+// Paints the whole collection, in its present order, with the columns and filter of the print settings on the
+// device: the header on every page, a new page whenever the next line might not fit. Reports progress on the status bar
+// and shows the wait cursor. False when painting cannot begin on the device (nothing is reported then).
+bool PrintItemList(const DBItemCollection& collection, const PrintSettings& settings, QPagedPaintDevice* device);
 
 // "Courier New", or another fixed-pitch face where it is missing, so printed columns line up.
 QFont FixedPitchPrintFont(int pointSize);

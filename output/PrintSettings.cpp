@@ -1,93 +1,58 @@
 #include "PrintSettings.h"
 
-#include "app/Settings.h"
-#include "core/Item.h"
-
-#include <iterator>
+#include "core/ColumnNames.h"
 
 namespace {
+using C = PrintedColumn;
+using namespace ColumnNames;
+using S = PrintSettings;
 
-struct BoolKey {
-    const char* key;
-    bool PrintSettings::*member;
-};
-struct IntKey {
-    const char* key;
-    int PrintSettings::*member;
-};
-
-const BoolKey kBoolKeys[] = {
-    {"Print/printItemCount", &PrintSettings::printItemCount},
-    {"Print/printGroupField", &PrintSettings::printGroupField},
-    {"Print/printNameField", &PrintSettings::printNameField},
-    {"Print/printModelField", &PrintSettings::printModelField},
-    {"Print/printProductTypeField", &PrintSettings::printProductTypeField},
-    {"Print/printCountField", &PrintSettings::printCountField},
-    {"Print/printPriceField", &PrintSettings::printPriceField},
-    {"Print/printPriceTodayField", &PrintSettings::printPriceTodayField},
-    {"Print/printPictureField", &PrintSettings::printPictureField},
-    {"Print/printDateField", &PrintSettings::printDateField},
-    {"Print/printLocationField", &PrintSettings::printLocationField},
-    {"Print/printDescribeField", &PrintSettings::printDescribeField},
-    {"Print/printSupplierField", &PrintSettings::printSupplierField},
-    {"Print/printAddressField", &PrintSettings::printAddressField},
-    {"Print/printSerialNumberField", &PrintSettings::printSerialNumberField},
-    {"Print/printWwwField", &PrintSettings::printWwwField},
-    {"Print/printReceiptField", &PrintSettings::printReceiptField},
-    {"Print/printDocumentField", &PrintSettings::printDocumentField},
-    {"Print/printGroupOnly", &PrintSettings::printGroupOnly},
-    {"Print/printLocationOnly", &PrintSettings::printLocationOnly},
-};
-
-const IntKey kIntKeys[] = {
-    {"Print/GroupToPrint", &PrintSettings::GroupToPrint},
-    {"Print/LocationToPrint", &PrintSettings::LocationToPrint},
-    {"Print/printGroupFieldLength", &PrintSettings::groupLength},
-    {"Print/printModelFieldLength", &PrintSettings::modelLength},
-    {"Print/printProductTypeFieldLength", &PrintSettings::productTypeLength},
-    {"Print/printCountFieldLength", &PrintSettings::countLength},
-    {"Print/printPriceFieldLength", &PrintSettings::priceLength},
-    {"Print/printPriceTodayFieldLength", &PrintSettings::priceTodayLength},
-    {"Print/printPictureFieldLength", &PrintSettings::pictureLength},
-    {"Print/printLocationFieldLength", &PrintSettings::locationLength},
-    {"Print/printSerialNumberFieldLength", &PrintSettings::serialNumberLength},
-    {"Print/printReceiptFieldLength", &PrintSettings::receiptLength},
-    {"Print/printAddressFieldLength", &PrintSettings::addressLength},
-    {"Print/printDescribeFieldLength", &PrintSettings::describeLength},
-    {"Print/printNameFieldLength", &PrintSettings::nameLength},
-    {"Print/printSupplierFieldLength", &PrintSettings::supplierLength},
-    {"Print/printWwwFieldLength", &PrintSettings::wwwLength},
-    {"Print/printDocumentFieldLength", &PrintSettings::documentLength},
-};
-
-const char* const kSeparatorKey = "Print/printSeparator";
-const char* const kSortMethodKey = "Print/sortMethod";
-
+const std::array<PrintedColumn, 18> kColumns = {{
+    {-1, C::ItemNumber, Item::Name, &S::printItemCount, "Print/printItemCount", nullptr, nullptr, 0, 0},
+    {Group, C::GroupName, Item::Name, &S::printGroupField, "Print/printGroupField", &S::groupLength,
+     "Print/printGroupFieldLength", 200, 1},
+    {Name, C::Text, Item::Name, &S::printNameField, "Print/printNameField", &S::nameLength,
+     "Print/printNameFieldLength", 200, 2},
+    {Product, C::Text, Item::Product, &S::printModelField, "Print/printModelField", &S::modelLength,
+     "Print/printModelFieldLength", 200, 3},
+    {ProductType, C::Text, Item::Producttype, &S::printProductTypeField, "Print/printProductTypeField",
+     &S::productTypeLength, "Print/printProductTypeFieldLength", 200, 17},
+    {Count, C::Count, Item::Name, &S::printCountField, "Print/printCountField", &S::countLength,
+     "Print/printCountFieldLength", 20, 4},
+    {Price, C::Price, Item::Name, &S::printPriceField, "Print/printPriceField", &S::priceLength,
+     "Print/printPriceFieldLength", 12, 5},
+    {PriceToday, C::PriceToday, Item::Name, &S::printPriceTodayField, "Print/printPriceTodayField",
+     &S::priceTodayLength, "Print/printPriceTodayFieldLength", 12, 6},
+    {Picture, C::Picture, Item::Photolink, &S::printPictureField, "Print/printPictureField", &S::pictureLength,
+     "Print/printPictureFieldLength", 200, 7},
+    {Date, C::Date, Item::Date, &S::printDateField, "Print/printDateField", nullptr, nullptr, 0, 8},
+    {Location, C::LocationName, Item::Name, &S::printLocationField, "Print/printLocationField", &S::locationLength,
+     "Print/printLocationFieldLength", 200, 9},
+    {Description, C::Text, Item::Description, &S::printDescribeField, "Print/printDescribeField", &S::describeLength,
+     "Print/printDescribeFieldLength", 200, 10},
+    {Supplier, C::Text, Item::Supplier, &S::printSupplierField, "Print/printSupplierField", &S::supplierLength,
+     "Print/printSupplierFieldLength", 200, 11},
+    {Address, C::Text, Item::Address, &S::printAddressField, "Print/printAddressField", &S::addressLength,
+     "Print/printAddressFieldLength", 200, 12},
+    {Serialno, C::Text, Item::Serialno, &S::printSerialNumberField, "Print/printSerialNumberField",
+     &S::serialNumberLength, "Print/printSerialNumberFieldLength", 200, 13},
+    {Www, C::Path, Item::Www, &S::printWwwField, "Print/printWwwField", &S::wwwLength, "Print/printWwwFieldLength", 200,
+     14},
+    {Receipt, C::Picture, Item::Receipt, &S::printReceiptField, "Print/printReceiptField", &S::receiptLength,
+     "Print/printReceiptFieldLength", 200, 15},
+    {Document, C::Path, Item::Document, &S::printDocumentField, "Print/printDocumentField", &S::documentLength,
+     "Print/printDocumentFieldLength", 200, 16},
+}};
 } // namespace
 
-PrintSettings::PrintSettings() {
-    const Settings settings;
-    for (const BoolKey& k : kBoolKeys)
-        this->*k.member = settings.value(QLatin1String(k.key), this->*k.member).toBool();
-    for (const IntKey& k : kIntKeys)
-        this->*k.member = settings.value(QLatin1String(k.key), this->*k.member).toInt();
-    printSeparator = settings.value(QLatin1String(kSeparatorKey), printSeparator).toString();
-    sortMethod = settings.value(QLatin1String(kSortMethodKey), sortMethod).toInt();
+const std::array<PrintedColumn, 18>& PrintedColumns() {
+    return kColumns;
 }
 
-PrintSettings PrintSettings::Defaults() {
-    return PrintSettings(DefaultsTag{});
-}
-
-void PrintSettings::Save(bool writeSortMethod) const {
-    Settings settings;
-    for (const BoolKey& k : kBoolKeys)
-        settings.setValue(QLatin1String(k.key), this->*k.member);
-    for (const IntKey& k : kIntKeys)
-        settings.setValue(QLatin1String(k.key), this->*k.member);
-    settings.setValue(QLatin1String(kSeparatorKey), printSeparator);
-    if (writeSortMethod)
-        settings.setValue(QLatin1String(kSortMethodKey), sortMethod);
+int PrintSettings::Length(const PrintedColumn& column) const {
+    if (column.length)
+        return this->*column.length;
+    return column.kind == PrintedColumn::Date ? DateLength : 0;
 }
 
 bool PrintSettings::Passes(const Item& item) const {
@@ -100,9 +65,4 @@ bool PrintSettings::Passes(const Item& item) const {
     if (printLocationOnly)
         return locationMatches;
     return true;
-}
-
-PrintSettings& PrintSettings::Shared() {
-    static PrintSettings shared = Defaults();
-    return shared;
 }

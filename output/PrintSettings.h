@@ -1,13 +1,17 @@
 #pragma once
 
+#include "core/Item.h"
+
 #include <QString>
 
-class Item;
+#include <array>
+
+struct PrintedColumn;
 
 // What a printed list (and the HTML table) shows: which columns, how wide, with which separator, in which
-// order, and whether only one group and/or one location. A snapshot of the "Print" keys of the settings
-// store, taken afresh for every print and every export, so a change in the dialog is seen by the next one.
-// The order of the eighteen flags is the fixed column order of a printed line.
+// order, and whether only one group and/or one location. A plain value: the windows read it from the settings
+// store (app/AppSettings.h) for every print and every export and hand it in, so a change in the dialog is seen
+// by the next one and a test or the bench passes its own.
 struct PrintSettings {
     bool printItemCount = false;
     bool printGroupField = true;
@@ -53,23 +57,30 @@ struct PrintSettings {
     // A date column is always this wide; it has no setting.
     static constexpr int DateLength = 10;
 
-    // Reads all 40 keys; an absent key gives its default.
-    PrintSettings();
-    // The defaults, without reading the store.
-    static PrintSettings Defaults();
-
-    // Writes all 40 keys; the sort method only when writeSortMethod is set (the dialog writes none when
-    // no sort button is checked).
-    void Save(bool writeSortMethod = true) const;
-
     // The group and location filter: with both flags an item passes when either matches.
     bool Passes(const Item& item) const;
-
-    // The copy the print-settings dialog keeps for the whole process, shared by all its instances:
-    // the defaults until the first dialog reloads it from the store.
-    static PrintSettings& Shared();
-
-private:
-    struct DefaultsTag {};
-    explicit PrintSettings(DefaultsTag) {}
+    // The width of a printed column (the date's fixed width; 0 for the item number, which has none).
+    int Length(const PrintedColumn& column) const;
 };
+
+// One column a printed line and the HTML table can show, the item number included. The table below is the
+// one place that says which columns there are, in which order they print, what their settings are called,
+// how their cells look and where the print-settings dialog lists them.
+struct PrintedColumn {
+    // How a cell shows its value. Printed lines cut names and texts on the right and keep a path's end;
+    // numbers are never cut. The HTML table shows pictures as small images and right-aligns numbers.
+    enum Kind { ItemNumber, GroupName, LocationName, Text, Path, Picture, Count, Price, PriceToday, Date };
+
+    int column; // the list column of ColumnNames (its caption), or -1 for the item number
+    Kind kind;
+    Item::TextField field; // the item's text for Text, Path, Picture and Date
+    bool PrintSettings::*flag;
+    const char* flagKey;
+    int PrintSettings::*length; // null: no width setting (the item number and the date)
+    const char* lengthKey;
+    int maxLength;   // the largest width the dialog accepts
+    int dialogPlace; // the place in the dialog's field lists, which list the product type last
+};
+
+// All eighteen, in the fixed order of a printed line.
+const std::array<PrintedColumn, 18>& PrintedColumns();

@@ -1,6 +1,5 @@
 #include "UpdateLocationsData.h"
 
-#include "app/AppNames.h"
 #include "app/Edition.h"
 #include "core/DBItemCollection.h"
 #include "core/Dialogs.h"
@@ -116,8 +115,8 @@ struct UpdateLocations::Simulation {
 UpdateLocations::UpdateLocations() = default;
 UpdateLocations::~UpdateLocations() = default;
 
-QString UpdateLocations::AskLocationFile(QObject* parent) {
-    const QString start = (IsBrevane() ? GetLastDBDir() : QString()) + QStringLiteral("/Location.update.txt");
+QString UpdateLocations::AskLocationFile(QObject* parent, const QString& registerFolder) {
+    const QString start = (IsBrevane() ? registerFolder : QString()) + QStringLiteral("/Location.update.txt");
     return Dialogs::openFileName(parent, tr("Open_Location_File"), start, tr("location file (*.txt *.loc)"));
 }
 

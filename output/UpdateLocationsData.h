@@ -52,8 +52,9 @@ public:
     UpdateLocations(const UpdateLocations&) = delete;
     UpdateLocations& operator=(const UpdateLocations&) = delete;
 
-    // Asks for the scanner file; an empty text when the user cancelled.
-    static QString AskLocationFile(QObject* parent);
+    // Asks for the scanner file, starting in the register's folder in Brevane; an empty text when the user
+    // cancelled.
+    static QString AskLocationFile(QObject* parent, const QString& registerFolder);
 
     // Reads and parses the file; a box says why when it does not exist or cannot be read.
     bool ParseLocationFile(const QString& path);

@@ -1,6 +1,7 @@
 #include "printSelectDataDialog.h"
 
 #include "app/AppNames.h"
+#include "app/AppSettings.h"
 #include "app/Edition.h"
 #include "core/ColumnNames.h"
 #include "core/DBItemCollection.h"
@@ -9,36 +10,16 @@
 
 #include <QIntValidator>
 
-#include <iterator>
+#include <algorithm>
 
 namespace {
 
-// The entries of the two field lists, in the order the dialog lists them. Column -1 is the item number.
-struct FieldEntry {
-    int column;
-    bool PrintSettings::*flag;
-};
-
-const FieldEntry kFieldEntries[] = {
-    {-1, &PrintSettings::printItemCount},
-    {ColumnNames::Group, &PrintSettings::printGroupField},
-    {ColumnNames::Name, &PrintSettings::printNameField},
-    {ColumnNames::Product, &PrintSettings::printModelField},
-    {ColumnNames::Count, &PrintSettings::printCountField},
-    {ColumnNames::Price, &PrintSettings::printPriceField},
-    {ColumnNames::PriceToday, &PrintSettings::printPriceTodayField},
-    {ColumnNames::Picture, &PrintSettings::printPictureField},
-    {ColumnNames::Date, &PrintSettings::printDateField},
-    {ColumnNames::Location, &PrintSettings::printLocationField},
-    {ColumnNames::Description, &PrintSettings::printDescribeField},
-    {ColumnNames::Supplier, &PrintSettings::printSupplierField},
-    {ColumnNames::Address, &PrintSettings::printAddressField},
-    {ColumnNames::Serialno, &PrintSettings::printSerialNumberField},
-    {ColumnNames::Www, &PrintSettings::printWwwField},
-    {ColumnNames::Receipt, &PrintSettings::printReceiptField},
-    {ColumnNames::Document, &PrintSettings::printDocumentField},
-    {ColumnNames::ProductType, &PrintSettings::printProductTypeField},
-};
+// The copy of the print settings that every instance of the dialog shares for the whole process: the defaults
+// until the first dialog reloads it from the store.
+PrintSettings& sharedSettings() {
+    static PrintSettings shared;
+    return shared;
+}
 
 const char* const kSeparators[] = {"|", ";", ":", "+", "#", "!", "I"};
 
@@ -57,28 +38,34 @@ printSelectDataDialog::printSelectDataDialog(DBItemCollection* collection, QWidg
     translateTexts();
 
     using namespace ColumnNames;
-    auto validator = [this](int top) { return new QIntValidator(1, top, this); };
-    mLengths = {
-        {groupLengthLineEdit, groupLengthLabel, Group, &PrintSettings::groupLength, validator(200)},
-        {nameLengthLineEdit, nameLengthLabel, Name, &PrintSettings::nameLength, validator(200)},
-        {modelLengthLineEdit, modelLengthLabel, Product, &PrintSettings::modelLength, validator(200)},
-        {productTypeLengthLineEdit, productTypeLengthLabel, ProductType, &PrintSettings::productTypeLength,
-         validator(200)},
-        {countLengthLineEdit, countLengthLabel, Count, &PrintSettings::countLength, validator(20)},
-        {priceLengthLineEdit, priceLengthLabel, Price, &PrintSettings::priceLength, validator(12)},
-        {priceTodayLengthLineEdit, priceTodayLengthLabel, PriceToday, &PrintSettings::priceTodayLength, validator(12)},
-        {pictureLengthLineEdit, pictureLengthLabel, Picture, &PrintSettings::pictureLength, validator(200)},
-        {dateLengthLineEdit, dateLengthLabel, Date, nullptr, nullptr},
-        {locationLengthLineEdit, locationLengthLabel, Location, &PrintSettings::locationLength, validator(200)},
-        {describeLengthLineEdit, describeLengthLabel, Description, &PrintSettings::describeLength, validator(200)},
-        {supplierLengthLineEdit, supplierLengthLabel, Supplier, &PrintSettings::supplierLength, validator(200)},
-        {addressLengthLineEdit, addressLengthLabel, Address, &PrintSettings::addressLength, validator(200)},
-        {serialNumberLengthLineEdit, serialNumberLengthLabel, Serialno, &PrintSettings::serialNumberLength,
-         validator(200)},
-        {wwwLengthLineEdit, wwwLengthLabel, Www, &PrintSettings::wwwLength, validator(200)},
-        {receiptLengthLineEdit, receiptLengthLabel, Receipt, &PrintSettings::receiptLength, validator(200)},
-        {documentLengthLineEdit, documentLengthLabel, Document, &PrintSettings::documentLength, validator(200)},
+    // The form's edit and label of each column's width; the printed columns' table says the rest.
+    const std::pair<QLineEdit*, QLabel*> widgets[ColumnCount] = {
+        {groupLengthLineEdit, groupLengthLabel},
+        {nameLengthLineEdit, nameLengthLabel},
+        {modelLengthLineEdit, modelLengthLabel},
+        {productTypeLengthLineEdit, productTypeLengthLabel},
+        {countLengthLineEdit, countLengthLabel},
+        {priceLengthLineEdit, priceLengthLabel},
+        {priceTodayLengthLineEdit, priceTodayLengthLabel},
+        {pictureLengthLineEdit, pictureLengthLabel},
+        {receiptLengthLineEdit, receiptLengthLabel},
+        {dateLengthLineEdit, dateLengthLabel},
+        {locationLengthLineEdit, locationLengthLabel},
+        {describeLengthLineEdit, describeLengthLabel},
+        {supplierLengthLineEdit, supplierLengthLabel},
+        {addressLengthLineEdit, addressLengthLabel},
+        {serialNumberLengthLineEdit, serialNumberLengthLabel},
+        {wwwLengthLineEdit, wwwLengthLabel},
+        {documentLengthLineEdit, documentLengthLabel},
     };
+    for (const PrintedColumn& column : PrintedColumns()) {
+        if (column.kind == PrintedColumn::ItemNumber)
+            continue;
+        const auto& [edit, label] = widgets[column.column];
+        // The date's width is fixed: its edit gets no validator and is never saved.
+        QIntValidator* validator = column.length ? new QIntValidator(1, column.maxLength, this) : nullptr;
+        mLengths.push_back({edit, label, &column, validator});
+    }
     mSortButtons = {
         {sortTypeRadioButton, DBItemCollection::SortGroup, Group},
         {sortNameRadioButton, DBItemCollection::SortName, Name},
@@ -91,7 +78,7 @@ printSelectDataDialog::printSelectDataDialog(DBItemCollection* collection, QWidg
     // The dialog follows the edition's and the open database's column names.
     const QString lengthTip = tr("TOOLTIP_PRINT_TEXTFIELD_LENGTH");
     for (const LengthField& field : mLengths) {
-        field.label->setText(Title(field.column));
+        field.label->setText(Title(field.column->column));
         field.edit->setToolTip(lengthTip);
         if (field.validator)
             field.edit->setValidator(field.validator);
@@ -99,8 +86,8 @@ printSelectDataDialog::printSelectDataDialog(DBItemCollection* collection, QWidg
     for (const SortButton& sort : mSortButtons)
         sort.button->setText(Title(sort.column));
 
-    PrintSettings& settings = PrintSettings::Shared();
-    settings = PrintSettings();
+    PrintSettings& settings = sharedSettings();
+    settings = AppSettings::Print();
 
     for (const char* separator : kSeparators)
         printSepaComboBox->addItem(QLatin1String(separator));
@@ -109,8 +96,8 @@ printSelectDataDialog::printSelectDataDialog(DBItemCollection* collection, QWidg
 
     fillFieldLists(settings);
     for (const LengthField& field : mLengths) {
-        if (field.length)
-            field.edit->setText(QString::number(settings.*field.length));
+        if (field.column->length)
+            field.edit->setText(QString::number(settings.*field.column->length));
     }
 
     for (const SortButton& sort : mSortButtons) {
@@ -139,6 +126,10 @@ printSelectDataDialog::printSelectDataDialog(DBItemCollection* collection, QWidg
     connect(RemoveButton, &QPushButton::clicked, this, &printSelectDataDialog::remove_slot);
 }
 
+const PrintSettings& printSelectDataDialog::Shared() {
+    return sharedSettings();
+}
+
 void printSelectDataDialog::translateTexts() {
     setWindowTitle(tr("Vælg data til udskrivning"));
     availableLabel->setText(tr("Mulige felter"));
@@ -160,12 +151,16 @@ void printSelectDataDialog::translateTexts() {
 }
 
 void printSelectDataDialog::fillFieldLists(const PrintSettings& settings) {
-    for (int entry = 0; entry < int(std::size(kFieldEntries)); ++entry) {
-        const FieldEntry& field = kFieldEntries[entry];
-        const QString title = field.column < 0 ? tr("ITEM_COUNT") : ColumnNames::Title(field.column);
-        auto* row = new QListWidgetItem(title);
-        row->setData(EntryRole, entry);
-        (settings.*field.flag ? wantedListBox : availableListBox)->addItem(row);
+    std::vector<const PrintedColumn*> entries;
+    for (const PrintedColumn& column : PrintedColumns())
+        entries.push_back(&column);
+    std::sort(entries.begin(), entries.end(),
+              [](const PrintedColumn* a, const PrintedColumn* b) { return a->dialogPlace < b->dialogPlace; });
+    for (const PrintedColumn* column : entries) {
+        const bool itemNumber = column->kind == PrintedColumn::ItemNumber;
+        auto* row = new QListWidgetItem(itemNumber ? tr("ITEM_COUNT") : ColumnNames::Title(column->column));
+        row->setData(EntryRole, int(column - PrintedColumns().data()));
+        (settings.*column->flag ? wantedListBox : availableListBox)->addItem(row);
     }
 }
 
@@ -204,17 +199,17 @@ void printSelectDataDialog::accept() {
         return;
     }
 
-    PrintSettings& settings = PrintSettings::Shared();
-    for (const FieldEntry& field : kFieldEntries)
-        settings.*field.flag = false;
+    PrintSettings& settings = sharedSettings();
+    for (const PrintedColumn& column : PrintedColumns())
+        settings.*column.flag = false;
     for (int row = 0; row < wantedListBox->count(); ++row) {
         const int entry = wantedListBox->item(row)->data(EntryRole).toInt();
-        settings.*kFieldEntries[entry].flag = true;
+        settings.*PrintedColumns()[size_t(entry)].flag = true;
     }
     settings.printSeparator = printSepaComboBox->currentText();
     for (const LengthField& field : mLengths) {
-        if (field.length)
-            settings.*field.length = field.edit->text().toInt(); // an empty edit gives 0
+        if (field.column->length)
+            settings.*field.column->length = field.edit->text().toInt(); // an empty edit gives 0
     }
     bool sortChosen = false;
     for (const SortButton& sort : mSortButtons) {
@@ -227,6 +222,6 @@ void printSelectDataDialog::accept() {
     settings.printLocationOnly = PrintLocationCheckBox->isChecked();
     settings.GroupToPrint = PrintGroupComboBox->currentIndex();
     settings.LocationToPrint = PrintLocationComboBox->currentIndex();
-    settings.Save(sortChosen);
+    AppSettings::StorePrint(settings, sortChosen);
     QDialog::accept();
 }

@@ -30,13 +30,17 @@ public slots:
     void remove_slot();
     void accept() override;
 
+public:
+    // The copy of the print settings shared by every instance for the whole process: the defaults until the
+    // first dialog reloads it from the store; OK updates it.
+    static const PrintSettings& Shared();
+
 private:
     struct LengthField {
         QLineEdit* edit;
         QLabel* label;
-        int column;
-        int PrintSettings::*length; // nullptr: the date, which has no setting
-        QIntValidator* validator;
+        const PrintedColumn* column;
+        QIntValidator* validator; // nullptr: the date, which has no setting
     };
     struct SortButton {
         QAbstractButton* button;

@@ -2,8 +2,8 @@
 
 #include "app/AppNames.h"
 #include "app/Edition.h"
+#include "app/LinkFolders.h"
 #include "core/Dialogs.h"
-#include "core/LinkFolders.h"
 #include "mainwindow/ExternalViewers.h"
 
 #include <QDir>

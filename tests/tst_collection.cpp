@@ -254,10 +254,9 @@ private slots:
     }
 
     void lastSerialNumber() {
-        Settings settings;
         DBItemCollection c(nullptr);
         QCOMPARE(c.LastSerialNumber(), 0);
-        settings.setValue(QStringLiteral("Setup/StartSerialNumber"), 1000);
+        c.SetStartSerialNumber(1000);
         QCOMPARE(c.LastSerialNumber(), 1000);
         Item* a = makeItem(QStringLiteral("a"));
         a->SetSerialno(QStringLiteral("A-17"));
@@ -267,7 +266,6 @@ private slots:
         b->SetSerialno(QStringLiteral("0057"));
         c.Add(b);
         QCOMPARE(c.LastSerialNumber(), 57);
-        settings.remove(QStringLiteral("Setup/StartSerialNumber"));
     }
 
     void sorting_data() {

@@ -145,7 +145,7 @@ private slots:
         QFETCH(int, edition);
         QFETCH(QByteArray, header);
         SetEdition(edition);
-        DBItemCollection c(nullptr);
+        DBItemCollection c(nullptr, m_dir->path());
         QVERIFY(c.LoadFromAsciiFile(write(header + "\r\n")));
         QVERIFY(m_dialogs->boxes.isEmpty());
         QCOMPARE(QFile::exists(m_dir->filePath(QStringLiteral("LockFile.txt"))), edition == Brevane);
@@ -269,7 +269,7 @@ private slots:
         QFETCH(bool, loadsUnasked);
         SetEdition(edition);
         const QString path = write(bytes);
-        DBItemCollection c(nullptr);
+        DBItemCollection c(nullptr, m_dir->path());
         QString error;
         QVERIFY(!c.LoadFromAsciiFile(path, &error));
         QCOMPARE(error, QCoreApplication::translate("DBItemCollection", "DB_NOT_A_REGISTER"));
@@ -612,7 +612,7 @@ private slots:
         m_dialogs->expectBoxes(2); // read-only when opened, and when saving
         SetEdition(Brevane);
         TestSupport::writeAll(m_dir->filePath(QStringLiteral("LockFile.txt")), "x Locked by PC: WS12, User: clerk");
-        DBItemCollection c(nullptr);
+        DBItemCollection c(nullptr, m_dir->path());
         const QString path = write("#2.5.5 (BRV)\r\n1;A;;1;1;;;;;;;1;0;;;;;\r\n");
         QVERIFY(c.LoadFromAsciiFile(path));
         m_dialogs->clear();

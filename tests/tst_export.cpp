@@ -81,7 +81,8 @@ QByteArray expected(const QString& name) {
     return bytes;
 }
 
-QByteArray html(DBItemCollection& c, const QString& path, bool heading, const Item* item, bool special, bool table) {
+QByteArray html(DBItemCollection& c, const QString& path, bool heading, const Item* item, bool special,
+                const PrintSettings* table = nullptr) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     if (!c.WriteHtml(&buffer, path, heading, item, special, table))
@@ -152,14 +153,12 @@ class TestExport : public QObject {
 private slots:
     void initTestCase() {
         TestSupport::isolateSettings();
-        Settings().setValue(QStringLiteral("LastDBDir"), QStringLiteral("/nonexistent"));
         QCoreApplication::installTranslator(&m_translator);
     }
 
     void init() {
         SetEdition(Tovik);
         TestSupport::clearSettings();
-        Settings().setValue(QStringLiteral("LastDBDir"), QStringLiteral("/nonexistent"));
         ColumnNames::Reset();
     }
 
@@ -168,7 +167,7 @@ private slots:
     void threeItemsAsHtmlAndXml() {
         DBItemCollection c(nullptr);
         fillThree(c);
-        compareBytes(html(c, QStringLiteral("/data/register.db.htm"), true, nullptr, false, false),
+        compareBytes(html(c, QStringLiteral("/data/register.db.htm"), true, nullptr, false),
                      expected(QStringLiteral("plain_three_items.htm")));
         QCOMPARE(names(c), QStringLiteral("Kaffemaskine,Sofa,Tom & Jerry <2>"));
         compareBytes(xml(c), expected(QStringLiteral("three_items.xml")));
@@ -186,7 +185,7 @@ private slots:
         c.At(0)->SetPhotolink(QStringLiteral("/billeder/sofa \"rød\" ?.jpg"));
         c.At(0)->SetReceipt(QStringLiteral("/kvitteringer/bon 1.png"));
 
-        PrintSettings settings = PrintSettings::Defaults();
+        PrintSettings settings;
         for (bool* flag : {&settings.printItemCount, &settings.printCountField, &settings.printPictureField,
                            &settings.printLocationField, &settings.printWwwField, &settings.printReceiptField,
                            &settings.printDescribeField, &settings.printGroupOnly})
@@ -196,8 +195,7 @@ private slots:
         settings.GroupToPrint = 1;    // Stue: the sofa
         settings.LocationToPrint = 0; // Kælder: the sofa and the vase
         settings.sortMethod = DBItemCollection::SortName;
-        settings.Save();
-        compareBytes(html(c, QStringLiteral("/data/register.db.htm"), false, nullptr, false, true),
+        compareBytes(html(c, QStringLiteral("/data/register.db.htm"), false, nullptr, false, &settings),
                      expected(QStringLiteral("table_filters.htm")));
         QCOMPARE(names(c), QStringLiteral("Kaffemaskine,Sofa,Tom & Jerry <2>,Vase"));
     }
@@ -219,11 +217,11 @@ private slots:
         Item* d = makeItem(0, QStringLiteral("1960"), 1, 0.0, 3);
         d->SetProducttype(QStringLiteral("2 øre <rund>"));
         c.Add(d);
-        compareBytes(html(c, QStringLiteral("/mønter/db.txt.htm"), true, nullptr, true, false),
+        compareBytes(html(c, QStringLiteral("/mønter/db.txt.htm"), true, nullptr, true),
                      expected(QStringLiteral("ostrel_special.htm")));
         a->SetPriceToday(12);
         d->SetPriceToday(0.5);
-        const QByteArray none = html(c, QStringLiteral("/mønter/db.txt.htm"), true, nullptr, true, false);
+        const QByteArray none = html(c, QStringLiteral("/mønter/db.txt.htm"), true, nullptr, true);
         QVERIFY2(parseError(none).isEmpty(), none.constData());
         QVERIFY(none.contains(QStringLiteral("<Items>\r\n<p>Der er ingen mønter uden vurdering.</p>\r\n").toLatin1()));
         QVERIFY(!none.contains("<Item>"));
@@ -236,7 +234,7 @@ private slots:
         sofa->SetPhotolink(QStringLiteral("/billeder/sofa #1.jpg"));
         sofa->SetReceipt(QStringLiteral("/kvitteringer/bon \"2\" & co?.png"));
         sofa->SetDocument(QStringLiteral("/dok/manual.pdf"));
-        compareBytes(html(c, QStringLiteral("ignored.htm"), false, sofa, false, false),
+        compareBytes(html(c, QStringLiteral("ignored.htm"), false, sofa, false),
                      expected(QStringLiteral("one_item.htm")));
     }
 
@@ -269,19 +267,19 @@ private slots:
         c.Add(item);
         for (int column = 0; column < ColumnNames::ColumnCount; ++column)
             ColumnNames::SetTitle(column, text);
-        PrintSettings all = PrintSettings::Defaults();
+        PrintSettings all;
         for (bool* flag :
              {&all.printItemCount, &all.printProductTypeField, &all.printCountField, &all.printPictureField,
               &all.printLocationField, &all.printDescribeField, &all.printSupplierField, &all.printAddressField,
               &all.printSerialNumberField, &all.printWwwField, &all.printReceiptField, &all.printDocumentField})
             *flag = true;
-        all.Save();
 
         const bool table = form == QLatin1String("table");
         const bool one = form == QLatin1String("one");
-        const QByteArray page = form == QLatin1String("xml") ? xml(c)
-                                                             : html(c, text, !table && !one, one ? item : nullptr,
-                                                                    form == QLatin1String("special"), table);
+        const QByteArray page = form == QLatin1String("xml")
+                                    ? xml(c)
+                                    : html(c, text, !table && !one, one ? item : nullptr,
+                                           form == QLatin1String("special"), table ? &all : nullptr);
         QVERIFY(!page.contains('\x1b'));
         QVERIFY(!page.contains("<2>"));
         QStringList texts;
@@ -307,7 +305,7 @@ private slots:
         Settings().setValue(QStringLiteral("Language"), setting);
         DBItemCollection c(nullptr);
         fillThree(c);
-        QXmlStreamReader reader(html(c, QString(), false, c.At(0), false, false));
+        QXmlStreamReader reader(html(c, QString(), false, c.At(0), false));
         QVERIFY(reader.readNextStartElement());
         QCOMPARE(reader.name().toString(), QStringLiteral("html"));
         const QXmlStreamAttributes attributes = reader.attributes();
@@ -350,11 +348,10 @@ private slots:
         DBItemCollection c(nullptr);
         fillThree(c);
         c.At(0)->SetPhotolink(link);
-        PrintSettings settings = PrintSettings::Defaults();
+        PrintSettings settings;
         settings.printPictureField = true;
-        settings.Save();
-        const QByteArray one = html(c, QString(), false, c.At(0), false, false);
-        const QByteArray table = html(c, QString(), false, nullptr, false, true);
+        const QByteArray one = html(c, QString(), false, c.At(0), false);
+        const QByteArray table = html(c, QString(), false, nullptr, false, &settings);
         QDir::setCurrent(previous);
         const QString folder = QString::fromUtf8(QUrl::fromLocalFile(QDir(dir.path()).canonicalPath()).toEncoded())
                                    .mid(int(qstrlen("file://")));
@@ -370,12 +367,11 @@ private slots:
         c.Add(makeItem(0, QStringLiteral("b"), 3, 0, 0));
         c.Add(makeItem(1, QStringLiteral("a"), 1, 0, 0));
         c.Add(makeItem(0, QStringLiteral("c"), 2, 0, 0));
-        PrintSettings settings = PrintSettings::Defaults();
+        PrintSettings settings;
         settings.sortMethod = DBItemCollection::SortTotalPrice;
-        settings.Save();
-        html(c, QString(), false, nullptr, false, true);
+        html(c, QString(), false, nullptr, false, &settings);
         QCOMPARE(names(c), QStringLiteral("a,c,b"));
-        html(c, QString(), true, nullptr, false, false);
+        html(c, QString(), true, nullptr, false);
         QCOMPARE(c.At(2)->GetName(), QStringLiteral("a")); // the plain form orders by group
     }
 
@@ -390,7 +386,7 @@ private slots:
         DBItemCollection c(nullptr);
         fillThree(c);
         FailingDevice htmlDevice(room);
-        QVERIFY(!c.WriteHtml(&htmlDevice, QString(), true, nullptr, false, false));
+        QVERIFY(!c.WriteHtml(&htmlDevice, QString(), true, nullptr, false));
         FailingDevice xmlDevice(room);
         QVERIFY(!c.WriteXml(&xmlDevice));
     }
@@ -444,7 +440,7 @@ private slots:
         }
         TestDialogs dialogs;
         dialogs.expectBoxes(); // when the export fails
-        const bool written = asXml ? c.WriteXml(path) : c.WriteHtml(path, true, nullptr, false, false);
+        const bool written = asXml ? c.WriteXml(path) : c.WriteHtml(path, true, nullptr, false);
         QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QCOMPARE(dialogs.waitDepth, 0);
         if (obstacle.isEmpty()) {

@@ -19,7 +19,6 @@ private slots:
         QVERIFY(m_dir.isValid());
         for (const char* folder : {"groups", "location", "supplier", "fields"})
             QVERIFY(QDir(m_dir.path()).mkpath(QLatin1String(folder)));
-        FuzzChecks::chooseEveryColumn();
         qputenv("DEBUGTARNVOLD", "1");
     }
     void cleanupTestCase() { qunsetenv("DEBUGTARNVOLD"); }
@@ -46,7 +45,6 @@ private slots:
         QFETCH(bool, lists);
         TestDialogs dialogs;
         dialogs.expectBoxes(); // a file the reader refuses
-        TestSupport::setRegisterFolder(lists ? m_dir.path() : QString());
         Settings().setValue(QStringLiteral("Language"), QStringLiteral("dk"));
         const QByteArray data = TestSupport::readAll(path);
         const QString error = lists ? FuzzChecks::listsRunError(data, m_dir.path())

@@ -1,4 +1,5 @@
 #include "TestSupport.h"
+#include "app/AppSettings.h"
 #include "app/Edition.h"
 #include "app/Settings.h"
 #include "core/ColumnNames.h"
@@ -340,7 +341,7 @@ private slots:
         fill(c, m_dir->path());
         InsuranceOptions kept = options(QStringLiteral("dk"), InsuranceOptions::ByGroup);
         kept.photos = false;
-        kept.Store();
+        AppSettings::StoreInsurance(kept);
         for (bool filtered : {false, true}) {
             InsuranceReportDialog dialog(c, filtered, nullptr);
             auto* scope = dialog.findChild<QComboBox*>(QStringLiteral("InsuranceScope"));
@@ -396,7 +397,7 @@ private slots:
             action->trigger();
             QVERIFY2(m_dialogs->boxes.isEmpty(), qPrintable(m_dialogs->lastText()));
             QVERIFY(QFile::exists(target + QStringLiteral(".pdf")));
-            QCOMPARE(InsuranceOptions::FromSettings().ownerName, QStringLiteral("Ejer"));
+            QCOMPARE(AppSettings::Insurance().ownerName, QStringLiteral("Ejer"));
             if (TestSupport::haveProgram("pdftotext") && TestSupport::haveProgram("pdfimages")) {
                 const QString text =
                     flat(TestSupport::pdfPages(target + QStringLiteral(".pdf")).join(QLatin1Char(' ')));

@@ -98,7 +98,7 @@ private:
         settings.setValue(QStringLiteral("LastDBDir"), DefaultDatabaseDir());
         settings.sync();
         Register r;
-        r.collection = std::make_unique<DBItemCollection>(nullptr);
+        r.collection = std::make_unique<DBItemCollection>(nullptr, DefaultDatabaseDir());
         if (sample)
             r.collection->LoadFromAsciiFile(DefaultDatabasePath());
         for (Item* item : items)

@@ -150,7 +150,7 @@ private slots:
         QFETCH(int, edition);
         QFETCH(QString, language);
         useLanguage(edition, language);
-        DBItemCollection collection(nullptr);
+        DBItemCollection collection(nullptr, DefaultDatabaseDir());
         QVERIFY(collection.LoadFromAsciiFile(DefaultDatabasePath()));
         ItemListView view(nullptr);
         view.SetCollection(&collection);
@@ -193,7 +193,7 @@ private slots:
         look(&folders, QStringLiteral("folders"));
         if (edition != Brevane || QTest::currentTestFailed())
             return;
-        DBItemCollection collection(nullptr);
+        DBItemCollection collection(nullptr, DefaultDatabaseDir());
         AutomakeItems automake(&collection, nullptr);
         automake.show();
         QVERIFY(QTest::qWaitForWindowExposed(&automake));

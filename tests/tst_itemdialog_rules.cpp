@@ -2,6 +2,7 @@
 // fitting, the live total, the print-out lines, stored paths and the number of pre-created items.
 #include "TestSupport.h"
 #include "app/Edition.h"
+#include "app/LinkFolders.h"
 #include "app/Settings.h"
 #include "core/ColumnNames.h"
 #include "core/CountValidator.h"
@@ -9,7 +10,6 @@
 #include "core/ItemDialogRules.h"
 #include "core/ItemValidation.h"
 #include "core/Latin1Validator.h"
-#include "core/LinkFolders.h"
 #include "core/PrecreatedItems.h"
 #include "core/PriceValidator.h"
 

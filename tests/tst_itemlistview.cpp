@@ -658,9 +658,8 @@ private slots:
         const QString folder = TestSupport::copyTree(
             TestSupport::sourceDir() + QStringLiteral("/data/") + DefaultDatabaseDir(), dir.path());
         Settings().setValue(QStringLiteral("Language"), language);
-        Settings().setValue(QStringLiteral("LastDBDir"), folder);
         {
-            DBItemCollection collection(nullptr);
+            DBItemCollection collection(nullptr, folder);
             QVERIFY(collection.LoadFromAsciiFile(dir.filePath(QFileInfo(DefaultDatabasePath()).fileName())));
             ItemListView view(m_window);
             view.Fill(&collection);

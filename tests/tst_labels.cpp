@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 #include "app/AppNames.h"
+#include "app/AppSettings.h"
 #include "app/Edition.h"
 #include "app/Settings.h"
 #include "core/DBItemCollection.h"
@@ -146,7 +147,7 @@ class tst_Labels : public QObject {
     }
 
     bool print(const std::vector<const Item*>& items) {
-        LabelProfiles::SetCurrentName(QStringLiteral("printer"));
+        AppSettings::StoreCurrentLabelProfileName(QStringLiteral("printer"));
         return PrintItemLabels(m_collection, items, nullptr, nullptr);
     }
 
@@ -458,7 +459,7 @@ private slots:
             settings.setValue(QStringLiteral("EnableLocationNameOnLabels"), true);
             settings.setValue(QStringLiteral("BarcodeLocationNameLabeLength"), 6);
         }
-        LabelProfiles::SetCurrentName(QStringLiteral("printer"));
+        AppSettings::StoreCurrentLabelProfileName(QStringLiteral("printer"));
         m_collection->Groups().SetEntries({QStringLiteral("Lager 1"), QStringLiteral("Lager 2 - reol")});
         m_collection->Locations().SetEntries({QStringLiteral("Kontor"), QString(), QStringLiteral("Butik")});
         m_collection->Suppliers().SetEntries({QStringLiteral("Solar")});
@@ -575,12 +576,12 @@ private slots:
             dialog.accept();
             QCOMPARE(dialogs.boxes.size(), 1);
             QCOMPARE(dialog.result(), int(QDialog::Rejected));
-            QCOMPARE(LabelProfiles::CurrentName(), QString());
+            QCOMPARE(AppSettings::CurrentLabelProfileName(), QString());
             columns->setValue(3);
             dialog.accept();
             QCOMPARE(dialog.result(), int(QDialog::Accepted));
         }
-        const LabelProfile current = LabelProfiles::Current();
+        const LabelProfile current = AppSettings::CurrentLabelProfile();
         QCOMPARE(current.name, QStringLiteral("Halvt ark"));
         QCOMPARE(current.usedLabels, 5);
         QCOMPARE(current.columns, 3);
@@ -590,7 +591,7 @@ private slots:
         const TestSupport::SampleInstallation install;
         TestDialogs dialogs;
         const QString device = deviceFile("<%1>");
-        LabelProfiles::SetCurrentName(QStringLiteral("printer"));
+        AppSettings::StoreCurrentLabelProfileName(QStringLiteral("printer"));
         {
             MainWindow window;
             QCOMPARE(window.CurrentFileName(), DefaultDatabasePath());

@@ -1,6 +1,5 @@
 #include "TestSupport.h"
 #include "app/Edition.h"
-#include "app/Settings.h"
 #include "core/ColumnNames.h"
 #include "core/DBItemCollection.h"
 #include "output/ListPrintCommand.h"
@@ -28,7 +27,7 @@ public:
 };
 
 PrintSettings noColumns() {
-    PrintSettings s = PrintSettings::Defaults();
+    PrintSettings s;
     s.printGroupField = s.printNameField = s.printModelField = s.printPriceField = s.printPriceTodayField =
         s.printDateField = false;
     return s;
@@ -53,7 +52,6 @@ private slots:
     void init() {
         SetEdition(Tovik);
         TestSupport::clearSettings();
-        Settings().setValue(QStringLiteral("LastDBDir"), QStringLiteral("/nonexistent"));
         ColumnNames::Reset();
         m_collection = std::make_unique<DBItemCollection>(nullptr);
         m_collection->Groups().SetEntries({QStringLiteral("Køkken"), QStringLiteral("Stue")});
@@ -62,7 +60,7 @@ private slots:
 
     void cleanup() { m_collection.reset(); }
 
-    // With an empty store: Group, Name, Model, Price, PriceToday and Date, separated by "|".
+    // The defaults: Group, Name, Model, Price, PriceToday and Date, separated by "|".
     void defaultHeaderAndLine() {
         const PrintSettings settings;
         QCOMPARE(BuildPrintHeaderLine(settings),
@@ -165,7 +163,7 @@ private slots:
 
     // All eighteen columns in their fixed order, the item number first, with another separator.
     void columnOrderAndSeparator() {
-        PrintSettings s = PrintSettings::Defaults();
+        PrintSettings s;
         for (bool* flag : {&s.printItemCount, &s.printProductTypeField, &s.printCountField, &s.printPictureField,
                            &s.printLocationField, &s.printDescribeField, &s.printSupplierField, &s.printAddressField,
                            &s.printSerialNumberField, &s.printWwwField, &s.printReceiptField, &s.printDocumentField})
@@ -218,7 +216,6 @@ private slots:
         s.printGroupOnly = true;
         s.GroupToPrint = 1;
         s.sortMethod = DBItemCollection::SortName;
-        s.Save();
         const int count = 180;
         for (int i = count; i >= 1; --i) {
             auto* item = new Item;
@@ -230,7 +227,7 @@ private slots:
         TestDialogs dialogs;
         const QString pdf = dir.filePath(QStringLiteral("list.pdf"));
         dialogs.printTo(pdf);
-        RunListPrint(*m_collection, nullptr);
+        RunListPrint(*m_collection, s, nullptr);
         QCOMPARE(m_collection->At(0)->GetName(), QStringLiteral("Ting 001")); // sorted by name
 
         const QStringList pages = TestSupport::pdfPages(pdf);
@@ -264,7 +261,6 @@ private slots:
         QTemporaryDir dir;
         PrintSettings s = noColumns();
         s.printNameField = true;
-        s.Save();
         for (int i = 1; i <= 120; ++i) {
             auto* item = new Item;
             item->SetName(QStringLiteral("Linje %1").arg(i));
@@ -275,7 +271,7 @@ private slots:
         {
             QPdfWriter writer(pdf);
             writer.setResolution(1200);
-            QVERIFY(PrintItemList(*m_collection, &writer));
+            QVERIFY(PrintItemList(*m_collection, s, &writer));
         }
         QStringList printed;
         for (const QString& page : TestSupport::pdfPages(pdf)) {
@@ -290,7 +286,8 @@ private slots:
     // Cancelling the print dialog: a status message, no file, and the collection stays sorted.
     void cancelledPrint() {
         QTemporaryDir dir;
-        Settings().setValue(QStringLiteral("Print/sortMethod"), int(DBItemCollection::SortName));
+        PrintSettings s;
+        s.sortMethod = DBItemCollection::SortName;
         for (const char* name : {"b", "c", "a"}) {
             auto* item = new Item;
             item->SetName(QLatin1String(name));
@@ -298,7 +295,7 @@ private slots:
         }
         TestDialogs dialogs;
         dialogs.printTo(QString());
-        RunListPrint(*m_collection, nullptr);
+        RunListPrint(*m_collection, s, nullptr);
         QCOMPARE(dialogs.status, QStringList{QStringLiteral("Print afbrudt")});
         QCOMPARE(dialogs.statusTimes, QList<int>{2000});
         QCOMPARE(m_collection->At(0)->GetName(), QStringLiteral("a"));
@@ -310,13 +307,12 @@ private slots:
         if (!havePdftotext())
             QSKIP("pdftotext (poppler-utils) is not installed");
         QTemporaryDir dir;
-        noColumns().Save();
         for (int i = 0; i < 30; ++i)
             m_collection->Add(new Item);
         TestDialogs dialogs;
         const QString pdf = dir.filePath(QStringLiteral("empty.pdf"));
         dialogs.printTo(pdf);
-        RunListPrint(*m_collection, nullptr);
+        RunListPrint(*m_collection, noColumns(), nullptr);
         const QStringList pages = TestSupport::pdfPages(pdf);
         QCOMPARE(pages.size(), 1);
         QVERIFY(TestSupport::simplifiedLines(pages.first()).isEmpty());

@@ -42,7 +42,6 @@ private slots:
         QDir().mkpath(installDir());
         // The working directory stands for the installation directory of the fallbacks.
         QDir::setCurrent(installDir());
-        Settings().setValue(QStringLiteral("LastDBDir"), dbDir());
     }
     void cleanup() {
         QDir::setCurrent(m_oldCwd);
@@ -131,54 +130,56 @@ private slots:
         QCOMPARE(TestSupport::readAll(path), QByteArray("old\r\n"));
     }
 
-    void listsFromTheDatabaseFolder() {
+    // Where a register's lists come from: its folder, then its Danish-named groups and locations, and failing
+    // both, groups and locations together from the installation; suppliers and captions from the installation's
+    // home-contents sample. A register without a folder reads nothing. Files are "db/..." or "install/...".
+    void listSources_data() {
+        QTest::addColumn<bool>("withFolder");
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QStringList>("groups");
+        QTest::addColumn<QStringList>("locations");
+        QTest::addColumn<QStringList>("suppliers");
+        QTest::addColumn<QStringList>("fields");
+        QTest::newRow("the register's folder")
+            << true
+            << QStringList{"db/groups/groups.no.txt=Kjøkken\r\n\r\nGarasje\r\n", "db/location/location.no.txt=Stue\r\n",
+                           "db/supplier/supplier.no.txt=Elkjøp\r\n", "db/fields/fields.no.txt=Gruppe\r\n&Navn\r\n"}
+            << QStringList{"Kjøkken", "", "Garasje"} << QStringList{"Stue"} << QStringList{"Elkjøp"}
+            << QStringList{"Gruppe", "&Navn"};
+        QTest::newRow("Danish-named groups")
+            << true << QStringList{"db/groups/groups.da.txt=Køkken\r\n", "db/location/location.no.txt=Stue\r\n"}
+            << QStringList{"Køkken"} << QStringList{"Stue"} << QStringList{} << QStringList{};
+        // The register's own locations file is passed over when no groups file of either name is there.
+        QTest::newRow("the installation's lists")
+            << true
+            << QStringList{"db/location/location.no.txt=Database-rom\r\n",
+                           "install/group/group.no.txt=Møbler\r\nKlær\r\n",
+                           "install/location/location.no.txt=Stue\r\nKjøkken\r\n",
+                           "install/db/DemoDBStd/supplier/supplier.no.txt=IKEA\r\n",
+                           "install/db/DemoDBStd/fields/fields.no.txt=Gruppe\r\n"}
+            << QStringList{"Møbler", "Klær"} << QStringList{"Stue", "Kjøkken"} << QStringList{"IKEA"}
+            << QStringList{"Gruppe"};
+        QTest::newRow("no folder") << false << QStringList{"install/group/group.no.txt=Møbler\r\n"} << QStringList{}
+                                   << QStringList{} << QStringList{} << QStringList{};
+    }
+    void listSources() {
+        QFETCH(bool, withFolder);
+        QFETCH(QStringList, files);
         Settings().setValue(QStringLiteral("Language"), QStringLiteral("no"));
-        writeList(dbDir() + "/groups/groups.no.txt", "Kjøkken\r\n\r\nGarasje\r\n");
-        writeList(dbDir() + "/location/location.no.txt", "Stue\r\n");
-        writeList(dbDir() + "/supplier/supplier.no.txt", "Elkjøp\r\n");
-        writeList(dbDir() + "/fields/fields.no.txt", "Gruppe\r\n&Navn\r\n");
-        DBItemCollection collection(nullptr);
-        QCOMPARE(collection.Groups().Entries(), (QStringList{"Kjøkken", "", "Garasje"}));
-        QCOMPARE(collection.Locations().Entries(), QStringList{"Stue"});
-        QCOMPARE(collection.Suppliers().Entries(), QStringList{"Elkjøp"});
-        QCOMPARE(collection.Fields().Entries(), (QStringList{"Gruppe", "&Navn"}));
+        for (const QString& file : files) {
+            const qsizetype at = file.indexOf(QLatin1Char('='));
+            const QString content = file.mid(at + 1);
+            writeRaw(m_dir->filePath(file.left(at)), content.toLatin1());
+        }
+        DBItemCollection collection(nullptr, withFolder ? dbDir() : QString());
+        QTEST(collection.Groups().Entries(), "groups");
+        QTEST(collection.Locations().Entries(), "locations");
+        QTEST(collection.Suppliers().Entries(), "suppliers");
+        QTEST(collection.Fields().Entries(), "fields");
         QCOMPARE(collection.Groups().Kind(), 1);
         QCOMPARE(collection.Locations().Kind(), 2);
         QCOMPARE(collection.Fields().Limit(), 30);
         QCOMPARE(collection.Groups().Limit(), 9999);
-    }
-
-    void danishNamedSecondChance() {
-        Settings().setValue(QStringLiteral("Language"), QStringLiteral("no"));
-        writeList(dbDir() + "/groups/groups.da.txt", "Køkken\r\n");
-        writeList(dbDir() + "/location/location.no.txt", "Stue\r\n");
-        DBItemCollection collection(nullptr);
-        QCOMPARE(collection.Groups().Entries(), QStringList{"Køkken"});
-        QCOMPARE(collection.Locations().Entries(), QStringList{"Stue"});
-    }
-
-    void workingDirectoryFallback() {
-        Settings().setValue(QStringLiteral("Language"), QStringLiteral("no"));
-        // No groups file of either name: groups and locations come from the installation's lists,
-        // even though the database's own locations file exists.
-        writeList(dbDir() + "/location/location.no.txt", "Database-rom\r\n");
-        writeList(installDir() + "/group/group.no.txt", "Møbler\r\nKlær\r\n");
-        writeList(installDir() + "/location/location.no.txt", "Stue\r\nKjøkken\r\n");
-        writeList(installDir() + "/db/DemoDBStd/supplier/supplier.no.txt", "IKEA\r\n");
-        writeList(installDir() + "/db/DemoDBStd/fields/fields.no.txt", "Gruppe\r\n");
-        DBItemCollection collection(nullptr);
-        QCOMPARE(collection.Groups().Entries(), (QStringList{"Møbler", "Klær"}));
-        QCOMPARE(collection.Locations().Entries(), (QStringList{"Stue", "Kjøkken"}));
-        QCOMPARE(collection.Suppliers().Entries(), QStringList{"IKEA"});
-        QCOMPARE(collection.Fields().Entries(), QStringList{"Gruppe"});
-    }
-
-    void emptyDirectoryGivesEmptyLists() {
-        Settings().setValue(QStringLiteral("LastDBDir"), QString());
-        writeList(installDir() + "/group/group.dk.txt", "Møbler\r\n");
-        DBItemCollection collection(nullptr);
-        QCOMPARE(collection.Groups().Count(), 0);
-        QCOMPARE(collection.Fields().Count(), 0);
     }
 
     void loggedAttempts() {
@@ -188,7 +189,7 @@ private slots:
         qputenv("DEBUGTARNVOLD", "1");
         {
             LogXML log(logPath, QStringLiteral("/Tovik/"));
-            DBItemCollection collection(&log);
+            DBItemCollection collection(&log, dbDir());
         }
         qunsetenv("DEBUGTARNVOLD");
         const QByteArray text = TestSupport::readAll(logPath);
@@ -201,7 +202,7 @@ private slots:
 
     void saveCreatesFoldersAndWritesAllLists() {
         TestDialogs dialogs;
-        DBItemCollection collection(nullptr);
+        DBItemCollection collection(nullptr, dbDir());
         collection.Groups().Append(QStringLiteral("Møbler"));
         collection.Locations().Append(QStringLiteral("Stue"));
         collection.Suppliers().Append(QStringLiteral("IKEA"));
@@ -221,7 +222,7 @@ private slots:
         // A file where the folder should be: every list fails, each says so, none stops the others.
         writeList(dbDir() + "/groups", "not a folder");
         writeList(dbDir() + "/fields", "not a folder");
-        DBItemCollection collection(nullptr);
+        DBItemCollection collection(nullptr, dbDir());
         collection.SaveDynamicLists();
         QCOMPARE(dialogs.boxes.size(), 2);
         QCOMPARE(dialogs.boxes.at(0).title, QStringLiteral("Fil fejl"));

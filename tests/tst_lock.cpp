@@ -17,6 +17,7 @@
 #include <csignal>
 
 #include <atomic>
+#include <memory>
 #include <thread>
 #include <vector>
 
@@ -107,7 +108,6 @@ private slots:
     void init() {
         SetEdition(Brevane);
         m_dir = new QTemporaryDir;
-        Settings().setValue(QStringLiteral("LastDBDir"), m_dir->path());
         m_dialogs = new TestDialogs;
     }
     void cleanup() {
@@ -117,8 +117,11 @@ private slots:
 
     void loadingTakesTheLockAndClearReleasesIt() {
         const QString path = database();
+        // The folder comes from whoever opens the register, never from the settings.
+        QTemporaryDir remembered;
+        Settings().setValue(QStringLiteral("LastDBDir"), remembered.path());
         {
-            DBItemCollection c(nullptr);
+            DBItemCollection c(nullptr, m_dir->path());
             QVERIFY(c.LoadFromAsciiFile(path));
             QVERIFY(m_dialogs->boxes.isEmpty());
             QVERIFY(!c.IsReadOnly());
@@ -133,12 +136,14 @@ private slots:
             QVERIFY(QFile::exists(lockPath()));
         }
         QVERIFY(!QFile::exists(lockPath())); // closing the database releases it
+        QVERIFY(QDir(remembered.path()).isEmpty());
+        Settings().remove(QStringLiteral("LastDBDir"));
     }
 
     void oneLockForTheFolder() {
-        DBItemCollection first(nullptr);
+        DBItemCollection first(nullptr, m_dir->path());
         QVERIFY(first.LoadFromAsciiFile(database(QStringLiteral("a.db"))));
-        DBItemCollection second(nullptr);
+        DBItemCollection second(nullptr, m_dir->path());
         m_dialogs->answer(0); // read-only
         QVERIFY(second.LoadFromAsciiFile(database(QStringLiteral("b.db"))));
         QVERIFY(second.IsReadOnly());
@@ -149,7 +154,7 @@ private slots:
         TestSupport::writeAll(lockPath(), "K:\\lager.db Locked by PC: WS12, User: clerk\r\nsecond line");
         const QString path = database();
         {
-            DBItemCollection c(nullptr);
+            DBItemCollection c(nullptr, m_dir->path());
             m_dialogs->answer(0);
             QVERIFY(c.LoadFromAsciiFile(path));
             QCOMPARE(c.Count(), 1); // the items are shown all the same
@@ -173,7 +178,7 @@ private slots:
         TestSupport::writeAll(lockPath(), "someone");
         const QString path = m_dir->filePath(QStringLiteral("empty.db"));
         TestSupport::writeAll(path, "#2.5.5 (BRV)\r\n");
-        DBItemCollection c(nullptr);
+        DBItemCollection c(nullptr, m_dir->path());
         m_dialogs->answer(0);
         QVERIFY(c.LoadFromAsciiFile(path));
         QVERIFY(c.ReadOnlyFlag());
@@ -181,27 +186,45 @@ private slots:
         QVERIFY(c.SaveToFileAsAscii(path)); // an empty collection is saved even when locked
     }
 
-    void uncreatableLockIsReportedAndTheDatabaseStaysWritable() {
-        // The lock's folder does not exist: nobody holds the database, but it is not protected either.
-        Settings().setValue(QStringLiteral("LastDBDir"), m_dir->filePath(QStringLiteral("gone")));
+    // Nobody holds the database, but it is not protected either: one box names the lock, nothing half-written
+    // stays behind, and the database opens writable.
+    void lockThatCannotBeMade_data() {
+        QTest::addColumn<bool>("fullDisk");
+        QTest::newRow("folder missing") << false;
+        QTest::newRow("disk full") << true;
+    }
+    void lockThatCannotBeMade() {
+        QFETCH(bool, fullDisk);
+        std::unique_ptr<TmpfsMount> disk;
+        QString folder = m_dir->filePath(QStringLiteral("gone"));
+        if (fullDisk) {
+            disk = std::make_unique<TmpfsMount>(64 * 1024);
+            if (!disk->isMounted())
+                QSKIP(qPrintable(
+                    QStringLiteral("cannot mount a tmpfs here (%1); a full disk needs root").arg(disk->error())));
+            QVERIFY(disk->leaveFree(0));
+            folder = disk->path();
+        }
         const QString path = database();
-        DBItemCollection c(nullptr);
+        DBItemCollection c(nullptr, folder);
         m_dialogs->answer(0);
         QVERIFY(c.LoadFromAsciiFile(path));
         QCOMPARE(m_dialogs->boxes.size(), 1);
-        QVERIFY(m_dialogs->lastText().contains(m_dir->filePath(QStringLiteral("gone/LockFile.txt"))));
+        QVERIFY(m_dialogs->lastText().contains(folder + QStringLiteral("/LockFile.txt")));
+        QVERIFY(!QFile::exists(folder + QStringLiteral("/LockFile.txt")));
         QVERIFY(!c.IsReadOnly());
-        QVERIFY(c.SaveToFileAsAscii(path));
+        if (!fullDisk)
+            QVERIFY(c.SaveToFileAsAscii(path));
     }
 
     void releasesTheLockItTookNotTheCurrentFolders() {
         const QString path = database();
-        DBItemCollection c(nullptr);
+        DBItemCollection c(nullptr, m_dir->path());
         QVERIFY(c.LoadFromAsciiFile(path));
-        // "LastDBDir" moves on (a save under another name); someone else's lock appears there.
+        // The register is given another folder (a save under another name); someone else's lock is there.
         QTemporaryDir other;
         TestSupport::writeAll(other.filePath(QStringLiteral("LockFile.txt")), "colleague");
-        Settings().setValue(QStringLiteral("LastDBDir"), other.path());
+        c.SetFolder(other.path());
         c.Clear();
         QVERIFY(!QFile::exists(lockPath()));
         QVERIFY(QFile::exists(other.filePath(QStringLiteral("LockFile.txt"))));
@@ -243,7 +266,7 @@ private slots:
         lock.close();
         const QString path = database();
 
-        DBItemCollection c(nullptr);
+        DBItemCollection c(nullptr, m_dir->path());
         if (!takenOver)
             m_dialogs->answer(0);
         QVERIFY(c.LoadFromAsciiFile(path));
@@ -269,10 +292,10 @@ private slots:
     }
 
     void takingOverARunningCopysLock() {
-        DBItemCollection first(nullptr);
+        DBItemCollection first(nullptr, m_dir->path());
         QVERIFY(first.LoadFromAsciiFile(database(QStringLiteral("a.db"))));
         const QByteArray firstLock = TestSupport::readAll(lockPath());
-        DBItemCollection second(nullptr);
+        DBItemCollection second(nullptr, m_dir->path());
         m_dialogs->answer(1); // take the lock over
         const QString path = database(QStringLiteral("b.db"));
         QVERIFY(second.LoadFromAsciiFile(path));
@@ -285,23 +308,6 @@ private slots:
         QCOMPARE(TestSupport::readAll(lockPath()), DBItemCollection::LockContent(path));
         second.Clear();
         QVERIFY(!QFile::exists(lockPath()));
-    }
-
-    void lockNotWrittenWholeIsNoLock() {
-        TmpfsMount disk(64 * 1024);
-        if (!disk.isMounted())
-            QSKIP(
-                qPrintable(QStringLiteral("cannot mount a tmpfs here (%1); a full disk needs root").arg(disk.error())));
-        const QString path = database();
-        Settings().setValue(QStringLiteral("LastDBDir"), disk.path());
-        QVERIFY(disk.leaveFree(0));
-        DBItemCollection c(nullptr);
-        m_dialogs->answer(0);
-        QVERIFY(c.LoadFromAsciiFile(path));
-        QCOMPARE(m_dialogs->boxes.size(), 1);
-        QVERIFY(m_dialogs->lastText().contains(disk.path() + QStringLiteral("/LockFile.txt")));
-        QVERIFY(!QFile::exists(disk.path() + QStringLiteral("/LockFile.txt")));
-        QVERIFY(!c.IsReadOnly());
     }
 
     void killedProgramsLockIsTakenOverAtTheNextStart() {
@@ -360,7 +366,7 @@ private slots:
             SetEdition(edition);
             const QString path = m_dir->filePath(QStringLiteral("x.db"));
             TestSupport::writeAll(path, "1;A;;1;1;;;;;;;1;\r\n");
-            DBItemCollection c(nullptr);
+            DBItemCollection c(nullptr, m_dir->path());
             QVERIFY(c.LoadFromAsciiFile(path));
             QVERIFY(!QFile::exists(lockPath()));
             QVERIFY(!c.LockDB(path));
@@ -377,7 +383,7 @@ private slots:
             constexpr int copies = 8;
             std::vector<std::unique_ptr<DBItemCollection>> collections;
             for (int i = 0; i < copies; ++i)
-                collections.push_back(std::make_unique<DBItemCollection>(nullptr));
+                collections.push_back(std::make_unique<DBItemCollection>(nullptr, m_dir->path()));
             std::atomic<int> ready{0};
             std::atomic<int> winners{0};
             std::vector<std::thread> threads;

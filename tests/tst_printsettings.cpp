@@ -1,10 +1,10 @@
 #include "TestSupport.h"
+#include "app/AppSettings.h"
 #include "app/Edition.h"
 #include "app/Settings.h"
 #include "core/ColumnNames.h"
 #include "core/DBItemCollection.h"
 #include "output/ListPrinting.h"
-#include "output/PrintSettings.h"
 #include "output/printSelectDataDialog.h"
 
 #include <QCheckBox>
@@ -64,9 +64,7 @@ private slots:
     void init() {
         SetEdition(Tovik);
         TestSupport::clearSettings();
-        Settings().setValue(QStringLiteral("LastDBDir"), QStringLiteral("/nonexistent"));
         ColumnNames::Reset();
-        PrintSettings::Shared() = PrintSettings::Defaults();
         m_collection = std::make_unique<DBItemCollection>(nullptr);
         m_collection->Groups().SetEntries({QStringLiteral("Køkken"), QStringLiteral("Stue"), QStringLiteral("Have")});
         m_collection->Locations().SetEntries({QStringLiteral("Kælder"), QStringLiteral("Loft")});
@@ -77,11 +75,11 @@ private slots:
     // The 40 "Print" keys: an empty store reads as the defaults, every key is read under the name it is
     // written, and the sort method is left out when asked.
     void fortyKeysRoundTrip() {
-        PrintSettings::Defaults().Save();
+        AppSettings::StorePrint(PrintSettings());
         const QMap<QString, QString> defaults = storedKeys();
         QCOMPARE(defaults.size(), 40);
         TestSupport::clearSettings();
-        PrintSettings().Save();
+        AppSettings::StorePrint(AppSettings::Print());
         QCOMPARE(storedKeys(), defaults);
 
         QMap<QString, QString> changed;
@@ -94,13 +92,13 @@ private slots:
                                                                        : QStringLiteral("#");
             Settings().setValue(it.key(), changed[it.key()]);
         }
-        const PrintSettings read;
+        const PrintSettings read = AppSettings::Print();
         TestSupport::clearSettings();
-        read.Save();
+        AppSettings::StorePrint(read);
         QCOMPARE(storedKeys(), changed);
 
         TestSupport::clearSettings();
-        read.Save(false);
+        AppSettings::StorePrint(read, false);
         QCOMPARE(storedKeys().size(), 39);
         QVERIFY(!Settings().contains(QStringLiteral("Print/sortMethod")));
     }
@@ -129,7 +127,7 @@ private slots:
         QFETCH(int, group);
         QFETCH(int, location);
         QFETCH(bool, passes);
-        PrintSettings settings = PrintSettings::Defaults();
+        PrintSettings settings;
         settings.printGroupOnly = groupOnly;
         settings.printLocationOnly = locationOnly;
         settings.GroupToPrint = 1;
@@ -212,8 +210,8 @@ private slots:
         dialog.accept();
         QCOMPARE(dialogs.boxes.size(), 2);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        QCOMPARE(PrintSettings().nameLength, 40);
-        QCOMPARE(PrintSettings().addressLength, 200);
+        QCOMPARE(AppSettings::Print().nameLength, 40);
+        QCOMPARE(AppSettings::Print().addressLength, 200);
     }
 
     void unknownSeparatorShowsAndSavesTheBar() {
@@ -222,7 +220,7 @@ private slots:
         QCOMPARE(w<QComboBox>(dialog, "printSepaComboBox")->currentText(), QStringLiteral("|"));
         dialog.accept();
         QCOMPARE(Settings().value(QStringLiteral("Print/printSeparator")).toString(), QStringLiteral("|"));
-        QCOMPARE(PrintSettings::Shared().printSeparator, QStringLiteral("|"));
+        QCOMPARE(printSelectDataDialog::Shared().printSeparator, QStringLiteral("|"));
 
         Settings().setValue(QStringLiteral("Print/printSeparator"), QStringLiteral("I"));
         printSelectDataDialog again(m_collection.get());
@@ -237,7 +235,7 @@ private slots:
         }
         QCOMPARE(entries(dialog, "availableListBox").size(), 18);
         dialog.accept();
-        const PrintSettings settings;
+        const PrintSettings settings = AppSettings::Print();
         Item item;
         item.SetName(QStringLiteral("Sofa"));
         QCOMPARE(BuildPrintItemLine(settings, *m_collection, 1, item), QString());
@@ -265,7 +263,7 @@ private slots:
             QCOMPARE(entries(dialog, "wantedListBox").mid(5), (QStringList{"Produkt model", itemCountEntry()}));
             QTest::mouseClick(w<QPushButton>(dialog, "buttonOk"), Qt::LeftButton);
         }
-        const PrintSettings settings;
+        const PrintSettings settings = AppSettings::Print();
         QVERIFY(settings.printProductTypeField && settings.printItemCount && !settings.printNameField);
         printSelectDataDialog dialog(m_collection.get());
         QCOMPARE(entries(dialog, "wantedListBox"),
@@ -294,7 +292,7 @@ private slots:
         w<QLineEdit>(dialog, "wwwLengthLineEdit")->clear();
         w<QLineEdit>(dialog, "priceLengthLineEdit")->setText(QStringLiteral("12"));
         dialog.accept();
-        const PrintSettings settings;
+        const PrintSettings settings = AppSettings::Print();
         QCOMPARE(settings.sortMethod, int(DBItemCollection::SortDate));
         QVERIFY(settings.printGroupOnly && settings.printLocationOnly);
         QCOMPARE(settings.GroupToPrint, 2);
@@ -302,8 +300,8 @@ private slots:
         QCOMPARE(settings.printSeparator, QStringLiteral(";"));
         QCOMPARE(settings.wwwLength, 0);
         QCOMPARE(settings.priceLength, 12);
-        QCOMPARE(PrintSettings::Shared().sortMethod, int(DBItemCollection::SortDate));
-        QCOMPARE(PrintSettings::Shared().wwwLength, 0);
+        QCOMPARE(printSelectDataDialog::Shared().sortMethod, int(DBItemCollection::SortDate));
+        QCOMPARE(printSelectDataDialog::Shared().wwwLength, 0);
     }
 
     // A stored sort method no button stands for checks none and is left as it is; a stored group beyond

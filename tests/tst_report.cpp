@@ -87,7 +87,6 @@ private slots:
 
     void init() {
         TestSupport::clearSettings();
-        TestSupport::setRegisterFolder();
         ColumnNames::Reset();
     }
 
@@ -375,9 +374,8 @@ private slots:
         TestSupport::setRegisterFolder(QString()); // no lists from disk
         TestSupport::installTranslation(language);
         ColumnNames::Reset();
-        PrintSettings settings = PrintSettings::Defaults();
+        PrintSettings settings;
         settings.printItemCount = true;
-        settings.Save();
 
         DBItemCollection collection(nullptr);
         collection.Groups().SetEntries({QStringLiteral("Audio"), QStringLiteral("Video")});
@@ -394,9 +392,9 @@ private slots:
         const QString report = dir.filePath(QStringLiteral("report.pdf"));
         const QString item = dir.filePath(QStringLiteral("item.pdf"));
         dialogs.printTo(QString()); // the cancelled print says so too
-        RunListPrint(collection, nullptr);
+        RunListPrint(collection, settings, nullptr);
         dialogs.printTo(list);
-        RunListPrint(collection, nullptr);
+        RunListPrint(collection, settings, nullptr);
 
         ReportDialog reportDialog(&collection);
         dialogs.printTo(report);

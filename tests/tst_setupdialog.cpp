@@ -71,8 +71,7 @@ private:
         SetEdition(edition);
         Settings settings;
         settings.setValue(QStringLiteral("Language"), language);
-        settings.setValue(QStringLiteral("LastDBDir"), dbDir());
-        m_collection = std::make_unique<DBItemCollection>(nullptr);
+        m_collection = std::make_unique<DBItemCollection>(nullptr, dbDir());
         const int groups[] = {0, 1, 1, 3};
         const int locations[] = {0, 0, 1, 1};
         for (int i = 0; i < 4; ++i) {
@@ -390,7 +389,7 @@ private slots:
     void cancelPutsEverythingBack() {
         QFETCH(int, kind);
         QFETCH(bool, fileExisted);
-        const QString path = DBItemCollection::DynamicListPath(kind);
+        const QString path = m_collection->DynamicListPath(kind);
         if (!fileExisted)
             QVERIFY(QFile::remove(path));
         const QStringList before = listOf(kind).Entries();
@@ -516,7 +515,7 @@ private slots:
     // 57 is the highest serial number (a number that is no number does not count): 58, 59, 60, and on.
     void automakeItemsNumbersOnFromTheHighest() {
         useEdition(Brevane);
-        DBItemCollection collection(nullptr);
+        DBItemCollection collection(nullptr, DefaultDatabaseDir());
         for (const char* serial : {"57", "12", "A-3"}) {
             auto* item = new Item;
             item->SetName(QStringLiteral("Stikkontakt"));
@@ -560,8 +559,8 @@ private slots:
 
     void automakeItemsInAnEmptyDatabaseStartAfterTheStartNumber() {
         useEdition(Brevane);
-        Settings().setValue(QStringLiteral("Setup/StartSerialNumber"), 1000);
-        DBItemCollection collection(nullptr);
+        DBItemCollection collection(nullptr, DefaultDatabaseDir());
+        collection.SetStartSerialNumber(1000);
         AutomakeItems dialog(&collection, nullptr);
         QTest::keyClicks(dialog.lineEdit, QStringLiteral("2"));
         QTest::mouseClick(dialog.pushButtonMakeItems, Qt::LeftButton);
@@ -584,7 +583,7 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(int, warnings);
         useEdition(Brevane);
-        DBItemCollection collection(nullptr);
+        DBItemCollection collection(nullptr, DefaultDatabaseDir());
         AutomakeItems dialog(&collection, nullptr);
         for (const QChar c : typed) {
             if (c == QLatin1Char('\b'))
@@ -605,7 +604,7 @@ private slots:
         m_dialogs->expectBoxes(); // the read-only box when it is opened
         useEdition(Brevane);
         QVERIFY(TestSupport::writeAll(DefaultDatabaseDir() + QStringLiteral("/LockFile.txt"), "held by another"));
-        DBItemCollection collection(nullptr);
+        DBItemCollection collection(nullptr, DefaultDatabaseDir());
         collection.LoadFromAsciiFile(DefaultDatabasePath());
         QVERIFY(collection.IsReadOnly());
         const int before = collection.Count();

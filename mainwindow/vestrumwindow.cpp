@@ -3,8 +3,8 @@
 #include "ExternalViewers.h"
 #include "ItemListModel.h"
 #include "ItemListView.h"
-#include "Startup.h"
 #include "ListFilterField.h"
+#include "Startup.h"
 #include "app/AppNames.h"
 #include "app/Edition.h"
 #include "app/Settings.h"
@@ -568,14 +568,16 @@ void MainWindow::EditItem() {
         mListView->EditItem();
         return;
     }
-    auto* dialog = new ItemDialog(mCollection, mListView, nullptr, QStringLiteral("DATA"), false, this, QString());
+    auto* dialog = new ItemDialog(mCollection, nullptr, QStringLiteral("DATA"), false, this, QString());
     dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &ItemDialog::itemShown, mListView, &ItemListView::SelectItem);
     dialog->show();
 }
 
 void MainWindow::SearchRecord() {
-    auto* dialog = new ItemDialog(mCollection, mListView, nullptr, QStringLiteral("DATA"), true, this, QString());
+    auto* dialog = new ItemDialog(mCollection, nullptr, QStringLiteral("DATA"), true, this, QString());
     dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &ItemDialog::itemShown, mListView, &ItemListView::SelectItem);
     dialog->show();
 }
 

@@ -281,21 +281,7 @@ void ItemListView::Clear() {
 void ItemListView::ViewAll(bool showall) {
     if (mModel->rowCount() == 0 || !mCollection)
         return;
-    userItemCollection& fields = mCollection->Fields();
-    for (int field = 0; field <= 14; ++field) {
-        if (fields.Entry(field).isEmpty())
-            continue;
-        const int column = ColumnNames::ColumnOfField(field);
-        const QString caption = fields.Caption(field);
-        ColumnNames::SetTitle(column, column <= 1 ? tr(qPrintable(caption)) : caption);
-    }
-    const int version = DBItemCollection::LoadedFormatVersion();
-    const QString document = fields.Entry(15);
-    if (!document.isEmpty() && version > 252 && !document.contains(QLatin1String("COLUMN"), Qt::CaseInsensitive))
-        ColumnNames::SetTitle(ColumnNames::Document, fields.Caption(15));
-    const QString productType = fields.Entry(16);
-    if (!productType.isEmpty() && version > 254 && !productType.contains(QLatin1String("FIELD"), Qt::CaseInsensitive))
-        ColumnNames::SetTitle(ColumnNames::ProductType, fields.Caption(16));
+    ColumnNames::SetTitlesFromFields(mCollection->Fields(), DBItemCollection::LoadedFormatVersion());
     mModel->RefreshHeaders();
     fitDefaultWidths();
 

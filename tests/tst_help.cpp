@@ -85,11 +85,11 @@ private slots:
         // Each dialog: its help button (where it has one) is there and opens the page F1 opens.
         DBItemCollection* collection = window.Collection();
         std::vector<std::unique_ptr<QDialog>> dialogs;
-        dialogs.emplace_back(std::make_unique<ItemDialog>(collection, window.ListView(), collection->At(0),
-                                                          QStringLiteral("DATA"), false, nullptr, QString()));
+        dialogs.emplace_back(
+            std::make_unique<ItemDialog>(collection, collection->At(0), QStringLiteral("DATA"), false));
         dialogs.emplace_back(std::make_unique<CommonSetup>());
         for (int kind : {1, 2, 3})
-            dialogs.emplace_back(std::make_unique<setupdialog>(nullptr, collection, kind));
+            dialogs.emplace_back(std::make_unique<setupdialog>(collection, kind));
         dialogs.emplace_back(std::make_unique<printSelectDataDialog>(collection));
         dialogs.emplace_back(std::make_unique<ReportDialog>(collection, nullptr, "report", true, Qt::WindowFlags()));
         dialogs.emplace_back(std::make_unique<LabelSetupDialog>(collection, nullptr));

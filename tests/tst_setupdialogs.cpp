@@ -276,7 +276,7 @@ private slots:
         AutomakeItems dialog(&collection, nullptr);
         QVERIFY(!dialog.pushButtonMakeItems->isEnabled());
         QTest::keyClicks(dialog.lineEdit, QStringLiteral("2"));
-        dialog.on_pushButtonMakeItems_clicked();
+        dialog.MakeItems();
         QCOMPARE(collection.Count(), before);
     }
 };

@@ -740,10 +740,8 @@ private slots:
     }
 
     // Pellin hides the total and names the picture page from its field list; the price's tool tip tells
-    // about the decimal point, the text fields' that longer texts are cut; Ostrel explains the quality field
-    // and has its own help page.
+    // about the decimal point, the text fields' that longer texts are cut; Ostrel explains the quality field.
     void editionsShapeTheDialog() {
-        RecordingLauncher launcher;
         Register r = open(Pellin, true);
         auto dialog = dialogOn(r, r.collection->At(0));
         QVERIFY(dialog->priceTotalLineEdit->isHidden());
@@ -763,10 +761,6 @@ private slots:
                 QVERIFY2(field->toolTip().endsWith(QStringLiteral("TOOLTIP_TEXT_CUT")),
                          qPrintable(field->objectName()));
         }
-        click(*coin, QStringLiteral("helpPushButton"));
-        QCOMPARE(launcher.opened.size(), 1);
-        QVERIFY2(launcher.opened.at(0).toLocalFile().endsWith(QStringLiteral("/help/OstrelDialog.dk.htm")),
-                 qPrintable(launcher.opened.at(0).toString()));
     }
 
     void okStoresTheWindowGeometryAndCancelDoesNot() {

@@ -1,6 +1,7 @@
 #include "ColumnNames.h"
 
 #include "app/Edition.h"
+#include "core/userItemCollection.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -46,6 +47,25 @@ void SetTitle(int column, const QString& title) {
 void Reset() {
     titles().clear();
     titles();
+}
+
+void SetTitlesFromFields(userItemCollection& fields, int formatVersion) {
+    for (int field = 0; field <= 14; ++field) {
+        if (fields.Entry(field).isEmpty())
+            continue;
+        const int column = ColumnOfField(field);
+        const QString caption = fields.Caption(field);
+        // The group's and the name's captions may be the program's own words, translated like the defaults.
+        SetTitle(column,
+                 column <= Name ? QCoreApplication::translate("ItemListView", caption.toUtf8().constData()) : caption);
+    }
+    const QString document = fields.Entry(15);
+    if (!document.isEmpty() && formatVersion > 252 && !document.contains(QLatin1String("COLUMN"), Qt::CaseInsensitive))
+        SetTitle(Document, fields.Caption(15));
+    const QString productType = fields.Entry(16);
+    if (!productType.isEmpty() && formatVersion > 254 &&
+        !productType.contains(QLatin1String("FIELD"), Qt::CaseInsensitive))
+        SetTitle(ProductType, fields.Caption(16));
 }
 
 int ColumnOfField(int fieldIndex) {

@@ -2,9 +2,11 @@
 
 #include <QString>
 
+class userItemCollection;
+
 // The captions of the item list's columns, shared by the whole program: the Setup menu, the dialogs,
 // printing and the exports label fields with them. They start as the program's own (translated) defaults
-// and take the open database's field names (the list view's ViewAll).
+// and take the open database's field names (SetTitlesFromFields) when a register is shown.
 namespace ColumnNames {
 
 enum Column {
@@ -32,6 +34,10 @@ QString Title(int column);
 void SetTitle(int column, const QString& title);
 // Back to the defaults, translated with the translations installed now.
 void Reset();
+// Takes the open database's field names as captions: an empty name keeps its caption, and the document's and
+// the product type's names count only from the format versions that store them (a placeholder word does not).
+// The stored names lose their "&" marks, as with Caption().
+void SetTitlesFromFields(userItemCollection& fields, int formatVersion);
 
 // The fields list of a database names the fields in another order than the columns:
 // field index 0 group, 1 name, 2 product, 3 count, 4 price, 5 value today, 6 picture, 7 date, 8 location,

@@ -211,6 +211,15 @@ void DBItemCollection::NotifyItemChanged(Item* item, int oldGroup) {
     emit itemChanged(item, oldGroup);
 }
 
+void DBItemCollection::SetListEntries(int list, const QStringList& entries) {
+    userItemCollection* target = DynamicListOf(list);
+    if (!target || target->Entries() == entries)
+        return;
+    emit listAboutToChange(list);
+    target->SetEntries(entries);
+    emit listChanged(list);
+}
+
 std::vector<Item*> DBItemCollection::ReplaceItems(std::vector<Item*> items) {
     std::vector<Item*> kept(items);
     std::sort(kept.begin(), kept.end());

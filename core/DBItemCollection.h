@@ -33,8 +33,9 @@ struct SearchCriteria {
 // command itself goes). Clear() and the destructor destroy the items; they announce it first with
 // itemsAboutToBeDestroyed(), so a view drops its pointers before they dangle.
 //
-// Every change of the items is announced (itemAdded, itemChanged, itemAboutToBeRemoved, itemsReset), so the
-// list model follows the collection and nobody who changes it needs to know the views. The user's changes go
+// Every change of the items is announced (itemAdded, itemChanged, itemAboutToBeRemoved, itemsReset), and so is
+// a change of a lookup list's entries (listChanged), so the list model follows the collection and nobody who
+// changes it needs to know the views. The user's changes go
 // through the undo history (Push); emptying the items or taking another register's contents clears it.
 class DBItemCollection : public QObject {
     Q_OBJECT
@@ -155,6 +156,9 @@ public:
     // The lists by the numbers the setup commands use for them.
     enum DynamicList { GroupList = 1, LocationList = 2, SupplierList = 3, FieldList = 4 };
     userItemCollection* DynamicListOf(int list);
+    // Replaces a list's entries (the lookup-list dialog), announced with listAboutToChange and listChanged so
+    // the views show the new names; the same entries again change and announce nothing.
+    void SetListEntries(int list, const QStringList& entries);
     // The current language's file of a list in the register's folder (the working directory when none is
     // set): where SaveDynamicList writes it.
     QString DynamicListPath(int list) const;
@@ -238,6 +242,9 @@ signals:
     // The sequence is replaced in one step (an import, many items added or removed, their undo).
     void itemsAboutToBeReset();
     void itemsReset();
+    // A lookup list's entries are replaced (renamed, added, the last one deleted); the items stay as they are.
+    void listAboutToChange(int list);
+    void listChanged(int list);
 
 private:
     struct SpareFields;

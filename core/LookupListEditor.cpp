@@ -107,11 +107,11 @@ bool LookupListEditor::HasUnsavedChanges() const {
 }
 
 bool LookupListEditor::Save(QString* reason) {
-    userItemCollection& entries = list();
-    const QStringList before = entries.Entries();
-    entries.SetEntries(m_entries);
+    // The file is written from the collection's list, so the list takes the entries first.
+    const QStringList before = list().Entries();
+    m_collection.SetListEntries(m_kind, m_entries);
     if (!m_collection.SaveDynamicList(m_kind, reason)) {
-        entries.SetEntries(before);
+        m_collection.SetListEntries(m_kind, before);
         return false;
     }
     m_saved = true;
@@ -141,7 +141,7 @@ bool LookupListEditor::Revert(QString* reason) {
         }
         m_saved = false;
     }
-    list().SetEntries(m_original);
+    m_collection.SetListEntries(m_kind, m_original);
     m_entries = m_original;
     return true;
 }

@@ -12,7 +12,6 @@
 #include "core/Numbers.h"
 #include "core/PriceValidator.h"
 #include "mainwindow/ExternalViewers.h"
-#include "mainwindow/ItemListView.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -42,8 +41,8 @@ const QString kDateFormat = QStringLiteral("dd.MM.yyyy");
 const QDate kNoDate(1000, 1, 1);
 } // namespace
 
-ItemDialog::ItemDialog(DBItemCollection* collection, ItemListView* listView, Item* item, const QString& page,
-                       bool search, QWidget* parent, const QString& groupName, bool modal, Qt::WindowFlags flags)
+ItemDialog::ItemDialog(DBItemCollection* collection, Item* item, const QString& page, bool search, QWidget* parent,
+                       const QString& groupName, bool modal, Qt::WindowFlags flags)
     : QDialog(parent, flags), mCollection(collection) {
     setupUi(this);
     setModal(modal);
@@ -56,7 +55,7 @@ ItemDialog::ItemDialog(DBItemCollection* collection, ItemListView* listView, Ite
     connect(helpPushButton, &QPushButton::clicked, this, &ItemDialog::help_slot);
     connect(PrevPushButton, &QPushButton::clicked, this, &ItemDialog::PreviousSlot);
     connect(NextPushButton, &QPushButton::clicked, this, &ItemDialog::NextSlot);
-    connect(savePushButton, &QPushButton::clicked, this, &ItemDialog::on_savePushButton_clicked);
+    connect(savePushButton, &QPushButton::clicked, this, &ItemDialog::save_slot);
     connect(CopyPushButton, &QPushButton::clicked, this, &ItemDialog::copy_slot);
     connect(newPushButton, &QPushButton::clicked, this, &ItemDialog::newItem_slot);
     connect(resetPushButton, &QPushButton::clicked, this, &ItemDialog::ResetSlot);
@@ -96,8 +95,6 @@ ItemDialog::ItemDialog(DBItemCollection* collection, ItemListView* listView, Ite
             }
         });
     }
-    if (listView)
-        connect(this, &ItemDialog::itemShown, listView, &ItemListView::SelectItem);
     // Pictures follow the size of their labels.
     for (QLabel* label : {ImageIconTextLabel, pixmapPictureLabel, pixmapReceipt})
         label->installEventFilter(this);
@@ -444,10 +441,6 @@ void ItemDialog::updateCurrentItem() {
     item->SetProducttype(productBrandLineEdit->text());
     if (!IsPellin())
         priceTotalLineEdit->setText(item->GetTotalPriceText());
-}
-
-void ItemDialog::on_savePushButton_clicked() {
-    save_slot();
 }
 
 bool ItemDialog::save_slot() {

@@ -8,13 +8,12 @@
 #include <QPixmap>
 
 class Item;
-class ItemListView;
 class QLabel;
 class QLineEdit;
 
 // One item shown, edited, created, copied, navigated, searched and printed. The dialog changes the open
-// collection only, through undoable commands; the list follows the collection's announcements, and the
-// item shown is announced with itemShown() (the list view given selects its row).
+// collection only, through undoable commands, and knows no view: the list follows the collection's
+// announcements, and whoever opens the dialog may follow itemShown() to select the item's row.
 //
 // Which command buttons are enabled follows from the dialog's state (editing a stored item, a new item, a
 // copy, searching) and from a read-only database; applyButtonStates() sets them all at once.
@@ -23,9 +22,8 @@ class ItemDialog : public QDialog, public Ui::ItemDialogBase {
 public:
     enum class State { Edit, New, Copy, Search };
 
-    ItemDialog(DBItemCollection* collection, ItemListView* listView, Item* item, const QString& page, bool search,
-               QWidget* parent = nullptr, const QString& groupName = QString(), bool modal = true,
-               Qt::WindowFlags flags = Qt::WindowFlags());
+    ItemDialog(DBItemCollection* collection, Item* item, const QString& page, bool search, QWidget* parent = nullptr,
+               const QString& groupName = QString(), bool modal = true, Qt::WindowFlags flags = Qt::WindowFlags());
     ~ItemDialog() override;
 
     State CurrentState() const { return mState; }
@@ -38,10 +36,6 @@ public:
     bool Validate();
     void ReadWindowGeometry();
     void WriteWindowGeometry();
-
-    // The save button. Not a slot, so that setupUi() does not connect it by its name a second time; it is
-    // connected explicitly.
-    void on_savePushButton_clicked();
 
 signals:
     // Another item is shown (navigation, a search hit).

@@ -60,11 +60,13 @@ void ItemListModel::SetCollection(DBItemCollection* collection) {
         // Before the collection destroys its items, the rows that point to them go.
         connect(collection, &DBItemCollection::itemsAboutToBeDestroyed, this, &ItemListModel::Clear,
                 Qt::UniqueConnection);
-        connect(collection, &DBItemCollection::itemAdded, this, &ItemListModel::itemAdded, Qt::UniqueConnection);
-        connect(collection, &DBItemCollection::itemChanged, this, &ItemListModel::itemChanged, Qt::UniqueConnection);
-        connect(collection, &DBItemCollection::itemAboutToBeRemoved, this, &ItemListModel::itemAboutToBeRemoved,
+        connect(collection, &DBItemCollection::itemAdded, this, &ItemListModel::addItem, Qt::UniqueConnection);
+        // An item the filter hides has no index: it is followed by its pointer (a move, a hit again, or none).
+        connect(collection, &DBItemCollection::itemChanged, this, &ItemListModel::updateItem, Qt::UniqueConnection);
+        connect(collection, &DBItemCollection::itemAboutToBeRemoved, this, &ItemListModel::removeItem,
                 Qt::UniqueConnection);
         connect(collection, &DBItemCollection::itemsReset, this, &ItemListModel::itemsReset, Qt::UniqueConnection);
+        connect(collection, &DBItemCollection::listChanged, this, &ItemListModel::listChanged, Qt::UniqueConnection);
         makeListedGroups();
     }
     endResetModel();
@@ -102,8 +104,8 @@ ItemListModel::FillResult ItemListModel::Fill() {
     if (!m_collection)
         return result;
     beginResetModel();
-    // After Clear() the group rows come from the list again.
-    if (m_listed != m_collection->Groups().Count())
+    // After Clear() or a change of the group list the group rows come from the list again.
+    if (!sameGroupNames())
         makeListedGroups();
     // Entries of missing numbers are made afresh: the items may have changed their groups.
     // The order and the rows let go of them first: they only point to the entries.
@@ -131,6 +133,17 @@ ItemListModel::FillResult ItemListModel::Fill() {
     rebuildRows();
     endResetModel();
     return result;
+}
+
+bool ItemListModel::sameGroupNames() const {
+    const QStringList& names = m_collection->Groups().Entries();
+    if (m_listed != names.size())
+        return false;
+    for (int group = 0; group < m_listed; ++group) {
+        if (m_groups[group]->name != names.at(group))
+            return false;
+    }
+    return true;
 }
 
 ItemListModel::GroupRow* ItemListModel::groupOfNumber(int number, bool create) {
@@ -303,9 +316,9 @@ void ItemListModel::SetFilter(const QString& text) {
     endResetModel();
 }
 
-QModelIndex ItemListModel::AddItem(Item* item) {
+void ItemListModel::addItem(Item* item) {
     if (!item)
-        return QModelIndex();
+        return;
     GroupRow* group = groupOfNumber(item->GetGroup(), true);
     item->SetListGroup(static_cast<int>(
         std::find_if(m_groups.begin(), m_groups.end(), [group](const auto& g) { return g.get() == group; }) -
@@ -330,23 +343,22 @@ QModelIndex ItemListModel::AddItem(Item* item) {
     }
     if (filtered && group->row >= 0)
         emit dataChanged(indexOfGroup(*group), indexOfGroup(*group)); // its count of hits
-    return IndexOf(item);
 }
 
-QModelIndex ItemListModel::UpdateItem(Item* item) {
+void ItemListModel::updateItem(Item* item) {
     GroupRow* group = slotOf(item);
     if (!group || std::find(group->all.begin(), group->all.end(), item) == group->all.end())
-        return AddItem(item);
+        return addItem(item);
     if (groupOfNumber(item->GetGroup(), true) != group) {
         // The item moved to another group: its row goes there.
-        RemoveItem(item);
-        return AddItem(item);
+        removeItem(item);
+        return addItem(item);
     }
     const QModelIndex shownAt = IndexOf(item);
     const bool hit = !IsFiltered() || matches(*item, *group);
     if (hit && shownAt.isValid()) {
         emit dataChanged(shownAt, shownAt.siblingAtColumn(ColumnNames::ColumnCount - 1));
-        return shownAt;
+        return;
     }
     if (!hit && shownAt.isValid()) {
         const int row = shownAt.row();
@@ -373,16 +385,9 @@ QModelIndex ItemListModel::UpdateItem(Item* item) {
     syncRow(*group);
     if (group->row >= 0)
         emit dataChanged(indexOfGroup(*group), indexOfGroup(*group));
-    return IndexOf(item);
 }
 
-QModelIndex ItemListModel::UpdateRow(const QModelIndex& index, Item* item) {
-    if (!item)
-        return index;
-    return UpdateItem(item);
-}
-
-void ItemListModel::RemoveItem(Item* item) {
+void ItemListModel::removeItem(Item* item) {
     GroupRow* group = slotOf(item);
     if (!group)
         return;
@@ -406,26 +411,16 @@ void ItemListModel::RemoveItem(Item* item) {
         emit dataChanged(indexOfGroup(*group), indexOfGroup(*group));
 }
 
-void ItemListModel::RemoveRow(const QModelIndex& index) {
-    RemoveItem(ItemAt(index));
-}
-
-void ItemListModel::itemAdded(Item* item) {
-    AddItem(item);
-}
-
-void ItemListModel::itemChanged(Item* item) {
-    // An item the filter hides has no index: it is followed by its pointer (a move, a hit again, or none).
-    UpdateItem(item);
-}
-
-void ItemListModel::itemAboutToBeRemoved(Item* item) {
-    RemoveItem(item);
-}
-
 void ItemListModel::itemsReset() {
     // Before the group rows exist there is nothing to fill.
     if (!m_groups.empty())
+        Fill();
+}
+
+void ItemListModel::listChanged(int list) {
+    // The rows show the groups' and the locations' names (and the filter finds them); suppliers are the
+    // items' own texts.
+    if (list == DBItemCollection::GroupList || list == DBItemCollection::LocationList)
         Fill();
 }
 
@@ -484,15 +479,6 @@ QString ItemListModel::baseName(const GroupRow& group) const {
     if (group.missing)
         return tr("Gruppe %1 (ikke i gruppelisten)").arg(group.number);
     return group.name;
-}
-
-void ItemListModel::SetGroupName(int group, const QString& name) {
-    if (group < 0 || group >= m_listed)
-        return;
-    m_groups[group]->name = name;
-    const QModelIndex index = GroupIndex(group);
-    if (index.isValid())
-        emit dataChanged(index, index);
 }
 
 void ItemListModel::RefreshHeaders() {

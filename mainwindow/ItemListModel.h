@@ -37,17 +37,8 @@ public:
         int firstUnlisted = -1; // the group number of the first of them
     };
     // Adds a row for every item of the collection, in collection order; items of a group number the
-    // list lacks go under a group row of that number.
+    // list lacks go under a group row of that number. The group rows follow the group list's entries.
     FillResult Fill();
-    // Adds an item under its group; its index, invalid when the filter hides it.
-    QModelIndex AddItem(Item* item);
-    // The item's texts or group changed: its row is rewritten, moved to its new group, or hidden or
-    // shown by the filter. Returns its index (invalid when hidden).
-    QModelIndex UpdateItem(Item* item);
-    QModelIndex UpdateRow(const QModelIndex& index, Item* item);
-    // Lets go of an item, shown or hidden by the filter.
-    void RemoveItem(Item* item);
-    void RemoveRow(const QModelIndex& index);
 
     QModelIndex IndexOf(const Item* item) const;
     // The row of a group number; invalid when that group shows no row.
@@ -61,7 +52,6 @@ public:
     // The number of entries in the group list.
     int GroupCount() const { return m_listed; }
     QString GroupName(int group) const;
-    void SetGroupName(int group, const QString& name);
     // Column captions changed (the database's field names).
     void RefreshHeaders();
 
@@ -101,11 +91,17 @@ public:
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
 private:
-    // The collection's announcements, each followed by the rows it changes.
-    void itemAdded(Item* item);
-    void itemChanged(Item* item);
-    void itemAboutToBeRemoved(Item* item);
+    // The collection's announcements are the only way the rows change after a fill.
     void itemsReset();
+    void listChanged(int list);
+    // Adds an item under its group.
+    void addItem(Item* item);
+    // The item's texts or group changed: its row is rewritten, moved to its new group, or hidden or
+    // shown by the filter.
+    void updateItem(Item* item);
+    // Lets go of an item, shown or hidden by the filter.
+    void removeItem(Item* item);
+    bool sameGroupNames() const;
 
     struct GroupRow {
         QString name;

@@ -139,6 +139,9 @@ void ItemListView::SetCollection(DBItemCollection* collection) {
         connect(collection, &DBItemCollection::itemsAboutToBeReset, this, &ItemListView::itemsAboutToBeReset,
                 Qt::UniqueConnection);
         connect(collection, &DBItemCollection::itemsReset, this, &ItemListView::itemsReset, Qt::UniqueConnection);
+        connect(collection, &DBItemCollection::listAboutToChange, this, &ItemListView::listAboutToChange,
+                Qt::UniqueConnection);
+        connect(collection, &DBItemCollection::listChanged, this, &ItemListView::listChanged, Qt::UniqueConnection);
     }
     if (collection && collection->Groups().Count() == 0)
         qDebug("group.size = 0");
@@ -187,15 +190,6 @@ void ItemListView::restoreRows(const KeptRows& kept) {
         ItemSelected(mModel->IndexOf(kept.current));
     else if (kept.currentGroup >= 0)
         ItemSelected(mModel->GroupIndex(kept.currentGroup));
-}
-
-void ItemListView::Rebuild() {
-    if (!mCollection)
-        return;
-    const KeptRows kept = keepRows();
-    mModel->SetCollection(mCollection);
-    mModel->Fill(); // the register is the same: no second word about missing groups
-    restoreRows(kept);
 }
 
 void ItemListView::SetFilter(const QString& text) {
@@ -269,6 +263,17 @@ void ItemListView::itemsReset() {
     mKeptRows = KeptRows();
 }
 
+void ItemListView::listAboutToChange(int list) {
+    // The model refills its rows for the lists whose names it shows (no second word about missing groups).
+    if (list == DBItemCollection::GroupList || list == DBItemCollection::LocationList)
+        itemsAboutToBeReset();
+}
+
+void ItemListView::listChanged(int list) {
+    if (list == DBItemCollection::GroupList || list == DBItemCollection::LocationList)
+        itemsReset();
+}
+
 void ItemListView::Clear() {
     mModel->Clear();
 }
@@ -276,21 +281,7 @@ void ItemListView::Clear() {
 void ItemListView::ViewAll(bool showall) {
     if (mModel->rowCount() == 0 || !mCollection)
         return;
-    userItemCollection& fields = mCollection->Fields();
-    for (int field = 0; field <= 14; ++field) {
-        if (fields.Entry(field).isEmpty())
-            continue;
-        const int column = ColumnNames::ColumnOfField(field);
-        const QString caption = fields.Caption(field);
-        ColumnNames::SetTitle(column, column <= 1 ? tr(qPrintable(caption)) : caption);
-    }
-    const int version = DBItemCollection::LoadedFormatVersion();
-    const QString document = fields.Entry(15);
-    if (!document.isEmpty() && version > 252 && !document.contains(QLatin1String("COLUMN"), Qt::CaseInsensitive))
-        ColumnNames::SetTitle(ColumnNames::Document, fields.Caption(15));
-    const QString productType = fields.Entry(16);
-    if (!productType.isEmpty() && version > 254 && !productType.contains(QLatin1String("FIELD"), Qt::CaseInsensitive))
-        ColumnNames::SetTitle(ColumnNames::ProductType, fields.Caption(16));
+    ColumnNames::SetTitlesFromFields(mCollection->Fields(), DBItemCollection::LoadedFormatVersion());
     mModel->RefreshHeaders();
     fitDefaultWidths();
 
@@ -334,10 +325,6 @@ bool ItemListView::HasDocument(const QModelIndex& row) const {
 
 int ItemListView::GetNumberOfGroups() const {
     return mModel->GroupCount();
-}
-
-void ItemListView::UpdateGroupItemName(int item, const QString& name) {
-    mModel->SetGroupName(item, name);
 }
 
 QModelIndex ItemListView::isItemSelected() const {
@@ -581,7 +568,9 @@ void ItemListView::mousePressEvent(QMouseEvent* event) {
 }
 
 void ItemListView::openItemDialog(Item* item, const QString& page, bool search, const QString& groupName) {
-    auto* dialog = new ItemDialog(mCollection, this, item, page, search, search ? nullptr : this, groupName);
+    auto* dialog = new ItemDialog(mCollection, item, page, search, search ? nullptr : this, groupName);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
+    // The dialog knows no view: the row of the item it shows is selected here.
+    connect(dialog, &ItemDialog::itemShown, this, &ItemListView::SelectItem);
     dialog->show();
 }

@@ -27,9 +27,6 @@ public:
 
     void SetCollection(DBItemCollection* collection);
     void Fill(DBItemCollection* collection);
-    // Builds the rows again after the group or location names changed, keeping the open groups, the sort
-    // order and the current item.
-    void Rebuild();
     void Clear();
     // Narrows the rows to the items matching every word; while set, every group with a hit is open, and
     // the groups open before come back when the text is empty again.
@@ -44,7 +41,6 @@ public:
     bool HasUrl(const QModelIndex& row) const;
     bool HasDocument(const QModelIndex& row) const;
     int GetNumberOfGroups() const;
-    void UpdateGroupItemName(int item, const QString& name);
     QModelIndex isItemSelected() const;
     bool IsGroupRow(const QModelIndex& row) const;
     Item* ItemOf(const QModelIndex& row) const;
@@ -101,10 +97,14 @@ private:
     };
     KeptRows keepRows() const;
     void restoreRows(const KeptRows& kept);
-    // The collection's announcements the view follows with its selection and open groups.
+    // The collection's announcements the view follows with its selection and open groups: a refill of the
+    // rows (the items replaced, or a group or location list changed) keeps the open groups, the sort order
+    // and the current item.
     void itemMoved(Item* item, int oldGroup);
     void itemsAboutToBeReset();
     void itemsReset();
+    void listAboutToChange(int list);
+    void listChanged(int list);
 
     void openItemDialog(Item* item, const QString& page, bool search, const QString& groupName);
     Item* currentItem() const;

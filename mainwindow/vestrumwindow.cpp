@@ -563,14 +563,16 @@ void MainWindow::EditItem() {
         mListView->EditItem();
         return;
     }
-    auto* dialog = new ItemDialog(mCollection, mListView, nullptr, QStringLiteral("DATA"), false, this, QString());
+    auto* dialog = new ItemDialog(mCollection, nullptr, QStringLiteral("DATA"), false, this, QString());
     dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &ItemDialog::itemShown, mListView, &ItemListView::SelectItem);
     dialog->show();
 }
 
 void MainWindow::SearchRecord() {
-    auto* dialog = new ItemDialog(mCollection, mListView, nullptr, QStringLiteral("DATA"), true, this, QString());
+    auto* dialog = new ItemDialog(mCollection, nullptr, QStringLiteral("DATA"), true, this, QString());
     dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &ItemDialog::itemShown, mListView, &ItemListView::SelectItem);
     dialog->show();
 }
 

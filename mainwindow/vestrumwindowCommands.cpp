@@ -123,7 +123,7 @@ void MainWindow::AutoMakeItems() {
 }
 
 setupdialog* MainWindow::openListSetup(int listKind, const QString& name) {
-    auto* dialog = new setupdialog(mListView, mCollection, listKind, this, name, true);
+    auto* dialog = new setupdialog(mCollection, listKind, this, name, true);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     // The list kinds of the editor are the numbers the labels carry: 1 groups, 2 locations.
     connect(dialog, &setupdialog::printLabelsRequested, dialog,

@@ -1,4 +1,3 @@
-#include "ItemListView.h"
 #include "core/DBItemCollection.h"
 #include "core/Dialogs.h"
 #include "output/LocationPreviewDialog.h"

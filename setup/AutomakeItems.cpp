@@ -18,26 +18,22 @@ AutomakeItems::AutomakeItems(DBItemCollection* collection, QWidget* parent) : QD
     // A locked database takes no new items; saving it would be refused.
     pushButtonMakeItems->setEnabled(mCollection && !mCollection->IsReadOnly());
 
-    connect(lineEdit, &QLineEdit::textChanged, this, &AutomakeItems::on_lineEdit_textChanged);
-    connect(pushButtonMakeItems, &QPushButton::clicked, this, &AutomakeItems::on_pushButtonMakeItems_clicked);
-    connect(pushButtonClose, &QPushButton::clicked, this, &AutomakeItems::on_pushButtonClose_clicked);
+    connect(lineEdit, &QLineEdit::textChanged, this, &AutomakeItems::countChanged);
+    connect(pushButtonMakeItems, &QPushButton::clicked, this, &AutomakeItems::MakeItems);
+    connect(pushButtonClose, &QPushButton::clicked, this, &QDialog::close);
 }
 
-void AutomakeItems::on_lineEdit_textChanged(const QString& text) {
+void AutomakeItems::countChanged(const QString& text) {
     mNumberToMake = PrecreatedItems::CountFromText(text);
     if (mNumberToMake == 0)
         Dialogs::warning(this, tr("Warning"), tr("Number of items must be:\nGreater than 0 and less than 1000"));
 }
 
-void AutomakeItems::on_pushButtonMakeItems_clicked() {
+void AutomakeItems::MakeItems() {
     if (!mCollection || mNumberToMake <= 0 || mCollection->IsReadOnly())
         return;
     WaitCursor wait;
     mCollection->Push(new AddItemsCommand(mCollection,
                                           PrecreatedItems::Make(*mCollection, mNumberToMake, nameLineEdit->text()),
                                           tr("oprettelse af %1 nye genstande").arg(mNumberToMake)));
-}
-
-void AutomakeItems::on_pushButtonClose_clicked() {
-    close();
 }

@@ -16,12 +16,12 @@ public:
 
     int NumberToMake() const { return mNumberToMake; }
 
-    // Connected explicitly; not slots, so that setupUi() does not connect them by name a second time.
-    void on_lineEdit_textChanged(const QString& text);
-    void on_pushButtonMakeItems_clicked();
-    void on_pushButtonClose_clicked();
+    // Makes the batch typed in (the button's action); nothing in a read-only database.
+    void MakeItems();
 
 private:
+    void countChanged(const QString& text);
+
     DBItemCollection* mCollection;
     int mNumberToMake = 0;
 };

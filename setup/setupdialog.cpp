@@ -7,13 +7,11 @@
 #include "core/Dialogs.h"
 #include "core/Latin1Validator.h"
 #include "mainwindow/ExternalViewers.h"
-#include "mainwindow/ItemListView.h"
 
 #include <QMetaMethod>
 
-setupdialog::setupdialog(ItemListView* listView, DBItemCollection* collection, int listKind, QWidget* parent,
-                         const QString& name, bool modal)
-    : QDialog(parent), mKind(listKind), mListView(listView), mCollection(collection), mEditor(*collection, listKind) {
+setupdialog::setupdialog(DBItemCollection* collection, int listKind, QWidget* parent, const QString& name, bool modal)
+    : QDialog(parent), mKind(listKind), mCollection(collection), mEditor(*collection, listKind) {
     setupUi(this);
     setObjectName(name.isEmpty() ? QStringLiteral("setupdialog") : name);
     setModal(modal);
@@ -176,17 +174,15 @@ bool setupdialog::SaveSlot() {
             return false;
         listLineEdit->item(row)->setText(mEditor.Entries().at(row));
     }
-    const bool changed = mEditor.HasUnsavedChanges();
     QString reason;
     {
+        // The item list follows the collection's new entries: long work in a large register.
         WaitCursor wait;
         if (!mEditor.Save(&reason)) {
             Dialogs::critical(this, tr("Fil fejl"), reason);
             return false;
         }
     }
-    if (changed)
-        rebuildListView();
     return true;
 }
 
@@ -196,12 +192,14 @@ void setupdialog::OKSlot() {
 }
 
 void setupdialog::reject() {
-    const bool saved = mEditor.HasSaved();
     QString reason;
-    if (!mEditor.Revert(&reason))
+    bool reverted;
+    {
+        WaitCursor wait;
+        reverted = mEditor.Revert(&reason);
+    }
+    if (!reverted)
         Dialogs::critical(this, tr("Fil fejl"), tr("SETUP_CANNOT_RESTORE").arg(reason));
-    if (saved)
-        rebuildListView();
     QDialog::reject();
 }
 
@@ -219,12 +217,4 @@ void setupdialog::PrintSlot() {
     if ((mEditor.HasUnsavedChanges() || selectedItemLineEdit->text() != mEditor.Entries().at(row)) && !SaveSlot())
         return;
     emit printLabelsRequested(mKind, row);
-}
-
-void setupdialog::rebuildListView() {
-    // Suppliers are shown from the items' own text; groups and locations from the lists.
-    if (mListView && mKind != LookupListEditor::Suppliers) {
-        WaitCursor wait;
-        mListView->Rebuild();
-    }
 }

@@ -6,16 +6,15 @@
 #include <QDialog>
 
 class DBItemCollection;
-class ItemListView;
 
 // Edits one lookup list of the open database: its groups (kind 1), locations (2) or suppliers (3).
-// The list box shows the working copy; Save and OK write the current language's list file and rebuild the
-// item list, Cancel puts list and file back as they were when the dialog opened.
+// The list box shows the working copy; Save and OK write the current language's list file, Cancel puts list
+// and file back as they were when the dialog opened. The item list follows the collection's announcements.
 class setupdialog : public QDialog, public Ui::setupdialogBase {
     Q_OBJECT
 public:
-    setupdialog(ItemListView* listView, DBItemCollection* collection, int listKind, QWidget* parent = nullptr,
-                const QString& name = QString(), bool modal = true);
+    setupdialog(DBItemCollection* collection, int listKind, QWidget* parent = nullptr, const QString& name = QString(),
+                bool modal = true);
 
     int ListKind() const { return mKind; }
     const LookupListEditor& Editor() const { return mEditor; }
@@ -48,10 +47,8 @@ private:
     void reportRefusedPaste(const QString& text, int position);
     // The box for a refused add, rename or delete; false when something was refused.
     bool report(const LookupListEditor::Outcome& outcome, const QString& name);
-    void rebuildListView();
 
     int mKind;
-    ItemListView* mListView;
     DBItemCollection* mCollection;
     LookupListEditor mEditor;
 };

@@ -228,20 +228,17 @@ private slots:
             }
 
             DBItemCollection* collection = window.Collection();
-            ItemListView* view = window.ListView();
             UpdateLocations import;
             CsvImport csv;
             csv.SetData("Name;Price;Count\r\nChair;12.50;2\r\n");
             const std::function<QDialog*()> builders[] = {
-                [&] {
-                    return new ItemDialog(collection, view, collection->At(0), QStringLiteral("DATA"), false, &window);
-                },
-                [&] { return new ItemDialog(collection, view, nullptr, QStringLiteral("DATA"), true, &window); },
+                [&] { return new ItemDialog(collection, collection->At(0), QStringLiteral("DATA"), false, &window); },
+                [&] { return new ItemDialog(collection, nullptr, QStringLiteral("DATA"), true, &window); },
                 [&] { return new ReportDialog(collection, &window); },
                 [&] { return new printSelectDataDialog(collection, &window, "Print setup", true); },
-                [&] { return new setupdialog(view, collection, LookupListEditor::Groups, &window); },
-                [&] { return new setupdialog(view, collection, LookupListEditor::Locations, &window); },
-                [&] { return new setupdialog(view, collection, LookupListEditor::Suppliers, &window); },
+                [&] { return new setupdialog(collection, LookupListEditor::Groups, &window); },
+                [&] { return new setupdialog(collection, LookupListEditor::Locations, &window); },
+                [&] { return new setupdialog(collection, LookupListEditor::Suppliers, &window); },
                 [&] { return new CommonSetup(&window); },
                 [&] { return new AutomakeItems(collection, &window); },
                 [&] { return new LabelSetupDialog(collection, &window); },

@@ -37,6 +37,8 @@ private slots:
         Settings().setValue(QStringLiteral("LastDBDir"), QStringLiteral("/nonexistent"));
     }
 
+    // Add, Remove and Clear keep the order and the modified flag; Remove hands the item back; the neighbours
+    // stop at the edges.
     void addRemoveClearAndTheModifiedFlag() {
         DBItemCollection c(nullptr);
         QVERIFY(!DBItemCollection::IsModified());
@@ -52,29 +54,19 @@ private slots:
         QCOMPARE(names(c), (QStringList{"a", "d"}));
         QVERIFY(!c.Remove(b)); // not in the collection any more
         delete b;              // Remove hands the item back to the caller
+        bool edge = false;
+        QCOMPARE(c.Next(a, edge), d);
+        QVERIFY(!edge);
+        QCOMPARE(c.Next(d, edge), d);
+        QVERIFY(edge);
+        QCOMPARE(c.Previous(a, edge), a);
+        QVERIFY(edge);
         QSignalSpy destroying(&c, &DBItemCollection::itemsAboutToBeDestroyed);
         c.Clear();
         QCOMPARE(destroying.count(), 1);
         QCOMPARE(c.Count(), 0);
         DBItemCollection::SetModified(false);
         QVERIFY(!DBItemCollection::IsModified());
-    }
-
-    void previousAndNextStopAtTheEdges() {
-        DBItemCollection c(nullptr);
-        Item* a = makeItem(QStringLiteral("a"));
-        Item* b = makeItem(QStringLiteral("b"));
-        c.Add(a);
-        c.Add(b);
-        bool edge = false;
-        QCOMPARE(c.Next(a, edge), b);
-        QVERIFY(!edge);
-        QCOMPARE(c.Next(b, edge), b);
-        QVERIFY(edge);
-        QCOMPARE(c.Previous(b, edge), a);
-        QVERIFY(!edge);
-        QCOMPARE(c.Previous(a, edge), a);
-        QVERIFY(edge);
     }
 
     void findNextCodes_data() {
@@ -165,49 +157,63 @@ private slots:
         QCOMPARE(c.FindNext(2, QStringLiteral("box"), true, ok), nullptr);
     }
 
+    // Search and search again ("-": none, after which the first comes again); several criteria are tried in order,
+    // a later one supplying the hits the first has no more of.
+    void searchTriesCriteriaInOrder_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("product");
+        QTest::addColumn<QStringList>("found");
+        // clang-format off
+        QTest::newRow("name, date 01.01.1900 skipped") << "name" << "LAMP" << "" << QStringList{"Table lamp", "-", "Table lamp"};
+        QTest::newRow("price rounded")                 << "price" << "12" << "" << QStringList{"Table lamp", "-"};
+        QTest::newRow("price with decimals")           << "price" << "12.4" << "" << QStringList{"-"};
+        QTest::newRow("name, then product")            << "name" << "lamp" << "lampe" << QStringList{"Table lamp", "Box"};
+        QTest::newRow("first, second, none, first")    << "name" << "box" << "" << QStringList{"Box", "Boxer", "-", "Box"};
+        QTest::newRow("nothing")                       << "" << "" << "" << QStringList{"-"};
+        QTest::newRow("location 0")                    << "location" << "0" << "" << QStringList{"Table lamp"};
+        // clang-format on
+    }
     void searchTriesCriteriaInOrder() {
+        QFETCH(QString, field);
+        QFETCH(QString, text);
+        QFETCH(QString, product);
+        QFETCH(QStringList, found);
         DBItemCollection c(nullptr);
-        Item* lamp = makeItem(QStringLiteral("Table lamp"), 0, 11.6);
-        Item* box = makeItem(QStringLiteral("Box"), 0, 1234);
-        box->SetProduct(QStringLiteral("Lampe AS"));
-        Item* box2 = makeItem(QStringLiteral("Boxer"), 0, 3);
-        c.Add(lamp);
-        c.Add(box);
-        c.Add(box2);
+        c.Add(makeItem(QStringLiteral("Table lamp"), 0, 11.6));
+        c.Add(makeItem(QStringLiteral("Box"), 0, 1234));
+        c.At(1)->SetProduct(QStringLiteral("Lampe AS"));
+        c.At(1)->SetLocation(1);
+        c.Add(makeItem(QStringLiteral("Boxer"), 0, 3));
+        c.At(2)->SetLocation(1);
+        SearchCriteria criteria;
+        criteria.date = QStringLiteral("01.01.1900");
+        if (field == "name")
+            criteria.name = text;
+        else if (field == "price")
+            criteria.price = text;
+        else if (field == "location")
+            criteria.location = text.toInt();
+        criteria.product = product;
+        QStringList seen;
+        for (int i = 0; i < found.size(); ++i) {
+            const Item* item = c.Search(criteria, i > 0);
+            seen << (item ? item->GetName() : QStringLiteral("-"));
+        }
+        QCOMPARE(seen, found);
+    }
 
-        SearchCriteria byName;
-        byName.name = QStringLiteral("LAMP");
-        byName.date = QStringLiteral("01.01.1900");
-        QCOMPARE(c.Search(byName, false), lamp);
-
-        SearchCriteria byPrice;
-        byPrice.price = QStringLiteral("12");
-        QCOMPARE(c.Search(byPrice, false), lamp);
-        byPrice.price = QStringLiteral("12.4");
-        QCOMPARE(c.Search(byPrice, false), nullptr);
-
-        // Name and product given: with no further name hit, the product supplies the next one.
-        SearchCriteria both;
-        both.name = QStringLiteral("lamp");
-        both.product = QStringLiteral("lampe");
-        QCOMPARE(c.Search(both, false), lamp);
-        QCOMPARE(c.Search(both, true), box);
-
-        // A single criterion: first, second, none, first again.
-        SearchCriteria boxes;
-        boxes.name = QStringLiteral("box");
-        QCOMPARE(c.Search(boxes, false), box);
-        QCOMPARE(c.Search(boxes, true), box2);
-        QCOMPARE(c.Search(boxes, true), nullptr);
-        QCOMPARE(c.Search(boxes, true), box);
-
-        SearchCriteria nothing;
-        nothing.date = QStringLiteral("01.01.1900");
-        QCOMPARE(c.Search(nothing, false), nullptr);
-
-        SearchCriteria byLocation;
-        byLocation.location = 0;
-        QCOMPARE(c.Search(byLocation, false), lamp);
+    // A lookup list's new entries are announced, before and after; the same entries again are not.
+    void listChangesAreAnnounced() {
+        DBItemCollection c(nullptr);
+        QSignalSpy before(&c, &DBItemCollection::listAboutToChange);
+        QSignalSpy after(&c, &DBItemCollection::listChanged);
+        c.SetListEntries(DBItemCollection::LocationList, {"Stue"});
+        c.SetListEntries(DBItemCollection::LocationList, {"Stue"});
+        QCOMPARE(c.Locations().Entries(), QStringList{"Stue"});
+        QCOMPARE(before.size(), 1);
+        QCOMPARE(after.size(), 1);
+        QCOMPARE(after.at(0).at(0).toInt(), int(DBItemCollection::LocationList));
     }
 
     void findByGroupAndSerial() {

@@ -14,7 +14,6 @@
 #include "core/ColumnNames.h"
 #include "core/DBItemCollection.h"
 #include "itemdialog/ItemDialog.h"
-#include "mainwindow/ItemListView.h"
 #include "setup/AutomakeItems.h"
 #include "setup/CommonSetup.h"
 
@@ -152,15 +151,11 @@ private slots:
         useLanguage(edition, language);
         DBItemCollection collection(nullptr, DefaultDatabaseDir());
         QVERIFY(collection.LoadFromAsciiFile(DefaultDatabasePath()));
-        ItemListView view(nullptr);
-        view.SetCollection(&collection);
-        view.Fill(&collection);
-        view.ViewAll(true);
         auto withPicture = std::find_if(collection.begin(), collection.end(), [](const Item* item) {
             return IsPictureFile(item->GetPhotolink()) && QFileInfo::exists(item->GetPhotolink());
         });
         QVERIFY(withPicture != collection.end());
-        ItemDialog dialog(&collection, &view, *withPicture, QStringLiteral("DATA"), false, nullptr, QString());
+        ItemDialog dialog(&collection, *withPicture, QStringLiteral("DATA"), false);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         // It opens at its remembered size (627 x 539 the first time) without needing more.

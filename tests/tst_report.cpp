@@ -400,7 +400,7 @@ private slots:
         dialogs.printTo(report);
         reportDialog.findChild<QPushButton*>(QStringLiteral("reportPushButton"))->click();
 
-        ItemDialog itemDialog(&collection, &view, collection.At(0), QStringLiteral("DATA"), false);
+        ItemDialog itemDialog(&collection, collection.At(0), QStringLiteral("DATA"), false);
         dialogs.printTo(item);
         itemDialog.findChild<QPushButton*>(QStringLiteral("printButton"))->click();
 

@@ -268,7 +268,7 @@ private slots:
         QFETCH(bool, connected);
         QFETCH(bool, print);
         openDatabase(edition, language);
-        setupdialog dialog(nullptr, m_collection.get(), kind);
+        setupdialog dialog(m_collection.get(), kind);
         QList<QList<int>> requests;
         if (connected) {
             connect(&dialog, &setupdialog::printLabelsRequested, this, [&requests](int listKind, int index) {
@@ -306,7 +306,7 @@ private slots:
         QFETCH(QString, text);
         QFETCH(int, button);
         QFETCH(QString, says);
-        setupdialog dialog(nullptr, m_collection.get(), LookupListEditor::Groups);
+        setupdialog dialog(m_collection.get(), LookupListEditor::Groups);
         dialog.show();
         choose(dialog, row);
         m_dialogs->answer(0);
@@ -340,7 +340,7 @@ private slots:
         const ItemListModel* model = view.Model();
         QCOMPARE(model->rowCount(), 4);
         {
-            setupdialog dialog(&view, m_collection.get(), LookupListEditor::Groups);
+            setupdialog dialog(m_collection.get(), LookupListEditor::Groups);
             dialog.show();
             choose(dialog, 3);
             click(dialog.DeleteButton);
@@ -357,7 +357,7 @@ private slots:
             QVERIFY(!dialog.isVisible());
         }
         {
-            setupdialog dialog(&view, m_collection.get(), LookupListEditor::Locations);
+            setupdialog dialog(m_collection.get(), LookupListEditor::Locations);
             choose(dialog, 0);
             type(dialog, QStringLiteral("Reol A"));
             click(dialog.buttonOk);
@@ -394,7 +394,7 @@ private slots:
             QVERIFY(QFile::remove(path));
         const QStringList before = listOf(kind).Entries();
         const QByteArray bytesBefore = TestSupport::readAll(path);
-        setupdialog dialog(nullptr, m_collection.get(), kind);
+        setupdialog dialog(m_collection.get(), kind);
         dialog.show();
         type(dialog, QStringLiteral("Ny 1"));
         click(dialog.addButton);
@@ -420,7 +420,7 @@ private slots:
     void failedSaveKeepsTheDialogOpen() {
         QVERIFY(QFile::remove(locationsFile()));
         QVERIFY(QDir().mkdir(locationsFile())); // a folder where the file should be
-        setupdialog dialog(nullptr, m_collection.get(), LookupListEditor::Locations);
+        setupdialog dialog(m_collection.get(), LookupListEditor::Locations);
         dialog.show();
         choose(dialog, 0);
         type(dialog, QStringLiteral("Reol"));

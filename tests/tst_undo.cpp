@@ -1,5 +1,5 @@
-// Undo and redo of the item commands in the main window: the collection changes, the list follows it, the Edit
-// menu names the step, and the modified flag follows the saved state.
+// Undo and redo of the item commands in the main window: the collection changes, the list follows its
+// announcements alone, the Edit menu names the step, and the modified flag follows the saved state.
 #include "TestSupport.h"
 #include "app/AppNames.h"
 #include "app/Edition.h"
@@ -81,18 +81,14 @@ private slots:
     void everyCommandUndoesAndRedoes_data() {
         QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("text"); // %1: the first item's name, %2: the second group's name
-        QTest::newRow("add") << "add"
-                             << "add 'Dining chair'";
-        QTest::newRow("copy") << "copy"
-                              << "copy '%1'";
-        QTest::newRow("edit") << "edit"
-                              << "edit 'Renamed'";
-        QTest::newRow("move") << "move"
-                              << "move '%1' to '%2'";
-        QTest::newRow("delete") << "delete"
-                                << "delete '%1'";
-        QTest::newRow("add many") << "many"
-                                  << "import of 2 rows";
+        // clang-format off
+        QTest::newRow("add")      << "add" << "add 'Dining chair'";
+        QTest::newRow("copy")     << "copy" << "copy '%1'";
+        QTest::newRow("edit")     << "edit" << "edit 'Renamed'";
+        QTest::newRow("move")     << "move" << "move '%1' to '%2'";
+        QTest::newRow("delete")   << "delete" << "delete '%1'";
+        QTest::newRow("add many") << "many" << "import of 2 rows";
+        // clang-format on
     }
     void everyCommandUndoesAndRedoes() {
         QFETCH(QString, command);
@@ -125,7 +121,7 @@ private slots:
             QVERIFY(window.AddItemsUndoable(items, QStringLiteral("import of 2 rows")));
         } else {
             Item* shown = command == QLatin1String("add") ? nullptr : first;
-            ItemDialog dialog(collection, view, shown, QStringLiteral("DATA"), false, &window);
+            ItemDialog dialog(collection, shown, QStringLiteral("DATA"), false, &window);
             if (command == QLatin1String("add")) {
                 dialog.nameLineEdit->setText(QStringLiteral("Dining chair"));
                 dialog.priceLineEdit->setText(QStringLiteral("100"));

@@ -21,10 +21,6 @@ namespace {
 
 const QString kSource = QStringLiteral("DBItemCollection");
 
-} // namespace
-
-namespace {
-
 // No text may carry the separator or a line break, or be longer than a field can be read back:
 // ";" becomes ",", CR and LF a blank, and the text is cut at the field length.
 bool breaksFormat(QByteArrayView text) {

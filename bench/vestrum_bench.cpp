@@ -1,7 +1,7 @@
 // Measures the program's own code paths on large registers and prints one figure per line:
 //
 //   vestrum_bench --edition Tovik --load FILE [--save OUT] [--sort CODE] [--find CODE TEXT] [--html OUT]
-//                 [--xml OUT] [--fill [--sort-column N] [--filter TEXT]] [--repeat N]
+//                 [--xml OUT] [--fill [--sort-column N] [--filter TEXT]] [--window] [--repeat N]
 //   vestrum_bench --edition Tovik --generate N OUT
 //   vestrum_bench --edition Brevane --load FILE --labels-pdf OUT.pdf [--label-row N] [--label-profile NAME]
 //   vestrum_bench --edition Brevane --load FILE --labels-raw OUT [--label-row N]
@@ -18,12 +18,16 @@
 //   vestrum_bench --edition Tovik --load FILE --csv OUT.csv          (also after --generate N OUT)
 //   vestrum_bench --edition Tovik [--load FILE] --import-csv FILE.csv
 //
+// --window opens FILE in the real main window at start-up (offscreen, 1024 x 768, every group open) and
+// prints window_ms, from the start of its load to the end of the list's first paint.
+//
 // With --repeat N every measured step runs N times and the median is printed (all runs go to stderr).
 #include "BenchDialogs.h"
 #include "CsvBench.h"
 #include "FillBench.h"
 #include "SampleGenerator.h"
 #include "ScannerBench.h"
+#include "WindowBench.h"
 #include "app/AppNames.h"
 #include "app/AppSettings.h"
 #include "app/Edition.h"
@@ -57,7 +61,8 @@ namespace {
         stderr,
         "vestrum_bench: %s\n"
         "usage: vestrum_bench --edition NAME --load FILE [--save OUT] [--sort CODE] "
-        "[--find CODE TEXT] [--html OUT] [--xml OUT] [--fill [--sort-column N] [--filter TEXT]] [--repeat N]\n"
+        "[--find CODE TEXT] [--html OUT] [--xml OUT] [--fill [--sort-column N] [--filter TEXT]] [--window] "
+        "[--repeat N]\n"
         "                     [--labels-pdf OUT.pdf] [--labels-raw OUT] [--label-row N] [--label-profile NAME]\n"
         "       vestrum_bench --edition NAME --generate N OUT [--csv OUT.csv]\n"
         "       vestrum_bench --edition NAME [--load FILE] [--csv OUT.csv] [--import-csv FILE.csv] [--repeat N]\n"
@@ -205,7 +210,7 @@ int main(int argc, char* argv[]) {
     bool filterGiven = false;
     int sortCode = -1, findCode = -1, repeat = 1, generateCount = 0, sortColumn = -1, labelRow = -1;
     int stockCount = 0, scannerLines = 0;
-    bool fill = false, applyGood = false, byGroup = false;
+    bool fill = false, applyGood = false, byGroup = false, window = false;
     auto take = [&args](const char* option) {
         if (args.isEmpty())
             usage(qPrintable(QStringLiteral("%1 needs a value").arg(QLatin1String(option))));
@@ -241,6 +246,8 @@ int main(int argc, char* argv[]) {
             byGroup = true;
         else if (option == QLatin1String("--fill"))
             fill = true;
+        else if (option == QLatin1String("--window"))
+            window = true;
         else if (option == QLatin1String("--sort-column"))
             sortColumn = take("--sort-column").toInt();
         else if (option == QLatin1String("--filter")) {
@@ -464,6 +471,10 @@ int main(int argc, char* argv[]) {
         runInsuranceReport(collection, loadPath, insurancePdf, byGroup, repeat);
     if (fill)
         RunFillBenchmark(collection, sortColumn, repeat, filterText);
+    if (window) {
+        collection.Clear(); // the window reads the register itself
+        RunWindowBenchmark(loadPath, repeat);
+    }
     std::printf("peak_rss_mb %.1f\n", PeakResidentBytes() / (1024.0 * 1024.0));
     Dialogs::install(nullptr);
     // Nothing of the scanner file or the CSV file could be applied.

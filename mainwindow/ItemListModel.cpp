@@ -117,16 +117,21 @@ ItemListModel::FillResult ItemListModel::Fill() {
         group->all.clear();
         group->hits.clear();
     }
+    // One pass over the items, which mostly come in group order: the group is looked up when it changes.
+    GroupRow* group = nullptr;
+    int slot = -1;
     for (Item* item : *m_collection) {
         const int number = item->GetGroup();
-        GroupRow* group = groupOfNumber(number, true);
+        if (!group || group->number != number) {
+            group = groupOfNumber(number, true);
+            slot = group->missing ? -1 : number;
+            for (size_t s = m_listed; slot < 0 && s < m_groups.size(); ++s)
+                slot = m_groups[s].get() == group ? static_cast<int>(s) : -1;
+        }
         if (group->missing && result.unlisted++ == 0)
             result.firstUnlisted = number;
         group->all.push_back(item);
-    }
-    for (size_t slot = 0; slot < m_groups.size(); ++slot) {
-        for (Item* item : m_groups[slot]->all)
-            item->SetListGroup(static_cast<int>(slot));
+        item->SetListGroup(slot);
     }
     if (IsFiltered())
         filterGroups(false);

@@ -1,5 +1,7 @@
 #include "TextArena.h"
 
+#include <utility>
+
 char* TextArena::allocate(std::size_t size) {
     if (size > m_left) {
         if (size > BlockSize / 4) {
@@ -15,4 +17,17 @@ char* TextArena::allocate(std::size_t size) {
     m_next += size;
     m_left -= size;
     return piece;
+}
+
+void TextArena::Adopt(TextArena& other) {
+    if (m_blocks.empty()) {
+        std::swap(m_blocks, other.m_blocks);
+        std::swap(m_next, other.m_next);
+        std::swap(m_left, other.m_left);
+        return;
+    }
+    // The current block stays where pieces are handed out from.
+    for (auto& block : other.m_blocks)
+        m_blocks.push_back(std::move(block));
+    other.clear();
 }

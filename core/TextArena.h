@@ -9,6 +9,8 @@
 class TextArena {
 public:
     char* allocate(std::size_t size);
+    // Takes over the other arena's blocks (the texts of items that join ours); the other is left empty.
+    void Adopt(TextArena& other);
     void clear() {
         m_blocks.clear();
         m_left = 0;

@@ -160,12 +160,13 @@ public:
     static qint64 MaxFileSize();
     static void SetMaxFileSize(qint64 bytes);
     // How files are read (tests compare the ways): a file of at least parallelFrom bytes that starts with a
-    // header is read in up to `stretches` stretches side by side; scanRecords false reads every record by the
-    // field descriptions alone.
+    // header is read in up to `stretches` stretches side by side, each through a buffer of pieceBytes;
+    // scanRecords false reads every record by the field descriptions alone.
     struct ReadStrategy {
         int stretches;
         qint64 parallelFrom;
         bool scanRecords;
+        qsizetype pieceBytes;
     };
     static ReadStrategy ReadingStrategy();
     static void SetReadingStrategy(const ReadStrategy& strategy);

@@ -33,10 +33,9 @@ const QString kSource = QStringLiteral("DBItemCollection");
 
 // Both cores of a small machine, and no more stretches than pay on a large one; a file of a few megabytes
 // is read faster on one thread than threads are started.
-DBItemCollection::ReadStrategy gReadStrategy{qBound(1, QThread::idealThreadCount(), 8), qint64(4) << 20, true};
-
-// What a stretch of the file is read through at a time (it grows for a longer line).
-constexpr qsizetype kPieceSize = qsizetype(1) << 21;
+// A stretch of the file is read through a buffer of 2 MB (which grows for a longer line).
+DBItemCollection::ReadStrategy gReadStrategy{qBound(1, QThread::idealThreadCount(), 8), qint64(4) << 20, true,
+                                             qsizetype(1) << 21};
 // How much of the file's start is looked at for its header.
 constexpr qsizetype kHeadSize = qsizetype(1) << 16;
 
@@ -79,6 +78,7 @@ DBItemCollection::ReadStrategy DBItemCollection::ReadingStrategy() {
 void DBItemCollection::SetReadingStrategy(const ReadStrategy& strategy) {
     gReadStrategy = strategy;
     gReadStrategy.stretches = qMax(1, strategy.stretches);
+    gReadStrategy.pieceBytes = qMax<qsizetype>(1, strategy.pieceBytes);
 }
 
 bool DBItemCollection::LoadFromAsciiFile(const QString& path, QString* error) {
@@ -174,7 +174,7 @@ public:
         int line = 1;
         bool afterReturn = false;
         for (qint64 at = 0; at < offset;) {
-            const QByteArray window = bytes(at, qMin(offset - at, qint64(kPieceSize)));
+            const QByteArray window = bytes(at, qMin(offset - at, qint64(kHeadSize)));
             if (window.isEmpty())
                 break;
             for (const char c : window) {
@@ -217,7 +217,7 @@ qsizetype lastLineBreak(const char* data, qsizetype size) {
 
 // Reads a stretch of the file through a buffer, in pieces that end after a line end, so that the file is
 // never held whole beside the records taken from it.
-void readFromFile(const QString& path, Stretch& stretch, bool lastStretch) {
+void readFromFile(const QString& path, Stretch& stretch, bool lastStretch, qsizetype pieceBytes) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered) || !file.seek(stretch.from)) {
         stretch.readFailed = true;
@@ -226,7 +226,7 @@ void readFromFile(const QString& path, Stretch& stretch, bool lastStretch) {
     }
     RecordReader& reader = *stretch.reader;
     try {
-        qsizetype capacity = qsizetype(qMin<qint64>(kPieceSize, stretch.to - stretch.from));
+        qsizetype capacity = qsizetype(qMin<qint64>(pieceBytes, stretch.to - stretch.from));
         std::unique_ptr<char[]> buffer(new char[capacity]);
         qint64 position = stretch.from;
         qsizetype kept = 0; // the start of a line whose end is not read yet
@@ -271,7 +271,7 @@ void readFromFile(const QString& path, Stretch& stretch, bool lastStretch) {
 
 void readStretch(const Source& source, Stretch& stretch, bool lastStretch) {
     if (source.file())
-        readFromFile(source.file()->fileName(), stretch, lastStretch);
+        readFromFile(source.file()->fileName(), stretch, lastStretch, gReadStrategy.pieceBytes);
     else
         stretch.reader->ReadPiece(source.data().sliced(stretch.from, stretch.to - stretch.from), stretch.from,
                                   lastStretch);

@@ -4,19 +4,188 @@
 #include "LogXML.h"
 #include "Numbers.h"
 
+#include <QtAlgorithms>
+#include <QtEndian>
+
+#if defined(__SSE2__) || defined(_M_X64) || defined(_M_AMD64)
+#include <emmintrin.h>
+#endif
+
 #include <limits>
 #include <memory>
 #include <new>
 
 namespace {
 
+bool isDigit(char c) {
+    return unsigned(c - '0') < 10;
+}
+
+// A count or location column: plain digits are taken at once, anything else as the number parser says.
 int intOr(QByteArrayView text, int fallback) {
+    if (text.size() > 0 && text.size() < 10) {
+        int value = 0;
+        for (const char c : text) {
+            if (!isDigit(c))
+                return ParseDecimalInt(text, &value) ? value : fallback;
+            value = value * 10 + (c - '0');
+        }
+        return value;
+    }
     int value = 0;
     return ParseDecimalInt(text, &value) ? value : fallback;
 }
 
-bool isDigit(char c) {
-    return unsigned(c - '0') < 10;
+// Adds the bit positions of hits (divided by scale) to at, as the places of semicolons. Most pieces of a
+// line hold a few: four are taken without asking, which spares the processor its guesses.
+inline int takeSemicolons(qsizetype at, quint64 hits, int scale, qsizetype* out) {
+    const int count = qPopulationCount(hits);
+    for (int i = 0; i < 4; ++i) {
+        out[i] = at + qCountTrailingZeroBits(hits) / scale;
+        hits &= hits - 1;
+    }
+    for (int i = 4; i < count; ++i) {
+        out[i] = at + qCountTrailingZeroBits(hits) / scale;
+        hits &= hits - 1;
+    }
+    return count;
+}
+
+// The first CR or LF of [p, end), or end when there is none. Where the first `wanted` semicolons before it
+// are (counted from p) goes to semicolons, which has room for 16 more; *found tells how many there are, at
+// most wanted. The bytes are looked at sixteen (or eight) at a time.
+const char* scanLine(const char* p, const char* end, qsizetype* semicolons, int wanted, int* found) {
+    const char* const start = p;
+    int count = 0;
+#if defined(__SSE2__) || defined(_M_X64) || defined(_M_AMD64)
+    const __m128i semicolon = _mm_set1_epi8(';');
+    const __m128i cr = _mm_set1_epi8('\r');
+    const __m128i lf = _mm_set1_epi8('\n');
+    for (; end - p >= 16; p += 16) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+        const quint32 ends =
+            quint32(_mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(bytes, cr), _mm_cmpeq_epi8(bytes, lf))));
+        if (count < wanted) {
+            quint32 hits = quint32(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, semicolon)));
+            if (ends)
+                hits &= (quint32(1) << qCountTrailingZeroBits(ends)) - 1;
+            count += takeSemicolons(p - start, hits, 1, semicolons + count);
+        }
+        if (ends) {
+            *found = qMin(count, wanted);
+            return p + qCountTrailingZeroBits(ends);
+        }
+    }
+#else
+    // The high bit of each zero byte, and of no other.
+    auto zeroBytes = [](quint64 x) {
+        constexpr quint64 low7 = 0x7f7f7f7f7f7f7f7fULL;
+        return ~(((x & low7) + low7) | x | low7);
+    };
+    constexpr quint64 ones = 0x0101010101010101ULL;
+    for (; end - p >= 8; p += 8) {
+        const quint64 word = qFromLittleEndian<quint64>(p);
+        const quint64 ends = zeroBytes(word ^ (ones * '\r')) | zeroBytes(word ^ (ones * '\n'));
+        if (count < wanted) {
+            quint64 hits = zeroBytes(word ^ (ones * ';'));
+            if (ends)
+                hits &= (quint64(1) << qCountTrailingZeroBits(ends)) - 1;
+            count += takeSemicolons(p - start, hits, 8, semicolons + count);
+        }
+        if (ends) {
+            *found = qMin(count, wanted);
+            return p + qCountTrailingZeroBits(ends) / 8;
+        }
+    }
+#endif
+    for (; p < end && *p != '\r' && *p != '\n'; ++p) {
+        if (*p == ';' && count < wanted)
+            semicolons[count++] = p - start;
+    }
+    *found = qMin(count, wanted);
+    return p;
+}
+
+// A number column of the usual form, which ends at close (its semicolon): [-]digits, at most nine of them.
+bool takeInt(const char* p, const char* close, int* value) {
+    const bool negative = *p == '-';
+    p += negative;
+    if (close - p < 1 || close - p > 9)
+        return false;
+    int result = 0;
+    for (; p < close; ++p) {
+        if (!isDigit(*p))
+            return false;
+        result = result * 10 + (*p - '0');
+    }
+    *value = negative ? -result : result;
+    return true;
+}
+
+// How many of the eight bytes at p are digits before the first that is not, and *value their value.
+inline int digitRun(const char* p, quint64* value) {
+    constexpr quint64 ones = 0x0101010101010101ULL;
+    const quint64 word = qFromLittleEndian<quint64>(p);
+    // A byte is a digit when its high half is 3 and stays 3 with 6 added; a carry out of a byte that is
+    // no digit only touches the bytes after it.
+    const quint64 off =
+        ((word & (ones * 0xf0)) ^ (ones * 0x30)) | (((word + ones * 6) & (ones * 0xf0)) ^ (ones * 0x30));
+    constexpr quint64 low7 = 0x7f7f7f7f7f7f7f7fULL;
+    const quint64 nonZero = (((off & low7) + low7) | off) & ~low7; // the high bit of each byte that is no digit
+    const int count = nonZero ? int(qCountTrailingZeroBits(nonZero) / 8) : 8;
+    if (count == 0) {
+        *value = 0;
+        return 0;
+    }
+    // The digits, with zeros before them to make eight, combined pairwise.
+    quint64 digits = (word & (~quint64(0) >> (64 - 8 * count))) << (64 - 8 * count);
+    digits = ((digits & (ones * 0x0f)) * 2561) >> 8;
+    digits = ((digits & 0x00ff00ff00ff00ffULL) * 6553601) >> 16;
+    *value = ((digits & 0x0000ffff0000ffffULL) * 42949672960001ULL) >> 32;
+    return count;
+}
+
+// [-]digits[.digits] with at most fifteen digits, by the same arithmetic as the stream's extraction.
+// Bytes up to limit may be read.
+bool takeDecimal(const char* p, const char* close, const char* limit, double* value) {
+    static const double powersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                         1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    static const quint64 scales[] = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000};
+    const bool negative = *p == '-';
+    p += negative;
+    unsigned long long mantissa = 0;
+    int digits = 0;
+    int decimals = 0;
+    // Eight digits at a time where the bytes are there, else one by one; the semicolon at close stops both.
+    auto run = [&](int* count) {
+        for (;;) {
+            int n = 0;
+            if (limit - p >= 8) {
+                quint64 part = 0;
+                n = digitRun(p, &part);
+                mantissa = mantissa * scales[n] + part;
+            } else {
+                for (; isDigit(p[n]); ++n)
+                    mantissa = mantissa * 10 + unsigned(p[n] - '0');
+            }
+            p += n;
+            *count += n;
+            if (n < 8 || *count > 15)
+                return;
+        }
+    };
+    int integral = 0;
+    run(&integral);
+    if (*p == '.') {
+        ++p;
+        run(&decimals);
+    }
+    digits = integral + decimals;
+    if (p != close || digits == 0 || digits > 15)
+        return false;
+    const double result = double(mantissa) / powersOfTen[decimals];
+    *value = negative ? -result : result;
+    return true;
 }
 
 const QString kSource = QStringLiteral("DBItemCollection");
@@ -46,12 +215,12 @@ RecordReader::~RecordReader() {
 }
 
 void RecordReader::add(EField* field, Slot slot) {
+    // Every column ends with a separator; a separator alone stands for a column that is not read.
     m_line.Add(field);
-    m_slots.push_back(slot);
-    if (slot == Separator)
-        return;
-    m_line.Add(&m_separator);
-    m_slots.push_back(Separator);
+    if (slot != Separator)
+        m_line.Add(&m_separator);
+    Q_ASSERT(m_columnCount < MaxColumns);
+    m_columns[m_columnCount++] = slot;
 }
 
 bool RecordReader::ApplyHeader(QByteArrayView header) {
@@ -103,67 +272,41 @@ bool RecordReader::stopAt(Stop reason, qint64 offset) {
     return false;
 }
 
-bool RecordReader::scan(const char* p, const char* end, Record& record, qsizetype* rest) const {
+bool RecordReader::takeColumns(const char* start, const qsizetype* semicolons, const char* limit,
+                               Record& record) const {
+    const char* const line = start;
     // Only a form the field descriptions read the same way is taken: a number starts at once, has no "+"
-    // or exponent, and cannot overflow; every column, the last included, is closed by ";" within the line.
-    static const double powersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                         1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-    for (const Slot slot : m_slots) {
-        switch (slot) {
-        case Separator:
-            if (p == end || *p != ';')
+    // or exponent, and cannot overflow, and a column the version does not read is empty.
+    for (int c = 0; c < m_columnCount; ++c) {
+        const char* close = line + semicolons[c];
+        switch (m_columns[c]) {
+        case Type:
+            if (!takeInt(start, close, &record.type))
                 return false;
-            ++p;
             break;
-        case Type: {
-            const bool negative = p < end && *p == '-';
-            p += negative;
-            const char* digits = p;
-            int value = 0;
-            while (p < end && isDigit(*p) && p - digits < 9)
-                value = value * 10 + (*p++ - '0');
-            if (p == digits || p == end || isDigit(*p))
-                return false;
-            record.type = negative ? -value : value;
-            break;
-        }
         case Price:
-        case PriceToday: {
-            // The same arithmetic as the stream's extraction of a short decimal number.
-            const bool negative = p < end && *p == '-';
-            p += negative;
-            unsigned long long mantissa = 0;
-            int digits = 0;
-            int decimals = 0;
-            for (; p < end && isDigit(*p); ++p, ++digits)
-                mantissa = mantissa * 10 + unsigned(*p - '0');
-            if (p < end && *p == '.') {
-                for (++p; p < end && isDigit(*p); ++p, ++digits, ++decimals)
-                    mantissa = mantissa * 10 + unsigned(*p - '0');
-            }
-            if (digits == 0 || digits > 15 || p == end || *p == 'e' || *p == 'E')
+            if (!takeDecimal(start, close, limit, &record.price))
                 return false;
-            const double value = double(mantissa) / powersOfTen[decimals];
-            (slot == Price ? record.price : record.priceToday) = negative ? -value : value;
             break;
-        }
-        default: {
-            const char* start = p;
-            while (p < end && *p != ';')
-                ++p;
-            if (p == end)
+        case PriceToday:
+            if (!takeDecimal(start, close, limit, &record.priceToday))
                 return false;
-            const QByteArrayView text(start, p - start);
-            if (slot == Count)
-                record.count = text;
-            else if (slot == Location)
-                record.location = text;
-            else
-                record.texts[slot] = text;
+            break;
+        case Count:
+            record.count = QByteArrayView(start, close - start);
+            break;
+        case Location:
+            record.location = QByteArrayView(start, close - start);
+            break;
+        case Separator:
+            if (close != start)
+                return false;
+            break;
+        default:
+            record.texts[m_columns[c]] = QByteArrayView(start, close - start);
         }
-        }
+        start = close + 1;
     }
-    *rest = end - p;
     return true;
 }
 
@@ -196,7 +339,7 @@ void RecordReader::addItem(const Record& record) {
     item->SetAllLatin1(record.texts, &m_arena);
     if (m_logging)
         m_log->Element(QStringLiteral("Item"), item->ToDebugText());
-    if (lcDatabase().isDebugEnabled())
+    if (m_debug)
         qCDebug(lcDatabase, "%d, %s", int(m_items.size()), qPrintable(item->ToDebugText()));
     m_items.push_back(item.get());
     item.release();
@@ -205,20 +348,24 @@ void RecordReader::addItem(const Record& record) {
 bool RecordReader::ReadPiece(QByteArrayView piece, qint64 offset, bool atFileEnd) {
     if (m_stop != Stop::None)
         return false;
-    EInStream in(piece);
-    auto offsetOf = [&piece, offset](const char* p) { return offset + (p - piece.data()); };
+    const char* p = piece.data();
+    const char* const end = p + piece.size();
+    auto offsetOf = [&piece, offset](const char* at) { return offset + (at - piece.data()); };
     // Texts not in this version's columns stay empty.
     Record record;
     try {
         for (;;) {
             // Blank lines between records are skipped, whatever ends them.
-            in.skipWhitespace();
-            if (in.atEnd())
+            while (p < end && EInStream::isSpace(*p))
+                ++p;
+            if (p == end)
                 return true;
-            const char* lineStart = in.position();
-            if (*lineStart == '#') {
+            const char* lineStart = p;
+            if (*p == '#') {
+                EInStream in(QByteArrayView(p, end - p));
                 const QByteArrayView header = in.getLine(MaxLineRest);
                 const bool tooLong = in.fail();
+                p = in.position();
                 // The format has one header, as its first line; a later "#" line is not a second description.
                 if (!m_headerSeen) {
                     if (m_log)
@@ -232,11 +379,20 @@ bool RecordReader::ReadPiece(QByteArrayView piece, qint64 offset, bool atFileEnd
                 continue;
             }
 
-            const QByteArrayView text = in.getLine(std::numeric_limits<int>::max() - 1);
+            // The line without its end (CR LF, LF or a lone CR, as a Mac editor writes), which is passed.
+            qsizetype semicolons[MaxColumns + 16];
+            int found = 0;
+            const char* lineEnd = scanLine(p, end, semicolons, m_scan ? m_columnCount : 0, &found);
+            p = lineEnd;
+            if (p < end && *p++ == '\r' && p < end && *p == '\n')
+                ++p;
             qsizetype rest = 0;
-            if (!m_scan || !scan(text.data(), text.data() + text.size(), record, &rest)) {
+            if (found == m_columnCount && m_scan && takeColumns(lineStart, semicolons, end, record)) {
+                rest = lineEnd - (lineStart + semicolons[m_columnCount - 1] + 1);
+            } else {
                 try {
-                    rest = readByFields(text, atFileEnd && in.eof(), record);
+                    rest = readByFields(QByteArrayView(lineStart, lineEnd - lineStart), atFileEnd && lineEnd == end,
+                                        record);
                 } catch (const ELineException& e) {
                     // A stream that ends inside a record is the end of the file; the record is dropped.
                     if (e.IsEof())
@@ -245,7 +401,8 @@ bool RecordReader::ReadPiece(QByteArrayView piece, qint64 offset, bool atFileEnd
                     return stopAt(Stop::BadField, offsetOf(lineStart));
                 }
             }
-            qCDebug(lcDatabase, "\r\nlinecount:%d", int(m_items.size()));
+            if (m_debug)
+                qCDebug(lcDatabase, "\r\nlinecount:%d", int(m_items.size()));
             addItem(record);
             // Whatever follows the last column is skipped, up to the length of a line.
             if (rest > MaxLineRest)

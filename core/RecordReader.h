@@ -74,8 +74,10 @@ private:
         QByteArrayView texts[Item::TextFieldCount];
     };
     void add(EField* field, Slot slot);
-    // The direct scan; false when the line is not of the usual form. *rest: the length after the last column.
-    bool scan(const char* p, const char* end, Record& record, qsizetype* rest) const;
+    // The direct scan of a line starting at start whose columns end at the semicolons given (counted from
+    // start); false when the
+    // line is not of the usual form. Bytes up to limit may be read.
+    bool takeColumns(const char* start, const qsizetype* semicolons, const char* limit, Record& record) const;
     // The field descriptions; throws ELineException as ELine does.
     qsizetype readByFields(QByteArrayView text, bool lastLine, Record& record);
     bool stopAt(Stop reason, qint64 offset);
@@ -83,6 +85,7 @@ private:
 
     LogXML* m_log;
     bool m_logging;
+    bool m_debug;
     bool m_scan;
     EIntField m_type{"Type"};
     ECharField m_separator{"Separator"};
@@ -92,7 +95,10 @@ private:
     EFloatField m_price{"Price", 0, 6};
     EFloatField m_priceToday{"PriceToday", 0, 6};
     ELine m_line;
-    std::vector<Slot> m_slots;
+    // What each column of a line is read into (Separator: a column that is not read).
+    static constexpr int MaxColumns = 32;
+    Slot m_columns[MaxColumns] = {};
+    int m_columnCount = 0;
     bool m_hasLocation = false;
 
     bool m_headerSeen = false;

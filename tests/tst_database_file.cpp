@@ -14,6 +14,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <limits>
+
 namespace {
 const QByteArray kTovikHeader = "#2.5.5 (TVK)- Format: group;name;product;price;priceToday;date;supplier;serialno;"
                                 "description;address;photolink;number_of_items;location;www;receipt;document;"
@@ -28,6 +30,84 @@ bool sameItem(const Item& a, const Item& b) {
             return false;
     }
     return true;
+}
+
+// Every item as one line, numbers exact, for comparing loads.
+QList<QByteArray> dump(const DBItemCollection& c) {
+    QList<QByteArray> lines;
+    for (const Item* item : c) {
+        QByteArray line =
+            QByteArray::number(item->GetGroup()) + '|' + QByteArray::number(item->GetNumberOfItems()) + '|' +
+            QByteArray::number(item->GetLocation()) + '|' + QByteArray::number(item->GetPrice(), 'g', 17) + '|' +
+            QByteArray::number(item->GetPriceToday(), 'g', 17) + '|' + QByteArray::number(item->DateKey());
+        for (int f = 0; f < Item::TextFieldCount; ++f)
+            line += '|' + item->Latin1(Item::TextField(f)).toByteArray();
+        lines << line;
+    }
+    return lines;
+}
+
+// What one way of reading makes of a file: loaded quietly, with a box, and from memory.
+struct Outcome {
+    bool loaded = false;
+    QString reason;
+    QList<QByteArray> items;
+    int version = 0;
+    QString box;
+    QList<QByteArray> itemsAfterBox;
+    QString bufferReason;
+    QList<QByteArray> bufferItems;
+};
+
+// Records generated as the writer writes them (canonical), or now and then in a form only the field
+// descriptions decide: blanks and signs before numbers, exponents, long numbers, a point too many, odd
+// counts, long texts, short lines, extra columns, blank lines, another line end, a second "#" line.
+QByteArray generatedRecords(int count, bool odd, quint32 seed = 7) {
+    QRandomGenerator random(seed);
+    auto one = [&random](std::initializer_list<const char*> choices) {
+        return QByteArray(choices.begin()[random.bounded(int(choices.size()))]);
+    };
+    auto rare = [&random, odd](int in) { return odd && random.bounded(in) == 0; };
+    QByteArray bytes = kTovikHeader + "\r\n";
+    for (int i = 0; i < count; ++i) {
+        QByteArray group = QByteArray::number(random.bounded(20));
+        if (rare(8))
+            group = one({" 12", "+12", "\t5", "0012345678", "-0", "-7"});
+        QByteArray price =
+            QByteArray::number(random.bounded(100000)) + '.' + QByteArray::number(random.bounded(10)) + "00000";
+        if (rare(6))
+            price = one({"1e3", " 2.5", "+3", "1.", ".5", "-0.25", "12345678901234567", "1.2.3", "123456789.123456"});
+        QByteArray today = QByteArray::number(random.bounded(1000)) + ".000000";
+        if (rare(10))
+            today = one({"0", "2E-2", "00000000000000001.5", "7 "});
+        QByteArray texts[Item::TextFieldCount];
+        for (int f = 0; f < Item::TextFieldCount; ++f) {
+            if (random.bounded(3) == 0)
+                continue;
+            texts[f] = one({"Sofa", "Bang & Olufsen", "K\xf8leskab", "Stel, 12 personer", " med blank ", "SN12345678",
+                            "/home/anne/Billeder/IMG_1234.jpg", "x"});
+            if (rare(40))
+                texts[f] = QByteArray(random.bounded(150, 340), 'L');
+        }
+        texts[Item::Date] = random.bounded(4) ? QByteArray("05.01.2001") : one({"29.02.2024", "31.02.2010", "1.1.1"});
+        QByteArray countText = random.bounded(5) ? QByteArray("1") : one({"", "3", "12"});
+        if (rare(10))
+            countText = one({" 3 ", "x", "+4", "99999999999"});
+        QByteArray line = group + ';' + texts[Item::Name] + ';' + texts[Item::Product] + ';' + price + ';' + today +
+                          ';' + texts[Item::Date] + ';' + texts[Item::Supplier] + ';' + texts[Item::Serialno] + ';' +
+                          texts[Item::Description] + ';' + texts[Item::Address] + ';' + texts[Item::Photolink] + ';' +
+                          countText + ';';
+        QByteArray tail = QByteArray::number(random.bounded(9)) + ';' + texts[Item::Www] + ';' + texts[Item::Receipt] +
+                          ';' + texts[Item::Document] + ';' + texts[Item::Producttype] + ';';
+        // A short line ends after its number columns, so it still loads.
+        if (rare(15))
+            tail.truncate(tail.indexOf(';', random.bounded(tail.size())));
+        line += tail;
+        if (rare(15))
+            line += one({"extra;columns", "   ", ";;"});
+        bytes += line + (rare(10) ? one({"\n", "\r", "\r\n\r\n", "\r\n  \t\r\n", "\r\n#2.5.5 (TVK)\r\n"}) : "\r\n");
+    }
+    return bytes;
 }
 
 Item* addItem(DBItemCollection& c, const QString& name, int group = 0) {
@@ -49,6 +129,62 @@ private:
         const QString path = m_dir->filePath(name);
         TestSupport::writeAll(path, bytes);
         return path;
+    }
+
+    Outcome loadWith(const QString& path, const DBItemCollection::ReadStrategy& way) {
+        DBItemCollection::SetReadingStrategy(way);
+        Outcome outcome;
+        {
+            DBItemCollection c(nullptr);
+            outcome.loaded = c.LoadFromAsciiFile(path, &outcome.reason);
+            outcome.items = dump(c);
+            outcome.version = c.FormatVersion();
+        }
+        {
+            m_dialogs->clear();
+            m_dialogs->expectBoxes(); // when the file is refused
+            DBItemCollection c(nullptr);
+            c.LoadFromAsciiFile(path);
+            outcome.box = m_dialogs->lastText();
+            outcome.itemsAfterBox = dump(c);
+            m_dialogs->answers.clear();
+            m_dialogs->clear();
+        }
+        DBItemCollection c(nullptr);
+        c.LoadFromBuffer(TestSupport::readAll(path), &outcome.bufferReason);
+        outcome.bufferItems = dump(c);
+        return outcome;
+    }
+
+    // The file read by the field descriptions alone on one thread, and every other way: the direct scan,
+    // stretches side by side (more than there are cores), pieces of a few bytes, from memory. The same items
+    // and the same messages each time.
+    void sameEveryWay(const QString& path) {
+        const DBItemCollection::ReadStrategy saved = DBItemCollection::ReadingStrategy();
+        const qint64 never = std::numeric_limits<qint64>::max();
+        const Outcome expected = loadWith(path, {1, never, false, 1 << 21});
+        const struct {
+            const char* name;
+            DBItemCollection::ReadStrategy way;
+        } ways[] = {{"scan", {1, never, true, 1 << 21}},
+                    {"2 stretches, pieces of 64 bytes", {2, 0, true, 64}},
+                    {"3 stretches", {3, 0, true, 1 << 21}},
+                    {"7 stretches by the field descriptions, pieces of 7 bytes", {7, 0, false, 7}},
+                    {"as the program reads", saved}};
+        for (const auto& [name, way] : ways) {
+            const Outcome got = loadWith(path, way);
+            DBItemCollection::SetReadingStrategy(saved);
+            if (QTest::currentTestFailed())
+                return;
+            QVERIFY2(got.loaded == expected.loaded, name);
+            QCOMPARE(got.reason, expected.reason);
+            QCOMPARE(got.items, expected.items);
+            QCOMPARE(got.version, expected.version);
+            QCOMPARE(got.box, expected.box);
+            QCOMPARE(got.itemsAfterBox, expected.itemsAfterBox);
+            QCOMPARE(got.bufferReason, expected.bufferReason);
+            QCOMPARE(got.bufferItems, expected.bufferItems);
+        }
     }
 
     // Loads the file without a box and compares every record with those read from the CR LF form.
@@ -79,6 +215,56 @@ private slots:
     void cleanup() {
         delete m_dialogs;
         delete m_dir;
+    }
+
+    // Generated registers, and one bad line wherever it is: every way of reading gives the same items and the
+    // same message, which names the first bad line of the file by its real line number.
+    void readingWaysAgree_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("reason"); // empty: the file loads
+        const QByteArray records = generatedRecords(10000, false);
+        // Record i is on line i + 2, after the header.
+        auto lineOf = [&records](int record) {
+            int at = 0;
+            for (int i = 0; i <= record; ++i)
+                at = records.indexOf('\n', at) + 1;
+            return at;
+        };
+        auto line = [](int number, const QString& what) {
+            return QCoreApplication::translate("DBItemCollection", "DB_LINE_ERROR").arg(number).arg(what);
+        };
+        const QString badPrice = line(9001, QCoreApplication::translate("DBItemCollection", "DB_COLUMN_NOT_A_NUMBER")
+                                                .arg(ColumnNames::Title(ColumnNames::Price)));
+        QByteArray twoBad = records;
+        twoBad.insert(lineOf(8999), "3;Bad;;abc;1;;;;;;;1;0;;;;;\r\n");
+        QByteArray overlong = twoBad;
+        twoBad.insert(lineOf(1999), "x;Bad;;1;1;;;;;;;1;0;;;;;\r\n");
+        overlong.insert(lineOf(6999), "3;Long;;1;1;;;;;;;1;0;;;;;" + QByteArray(400, ' ') + "\r\n");
+        QTest::newRow("1 record") << generatedRecords(1, false) << QString();
+        QTest::newRow("10 records") << generatedRecords(10, false) << QString();
+        QTest::newRow("10000 records") << records << QString();
+        QTest::newRow("10000 records in odd forms") << generatedRecords(10000, true) << QString();
+        QTest::newRow("40000 records in odd forms, more than a few MB")
+            << generatedRecords(40000, true, 11) << QString();
+        QTest::newRow("bad price on line 9001")
+            << records.left(lineOf(8999)) + "3;Bad;;abc;1;;;;;;;1;0;;;;;\r\n" + records.mid(lineOf(8999)) << badPrice;
+        QTest::newRow("bad lines 2001 and 9002: the first")
+            << twoBad
+            << line(2001, QCoreApplication::translate("DBItemCollection", "DB_COLUMN_NOT_A_NUMBER")
+                              .arg(ColumnNames::Title(ColumnNames::Group)));
+        QTest::newRow("over-long line 7001 before a bad line")
+            << overlong << line(7001, QCoreApplication::translate("DBItemCollection", "DB_LINE_TOO_LONG").arg(349));
+        QTest::newRow("cut inside the last record") << records + "4;Cut;;1" << QString();
+    }
+    void readingWaysAgree() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, reason);
+        const QString path = write(bytes);
+        DBItemCollection c(nullptr);
+        QString error;
+        c.LoadFromAsciiFile(path, &error);
+        QCOMPARE(error, reason);
+        sameEveryWay(path);
     }
 
     void headerVersions_data() {
@@ -130,6 +316,7 @@ private slots:
         QCOMPARE(c.At(1)->GetNumberOfItems(), 1); // an empty count column means one
         if (version >= 240)
             QCOMPARE(DBItemCollection::LoadedFormatVersion(), version);
+        sameEveryWay(m_dir->filePath(QStringLiteral("db.tvk")));
     }
 
     void editionTag_data() {
@@ -172,6 +359,7 @@ private slots:
         QCOMPARE(c.Count(), count);
         QVERIFY(m_dialogs->boxes.isEmpty());
         QCOMPARE(m_dialogs->waitDepth, 0);
+        sameEveryWay(m_dir->filePath(QStringLiteral("db.tvk")));
     }
 
     // Each bad file in both forms: reported in a box naming the record counter, or, for a file the user
@@ -240,6 +428,7 @@ private slots:
         QVERIFY(!quiet.LoadFromAsciiFile(path, &error));
         QCOMPARE(error, reason);
         QCOMPARE(m_dialogs->boxes.size(), 1);
+        sameEveryWay(path);
     }
 
     // What is not a register of this edition is refused before the lock is touched, whatever its bytes.
@@ -280,6 +469,7 @@ private slots:
         DBItemCollection unasked(nullptr);
         QCOMPARE(unasked.LoadFromAsciiFile(path), loadsUnasked);
         m_dialogs->answers.clear();
+        sameEveryWay(path);
     }
 
     void unreadableFile() {
@@ -361,6 +551,7 @@ private slots:
                 bytes += i % 2 ? lineEnd : otherEnd;
         }
         loadsAsCrLf(write(bytes), crlf, 4);
+        sameEveryWay(m_dir->filePath(QStringLiteral("db.tvk")));
     }
 
     // A line that ends before its last column holds empty fields there, as a spreadsheet writes a line
@@ -393,6 +584,7 @@ private slots:
         const QByteArray next = "4;Bord;Hay;1.5;2;05.06.2007;Sup;S2;D;A;P;9;7;w;r;d;p;";
         const QString path = write(kTovikHeader + lineEnd + shortLine + lineEnd + next + lineEnd);
         loadsAsCrLf(path, kTovikHeader + "\r\n" + fullLine + "\r\n" + next + "\r\n", 2);
+        sameEveryWay(path);
         // A save writes the records as they were read.
         const QString full = m_dir->filePath(QStringLiteral("crlf.db"));
         DBItemCollection c(nullptr);

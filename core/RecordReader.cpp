@@ -36,18 +36,11 @@ int intOr(QByteArrayView text, int fallback) {
     return ParseDecimalInt(text, &value) ? value : fallback;
 }
 
-// Adds the bit positions of hits (divided by scale) to at, as the places of semicolons. Most pieces of a
-// line hold a few: four are taken without asking, which spares the processor its guesses.
+// Adds the bit positions of hits (divided by scale) to at, as the places of semicolons.
 inline int takeSemicolons(qsizetype at, quint64 hits, int scale, qsizetype* out) {
-    const int count = qPopulationCount(hits);
-    for (int i = 0; i < 4; ++i) {
-        out[i] = at + qCountTrailingZeroBits(hits) / scale;
-        hits &= hits - 1;
-    }
-    for (int i = 4; i < count; ++i) {
-        out[i] = at + qCountTrailingZeroBits(hits) / scale;
-        hits &= hits - 1;
-    }
+    int count = 0;
+    for (; hits; hits &= hits - 1)
+        out[count++] = at + qCountTrailingZeroBits(hits) / scale;
     return count;
 }
 
@@ -122,66 +115,25 @@ bool takeInt(const char* p, const char* close, int* value) {
     return true;
 }
 
-// How many of the eight bytes at p are digits before the first that is not, and *value their value.
-inline int digitRun(const char* p, quint64* value) {
-    constexpr quint64 ones = 0x0101010101010101ULL;
-    const quint64 word = qFromLittleEndian<quint64>(p);
-    // A byte is a digit when its high half is 3 and stays 3 with 6 added; a carry out of a byte that is
-    // no digit only touches the bytes after it.
-    const quint64 off =
-        ((word & (ones * 0xf0)) ^ (ones * 0x30)) | (((word + ones * 6) & (ones * 0xf0)) ^ (ones * 0x30));
-    constexpr quint64 low7 = 0x7f7f7f7f7f7f7f7fULL;
-    const quint64 nonZero = (((off & low7) + low7) | off) & ~low7; // the high bit of each byte that is no digit
-    const int count = nonZero ? int(qCountTrailingZeroBits(nonZero) / 8) : 8;
-    if (count == 0) {
-        *value = 0;
-        return 0;
-    }
-    // The digits, with zeros before them to make eight, combined pairwise.
-    quint64 digits = (word & (~quint64(0) >> (64 - 8 * count))) << (64 - 8 * count);
-    digits = ((digits & (ones * 0x0f)) * 2561) >> 8;
-    digits = ((digits & 0x00ff00ff00ff00ffULL) * 6553601) >> 16;
-    *value = ((digits & 0x0000ffff0000ffffULL) * 42949672960001ULL) >> 32;
-    return count;
-}
-
 // [-]digits[.digits] with at most fifteen digits, by the same arithmetic as the stream's extraction.
-// Bytes up to limit may be read.
-bool takeDecimal(const char* p, const char* close, const char* limit, double* value) {
+bool takeDecimal(const char* p, const char* close, double* value) {
     static const double powersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                          1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-    static const quint64 scales[] = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000};
     const bool negative = *p == '-';
     p += negative;
+    // The semicolon at close stops both loops.
     unsigned long long mantissa = 0;
-    int digits = 0;
-    int decimals = 0;
-    // Eight digits at a time where the bytes are there, else one by one; the semicolon at close stops both.
-    auto run = [&](int* count) {
-        for (;;) {
-            int n = 0;
-            if (limit - p >= 8) {
-                quint64 part = 0;
-                n = digitRun(p, &part);
-                mantissa = mantissa * scales[n] + part;
-            } else {
-                for (; isDigit(p[n]); ++n)
-                    mantissa = mantissa * 10 + unsigned(p[n] - '0');
-            }
-            p += n;
-            *count += n;
-            if (n < 8 || *count > 15)
-                return;
-        }
-    };
-    int integral = 0;
-    run(&integral);
+    const char* digits = p;
+    for (; isDigit(*p); ++p)
+        mantissa = mantissa * 10 + unsigned(*p - '0');
+    const char* point = p;
     if (*p == '.') {
-        ++p;
-        run(&decimals);
+        for (++p; isDigit(*p); ++p)
+            mantissa = mantissa * 10 + unsigned(*p - '0');
     }
-    digits = integral + decimals;
-    if (p != close || digits == 0 || digits > 15)
+    const qsizetype decimals = *point == '.' ? p - point - 1 : 0;
+    const qsizetype count = (point - digits) + decimals;
+    if (p != close || count == 0 || count > 15)
         return false;
     const double result = double(mantissa) / powersOfTen[decimals];
     *value = negative ? -result : result;
@@ -272,8 +224,7 @@ bool RecordReader::stopAt(Stop reason, qint64 offset) {
     return false;
 }
 
-bool RecordReader::takeColumns(const char* start, const qsizetype* semicolons, const char* limit,
-                               Record& record) const {
+bool RecordReader::takeColumns(const char* start, const qsizetype* semicolons, Record& record) const {
     const char* const line = start;
     // Only a form the field descriptions read the same way is taken: a number starts at once, has no "+"
     // or exponent, and cannot overflow, and a column the version does not read is empty.
@@ -285,11 +236,11 @@ bool RecordReader::takeColumns(const char* start, const qsizetype* semicolons, c
                 return false;
             break;
         case Price:
-            if (!takeDecimal(start, close, limit, &record.price))
+            if (!takeDecimal(start, close, &record.price))
                 return false;
             break;
         case PriceToday:
-            if (!takeDecimal(start, close, limit, &record.priceToday))
+            if (!takeDecimal(start, close, &record.priceToday))
                 return false;
             break;
         case Count:
@@ -387,7 +338,7 @@ bool RecordReader::ReadPiece(QByteArrayView piece, qint64 offset, bool atFileEnd
             if (p < end && *p++ == '\r' && p < end && *p == '\n')
                 ++p;
             qsizetype rest = 0;
-            if (found == m_columnCount && m_scan && takeColumns(lineStart, semicolons, end, record)) {
+            if (found == m_columnCount && m_scan && takeColumns(lineStart, semicolons, record)) {
                 rest = lineEnd - (lineStart + semicolons[m_columnCount - 1] + 1);
             } else {
                 try {

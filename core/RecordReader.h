@@ -75,9 +75,8 @@ private:
     };
     void add(EField* field, Slot slot);
     // The direct scan of a line starting at start whose columns end at the semicolons given (counted from
-    // start); false when the
-    // line is not of the usual form. Bytes up to limit may be read.
-    bool takeColumns(const char* start, const qsizetype* semicolons, const char* limit, Record& record) const;
+    // start); false when the line is not of the usual form.
+    bool takeColumns(const char* start, const qsizetype* semicolons, Record& record) const;
     // The field descriptions; throws ELineException as ELine does.
     qsizetype readByFields(QByteArrayView text, bool lastLine, Record& record);
     bool stopAt(Stop reason, qint64 offset);

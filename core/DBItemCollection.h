@@ -12,11 +12,10 @@
 #include <vector>
 
 class LogXML;
+class QFile;
 class QIODevice;
 class QUndoCommand;
 class QUndoStack;
-class ELine;
-class EStringField;
 struct PrintSettings;
 
 // What the item dialog's search looks for; empty texts, the date "01.01.1900" and location -1 are skipped.
@@ -176,6 +175,17 @@ public:
     // Larger files are refused with a message (the whole file is held in memory while it is read).
     static qint64 MaxFileSize();
     static void SetMaxFileSize(qint64 bytes);
+    // How files are read (tests compare the ways): a file of at least parallelFrom bytes that starts with a
+    // header is read in up to `stretches` stretches side by side, each through a buffer of pieceBytes;
+    // scanRecords false reads every record by the field descriptions alone.
+    struct ReadStrategy {
+        int stretches;
+        qint64 parallelFrom;
+        bool scanRecords;
+        qsizetype pieceBytes;
+    };
+    static ReadStrategy ReadingStrategy();
+    static void SetReadingStrategy(const ReadStrategy& strategy);
     // Puts the contents of a freshly read collection in place of this one's, which the list view and the
     // dialogs keep pointing to: items, lookup lists, folder, format version and lock state. The views are told
     // first (itemsAboutToBeDestroyed); `loaded` is left with the old contents, and destroying it releases
@@ -247,10 +257,9 @@ signals:
     void listChanged(int list);
 
 private:
-    struct SpareFields;
-    bool ApplyHeader(QByteArrayView header, ELine& line, SpareFields& spares);
-    // registerOnly: a file without a header and without a record is refused as no register.
-    bool read(QByteArrayView data, QString* error, bool registerOnly);
+    // Reads the open file when one is given, otherwise data. registerOnly: a file without a header and
+    // without a record is refused as no register.
+    bool read(QFile* file, QByteArrayView data, QString* error, bool registerOnly);
     void changed() { ++m_generation; }
     void destroyItems();
     // Forgets the undo history without touching the modified flag.

@@ -15,10 +15,6 @@ QByteArray EFloatField::ToString() const {
 }
 
 void EStringField::Read(EInStream& in) {
-    if (!m_delimited) {
-        m_value = in.getFixed(qMin(m_length, MaxLength));
-        return;
-    }
     // An empty field leaves its delimiter in the stream for the separator that follows.
     if (in.peek() == static_cast<unsigned char>(m_delimiter)) {
         m_value = QByteArrayView();

@@ -60,17 +60,15 @@ private:
     int m_precision;
 };
 
-// A text, read either up to a delimiter or as a fixed number of characters. A delimited text is read
-// whole, however long, so the fields after it keep their values; writers of the format keep texts to
-// MaxLength characters. The value is a view: after reading, into the input buffer; for writing, into
-// whatever the caller set.
+// A text, read up to a delimiter. A delimited text is read whole, however long, so the fields after it keep
+// their values; writers of the format keep texts to MaxLength characters. The value is a view: after
+// reading, into the input buffer; for writing, into whatever the caller set.
 class EStringField : public EField {
 public:
     static constexpr int MaxLength = 199;
 
-    EStringField(QByteArrayView name, char delimiter) : EField(name), m_delimited(true), m_delimiter(delimiter) {}
-    EStringField(QByteArrayView name, int length) : EField(name), m_delimited(false), m_length(length) {}
-    EStringField() : EField(), m_delimited(true) {}
+    EStringField(QByteArrayView name, char delimiter) : EField(name), m_delimiter(delimiter) {}
+    EStringField() : EField() {}
 
     QByteArrayView Value() const { return m_value; }
     void SetValue(QByteArrayView value) { m_value = value; }
@@ -84,9 +82,7 @@ public:
 
 private:
     QByteArrayView m_value;
-    bool m_delimited;
     char m_delimiter = ';';
-    int m_length = 0;
 };
 
 class ECharField : public EField {

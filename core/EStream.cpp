@@ -122,19 +122,6 @@ void EInStream::extractDouble(double* value) {
     *value = result;
 }
 
-QByteArrayView EInStream::getFixed(int count) {
-    if (fail())
-        return {};
-    const char* start = m_pos;
-    if (m_end - m_pos < count) {
-        m_pos = m_end;
-        setState(EofBit | FailBit);
-        return QByteArrayView(start, m_end - start);
-    }
-    m_pos += count;
-    return QByteArrayView(start, count);
-}
-
 const char* EInStream::nextLineEnd(const char* from) {
     // Every record line is searched whole before its fields are read. The library's search is far faster
     // than a loop, but looks for one character: the next LF and the next CR are searched apart, and each

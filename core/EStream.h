@@ -86,8 +86,6 @@ public:
             setState(FailBit);
         return QByteArrayView(start, stop - start);
     }
-    // Takes exactly count characters.
-    QByteArrayView getFixed(int count);
     // Reads the rest of the line without its line end, which is consumed: CR LF, LF or a lone CR (as a
     // Mac editor writes). A line of more than maxCount characters sets the fail flag, leaving the rest of
     // that line in the stream.

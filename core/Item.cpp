@@ -83,41 +83,6 @@ void Item::SetLatin1(TextField field, QByteArrayView latin1) {
         updateDateKey();
 }
 
-void Item::SetAllLatin1(const QByteArrayView (&texts)[TextFieldCount], TextArena* arena) {
-    qsizetype total = 0;
-    for (const QByteArrayView& t : texts)
-        total += qMin<qsizetype>(t.size(), MaxTextLength);
-    if (m_ownsTexts)
-        delete[] m_texts;
-    m_texts = nullptr;
-    m_ownsTexts = false;
-    if (total > 0) {
-        m_texts = arena ? arena->allocate(total) : new char[total];
-        m_ownsTexts = !arena;
-    }
-    qsizetype end = 0;
-    for (int f = 0; f < TextFieldCount; ++f) {
-        const qsizetype n = qMin<qsizetype>(texts[f].size(), MaxTextLength);
-        if (n > 0)
-            memcpy(m_texts + end, texts[f].data(), n);
-        end += n;
-        m_end[f] = static_cast<quint16>(end);
-    }
-    updateDateKey();
-}
-
-QString Item::GetPriceText(int decimals) const {
-    return FixedText(m_price, decimals);
-}
-
-QString Item::GetPriceTodayText(int decimals) const {
-    return FixedText(m_priceToday, decimals);
-}
-
-QString Item::GetTotalPriceText() const {
-    return FixedText(GetTotalPrice(), 2);
-}
-
 namespace {
 bool digitsOnly(QByteArrayView text, int* value) {
     if (text.isEmpty())
@@ -131,18 +96,27 @@ bool digitsOnly(QByteArrayView text, int* value) {
     *value = result;
     return true;
 }
-} // namespace
 
-namespace {
 // The Julian day of a valid Gregorian date, or NoDate; done by hand because the reader asks it for
 // every record of a file.
 qint32 julianDayOf(QByteArrayView text, qint32 invalid) {
     int day = 0;
     int month = 0;
     int year = 0;
-    if (text.size() < 5 || !digitsOnly(text.first(2), &day) || !digitsOnly(text.sliced(3, 2), &month) ||
-        !digitsOnly(text.last(qMin<qsizetype>(4, text.size())), &year))
+    const char* t = text.data();
+    auto digit = [t](int i) { return unsigned(t[i] - '0'); };
+    if (text.size() == 10) {
+        // dd.mm.yyyy, as the program writes dates.
+        if ((digit(0) > 9) | (digit(1) > 9) | (digit(3) > 9) | (digit(4) > 9) | (digit(6) > 9) | (digit(7) > 9) |
+            (digit(8) > 9) | (digit(9) > 9))
+            return invalid;
+        day = int(digit(0) * 10 + digit(1));
+        month = int(digit(3) * 10 + digit(4));
+        year = int(digit(6) * 1000 + digit(7) * 100 + digit(8) * 10 + digit(9));
+    } else if (text.size() < 5 || !digitsOnly(text.first(2), &day) || !digitsOnly(text.sliced(3, 2), &month) ||
+               !digitsOnly(text.last(qMin<qsizetype>(4, text.size())), &year)) {
         return invalid;
+    }
     static const int daysIn[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
     if (year < 1 || month < 1 || month > 12 || day < 1 || day > daysIn[month - 1] + (month == 2 && leap ? 1 : 0))
@@ -153,7 +127,60 @@ qint32 julianDayOf(QByteArrayView text, qint32 invalid) {
     const int m = month + 12 * a - 3;
     return day + (153 * m + 2) / 5 + 365 * y + y / 4 - y / 100 + y / 400 - 32045;
 }
+
+// Copies a text without a library call for the few characters most texts of a record have.
+inline void copyText(char* to, const char* from, qsizetype n) {
+    if (n > 16) {
+        memcpy(to, from, n);
+    } else if (n >= 8) {
+        memcpy(to, from, 8);
+        memcpy(to + n - 8, from + n - 8, 8);
+    } else if (n >= 4) {
+        memcpy(to, from, 4);
+        memcpy(to + n - 4, from + n - 4, 4);
+    } else {
+        for (qsizetype i = 0; i < n; ++i)
+            to[i] = from[i];
+    }
+}
 } // namespace
+
+void Item::SetAllLatin1(const QByteArrayView (&texts)[TextFieldCount], TextArena* arena) {
+    qsizetype sizes[TextFieldCount];
+    qsizetype total = 0;
+    for (int f = 0; f < TextFieldCount; ++f) {
+        sizes[f] = qMin<qsizetype>(texts[f].size(), MaxTextLength);
+        total += sizes[f];
+    }
+    if (m_ownsTexts)
+        delete[] m_texts;
+    m_texts = nullptr;
+    m_ownsTexts = false;
+    if (total > 0) {
+        m_texts = arena ? arena->allocate(total) : new char[total];
+        m_ownsTexts = !arena;
+    }
+    qsizetype end = 0;
+    for (int f = 0; f < TextFieldCount; ++f) {
+        copyText(m_texts + end, texts[f].data(), sizes[f]);
+        end += sizes[f];
+        m_end[f] = static_cast<quint16>(end);
+    }
+    // From the given bytes, which equal the copy and are not read back just after being written.
+    m_dateKey = julianDayOf(texts[Date].first(sizes[Date]), NoDate);
+}
+
+QString Item::GetPriceText(int decimals) const {
+    return FixedText(m_price, decimals);
+}
+
+QString Item::GetPriceTodayText(int decimals) const {
+    return FixedText(m_priceToday, decimals);
+}
+
+QString Item::GetTotalPriceText() const {
+    return FixedText(GetTotalPrice(), 2);
+}
 
 QDate DateFromText(QByteArrayView text) {
     const qint32 day = julianDayOf(text, std::numeric_limits<qint32>::min());

@@ -1,13 +1,28 @@
 #include "TextArena.h"
 
+#include "../platform/LargePages.h"
+
+#include <new>
+#include <utility>
+
+TextArena::Block TextArena::newBlock(std::size_t size) {
+    Block block(static_cast<char*>(::operator new(size, std::align_val_t(LargePageSize))));
+    AdviseLargePages(block.get(), size);
+    return block;
+}
+
+void TextArena::BlockDeleter::operator()(char* block) const {
+    ::operator delete(block, std::align_val_t(LargePageSize));
+}
+
 char* TextArena::allocate(std::size_t size) {
     if (size > m_left) {
         if (size > BlockSize / 4) {
             // A large piece gets a block of its own, so the current block keeps its room.
-            m_blocks.emplace_back(new char[size]);
+            m_blocks.push_back(newBlock(size));
             return m_blocks.back().get();
         }
-        m_blocks.emplace_back(new char[BlockSize]);
+        m_blocks.push_back(newBlock(BlockSize));
         m_next = m_blocks.back().get();
         m_left = BlockSize;
     }
@@ -15,4 +30,17 @@ char* TextArena::allocate(std::size_t size) {
     m_next += size;
     m_left -= size;
     return piece;
+}
+
+void TextArena::Adopt(TextArena& other) {
+    if (m_blocks.empty()) {
+        std::swap(m_blocks, other.m_blocks);
+        std::swap(m_next, other.m_next);
+        std::swap(m_left, other.m_left);
+        return;
+    }
+    // The current block stays where pieces are handed out from.
+    for (auto& block : other.m_blocks)
+        m_blocks.push_back(std::move(block));
+    other.clear();
 }

@@ -9,6 +9,8 @@
 class TextArena {
 public:
     char* allocate(std::size_t size);
+    // Takes over the other arena's blocks (the texts of items that join ours); the other is left empty.
+    void Adopt(TextArena& other);
     void clear() {
         m_blocks.clear();
         m_left = 0;
@@ -16,8 +18,14 @@ public:
     }
 
 private:
+    // Blocks start on a large page and are filled whole, so the system may back them with large pages.
+    struct BlockDeleter {
+        void operator()(char* block) const;
+    };
+    using Block = std::unique_ptr<char[], BlockDeleter>;
+    static Block newBlock(std::size_t size);
     static constexpr std::size_t BlockSize = 4 << 20;
-    std::vector<std::unique_ptr<char[]>> m_blocks;
+    std::vector<Block> m_blocks;
     char* m_next = nullptr;
     std::size_t m_left = 0;
 };

@@ -42,7 +42,7 @@ ServerConnectionDialog::ServerConnectionDialog(const QString& title, const Serve
     auto* note = new QLabel(tr("Adgangskoden bruges kun til denne forbindelse og gemmes ingen steder."), this);
     note->setWordWrap(true);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(tr("&Forbind"));
+    buttons->button(QDialogButtonBox::Ok)->setText(tr("F&orbind"));
     buttons->button(QDialogButtonBox::Cancel)->setText(tr("&Fortryd"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -93,7 +93,7 @@ EditConflictDialog::EditConflictDialog(const QString& itemLabel, const std::vect
     intro->setWordWrap(true);
     auto* table = new QTableWidget(static_cast<int>(fields.size()), 3, this);
     table->setObjectName(QStringLiteral("conflictTable"));
-    table->setHorizontalHeaderLabels({tr("Felt"), tr("Din udgave"), tr("Deres udgave")});
+    table->setHorizontalHeaderLabels({tr("Felt"), tr("Din udgave"), tr("Den anden arbejdsplads")});
     table->verticalHeader()->hide();
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionMode(QAbstractItemView::NoSelection);

@@ -323,17 +323,17 @@ bool ServerRegister::CopyFrom(const DBItemCollection& collection, const QString&
             userItemCollection file;
             file.SetLimit(l == 3 ? DBItemCollection::MaxFields : DBItemCollection::MaxListEntries);
             const QString path = QStringLiteral("%1/%2/%2.%3.txt").arg(listFolder, names[l], lang);
-            if (lang == language)
-                entries = own[l]->Entries();
-            else if (!listFolder.isEmpty() && file.LoadFromFile(path))
+            if (!listFolder.isEmpty() && file.LoadFromFile(path))
                 entries = file.Entries();
+            else if (lang == language)
+                entries = own[l]->Entries();
             else
                 continue;
             for (int i = 0; i < entries.size(); ++i) {
                 query.addBindValue(lang);
                 query.addBindValue(names[l]);
                 query.addBindValue(i);
-                query.addBindValue(entries[i]);
+                query.addBindValue(ServerSchema::Text(entries[i]));
                 if (!query.exec())
                     return abort(query);
             }
@@ -546,7 +546,7 @@ bool ServerRegister::SaveLists(const DBItemCollection& collection, const QString
                     query.addBindValue(language);
                     query.addBindValue(names[l]);
                     query.addBindValue(i);
-                    query.addBindValue(own[l]->Entry(i));
+                    query.addBindValue(ServerSchema::Text(own[l]->Entry(i)));
                     if (!query.exec())
                         return false;
                 }
@@ -741,7 +741,7 @@ QVariant ServerRegister::FieldVariant(const Item& item, int field) {
     case FieldLocation:
         return item.GetLocation();
     default:
-        return FieldValue(item, field);
+        return ServerSchema::Text(FieldValue(item, field));
     }
 }
 

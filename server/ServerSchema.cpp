@@ -89,8 +89,12 @@ QString ServerSchema::ItemPlaceholders() {
     return marks.join(QLatin1String(", "));
 }
 
+QVariant ServerSchema::Text(const QString& text) {
+    return text.isNull() ? QVariant(QStringLiteral("")) : QVariant(text);
+}
+
 void ServerSchema::BindItem(QSqlQuery& query, const Item& item) {
-    auto text = [&item](Item::TextField field) { return QVariant(item.GetText(field)); };
+    auto text = [&item](Item::TextField field) { return Text(item.GetText(field)); };
     query.addBindValue(item.GetGroup());
     query.addBindValue(text(Item::Name));
     query.addBindValue(text(Item::Product));

@@ -5,6 +5,7 @@
 
 class Item;
 class QSqlQuery;
+class QVariant;
 
 // The tables of a register on a server and the mapping between an item and its row.
 //
@@ -23,6 +24,8 @@ QString ItemColumns();
 constexpr int ItemColumnCount = 17;
 // "?, ?, ... " for one row of the item columns.
 QString ItemPlaceholders();
+// A text as a value for the server: an empty text is an empty text there, never NULL.
+QVariant Text(const QString& text);
 // Binds the item's fields in record order (addBindValue).
 void BindItem(QSqlQuery& query, const Item& item);
 // Reads the item's fields from the query's current row, starting at a column.

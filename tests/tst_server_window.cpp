@@ -381,6 +381,30 @@ private slots:
         QCOMPARE(item->GetPrice(), theirs->GetPrice()); // their price stays
         QTRY_COMPARE(theirs->GetName(), QStringLiteral("Navn fra kassen"));
 
+        // The other workstation changes an item open here: a notice, and the dialog keeps the user's text until a
+        // save shows both versions.
+        Item* second = window.Collection()->At(1);
+        Item* theirSecond = other.ItemOf(window.Server()->IdOf(second));
+        QVERIFY(theirSecond);
+        ItemDialog open(window.Collection(), window.ListView(), second, QStringLiteral("DATA"), false, &window);
+        open.show();
+        open.nameLineEdit->setText(QStringLiteral("Min tekst"));
+        dialogs.clear();
+        dialogs.answer(0); // keep what I have
+        {
+            const Item before(*theirSecond);
+            theirSecond->SetName(QStringLiteral("Fra lageret"));
+            otherCollection.Push(new EditItemCommand(&otherCollection, theirSecond, before));
+        }
+        QTRY_COMPARE(second->GetName(), QStringLiteral("Fra lageret"));
+        QTRY_COMPARE(dialogs.boxes.size(), 1);
+        QCOMPARE(open.nameLineEdit->text(), QStringLiteral("Min tekst"));
+        dialogs.driveWindow(clickConflict(QStringLiteral("keepTheirsButton")));
+        QVERIFY(open.save_slot());
+        QCOMPARE(open.nameLineEdit->text(), QStringLiteral("Fra lageret"));
+        QCOMPARE(second->GetName(), QStringLiteral("Fra lageret"));
+        open.hide();
+
         // The server goes away: the change is refused with a box, and the dialog keeps its text.
         QVERIFY(postgres.stop());
         QVERIFY(!window.Server()->CheckConnection());

@@ -911,9 +911,11 @@ private slots:
                          "FileExport", "FileImport",     "FileSaveSettings",
                          "-",          "Print",          "-"};
         file.insert(14, QStringLiteral("FileInsuranceReport"));
+        file.insert(6, QStringLiteral("FileCopyToServer"));
+        file.insert(2, QStringLiteral("FileOpenServer"));
         QStringList brevaneFile = file;
-        brevaneFile.insert(2, QStringLiteral("UpdateLocations"));
-        brevaneFile.insert(14, QStringLiteral("PrintBarcode"));
+        brevaneFile.insert(3, QStringLiteral("UpdateLocations"));
+        brevaneFile.insert(16, QStringLiteral("PrintBarcode"));
         const QStringList all{"LanguageDanish", "LanguageNorwegian", "LanguageEnglish"};
         const QStringList help{"HelpHelp",     "HelpTutorial",  "HelpLinks", "HelpErrorHandling",
                                "HelpReleases", "HelpWhatsThis", "-",         "HelpAbout"};

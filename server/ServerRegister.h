@@ -195,7 +195,6 @@ private:
     void onItemAdded(Item* item);
     void onItemChanged(Item* item, int oldGroup);
     void onItemAboutToBeRemoved(Item* item);
-    void onItemsAboutToBeReset();
     void onItemsReset();
     void onItemsAboutToBeDestroyed();
     void retry();
@@ -233,8 +232,8 @@ private:
     QString m_language;
     std::unordered_map<const Item*, Known> m_known;
     QHash<qint64, Item*> m_byId;
-    std::vector<Item*> m_beforeReset;
-    bool m_applying = false; // the collection is being changed by this register: its announcements are ours
+    bool m_markSaved = false; // a write went through: the collection is marked saved once the command ends
+    bool m_applying = false;  // the collection is being changed by this register: its announcements are ours
     QTimer* m_retryTimer;
     QTimer* m_heartbeatTimer;
     QList<qint64> m_pendingRefresh;

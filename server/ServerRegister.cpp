@@ -261,7 +261,7 @@ bool ServerRegister::CopyFrom(const DBItemCollection& collection, const QString&
         return fail(tr("Der er ingen forbindelse til serveren."));
     for (const Item* item : collection) {
         if (item->GetNumberOfItems() < 0)
-            return fail(tr("Varen '%1' har et negativt antal (%2); ret det før registret kopieres.")
+            return fail(tr("Posten '%1' har et negativt antal (%2); ret det, før registret kopieres.")
                             .arg(item->GetName(), QString::number(item->GetNumberOfItems())));
     }
     QSqlDatabase db = database();
@@ -810,7 +810,7 @@ ServerRegister::Result ServerRegister::WriteEdit(Item* item, const Item& edited,
     const auto it = m_known.find(item);
     if (it == m_known.end()) {
         if (error)
-            *error = tr("Varen findes ikke på serveren.");
+            *error = tr("Posten findes ikke på serveren.");
         return Result::Refused;
     }
     Known& known = it->second;
@@ -915,7 +915,7 @@ bool ServerRegister::ApplyMovements(const std::vector<Movement>& movements, cons
         const auto it = m_known.find(m.item);
         if (it == m_known.end()) {
             if (error)
-                *error = tr("Varen findes ikke på serveren.");
+                *error = tr("Posten findes ikke på serveren.");
             return false;
         }
         rows.push_back({m.item, it->second.id, m.delta, 0, false});

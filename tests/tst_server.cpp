@@ -87,7 +87,6 @@ public:
     }
     // A fresh database for one case.
     bool createDatabase(const QString& name) {
-        QProcess psql;
         return run(QStringLiteral("createdb"), {QStringLiteral("-h"), socketDir(), QStringLiteral("-U"), user(), name});
     }
 
@@ -109,7 +108,10 @@ private:
         return true;
     }
 
-    QTemporaryDir m_dir;
+    // In /tmp: "nobody" must reach it, and a socket path may not be longer than about 100 characters.
+    QTemporaryDir m_dir{QDir(QStringLiteral("/tmp")).exists()
+                            ? QStringLiteral("/tmp/vestrum-pg-XXXXXX")
+                            : QDir::tempPath() + QStringLiteral("/vestrum-pg-XXXXXX")};
     QString m_bin;
     QStringList m_runAs;
     QString m_error;

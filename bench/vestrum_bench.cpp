@@ -18,12 +18,21 @@
 //   vestrum_bench --edition Tovik --load FILE --csv OUT.csv          (also after --generate N OUT)
 //   vestrum_bench --edition Tovik [--load FILE] --import-csv FILE.csv
 //
+//   vestrum_bench --edition Brevane --server CONNINFO [--copy-to-server FILE] [--load-server]
+//                 [--moves N --seed S] [--repeat N]
+// The register on a PostgreSQL server: the copy of a file register into an empty database (copy_ms), its load
+// (load_ms, records), and N stock moves between random items, each in its own transaction (moves_ms, moves,
+// refused, moves_checksum: the change of checksum these moves made). checksum sums the register's counts
+// weighted by row, so two processes' moves are all there when the end's checksum equals the start's (--moves 0)
+// plus both moves_checksum.
+//
 // With --repeat N every measured step runs N times and the median is printed (all runs go to stderr).
 #include "BenchDialogs.h"
 #include "CsvBench.h"
 #include "FillBench.h"
 #include "SampleGenerator.h"
 #include "ScannerBench.h"
+#include "ServerBench.h"
 #include "app/Edition.h"
 #include "app/Settings.h"
 #include "core/DBItemCollection.h"
@@ -64,7 +73,9 @@ namespace {
         "[--save OUT] [--repeat N]\n"
         "       vestrum_bench --edition Brevane --generate-stock N OUT\n"
         "       vestrum_bench --edition NAME --load FILE --insurance-pdf OUT [--by-group] [--repeat N]\n"
-        "       vestrum_bench --edition Brevane --load FILE --generate-scanner N OUT\n",
+        "       vestrum_bench --edition Brevane --load FILE --generate-scanner N OUT\n"
+        "       vestrum_bench --edition Brevane --server CONNINFO [--copy-to-server FILE] [--load-server] "
+        "[--moves N --seed S] [--repeat N]\n",
         why);
     std::exit(2);
 }
@@ -205,6 +216,7 @@ int main(int argc, char* argv[]) {
     int sortCode = -1, findCode = -1, repeat = 1, generateCount = 0, sortColumn = -1, labelRow = -1;
     int stockCount = 0, scannerLines = 0;
     bool fill = false, applyGood = false, byGroup = false;
+    ServerBenchOptions server;
     auto take = [&args](const char* option) {
         if (args.isEmpty())
             usage(qPrintable(QStringLiteral("%1 needs a value").arg(QLatin1String(option))));
@@ -262,6 +274,16 @@ int main(int argc, char* argv[]) {
         } else if (option == QLatin1String("--generate-scanner")) {
             scannerLines = take("--generate-scanner").toInt();
             scannerOut = take("--generate-scanner");
+        } else if (option == QLatin1String("--server")) {
+            server.conninfo = take("--server");
+        } else if (option == QLatin1String("--copy-to-server")) {
+            server.copyFrom = take("--copy-to-server");
+        } else if (option == QLatin1String("--load-server")) {
+            server.load = true;
+        } else if (option == QLatin1String("--moves")) {
+            server.moves = take("--moves").toInt();
+        } else if (option == QLatin1String("--seed")) {
+            server.seed = take("--seed").toUInt();
         } else if (option == QLatin1String("--generate")) {
             generateCount = take("--generate").toInt();
             generatePath = take("--generate");
@@ -288,6 +310,15 @@ int main(int argc, char* argv[]) {
     BenchDialogs dialogs;
     Dialogs::install(&dialogs);
     DBItemCollection collection(nullptr);
+
+    if (!server.conninfo.isEmpty()) {
+        server.repeat = repeat;
+        const int status = RunServerBench(collection, server);
+        Dialogs::install(nullptr);
+        return status;
+    }
+    if (!server.copyFrom.isEmpty() || server.load || server.moves >= 0)
+        usage("--copy-to-server, --load-server and --moves need --server CONNINFO");
 
     if (!generatePath.isEmpty()) {
         if (generateCount <= 0)

@@ -261,7 +261,7 @@ bool ServerRegister::CopyFrom(const DBItemCollection& collection, const QString&
         return fail(tr("Der er ingen forbindelse til serveren."));
     for (const Item* item : collection) {
         if (item->GetNumberOfItems() < 0)
-            return fail(tr("Varen '%1' har et negativt antal (%2); ret det før registret kopieres.")
+            return fail(tr("Posten '%1' har et negativt antal (%2); ret det, før registret kopieres.")
                             .arg(item->GetName(), QString::number(item->GetNumberOfItems())));
     }
     QSqlDatabase db = database();
@@ -470,7 +470,6 @@ bool ServerRegister::Load(DBItemCollection& collection, const QString& language,
     connect(&collection, &DBItemCollection::itemAdded, this, &ServerRegister::onItemAdded);
     connect(&collection, &DBItemCollection::itemChanged, this, &ServerRegister::onItemChanged);
     connect(&collection, &DBItemCollection::itemAboutToBeRemoved, this, &ServerRegister::onItemAboutToBeRemoved);
-    connect(&collection, &DBItemCollection::itemsAboutToBeReset, this, &ServerRegister::onItemsAboutToBeReset);
     connect(&collection, &DBItemCollection::itemsReset, this, &ServerRegister::onItemsReset);
     connect(&collection, &DBItemCollection::itemsAboutToBeDestroyed, this, &ServerRegister::onItemsAboutToBeDestroyed);
     connect(&collection, &QObject::destroyed, this, &ServerRegister::Detach);
@@ -484,7 +483,6 @@ void ServerRegister::Detach() {
     m_collection = nullptr;
     m_known.clear();
     m_byId.clear();
-    m_beforeReset.clear();
     m_deferred.clear();
     m_pendingRefresh.clear();
     qDeleteAll(m_orphans);
@@ -687,9 +685,6 @@ ServerRegister::Step ServerRegister::writeUpdate(QSqlQuery& query, qint64 id, in
     statement += QLatin1String(" RETURNING version, number_of_items");
     query.prepare(statement);
     if (d.others || d.date) {
-        QSqlQuery all(query); // bind in column order, skipping the count
-        (void)all;
-        QVariantList values;
         const QStringList columns = ServerSchema::ItemColumns().split(QLatin1String(", "));
         for (int c = 0; c < columns.size(); ++c) {
             if (c == FieldNumberOfItems || (!d.others && c != FieldDate))
@@ -815,7 +810,7 @@ ServerRegister::Result ServerRegister::WriteEdit(Item* item, const Item& edited,
     const auto it = m_known.find(item);
     if (it == m_known.end()) {
         if (error)
-            *error = tr("Varen findes ikke på serveren.");
+            *error = tr("Posten findes ikke på serveren.");
         return Result::Refused;
     }
     Known& known = it->second;
@@ -842,6 +837,7 @@ ServerRegister::Result ServerRegister::WriteEdit(Item* item, const Item& edited,
     // The caller puts the edit into the item next; a movement elsewhere meanwhile is fetched after that.
     known.base = edited;
     known.version = newVersion;
+    m_markSaved = true;
     queueRefresh(known.id);
     return Result::Written;
 }
@@ -912,16 +908,17 @@ bool ServerRegister::ApplyMovements(const std::vector<Movement>& movements, cons
         qint64 id;
         int delta;
         int countAfter;
+        bool gone;
     };
     std::vector<Row> rows;
     for (const Movement& m : movements) {
         const auto it = m_known.find(m.item);
         if (it == m_known.end()) {
             if (error)
-                *error = tr("Varen findes ikke på serveren.");
+                *error = tr("Posten findes ikke på serveren.");
             return false;
         }
-        rows.push_back({m.item, it->second.id, m.delta, 0});
+        rows.push_back({m.item, it->second.id, m.delta, 0, false});
     }
     const bool ok = runWrite(
         [&](QSqlQuery& query, QString*) {
@@ -932,7 +929,8 @@ bool ServerRegister::ApplyMovements(const std::vector<Movement>& movements, cons
                 query.addBindValue(row.id);
                 if (!query.exec())
                     return false;
-                if (!query.next())
+                row.gone = !query.next();
+                if (row.gone)
                     continue; // removed elsewhere meanwhile: nothing to move
                 row.countAfter = query.value(0).toInt();
                 if (!logMove(query, row.id, row.delta, row.countAfter, source))
@@ -943,10 +941,15 @@ bool ServerRegister::ApplyMovements(const std::vector<Movement>& movements, cons
         error);
     if (!ok)
         return false;
+    m_markSaved = true;
     for (const Row& row : rows) {
         const auto it = m_known.find(row.item);
         if (it == m_known.end())
             continue;
+        if (row.gone) {
+            queueRefresh(row.id);
+            continue;
+        }
         Item values(*row.item);
         values.SetNumberOfItems(row.countAfter);
         it->second.base.SetNumberOfItems(row.countAfter);
@@ -968,6 +971,8 @@ void ServerRegister::onItemAdded(Item* item) {
         [&](QSqlQuery& query, QString*) { return writeInsert(query, *item, &id, &version) == Step::Done; }, &reason);
     if (ok) {
         remember(item, id, version);
+        m_markSaved = true;
+        m_refreshTimer->start();
         return;
     }
     defer([this, item, reason] {
@@ -1005,6 +1010,8 @@ void ServerRegister::onItemChanged(Item* item, int oldGroup) {
     if (ok) {
         known.base = mine;
         known.version = newVersion;
+        m_markSaved = true;
+        m_refreshTimer->start();
         if (d.count)
             queueRefresh(known.id); // other movements meanwhile
         return;
@@ -1041,8 +1048,11 @@ void ServerRegister::onItemAboutToBeRemoved(Item* item) {
             return step == Step::Done;
         },
         &reason);
-    if (ok)
+    if (ok) {
+        m_markSaved = true;
+        m_refreshTimer->start();
         return;
+    }
     if (step == Step::Conflict) {
         ServerConflict conflict = makeConflict(nullptr, id, base, true);
         if (conflict.theirsDeleted)
@@ -1060,16 +1070,9 @@ void ServerRegister::onItemAboutToBeRemoved(Item* item) {
     });
 }
 
-void ServerRegister::onItemsAboutToBeReset() {
-    if (m_applying || !m_collection)
-        return;
-    m_beforeReset = m_collection->Items();
-}
-
 void ServerRegister::onItemsReset() {
     if (m_applying || !m_collection)
         return;
-    m_beforeReset.clear();
     // What the reset did, measured against what the server holds: items new, gone and changed.
     const std::vector<Item*>& now = m_collection->Items();
     std::unordered_set<const Item*> present(now.begin(), now.end());
@@ -1083,9 +1086,12 @@ void ServerRegister::onItemsReset() {
             changed.push_back(item);
     }
     std::vector<std::pair<qint64, Known>> removed;
+    std::vector<const Item*> removedItems;
     for (const auto& [item, known] : m_known) {
-        if (!present.count(item))
+        if (!present.count(item)) {
             removed.emplace_back(known.id, known);
+            removedItems.push_back(item);
+        }
     }
     if (added.empty() && changed.empty() && removed.empty())
         return;
@@ -1141,16 +1147,10 @@ void ServerRegister::onItemsReset() {
             known.version = changedVersions[i];
             queueRefresh(known.id);
         }
-        for (const auto& entry : removed)
-            m_byId.remove(entry.first);
-        for (const auto& entry : removed) {
-            for (auto it = m_known.begin(); it != m_known.end(); ++it) {
-                if (it->second.id == entry.first) {
-                    m_known.erase(it);
-                    break;
-                }
-            }
-        }
+        for (const Item* item : removedItems)
+            forget(item);
+        m_markSaved = true;
+        m_refreshTimer->start();
         return;
     }
     if (conflicted) {
@@ -1210,9 +1210,11 @@ void ServerRegister::addToCollection(qint64 id, const Item& values, int version)
     if (!m_collection)
         return;
     auto* item = new Item(values);
+    const bool modified = DBItemCollection::IsModified();
     m_applying = true;
     m_collection->Add(item);
     m_applying = false;
+    DBItemCollection::SetModified(modified);
     remember(item, id, version);
 }
 
@@ -1258,6 +1260,10 @@ void ServerRegister::queueRefresh(qint64 id) {
 }
 
 void ServerRegister::runDeferred() {
+    // What was written is on the server: the register has nothing left to save. (Not earlier: the undo stack
+    // tells its own state after the command that caused the write has run.)
+    if (std::exchange(m_markSaved, false) && m_collection)
+        m_collection->MarkSaved();
     std::vector<std::function<void()>> work;
     work.swap(m_deferred);
     for (auto& w : work)

@@ -39,25 +39,34 @@ struct ServerConflict {
 // The collection stays the working copy that the list, the filter, the exports and Save As read. Once
 // Load() has filled it, every change the collection announces (itemAdded, itemChanged, itemAboutToBeRemoved,
 // itemsReset) is written to the server at once, each in its own transaction:
-//   - a new item is inserted, a removed one deleted;
+//   - a new item is inserted, a removed one deleted (a deletion of an item changed elsewhere is a conflict);
 //   - an edit is written only when the server still holds the version the item was read at
-//     (UPDATE ... WHERE id = ? AND version = ?); otherwise nothing is written and conflictFound() is
-//     emitted (queued, never from inside the collection's announcement);
-//   - a change of the count alone is a stock movement: `count = count + d`, whatever the version, so two
-//     tills never lose a movement; the server refuses a count below zero (a check constraint);
+//     (UPDATE ... WHERE id = ? AND version = ?); otherwise nothing is written and conflictFound() is emitted
+//     (queued, never from inside the collection's announcement); the item shows mine until Resolve();
+//   - a change of the count alone is a stock movement: `count = count + d`, whatever the version, so two tills
+//     never lose a movement; movements do not raise the version, so they never make an edit a conflict;
+//     the server refuses a count below zero (a check constraint);
 //   - a reset (the scanner import, items added or removed many at once, their undo) is one transaction:
-//     counts as movements, other fields as edits; any refusal or conflict rolls all of it back.
-// A change the server refuses (lost connection, negative count, conflict of a reset) is taken back in the
-// collection, which then shows the server's state again, and changeRefused() says why.
+//     counts as movements (with the date they set), other fields as edits; any refusal rolls all of it back.
+// A change the server refuses (lost connection, negative count, conflict inside a reset) is taken back in the
+// collection (queued), which then shows the server's state again, and changeRefused() says why; the undo history
+// is emptied then, as it may point to items taken out or put back. Whatever was written marks the collection
+// saved (DBItemCollection::MarkSaved once the command has run): a server register has nothing to save.
 //
 // Other workstations' changes arrive by LISTEN/NOTIFY and are put into the collection in place through its
 // own announcements (the item pointer stays, so selection, scroll position and open dialogs stay on it);
 // itemRefreshed() tells who wants to know (an open item dialog shows a notice). No lock file is used.
 //
-// A lost connection is noticed (a failing statement or a heartbeat), connectionStateChanged() says so, and the
+// A lost connection is noticed (a failing statement or the heartbeat), connectionStateChanged() says so, and the
 // register reconnects by itself every few seconds; after a reconnection it catches up with what changed.
 //
-// Every value goes to the server as a bound parameter. The password is used for the connection only.
+// Every value goes to the server as a bound parameter. The password is kept in memory for reconnecting only.
+//
+// For the window: Open(), then HasRegister() ? Load() : CopyFrom() + Load(). Before an item dialog changes an
+// item: WriteEdit() (Conflict: show the box, then Resolve(); Refused: show the text, keep the dialog open), then
+// change the item and announce it as usual (EditItemCommand): that announcement writes nothing more. Adds,
+// deletes, moves, imports and undo need nothing: the announcements write them. Setup's lists: SaveLists().
+// Save As a file: the collection's usual save, then WriteListFiles() into the new folder.
 class ServerRegister : public QObject {
     Q_OBJECT
 public:
@@ -86,7 +95,8 @@ public:
     };
     // The schema this program writes; a register of a newer schema is refused.
     static constexpr int SchemaVersion = 1;
-    // The channel of the notifications (payload "I|U|D id version").
+    // The channel of the notifications: "I id version", "U id version", "D id version", "M id version count"
+    // (a movement), "L 0 0" (the lists changed).
     static constexpr const char* Channel = "vestrum_items";
 
     explicit ServerRegister(QObject* parent = nullptr);
@@ -103,13 +113,16 @@ public:
     bool HasRegister(QString* error = nullptr);
 
     // Creates the schema and copies the collection's items and the lookup lists, all in one transaction; the
-    // database must not hold a register yet. listFolder is the file register's folder, whose lists of every
+    // database must not hold a register yet. listFolder is the file register's folder, whose list files of every
     // language (groups, location, supplier, fields) are copied; the collection's own lists stand for the
-    // current language when its files are missing. False with *error (nothing created) on failure.
+    // language's files that are missing. False with *error (nothing created) on failure; a negative count is
+    // refused before anything is written (the server keeps counts at zero or above).
     bool CopyFrom(const DBItemCollection& collection, const QString& listFolder, const QString& language,
                   QString* error);
     // Replaces the collection's items and lookup lists (of the language) with the server's and follows it
-    // from then on (see above). The collection's undo history is emptied; it is left unmodified.
+    // from then on (see above); lists the server lacks stay as the collection had them. Goes through
+    // DBItemCollection::TakeContents (views get itemsAboutToBeDestroyed and refill as after opening a file; a
+    // file lock the collection held is released). The undo history is emptied; it is left unmodified.
     bool Load(DBItemCollection& collection, const QString& language, QString* error);
     // Stops following the collection (Close does this too).
     void Detach();
@@ -147,7 +160,7 @@ public:
     int VersionOf(const Item* item) const;
     Item* ItemOf(qint64 id) const;
 
-    // Texts for the conflict box: a field's caption and an item's value of it.
+    // For the conflict box: an item's value of a field (Field) as text, and the fields in which two items differ.
     static QString FieldValue(const Item& item, int field);
     // A field's value as it goes to the server.
     static QVariant FieldVariant(const Item& item, int field);
@@ -195,7 +208,6 @@ private:
     void onItemAdded(Item* item);
     void onItemChanged(Item* item, int oldGroup);
     void onItemAboutToBeRemoved(Item* item);
-    void onItemsAboutToBeReset();
     void onItemsReset();
     void onItemsAboutToBeDestroyed();
     void retry();
@@ -233,8 +245,8 @@ private:
     QString m_language;
     std::unordered_map<const Item*, Known> m_known;
     QHash<qint64, Item*> m_byId;
-    std::vector<Item*> m_beforeReset;
-    bool m_applying = false; // the collection is being changed by this register: its announcements are ours
+    bool m_markSaved = false; // a write went through: the collection is marked saved once the command ends
+    bool m_applying = false;  // the collection is being changed by this register: its announcements are ours
     QTimer* m_retryTimer;
     QTimer* m_heartbeatTimer;
     QList<qint64> m_pendingRefresh;

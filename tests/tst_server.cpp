@@ -87,7 +87,6 @@ public:
     }
     // A fresh database for one case.
     bool createDatabase(const QString& name) {
-        QProcess psql;
         return run(QStringLiteral("createdb"), {QStringLiteral("-h"), socketDir(), QStringLiteral("-U"), user(), name});
     }
 
@@ -109,7 +108,10 @@ private:
         return true;
     }
 
-    QTemporaryDir m_dir;
+    // In /tmp: "nobody" must reach it, and a socket path may not be longer than about 100 characters.
+    QTemporaryDir m_dir{QDir(QStringLiteral("/tmp")).exists()
+                            ? QStringLiteral("/tmp/vestrum-pg-XXXXXX")
+                            : QDir::tempPath() + QStringLiteral("/vestrum-pg-XXXXXX")};
     QString m_bin;
     QStringList m_runAs;
     QString m_error;
@@ -194,8 +196,11 @@ private slots:
         QCOMPARE(
             ServerAddress::FromConnInfo(QStringLiteral("host=/tmp/x port=5433 dbname='my db' user=clerk")).database,
             QStringLiteral("my db"));
-        const ServerAddress a = ServerAddress::FromConnInfo(QStringLiteral("host=/tmp/x port=5433 dbname=d user=u"));
+        const ServerAddress a =
+            ServerAddress::FromConnInfo(QStringLiteral("host=/tmp/x port=5433 dbname=d user=u password=secret"));
+        QCOMPARE(a.password, QStringLiteral("secret"));
         QCOMPARE(ServerAddress::FromConnInfo(a.Url()), a);
+        QVERIFY(!a.Url().contains(QLatin1String("secret"))); // what the recent list keeps
     }
 
     // Texts of every kind reach the server as values and come back unchanged, and the file written from the
@@ -425,6 +430,13 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(cb.Count(), 1, 1000);
         QCOMPARE(removed.count(), 1);
         QCOMPARE(cb.At(0)->GetName(), QStringLiteral("Ny"));
+
+        QSignalSpy lists(&b, &ServerRegister::listsRefreshed);
+        ca.Groups().SetEntries({QStringLiteral("Reol 'A'"), QString(), QStringLiteral("Disk")});
+        QString error;
+        QVERIFY2(a.SaveLists(ca, QStringLiteral("dk"), &error), qPrintable(error));
+        QTRY_COMPARE_WITH_TIMEOUT(lists.count(), 1, 1000);
+        QCOMPARE(cb.Groups().Entries(), ca.Groups().Entries());
     }
 
     // The server goes away in use: a change is refused and taken back, the state says so, and the register

@@ -448,6 +448,10 @@ En tidligere fil med samme navn er ikke ændret.</translation>
         <translation>Din udgave</translation>
     </message>
     <message>
+        <source>Den anden arbejdsplads</source>
+        <translation>Den anden arbejdsplads</translation>
+    </message>
+    <message>
         <source>Behold &amp;deres</source>
         <translation>Behold &amp;deres</translation>
     </message>
@@ -458,10 +462,6 @@ En tidligere fil med samme navn er ikke ændret.</translation>
     <message>
         <source>&amp;Ret igen</source>
         <translation>&amp;Ret igen</translation>
-    </message>
-    <message>
-        <source>Den anden arbejdsplads</source>
-        <translation>Den anden arbejdsplads</translation>
     </message>
 </context>
 <context>
@@ -2739,11 +2739,11 @@ Vil du erstatte den?</translation>
     <name>ServerAddress</name>
     <message>
         <source>Ugyldig serveradresse: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ugyldig serveradresse: %1</translation>
     </message>
     <message>
         <source>%1 på %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 på %2</translation>
     </message>
 </context>
 <context>
@@ -2781,6 +2781,10 @@ Vil du erstatte den?</translation>
         <translation>Adgangskoden bruges kun til denne forbindelse og gemmes ingen steder.</translation>
     </message>
     <message>
+        <source>F&amp;orbind</source>
+        <translation>F&amp;orbind</translation>
+    </message>
+    <message>
         <source>&amp;Fortryd</source>
         <translation>&amp;Fortryd</translation>
     </message>
@@ -2788,91 +2792,90 @@ Vil du erstatte den?</translation>
         <source>Skriv navnet på databasen på serveren.</source>
         <translation>Skriv navnet på databasen på serveren.</translation>
     </message>
-    <message>
-        <source>F&amp;orbind</source>
-        <translation>F&amp;orbind</translation>
-    </message>
 </context>
 <context>
     <name>ServerRegister</name>
     <message>
         <source>PostgreSQL-driveren til Qt (QPSQL) er ikke installeret.</source>
-        <translation type="unfinished"></translation>
+        <translation>PostgreSQL-driveren til Qt (QPSQL) er ikke installeret.</translation>
     </message>
     <message>
         <source>Kan ikke forbinde til %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan ikke forbinde til %1:
+%2</translation>
     </message>
     <message>
         <source>Ingen server valgt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingen server valgt.</translation>
     </message>
     <message>
         <source>Forbindelsen til serveren er afbrudt: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Forbindelsen til serveren er afbrudt: %1</translation>
     </message>
     <message>
         <source>serveren svarer ikke</source>
-        <translation type="unfinished"></translation>
+        <translation>serveren svarer ikke</translation>
     </message>
     <message>
         <source>Der er ingen forbindelse til serveren.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Varen &apos;%1&apos; har et negativt antal (%2); ret det før registret kopieres.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der er ingen forbindelse til serveren.</translation>
     </message>
     <message>
         <source>Databasen %1 har allerede et register.</source>
-        <translation type="unfinished"></translation>
+        <translation>Databasen %1 har allerede et register.</translation>
     </message>
     <message>
         <source>Registret kunne ikke kopieres til serveren:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Registret kunne ikke kopieres til serveren:
+%1</translation>
     </message>
     <message>
         <source>Databasen %1 har intet register.</source>
-        <translation type="unfinished"></translation>
+        <translation>Databasen %1 har intet register.</translation>
     </message>
     <message>
         <source>Registret på serveren er fra en nyere udgave af programmet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Registret på serveren er fra en nyere udgave af programmet.</translation>
     </message>
     <message>
         <source>Registret på serveren hører til en anden udgave af programmet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Registret på serveren hører til en anden udgave af programmet.</translation>
     </message>
     <message>
         <source>Registret kunne ikke læses fra serveren:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Registret kunne ikke læses fra serveren:
+%1</translation>
     </message>
     <message>
         <source>Ændringen er ikke gemt: der er ingen forbindelse til serveren. Prøv igen, når forbindelsen er tilbage.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ændringen er ikke gemt: der er ingen forbindelse til serveren. Prøv igen, når forbindelsen er tilbage.</translation>
     </message>
     <message>
         <source>Ændringen er ikke gemt: forbindelsen til serveren er afbrudt. Prøv igen, når forbindelsen er tilbage.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ændringen er ikke gemt: forbindelsen til serveren er afbrudt. Prøv igen, når forbindelsen er tilbage.</translation>
     </message>
     <message>
         <source>Ændringen er ikke gemt: et antal ville blive mindre end nul.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ændringen er ikke gemt: et antal ville blive mindre end nul.</translation>
     </message>
     <message>
         <source>Ændringen er ikke gemt: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Varen findes ikke på serveren.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ændringen er ikke gemt: %1</translation>
     </message>
     <message>
         <source>Ændringerne er ikke gemt: en anden arbejdsplads har ændret &apos;%1&apos; imens. Alle ændringer er taget tilbage.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ændringerne er ikke gemt: en anden arbejdsplads har ændret &apos;%1&apos; imens. Alle ændringer er taget tilbage.</translation>
+    </message>
+    <message>
+        <source>Posten &apos;%1&apos; har et negativt antal (%2); ret det, før registret kopieres.</source>
+        <translation>Posten &apos;%1&apos; har et negativt antal (%2); ret det, før registret kopieres.</translation>
+    </message>
+    <message>
+        <source>Posten findes ikke på serveren.</source>
+        <translation>Posten findes ikke på serveren.</translation>
     </message>
 </context>
 <context>

@@ -448,6 +448,10 @@ An earlier file of the same name has not been changed.</translation>
         <translation>Your version</translation>
     </message>
     <message>
+        <source>Den anden arbejdsplads</source>
+        <translation>The other workstation</translation>
+    </message>
+    <message>
         <source>Behold &amp;deres</source>
         <translation>Keep &amp;theirs</translation>
     </message>
@@ -458,10 +462,6 @@ An earlier file of the same name has not been changed.</translation>
     <message>
         <source>&amp;Ret igen</source>
         <translation>&amp;Edit again</translation>
-    </message>
-    <message>
-        <source>Den anden arbejdsplads</source>
-        <translation>The other workstation</translation>
     </message>
 </context>
 <context>
@@ -2740,11 +2740,11 @@ Do you want to replace it?</translation>
     <name>ServerAddress</name>
     <message>
         <source>Ugyldig serveradresse: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid server address: %1</translation>
     </message>
     <message>
         <source>%1 på %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 on %2</translation>
     </message>
 </context>
 <context>
@@ -2782,6 +2782,10 @@ Do you want to replace it?</translation>
         <translation>The password is used for this connection only and is stored nowhere.</translation>
     </message>
     <message>
+        <source>F&amp;orbind</source>
+        <translation>&amp;Connect</translation>
+    </message>
+    <message>
         <source>&amp;Fortryd</source>
         <translation>Ca&amp;ncel</translation>
     </message>
@@ -2789,91 +2793,90 @@ Do you want to replace it?</translation>
         <source>Skriv navnet på databasen på serveren.</source>
         <translation>Enter the name of the database on the server.</translation>
     </message>
-    <message>
-        <source>F&amp;orbind</source>
-        <translation>&amp;Connect</translation>
-    </message>
 </context>
 <context>
     <name>ServerRegister</name>
     <message>
         <source>PostgreSQL-driveren til Qt (QPSQL) er ikke installeret.</source>
-        <translation type="unfinished"></translation>
+        <translation>Qt&apos;s PostgreSQL driver (QPSQL) is not installed.</translation>
     </message>
     <message>
         <source>Kan ikke forbinde til %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot connect to %1:
+%2</translation>
     </message>
     <message>
         <source>Ingen server valgt.</source>
-        <translation type="unfinished"></translation>
+        <translation>No server chosen.</translation>
     </message>
     <message>
         <source>Forbindelsen til serveren er afbrudt: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>The connection to the server is lost: %1</translation>
     </message>
     <message>
         <source>serveren svarer ikke</source>
-        <translation type="unfinished"></translation>
+        <translation>the server does not answer</translation>
     </message>
     <message>
         <source>Der er ingen forbindelse til serveren.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Varen &apos;%1&apos; har et negativt antal (%2); ret det før registret kopieres.</source>
-        <translation type="unfinished"></translation>
+        <translation>There is no connection to the server.</translation>
     </message>
     <message>
         <source>Databasen %1 har allerede et register.</source>
-        <translation type="unfinished"></translation>
+        <translation>The database %1 already holds a register.</translation>
     </message>
     <message>
         <source>Registret kunne ikke kopieres til serveren:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>The register could not be copied to the server:
+%1</translation>
     </message>
     <message>
         <source>Databasen %1 har intet register.</source>
-        <translation type="unfinished"></translation>
+        <translation>The database %1 holds no register.</translation>
     </message>
     <message>
         <source>Registret på serveren er fra en nyere udgave af programmet.</source>
-        <translation type="unfinished"></translation>
+        <translation>The register on the server comes from a newer version of the program.</translation>
     </message>
     <message>
         <source>Registret på serveren hører til en anden udgave af programmet.</source>
-        <translation type="unfinished"></translation>
+        <translation>The register on the server belongs to another edition of the program.</translation>
     </message>
     <message>
         <source>Registret kunne ikke læses fra serveren:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>The register could not be read from the server:
+%1</translation>
     </message>
     <message>
         <source>Ændringen er ikke gemt: der er ingen forbindelse til serveren. Prøv igen, når forbindelsen er tilbage.</source>
-        <translation type="unfinished"></translation>
+        <translation>The change is not saved: there is no connection to the server. Try again when the connection is back.</translation>
     </message>
     <message>
         <source>Ændringen er ikke gemt: forbindelsen til serveren er afbrudt. Prøv igen, når forbindelsen er tilbage.</source>
-        <translation type="unfinished"></translation>
+        <translation>The change is not saved: the connection to the server is lost. Try again when the connection is back.</translation>
     </message>
     <message>
         <source>Ændringen er ikke gemt: et antal ville blive mindre end nul.</source>
-        <translation type="unfinished"></translation>
+        <translation>The change is not saved: a count would fall below zero.</translation>
     </message>
     <message>
         <source>Ændringen er ikke gemt: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Varen findes ikke på serveren.</source>
-        <translation type="unfinished"></translation>
+        <translation>The change is not saved: %1</translation>
     </message>
     <message>
         <source>Ændringerne er ikke gemt: en anden arbejdsplads har ændret &apos;%1&apos; imens. Alle ændringer er taget tilbage.</source>
-        <translation type="unfinished"></translation>
+        <translation>The changes are not saved: another workstation changed &apos;%1&apos; meanwhile. All changes have been taken back.</translation>
+    </message>
+    <message>
+        <source>Posten &apos;%1&apos; har et negativt antal (%2); ret det, før registret kopieres.</source>
+        <translation>The entry &apos;%1&apos; has a negative count (%2); correct it before the register is copied.</translation>
+    </message>
+    <message>
+        <source>Posten findes ikke på serveren.</source>
+        <translation>The entry is not on the server.</translation>
     </message>
 </context>
 <context>

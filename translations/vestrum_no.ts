@@ -448,6 +448,10 @@ En tidligere fil med samme navn er ikke endret.</translation>
         <translation>Din versjon</translation>
     </message>
     <message>
+        <source>Den anden arbejdsplads</source>
+        <translation>Den andre arbeidsplassen</translation>
+    </message>
+    <message>
         <source>Behold &amp;deres</source>
         <translation>Behold &amp;deres</translation>
     </message>
@@ -458,10 +462,6 @@ En tidligere fil med samme navn er ikke endret.</translation>
     <message>
         <source>&amp;Ret igen</source>
         <translation>&amp;Rediger igjen</translation>
-    </message>
-    <message>
-        <source>Den anden arbejdsplads</source>
-        <translation>Den andre arbeidsplassen</translation>
     </message>
 </context>
 <context>
@@ -2739,11 +2739,11 @@ Vil du erstatte den?</translation>
     <name>ServerAddress</name>
     <message>
         <source>Ugyldig serveradresse: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ugyldig serveradresse: %1</translation>
     </message>
     <message>
         <source>%1 på %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 på %2</translation>
     </message>
 </context>
 <context>
@@ -2781,6 +2781,10 @@ Vil du erstatte den?</translation>
         <translation>Passordet brukes bare til denne forbindelsen og lagres ingen steder.</translation>
     </message>
     <message>
+        <source>F&amp;orbind</source>
+        <translation>&amp;Koble til</translation>
+    </message>
+    <message>
         <source>&amp;Fortryd</source>
         <translation>&amp;Avbryt</translation>
     </message>
@@ -2788,91 +2792,90 @@ Vil du erstatte den?</translation>
         <source>Skriv navnet på databasen på serveren.</source>
         <translation>Skriv navnet på databasen på serveren.</translation>
     </message>
-    <message>
-        <source>F&amp;orbind</source>
-        <translation>&amp;Koble til</translation>
-    </message>
 </context>
 <context>
     <name>ServerRegister</name>
     <message>
         <source>PostgreSQL-driveren til Qt (QPSQL) er ikke installeret.</source>
-        <translation type="unfinished"></translation>
+        <translation>PostgreSQL-driveren til Qt (QPSQL) er ikke installert.</translation>
     </message>
     <message>
         <source>Kan ikke forbinde til %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan ikke koble til %1:
+%2</translation>
     </message>
     <message>
         <source>Ingen server valgt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingen server valgt.</translation>
     </message>
     <message>
         <source>Forbindelsen til serveren er afbrudt: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Forbindelsen til serveren er brutt: %1</translation>
     </message>
     <message>
         <source>serveren svarer ikke</source>
-        <translation type="unfinished"></translation>
+        <translation>serveren svarer ikke</translation>
     </message>
     <message>
         <source>Der er ingen forbindelse til serveren.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Varen &apos;%1&apos; har et negativt antal (%2); ret det før registret kopieres.</source>
-        <translation type="unfinished"></translation>
+        <translation>Det er ingen forbindelse til serveren.</translation>
     </message>
     <message>
         <source>Databasen %1 har allerede et register.</source>
-        <translation type="unfinished"></translation>
+        <translation>Databasen %1 har allerede et register.</translation>
     </message>
     <message>
         <source>Registret kunne ikke kopieres til serveren:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Registeret kunne ikke kopieres til serveren:
+%1</translation>
     </message>
     <message>
         <source>Databasen %1 har intet register.</source>
-        <translation type="unfinished"></translation>
+        <translation>Databasen %1 har ikke noe register.</translation>
     </message>
     <message>
         <source>Registret på serveren er fra en nyere udgave af programmet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Registeret på serveren er fra en nyere versjon av programmet.</translation>
     </message>
     <message>
         <source>Registret på serveren hører til en anden udgave af programmet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Registeret på serveren hører til en annen utgave av programmet.</translation>
     </message>
     <message>
         <source>Registret kunne ikke læses fra serveren:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Registeret kunne ikke leses fra serveren:
+%1</translation>
     </message>
     <message>
         <source>Ændringen er ikke gemt: der er ingen forbindelse til serveren. Prøv igen, når forbindelsen er tilbage.</source>
-        <translation type="unfinished"></translation>
+        <translation>Endringen er ikke lagret: det er ingen forbindelse til serveren. Prøv igjen når forbindelsen er tilbake.</translation>
     </message>
     <message>
         <source>Ændringen er ikke gemt: forbindelsen til serveren er afbrudt. Prøv igen, når forbindelsen er tilbage.</source>
-        <translation type="unfinished"></translation>
+        <translation>Endringen er ikke lagret: forbindelsen til serveren er brutt. Prøv igjen når forbindelsen er tilbake.</translation>
     </message>
     <message>
         <source>Ændringen er ikke gemt: et antal ville blive mindre end nul.</source>
-        <translation type="unfinished"></translation>
+        <translation>Endringen er ikke lagret: et antall ville blitt mindre enn null.</translation>
     </message>
     <message>
         <source>Ændringen er ikke gemt: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Varen findes ikke på serveren.</source>
-        <translation type="unfinished"></translation>
+        <translation>Endringen er ikke lagret: %1</translation>
     </message>
     <message>
         <source>Ændringerne er ikke gemt: en anden arbejdsplads har ændret &apos;%1&apos; imens. Alle ændringer er taget tilbage.</source>
-        <translation type="unfinished"></translation>
+        <translation>Endringene er ikke lagret: en annen arbeidsstasjon har endret &apos;%1&apos; i mellomtiden. Alle endringer er tatt tilbake.</translation>
+    </message>
+    <message>
+        <source>Posten &apos;%1&apos; har et negativt antal (%2); ret det, før registret kopieres.</source>
+        <translation>Posten &apos;%1&apos; har et negativt antall (%2); rett det før registeret kopieres.</translation>
+    </message>
+    <message>
+        <source>Posten findes ikke på serveren.</source>
+        <translation>Posten finnes ikke på serveren.</translation>
     </message>
 </context>
 <context>

@@ -167,7 +167,7 @@ bool MainWindow::SaveQuestion() {
 }
 
 void MainWindow::Load(bool ShowOpenDialog) {
-    QString path = mCurrentFileName;
+    QString path = mServer ? mServer->Address().Url() : mCurrentFileName;
     if (ShowOpenDialog) {
         const QString chosen =
             Dialogs::openFileName(this, QString(), GetLastDBDir(), QStringLiteral("DB (*.tvk *.txt *.db)"));

@@ -185,6 +185,8 @@ private:
     // The register on a server (vestrumwindowServer.cpp).
     void buildServerActions();
     ServerAddress suggestedServer() const;
+    // A server register's name in the register folder ("lager@host"), for the files made beside it.
+    static QString serverStandIn(const ServerAddress& address);
     bool openServerEntry(const QString& entry, OpenMode mode, QString* failure);
     bool openServerDatabase(ServerAddress address, OpenMode mode, QString* failure);
     // Connects, asking for a password once when the server wants one that ~/.pgpass does not give; false with
@@ -216,6 +218,7 @@ private:
     QList<QAction*> mRecentFileActions;
     QAction* mRecentSeparator = nullptr;
     std::unique_ptr<LogXML> mLog;
+    // The open register's file; on a server, a name in the register folder for the files made beside it.
     QString mCurrentFileName;
     ItemListView* mListView = nullptr;
     ListFilterField* mFilterField = nullptr;

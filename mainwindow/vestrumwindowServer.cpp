@@ -18,6 +18,7 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QStatusBar>
 
 // A register on a database server: opening and copying one, the connection state, the save gate of the item
@@ -61,6 +62,16 @@ void MainWindow::buildServerActions() {
     FileCopyToServerAction->setWhatsThis(
         tr("Opretter registret i en tom database på en server med alle poster og lister; derefter arbejder vinduet "
            "på serveren. Filen bliver, som den er."));
+}
+
+QString MainWindow::serverStandIn(const ServerAddress& address) {
+    const QString host = address.host.isEmpty() || address.host.startsWith(QLatin1Char('/'))
+                             ? QStringLiteral("localhost")
+                             : address.host;
+    static const QRegularExpression unsafe(QStringLiteral("[^\\w.@-]"), QRegularExpression::UseUnicodePropertiesOption);
+    QString name = address.database + QLatin1Char('@') + host;
+    name.replace(unsafe, QStringLiteral("_"));
+    return QDir(GetLastDBDir()).absoluteFilePath(name);
 }
 
 ServerAddress MainWindow::suggestedServer() const {
@@ -175,7 +186,7 @@ bool MainWindow::enterServer(std::unique_ptr<ServerRegister> server, QString* fa
         return static_cast<ItemDialog::SaveVerdict>(gateServerSave(dialog, item, shown, edited));
     });
 
-    mCurrentFileName = address.Url();
+    mCurrentFileName = address.Url(); // what the recent list and the next start open
     DBItemCollection::SetModified(false);
     Settings().setValue(QStringLiteral("LastSavedDBFile"), mCurrentFileName);
     if (mFilterField)
@@ -189,6 +200,8 @@ bool MainWindow::enterServer(std::unique_ptr<ServerRegister> server, QString* fa
         ViewAllAction->setChecked(showAll);
     mListView->ViewAll(showAll);
     afterLoadUpdate();
+    // The files made beside a register (exports, the scanner import's history) need a name in a folder.
+    mCurrentFileName = serverStandIn(address);
     setWindowTitle(GetCaption(address.DisplayName()));
     showServerState(int(mServer->ConnectionState()), QString());
     emit message(tr("NUMBERS_OF_ITEMS_READ_FORM_DB")

@@ -201,6 +201,8 @@ private:
     void serverConflict(const ServerConflict& conflict);
     void itemChangedElsewhere(Item* item);
     void itemRemovedElsewhere(Item* item);
+    // A lookup list was changed here (its files are written): on a server register it goes there too.
+    void serverListsEdited();
     // Save on a server register: nothing to write, but a refused change must not pass for saved.
     bool saveOnServer();
     bool saveServerAs();

@@ -182,6 +182,8 @@ bool MainWindow::enterServer(std::unique_ptr<ServerRegister> server, QString* fa
     connect(mServer.get(), &ServerRegister::conflictFound, this, &MainWindow::serverConflict);
     connect(mServer.get(), &ServerRegister::itemRefreshed, this, &MainWindow::itemChangedElsewhere);
     connect(mServer.get(), &ServerRegister::itemRemovedRemotely, this, &MainWindow::itemRemovedElsewhere);
+    // Another workstation renamed a group or a location: the rows take the new names where they are.
+    connect(mServer.get(), &ServerRegister::listsRefreshed, mListView, &ItemListView::Rebuild);
     ItemDialog::SetSaveGate([this](ItemDialog* dialog, Item* item, const Item& shown, Item& edited) {
         return static_cast<ItemDialog::SaveVerdict>(gateServerSave(dialog, item, shown, edited));
     });
@@ -531,4 +533,15 @@ void MainWindow::itemRemovedElsewhere(Item* item) {
             dialog, tr("Ændret på en anden arbejdsplads"),
             tr("%1 er slettet på en anden arbejdsplads. Vinduet lukkes.").arg(ItemCommands::Label(*item)));
     }
+}
+
+void MainWindow::serverListsEdited() {
+    if (!mServer)
+        return;
+    QString error;
+    WaitCursor wait;
+    if (!mServer->SaveLists(*mCollection, GetLanguage(), &error))
+        Dialogs::warning(this, tr("Ændringen er ikke gemt"),
+                         tr("Listerne er gemt på denne computer, men ikke på serveren:") + QStringLiteral("\n\n") +
+                             error);
 }

@@ -17,6 +17,7 @@
 #include "server/ServerRegister.h"
 
 #include <QAction>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -404,6 +405,16 @@ private slots:
         QCOMPARE(open.nameLineEdit->text(), QStringLiteral("Fra lageret"));
         QCOMPARE(second->GetName(), QStringLiteral("Fra lageret"));
         open.hide();
+
+        // A group renamed here reaches the other workstation.
+        window.findChild<QAction*>(QStringLiteral("SetupGroups"))->trigger();
+        QDialog* setup = window.findChild<QDialog*>(QStringLiteral("Setup Groups"));
+        QVERIFY(setup);
+        QStringList groups = window.Collection()->Groups().Entries();
+        groups[0] = QStringLiteral("Hylde 'A'; DROP TABLE vestrum_items");
+        window.Collection()->Groups().SetEntries(groups);
+        setup->accept();
+        QTRY_COMPARE(otherCollection.Groups().Entry(0), groups[0]);
 
         // The server goes away: the change is refused with a box, and the dialog keeps its text.
         QVERIFY(postgres.stop());

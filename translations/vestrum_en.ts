@@ -2681,6 +2681,10 @@ Do you want to replace it?</translation>
         <source>%1 er slettet på en anden arbejdsplads. Vinduet lukkes.</source>
         <translation>%1 was deleted on another workstation. The window closes.</translation>
     </message>
+    <message>
+        <source>Listerne er gemt på denne computer, men ikke på serveren:</source>
+        <translation>The lists were saved on this computer, but not on the server:</translation>
+    </message>
 </context>
 <context>
     <name>ReportDialog</name>

@@ -2680,6 +2680,10 @@ Vil du erstatte den?</translation>
         <source>%1 er slettet på en anden arbejdsplads. Vinduet lukkes.</source>
         <translation>%1 er slettet på en annen arbeidsplass. Vinduet lukkes.</translation>
     </message>
+    <message>
+        <source>Listerne er gemt på denne computer, men ikke på serveren:</source>
+        <translation>Listene er lagret på denne datamaskinen, men ikke på serveren:</translation>
+    </message>
 </context>
 <context>
     <name>ReportDialog</name>

@@ -249,7 +249,8 @@ void MainWindow::CopyToServer() {
                        "register på server…«.");
         } else {
             // A file register's lists of every language are in its folder; a server register's are in the copy.
-            const QString folder = mServer || mCurrentFileName.isEmpty() ? QString() : GetLastDBDir();
+            const QString folder =
+                mServer || mCurrentFileName.isEmpty() ? QString() : QFileInfo(mCurrentFileName).absolutePath();
             copied = server->CopyFrom(*mCollection, folder, GetLanguage(), &error);
         }
     }

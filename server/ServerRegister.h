@@ -7,6 +7,7 @@
 #include <QList>
 #include <QObject>
 #include <QSqlDriver>
+#include <QSqlQuery>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -17,7 +18,6 @@
 
 class DBItemCollection;
 class QSqlDatabase;
-class QSqlQuery;
 class QTimer;
 
 // A change that the server did not take because another workstation changed the same item first. Nothing of
@@ -216,13 +216,17 @@ private:
     void refreshItem(qint64 id);
     void refreshLists();
 
-    // One transaction around work; false with *error a text for the user when it was not committed.
-    bool runWrite(const std::function<bool(QSqlQuery&, QString*)>& work, QString* error);
-    Step writeInsert(QSqlQuery& query, const Item& item, qint64* id, int* version);
-    Step writeUpdate(QSqlQuery& query, qint64 id, int baseVersion, const Item& base, const Item& mine, bool versioned,
+    // One transaction around work; false with *error a text for the user when it was not committed. work answers
+    // false after failed() has kept the failing statement's reason.
+    bool runWrite(const std::function<bool()>& work, QString* error);
+    // A statement prepared once per connection (the cache empties on a failure and on reconnecting).
+    QSqlQuery& prepared(const QString& statement);
+    bool failed(const QSqlQuery& query);
+    Step writeInsert(const Item& item, qint64* id, int* version);
+    Step writeUpdate(qint64 id, int baseVersion, const Item& base, const Item& mine, bool versioned,
                      const QString& source, int* newVersion);
-    Step writeDelete(QSqlQuery& query, qint64 id, int baseVersion);
-    bool logMove(QSqlQuery& query, qint64 id, int delta, int countAfter, const QString& source);
+    Step writeDelete(qint64 id, int baseVersion);
+    bool logMove(qint64 id, int delta, int countAfter, const QString& source);
     ServerConflict makeConflict(Item* item, qint64 id, const Item& mine, bool mineDeleted);
 
     void remember(Item* item, qint64 id, int version);
@@ -253,6 +257,8 @@ private:
     std::vector<std::function<void()>> m_deferred;
     std::vector<Item*> m_orphans; // taken out of the collection; deleted once the history is gone
     QTimer* m_refreshTimer;
+    QHash<QString, QSqlQuery> m_statements;
+    QString m_failure; // why the last statement of a write failed
 };
 
 Q_DECLARE_METATYPE(ServerConflict)

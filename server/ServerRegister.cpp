@@ -74,7 +74,7 @@ ServerRegister::ServerRegister(QObject* parent)
       m_refreshTimer(new QTimer(this)) {
     qRegisterMetaType<ServerConflict>();
     m_connectionName = QStringLiteral("vestrum_server_%1").arg(++gConnectionCounter);
-    m_retryTimer->setInterval(3000);
+    m_retryTimer->setInterval(m_retryInterval);
     connect(m_retryTimer, &QTimer::timeout, this, &ServerRegister::retry);
     m_heartbeatTimer->setInterval(5000);
     connect(m_heartbeatTimer, &QTimer::timeout, this, &ServerRegister::heartbeat);
@@ -92,6 +92,7 @@ QSqlDatabase ServerRegister::database() const {
 }
 
 void ServerRegister::SetRetryInterval(int milliseconds) {
+    m_retryInterval = milliseconds;
     m_retryTimer->setInterval(milliseconds);
 }
 
@@ -116,13 +117,23 @@ bool ServerRegister::Open(const ServerAddress& address, QString* error) {
         db.setUserName(address.user);
         db.setPassword(address.password);
         QStringList options = address.options.split(QLatin1Char(';'), Qt::SkipEmptyParts);
-        if (!address.options.contains(QLatin1String("connect_timeout")))
-            options << QStringLiteral("connect_timeout=5");
+        // A server behind a dead network link must not hold the window for minutes: connecting gives up after
+        // a few seconds, and a silent connection is noticed by TCP keepalives and a send timeout.
+        for (const char* option : {"connect_timeout=5", "keepalives_idle=5", "keepalives_interval=2",
+                                   "keepalives_count=2", "tcp_user_timeout=5000"}) {
+            const QString text = QLatin1String(option);
+            if (!address.options.contains(text.left(text.indexOf(QLatin1Char('=')) + 1)))
+                options << text;
+        }
         options << QStringLiteral("application_name=vestrum");
         db.setConnectOptions(options.join(QLatin1Char(';')));
     }
     QString reason;
+    m_needsPassword = false;
     if (!connectNow(&reason)) {
+        // libpq's words when the server wants a password it did not get, or not this one.
+        m_needsPassword = reason.contains(QLatin1String("no password supplied")) ||
+                          reason.contains(QLatin1String("password authentication failed"));
         if (error)
             *error = tr("Kan ikke forbinde til %1:\n%2").arg(address.DisplayName(), reason);
         m_address.password.clear();
@@ -228,9 +239,13 @@ void ServerRegister::retry() {
     if (m_state != State::Lost)
         return;
     QString error;
-    if (!connectNow(&error))
+    if (!connectNow(&error)) {
+        // Each attempt may wait for the network: try less often the longer the server stays away.
+        m_retryTimer->setInterval(std::min(std::max(m_retryInterval, 30000), m_retryTimer->interval() * 2));
         return;
+    }
     m_retryTimer->stop();
+    m_retryTimer->setInterval(m_retryInterval);
     m_heartbeatTimer->start();
     setState(State::Connected, QString());
     if (m_collection)
@@ -418,6 +433,8 @@ bool ServerRegister::Load(DBItemCollection& collection, const QString& language,
         return false;
     }
     QSqlDatabase db = database();
+    // Listening before the snapshot is taken: a change committed after it still arrives.
+    subscribe();
     // One snapshot of items and lists.
     db.transaction();
     QSqlQuery query(db);

@@ -106,6 +106,9 @@ public:
     bool Open(const ServerAddress& address, QString* error);
     // Stops following the collection and disconnects. The collection keeps its items.
     void Close();
+    // After a failed Open: the server asked for a password (none was found in ~/.pgpass), or refused the one
+    // given; the window asks for one and opens again with it.
+    bool NeedsPassword() const { return m_needsPassword; }
     State ConnectionState() const { return m_state; }
     bool IsConnected() const { return m_state == State::Connected; }
     const ServerAddress& Address() const { return m_address; }
@@ -166,7 +169,8 @@ public:
     static QVariant FieldVariant(const Item& item, int field);
     static QList<int> DifferingFields(const Item& a, const Item& b);
 
-    // How often a lost connection is tried again, and how often an idle connection is checked (ms).
+    // How soon a lost connection is tried again (later tries wait longer, up to 30 s), and how often an idle
+    // connection is checked (ms).
     void SetRetryInterval(int milliseconds);
     void SetHeartbeatInterval(int milliseconds);
     // Checks the connection now (the heartbeat does it by itself); true while it is there.
@@ -249,9 +253,11 @@ private:
     QString m_language;
     std::unordered_map<const Item*, Known> m_known;
     QHash<qint64, Item*> m_byId;
+    bool m_needsPassword = false;
     bool m_markSaved = false; // a write went through: the collection is marked saved once the command ends
     bool m_applying = false;  // the collection is being changed by this register: its announcements are ours
     QTimer* m_retryTimer;
+    int m_retryInterval = 3000; // the first retry; later ones wait longer, up to 30 s
     QTimer* m_heartbeatTimer;
     QList<qint64> m_pendingRefresh;
     std::vector<std::function<void()>> m_deferred;

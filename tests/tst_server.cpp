@@ -490,7 +490,7 @@ private slots:
         QVERIFY(!error.isEmpty());
 
         QVERIFY2(m_pg->start(), qPrintable(m_pg->error()));
-        QTRY_COMPARE(a.ConnectionState(), ServerRegister::State::Connected);
+        QTRY_COMPARE_WITH_TIMEOUT(a.ConnectionState(), ServerRegister::State::Connected, 15000);
         QCOMPARE(states.count(), 2);
         QCOMPARE(a.WriteEdit(item, edited, nullptr, &error), ServerRegister::Result::Written);
         *item = edited;

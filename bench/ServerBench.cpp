@@ -4,6 +4,7 @@
 #include "core/DBItemCollection.h"
 #include "server/ServerRegister.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QSqlDatabase>
@@ -78,7 +79,7 @@ int RunServerBench(DBItemCollection& collection, const ServerBenchOptions& optio
         std::printf("records %d\n", collection.Count());
     }
 
-    const bool loadNeeded = options.load || options.moves >= 0;
+    const bool loadNeeded = options.load || options.moves >= 0 || options.notify > 0;
     if (loadNeeded) {
         std::vector<double> runs;
         for (int i = 0; i < (options.load ? options.repeat : 1); ++i) {
@@ -129,6 +130,38 @@ int RunServerBench(DBItemCollection& collection, const ServerBenchOptions& optio
         if (!countsChecksum(server, &checksum))
             return failed(QStringLiteral("could not read the counts"));
         std::printf("checksum %llu\n", static_cast<unsigned long long>(checksum));
+    }
+    if (options.notify > 0) {
+        // Another workstation's edit, from a connection of its own, until this collection shows it: the median of
+        // N edits of the first item's name (notify_ms).
+        if (collection.Count() == 0)
+            return failed(QStringLiteral("--notify needs a register with an item"));
+        ServerRegister other;
+        DBItemCollection theirs(nullptr);
+        if (!other.Open(address, &error) || !other.Load(theirs, QStringLiteral("dk"), &error))
+            return failed(error);
+        Item* shown = collection.At(0);
+        Item* edited = other.ItemOf(server.IdOf(shown));
+        if (!edited)
+            return failed(QStringLiteral("the second connection does not see the first item"));
+        std::vector<double> runs;
+        for (int i = 0; i < options.notify; ++i) {
+            Item values(*edited);
+            const QString name = QStringLiteral("notify %1 %2").arg(options.seed).arg(i);
+            values.SetName(name);
+            QElapsedTimer timer;
+            timer.start();
+            if (other.WriteEdit(edited, values, nullptr, &error) != ServerRegister::Result::Written)
+                return failed(error);
+            *edited = values;
+            theirs.NotifyItemChanged(edited, edited->GetGroup());
+            while (shown->GetName() != name && timer.elapsed() < 10000)
+                QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+            if (shown->GetName() != name)
+                return failed(QStringLiteral("the edit did not arrive within 10 s"));
+            runs.push_back(timer.nsecsElapsed() / 1e6);
+        }
+        printRuns("notify_ms", runs);
     }
     std::fflush(stdout);
     return 0;

@@ -11,9 +11,10 @@ struct ServerBenchOptions {
     bool load = false; // --load-server: load_ms, records
     int moves = -1;    // --moves N: N stock moves between random items, each its own transaction
     unsigned seed = 1; // --seed S
+    int notify = 0;    // --notify N: N edits on a second connection, each timed until this one shows it
     int repeat = 1;
 };
 
-// Prints copy_ms, load_ms, records, moves_ms, moves, refused, moves_checksum and checksum (see the .cpp).
+// Prints copy_ms, load_ms, records, moves_ms, moves, refused, moves_checksum, checksum and notify_ms (see the .cpp).
 // Returns the exit status.
 int RunServerBench(DBItemCollection& collection, const ServerBenchOptions& options);

@@ -19,12 +19,13 @@
 //   vestrum_bench --edition Tovik [--load FILE] --import-csv FILE.csv
 //
 //   vestrum_bench --edition Brevane --server CONNINFO [--copy-to-server FILE] [--load-server]
-//                 [--moves N --seed S] [--repeat N]
+//                 [--moves N --seed S] [--notify N] [--repeat N]
 // The register on a PostgreSQL server: the copy of a file register into an empty database (copy_ms), its load
 // (load_ms, records), and N stock moves between random items, each in its own transaction (moves_ms, moves,
 // refused, moves_checksum: the change of checksum these moves made). checksum sums the register's counts
 // weighted by row, so two processes' moves are all there when the end's checksum equals the start's (--moves 0)
-// plus both moves_checksum.
+// plus both moves_checksum. --notify N times N edits made on a second connection until the loaded register
+// shows them (notify_ms, the median).
 //
 // With --repeat N every measured step runs N times and the median is printed (all runs go to stderr).
 #include "BenchDialogs.h"
@@ -75,7 +76,7 @@ namespace {
         "       vestrum_bench --edition NAME --load FILE --insurance-pdf OUT [--by-group] [--repeat N]\n"
         "       vestrum_bench --edition Brevane --load FILE --generate-scanner N OUT\n"
         "       vestrum_bench --edition Brevane --server CONNINFO [--copy-to-server FILE] [--load-server] "
-        "[--moves N --seed S] [--repeat N]\n",
+        "[--moves N --seed S] [--notify N] [--repeat N]\n",
         why);
     std::exit(2);
 }
@@ -282,6 +283,8 @@ int main(int argc, char* argv[]) {
             server.load = true;
         } else if (option == QLatin1String("--moves")) {
             server.moves = take("--moves").toInt();
+        } else if (option == QLatin1String("--notify")) {
+            server.notify = take("--notify").toInt();
         } else if (option == QLatin1String("--seed")) {
             server.seed = take("--seed").toUInt();
         } else if (option == QLatin1String("--generate")) {
@@ -317,7 +320,7 @@ int main(int argc, char* argv[]) {
         Dialogs::install(nullptr);
         return status;
     }
-    if (!server.copyFrom.isEmpty() || server.load || server.moves >= 0)
+    if (!server.copyFrom.isEmpty() || server.load || server.moves >= 0 || server.notify > 0)
         usage("--copy-to-server, --load-server and --moves need --server CONNINFO");
 
     if (!generatePath.isEmpty()) {

@@ -74,7 +74,7 @@ ServerRegister::ServerRegister(QObject* parent)
       m_refreshTimer(new QTimer(this)) {
     qRegisterMetaType<ServerConflict>();
     m_connectionName = QStringLiteral("vestrum_server_%1").arg(++gConnectionCounter);
-    m_retryTimer->setInterval(3000);
+    m_retryTimer->setInterval(m_retryInterval);
     connect(m_retryTimer, &QTimer::timeout, this, &ServerRegister::retry);
     m_heartbeatTimer->setInterval(5000);
     connect(m_heartbeatTimer, &QTimer::timeout, this, &ServerRegister::heartbeat);
@@ -92,6 +92,7 @@ QSqlDatabase ServerRegister::database() const {
 }
 
 void ServerRegister::SetRetryInterval(int milliseconds) {
+    m_retryInterval = milliseconds;
     m_retryTimer->setInterval(milliseconds);
 }
 
@@ -116,13 +117,23 @@ bool ServerRegister::Open(const ServerAddress& address, QString* error) {
         db.setUserName(address.user);
         db.setPassword(address.password);
         QStringList options = address.options.split(QLatin1Char(';'), Qt::SkipEmptyParts);
-        if (!address.options.contains(QLatin1String("connect_timeout")))
-            options << QStringLiteral("connect_timeout=5");
+        // A server behind a dead network link must not hold the window for minutes: connecting gives up after
+        // a few seconds, and a silent connection is noticed by TCP keepalives and a send timeout.
+        for (const char* option : {"connect_timeout=5", "keepalives_idle=5", "keepalives_interval=2",
+                                   "keepalives_count=2", "tcp_user_timeout=5000"}) {
+            const QString text = QLatin1String(option);
+            if (!address.options.contains(text.left(text.indexOf(QLatin1Char('=')) + 1)))
+                options << text;
+        }
         options << QStringLiteral("application_name=vestrum");
         db.setConnectOptions(options.join(QLatin1Char(';')));
     }
     QString reason;
+    m_needsPassword = false;
     if (!connectNow(&reason)) {
+        // libpq's words when the server wants a password it did not get, or not this one.
+        m_needsPassword = reason.contains(QLatin1String("no password supplied")) ||
+                          reason.contains(QLatin1String("password authentication failed"));
         if (error)
             *error = tr("Kan ikke forbinde til %1:\n%2").arg(address.DisplayName(), reason);
         m_address.password.clear();
@@ -141,6 +152,7 @@ bool ServerRegister::connectNow(QString* error) {
             *error = tr("Ingen server valgt.");
         return false;
     }
+    m_statements.clear();
     if (db.isOpen())
         db.close();
     if (!db.open()) {
@@ -169,6 +181,7 @@ void ServerRegister::subscribe() {
 
 void ServerRegister::Close() {
     Detach();
+    m_statements.clear();
     m_retryTimer->stop();
     m_heartbeatTimer->stop();
     if (QSqlDatabase::contains(m_connectionName)) {
@@ -199,6 +212,7 @@ bool ServerRegister::lost(const QString& error) {
     QSqlQuery probe(db);
     if (db.isOpen() && probe.exec(QStringLiteral("SELECT 1")))
         return false;
+    m_statements.clear();
     db.close();
     setState(State::Lost, tr("Forbindelsen til serveren er afbrudt: %1").arg(error));
     m_heartbeatTimer->stop();
@@ -225,9 +239,13 @@ void ServerRegister::retry() {
     if (m_state != State::Lost)
         return;
     QString error;
-    if (!connectNow(&error))
+    if (!connectNow(&error)) {
+        // Each attempt may wait for the network: try less often the longer the server stays away.
+        m_retryTimer->setInterval(std::min(std::max(m_retryInterval, 30000), m_retryTimer->interval() * 2));
         return;
+    }
     m_retryTimer->stop();
+    m_retryTimer->setInterval(m_retryInterval);
     m_heartbeatTimer->start();
     setState(State::Connected, QString());
     if (m_collection)
@@ -415,6 +433,8 @@ bool ServerRegister::Load(DBItemCollection& collection, const QString& language,
         return false;
     }
     QSqlDatabase db = database();
+    // Listening before the snapshot is taken: a change committed after it still arrives.
+    subscribe();
     // One snapshot of items and lists.
     db.transaction();
     QSqlQuery query(db);
@@ -529,11 +549,12 @@ Item* ServerRegister::ItemOf(qint64 id) const {
 
 bool ServerRegister::SaveLists(const DBItemCollection& collection, const QString& language, QString* error) {
     return runWrite(
-        [&](QSqlQuery& query, QString* reason) {
+        [&]() {
+            QSqlQuery query(database());
             query.prepare(QStringLiteral("DELETE FROM vestrum_lists WHERE language = ?"));
             query.addBindValue(language);
             if (!query.exec())
-                return false;
+                return failed(query);
             query.prepare(
                 QStringLiteral("INSERT INTO vestrum_lists (language, list, position, entry) VALUES (?, ?, ?, ?)"));
             const QStringList names = ServerSchema::ListNames();
@@ -546,10 +567,9 @@ bool ServerRegister::SaveLists(const DBItemCollection& collection, const QString
                     query.addBindValue(i);
                     query.addBindValue(ServerSchema::Text(own[l]->Entry(i)));
                     if (!query.exec())
-                        return false;
+                        return failed(query);
                 }
             }
-            (void)reason;
             return true;
         },
         error);
@@ -585,7 +605,7 @@ bool ServerRegister::WriteListFiles(const QString& folder, QString* error) {
 
 // --- writing -----------------------------------------------------------------------------------------------
 
-bool ServerRegister::runWrite(const std::function<bool(QSqlQuery&, QString*)>& work, QString* error) {
+bool ServerRegister::runWrite(const std::function<bool()>& work, QString* error) {
     if (m_state != State::Connected && !CheckConnection()) {
         if (error)
             *error = tr("Ændringen er ikke gemt: der er ingen forbindelse til serveren. Prøv igen, når forbindelsen "
@@ -594,19 +614,21 @@ bool ServerRegister::runWrite(const std::function<bool(QSqlQuery&, QString*)>& w
     }
     QSqlDatabase db = database();
     QString reason;
+    m_failure.clear();
     if (db.transaction()) {
-        QSqlQuery query(db);
-        if (work(query, &reason)) {
+        if (work()) {
             if (db.commit())
                 return true;
             reason = sqlError(db.lastError());
-        } else if (reason.isEmpty()) {
-            reason = sqlError(query.lastError());
+        } else {
+            reason = m_failure;
         }
         db.rollback();
     } else {
         reason = sqlError(db.lastError());
     }
+    // A statement that failed may have failed as prepared: they are prepared afresh.
+    m_statements.clear();
     if (lost(reason)) {
         if (error)
             *error = tr("Ændringen er ikke gemt: forbindelsen til serveren er afbrudt. Prøv igen, når forbindelsen "
@@ -632,32 +654,49 @@ static bool fetchRow(QSqlQuery& query, qint64 id, Item* item, int* version) {
     return true;
 }
 
-ServerRegister::Step ServerRegister::writeInsert(QSqlQuery& query, const Item& item, qint64* id, int* version) {
-    query.prepare(QStringLiteral("INSERT INTO vestrum_items (%1) VALUES (%2) RETURNING id, version")
-                      .arg(ServerSchema::ItemColumns(), ServerSchema::ItemPlaceholders()));
+QSqlQuery& ServerRegister::prepared(const QString& statement) {
+    // Prepared once per connection: a movement is then two round trips less.
+    auto it = m_statements.find(statement);
+    if (it == m_statements.end()) {
+        QSqlQuery query(database());
+        query.prepare(statement);
+        it = m_statements.insert(statement, query);
+    }
+    return *it;
+}
+
+bool ServerRegister::failed(const QSqlQuery& query) {
+    m_failure = sqlError(query.lastError());
+    return false;
+}
+
+ServerRegister::Step ServerRegister::writeInsert(const Item& item, qint64* id, int* version) {
+    QSqlQuery& query = prepared(QStringLiteral("INSERT INTO vestrum_items (%1) VALUES (%2) RETURNING id, version")
+                                    .arg(ServerSchema::ItemColumns(), ServerSchema::ItemPlaceholders()));
     ServerSchema::BindItem(query, item);
-    if (!query.exec() || !query.next())
+    if (!query.exec() || !query.next()) {
+        failed(query);
         return Step::Failed;
+    }
     *id = query.value(0).toLongLong();
     *version = query.value(1).toInt();
     return Step::Done;
 }
 
-bool ServerRegister::logMove(QSqlQuery& query, qint64 id, int delta, int countAfter, const QString& source) {
+bool ServerRegister::logMove(qint64 id, int delta, int countAfter, const QString& source) {
     if (delta == 0)
         return true;
-    query.prepare(
-        QStringLiteral("INSERT INTO vestrum_moves (item_id, delta, count_after, source) VALUES (?, ?, ?, ?)"));
+    QSqlQuery& query =
+        prepared(QStringLiteral("INSERT INTO vestrum_moves (item_id, delta, count_after, source) VALUES (?, ?, ?, ?)"));
     query.addBindValue(id);
     query.addBindValue(delta);
     query.addBindValue(countAfter);
     query.addBindValue(source);
-    return query.exec();
+    return query.exec() || failed(query);
 }
 
-ServerRegister::Step ServerRegister::writeUpdate(QSqlQuery& query, qint64 id, int baseVersion, const Item& base,
-                                                 const Item& mine, bool versioned, const QString& source,
-                                                 int* newVersion) {
+ServerRegister::Step ServerRegister::writeUpdate(qint64 id, int baseVersion, const Item& base, const Item& mine,
+                                                 bool versioned, const QString& source, int* newVersion) {
     const Difference d = compare(base, mine);
     const int delta = mine.GetNumberOfItems() - base.GetNumberOfItems();
     if (!d.count && !d.date && !d.others) {
@@ -683,7 +722,7 @@ ServerRegister::Step ServerRegister::writeUpdate(QSqlQuery& query, qint64 id, in
         statement = QStringLiteral("UPDATE vestrum_items SET number_of_items = number_of_items + ? WHERE id = ?");
     }
     statement += QLatin1String(" RETURNING version, number_of_items");
-    query.prepare(statement);
+    QSqlQuery& query = prepared(statement);
     if (d.others || d.date) {
         const QStringList columns = ServerSchema::ItemColumns().split(QLatin1String(", "));
         for (int c = 0; c < columns.size(); ++c) {
@@ -696,31 +735,39 @@ ServerRegister::Step ServerRegister::writeUpdate(QSqlQuery& query, qint64 id, in
     query.addBindValue(id);
     if (versioned && (d.others || d.date))
         query.addBindValue(baseVersion);
-    if (!query.exec())
+    if (!query.exec()) {
+        failed(query);
         return Step::Failed;
+    }
     if (!query.next())
         return Step::Conflict;
     *newVersion = query.value(0).toInt();
     const int countAfter = query.value(1).toInt();
-    if (!logMove(query, id, delta, countAfter, source))
+    if (!logMove(id, delta, countAfter, source))
         return Step::Failed;
     return Step::Done;
 }
 
-ServerRegister::Step ServerRegister::writeDelete(QSqlQuery& query, qint64 id, int baseVersion) {
-    query.prepare(QStringLiteral("DELETE FROM vestrum_items WHERE id = ? AND version = ?"));
+ServerRegister::Step ServerRegister::writeDelete(qint64 id, int baseVersion) {
+    QSqlQuery& query = prepared(QStringLiteral("DELETE FROM vestrum_items WHERE id = ? AND version = ?"));
     query.addBindValue(id);
     query.addBindValue(baseVersion);
-    if (!query.exec())
+    if (!query.exec()) {
+        failed(query);
         return Step::Failed;
+    }
     if (query.numRowsAffected() > 0)
         return Step::Done;
     // Gone already is what was wanted; changed meanwhile is a conflict.
-    query.prepare(QStringLiteral("SELECT 1 FROM vestrum_items WHERE id = ?"));
-    query.addBindValue(id);
-    if (!query.exec())
+    QSqlQuery& exists = prepared(QStringLiteral("SELECT 1 FROM vestrum_items WHERE id = ?"));
+    exists.addBindValue(id);
+    if (!exists.exec()) {
+        failed(exists);
         return Step::Failed;
-    return query.next() ? Step::Conflict : Step::Done;
+    }
+    const bool there = exists.next();
+    exists.finish();
+    return there ? Step::Conflict : Step::Done;
 }
 
 QVariant ServerRegister::FieldVariant(const Item& item, int field) {
@@ -818,9 +865,8 @@ ServerRegister::Result ServerRegister::WriteEdit(Item* item, const Item& edited,
     Step step = Step::Done;
     QString reason;
     const bool ok = runWrite(
-        [&](QSqlQuery& query, QString*) {
-            step = writeUpdate(query, known.id, known.version, known.base, edited, true, QStringLiteral("edit"),
-                               &newVersion);
+        [&]() {
+            step = writeUpdate(known.id, known.version, known.base, edited, true, QStringLiteral("edit"), &newVersion);
             return step == Step::Done;
         },
         &reason);
@@ -850,6 +896,8 @@ ServerRegister::Result ServerRegister::Resolve(const ServerConflict& conflict, R
                 removeFromCollection(item);
         } else if (item) {
             putIntoCollection(item, conflict.theirs, conflict.theirVersion);
+        } else if (Item* back = ItemOf(conflict.id)) {
+            putIntoCollection(back, conflict.theirs, conflict.theirVersion); // a notification brought it back
         } else {
             addToCollection(conflict.id, conflict.theirs, conflict.theirVersion);
         }
@@ -861,13 +909,13 @@ ServerRegister::Result ServerRegister::Resolve(const ServerConflict& conflict, R
     qint64 newId = 0;
     QString reason;
     const bool ok = runWrite(
-        [&](QSqlQuery& query, QString*) {
+        [&]() {
             if (conflict.mineDeleted) {
-                step = conflict.theirsDeleted ? Step::Done : writeDelete(query, conflict.id, conflict.theirVersion);
+                step = conflict.theirsDeleted ? Step::Done : writeDelete(conflict.id, conflict.theirVersion);
             } else if (conflict.theirsDeleted) {
-                step = writeInsert(query, conflict.mine, &newId, &newVersion);
+                step = writeInsert(conflict.mine, &newId, &newVersion);
             } else {
-                step = writeUpdate(query, conflict.id, conflict.theirVersion, conflict.theirs, conflict.mine, true,
+                step = writeUpdate(conflict.id, conflict.theirVersion, conflict.theirs, conflict.mine, true,
                                    QStringLiteral("edit"), &newVersion);
             }
             return step == Step::Done;
@@ -882,8 +930,11 @@ ServerRegister::Result ServerRegister::Resolve(const ServerConflict& conflict, R
             *error = reason;
         return Result::Refused;
     }
-    if (conflict.mineDeleted)
+    if (conflict.mineDeleted) {
+        if (Item* back = ItemOf(conflict.id))
+            removeFromCollection(back); // a notification had brought it back meanwhile
         return Result::Written;
+    }
     if (conflict.theirsDeleted) {
         if (item) {
             forget(item);
@@ -921,19 +972,19 @@ bool ServerRegister::ApplyMovements(const std::vector<Movement>& movements, cons
         rows.push_back({m.item, it->second.id, m.delta, 0, false});
     }
     const bool ok = runWrite(
-        [&](QSqlQuery& query, QString*) {
+        [&]() {
             for (Row& row : rows) {
-                query.prepare(QStringLiteral("UPDATE vestrum_items SET number_of_items = number_of_items + ? WHERE "
-                                             "id = ? RETURNING number_of_items"));
+                QSqlQuery& query = prepared(QStringLiteral("UPDATE vestrum_items SET number_of_items = number_of_items "
+                                                           "+ ? WHERE id = ? RETURNING number_of_items"));
                 query.addBindValue(row.delta);
                 query.addBindValue(row.id);
                 if (!query.exec())
-                    return false;
+                    return failed(query);
                 row.gone = !query.next();
                 if (row.gone)
                     continue; // removed elsewhere meanwhile: nothing to move
                 row.countAfter = query.value(0).toInt();
-                if (!logMove(query, row.id, row.delta, row.countAfter, source))
+                if (!logMove(row.id, row.delta, row.countAfter, source))
                     return false;
             }
             return true;
@@ -967,8 +1018,7 @@ void ServerRegister::onItemAdded(Item* item) {
     qint64 id = 0;
     int version = 0;
     QString reason;
-    const bool ok = runWrite(
-        [&](QSqlQuery& query, QString*) { return writeInsert(query, *item, &id, &version) == Step::Done; }, &reason);
+    const bool ok = runWrite([&]() { return writeInsert(*item, &id, &version) == Step::Done; }, &reason);
     if (ok) {
         remember(item, id, version);
         m_markSaved = true;
@@ -1001,8 +1051,8 @@ void ServerRegister::onItemChanged(Item* item, int oldGroup) {
     QString reason;
     const Item mine(*item);
     const bool ok = runWrite(
-        [&](QSqlQuery& query, QString*) {
-            step = writeUpdate(query, known.id, known.version, known.base, mine, !movement,
+        [&]() {
+            step = writeUpdate(known.id, known.version, known.base, mine, !movement,
                                movement ? QStringLiteral("count") : QStringLiteral("edit"), &newVersion);
             return step == Step::Done;
         },
@@ -1043,8 +1093,8 @@ void ServerRegister::onItemAboutToBeRemoved(Item* item) {
     Step step = Step::Done;
     QString reason;
     const bool ok = runWrite(
-        [&](QSqlQuery& query, QString*) {
-            step = writeDelete(query, id, version);
+        [&]() {
+            step = writeDelete(id, version);
             return step == Step::Done;
         },
         &reason);
@@ -1102,16 +1152,16 @@ void ServerRegister::onItemsReset() {
     bool conflicted = false;
     QString reason;
     const bool ok = runWrite(
-        [&](QSqlQuery& query, QString*) {
+        [&]() {
             for (size_t i = 0; i < added.size(); ++i) {
-                if (writeInsert(query, *added[i], &addedRows[i].first, &addedRows[i].second) != Step::Done)
+                if (writeInsert(*added[i], &addedRows[i].first, &addedRows[i].second) != Step::Done)
                     return false;
             }
             for (size_t i = 0; i < changed.size(); ++i) {
                 const Known& known = m_known[changed[i]];
                 // An import moves counts and sets dates: no version needed; anything else is an edit.
                 const Difference d = compare(known.base, *changed[i]);
-                const Step step = writeUpdate(query, known.id, known.version, known.base, *changed[i], d.others,
+                const Step step = writeUpdate(known.id, known.version, known.base, *changed[i], d.others,
                                               QStringLiteral("import"), &changedVersions[i]);
                 if (step == Step::Conflict) {
                     conflicted = true;
@@ -1124,7 +1174,7 @@ void ServerRegister::onItemsReset() {
                     return false;
             }
             for (const auto& [id, known] : removed) {
-                const Step step = writeDelete(query, id, known.version);
+                const Step step = writeDelete(id, known.version);
                 if (step == Step::Conflict) {
                     conflicted = true;
                     conflict.id = id;

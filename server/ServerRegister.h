@@ -7,6 +7,7 @@
 #include <QList>
 #include <QObject>
 #include <QSqlDriver>
+#include <QSqlQuery>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -17,7 +18,6 @@
 
 class DBItemCollection;
 class QSqlDatabase;
-class QSqlQuery;
 class QTimer;
 
 // A change that the server did not take because another workstation changed the same item first. Nothing of
@@ -106,6 +106,9 @@ public:
     bool Open(const ServerAddress& address, QString* error);
     // Stops following the collection and disconnects. The collection keeps its items.
     void Close();
+    // After a failed Open: the server asked for a password (none was found in ~/.pgpass), or refused the one
+    // given; the window asks for one and opens again with it.
+    bool NeedsPassword() const { return m_needsPassword; }
     State ConnectionState() const { return m_state; }
     bool IsConnected() const { return m_state == State::Connected; }
     const ServerAddress& Address() const { return m_address; }
@@ -166,7 +169,8 @@ public:
     static QVariant FieldVariant(const Item& item, int field);
     static QList<int> DifferingFields(const Item& a, const Item& b);
 
-    // How often a lost connection is tried again, and how often an idle connection is checked (ms).
+    // How soon a lost connection is tried again (later tries wait longer, up to 30 s), and how often an idle
+    // connection is checked (ms).
     void SetRetryInterval(int milliseconds);
     void SetHeartbeatInterval(int milliseconds);
     // Checks the connection now (the heartbeat does it by itself); true while it is there.
@@ -216,13 +220,17 @@ private:
     void refreshItem(qint64 id);
     void refreshLists();
 
-    // One transaction around work; false with *error a text for the user when it was not committed.
-    bool runWrite(const std::function<bool(QSqlQuery&, QString*)>& work, QString* error);
-    Step writeInsert(QSqlQuery& query, const Item& item, qint64* id, int* version);
-    Step writeUpdate(QSqlQuery& query, qint64 id, int baseVersion, const Item& base, const Item& mine, bool versioned,
+    // One transaction around work; false with *error a text for the user when it was not committed. work answers
+    // false after failed() has kept the failing statement's reason.
+    bool runWrite(const std::function<bool()>& work, QString* error);
+    // A statement prepared once per connection (the cache empties on a failure and on reconnecting).
+    QSqlQuery& prepared(const QString& statement);
+    bool failed(const QSqlQuery& query);
+    Step writeInsert(const Item& item, qint64* id, int* version);
+    Step writeUpdate(qint64 id, int baseVersion, const Item& base, const Item& mine, bool versioned,
                      const QString& source, int* newVersion);
-    Step writeDelete(QSqlQuery& query, qint64 id, int baseVersion);
-    bool logMove(QSqlQuery& query, qint64 id, int delta, int countAfter, const QString& source);
+    Step writeDelete(qint64 id, int baseVersion);
+    bool logMove(qint64 id, int delta, int countAfter, const QString& source);
     ServerConflict makeConflict(Item* item, qint64 id, const Item& mine, bool mineDeleted);
 
     void remember(Item* item, qint64 id, int version);
@@ -245,14 +253,18 @@ private:
     QString m_language;
     std::unordered_map<const Item*, Known> m_known;
     QHash<qint64, Item*> m_byId;
+    bool m_needsPassword = false;
     bool m_markSaved = false; // a write went through: the collection is marked saved once the command ends
     bool m_applying = false;  // the collection is being changed by this register: its announcements are ours
     QTimer* m_retryTimer;
+    int m_retryInterval = 3000; // the first retry; later ones wait longer, up to 30 s
     QTimer* m_heartbeatTimer;
     QList<qint64> m_pendingRefresh;
     std::vector<std::function<void()>> m_deferred;
     std::vector<Item*> m_orphans; // taken out of the collection; deleted once the history is gone
     QTimer* m_refreshTimer;
+    QHash<QString, QSqlQuery> m_statements;
+    QString m_failure; // why the last statement of a write failed
 };
 
 Q_DECLARE_METATYPE(ServerConflict)

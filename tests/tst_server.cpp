@@ -339,6 +339,33 @@ private slots:
         QCOMPARE(b.VersionOf(itemB), a.VersionOf(itemA));
     }
 
+    // A deletion of an item another workstation has changed meanwhile waits for the user's choice.
+    void deletingAChangedItemIsAConflict() {
+        ServerRegister a, b;
+        DBItemCollection ca(nullptr), cb(nullptr);
+        const QString name = newRegister({makeItem(QStringLiteral("Bord"), 0, 1)}, a, ca);
+        openSecond(name, b, cb);
+        Item renamed(*cb.At(0));
+        renamed.SetName(QStringLiteral("Spisebord"));
+        QString error;
+        QCOMPARE(b.WriteEdit(cb.At(0), renamed, nullptr, &error), ServerRegister::Result::Written);
+        QSignalSpy conflicts(&a, &ServerRegister::conflictFound);
+        Item* gone = ca.At(0);
+        ca.Remove(gone);
+        delete gone;
+        QTRY_COMPARE(conflicts.count(), 1);
+        const auto conflict = conflicts.at(0).at(0).value<ServerConflict>();
+        QVERIFY(conflict.mineDeleted);
+        QCOMPARE(conflict.theirs.GetName(), QStringLiteral("Spisebord"));
+        QCOMPARE(a.Resolve(conflict, ServerRegister::Resolution::KeepTheirs, &error), ServerRegister::Result::Written);
+        QCOMPARE(ca.Count(), 1);
+        QCOMPARE(ca.At(0)->GetName(), QStringLiteral("Spisebord"));
+        Item* again = ca.At(0);
+        ca.Remove(again); // now it goes: the version is theirs
+        delete again;
+        QTRY_COMPARE_WITH_TIMEOUT(cb.Count(), 0, 1000);
+    }
+
     // Movements of two workstations on one item both count, even when each started from an old count; an edit
     // elsewhere meanwhile does not make a movement a conflict.
     void movementsAreNeverLost() {
@@ -463,7 +490,7 @@ private slots:
         QVERIFY(!error.isEmpty());
 
         QVERIFY2(m_pg->start(), qPrintable(m_pg->error()));
-        QTRY_COMPARE(a.ConnectionState(), ServerRegister::State::Connected);
+        QTRY_COMPARE_WITH_TIMEOUT(a.ConnectionState(), ServerRegister::State::Connected, 15000);
         QCOMPARE(states.count(), 2);
         QCOMPARE(a.WriteEdit(item, edited, nullptr, &error), ServerRegister::Result::Written);
         *item = edited;

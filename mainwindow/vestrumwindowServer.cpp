@@ -29,12 +29,6 @@
 namespace {
 const QString kSource = QStringLiteral("vestrumwindow");
 
-bool needsPassword(const QString& error) {
-    // libpq's words when ~/.pgpass had none and the server wants one.
-    return error.contains(QLatin1String("no password supplied"), Qt::CaseInsensitive) ||
-           error.contains(QLatin1String("password authentication failed"), Qt::CaseInsensitive);
-}
-
 QString seconds(qint64 milliseconds) {
     return QString::number(milliseconds / 1000.0, 'f', 2);
 }
@@ -116,7 +110,7 @@ bool MainWindow::connectServer(ServerRegister& server, ServerAddress* address, c
         if (connected)
             return true;
         // No password in ~/.pgpass: asked once, for this connection.
-        if (asked || !needsPassword(*error))
+        if (asked || !server.NeedsPassword())
             return false;
         asked = true;
         if (!ServerConnectionDialog::Ask(this, title, *address, address)) {

@@ -351,6 +351,7 @@ private slots:
         QTRY_COMPARE(otherCollection.Groups().Entry(0), groups[0]);
 
         // The server goes away: the change is refused with a box, and the dialog keeps its text.
+        window.Server()->SetRetryInterval(300);
         QVERIFY(postgres.stop());
         QVERIFY(!window.Server()->CheckConnection());
         QTRY_VERIFY2(!state->text().contains(QLatin1String(": forbundet")), qPrintable(state->text()));

@@ -20,6 +20,14 @@
 //
 // --window opens FILE in the real main window at start-up (offscreen, 1024 x 768, every group open) and
 // prints window_ms, from the start of its load to the end of the list's first paint.
+//   vestrum_bench --edition Brevane --server CONNINFO [--copy-to-server FILE] [--load-server]
+//                 [--moves N --seed S] [--notify N] [--repeat N]
+// The register on a PostgreSQL server: the copy of a file register into an empty database (copy_ms), its load
+// (load_ms, records), and N stock moves between random items, each in its own transaction (moves_ms, moves,
+// refused, moves_checksum: the change of checksum these moves made). checksum sums the register's counts
+// weighted by row, so two processes' moves are all there when the end's checksum equals the start's (--moves 0)
+// plus both moves_checksum. --notify N times N edits made on a second connection until the loaded register
+// shows them (notify_ms, the median).
 //
 // With --repeat N every measured step runs N times and the median is printed (all runs go to stderr).
 #include "BenchDialogs.h"
@@ -27,6 +35,7 @@
 #include "FillBench.h"
 #include "SampleGenerator.h"
 #include "ScannerBench.h"
+#include "ServerBench.h"
 #include "WindowBench.h"
 #include "app/AppNames.h"
 #include "app/AppSettings.h"
@@ -70,7 +79,9 @@ namespace {
         "[--save OUT] [--repeat N]\n"
         "       vestrum_bench --edition Brevane --generate-stock N OUT\n"
         "       vestrum_bench --edition NAME --load FILE --insurance-pdf OUT [--by-group] [--repeat N]\n"
-        "       vestrum_bench --edition Brevane --load FILE --generate-scanner N OUT\n",
+        "       vestrum_bench --edition Brevane --load FILE --generate-scanner N OUT\n"
+        "       vestrum_bench --edition Brevane --server CONNINFO [--copy-to-server FILE] [--load-server] "
+        "[--moves N --seed S] [--notify N] [--repeat N]\n",
         why);
     std::exit(2);
 }
@@ -211,6 +222,7 @@ int main(int argc, char* argv[]) {
     int sortCode = -1, findCode = -1, repeat = 1, generateCount = 0, sortColumn = -1, labelRow = -1;
     int stockCount = 0, scannerLines = 0;
     bool fill = false, applyGood = false, byGroup = false, window = false;
+    ServerBenchOptions server;
     auto take = [&args](const char* option) {
         if (args.isEmpty())
             usage(qPrintable(QStringLiteral("%1 needs a value").arg(QLatin1String(option))));
@@ -270,6 +282,18 @@ int main(int argc, char* argv[]) {
         } else if (option == QLatin1String("--generate-scanner")) {
             scannerLines = take("--generate-scanner").toInt();
             scannerOut = take("--generate-scanner");
+        } else if (option == QLatin1String("--server")) {
+            server.conninfo = take("--server");
+        } else if (option == QLatin1String("--copy-to-server")) {
+            server.copyFrom = take("--copy-to-server");
+        } else if (option == QLatin1String("--load-server")) {
+            server.load = true;
+        } else if (option == QLatin1String("--moves")) {
+            server.moves = take("--moves").toInt();
+        } else if (option == QLatin1String("--notify")) {
+            server.notify = take("--notify").toInt();
+        } else if (option == QLatin1String("--seed")) {
+            server.seed = take("--seed").toUInt();
         } else if (option == QLatin1String("--generate")) {
             generateCount = take("--generate").toInt();
             generatePath = take("--generate");
@@ -297,6 +321,15 @@ int main(int argc, char* argv[]) {
     Dialogs::install(&dialogs);
     // The lists of the sample folder, as the program has them before any register was opened.
     DBItemCollection collection(nullptr, DefaultDatabaseDir());
+
+    if (!server.conninfo.isEmpty()) {
+        server.repeat = repeat;
+        const int status = RunServerBench(collection, server);
+        Dialogs::install(nullptr);
+        return status;
+    }
+    if (!server.copyFrom.isEmpty() || server.load || server.moves >= 0 || server.notify > 0)
+        usage("--copy-to-server, --load-server and --moves need --server CONNINFO");
 
     if (!generatePath.isEmpty()) {
         if (generateCount <= 0)

@@ -371,6 +371,8 @@ void ItemDialog::resetAllFields(bool SeachMode) {
 void ItemDialog::showItem(Item* item) {
     if (!item)
         return;
+    if (item == mCurrentItem)
+        mShownItem = *item;
     groupComboBox->setCurrentIndex(item->GetGroup() < groupComboBox->count() ? item->GetGroup() : -1);
     nameLineEdit->setText(item->GetName());
     productLineEdit->setText(item->GetProduct());
@@ -443,6 +445,17 @@ void ItemDialog::updateCurrentItem() {
         priceTotalLineEdit->setText(item->GetTotalPriceText());
 }
 
+namespace {
+ItemDialog::SaveGate& saveGate() {
+    static ItemDialog::SaveGate gate;
+    return gate;
+}
+} // namespace
+
+void ItemDialog::SetSaveGate(SaveGate gate) {
+    saveGate() = std::move(gate);
+}
+
 bool ItemDialog::save_slot() {
     if (!Validate())
         return false;
@@ -453,15 +466,44 @@ bool ItemDialog::save_slot() {
     WaitCursor wait;
     if (mIsNewItem) {
         updateCurrentItem();
+        if (saveGate()) {
+            Item edited(*mCurrentItem);
+            if (saveGate()(this, nullptr, Item(), edited) != SaveVerdict::Go)
+                return false;
+        }
         mIsNewItem = false; // its command owns it now, and the collection once it is in
         mCollection->Push(new AddItemCommand(mCollection, mCurrentItem,
                                              mState == State::Copy ? AddItemCommand::Copy : AddItemCommand::Add));
+        mShownItem = *mCurrentItem;
     } else {
         const Item before(*mCurrentItem);
         updateCurrentItem();
         // Saving what was shown unchanged is no change to undo or to save.
-        if (!ItemCommands::SameContent(before, *mCurrentItem))
-            mCollection->Push(new EditItemCommand(mCollection, mCurrentItem, before));
+        if (!ItemCommands::SameContent(before, *mCurrentItem)) {
+            if (saveGate()) {
+                // The item stays as it was until the gate lets the change through.
+                Item edited(*mCurrentItem);
+                *mCurrentItem = before;
+                switch (saveGate()(this, mCurrentItem, mShownItem, edited)) {
+                case SaveVerdict::Go:
+                    *mCurrentItem = edited;
+                    break;
+                case SaveVerdict::Settled:
+                    showItem(mCurrentItem);
+                    enterEditState();
+                    return true;
+                case SaveVerdict::Keep:
+                    return false;
+                case SaveVerdict::Show:
+                    showItem(&edited);
+                    mShownItem = *mCurrentItem; // the next save starts from the item as it is now
+                    return false;
+                }
+            }
+            if (!ItemCommands::SameContent(before, *mCurrentItem))
+                mCollection->Push(new EditItemCommand(mCollection, mCurrentItem, before));
+        }
+        mShownItem = *mCurrentItem;
     }
     enterEditState();
     setPageEnabled(picturePage, !mCurrentItem->IsEmpty(Item::Photolink));

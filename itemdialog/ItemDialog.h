@@ -7,6 +7,8 @@
 #include <QDialog>
 #include <QPixmap>
 
+#include <functional>
+
 class Item;
 class QLabel;
 class QLineEdit;
@@ -25,6 +27,16 @@ public:
     ItemDialog(DBItemCollection* collection, Item* item, const QString& page, bool search, QWidget* parent = nullptr,
                const QString& groupName = QString(), bool modal = true, Qt::WindowFlags flags = Qt::WindowFlags());
     ~ItemDialog() override;
+
+    // Asked by a save before the item changes (a register on a server asks the server first); `item` is
+    // nullptr for a new item or a copy, and `shown` is the item as the dialog showed it (another workstation may
+    // have changed the item since). Go: the dialog makes the change with `edited` (the gate may have merged
+    // it); Settled: the gate settled the change itself and the item shows the outcome; Keep: nothing changed
+    // and the dialog keeps its text; Show: nothing changed and the dialog shows `edited` to be edited again.
+    enum class SaveVerdict { Go, Settled, Keep, Show };
+    using SaveGate = std::function<SaveVerdict(ItemDialog* dialog, Item* item, const Item& shown, Item& edited)>;
+    // One gate for every item dialog; an empty one lets every save through.
+    static void SetSaveGate(SaveGate gate);
 
     State CurrentState() const { return mState; }
     Item* CurrentItem() const { return mCurrentItem; }
@@ -115,6 +127,8 @@ private:
     QPixmap mThumbnail;      // the data page's thumbnail, as loaded
     QPixmap mReceiptPicture; // the receipt page's picture
 
+    // The stored item as the fields last showed it: what an edit started from.
+    Item mShownItem;
     State mState = State::Edit;
     bool mSearchAgainAvailable = false;
     bool mPreviousAtEdge = false;

@@ -19,6 +19,7 @@
 #include "output/UpdateLocationsData.h"
 #include "platform/Launcher.h"
 #include "platform/TerminationSignals.h"
+#include "server/ServerRegister.h"
 
 #include <QAction>
 #include <QApplication>
@@ -77,6 +78,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
 }
 
 MainWindow::~MainWindow() {
+    leaveServer();
     // The view lets go of the items before the collection destroys them (which also releases its lock).
     if (mListView)
         mListView->Clear();
@@ -110,6 +112,7 @@ bool MainWindow::dropDatabase() {
     // Asked while the database still has its name, so "Save" saves it where it came from.
     if (!SaveQuestion())
         return false;
+    leaveServer();
     // The view lets go of the rows before the collection destroys their items.
     mListView->Clear();
     dropImport();
@@ -145,7 +148,8 @@ void MainWindow::showReadOnly(bool readOnly) {
 }
 
 bool MainWindow::SaveQuestion() {
-    if (!DBItemCollection::IsModified())
+    // On a server every change is written as it is made.
+    if (mServer || !DBItemCollection::IsModified())
         return true;
     MessageBoxRequest box;
     box.icon = MessageBoxRequest::Information;
@@ -172,7 +176,7 @@ bool MainWindow::SaveQuestion() {
 }
 
 void MainWindow::Load(bool ShowOpenDialog) {
-    QString path = mCurrentFileName;
+    QString path = mServer ? mServer->Address().Url() : mCurrentFileName;
     if (ShowOpenDialog) {
         const QString chosen =
             Dialogs::openFileName(this, QString(), GetLastDBDir(), QStringLiteral("DB (*.tvk *.txt *.db)"));
@@ -187,6 +191,8 @@ void MainWindow::Load(bool ShowOpenDialog) {
 }
 
 bool MainWindow::openDatabase(const QString& path, OpenMode mode, QString* failure) {
+    if (IsServerEntry(path))
+        return openServerEntry(path, mode, failure);
     QElapsedTimer timer;
     timer.start();
     mLog->WriteItem(path, kSource, QStringLiteral("LoadItemFile()"));
@@ -236,6 +242,7 @@ bool MainWindow::openDatabase(const QString& path, OpenMode mode, QString* failu
 
     if (command)
         Settings().setValue(QStringLiteral("LastDBDir"), directory);
+    leaveServer();
     mCurrentFileName = path;
     mCollection->PassLockTo(candidate);
     mCollection->TakeContents(candidate);
@@ -299,7 +306,7 @@ void MainWindow::rebuildRecentFileMenu() {
     if (!mFileMenu)
         return;
     for (int i = 0; i < mRecentFiles.size(); ++i) {
-        const QString text = tr("&%1 %2").arg(i + 1).arg(QFileInfo(mRecentFiles.at(i)).fileName());
+        const QString text = tr("&%1 %2").arg(i + 1).arg(RecentEntryName(mRecentFiles.at(i)));
         if (i < mRecentFileActions.size()) {
             mRecentFileActions.at(i)->setText(text);
             continue;
@@ -341,6 +348,9 @@ void MainWindow::OpenRecentFile(int param) {
 }
 
 bool MainWindow::Save(bool SetmCurrentFileName) {
+    // A register on a server has nothing to save; a backup of it is a file copy.
+    if (mServer)
+        return SetmCurrentFileName ? saveOnServer() : writeFileCopy(mCurrentFileName);
     if (mCurrentFileName.isEmpty())
         return SaveAs();
     WaitCursor wait;
@@ -365,6 +375,8 @@ bool MainWindow::Save(bool SetmCurrentFileName) {
 }
 
 bool MainWindow::SaveAs() {
+    if (mServer)
+        return saveServerAs();
     const QString oldName = mCurrentFileName;
     const QString oldDirectory = Settings().value(QStringLiteral("LastDBDir")).toString();
     const QString oldFolder = mCollection->Folder();
@@ -441,6 +453,7 @@ bool MainWindow::Backup() {
 bool MainWindow::closeDatabase() {
     if (!mCollection)
         return true;
+    leaveServer();
     mListView->Clear();
     dropImport();
     delete mCollection; // releases the database lock

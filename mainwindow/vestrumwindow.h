@@ -9,6 +9,11 @@
 
 class DBItemCollection;
 class Item;
+class ItemDialog;
+class QLabel;
+class ServerRegister;
+struct ServerAddress;
+struct ServerConflict;
 class ItemListView;
 class ListFilterField;
 class UpdateLocations;
@@ -35,6 +40,12 @@ public:
     ItemListView* ListView() const { return mListView; }
     QString CurrentFileName() const { return mCurrentFileName; }
     QStringList RecentFiles() const { return mRecentFiles; }
+    // The register on a server the window works on; nullptr while it shows a file.
+    ServerRegister* Server() const { return mServer.get(); }
+    // A recent entry or remembered register that names a server register ("postgresql://user@host:port/db").
+    static bool IsServerEntry(const QString& entry);
+    // How the recent list names an entry: a file by its name, a server register by its database and host.
+    static QString RecentEntryName(const QString& entry);
 
     // Reads the start-up database (mCurrentFileName). When it cannot be read, the user chooses: try again,
     // open another, start a new register or open the sample; the remembered path stays until another register
@@ -61,6 +72,9 @@ public slots:
     void Load(bool ShowOpenDialog);
     void Load() { Load(true); }
     void OpenRecentFile(int param);
+    // File → Open server register… and File → Copy this register to a server… (vestrumwindowServer.cpp).
+    void OpenServerRegister();
+    void CopyToServer();
     // Each answers whether the database was written.
     bool Save(bool SetmCurrentFileName);
     bool Save() { return Save(true); }
@@ -170,6 +184,35 @@ private:
     std::vector<const Item*> itemsToExport() const;
     void updateImportActions();
     void dropImport();
+    // The register on a server (vestrumwindowServer.cpp).
+    void buildServerActions();
+    ServerAddress suggestedServer() const;
+    // A server register's name in the register folder ("lager@host"), for the files made beside it.
+    static QString serverStandIn(const ServerAddress& address);
+    bool openServerEntry(const QString& entry, OpenMode mode, QString* failure);
+    bool openServerDatabase(ServerAddress address, OpenMode mode, QString* failure);
+    // Connects, asking for a password once when the server wants one that ~/.pgpass does not give; false with
+    // an empty *error when the user cancelled.
+    bool connectServer(ServerRegister& server, ServerAddress* address, const QString& title, QString* error);
+    // Reads the register of a connected server into the window's collection and works on it from then on.
+    bool enterServer(std::unique_ptr<ServerRegister> server, QString* failure);
+    // Back to a file register: the server lets go of the collection.
+    void leaveServer();
+    void showServerState(int state, const QString& reason);
+    void serverRefused(const QString& reason);
+    void serverConflict(const ServerConflict& conflict);
+    void itemChangedElsewhere(Item* item);
+    void itemRemovedElsewhere(Item* item);
+    // A lookup list was changed here (its files are written): on a server register it goes there too.
+    void serverListsEdited();
+    // Save on a server register: nothing to write, but a refused change must not pass for saved.
+    bool saveOnServer();
+    bool saveServerAs();
+    // Writes the register and its lists as a file, and the window stays on the server.
+    bool writeFileCopy(const QString& path);
+    QString offlineText() const;
+    // The item dialog's save gate on a server register (an ItemDialog::SaveVerdict).
+    int gateServerSave(ItemDialog* dialog, Item* item, const Item& shown, Item& edited);
     template <typename Slot>
     QAction* makeAction(const char* objectName, const QString& text, const QKeySequence& shortcut, const QIcon& icon,
                         Slot slot);
@@ -179,6 +222,7 @@ private:
     QList<QAction*> mRecentFileActions;
     QAction* mRecentSeparator = nullptr;
     std::unique_ptr<LogXML> mLog;
+    // The open register's file; on a server, a name in the register folder for the files made beside it.
     QString mCurrentFileName;
     ItemListView* mListView = nullptr;
     ListFilterField* mFilterField = nullptr;
@@ -190,6 +234,9 @@ private:
     bool mQuitting = false;
     int mEndSignal = 0;
     QString mRecoveryFile; // the recovery file opened at start-up, until its changes are saved or dropped
+    std::unique_ptr<ServerRegister> mServer;
+    QLabel* mServerState = nullptr; // the connection in the status bar, while on a server
+    int mServerRefusals = 0;
 
     QMenu* mFileMenu = nullptr;
     QMenu* mEditMenu = nullptr;
@@ -203,6 +250,8 @@ private:
     // Tests and other parts reach the actions by their object names.
     QAction* FileNewAction = nullptr;
     QAction* FileOpenAction = nullptr;
+    QAction* FileOpenServerAction = nullptr;
+    QAction* FileCopyToServerAction = nullptr;
     QAction* UpdateLocationsAction = nullptr;
     QAction* FileSaveAction = nullptr;
     QAction* FileSaveAsAction = nullptr;

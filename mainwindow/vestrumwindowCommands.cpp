@@ -128,6 +128,7 @@ setupdialog* MainWindow::openListSetup(int listKind, const QString& name) {
     // The list kinds of the editor are the numbers the labels carry: 1 groups, 2 locations.
     connect(dialog, &setupdialog::printLabelsRequested, dialog,
             [this, dialog](int kind, int index) { PrintListLabels(mCollection, kind, index, dialog); });
+    connect(dialog, &QDialog::accepted, this, &MainWindow::serverListsEdited);
     dialog->show();
     return dialog;
 }

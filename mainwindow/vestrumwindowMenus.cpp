@@ -51,6 +51,8 @@ void MainWindow::buildMenus() {
                                 QIcon(QStringLiteral(":/icons/fileopen.xpm")), qOverload<>(&MainWindow::Load));
     FileOpenAction->setWhatsThis(tr("HELP_TEXT_FILE_OPEN"));
     mFileMenu->addAction(FileOpenAction);
+    buildServerActions();
+    mFileMenu->addAction(FileOpenServerAction);
     if (IsBrevane()) {
         UpdateLocationsAction = makeAction("UpdateLocations", tr("UPDATE_LOCATIONS..."), QKeySequence(), noIcon,
                                            &MainWindow::UpdateLocations);
@@ -71,6 +73,7 @@ void MainWindow::buildMenus() {
         makeAction("FileBackup", tr("BACKUP..."), QKeySequence(), noIcon, qOverload<>(&MainWindow::Backup));
     FileBackupAction->setWhatsThis(tr("HELP_TEXT_FILE_BACKUP"));
     mFileMenu->addAction(FileBackupAction);
+    mFileMenu->addAction(FileCopyToServerAction);
     mFileMenu->addSeparator();
     FileSaveAsHTMLAction =
         makeAction("FileSaveAsHTML", tr("SAVE_AS_HTML"), QKeySequence(), noIcon, qOverload<>(&MainWindow::SaveAsHTML));

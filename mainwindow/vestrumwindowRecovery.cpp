@@ -28,7 +28,7 @@ void MainWindow::EndOnSignal(int signal) {
     if (mCollection) {
         // Nobody may be there to answer the save question: the changes go to a file of their own, never
         // over the database, and the next start offers them.
-        if (DBItemCollection::IsModified() && !mCollection->IsReadOnly()) {
+        if (DBItemCollection::IsModified() && !mCollection->IsReadOnly() && !mServer) {
             const QString recovery = Recovery::FileFor(mCurrentFileName, GetLastDBDir());
             QString error;
             const bool written = Recovery::Write(*mCollection, recovery, &error);

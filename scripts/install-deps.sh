@@ -8,6 +8,7 @@ packages=(
     xvfb xauth poppler-utils
     libzint-dev libcups2-dev zxing-cpp-tools
     desktop-file-utils appstream
+    postgresql libqt6sql6-psql
 )
 missing=()
 for p in "${packages[@]}"; do

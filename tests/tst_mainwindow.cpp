@@ -160,15 +160,14 @@ private slots:
 
         // The edition's menus: Brevane has the scanner import, labels and no Norwegian.
         const bool brevane = edition == Brevane;
-        QStringList file{"FileNew",    "FileOpen",       "-",
-                         "FileSave",   "FileSaveAs",     "FileBackup",
-                         "-",          "FileSaveAsHTML", "FileSaveAsXML",
-                         "FileExport", "FileImport",     "FileSaveSettings",
-                         "-",          "Print",          "FileInsuranceReport",
-                         "-"};
+        QStringList file{"FileNew",          "FileOpen",      "FileOpenServer", "-",
+                         "FileSave",         "FileSaveAs",    "FileBackup",     "FileCopyToServer",
+                         "-",                "FileSaveAsHTML", "FileSaveAsXML", "FileExport",
+                         "FileImport",       "FileSaveSettings", "-",           "Print",
+                         "FileInsuranceReport", "-"};
         if (brevane) {
-            file.insert(2, QStringLiteral("UpdateLocations"));
-            file.insert(14, QStringLiteral("PrintBarcode")); // before Print
+            file.insert(3, QStringLiteral("UpdateLocations"));
+            file.insert(16, QStringLiteral("PrintBarcode")); // before Print
         }
         QCOMPARE(menuTexts(window, "FileMenu").mid(0, file.size()), file);
         QCOMPARE(menuTexts(window, "HelpMenu"),

@@ -41,7 +41,7 @@ private slots:
         QStringList arguments{QStringLiteral("-silent"), QStringLiteral("-no-obsolete"), QStringLiteral("-locations"),
                               QStringLiteral("none")};
         for (const char* folder :
-             {"app", "core", "mainwindow", "itemdialog", "export", "output", "setup", "forms", "platform"}) {
+             {"app", "core", "server", "mainwindow", "itemdialog", "export", "output", "setup", "forms", "platform"}) {
             if (QDir(source + QLatin1Char('/') + QLatin1String(folder)).exists())
                 arguments << QLatin1String(folder);
         }

@@ -430,6 +430,41 @@ En tidligere fil med samme navn er ikke ændret.</translation>
     </message>
 </context>
 <context>
+    <name>EditConflictDialog</name>
+    <message>
+        <source>Ændret på en anden arbejdsplads</source>
+        <translation>Ændret på en anden arbejdsplads</translation>
+    </message>
+    <message>
+        <source>%1 er ændret på en anden arbejdsplads, mens du rettede den. Intet er overskrevet. Felterne med * er forskellige.</source>
+        <translation>%1 er ændret på en anden arbejdsplads, mens du rettede den. Intet er overskrevet. Felterne med * er forskellige.</translation>
+    </message>
+    <message>
+        <source>Felt</source>
+        <translation>Felt</translation>
+    </message>
+    <message>
+        <source>Din udgave</source>
+        <translation>Din udgave</translation>
+    </message>
+    <message>
+        <source>Den anden arbejdsplads</source>
+        <translation>Den anden arbejdsplads</translation>
+    </message>
+    <message>
+        <source>Behold &amp;deres</source>
+        <translation>Behold &amp;deres</translation>
+    </message>
+    <message>
+        <source>Behold &amp;min</source>
+        <translation>Behold &amp;min</translation>
+    </message>
+    <message>
+        <source>&amp;Ret igen</source>
+        <translation>&amp;Ret igen</translation>
+    </message>
+</context>
+<context>
     <name>EditItemCommand</name>
     <message>
         <source>flytning af %1 til &apos;%2&apos;</source>
@@ -2525,6 +2560,130 @@ Vil du erstatte den?</translation>
         <source>Skriver en PDF til forsikringsselskabet: hver genstand med billede, kvittering og værdi, rum for rum, med totaler</source>
         <translation>Skriver en PDF til forsikringsselskabet: hver genstand med billede, kvittering og værdi, rum for rum, med totaler</translation>
     </message>
+    <message>
+        <source>Åbn register på server...</source>
+        <translation>Åbn register på server...</translation>
+    </message>
+    <message>
+        <source>Åbner et register på en databaseserver, som flere arbejdspladser bruger på samme tid. Ændringer gemmes på serveren, mens du arbejder.</source>
+        <translation>Åbner et register på en databaseserver, som flere arbejdspladser bruger på samme tid. Ændringer gemmes på serveren, mens du arbejder.</translation>
+    </message>
+    <message>
+        <source>Kopiér registret til en server...</source>
+        <translation>Kopiér registret til en server...</translation>
+    </message>
+    <message>
+        <source>Opretter registret i en tom database på en server med alle poster og lister; derefter arbejder vinduet på serveren. Filen bliver, som den er.</source>
+        <translation>Opretter registret i en tom database på en server med alle poster og lister; derefter arbejder vinduet på serveren. Filen bliver, som den er.</translation>
+    </message>
+    <message>
+        <source>Åbn register på server</source>
+        <translation>Åbn register på server</translation>
+    </message>
+    <message>
+        <source>Databasen rummer intet register. Brug »Kopiér registret til en server…« for at lægge et register der.</source>
+        <translation>Databasen rummer intet register. Brug »Kopiér registret til en server…« for at lægge et register der.</translation>
+    </message>
+    <message>
+        <source>Registret på serveren kan ikke åbnes:</source>
+        <translation>Registret på serveren kan ikke åbnes:</translation>
+    </message>
+    <message>
+        <source>Kopiér registret til en server</source>
+        <translation>Kopiér registret til en server</translation>
+    </message>
+    <message>
+        <source>Databasen rummer allerede et register. Vælg en tom database, eller åbn registret med »Åbn register på server…«.</source>
+        <translation>Databasen rummer allerede et register. Vælg en tom database, eller åbn registret med »Åbn register på server…«.</translation>
+    </message>
+    <message>
+        <source>Registret blev ikke kopieret til %1. Der er intet oprettet på serveren.</source>
+        <translation>Registret blev ikke kopieret til %1. Der er intet oprettet på serveren.</translation>
+    </message>
+    <message>
+        <source>Registret er kopieret til %1, og vinduet arbejder nu på serveren. Filen %2 er ikke ændret.</source>
+        <translation>Registret er kopieret til %1, og vinduet arbejder nu på serveren. Filen %2 er ikke ændret.</translation>
+    </message>
+    <message>
+        <source>%1: forbundet</source>
+        <translation>%1: forbundet</translation>
+    </message>
+    <message>
+        <source>%1: forbindelsen er tabt, prøver igen …</source>
+        <translation>%1: forbindelsen er tabt, prøver igen …</translation>
+    </message>
+    <message>
+        <source>%1: offline</source>
+        <translation>%1: offline</translation>
+    </message>
+    <message>
+        <source>Ændringen er ikke gemt</source>
+        <translation>Ændringen er ikke gemt</translation>
+    </message>
+    <message>
+        <source>Ændringerne står allerede på serveren %1: de gemmes, mens du arbejder.</source>
+        <translation>Ændringerne står allerede på serveren %1: de gemmes, mens du arbejder.</translation>
+    </message>
+    <message>
+        <source>Registret er gemt som %1. Vinduet arbejder fortsat på registret på serveren %2.</source>
+        <translation>Registret er gemt som %1. Vinduet arbejder fortsat på registret på serveren %2.</translation>
+    </message>
+    <message>
+        <source>Der er ingen forbindelse til serveren %1, så ændringen er ikke gemt. Det, du har skrevet, står stadig i vinduet: gem igen, når statuslinjen siger, at serveren er forbundet.</source>
+        <translation>Der er ingen forbindelse til serveren %1, så ændringen er ikke gemt. Det, du har skrevet, står stadig i vinduet: gem igen, når statuslinjen siger, at serveren er forbundet.</translation>
+    </message>
+    <message>
+        <source>Ændret på en anden arbejdsplads</source>
+        <translation>Ændret på en anden arbejdsplads</translation>
+    </message>
+    <message>
+        <source>%1 er slettet på en anden arbejdsplads, mens du rettede den.</source>
+        <translation>%1 er slettet på en anden arbejdsplads, mens du rettede den.</translation>
+    </message>
+    <message>
+        <source>&amp;Gem min igen</source>
+        <translation>&amp;Gem min igen</translation>
+    </message>
+    <message>
+        <source>&amp;Lad den være slettet</source>
+        <translation>&amp;Lad den være slettet</translation>
+    </message>
+    <message>
+        <source>%1 er ændret på en anden arbejdsplads, efter at du slettede den her.</source>
+        <translation>%1 er ændret på en anden arbejdsplads, efter at du slettede den her.</translation>
+    </message>
+    <message>
+        <source>Behold &amp;deres</source>
+        <translation>Behold &amp;deres</translation>
+    </message>
+    <message>
+        <source>&amp;Slet den alligevel</source>
+        <translation>&amp;Slet den alligevel</translation>
+    </message>
+    <message>
+        <source>%1 er slettet på en anden arbejdsplads, mens du ændrede den.</source>
+        <translation>%1 er slettet på en anden arbejdsplads, mens du ændrede den.</translation>
+    </message>
+    <message>
+        <source>%1 er netop ændret på en anden arbejdsplads. Vinduet viser stadig det, du havde; gemmer du, viser programmet begge udgaver, så du kan vælge.</source>
+        <translation>%1 er netop ændret på en anden arbejdsplads. Vinduet viser stadig det, du havde; gemmer du, viser programmet begge udgaver, så du kan vælge.</translation>
+    </message>
+    <message>
+        <source>&amp;Behold det, jeg har</source>
+        <translation>&amp;Behold det, jeg har</translation>
+    </message>
+    <message>
+        <source>&amp;Vis deres udgave</source>
+        <translation>&amp;Vis deres udgave</translation>
+    </message>
+    <message>
+        <source>%1 er slettet på en anden arbejdsplads. Vinduet lukkes.</source>
+        <translation>%1 er slettet på en anden arbejdsplads. Vinduet lukkes.</translation>
+    </message>
+    <message>
+        <source>Listerne er gemt på denne computer, men ikke på serveren:</source>
+        <translation>Listerne er gemt på denne computer, men ikke på serveren:</translation>
+    </message>
 </context>
 <context>
     <name>ReportDialog</name>
@@ -2578,6 +2737,149 @@ Vil du erstatte den?</translation>
     <message>
         <source>DISK_FULL</source>
         <translation>Disken er fuld.</translation>
+    </message>
+</context>
+<context>
+    <name>ServerAddress</name>
+    <message>
+        <source>Ugyldig serveradresse: %1</source>
+        <translation>Ugyldig serveradresse: %1</translation>
+    </message>
+    <message>
+        <source>%1 på %2</source>
+        <translation>%1 på %2</translation>
+    </message>
+</context>
+<context>
+    <name>ServerConnectionDialog</name>
+    <message>
+        <source>tom: denne computer</source>
+        <translation>tom: denne computer</translation>
+    </message>
+    <message>
+        <source>tom: fra ~/.pgpass</source>
+        <translation>tom: fra ~/.pgpass</translation>
+    </message>
+    <message>
+        <source>&amp;Server:</source>
+        <translation>&amp;Server:</translation>
+    </message>
+    <message>
+        <source>&amp;Port:</source>
+        <translation>&amp;Port:</translation>
+    </message>
+    <message>
+        <source>&amp;Database:</source>
+        <translation>&amp;Database:</translation>
+    </message>
+    <message>
+        <source>&amp;Bruger:</source>
+        <translation>&amp;Bruger:</translation>
+    </message>
+    <message>
+        <source>&amp;Adgangskode:</source>
+        <translation>&amp;Adgangskode:</translation>
+    </message>
+    <message>
+        <source>Adgangskoden bruges kun til denne forbindelse og gemmes ingen steder.</source>
+        <translation>Adgangskoden bruges kun til denne forbindelse og gemmes ingen steder.</translation>
+    </message>
+    <message>
+        <source>F&amp;orbind</source>
+        <translation>F&amp;orbind</translation>
+    </message>
+    <message>
+        <source>&amp;Fortryd</source>
+        <translation>&amp;Fortryd</translation>
+    </message>
+    <message>
+        <source>Skriv navnet på databasen på serveren.</source>
+        <translation>Skriv navnet på databasen på serveren.</translation>
+    </message>
+</context>
+<context>
+    <name>ServerRegister</name>
+    <message>
+        <source>PostgreSQL-driveren til Qt (QPSQL) er ikke installeret.</source>
+        <translation>PostgreSQL-driveren til Qt (QPSQL) er ikke installeret.</translation>
+    </message>
+    <message>
+        <source>Kan ikke forbinde til %1:
+%2</source>
+        <translation>Kan ikke forbinde til %1:
+%2</translation>
+    </message>
+    <message>
+        <source>Ingen server valgt.</source>
+        <translation>Ingen server valgt.</translation>
+    </message>
+    <message>
+        <source>Forbindelsen til serveren er afbrudt: %1</source>
+        <translation>Forbindelsen til serveren er afbrudt: %1</translation>
+    </message>
+    <message>
+        <source>serveren svarer ikke</source>
+        <translation>serveren svarer ikke</translation>
+    </message>
+    <message>
+        <source>Der er ingen forbindelse til serveren.</source>
+        <translation>Der er ingen forbindelse til serveren.</translation>
+    </message>
+    <message>
+        <source>Databasen %1 har allerede et register.</source>
+        <translation>Databasen %1 har allerede et register.</translation>
+    </message>
+    <message>
+        <source>Registret kunne ikke kopieres til serveren:
+%1</source>
+        <translation>Registret kunne ikke kopieres til serveren:
+%1</translation>
+    </message>
+    <message>
+        <source>Databasen %1 har intet register.</source>
+        <translation>Databasen %1 har intet register.</translation>
+    </message>
+    <message>
+        <source>Registret på serveren er fra en nyere udgave af programmet.</source>
+        <translation>Registret på serveren er fra en nyere udgave af programmet.</translation>
+    </message>
+    <message>
+        <source>Registret på serveren hører til en anden udgave af programmet.</source>
+        <translation>Registret på serveren hører til en anden udgave af programmet.</translation>
+    </message>
+    <message>
+        <source>Registret kunne ikke læses fra serveren:
+%1</source>
+        <translation>Registret kunne ikke læses fra serveren:
+%1</translation>
+    </message>
+    <message>
+        <source>Ændringen er ikke gemt: der er ingen forbindelse til serveren. Prøv igen, når forbindelsen er tilbage.</source>
+        <translation>Ændringen er ikke gemt: der er ingen forbindelse til serveren. Prøv igen, når forbindelsen er tilbage.</translation>
+    </message>
+    <message>
+        <source>Ændringen er ikke gemt: forbindelsen til serveren er afbrudt. Prøv igen, når forbindelsen er tilbage.</source>
+        <translation>Ændringen er ikke gemt: forbindelsen til serveren er afbrudt. Prøv igen, når forbindelsen er tilbage.</translation>
+    </message>
+    <message>
+        <source>Ændringen er ikke gemt: et antal ville blive mindre end nul.</source>
+        <translation>Ændringen er ikke gemt: et antal ville blive mindre end nul.</translation>
+    </message>
+    <message>
+        <source>Ændringen er ikke gemt: %1</source>
+        <translation>Ændringen er ikke gemt: %1</translation>
+    </message>
+    <message>
+        <source>Ændringerne er ikke gemt: en anden arbejdsplads har ændret &apos;%1&apos; imens. Alle ændringer er taget tilbage.</source>
+        <translation>Ændringerne er ikke gemt: en anden arbejdsplads har ændret &apos;%1&apos; imens. Alle ændringer er taget tilbage.</translation>
+    </message>
+    <message>
+        <source>Posten &apos;%1&apos; har et negativt antal (%2); ret det, før registret kopieres.</source>
+        <translation>Posten &apos;%1&apos; har et negativt antal (%2); ret det, før registret kopieres.</translation>
+    </message>
+    <message>
+        <source>Posten findes ikke på serveren.</source>
+        <translation>Posten findes ikke på serveren.</translation>
     </message>
 </context>
 <context>

@@ -430,6 +430,41 @@ An earlier file of the same name has not been changed.</translation>
     </message>
 </context>
 <context>
+    <name>EditConflictDialog</name>
+    <message>
+        <source>Ændret på en anden arbejdsplads</source>
+        <translation>Changed on another workstation</translation>
+    </message>
+    <message>
+        <source>%1 er ændret på en anden arbejdsplads, mens du rettede den. Intet er overskrevet. Felterne med * er forskellige.</source>
+        <translation>%1 was changed on another workstation while you were editing it. Nothing has been overwritten. The fields marked * differ.</translation>
+    </message>
+    <message>
+        <source>Felt</source>
+        <translation>Field</translation>
+    </message>
+    <message>
+        <source>Din udgave</source>
+        <translation>Your version</translation>
+    </message>
+    <message>
+        <source>Den anden arbejdsplads</source>
+        <translation>The other workstation</translation>
+    </message>
+    <message>
+        <source>Behold &amp;deres</source>
+        <translation>Keep &amp;theirs</translation>
+    </message>
+    <message>
+        <source>Behold &amp;min</source>
+        <translation>Keep &amp;mine</translation>
+    </message>
+    <message>
+        <source>&amp;Ret igen</source>
+        <translation>&amp;Edit again</translation>
+    </message>
+</context>
+<context>
     <name>EditItemCommand</name>
     <message>
         <source>flytning af %1 til &apos;%2&apos;</source>
@@ -2526,6 +2561,130 @@ Do you want to replace it?</translation>
         <source>Skriver en PDF til forsikringsselskabet: hver genstand med billede, kvittering og værdi, rum for rum, med totaler</source>
         <translation>Writes a PDF for the insurer: every item with its picture, receipt and value, room by room, with totals</translation>
     </message>
+    <message>
+        <source>Åbn register på server...</source>
+        <translation>Open server register...</translation>
+    </message>
+    <message>
+        <source>Åbner et register på en databaseserver, som flere arbejdspladser bruger på samme tid. Ændringer gemmes på serveren, mens du arbejder.</source>
+        <translation>Opens a register on a database server that several workstations use at the same time. Changes are stored on the server as you work.</translation>
+    </message>
+    <message>
+        <source>Kopiér registret til en server...</source>
+        <translation>Copy this register to a server...</translation>
+    </message>
+    <message>
+        <source>Opretter registret i en tom database på en server med alle poster og lister; derefter arbejder vinduet på serveren. Filen bliver, som den er.</source>
+        <translation>Creates the register in an empty database on a server with all records and lists; then the window works on the server. The file stays as it is.</translation>
+    </message>
+    <message>
+        <source>Åbn register på server</source>
+        <translation>Open server register</translation>
+    </message>
+    <message>
+        <source>Databasen rummer intet register. Brug »Kopiér registret til en server…« for at lægge et register der.</source>
+        <translation>The database holds no register. Use “Copy this register to a server…” to put one there.</translation>
+    </message>
+    <message>
+        <source>Registret på serveren kan ikke åbnes:</source>
+        <translation>The register on the server cannot be opened:</translation>
+    </message>
+    <message>
+        <source>Kopiér registret til en server</source>
+        <translation>Copy this register to a server</translation>
+    </message>
+    <message>
+        <source>Databasen rummer allerede et register. Vælg en tom database, eller åbn registret med »Åbn register på server…«.</source>
+        <translation>The database already holds a register. Choose an empty database, or open that register with “Open server register…”.</translation>
+    </message>
+    <message>
+        <source>Registret blev ikke kopieret til %1. Der er intet oprettet på serveren.</source>
+        <translation>The register was not copied to %1. Nothing was created on the server.</translation>
+    </message>
+    <message>
+        <source>Registret er kopieret til %1, og vinduet arbejder nu på serveren. Filen %2 er ikke ændret.</source>
+        <translation>The register was copied to %1 and the window now works on the server. The file %2 is unchanged.</translation>
+    </message>
+    <message>
+        <source>%1: forbundet</source>
+        <translation>%1: connected</translation>
+    </message>
+    <message>
+        <source>%1: forbindelsen er tabt, prøver igen …</source>
+        <translation>%1: connection lost, reconnecting …</translation>
+    </message>
+    <message>
+        <source>%1: offline</source>
+        <translation>%1: offline</translation>
+    </message>
+    <message>
+        <source>Ændringen er ikke gemt</source>
+        <translation>The change was not saved</translation>
+    </message>
+    <message>
+        <source>Ændringerne står allerede på serveren %1: de gemmes, mens du arbejder.</source>
+        <translation>The changes are already on the server %1: they are stored as you work.</translation>
+    </message>
+    <message>
+        <source>Registret er gemt som %1. Vinduet arbejder fortsat på registret på serveren %2.</source>
+        <translation>The register was saved as %1. The window still works on the register on the server %2.</translation>
+    </message>
+    <message>
+        <source>Der er ingen forbindelse til serveren %1, så ændringen er ikke gemt. Det, du har skrevet, står stadig i vinduet: gem igen, når statuslinjen siger, at serveren er forbundet.</source>
+        <translation>There is no connection to the server %1, so the change was not saved. What you typed is still in the window: save again when the status bar says the server is connected.</translation>
+    </message>
+    <message>
+        <source>Ændret på en anden arbejdsplads</source>
+        <translation>Changed on another workstation</translation>
+    </message>
+    <message>
+        <source>%1 er slettet på en anden arbejdsplads, mens du rettede den.</source>
+        <translation>%1 was deleted on another workstation while you were editing it.</translation>
+    </message>
+    <message>
+        <source>&amp;Gem min igen</source>
+        <translation>&amp;Save mine again</translation>
+    </message>
+    <message>
+        <source>&amp;Lad den være slettet</source>
+        <translation>&amp;Leave it deleted</translation>
+    </message>
+    <message>
+        <source>%1 er ændret på en anden arbejdsplads, efter at du slettede den her.</source>
+        <translation>%1 was changed on another workstation after you deleted it here.</translation>
+    </message>
+    <message>
+        <source>Behold &amp;deres</source>
+        <translation>Keep &amp;theirs</translation>
+    </message>
+    <message>
+        <source>&amp;Slet den alligevel</source>
+        <translation>&amp;Delete it anyway</translation>
+    </message>
+    <message>
+        <source>%1 er slettet på en anden arbejdsplads, mens du ændrede den.</source>
+        <translation>%1 was deleted on another workstation while you changed it.</translation>
+    </message>
+    <message>
+        <source>%1 er netop ændret på en anden arbejdsplads. Vinduet viser stadig det, du havde; gemmer du, viser programmet begge udgaver, så du kan vælge.</source>
+        <translation>%1 has just been changed on another workstation. The window still shows what you had; if you save, both versions are shown so that you can choose.</translation>
+    </message>
+    <message>
+        <source>&amp;Behold det, jeg har</source>
+        <translation>&amp;Keep what I have</translation>
+    </message>
+    <message>
+        <source>&amp;Vis deres udgave</source>
+        <translation>&amp;Show their version</translation>
+    </message>
+    <message>
+        <source>%1 er slettet på en anden arbejdsplads. Vinduet lukkes.</source>
+        <translation>%1 was deleted on another workstation. The window closes.</translation>
+    </message>
+    <message>
+        <source>Listerne er gemt på denne computer, men ikke på serveren:</source>
+        <translation>The lists were saved on this computer, but not on the server:</translation>
+    </message>
 </context>
 <context>
     <name>ReportDialog</name>
@@ -2579,6 +2738,149 @@ Do you want to replace it?</translation>
     <message>
         <source>DISK_FULL</source>
         <translation>The disk is full.</translation>
+    </message>
+</context>
+<context>
+    <name>ServerAddress</name>
+    <message>
+        <source>Ugyldig serveradresse: %1</source>
+        <translation>Invalid server address: %1</translation>
+    </message>
+    <message>
+        <source>%1 på %2</source>
+        <translation>%1 on %2</translation>
+    </message>
+</context>
+<context>
+    <name>ServerConnectionDialog</name>
+    <message>
+        <source>tom: denne computer</source>
+        <translation>empty: this computer</translation>
+    </message>
+    <message>
+        <source>tom: fra ~/.pgpass</source>
+        <translation>empty: from ~/.pgpass</translation>
+    </message>
+    <message>
+        <source>&amp;Server:</source>
+        <translation>&amp;Server:</translation>
+    </message>
+    <message>
+        <source>&amp;Port:</source>
+        <translation>&amp;Port:</translation>
+    </message>
+    <message>
+        <source>&amp;Database:</source>
+        <translation>&amp;Database:</translation>
+    </message>
+    <message>
+        <source>&amp;Bruger:</source>
+        <translation>&amp;User:</translation>
+    </message>
+    <message>
+        <source>&amp;Adgangskode:</source>
+        <translation>P&amp;assword:</translation>
+    </message>
+    <message>
+        <source>Adgangskoden bruges kun til denne forbindelse og gemmes ingen steder.</source>
+        <translation>The password is used for this connection only and is stored nowhere.</translation>
+    </message>
+    <message>
+        <source>F&amp;orbind</source>
+        <translation>&amp;Connect</translation>
+    </message>
+    <message>
+        <source>&amp;Fortryd</source>
+        <translation>Ca&amp;ncel</translation>
+    </message>
+    <message>
+        <source>Skriv navnet på databasen på serveren.</source>
+        <translation>Enter the name of the database on the server.</translation>
+    </message>
+</context>
+<context>
+    <name>ServerRegister</name>
+    <message>
+        <source>PostgreSQL-driveren til Qt (QPSQL) er ikke installeret.</source>
+        <translation>Qt&apos;s PostgreSQL driver (QPSQL) is not installed.</translation>
+    </message>
+    <message>
+        <source>Kan ikke forbinde til %1:
+%2</source>
+        <translation>Cannot connect to %1:
+%2</translation>
+    </message>
+    <message>
+        <source>Ingen server valgt.</source>
+        <translation>No server chosen.</translation>
+    </message>
+    <message>
+        <source>Forbindelsen til serveren er afbrudt: %1</source>
+        <translation>The connection to the server is lost: %1</translation>
+    </message>
+    <message>
+        <source>serveren svarer ikke</source>
+        <translation>the server does not answer</translation>
+    </message>
+    <message>
+        <source>Der er ingen forbindelse til serveren.</source>
+        <translation>There is no connection to the server.</translation>
+    </message>
+    <message>
+        <source>Databasen %1 har allerede et register.</source>
+        <translation>The database %1 already holds a register.</translation>
+    </message>
+    <message>
+        <source>Registret kunne ikke kopieres til serveren:
+%1</source>
+        <translation>The register could not be copied to the server:
+%1</translation>
+    </message>
+    <message>
+        <source>Databasen %1 har intet register.</source>
+        <translation>The database %1 holds no register.</translation>
+    </message>
+    <message>
+        <source>Registret på serveren er fra en nyere udgave af programmet.</source>
+        <translation>The register on the server comes from a newer version of the program.</translation>
+    </message>
+    <message>
+        <source>Registret på serveren hører til en anden udgave af programmet.</source>
+        <translation>The register on the server belongs to another edition of the program.</translation>
+    </message>
+    <message>
+        <source>Registret kunne ikke læses fra serveren:
+%1</source>
+        <translation>The register could not be read from the server:
+%1</translation>
+    </message>
+    <message>
+        <source>Ændringen er ikke gemt: der er ingen forbindelse til serveren. Prøv igen, når forbindelsen er tilbage.</source>
+        <translation>The change is not saved: there is no connection to the server. Try again when the connection is back.</translation>
+    </message>
+    <message>
+        <source>Ændringen er ikke gemt: forbindelsen til serveren er afbrudt. Prøv igen, når forbindelsen er tilbage.</source>
+        <translation>The change is not saved: the connection to the server is lost. Try again when the connection is back.</translation>
+    </message>
+    <message>
+        <source>Ændringen er ikke gemt: et antal ville blive mindre end nul.</source>
+        <translation>The change is not saved: a count would fall below zero.</translation>
+    </message>
+    <message>
+        <source>Ændringen er ikke gemt: %1</source>
+        <translation>The change is not saved: %1</translation>
+    </message>
+    <message>
+        <source>Ændringerne er ikke gemt: en anden arbejdsplads har ændret &apos;%1&apos; imens. Alle ændringer er taget tilbage.</source>
+        <translation>The changes are not saved: another workstation changed &apos;%1&apos; meanwhile. All changes have been taken back.</translation>
+    </message>
+    <message>
+        <source>Posten &apos;%1&apos; har et negativt antal (%2); ret det, før registret kopieres.</source>
+        <translation>The entry &apos;%1&apos; has a negative count (%2); correct it before the register is copied.</translation>
+    </message>
+    <message>
+        <source>Posten findes ikke på serveren.</source>
+        <translation>The entry is not on the server.</translation>
     </message>
 </context>
 <context>

@@ -430,6 +430,41 @@ En tidligere fil med samme navn er ikke endret.</translation>
     </message>
 </context>
 <context>
+    <name>EditConflictDialog</name>
+    <message>
+        <source>Ændret på en anden arbejdsplads</source>
+        <translation>Endret på en annen arbeidsplass</translation>
+    </message>
+    <message>
+        <source>%1 er ændret på en anden arbejdsplads, mens du rettede den. Intet er overskrevet. Felterne med * er forskellige.</source>
+        <translation>%1 er endret på en annen arbeidsplass mens du redigerte den. Ingenting er overskrevet. Feltene med * er forskjellige.</translation>
+    </message>
+    <message>
+        <source>Felt</source>
+        <translation>Felt</translation>
+    </message>
+    <message>
+        <source>Din udgave</source>
+        <translation>Din versjon</translation>
+    </message>
+    <message>
+        <source>Den anden arbejdsplads</source>
+        <translation>Den andre arbeidsplassen</translation>
+    </message>
+    <message>
+        <source>Behold &amp;deres</source>
+        <translation>Behold &amp;deres</translation>
+    </message>
+    <message>
+        <source>Behold &amp;min</source>
+        <translation>Behold &amp;min</translation>
+    </message>
+    <message>
+        <source>&amp;Ret igen</source>
+        <translation>&amp;Rediger igjen</translation>
+    </message>
+</context>
+<context>
     <name>EditItemCommand</name>
     <message>
         <source>flytning af %1 til &apos;%2&apos;</source>
@@ -2525,6 +2560,130 @@ Vil du erstatte den?</translation>
         <source>Skriver en PDF til forsikringsselskabet: hver genstand med billede, kvittering og værdi, rum for rum, med totaler</source>
         <translation>Skriver en PDF til forsikringsselskapet: hver gjenstand med bilde, kvittering og verdi, rom for rom, med totaler</translation>
     </message>
+    <message>
+        <source>Åbn register på server...</source>
+        <translation>Åpne register på server...</translation>
+    </message>
+    <message>
+        <source>Åbner et register på en databaseserver, som flere arbejdspladser bruger på samme tid. Ændringer gemmes på serveren, mens du arbejder.</source>
+        <translation>Åpner et register på en databaseserver som flere arbeidsplasser bruker samtidig. Endringer lagres på serveren mens du arbeider.</translation>
+    </message>
+    <message>
+        <source>Kopiér registret til en server...</source>
+        <translation>Kopier registeret til en server...</translation>
+    </message>
+    <message>
+        <source>Opretter registret i en tom database på en server med alle poster og lister; derefter arbejder vinduet på serveren. Filen bliver, som den er.</source>
+        <translation>Oppretter registeret i en tom database på en server med alle poster og lister; deretter arbeider vinduet på serveren. Filen forblir som den er.</translation>
+    </message>
+    <message>
+        <source>Åbn register på server</source>
+        <translation>Åpne register på server</translation>
+    </message>
+    <message>
+        <source>Databasen rummer intet register. Brug »Kopiér registret til en server…« for at lægge et register der.</source>
+        <translation>Databasen inneholder ikke noe register. Bruk «Kopier registeret til en server…» for å legge et register der.</translation>
+    </message>
+    <message>
+        <source>Registret på serveren kan ikke åbnes:</source>
+        <translation>Registeret på serveren kan ikke åpnes:</translation>
+    </message>
+    <message>
+        <source>Kopiér registret til en server</source>
+        <translation>Kopier registeret til en server</translation>
+    </message>
+    <message>
+        <source>Databasen rummer allerede et register. Vælg en tom database, eller åbn registret med »Åbn register på server…«.</source>
+        <translation>Databasen inneholder allerede et register. Velg en tom database, eller åpne registeret med «Åpne register på server…».</translation>
+    </message>
+    <message>
+        <source>Registret blev ikke kopieret til %1. Der er intet oprettet på serveren.</source>
+        <translation>Registeret ble ikke kopiert til %1. Ingenting er opprettet på serveren.</translation>
+    </message>
+    <message>
+        <source>Registret er kopieret til %1, og vinduet arbejder nu på serveren. Filen %2 er ikke ændret.</source>
+        <translation>Registeret er kopiert til %1, og vinduet arbeider nå på serveren. Filen %2 er ikke endret.</translation>
+    </message>
+    <message>
+        <source>%1: forbundet</source>
+        <translation>%1: tilkoblet</translation>
+    </message>
+    <message>
+        <source>%1: forbindelsen er tabt, prøver igen …</source>
+        <translation>%1: forbindelsen er brutt, prøver igjen …</translation>
+    </message>
+    <message>
+        <source>%1: offline</source>
+        <translation>%1: frakoblet</translation>
+    </message>
+    <message>
+        <source>Ændringen er ikke gemt</source>
+        <translation>Endringen er ikke lagret</translation>
+    </message>
+    <message>
+        <source>Ændringerne står allerede på serveren %1: de gemmes, mens du arbejder.</source>
+        <translation>Endringene står allerede på serveren %1: de lagres mens du arbeider.</translation>
+    </message>
+    <message>
+        <source>Registret er gemt som %1. Vinduet arbejder fortsat på registret på serveren %2.</source>
+        <translation>Registeret er lagret som %1. Vinduet arbeider fortsatt på registeret på serveren %2.</translation>
+    </message>
+    <message>
+        <source>Der er ingen forbindelse til serveren %1, så ændringen er ikke gemt. Det, du har skrevet, står stadig i vinduet: gem igen, når statuslinjen siger, at serveren er forbundet.</source>
+        <translation>Det er ingen forbindelse til serveren %1, så endringen er ikke lagret. Det du har skrevet, står fortsatt i vinduet: lagre igjen når statuslinjen sier at serveren er tilkoblet.</translation>
+    </message>
+    <message>
+        <source>Ændret på en anden arbejdsplads</source>
+        <translation>Endret på en annen arbeidsplass</translation>
+    </message>
+    <message>
+        <source>%1 er slettet på en anden arbejdsplads, mens du rettede den.</source>
+        <translation>%1 er slettet på en annen arbeidsplass mens du redigerte den.</translation>
+    </message>
+    <message>
+        <source>&amp;Gem min igen</source>
+        <translation>&amp;Lagre min igjen</translation>
+    </message>
+    <message>
+        <source>&amp;Lad den være slettet</source>
+        <translation>La den &amp;være slettet</translation>
+    </message>
+    <message>
+        <source>%1 er ændret på en anden arbejdsplads, efter at du slettede den her.</source>
+        <translation>%1 er endret på en annen arbeidsplass etter at du slettet den her.</translation>
+    </message>
+    <message>
+        <source>Behold &amp;deres</source>
+        <translation>Behold &amp;deres</translation>
+    </message>
+    <message>
+        <source>&amp;Slet den alligevel</source>
+        <translation>&amp;Slett den likevel</translation>
+    </message>
+    <message>
+        <source>%1 er slettet på en anden arbejdsplads, mens du ændrede den.</source>
+        <translation>%1 er slettet på en annen arbeidsplass mens du endret den.</translation>
+    </message>
+    <message>
+        <source>%1 er netop ændret på en anden arbejdsplads. Vinduet viser stadig det, du havde; gemmer du, viser programmet begge udgaver, så du kan vælge.</source>
+        <translation>%1 er nettopp endret på en annen arbeidsplass. Vinduet viser fortsatt det du hadde; lagrer du, viser programmet begge versjonene så du kan velge.</translation>
+    </message>
+    <message>
+        <source>&amp;Behold det, jeg har</source>
+        <translation>&amp;Behold det jeg har</translation>
+    </message>
+    <message>
+        <source>&amp;Vis deres udgave</source>
+        <translation>&amp;Vis deres versjon</translation>
+    </message>
+    <message>
+        <source>%1 er slettet på en anden arbejdsplads. Vinduet lukkes.</source>
+        <translation>%1 er slettet på en annen arbeidsplass. Vinduet lukkes.</translation>
+    </message>
+    <message>
+        <source>Listerne er gemt på denne computer, men ikke på serveren:</source>
+        <translation>Listene er lagret på denne datamaskinen, men ikke på serveren:</translation>
+    </message>
 </context>
 <context>
     <name>ReportDialog</name>
@@ -2578,6 +2737,149 @@ Vil du erstatte den?</translation>
     <message>
         <source>DISK_FULL</source>
         <translation>Disken er full.</translation>
+    </message>
+</context>
+<context>
+    <name>ServerAddress</name>
+    <message>
+        <source>Ugyldig serveradresse: %1</source>
+        <translation>Ugyldig serveradresse: %1</translation>
+    </message>
+    <message>
+        <source>%1 på %2</source>
+        <translation>%1 på %2</translation>
+    </message>
+</context>
+<context>
+    <name>ServerConnectionDialog</name>
+    <message>
+        <source>tom: denne computer</source>
+        <translation>tom: denne datamaskinen</translation>
+    </message>
+    <message>
+        <source>tom: fra ~/.pgpass</source>
+        <translation>tom: fra ~/.pgpass</translation>
+    </message>
+    <message>
+        <source>&amp;Server:</source>
+        <translation>&amp;Server:</translation>
+    </message>
+    <message>
+        <source>&amp;Port:</source>
+        <translation>&amp;Port:</translation>
+    </message>
+    <message>
+        <source>&amp;Database:</source>
+        <translation>&amp;Database:</translation>
+    </message>
+    <message>
+        <source>&amp;Bruger:</source>
+        <translation>&amp;Bruker:</translation>
+    </message>
+    <message>
+        <source>&amp;Adgangskode:</source>
+        <translation>Passo&amp;rd:</translation>
+    </message>
+    <message>
+        <source>Adgangskoden bruges kun til denne forbindelse og gemmes ingen steder.</source>
+        <translation>Passordet brukes bare til denne forbindelsen og lagres ingen steder.</translation>
+    </message>
+    <message>
+        <source>F&amp;orbind</source>
+        <translation>&amp;Koble til</translation>
+    </message>
+    <message>
+        <source>&amp;Fortryd</source>
+        <translation>&amp;Avbryt</translation>
+    </message>
+    <message>
+        <source>Skriv navnet på databasen på serveren.</source>
+        <translation>Skriv navnet på databasen på serveren.</translation>
+    </message>
+</context>
+<context>
+    <name>ServerRegister</name>
+    <message>
+        <source>PostgreSQL-driveren til Qt (QPSQL) er ikke installeret.</source>
+        <translation>PostgreSQL-driveren til Qt (QPSQL) er ikke installert.</translation>
+    </message>
+    <message>
+        <source>Kan ikke forbinde til %1:
+%2</source>
+        <translation>Kan ikke koble til %1:
+%2</translation>
+    </message>
+    <message>
+        <source>Ingen server valgt.</source>
+        <translation>Ingen server valgt.</translation>
+    </message>
+    <message>
+        <source>Forbindelsen til serveren er afbrudt: %1</source>
+        <translation>Forbindelsen til serveren er brutt: %1</translation>
+    </message>
+    <message>
+        <source>serveren svarer ikke</source>
+        <translation>serveren svarer ikke</translation>
+    </message>
+    <message>
+        <source>Der er ingen forbindelse til serveren.</source>
+        <translation>Det er ingen forbindelse til serveren.</translation>
+    </message>
+    <message>
+        <source>Databasen %1 har allerede et register.</source>
+        <translation>Databasen %1 har allerede et register.</translation>
+    </message>
+    <message>
+        <source>Registret kunne ikke kopieres til serveren:
+%1</source>
+        <translation>Registeret kunne ikke kopieres til serveren:
+%1</translation>
+    </message>
+    <message>
+        <source>Databasen %1 har intet register.</source>
+        <translation>Databasen %1 har ikke noe register.</translation>
+    </message>
+    <message>
+        <source>Registret på serveren er fra en nyere udgave af programmet.</source>
+        <translation>Registeret på serveren er fra en nyere versjon av programmet.</translation>
+    </message>
+    <message>
+        <source>Registret på serveren hører til en anden udgave af programmet.</source>
+        <translation>Registeret på serveren hører til en annen utgave av programmet.</translation>
+    </message>
+    <message>
+        <source>Registret kunne ikke læses fra serveren:
+%1</source>
+        <translation>Registeret kunne ikke leses fra serveren:
+%1</translation>
+    </message>
+    <message>
+        <source>Ændringen er ikke gemt: der er ingen forbindelse til serveren. Prøv igen, når forbindelsen er tilbage.</source>
+        <translation>Endringen er ikke lagret: det er ingen forbindelse til serveren. Prøv igjen når forbindelsen er tilbake.</translation>
+    </message>
+    <message>
+        <source>Ændringen er ikke gemt: forbindelsen til serveren er afbrudt. Prøv igen, når forbindelsen er tilbage.</source>
+        <translation>Endringen er ikke lagret: forbindelsen til serveren er brutt. Prøv igjen når forbindelsen er tilbake.</translation>
+    </message>
+    <message>
+        <source>Ændringen er ikke gemt: et antal ville blive mindre end nul.</source>
+        <translation>Endringen er ikke lagret: et antall ville blitt mindre enn null.</translation>
+    </message>
+    <message>
+        <source>Ændringen er ikke gemt: %1</source>
+        <translation>Endringen er ikke lagret: %1</translation>
+    </message>
+    <message>
+        <source>Ændringerne er ikke gemt: en anden arbejdsplads har ændret &apos;%1&apos; imens. Alle ændringer er taget tilbage.</source>
+        <translation>Endringene er ikke lagret: en annen arbeidsstasjon har endret &apos;%1&apos; i mellomtiden. Alle endringer er tatt tilbake.</translation>
+    </message>
+    <message>
+        <source>Posten &apos;%1&apos; har et negativt antal (%2); ret det, før registret kopieres.</source>
+        <translation>Posten &apos;%1&apos; har et negativt antall (%2); rett det før registeret kopieres.</translation>
+    </message>
+    <message>
+        <source>Posten findes ikke på serveren.</source>
+        <translation>Posten finnes ikke på serveren.</translation>
     </message>
 </context>
 <context>

@@ -1,7 +1,7 @@
-#include "AppNames.h"
+#include "app/AppNames.h"
 
-#include "Edition.h"
-#include "Settings.h"
+#include "app/Edition.h"
+#include "app/Settings.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
-#include "AppSettings.h"
+#include "app/AppSettings.h"
 
-#include "Settings.h"
+#include "app/Settings.h"
 
 namespace AppSettings {
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "output/InsuranceReport.h"
-#include "output/LabelProfiles.h"
-#include "output/Labels.h"
-#include "output/PrintSettings.h"
+#include "printing/InsuranceReport.h"
+#include "printing/LabelProfiles.h"
+#include "printing/Labels.h"
+#include "printing/PrintSettings.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "Edition.h"
+#include "app/Edition.h"
 
 namespace {
 int gEdition = NoEdition;

@@ -1,6 +1,6 @@
-#include "ExportPaths.h"
+#include "app/ExportPaths.h"
 
-#include "AppNames.h"
+#include "app/AppNames.h"
 
 #include <QFileInfo>
 

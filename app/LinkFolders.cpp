@@ -1,7 +1,7 @@
-#include "LinkFolders.h"
+#include "app/LinkFolders.h"
 
-#include "AppNames.h"
-#include "Settings.h"
+#include "app/AppNames.h"
+#include "app/Settings.h"
 
 #include <QDir>
 #include <QFileInfo>

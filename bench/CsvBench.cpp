@@ -1,4 +1,4 @@
-#include "CsvBench.h"
+#include "bench/CsvBench.h"
 
 #include "app/Edition.h"
 #include "core/CsvFile.h"

@@ -1,4 +1,4 @@
-#include "FillBench.h"
+#include "bench/FillBench.h"
 
 #include "core/DBItemCollection.h"
 #include "mainwindow/ItemListModel.h"

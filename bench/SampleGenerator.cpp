@@ -1,4 +1,4 @@
-#include "SampleGenerator.h"
+#include "bench/SampleGenerator.h"
 
 #include "core/DBItemCollection.h"
 

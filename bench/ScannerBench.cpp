@@ -1,4 +1,4 @@
-#include "ScannerBench.h"
+#include "bench/ScannerBench.h"
 
 #include "core/DBItemCollection.h"
 #include "core/SaveFile.h"

@@ -1,11 +1,11 @@
 // Takes the picture of an edition's main window that the desktop's software centres show (desktop/screenshots):
 //   QT_QPA_PLATFORM=offscreen vestrum_screenshot EDITION LANGUAGE INSTALLATION_DIR OUT.png
 // The window is the program's own, on a copy of the installation's sample register, at 1024 x 768.
-#include "BenchDialogs.h"
 #include "app/AppNames.h"
 #include "app/Edition.h"
 #include "app/Settings.h"
 #include "app/UserFolder.h"
+#include "bench/BenchDialogs.h"
 #include "core/Dialogs.h"
 #include "mainwindow/ItemListView.h"
 #include "mainwindow/Startup.h"

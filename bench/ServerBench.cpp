@@ -1,4 +1,4 @@
-#include "ServerBench.h"
+#include "bench/ServerBench.h"
 
 #include "app/Settings.h"
 #include "core/DBItemCollection.h"

@@ -1,4 +1,4 @@
-#include "WindowBench.h"
+#include "bench/WindowBench.h"
 
 #include "app/Settings.h"
 #include "core/DBItemCollection.h"

@@ -30,24 +30,24 @@
 // shows them (notify_ms, the median).
 //
 // With --repeat N every measured step runs N times and the median is printed (all runs go to stderr).
-#include "BenchDialogs.h"
-#include "CsvBench.h"
-#include "FillBench.h"
-#include "SampleGenerator.h"
-#include "ScannerBench.h"
-#include "ServerBench.h"
-#include "WindowBench.h"
 #include "app/AppNames.h"
 #include "app/AppSettings.h"
 #include "app/Edition.h"
+#include "bench/BenchDialogs.h"
+#include "bench/CsvBench.h"
+#include "bench/FillBench.h"
+#include "bench/SampleGenerator.h"
+#include "bench/ScannerBench.h"
+#include "bench/ServerBench.h"
+#include "bench/WindowBench.h"
 #include "core/DBItemCollection.h"
 #include "core/Dialogs.h"
-#include "output/InsuranceReport.h"
-#include "output/LabelDrawing.h"
-#include "output/LabelProfiles.h"
-#include "output/Labels.h"
-#include "output/UpdateLocationsData.h"
+#include "core/UpdateLocationsData.h"
 #include "platform/ProcessInfo.h"
+#include "printing/InsuranceReport.h"
+#include "printing/LabelDrawing.h"
+#include "printing/LabelProfiles.h"
+#include "printing/Labels.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,4 +1,4 @@
-#include "ColumnNames.h"
+#include "core/ColumnNames.h"
 
 #include "app/Edition.h"
 #include "core/userItemCollection.h"

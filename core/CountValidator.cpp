@@ -1,4 +1,4 @@
-#include "CountValidator.h"
+#include "core/CountValidator.h"
 
 #include <QLocale>
 

@@ -1,9 +1,9 @@
-#include "CsvFile.h"
+#include "core/CsvFile.h"
 
-#include "ColumnNames.h"
-#include "DBItemCollection.h"
-#include "Item.h"
-#include "SaveFile.h"
+#include "core/ColumnNames.h"
+#include "core/DBItemCollection.h"
+#include "core/Item.h"
+#include "core/SaveFile.h"
 
 #include <QCoreApplication>
 #include <QIODevice>

@@ -1,13 +1,13 @@
-#include "CsvImport.h"
+#include "core/CsvImport.h"
 
-#include "ColumnNames.h"
-#include "CountValidator.h"
-#include "DBItemCollection.h"
-#include "EField.h"
-#include "Item.h"
-#include "Latin1Validator.h"
-#include "PriceValidator.h"
 #include "app/Edition.h"
+#include "core/ColumnNames.h"
+#include "core/CountValidator.h"
+#include "core/DBItemCollection.h"
+#include "core/EField.h"
+#include "core/Item.h"
+#include "core/Latin1Validator.h"
+#include "core/PriceValidator.h"
 
 #include <QDate>
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CsvFile.h"
+#include "core/CsvFile.h"
 
 #include <QCoreApplication>
 #include <QString>

@@ -1,7 +1,7 @@
-#include "DBItemCollection.h"
+#include "core/DBItemCollection.h"
 
-#include "../app/Edition.h"
-#include "Numbers.h"
+#include "app/Edition.h"
+#include "core/Numbers.h"
 
 #include <QFileInfo>
 #include <QLatin1StringView>

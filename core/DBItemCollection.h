@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Item.h"
-#include "TextArena.h"
-#include "userItemCollection.h"
+#include "core/Item.h"
+#include "core/TextArena.h"
+#include "core/userItemCollection.h"
 
 #include <QByteArrayView>
 #include <QObject>

@@ -1,13 +1,13 @@
-#include "DBItemCollection.h"
+#include "core/DBItemCollection.h"
 
-#include "../app/Edition.h"
-#include "ColumnNames.h"
-#include "Dialogs.h"
-#include "EField.h"
-#include "LogXML.h"
-#include "Numbers.h"
-#include "RecordReader.h"
-#include "SaveFile.h"
+#include "app/Edition.h"
+#include "core/ColumnNames.h"
+#include "core/Dialogs.h"
+#include "core/EField.h"
+#include "core/LogXML.h"
+#include "core/Numbers.h"
+#include "core/RecordReader.h"
+#include "core/SaveFile.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,8 +1,8 @@
-#include "DBItemCollection.h"
+#include "core/DBItemCollection.h"
 
-#include "../app/AppNames.h"
-#include "Dialogs.h"
-#include "LogXML.h"
+#include "app/AppNames.h"
+#include "core/Dialogs.h"
+#include "core/LogXML.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,11 +1,11 @@
-#include "DBItemCollection.h"
+#include "core/DBItemCollection.h"
 
-#include "../app/Edition.h"
-#include "../platform/FileSync.h"
-#include "../platform/ProcessInfo.h"
-#include "../platform/SystemNames.h"
-#include "Dialogs.h"
-#include "LogXML.h"
+#include "app/Edition.h"
+#include "core/Dialogs.h"
+#include "core/LogXML.h"
+#include "platform/FileSync.h"
+#include "platform/ProcessInfo.h"
+#include "platform/SystemNames.h"
 
 #include <QCoreApplication>
 #include <QDateTime>

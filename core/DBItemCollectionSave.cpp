@@ -1,9 +1,9 @@
-#include "DBItemCollection.h"
+#include "core/DBItemCollection.h"
 
-#include "Dialogs.h"
-#include "EField.h"
-#include "LogXML.h"
-#include "SaveFile.h"
+#include "core/Dialogs.h"
+#include "core/EField.h"
+#include "core/LogXML.h"
+#include "core/SaveFile.h"
 
 #include <QCoreApplication>
 

@@ -1,4 +1,4 @@
-#include "Dialogs.h"
+#include "core/Dialogs.h"
 
 #include <QCoreApplication>
 

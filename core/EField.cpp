@@ -1,6 +1,6 @@
-#include "EField.h"
+#include "core/EField.h"
 
-#include "Numbers.h"
+#include "core/Numbers.h"
 
 QByteArray EIntField::ToString() const {
     return QByteArray::number(m_value);

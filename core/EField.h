@@ -1,6 +1,6 @@
 #pragma once
 
-#include "EStream.h"
+#include "core/EStream.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

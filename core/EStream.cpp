@@ -1,4 +1,4 @@
-#include "EStream.h"
+#include "core/EStream.h"
 
 #include <QIODevice>
 

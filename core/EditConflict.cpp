@@ -1,7 +1,7 @@
-#include "EditConflict.h"
+#include "core/EditConflict.h"
 
-#include "ColumnNames.h"
-#include "userItemCollection.h"
+#include "core/ColumnNames.h"
+#include "core/userItemCollection.h"
 
 #include <cmath>
 

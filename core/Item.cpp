@@ -1,7 +1,7 @@
-#include "Item.h"
+#include "core/Item.h"
 
-#include "Numbers.h"
-#include "TextArena.h"
+#include "core/Numbers.h"
+#include "core/TextArena.h"
 
 #include <algorithm>
 #include <cstring>

@@ -5,7 +5,7 @@
 #include <QDate>
 #include <QString>
 
-#include "XmlEscape.h"
+#include "core/XmlEscape.h"
 
 #include <limits>
 

@@ -1,6 +1,6 @@
-#include "ItemCommands.h"
+#include "core/ItemCommands.h"
 
-#include "DBItemCollection.h"
+#include "core/DBItemCollection.h"
 
 #include <cmath>
 

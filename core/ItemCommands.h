@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Item.h"
+#include "core/Item.h"
 
 #include <QCoreApplication>
 #include <QUndoCommand>

@@ -1,11 +1,11 @@
-#include "ItemDialogRules.h"
+#include "core/ItemDialogRules.h"
 
-#include "../app/Edition.h"
-#include "ColumnNames.h"
-#include "DBItemCollection.h"
-#include "Item.h"
-#include "Numbers.h"
-#include "PriceValidator.h"
+#include "app/Edition.h"
+#include "core/ColumnNames.h"
+#include "core/DBItemCollection.h"
+#include "core/Item.h"
+#include "core/Numbers.h"
+#include "core/PriceValidator.h"
 
 #include <QCoreApplication>
 

@@ -1,8 +1,8 @@
-#include "ItemValidation.h"
+#include "core/ItemValidation.h"
 
-#include "../app/Edition.h"
-#include "CountValidator.h"
-#include "PriceValidator.h"
+#include "app/Edition.h"
+#include "core/CountValidator.h"
+#include "core/PriceValidator.h"
 
 #include <QCoreApplication>
 

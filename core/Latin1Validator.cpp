@@ -1,4 +1,4 @@
-#include "Latin1Validator.h"
+#include "core/Latin1Validator.h"
 
 namespace {
 bool refused(QChar c) {

@@ -1,6 +1,6 @@
-#include "LogXML.h"
+#include "core/LogXML.h"
 
-#include "XmlEscape.h"
+#include "core/XmlEscape.h"
 
 #include <QByteArray>
 #include <QDateTime>

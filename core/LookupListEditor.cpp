@@ -1,8 +1,8 @@
-#include "LookupListEditor.h"
+#include "core/LookupListEditor.h"
 
-#include "DBItemCollection.h"
-#include "Latin1Validator.h"
-#include "SaveFile.h"
+#include "core/DBItemCollection.h"
+#include "core/Latin1Validator.h"
+#include "core/SaveFile.h"
 
 #include <QDir>
 #include <QFile>

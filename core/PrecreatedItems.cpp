@@ -1,8 +1,8 @@
-#include "PrecreatedItems.h"
+#include "core/PrecreatedItems.h"
 
-#include "DBItemCollection.h"
-#include "Item.h"
-#include "Numbers.h"
+#include "core/DBItemCollection.h"
+#include "core/Item.h"
+#include "core/Numbers.h"
 
 #include <QDate>
 

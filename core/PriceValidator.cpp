@@ -1,4 +1,4 @@
-#include "PriceValidator.h"
+#include "core/PriceValidator.h"
 
 PriceValidator::PriceValidator(QObject* parent) : QValidator(parent) {}
 

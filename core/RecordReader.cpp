@@ -1,8 +1,8 @@
-#include "RecordReader.h"
+#include "core/RecordReader.h"
 
-#include "../app/Edition.h"
-#include "LogXML.h"
-#include "Numbers.h"
+#include "app/Edition.h"
+#include "core/LogXML.h"
+#include "core/Numbers.h"
 
 #include <QtAlgorithms>
 #include <QtEndian>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "EField.h"
-#include "Item.h"
-#include "TextArena.h"
+#include "core/EField.h"
+#include "core/Item.h"
+#include "core/TextArena.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

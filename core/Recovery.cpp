@@ -1,7 +1,7 @@
-#include "Recovery.h"
+#include "core/Recovery.h"
 
-#include "DBItemCollection.h"
-#include "SaveFile.h"
+#include "core/DBItemCollection.h"
+#include "core/SaveFile.h"
 
 #include <QFile>
 

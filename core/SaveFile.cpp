@@ -1,6 +1,6 @@
-#include "SaveFile.h"
+#include "core/SaveFile.h"
 
-#include "../platform/FileSync.h"
+#include "platform/FileSync.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

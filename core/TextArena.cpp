@@ -1,6 +1,6 @@
-#include "TextArena.h"
+#include "core/TextArena.h"
 
-#include "../platform/LargePages.h"
+#include "platform/LargePages.h"
 
 #include <new>
 #include <utility>

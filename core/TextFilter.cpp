@@ -1,6 +1,6 @@
-#include "TextFilter.h"
+#include "core/TextFilter.h"
 
-#include "Item.h"
+#include "core/Item.h"
 
 #include <QRegularExpression>
 #include <QStringList>

@@ -1,6 +1,6 @@
-#include "XmlEscape.h"
+#include "core/XmlEscape.h"
 
-#include "EStream.h"
+#include "core/EStream.h"
 
 namespace {
 

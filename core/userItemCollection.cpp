@@ -1,6 +1,6 @@
-#include "userItemCollection.h"
+#include "core/userItemCollection.h"
 
-#include "SaveFile.h"
+#include "core/SaveFile.h"
 
 #include <QFile>
 

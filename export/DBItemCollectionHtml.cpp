@@ -1,14 +1,14 @@
 #include "core/DBItemCollection.h"
 
-#include "ExportFile.h"
-#include "HtmlTable.h"
-#include "ItemRecordWriter.h"
 #include "app/AppNames.h"
 #include "core/ColumnNames.h"
 #include "core/Dialogs.h"
 #include "core/EStream.h"
 #include "core/XmlEscape.h"
-#include "output/PrintSettings.h"
+#include "export/ExportFile.h"
+#include "export/HtmlTable.h"
+#include "export/ItemRecordWriter.h"
+#include "printing/PrintSettings.h"
 
 #include <QCoreApplication>
 

@@ -1,9 +1,9 @@
 #include "core/DBItemCollection.h"
 
-#include "ExportFile.h"
-#include "ItemRecordWriter.h"
 #include "core/Dialogs.h"
 #include "core/EStream.h"
+#include "export/ExportFile.h"
+#include "export/ItemRecordWriter.h"
 
 bool DBItemCollection::WriteXml(const QString& path) {
     return SaveExportFile(path, [this](QIODevice* device) { return WriteXml(device); });

@@ -1,4 +1,4 @@
-#include "HtmlTable.h"
+#include "export/HtmlTable.h"
 
 #include "core/DBItemCollection.h"
 #include "core/EStream.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ExportNames.h"
-#include "output/PrintSettings.h"
+#include "export/ExportNames.h"
+#include "printing/PrintSettings.h"
 
 class DBItemCollection;
 class EOutStream;

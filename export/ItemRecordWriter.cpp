@@ -1,4 +1,4 @@
-#include "ItemRecordWriter.h"
+#include "export/ItemRecordWriter.h"
 
 #include "core/ColumnNames.h"
 #include "core/DBItemCollection.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ExportNames.h"
+#include "export/ExportNames.h"
 
 class DBItemCollection;
 class EOutStream;

@@ -11,9 +11,9 @@
 #include "core/DBItemCollection.h"
 #include "core/Item.h"
 #include "core/LogXML.h"
+#include "core/UpdateLocationsData.h"
 #include "core/userItemCollection.h"
-#include "output/PrintSettings.h"
-#include "output/UpdateLocationsData.h"
+#include "printing/PrintSettings.h"
 
 #include <QBuffer>
 #include <QByteArrayView>

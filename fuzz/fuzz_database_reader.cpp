@@ -1,7 +1,7 @@
 // libFuzzer target: arbitrary bytes through the database reader of every edition, and whatever it read
 // through the XML export, every HTML form and the log, each of which must parse as XML (FuzzChecks.h).
 // The first byte chooses the edition, the rest is the file.
-#include "FuzzChecks.h"
+#include "fuzz/FuzzChecks.h"
 
 #include <QCoreApplication>
 #include <QDir>

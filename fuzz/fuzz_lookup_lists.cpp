@@ -3,7 +3,7 @@
 // limit and survive a save and a reload, and its texts must go through the XML export, every HTML form
 // and the log as documents that parse as XML (FuzzChecks.h).
 // The first byte chooses the edition, the rest is every list file.
-#include "FuzzChecks.h"
+#include "fuzz/FuzzChecks.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 // libFuzzer target: arbitrary bytes as a scanner file, parsed, checked against a small stock register, applied
 // and undone. Besides crashes it stops on a broken promise: a count below zero, a record counted twice, or an
 // undo that does not give the register back.
-#include "FuzzChecks.h"
+#include "fuzz/FuzzChecks.h"
 
 #include <QCoreApplication>
 #include <QSettings>

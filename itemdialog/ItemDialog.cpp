@@ -1,4 +1,4 @@
-#include "ItemDialog.h"
+#include "itemdialog/ItemDialog.h"
 
 #include "app/AppNames.h"
 #include "app/Edition.h"

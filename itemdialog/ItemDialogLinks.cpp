@@ -1,5 +1,5 @@
 // The item dialog's pictures, linked files, help page and print-out.
-#include "ItemDialog.h"
+#include "itemdialog/ItemDialog.h"
 
 #include "app/AppNames.h"
 #include "app/Edition.h"

@@ -1,5 +1,5 @@
 // The item dialog's checks before saving and its search mode.
-#include "ItemDialog.h"
+#include "itemdialog/ItemDialog.h"
 
 #include "app/Edition.h"
 #include "core/Dialogs.h"

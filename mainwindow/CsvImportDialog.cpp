@@ -1,4 +1,4 @@
-#include "CsvImportDialog.h"
+#include "mainwindow/CsvImportDialog.h"
 
 #include "core/ColumnNames.h"
 #include "core/Dialogs.h"

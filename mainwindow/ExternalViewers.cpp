@@ -1,4 +1,4 @@
-#include "ExternalViewers.h"
+#include "mainwindow/ExternalViewers.h"
 
 #include "app/AppNames.h"
 #include "app/Edition.h"

@@ -1,4 +1,4 @@
-#include "GuiDialogs.h"
+#include "mainwindow/GuiDialogs.h"
 
 #include <QApplication>
 #include <QFileDialog>

@@ -1,4 +1,4 @@
-#include "ItemListModel.h"
+#include "mainwindow/ItemListModel.h"
 
 #include "app/AppNames.h"
 #include "app/Edition.h"

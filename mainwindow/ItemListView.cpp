@@ -1,7 +1,5 @@
-#include "ItemListView.h"
+#include "mainwindow/ItemListView.h"
 
-#include "ExternalViewers.h"
-#include "ItemListModel.h"
 #include "app/AppNames.h"
 #include "app/Edition.h"
 #include "app/Settings.h"
@@ -10,6 +8,8 @@
 #include "core/Dialogs.h"
 #include "core/ItemCommands.h"
 #include "itemdialog/ItemDialog.h"
+#include "mainwindow/ExternalViewers.h"
+#include "mainwindow/ItemListModel.h"
 
 #include <QCursor>
 #include <QHeaderView>

@@ -1,4 +1,4 @@
-#include "ListFilterField.h"
+#include "mainwindow/ListFilterField.h"
 
 #include <QKeyEvent>
 

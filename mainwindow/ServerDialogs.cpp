@@ -1,4 +1,4 @@
-#include "ServerDialogs.h"
+#include "mainwindow/ServerDialogs.h"
 
 #include "core/ColumnNames.h"
 #include "core/Dialogs.h"

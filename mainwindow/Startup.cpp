@@ -1,4 +1,4 @@
-#include "Startup.h"
+#include "mainwindow/Startup.h"
 
 #include "app/AppNames.h"
 #include "app/Settings.h"

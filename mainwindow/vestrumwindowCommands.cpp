@@ -1,7 +1,8 @@
-#include "ExternalViewers.h"
-#include "ItemListView.h"
 #include "app/AppSettings.h"
 #include "core/DBItemCollection.h"
+#include "mainwindow/ExternalViewers.h"
+#include "mainwindow/ItemListView.h"
+#include "mainwindow/vestrumwindow.h"
 #include "output/LabelPrinting.h"
 #include "output/ListPrintCommand.h"
 #include "output/ReportDialog.h"
@@ -9,7 +10,6 @@
 #include "setup/AutomakeItems.h"
 #include "setup/CommonSetup.h"
 #include "setup/setupdialog.h"
-#include "vestrumwindow.h"
 
 #include <QAction>
 #include <QCoreApplication>

@@ -1,6 +1,3 @@
-#include "CsvImportDialog.h"
-#include "ItemListModel.h"
-#include "ItemListView.h"
 #include "app/AppNames.h"
 #include "app/Edition.h"
 #include "app/ExportPaths.h"
@@ -8,7 +5,10 @@
 #include "core/CsvImport.h"
 #include "core/DBItemCollection.h"
 #include "core/Dialogs.h"
-#include "vestrumwindow.h"
+#include "mainwindow/CsvImportDialog.h"
+#include "mainwindow/ItemListModel.h"
+#include "mainwindow/ItemListView.h"
+#include "mainwindow/vestrumwindow.h"
 
 #include <QAction>
 #include <QCoreApplication>

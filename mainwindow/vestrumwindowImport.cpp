@@ -1,8 +1,8 @@
 #include "core/DBItemCollection.h"
 #include "core/Dialogs.h"
+#include "core/UpdateLocationsData.h"
+#include "mainwindow/vestrumwindow.h"
 #include "output/LocationPreviewDialog.h"
-#include "output/UpdateLocationsData.h"
-#include "vestrumwindow.h"
 
 #include <QAction>
 #include <QCoreApplication>

@@ -1,13 +1,13 @@
-#include "ItemListModel.h"
-#include "ItemListView.h"
 #include "app/AppNames.h"
 #include "app/AppSettings.h"
 #include "app/ExportPaths.h"
 #include "core/DBItemCollection.h"
 #include "core/Dialogs.h"
-#include "output/InsuranceReport.h"
+#include "mainwindow/ItemListModel.h"
+#include "mainwindow/ItemListView.h"
+#include "mainwindow/vestrumwindow.h"
 #include "output/InsuranceReportDialog.h"
-#include "vestrumwindow.h"
+#include "printing/InsuranceReport.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,11 +1,11 @@
-#include "ItemListModel.h"
-#include "ItemListView.h"
 #include "core/DBItemCollection.h"
 #include "core/LogXML.h"
+#include "mainwindow/ItemListModel.h"
+#include "mainwindow/ItemListView.h"
+#include "mainwindow/vestrumwindow.h"
 #include "output/LabelPrinting.h"
 #include "output/LabelSetupDialog.h"
-#include "output/Labels.h"
-#include "vestrumwindow.h"
+#include "printing/Labels.h"
 
 #include <QItemSelectionModel>
 #include <QSet>

@@ -1,8 +1,8 @@
-#include "ItemListView.h"
-#include "ListFilterField.h"
 #include "app/AppNames.h"
 #include "app/Edition.h"
-#include "vestrumwindow.h"
+#include "mainwindow/ItemListView.h"
+#include "mainwindow/ListFilterField.h"
+#include "mainwindow/vestrumwindow.h"
 
 #include "core/DBItemCollection.h"
 #include "core/ItemCommands.h"

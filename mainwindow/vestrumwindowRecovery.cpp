@@ -1,11 +1,11 @@
-#include "ItemListView.h"
 #include "app/AppNames.h"
 #include "app/Settings.h"
 #include "core/DBItemCollection.h"
 #include "core/Dialogs.h"
 #include "core/LogXML.h"
 #include "core/Recovery.h"
-#include "vestrumwindow.h"
+#include "mainwindow/ItemListView.h"
+#include "mainwindow/vestrumwindow.h"
 
 #include <QAction>
 #include <QCoreApplication>

@@ -1,6 +1,3 @@
-#include "ItemListView.h"
-#include "ListFilterField.h"
-#include "ServerDialogs.h"
 #include "app/AppNames.h"
 #include "app/Settings.h"
 #include "core/DBItemCollection.h"
@@ -9,8 +6,11 @@
 #include "core/ItemCommands.h"
 #include "core/LogXML.h"
 #include "itemdialog/ItemDialog.h"
+#include "mainwindow/ItemListView.h"
+#include "mainwindow/ListFilterField.h"
+#include "mainwindow/ServerDialogs.h"
+#include "mainwindow/vestrumwindow.h"
 #include "server/ServerRegister.h"
-#include "vestrumwindow.h"
 
 #include <QAction>
 #include <QCoreApplication>

@@ -1,9 +1,9 @@
-#include "ItemListView.h"
-#include "Startup.h"
 #include "app/AppNames.h"
 #include "app/Settings.h"
 #include "core/Dialogs.h"
-#include "vestrumwindow.h"
+#include "mainwindow/ItemListView.h"
+#include "mainwindow/Startup.h"
+#include "mainwindow/vestrumwindow.h"
 
 #include <QDir>
 #include <QFileInfo>

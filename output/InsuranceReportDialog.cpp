@@ -1,4 +1,4 @@
-#include "InsuranceReportDialog.h"
+#include "output/InsuranceReportDialog.h"
 
 #include "app/AppSettings.h"
 #include "core/ColumnNames.h"

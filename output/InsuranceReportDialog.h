@@ -1,6 +1,6 @@
 #pragma once
 
-#include "InsuranceReport.h"
+#include "printing/InsuranceReport.h"
 
 #include <QDialog>
 

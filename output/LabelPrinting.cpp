@@ -1,11 +1,11 @@
-#include "LabelPrinting.h"
+#include "output/LabelPrinting.h"
 
-#include "LabelDrawing.h"
-#include "LabelProfiles.h"
-#include "Labels.h"
 #include "app/AppSettings.h"
 #include "core/DBItemCollection.h"
 #include "core/Dialogs.h"
+#include "printing/LabelDrawing.h"
+#include "printing/LabelProfiles.h"
+#include "printing/Labels.h"
 
 #include <QCoreApplication>
 #include <QPageLayout>

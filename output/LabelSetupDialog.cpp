@@ -1,10 +1,10 @@
-#include "LabelSetupDialog.h"
+#include "output/LabelSetupDialog.h"
 
-#include "LabelDrawing.h"
 #include "app/AppSettings.h"
 #include "core/DBItemCollection.h"
 #include "core/Dialogs.h"
 #include "mainwindow/ExternalViewers.h"
+#include "printing/LabelDrawing.h"
 
 #include <QCheckBox>
 #include <QComboBox>

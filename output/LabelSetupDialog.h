@@ -1,6 +1,6 @@
 #pragma once
 
-#include "LabelProfiles.h"
+#include "printing/LabelProfiles.h"
 
 #include <QDialog>
 

@@ -1,9 +1,9 @@
-#include "ListPrintCommand.h"
+#include "output/ListPrintCommand.h"
 
-#include "ListPrinting.h"
-#include "PrintSettings.h"
 #include "core/DBItemCollection.h"
 #include "core/Dialogs.h"
+#include "printing/ListPrinting.h"
+#include "printing/PrintSettings.h"
 
 #include <QCoreApplication>
 #include <QPrinter>

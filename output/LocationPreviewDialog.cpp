@@ -1,8 +1,8 @@
-#include "LocationPreviewDialog.h"
+#include "output/LocationPreviewDialog.h"
 
-#include "UpdateLocationsData.h"
 #include "core/Dialogs.h"
 #include "core/SaveFile.h"
+#include "core/UpdateLocationsData.h"
 
 #include <QAbstractTableModel>
 #include <QBrush>

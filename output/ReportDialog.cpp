@@ -1,4 +1,4 @@
-#include "ReportDialog.h"
+#include "output/ReportDialog.h"
 
 #include "core/DBItemCollection.h"
 #include "core/Dialogs.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ReportLines.h"
+#include "printing/ReportLines.h"
 
 #include "ui_ReportDialogBase.h"
 

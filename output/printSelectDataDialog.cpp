@@ -1,4 +1,4 @@
-#include "printSelectDataDialog.h"
+#include "output/printSelectDataDialog.h"
 
 #include "app/AppNames.h"
 #include "app/AppSettings.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PrintSettings.h"
+#include "printing/PrintSettings.h"
 
 #include "ui_printSelectDataDialogBase.h"
 

@@ -1,4 +1,4 @@
-#include "LargePages.h"
+#include "platform/LargePages.h"
 
 #include <QtGlobal>
 

@@ -1,4 +1,4 @@
-#include "Launcher.h"
+#include "platform/Launcher.h"
 
 #include <QDesktopServices>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "RawPrinter.h"
+#include "platform/RawPrinter.h"
 
 #include <QFile>
 #include <QFileInfo>

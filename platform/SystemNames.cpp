@@ -1,4 +1,4 @@
-#include "SystemNames.h"
+#include "platform/SystemNames.h"
 
 #include <QSysInfo>
 #include <QtGlobal>

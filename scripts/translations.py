@@ -15,7 +15,7 @@ from pathlib import Path
 
 ROOT = Path(__file__).resolve().parent.parent
 LANGUAGES = ("dk", "no", "en")
-FOLDERS = ("app", "core", "server", "mainwindow", "itemdialog", "export", "output", "setup", "forms", "platform")
+FOLDERS = ("app", "core", "server", "mainwindow", "itemdialog", "export", "output", "printing", "setup", "forms", "platform")
 LUPDATE = "/usr/lib/qt6/bin/lupdate"
 
 

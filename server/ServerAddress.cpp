@@ -1,4 +1,4 @@
-#include "ServerAddress.h"
+#include "server/ServerAddress.h"
 
 #include <QCoreApplication>
 #include <QStringList>

@@ -1,9 +1,9 @@
-#include "ServerRegister.h"
+#include "server/ServerRegister.h"
 
-#include "ServerSchema.h"
 #include "app/Edition.h"
 #include "core/DBItemCollection.h"
 #include "core/ItemCommands.h"
+#include "server/ServerSchema.h"
 
 #include <QCoreApplication>
 #include <QDir>

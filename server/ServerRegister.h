@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ServerAddress.h"
 #include "core/Item.h"
+#include "server/ServerAddress.h"
 
 #include <QHash>
 #include <QList>

@@ -1,7 +1,7 @@
-#include "ServerSchema.h"
+#include "server/ServerSchema.h"
 
-#include "ServerRegister.h"
 #include "core/Item.h"
+#include "server/ServerRegister.h"
 
 #include <QSqlQuery>
 #include <QVariant>

@@ -1,4 +1,4 @@
-#include "AutomakeItems.h"
+#include "setup/AutomakeItems.h"
 
 #include "core/DBItemCollection.h"
 #include "core/Dialogs.h"

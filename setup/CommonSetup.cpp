@@ -1,4 +1,4 @@
-#include "CommonSetup.h"
+#include "setup/CommonSetup.h"
 
 #include "app/AppNames.h"
 #include "app/Edition.h"

@@ -1,4 +1,4 @@
-#include "setupdialog.h"
+#include "setup/setupdialog.h"
 
 #include "app/AppNames.h"
 #include "app/Edition.h"

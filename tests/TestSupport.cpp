@@ -1,4 +1,4 @@
-#include "TestSupport.h"
+#include "tests/TestSupport.h"
 
 #include "app/Settings.h"
 #include "core/ColumnNames.h"

@@ -10,7 +10,6 @@
 #include "ui_printSelectDataDialogBase.h"
 #include "ui_setupdialogBase.h"
 
-#include "TestSupport.h"
 #include "app/AppNames.h"
 #include "app/Edition.h"
 #include "app/Settings.h"
@@ -18,6 +17,7 @@
 #include "core/CsvImport.h"
 #include "core/DBItemCollection.h"
 #include "core/LookupListEditor.h"
+#include "core/UpdateLocationsData.h"
 #include "itemdialog/ItemDialog.h"
 #include "mainwindow/CsvImportDialog.h"
 #include "mainwindow/ItemListView.h"
@@ -26,11 +26,11 @@
 #include "output/LabelSetupDialog.h"
 #include "output/LocationPreviewDialog.h"
 #include "output/ReportDialog.h"
-#include "output/UpdateLocationsData.h"
 #include "output/printSelectDataDialog.h"
 #include "setup/AutomakeItems.h"
 #include "setup/CommonSetup.h"
 #include "setup/setupdialog.h"
+#include "tests/TestSupport.h"
 
 #include <QAbstractButton>
 #include <QAction>

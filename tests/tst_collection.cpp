@@ -1,7 +1,7 @@
-#include "TestSupport.h"
 #include "app/Edition.h"
 #include "app/Settings.h"
 #include "core/DBItemCollection.h"
+#include "tests/TestSupport.h"
 
 #include <QSignalSpy>
 #include <QTest>

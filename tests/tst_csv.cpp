@@ -1,4 +1,3 @@
-#include "TestSupport.h"
 #include "app/Edition.h"
 #include "core/ColumnNames.h"
 #include "core/CsvFile.h"
@@ -6,6 +5,7 @@
 #include "core/DBItemCollection.h"
 #include "mainwindow/CsvImportDialog.h"
 #include "mainwindow/vestrumwindow.h"
+#include "tests/TestSupport.h"
 
 #include <QAction>
 #include <QBuffer>

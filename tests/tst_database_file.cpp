@@ -1,10 +1,10 @@
-#include "TestSupport.h"
 #include "app/Edition.h"
 #include "app/Settings.h"
 #include "core/ColumnNames.h"
 #include "core/DBItemCollection.h"
 #include "core/EField.h"
 #include "core/LogXML.h"
+#include "tests/TestSupport.h"
 
 #include <QBuffer>
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
-#include "TestSupport.h"
 #include "app/AppNames.h"
 #include "app/Edition.h"
 #include "app/Settings.h"
+#include "tests/TestSupport.h"
 
 #include <QTest>
 

@@ -1,5 +1,5 @@
-#include "TestSupport.h"
 #include "core/EField.h"
+#include "tests/TestSupport.h"
 
 #include <QBuffer>
 #include <QRandomGenerator>

@@ -1,9 +1,9 @@
-#include "TestSupport.h"
 #include "app/Edition.h"
 #include "app/Settings.h"
 #include "core/ColumnNames.h"
 #include "core/DBItemCollection.h"
-#include "output/PrintSettings.h"
+#include "printing/PrintSettings.h"
+#include "tests/TestSupport.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -1,7 +1,7 @@
-#include "TestSupport.h"
 #include "app/Settings.h"
 #include "core/DBItemCollection.h"
 #include "fuzz/FuzzChecks.h"
+#include "tests/TestSupport.h"
 
 #include <QDir>
 #include <QTemporaryDir>

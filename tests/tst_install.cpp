@@ -1,4 +1,4 @@
-#include "TestSupport.h"
+#include "tests/TestSupport.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -1,12 +1,12 @@
-#include "TestSupport.h"
 #include "app/AppSettings.h"
 #include "app/Edition.h"
 #include "app/Settings.h"
 #include "core/ColumnNames.h"
 #include "core/DBItemCollection.h"
 #include "mainwindow/vestrumwindow.h"
-#include "output/InsuranceReport.h"
 #include "output/InsuranceReportDialog.h"
+#include "printing/InsuranceReport.h"
+#include "tests/TestSupport.h"
 
 #include <QAction>
 #include <QApplication>

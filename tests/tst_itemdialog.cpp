@@ -3,7 +3,6 @@
 // The dialog's header needs its form's generated header; naming it here has it generated for this test too.
 #include "ui_ItemDialogBase.h"
 
-#include "TestSupport.h"
 #include "app/AppNames.h"
 #include "app/Edition.h"
 #include "app/Settings.h"
@@ -11,6 +10,7 @@
 #include "core/DBItemCollection.h"
 #include "itemdialog/ItemDialog.h"
 #include "platform/Launcher.h"
+#include "tests/TestSupport.h"
 
 #include <QApplication>
 #include <QClipboard>

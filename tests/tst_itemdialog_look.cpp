@@ -7,7 +7,6 @@
 #include "ui_CommonSetupBase.h"
 #include "ui_ItemDialogBase.h"
 
-#include "TestSupport.h"
 #include "app/AppNames.h"
 #include "app/Edition.h"
 #include "app/Settings.h"
@@ -16,6 +15,7 @@
 #include "itemdialog/ItemDialog.h"
 #include "setup/AutomakeItems.h"
 #include "setup/CommonSetup.h"
+#include "tests/TestSupport.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

@@ -1,6 +1,5 @@
 // The item dialog's rules that need no window: validation, the price, count and text validators, picture
 // fitting, the live total, the print-out lines, stored paths and the number of pre-created items.
-#include "TestSupport.h"
 #include "app/Edition.h"
 #include "app/LinkFolders.h"
 #include "app/Settings.h"
@@ -12,6 +11,7 @@
 #include "core/Latin1Validator.h"
 #include "core/PrecreatedItems.h"
 #include "core/PriceValidator.h"
+#include "tests/TestSupport.h"
 
 #include <QDir>
 #include <QLineEdit>

@@ -3,7 +3,6 @@
 // The item dialog's header needs its form's generated header; naming it here has it generated for this test too.
 #include "ui_ItemDialogBase.h"
 
-#include "TestSupport.h"
 #include "app/AppNames.h"
 #include "app/Edition.h"
 #include "app/Settings.h"
@@ -15,6 +14,7 @@
 #include "mainwindow/ItemListModel.h"
 #include "mainwindow/ItemListView.h"
 #include "mainwindow/ListFilterField.h"
+#include "tests/TestSupport.h"
 
 #include <QAbstractItemModelTester>
 #include <QApplication>

@@ -1,4 +1,3 @@
-#include "TestSupport.h"
 #include "app/AppNames.h"
 #include "app/AppSettings.h"
 #include "app/Edition.h"
@@ -7,13 +6,14 @@
 #include "mainwindow/ItemListModel.h"
 #include "mainwindow/ItemListView.h"
 #include "mainwindow/vestrumwindow.h"
-#include "output/LabelDrawing.h"
 #include "output/LabelPrinting.h"
-#include "output/LabelProfiles.h"
 #include "output/LabelSetupDialog.h"
-#include "output/Labels.h"
 #include "platform/RawPrinter.h"
+#include "printing/LabelDrawing.h"
+#include "printing/LabelProfiles.h"
+#include "printing/Labels.h"
 #include "setup/setupdialog.h"
+#include "tests/TestSupport.h"
 #include "ui_setupdialogBase.h"
 
 #include <QAction>

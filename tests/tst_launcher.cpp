@@ -1,6 +1,6 @@
-#include "TestSupport.h"
 #include "mainwindow/ExternalViewers.h"
 #include "mainwindow/GuiDialogs.h"
+#include "tests/TestSupport.h"
 
 #include <QCoreApplication>
 #include <QDir>

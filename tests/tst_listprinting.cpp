@@ -1,10 +1,10 @@
-#include "TestSupport.h"
 #include "app/Edition.h"
 #include "core/ColumnNames.h"
 #include "core/DBItemCollection.h"
 #include "output/ListPrintCommand.h"
-#include "output/ListPrinting.h"
-#include "output/PrintSettings.h"
+#include "printing/ListPrinting.h"
+#include "printing/PrintSettings.h"
+#include "tests/TestSupport.h"
 
 #include <QPdfWriter>
 #include <QProcess>

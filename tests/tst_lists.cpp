@@ -1,9 +1,9 @@
-#include "TestSupport.h"
 #include "app/Edition.h"
 #include "app/Settings.h"
 #include "core/DBItemCollection.h"
 #include "core/LogXML.h"
 #include "core/userItemCollection.h"
+#include "tests/TestSupport.h"
 
 #include <QDir>
 #include <QFile>

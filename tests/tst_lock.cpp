@@ -1,9 +1,9 @@
-#include "TestSupport.h"
 #include "app/Edition.h"
 #include "app/Settings.h"
 #include "core/DBItemCollection.h"
 #include "platform/ProcessInfo.h"
 #include "platform/SystemNames.h"
+#include "tests/TestSupport.h"
 
 #include <QBuffer>
 #include <QCoreApplication>

@@ -1,5 +1,5 @@
-#include "TestSupport.h"
 #include "core/LogXML.h"
+#include "tests/TestSupport.h"
 
 #include <QFile>
 #include <QTemporaryDir>

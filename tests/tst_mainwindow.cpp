@@ -1,7 +1,6 @@
 // The lookup-list editor's header needs its form's generated header; naming it has it generated here.
 #include "ui_setupdialogBase.h"
 
-#include "TestSupport.h"
 #include "app/AppNames.h"
 #include "app/Edition.h"
 #include "app/Settings.h"
@@ -11,6 +10,7 @@
 #include "mainwindow/ItemListView.h"
 #include "mainwindow/vestrumwindow.h"
 #include "setup/setupdialog.h"
+#include "tests/TestSupport.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -160,11 +160,24 @@ private slots:
 
         // The edition's menus: Brevane has the scanner import, labels and no Norwegian.
         const bool brevane = edition == Brevane;
-        QStringList file{"FileNew",          "FileOpen",      "FileOpenServer", "-",
-                         "FileSave",         "FileSaveAs",    "FileBackup",     "FileCopyToServer",
-                         "-",                "FileSaveAsHTML", "FileSaveAsXML", "FileExport",
-                         "FileImport",       "FileSaveSettings", "-",           "Print",
-                         "FileInsuranceReport", "-"};
+        QStringList file{"FileNew",
+                         "FileOpen",
+                         "FileOpenServer",
+                         "-",
+                         "FileSave",
+                         "FileSaveAs",
+                         "FileBackup",
+                         "FileCopyToServer",
+                         "-",
+                         "FileSaveAsHTML",
+                         "FileSaveAsXML",
+                         "FileExport",
+                         "FileImport",
+                         "FileSaveSettings",
+                         "-",
+                         "Print",
+                         "FileInsuranceReport",
+                         "-"};
         if (brevane) {
             file.insert(3, QStringLiteral("UpdateLocations"));
             file.insert(16, QStringLiteral("PrintBarcode")); // before Print

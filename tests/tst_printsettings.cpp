@@ -1,11 +1,11 @@
-#include "TestSupport.h"
 #include "app/AppSettings.h"
 #include "app/Edition.h"
 #include "app/Settings.h"
 #include "core/ColumnNames.h"
 #include "core/DBItemCollection.h"
-#include "output/ListPrinting.h"
 #include "output/printSelectDataDialog.h"
+#include "printing/ListPrinting.h"
+#include "tests/TestSupport.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,5 +1,4 @@
 // The group report (its text, the dialog, the print-out) and what reaches paper in each language.
-#include "TestSupport.h"
 #include "app/Edition.h"
 #include "app/Settings.h"
 #include "core/ColumnNames.h"
@@ -7,9 +6,10 @@
 #include "itemdialog/ItemDialog.h"
 #include "mainwindow/ItemListView.h"
 #include "output/ListPrintCommand.h"
-#include "output/PrintSettings.h"
 #include "output/ReportDialog.h"
-#include "output/ReportLines.h"
+#include "printing/PrintSettings.h"
+#include "printing/ReportLines.h"
+#include "tests/TestSupport.h"
 
 #include <QFontMetrics>
 #include <QLabel>

@@ -1,9 +1,9 @@
 // The database writer's bytes: prices exactly as std::to_chars writes six decimals, and the shipped registers
 // saved again byte for byte as they stand.
-#include "TestSupport.h"
 #include "app/Edition.h"
 #include "app/Settings.h"
 #include "core/DBItemCollection.h"
+#include "tests/TestSupport.h"
 
 #include <QBuffer>
 #include <QTemporaryDir>

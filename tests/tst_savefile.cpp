@@ -1,5 +1,5 @@
-#include "TestSupport.h"
 #include "core/SaveFile.h"
+#include "tests/TestSupport.h"
 
 #include <QDir>
 #include <QFile>

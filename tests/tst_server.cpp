@@ -1,8 +1,8 @@
-#include "TestSupport.h"
 #include "app/Edition.h"
 #include "app/Settings.h"
 #include "core/DBItemCollection.h"
 #include "server/ServerRegister.h"
+#include "tests/TestSupport.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -2,8 +2,6 @@
 // through the seam, the password kept out of the settings, and one run through the window against a PostgreSQL
 // of the test's own.
 
-#include "TestPostgres.h"
-#include "TestSupport.h"
 #include "app/AppNames.h"
 #include "app/Edition.h"
 #include "app/Settings.h"
@@ -16,6 +14,8 @@
 #include "mainwindow/ServerDialogs.h"
 #include "mainwindow/vestrumwindow.h"
 #include "server/ServerRegister.h"
+#include "tests/TestPostgres.h"
+#include "tests/TestSupport.h"
 
 #include <QAction>
 #include <QDialog>

@@ -5,7 +5,6 @@
 #include "ui_CommonSetupBase.h"
 #include "ui_setupdialogBase.h"
 
-#include "TestSupport.h"
 #include "app/AppNames.h"
 #include "app/Edition.h"
 #include "app/Settings.h"
@@ -17,6 +16,7 @@
 #include "setup/AutomakeItems.h"
 #include "setup/CommonSetup.h"
 #include "setup/setupdialog.h"
+#include "tests/TestSupport.h"
 
 #include <QDate>
 #include <QDir>

@@ -1,8 +1,8 @@
-#include "TestSupport.h"
 #include "app/AppNames.h"
 #include "app/Edition.h"
 #include "app/Settings.h"
 #include "mainwindow/Startup.h"
+#include "tests/TestSupport.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "TestSupport.h"
+#include "tests/TestSupport.h"
 
 #include <QDir>
 #include <QFile>
@@ -40,8 +40,8 @@ private slots:
 
         QStringList arguments{QStringLiteral("-silent"), QStringLiteral("-no-obsolete"), QStringLiteral("-locations"),
                               QStringLiteral("none")};
-        for (const char* folder :
-             {"app", "core", "server", "mainwindow", "itemdialog", "export", "output", "setup", "forms", "platform"}) {
+        for (const char* folder : {"app", "core", "server", "mainwindow", "itemdialog", "export", "output", "printing",
+                                   "setup", "forms", "platform"}) {
             if (QDir(source + QLatin1Char('/') + QLatin1String(folder)).exists())
                 arguments << QLatin1String(folder);
         }

@@ -1,6 +1,5 @@
 // Undo and redo of the item commands in the main window: the collection changes, the list follows its
 // announcements alone, the Edit menu names the step, and the modified flag follows the saved state.
-#include "TestSupport.h"
 #include "app/AppNames.h"
 #include "app/Edition.h"
 #include "app/Settings.h"
@@ -10,6 +9,7 @@
 #include "mainwindow/ItemListModel.h"
 #include "mainwindow/ItemListView.h"
 #include "mainwindow/vestrumwindow.h"
+#include "tests/TestSupport.h"
 
 #include <QAbstractItemModelTester>
 #include <QAction>

@@ -1,14 +1,14 @@
 // The scanner-file import: its records and rules on a small register, the file, its backups and history, the
 // bench's report; then as the user meets it in the window: file chooser, preview, apply, save, the file's
 // removal, undo.
-#include "TestSupport.h"
 #include "app/AppNames.h"
 #include "app/Edition.h"
 #include "app/Settings.h"
 #include "core/DBItemCollection.h"
+#include "core/UpdateLocationsData.h"
 #include "mainwindow/vestrumwindow.h"
 #include "output/LocationPreviewDialog.h"
-#include "output/UpdateLocationsData.h"
+#include "tests/TestSupport.h"
 
 #include <QAction>
 #include <QApplication>

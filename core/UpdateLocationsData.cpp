@@ -1,4 +1,4 @@
-#include "UpdateLocationsData.h"
+#include "core/UpdateLocationsData.h"
 
 #include "app/Edition.h"
 #include "core/DBItemCollection.h"

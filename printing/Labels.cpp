@@ -1,4 +1,4 @@
-#include "Labels.h"
+#include "printing/Labels.h"
 
 #include "core/DBItemCollection.h"
 #include "core/Dialogs.h"

@@ -1,4 +1,4 @@
-#include "LabelDrawing.h"
+#include "printing/LabelDrawing.h"
 
 #include "core/DBItemCollection.h"
 #include "core/Item.h"

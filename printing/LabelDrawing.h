@@ -1,7 +1,7 @@
 #pragma once
 
-#include "LabelProfiles.h"
-#include "Labels.h"
+#include "printing/LabelProfiles.h"
+#include "printing/Labels.h"
 
 #include <QImage>
 #include <QRectF>

@@ -1,6 +1,6 @@
-#include "ReportLines.h"
+#include "printing/ReportLines.h"
 
-#include "ListPrinting.h"
+#include "printing/ListPrinting.h"
 
 #include "app/Edition.h"
 #include "core/ColumnNames.h"

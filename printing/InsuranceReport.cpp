@@ -1,4 +1,4 @@
-#include "InsuranceReport.h"
+#include "printing/InsuranceReport.h"
 
 #include "app/Edition.h"
 #include "core/ColumnNames.h"

@@ -1,4 +1,4 @@
-#include "PrintSettings.h"
+#include "printing/PrintSettings.h"
 
 #include "core/ColumnNames.h"
 

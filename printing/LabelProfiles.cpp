@@ -1,4 +1,4 @@
-#include "LabelProfiles.h"
+#include "printing/LabelProfiles.h"
 
 #include "app/Edition.h"
 #include "core/ColumnNames.h"

@@ -1,9 +1,9 @@
-#include "ListPrinting.h"
+#include "printing/ListPrinting.h"
 
-#include "PrintSettings.h"
 #include "core/ColumnNames.h"
 #include "core/DBItemCollection.h"
 #include "core/Dialogs.h"
+#include "printing/PrintSettings.h"
 
 #include <QCoreApplication>
 #include <QFont>

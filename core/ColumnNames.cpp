@@ -1,5 +1,7 @@
 #include "core/ColumnNames.h"
 
+#include "core/Item.h"
+
 #include "app/Edition.h"
 #include "core/userItemCollection.h"
 
@@ -96,4 +98,35 @@ bool IsPictureFile(const QString& path) {
             return true;
     }
     return false;
+}
+
+int ColumnNames::TextFieldOf(int column) {
+    switch (column) {
+    case ColumnNames::Name:
+        return Item::Name;
+    case ColumnNames::Product:
+        return Item::Product;
+    case ColumnNames::ProductType:
+        return Item::Producttype;
+    case ColumnNames::Picture:
+        return Item::Photolink;
+    case ColumnNames::Receipt:
+        return Item::Receipt;
+    case ColumnNames::Date:
+        return Item::Date;
+    case ColumnNames::Description:
+        return Item::Description;
+    case ColumnNames::Supplier:
+        return Item::Supplier;
+    case ColumnNames::Address:
+        return Item::Address;
+    case ColumnNames::Serialno:
+        return Item::Serialno;
+    case ColumnNames::Www:
+        return Item::Www;
+    case ColumnNames::Document:
+        return Item::Document;
+    default:
+        return -1;
+    }
 }

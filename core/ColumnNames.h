@@ -45,6 +45,9 @@ void SetTitlesFromFields(userItemCollection& fields, int formatVersion);
 // 16 product type. Returns the column of a field index, or -1.
 int ColumnOfField(int fieldIndex);
 
+// The item's text field a column shows, or -1 for the columns that are numbers.
+int TextFieldOf(int column);
+
 // The columns an edition's own data leaves empty (a photograph has no model and no count): hidden until the
 // user shows them. The edition's sample data fills every other column; a test holds the two together.
 bool HiddenByDefault(int column, int edition);

@@ -120,38 +120,6 @@ QString readDate(const QString& text) {
     return date.isValid() ? date.toString(QStringLiteral("dd.MM.yyyy")) : QString();
 }
 
-// The text field of each column, or -1 for the columns that are numbers.
-int textFieldOf(int column) {
-    switch (column) {
-    case ColumnNames::Name:
-        return Item::Name;
-    case ColumnNames::Product:
-        return Item::Product;
-    case ColumnNames::ProductType:
-        return Item::Producttype;
-    case ColumnNames::Picture:
-        return Item::Photolink;
-    case ColumnNames::Receipt:
-        return Item::Receipt;
-    case ColumnNames::Date:
-        return Item::Date;
-    case ColumnNames::Description:
-        return Item::Description;
-    case ColumnNames::Supplier:
-        return Item::Supplier;
-    case ColumnNames::Address:
-        return Item::Address;
-    case ColumnNames::Serialno:
-        return Item::Serialno;
-    case ColumnNames::Www:
-        return Item::Www;
-    case ColumnNames::Document:
-        return Item::Document;
-    default:
-        return -1;
-    }
-}
-
 QString quoted(const QString& text) {
     constexpr int shown = 40;
     return QLatin1Char('"') + (text.size() > shown ? text.left(shown) + QChar(0x2026) : text) + QLatin1Char('"');
@@ -410,7 +378,7 @@ CsvImport::Outcome CsvImport::run(const std::vector<int>& mapping, const DBItemC
             prices[1] = prices[0];
 
         for (int field = 0; field < CsvFile::FieldCount; ++field) {
-            const int textField = textFieldOf(field);
+            const int textField = ColumnNames::TextFieldOf(field);
             if (textField < 0)
                 continue;
             QString text = cellOf(field);

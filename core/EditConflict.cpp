@@ -6,37 +6,6 @@
 #include <cmath>
 
 namespace {
-// The text field a column shows, or -1 for the numbers.
-int textFieldOf(int column) {
-    switch (column) {
-    case ColumnNames::Name:
-        return Item::Name;
-    case ColumnNames::Product:
-        return Item::Product;
-    case ColumnNames::ProductType:
-        return Item::Producttype;
-    case ColumnNames::Picture:
-        return Item::Photolink;
-    case ColumnNames::Receipt:
-        return Item::Receipt;
-    case ColumnNames::Date:
-        return Item::Date;
-    case ColumnNames::Description:
-        return Item::Description;
-    case ColumnNames::Supplier:
-        return Item::Supplier;
-    case ColumnNames::Address:
-        return Item::Address;
-    case ColumnNames::Serialno:
-        return Item::Serialno;
-    case ColumnNames::Www:
-        return Item::Www;
-    case ColumnNames::Document:
-        return Item::Document;
-    default:
-        return -1;
-    }
-}
 
 bool samePrice(double a, double b) {
     return a == b || (std::isnan(a) && std::isnan(b));
@@ -55,7 +24,7 @@ bool same(int column, const Item& a, const Item& b) {
     case ColumnNames::PriceToday:
         return samePrice(a.GetPriceToday(), b.GetPriceToday());
     default: {
-        const auto field = static_cast<Item::TextField>(textFieldOf(column));
+        const auto field = static_cast<Item::TextField>(ColumnNames::TextFieldOf(column));
         return a.Latin1(field) == b.Latin1(field);
     }
     }
@@ -79,7 +48,7 @@ void copyField(int column, const Item& from, Item& to) {
         to.SetPriceToday(from.GetPriceToday());
         break;
     default: {
-        const auto field = static_cast<Item::TextField>(textFieldOf(column));
+        const auto field = static_cast<Item::TextField>(ColumnNames::TextFieldOf(column));
         to.SetLatin1(field, from.Latin1(field));
     }
     }
@@ -104,7 +73,7 @@ QString text(int column, const Item& item, const userItemCollection* groups, con
     case ColumnNames::PriceToday:
         return item.GetPriceTodayText(2);
     default:
-        return item.GetText(static_cast<Item::TextField>(textFieldOf(column)));
+        return item.GetText(static_cast<Item::TextField>(ColumnNames::TextFieldOf(column)));
     }
 }
 } // namespace
@@ -122,7 +91,7 @@ std::vector<Field> Compare(const Item& base, const Item& mine, const Item& their
         field.differs = !same(column, mine, theirs);
         field.changedBy = (same(column, base, mine) ? Nobody : Me) | (same(column, base, theirs) ? Nobody : Them);
         // An empty text in both says nothing; the numbers always stand.
-        if (!field.differs && textFieldOf(column) >= 0 && field.mine.isEmpty())
+        if (!field.differs && ColumnNames::TextFieldOf(column) >= 0 && field.mine.isEmpty())
             continue;
         fields.push_back(field);
     }

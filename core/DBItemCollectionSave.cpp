@@ -139,6 +139,8 @@ private:
     static constexpr qsizetype kRecordRoom = Item::TextFieldCount * (EStringField::MaxLength + 1) + 2 * 330 + 40 + 32;
 
     static char* copy(char* out, QByteArrayView bytes) {
+        if (bytes.isEmpty()) // an empty view may have no data pointer, which memcpy must never see
+            return out;
         memcpy(out, bytes.data(), size_t(bytes.size()));
         return out + bytes.size();
     }

@@ -145,7 +145,7 @@ const QString kSource = QStringLiteral("DBItemCollection");
 } // namespace
 
 RecordReader::RecordReader(LogXML* log, bool scan)
-    : m_log(log), m_logging(log && log->IsEnabled()),
+    : m_log(log), m_logging(log && log->IsEnabled()), m_debug(lcDatabase().isDebugEnabled()),
       m_scan(scan), m_texts{{"Name", ';'},     {"Model", ';'},       {"Date", ';'},     {"Supplier", ';'},
                             {"Serialno", ';'}, {"Description", ';'}, {"Address", ';'},  {"Photolink", ';'},
                             {"www", ';'},      {"receipt", ';'},     {"document", ';'}, {"productModel", ';'}} {

@@ -83,9 +83,9 @@ private:
     void addItem(const Record& record);
 
     LogXML* m_log;
-    bool m_logging;
-    bool m_debug;
-    bool m_scan;
+    bool m_logging = false;
+    bool m_debug = false;
+    bool m_scan = true;
     EIntField m_type{"Type"};
     ECharField m_separator{"Separator"};
     EStringField m_texts[Item::TextFieldCount];

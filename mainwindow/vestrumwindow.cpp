@@ -33,12 +33,12 @@
 
 namespace {
 const QString kSource = QStringLiteral("vestrumwindow");
+} // namespace
 
 // Seconds with two decimals; not padded, so the status line reads without a gap.
-QString seconds(qint64 milliseconds) {
+QString MainWindow::SecondsText(qint64 milliseconds) {
     return QString::number(milliseconds / 1000.0, 'f', 2);
 }
-} // namespace
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("main window"));
@@ -246,6 +246,16 @@ bool MainWindow::openDatabase(const QString& path, OpenMode mode, QString* failu
     mCurrentFileName = path;
     mCollection->PassLockTo(candidate);
     mCollection->TakeContents(candidate);
+    showOpenedRegister(mCurrentFileName, timer.elapsed());
+    // A lock taken over matters more than the count.
+    const QString lockNotice = mCollection->TakeLockNotice();
+    if (!lockNotice.isEmpty())
+        emit message(lockNotice, 10000);
+    writeRecentFiles();
+    return true; // the old contents go with the candidate, and with them the old folder's lock
+}
+
+void MainWindow::showOpenedRegister(const QString& shownName, qint64 elapsedMs) {
     DBItemCollection::SetModified(false);
     Settings().setValue(QStringLiteral("LastSavedDBFile"), mCurrentFileName);
     if (mFilterField)
@@ -259,17 +269,9 @@ bool MainWindow::openDatabase(const QString& path, OpenMode mode, QString* failu
         ViewAllAction->setChecked(showAll);
     mListView->ViewAll(showAll);
     afterLoadUpdate();
-    emit message(tr("NUMBERS_OF_ITEMS_READ_FORM_DB")
-                     .arg(mCurrentFileName)
-                     .arg(mCollection->Count())
-                     .arg(seconds(timer.elapsed())),
-                 10000);
-    // A lock taken over matters more than the count.
-    const QString lockNotice = mCollection->TakeLockNotice();
-    if (!lockNotice.isEmpty())
-        emit message(lockNotice, 10000);
-    writeRecentFiles();
-    return true; // the old contents go with the candidate, and with them the old folder's lock
+    emit message(
+        tr("NUMBERS_OF_ITEMS_READ_FORM_DB").arg(shownName).arg(mCollection->Count()).arg(SecondsText(elapsedMs)),
+        10000);
 }
 
 void MainWindow::afterLoadUpdate() {
@@ -369,7 +371,7 @@ bool MainWindow::Save(bool SetmCurrentFileName) {
         forgetRecovery();
     }
     emit message(
-        tr("ITEMS_SAVED_DB_MESSAGE").arg(mCurrentFileName).arg(mCollection->Count()).arg(seconds(timer.elapsed())),
+        tr("ITEMS_SAVED_DB_MESSAGE").arg(mCurrentFileName).arg(mCollection->Count()).arg(SecondsText(timer.elapsed())),
         10000);
     return true;
 }

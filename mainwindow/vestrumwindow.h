@@ -143,6 +143,9 @@ private:
     // Opens the lookup-list editor of a list (LookupListEditor::ListKind) without waiting; the place where
     // its printLabelsRequested is connected to the label printing.
     setupdialog* openListSetup(int listKind, const QString& name);
+    // A register has just become the open one: shown from its top, remembered, its count told.
+    static QString SecondsText(qint64 milliseconds);
+    void showOpenedRegister(const QString& shownName, qint64 elapsedMs);
     void afterLoadUpdate();
     void showReadOnly(bool readOnly);
     void rebuildRecentFileMenu();

@@ -28,10 +28,6 @@
 
 namespace {
 const QString kSource = QStringLiteral("vestrumwindow");
-
-QString seconds(qint64 milliseconds) {
-    return QString::number(milliseconds / 1000.0, 'f', 2);
-}
 } // namespace
 
 bool MainWindow::IsServerEntry(const QString& entry) {
@@ -181,28 +177,11 @@ bool MainWindow::enterServer(std::unique_ptr<ServerRegister> server, QString* fa
     });
 
     mCurrentFileName = address.Url(); // what the recent list and the next start open
-    DBItemCollection::SetModified(false);
-    Settings().setValue(QStringLiteral("LastSavedDBFile"), mCurrentFileName);
-    if (mFilterField)
-        mFilterField->clear();
-    mListView->SetCollection(mCollection);
-    if (PrintAction)
-        PrintAction->setEnabled(true);
-    mListView->Fill(mCollection);
-    const bool showAll = Settings().value(QStringLiteral("Items/showAllItems"), false).toBool();
-    if (ViewAllAction)
-        ViewAllAction->setChecked(showAll);
-    mListView->ViewAll(showAll);
-    afterLoadUpdate();
+    showOpenedRegister(address.DisplayName(), timer.elapsed());
     // The files made beside a register (exports, the scanner import's history) need a name in a folder.
     mCurrentFileName = serverStandIn(address);
     setWindowTitle(GetCaption(address.DisplayName()));
     showServerState(int(mServer->ConnectionState()), QString());
-    emit message(tr("NUMBERS_OF_ITEMS_READ_FORM_DB")
-                     .arg(address.DisplayName())
-                     .arg(mCollection->Count())
-                     .arg(seconds(timer.elapsed())),
-                 10000);
     writeRecentFiles();
     return true;
 }
@@ -335,7 +314,8 @@ bool MainWindow::writeFileCopy(const QString& path) {
         else
             settings.remove(QStringLiteral("LastDBDir"));
     }
-    emit message(tr("ITEMS_SAVED_DB_MESSAGE").arg(path).arg(mCollection->Count()).arg(seconds(timer.elapsed())), 10000);
+    emit message(tr("ITEMS_SAVED_DB_MESSAGE").arg(path).arg(mCollection->Count()).arg(SecondsText(timer.elapsed())),
+                 10000);
     return true;
 }
 

@@ -39,6 +39,15 @@ DBItemCollection::ReadStrategy gReadStrategy{qBound(1, QThread::idealThreadCount
 // How much of the file's start is looked at for its header.
 constexpr qsizetype kHeadSize = qsizetype(1) << 16;
 
+// A refusal goes into the caller's text, or into a box when the caller takes none.
+bool refuse(QString* error, const QString& reason) {
+    if (error)
+        *error = reason;
+    else
+        Dialogs::critical(nullptr, QStringLiteral("Database error"), reason);
+    return false;
+}
+
 } // namespace
 
 int DBItemCollection::LoadedFormatVersion() {
@@ -93,16 +102,9 @@ bool DBItemCollection::LoadFromAsciiFile(const QString& path, QString* error) {
         return false;
     }
     // A file larger than the program can hold is refused before anything is taken from it.
-    auto refuse = [error](const QString& reason) {
-        if (error)
-            *error = reason;
-        else
-            Dialogs::critical(nullptr, QStringLiteral("Database error"), reason);
-        return false;
-    };
     auto tooLarge = [] { return tr("DB_FILE_TOO_LARGE").arg(qMax<qint64>(1, gMaxFileSize / (1024 * 1024))); };
     if (file.size() > gMaxFileSize)
-        return refuse(tooLarge());
+        return refuse(error, tooLarge());
     // A file that reports its size is read in pieces as the records are taken from it; one that does not
     // is read whole first.
     QByteArray data;
@@ -110,10 +112,10 @@ bool DBItemCollection::LoadFromAsciiFile(const QString& path, QString* error) {
         try {
             data = file.read(gMaxFileSize + 1);
         } catch (const std::bad_alloc&) {
-            return refuse(tr("DB_FILE_NO_MEMORY"));
+            return refuse(error, tr("DB_FILE_NO_MEMORY"));
         }
         if (data.size() > gMaxFileSize)
-            return refuse(tooLarge());
+            return refuse(error, tooLarge());
         file.close();
     }
 
@@ -333,12 +335,7 @@ bool DBItemCollection::read(QFile* file, QByteArrayView data, QString* error, bo
             *error = reason;
         return false;
     };
-    auto noMemory = [error, &fail]() {
-        const QString reason = tr("DB_FILE_NO_MEMORY");
-        if (!error)
-            Dialogs::critical(nullptr, QStringLiteral("Database error"), reason);
-        return fail(reason);
-    };
+    auto noMemory = [error] { return refuse(error, tr("DB_FILE_NO_MEMORY")); };
 
     const Source source(file, data);
     std::vector<Stretch> stretches;
@@ -367,12 +364,8 @@ bool DBItemCollection::read(QFile* file, QByteArrayView data, QString* error, bo
     }
     // A file that could not be read whole is refused whole, as if nothing had been read.
     for (const Stretch& stretch : stretches) {
-        if (stretch.readFailed) {
-            const QString reason = tr("DB_FILE_CANNOT_BE_READ").arg(stretch.readError);
-            if (!error)
-                Dialogs::critical(nullptr, QStringLiteral("Database error"), reason);
-            return fail(reason);
-        }
+        if (stretch.readFailed)
+            return refuse(error, tr("DB_FILE_CANNOT_BE_READ").arg(stretch.readError));
     }
 
     // The stretches joined in file order, up to the first that stopped: the first bad line of the file wins.

@@ -43,10 +43,6 @@ quintptr groupTag(const void* group) {
 }
 } // namespace
 
-QLocale ItemListModel::InterfaceLocale() {
-    return ::InterfaceLocale();
-}
-
 void ItemListModel::SetCollection(DBItemCollection* collection) {
     beginResetModel();
     if (m_collection && m_collection != collection)
@@ -124,9 +120,7 @@ ItemListModel::FillResult ItemListModel::Fill() {
         const int number = item->GetGroup();
         if (!group || group->number != number) {
             group = groupOfNumber(number, true);
-            slot = group->missing ? -1 : number;
-            for (size_t s = m_listed; slot < 0 && s < m_groups.size(); ++s)
-                slot = m_groups[s].get() == group ? static_cast<int>(s) : -1;
+            slot = slotIndex(group);
         }
         if (group->missing && result.unlisted++ == 0)
             result.firstUnlisted = number;
@@ -149,6 +143,16 @@ bool ItemListModel::sameGroupNames() const {
             return false;
     }
     return true;
+}
+
+int ItemListModel::slotIndex(const GroupRow* group) const {
+    if (!group->missing)
+        return group->number;
+    for (size_t s = m_listed; s < m_groups.size(); ++s) {
+        if (m_groups[s].get() == group)
+            return static_cast<int>(s);
+    }
+    return -1;
 }
 
 ItemListModel::GroupRow* ItemListModel::groupOfNumber(int number, bool create) {
@@ -310,7 +314,7 @@ void ItemListModel::SetFilter(const QString& text) {
     const bool narrowing = IsFiltered() && next.Narrows(m_filter);
     beginResetModel();
     m_filter = next;
-    m_locale = ::InterfaceLocale(); // read once: the settings are no place to look at every paint
+    m_locale = InterfaceLocale(); // read once: the settings are no place to look at every paint
     if (IsFiltered()) {
         filterGroups(narrowing);
     } else {
@@ -325,9 +329,7 @@ void ItemListModel::addItem(Item* item) {
     if (!item)
         return;
     GroupRow* group = groupOfNumber(item->GetGroup(), true);
-    item->SetListGroup(static_cast<int>(
-        std::find_if(m_groups.begin(), m_groups.end(), [group](const auto& g) { return g.get() == group; }) -
-        m_groups.begin()));
+    item->SetListGroup(slotIndex(group));
     const bool filtered = IsFiltered();
     const bool hit = !filtered || matches(*item, *group);
     if (group->row < 0) {
@@ -708,7 +710,7 @@ void ItemListModel::sortGroupOrder() {
         return;
     }
     // Listed groups by name; the missing numbers stay after them either way.
-    QCollator collator(::InterfaceLocale());
+    QCollator collator(InterfaceLocale());
     std::vector<std::pair<QCollatorSortKey, GroupRow*>> keyed;
     for (auto it = m_order.begin(); it != missingFirst; ++it)
         keyed.emplace_back(collator.sortKey((*it)->name), *it);
@@ -743,7 +745,7 @@ void ItemListModel::sort(int column, Qt::SortOrder order) {
         return;
     }
 
-    QCollator collator(::InterfaceLocale());
+    QCollator collator(InterfaceLocale());
     for (auto& entry : m_groups) {
         // The hits keep the order of all: both are sorted alike (the sorts are stable).
         for (auto* items : {&entry->all, &entry->hits}) {

@@ -70,8 +70,6 @@ public:
     // The items the rows show, in register order: all of them, or the filter's hits.
     std::vector<const Item*> ShownItems() const;
     static QString TotalsText(const Totals& totals, const QLocale& locale);
-    // The locale of the interface language (numbers and sorting).
-    static QLocale InterfaceLocale();
 
     void SetIcons(const QIcon& picture, const QIcon& receipt, const QIcon& document);
     // The text a cell shows.
@@ -116,6 +114,8 @@ private:
     void makeListedGroups();
     GroupRow* groupOf(const QModelIndex& index) const;
     GroupRow* slotOf(const Item* item) const;
+    // Where a group stands in m_groups: a listed group at its number, a missing one after the listed.
+    int slotIndex(const GroupRow* group) const;
     GroupRow* groupOfNumber(int number, bool create);
     QString baseName(const GroupRow& group) const;
     bool wantsRow(const GroupRow& group) const;

@@ -227,7 +227,7 @@ bool ItemListView::IsFiltered() const {
 }
 
 QString ItemListView::TotalsText() const {
-    return ItemListModel::TotalsText(mModel->ShownTotals(), ItemListModel::InterfaceLocale());
+    return ItemListModel::TotalsText(mModel->ShownTotals(), InterfaceLocale());
 }
 
 void ItemListView::expandAllRows(bool expand) {

@@ -56,7 +56,6 @@ private slots:
         QTest::newRow("Tovik empty value today takes the price") << int(Tovik) << "250" << "" << "1" << "Sofa" << "" << ok << "" << "250";
         QTest::newRow("Tovik value today out of range") << int(Tovik) << "250" << "1.999" << "1" << "Sofa" << "" << bounds << today << "1.999";
         QTest::newRow("Tovik comma price")             << int(Tovik) << "12,50" << "10" << "2" << "Sofa" << "" << ok << "" << "10";
-        QTest::newRow("Tovik count empty")             << int(Tovik) << "250" << "200" << "" << "Sofa" << "" << bounds << count << "200";
         QTest::newRow("Tovik count 0")                 << int(Tovik) << "250" << "200" << "0" << "Sofa" << "" << bounds << count << "200";
         QTest::newRow("Tovik count over 100000")       << int(Tovik) << "250" << "200" << "100001" << "Sofa" << "" << bounds << count << "200";
         QTest::newRow("Tovik count checked after the value today took the price") << int(Tovik) << "250" << "" << "" << "Sofa" << "" << bounds << count << "250";
@@ -101,10 +100,8 @@ private slots:
         QTest::addColumn<QString>("label");
         QTest::addColumn<QString>("caption");
         QTest::newRow("marker and colon") << QStringLiteral("&Pris (1 stk):") << QStringLiteral("Pris (1 stk)");
-        QTest::newRow("marker inside") << QStringLiteral("ww&w (link til web):")
-                                       << QStringLiteral("www (link til web)");
+        QTest::newRow("marker inside") << QStringLiteral("ww&w (web):") << QStringLiteral("www (web)");
         QTest::newRow("a real ampersand") << QStringLiteral("Køb && salg :") << QStringLiteral("Køb & salg");
-        QTest::newRow("plain") << QStringLiteral("Vurd.") << QStringLiteral("Vurd.");
     }
     void caption() {
         QFETCH(QString, label);
@@ -121,7 +118,6 @@ private slots:
         const int intermediate = QValidator::Intermediate;
         const int acceptable = QValidator::Acceptable;
         // clang-format off
-        QTest::newRow("point")                << "12.50" << acceptable << "12.50";
         QTest::newRow("comma taken as point") << "12,50" << acceptable << "12.50";
         QTest::newRow("trailing point")       << "12." << acceptable << "12.";
         QTest::newRow("empty")                << "" << intermediate << "";
@@ -154,14 +150,12 @@ private slots:
         // clang-format off
         QTest::newRow("price point")             << "price" << "12.50"  << 12.5;
         QTest::newRow("price comma")             << "price" << "12,5"   << 12.5;
-        QTest::newRow("price whole")             << "price" << "1250"   << 1250.0;
         QTest::newRow("price empty")             << "price" << ""       << 0.0;
         QTest::newRow("price not a number")      << "price" << "abc"    << 0.0;
         QTest::newRow("count 1")                 << "count" << "1"      << 1.0;
         QTest::newRow("count 100000")            << "count" << "100000" << 1.0;
         QTest::newRow("count 0")                 << "count" << "0"      << 0.0;
         QTest::newRow("count 100001")            << "count" << "100001" << 0.0;
-        QTest::newRow("count empty")             << "count" << ""       << 0.0;
         QTest::newRow("count Danish thousands")  << "count" << "1.000"  << 0.0;
         QTest::newRow("count English thousands") << "count" << "1,000"  << 0.0;
         QTest::newRow("precreate 1")             << "precreate" << "1"    << 1.0;
@@ -169,7 +163,6 @@ private slots:
         QTest::newRow("precreate 1000")          << "precreate" << "1000" << 0.0;
         QTest::newRow("precreate 0")             << "precreate" << "0"    << 0.0;
         QTest::newRow("precreate negative")      << "precreate" << "-5"   << 0.0;
-        QTest::newRow("precreate empty")         << "precreate" << ""     << 0.0;
         QTest::newRow("precreate not a number")  << "precreate" << "tre"  << 0.0;
         // clang-format on
     }
@@ -214,9 +207,9 @@ private slots:
         QCOMPARE(Latin1Validator::Describe(text, Latin1Validator::FirstRefused(text)), described);
     }
 
-    // A text longer than a field takes (read from a file) is shown whole and can still be shortened; a text
-    // within the limit is never lengthened beyond it.
-    void latin1ValidatorLetsALongTextShrink() {
+    // A text longer than a field takes (read from a file) is shown whole and can still be shortened, but not
+    // lengthened beyond the limit; a refused character typed is refused quietly, a refused paste is reported.
+    void latin1ValidatorInAField() {
         QLineEdit edit;
         edit.setValidator(new Latin1Validator(&edit));
         edit.setText(QString(230, QLatin1Char('x')));
@@ -228,16 +221,11 @@ private slots:
         for (int i = 0; i < 20; ++i)
             QTest::keyClick(&edit, Qt::Key_Y);
         QCOMPARE(edit.text().size(), 199);
-    }
 
-    // A refused character typed is refused quietly; a refused paste is reported with its position.
-    void latin1ValidatorReportsPastesNotTypedCharacters() {
         Latin1Validator validator;
         QSignalSpy refused(&validator, &Latin1Validator::characterRefused);
         int pos = 0;
-        QString text = QStringLiteral("Sofa");
-        QCOMPARE(validator.validate(text, pos), QValidator::Acceptable);
-        text = QStringLiteral("Sofa€");
+        QString text = QStringLiteral("Sofa€");
         QCOMPARE(validator.validate(text, pos), QValidator::Invalid);
         QCOMPARE(refused.count(), 0);
         text = QStringLiteral("Sofa, pris 100 €");
@@ -255,7 +243,6 @@ private slots:
         QTest::newRow("small picture unscaled") << QSize(100, 50) << QSize(400, 300) << QSize(100, 50);
         QTest::newRow("tall picture")           << QSize(300, 600) << QSize(400, 300) << QSize(150, 300);
         QTest::newRow("4:3 photo in a wide label stays inside") << QSize(640, 480) << QSize(600, 350) << QSize(467, 350);
-        QTest::newRow("square picture in a tall label") << QSize(500, 500) << QSize(200, 400) << QSize(200, 200);
         QTest::newRow("exactly the label")      << QSize(400, 300) << QSize(400, 300) << QSize(400, 300);
         QTest::newRow("no picture")             << QSize(0, 0) << QSize(400, 300) << QSize(0, 0);
         // clang-format on
@@ -287,7 +274,6 @@ private slots:
         item.SetPrice(10.0);
         QCOMPARE(ItemDialogRules::LiveTotalText(count, price, item), total);
         QCOMPARE(item.GetNumberOfItems(), 2); // nothing is written into the item
-        QCOMPARE(item.GetPrice(), 10.0);
     }
 
     // The print-out: the list's headings in the printed order, group and location by name, the total
@@ -318,25 +304,11 @@ private slots:
         QStringList lines;
         for (const auto& line : ItemDialogRules::PrintLines(item, collection, edition))
             lines << line.label + QLatin1Char('=') + line.value;
-        // A number beyond the list prints as the number.
-        QStringList expected{group == 1 ? "Gruppe=Køkken" : "Gruppe=7",
-                             "Navn=Kaffemaskine",
-                             "Fabrikat=",
-                             "Produkt model=EA 8808",
-                             "Antal=3",
-                             "Pris=12.50",
-                             "TotalPrice=37.50",
-                             "Vurd.=20.00",
-                             "Dato=",
-                             "Rum=Loft",
-                             "Leverandør=",
-                             "Adresse=",
-                             "Serie no.=",
-                             "Beskrivelse=",
-                             "Billede=",
-                             "Www=",
-                             "Kvitt.=",
-                             "Dok.=manual.pdf"};
+        QStringList expected = QStringLiteral("Gruppe=%1;Navn=Kaffemaskine;Fabrikat=;Produkt model=EA 8808;Antal=3;"
+                                              "Pris=12.50;TotalPrice=37.50;Vurd.=20.00;Dato=;Rum=Loft;Leverandør=;"
+                                              "Adresse=;Serie no.=;Beskrivelse=;Billede=;Www=;Kvitt.=;Dok.=manual.pdf")
+                                   .arg(group == 1 ? QStringLiteral("Køkken") : QStringLiteral("7"))
+                                   .split(QLatin1Char(';'));
         if (edition == Pellin)
             expected.removeAll(QStringLiteral("TotalPrice=37.50"));
         QCOMPARE(lines, expected);

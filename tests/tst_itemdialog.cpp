@@ -1,6 +1,8 @@
 // The item dialog on a real collection and no list view at all: its states, editing, saving, copying,
-// navigation, searching, links and the print-out.
-// The dialog's header needs its form's generated header; naming it here has it generated for this test too.
+// navigation, searching, links, the print-out, and how it and the set-up dialogs look in every language.
+// The dialogs' headers need their forms' generated headers; naming them here has them generated for this test.
+#include "ui_AutomakeItemsClass.h"
+#include "ui_CommonSetupBase.h"
 #include "ui_ItemDialogBase.h"
 
 #include "app/AppNames.h"
@@ -10,27 +12,32 @@
 #include "core/DBItemCollection.h"
 #include "itemdialog/ItemDialog.h"
 #include "platform/Launcher.h"
+#include "setup/AutomakeItems.h"
+#include "setup/CommonSetup.h"
 #include "tests/TestSupport.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
-#include <QStandardPaths>
+#include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
 #include <QUrl>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
 
-// The buttons whose enabled state the state table gives.
 const QStringList& stateButtons() {
     static const QStringList names{"buttonOk",        "savePushButton",  "newPushButton",     "CopyPushButton",
                                    "resetPushButton", "seachPushButton", "SearchAgainButton", "PrevPushButton",
@@ -38,8 +45,7 @@ const QStringList& stateButtons() {
     return names;
 }
 
-// Gives the keys whose words carry placeholders a form with them, so the values shown can be checked
-// whatever the state of the translation files.
+// Gives the keys with placeholders a form that shows the values, whatever the translation files hold.
 class PlaceholderTranslator : public QTranslator {
 public:
     QString translate(const char* context, const char* source, const char*, int) const override {
@@ -67,6 +73,44 @@ Item* makeItem(const QString& name, int group = 0, double price = 0, int count =
 QStringList without(QStringList list, const QString& name) {
     list.removeAll(name);
     return list;
+}
+
+// What a user would notice in a shown window: a raw key in a title, text, tab or tool tip; a field that sticks
+// out of its parent; a label or button narrower than its text.
+QString problems(QWidget* window) {
+    window->show();
+    if (!QTest::qWaitForWindowExposed(window))
+        return QStringLiteral("not exposed");
+    static const QRegularExpression key(QStringLiteral("[A-Z][A-Z0-9]*_[A-Z0-9_]+|\\b[A-Z]{5,}\\b"));
+    QStringList found;
+    auto check = [&found](const QObject* owner, QString text) {
+        if (key.match(text.remove(QLatin1Char('&'))).hasMatch())
+            found << owner->objectName() + QStringLiteral(" shows a key: ") + text;
+    };
+    check(window, window->windowTitle());
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        auto* label = qobject_cast<QLabel*>(widget);
+        auto* button = qobject_cast<QAbstractButton*>(widget);
+        const QString text = label ? label->text() : button ? button->text() : QString();
+        for (const QString& shown : {text, widget->toolTip(), widget->whatsThis()})
+            check(widget, shown);
+        if (auto* tabs = qobject_cast<QTabBar*>(widget)) {
+            for (int i = 0; i < tabs->count(); ++i)
+                check(tabs, tabs->tabText(i));
+        }
+        if (!widget->isVisibleTo(window))
+            continue;
+        const bool field = label || button || qobject_cast<QLineEdit*>(widget) || qobject_cast<QComboBox*>(widget);
+        if (field && !widget->parentWidget()->rect().contains(widget->geometry()))
+            found << widget->objectName() + QStringLiteral(" sticks out");
+        const bool whole = label ? label->text().trimmed().isEmpty() || label->wordWrap() : text.isEmpty();
+        if (!whole && widget->width() < widget->sizeHint().width())
+            found << QStringLiteral("%1 \"%2\" %3 < %4")
+                         .arg(widget->objectName(), text)
+                         .arg(widget->width())
+                         .arg(widget->sizeHint().width());
+    }
+    return found.join(QLatin1Char('\n'));
 }
 
 // An open database, and the item the dialog last announced as shown.
@@ -98,7 +142,6 @@ private:
             r.collection->LoadFromAsciiFile(DefaultDatabasePath());
         for (Item* item : items)
             r.collection->Add(item);
-        // The captions the print-out uses, as the window takes them when it shows a register.
         ColumnNames::SetTitlesFromFields(r.collection->Fields(), DBItemCollection::LoadedFormatVersion());
         DBItemCollection::SetModified(false);
         return r;
@@ -127,8 +170,7 @@ private:
 
     static void click(ItemDialog& dialog, const QString& name) {
         auto* button = dialog.findChild<QPushButton*>(name);
-        QVERIFY2(button, qPrintable(name));
-        QVERIFY2(button->isEnabled(), qPrintable(name));
+        QVERIFY2(button && button->isEnabled(), qPrintable(name));
         QTest::mouseClick(button, Qt::LeftButton);
     }
 
@@ -180,8 +222,7 @@ private slots:
 
     // Which buttons are enabled after opening the dialog in one way and taking some steps.
     void stateTable_data() {
-        QTest::addColumn<int>("edition");
-        QTest::addColumn<QString>("opening");
+        QTest::addColumn<QString>("opening"); // "locked" is Brevane's sample, locked by another user
         QTest::addColumn<QStringList>("steps");
         QTest::addColumn<QStringList>("enabled");
         const QStringList all = stateButtons();
@@ -192,30 +233,30 @@ private slots:
         const QStringList readOnly{"resetPushButton", "seachPushButton", "PrevPushButton", "NextPushButton",
                                    "printButton"};
         // clang-format off
-        QTest::newRow("constructed with an item")    << int(Tovik) << "item" << QStringList{} << edit;
-        QTest::newRow("constructed without an item") << int(Tovik) << "nothing" << QStringList{} << newItem;
-        QTest::newRow("New")                         << int(Tovik) << "item" << QStringList{"newPushButton"} << newItem;
-        QTest::newRow("Copy")                        << int(Tovik) << "item" << QStringList{"CopyPushButton"} << copy;
-        QTest::newRow("Save after New")              << int(Tovik) << "nothing" << QStringList{"nameLineEdit=Lampe", "priceLineEdit=100", "savePushButton"} << edit;
-        QTest::newRow("Save after Copy")             << int(Tovik) << "item" << QStringList{"CopyPushButton", "savePushButton"} << edit;
-        QTest::newRow("Reset")                       << int(Tovik) << "item" << QStringList{"resetPushButton"} << search;
-        QTest::newRow("search flag")                 << int(Tovik) << "search" << QStringList{} << search;
-        QTest::newRow("a hit")                       << int(Tovik) << "search" << QStringList{"nameLineEdit=sofa", "seachPushButton"} << all;
-        QTest::newRow("a miss")                      << int(Tovik) << "search" << QStringList{"nameLineEdit=zzzz", "seachPushButton"} << search;
-        QTest::newRow("searching again past the last hit") << int(Tovik) << "search" << QStringList{"nameLineEdit=3-personers", "seachPushButton", "SearchAgainButton"} << (search + QStringList{"SearchAgainButton"});
-        QTest::newRow("New after a search")          << int(Tovik) << "search" << QStringList{"newPushButton"} << newItem;
-        QTest::newRow("Previous at the first item")  << int(Tovik) << "item" << QStringList{"PrevPushButton"} << without(edit, QStringLiteral("PrevPushButton"));
-        QTest::newRow("empty collection")            << int(Tovik) << "empty" << QStringList{} << newItem;
-        QTest::newRow("read-only database")          << int(Brevane) << "locked" << QStringList{} << readOnly;
-        QTest::newRow("read-only database, search")  << int(Brevane) << "locked" << QStringList{"resetPushButton"} << QStringList{"resetPushButton", "seachPushButton"};
+        QTest::newRow("constructed with an item")    << "item" << QStringList{} << edit;
+        QTest::newRow("constructed without an item") << "nothing" << QStringList{} << newItem;
+        QTest::newRow("New")                         << "item" << QStringList{"newPushButton"} << newItem;
+        QTest::newRow("Copy")                        << "item" << QStringList{"CopyPushButton"} << copy;
+        QTest::newRow("Save after New")              << "nothing" << QStringList{"nameLineEdit=Lampe", "priceLineEdit=100", "savePushButton"} << edit;
+        QTest::newRow("Save after Copy")             << "item" << QStringList{"CopyPushButton", "savePushButton"} << edit;
+        QTest::newRow("Reset")                       << "item" << QStringList{"resetPushButton"} << search;
+        QTest::newRow("search flag")                 << "search" << QStringList{} << search;
+        QTest::newRow("a hit")                       << "search" << QStringList{"nameLineEdit=sofa", "seachPushButton"} << all;
+        QTest::newRow("a miss")                      << "search" << QStringList{"nameLineEdit=zzzz", "seachPushButton"} << search;
+        QTest::newRow("searching again past the last hit") << "search" << QStringList{"nameLineEdit=3-personers", "seachPushButton", "SearchAgainButton"} << (search + QStringList{"SearchAgainButton"});
+        QTest::newRow("New after a search")          << "search" << QStringList{"newPushButton"} << newItem;
+        QTest::newRow("Previous at the first item")  << "item" << QStringList{"PrevPushButton"} << without(edit, QStringLiteral("PrevPushButton"));
+        QTest::newRow("empty collection")            << "empty" << QStringList{} << newItem;
+        QTest::newRow("read-only database")          << "locked" << QStringList{} << readOnly;
+        QTest::newRow("read-only database, search")  << "locked" << QStringList{"resetPushButton"} << QStringList{"resetPushButton", "seachPushButton"};
         // clang-format on
     }
     void stateTable() {
         m_dialogs->expectBoxes(1);
-        QFETCH(int, edition);
         QFETCH(QString, opening);
         QFETCH(QStringList, steps);
         QFETCH(QStringList, enabled);
+        const int edition = opening == QLatin1String("locked") ? Brevane : Tovik;
         if (opening == QLatin1String("locked")) {
             SetEdition(edition);
             Settings().setValue(QStringLiteral("LastDBDir"), DefaultDatabaseDir());
@@ -235,21 +276,19 @@ private slots:
     // does (the sample's field names).
     void newItemIsFilledInAndValidated_data() {
         QTest::addColumn<int>("edition");
-        QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("price");
         QTest::addColumn<bool>("chooseLocation");
         QTest::addColumn<QString>("title"); // of the box refusing the item, empty where it is saved
         QTest::addColumn<QString>("text");
         // clang-format off
-        QTest::newRow("Tovik without a price")      << int(Tovik) << "Ny ting" << "" << true << "Ugyldig værdi" << "Feltet 'Pris' skal være et tal fra 0 til 9999999.\n\nRet det, og prøv igen.";
-        QTest::newRow("Pellin without a price saves") << int(Pellin) << "Ny ting" << "" << true << "" << "";
-        QTest::newRow("Brevane without a location") << int(Brevane) << "Ny ting" << "10" << false << "Fejl" << "Vælg en værdi i feltet 'Varetype', før varen gemmes.";
+        QTest::newRow("Tovik without a price")      << int(Tovik) << "" << true << "Ugyldig værdi" << "Feltet 'Pris' skal være et tal fra 0 til 9999999.\n\nRet det, og prøv igen.";
+        QTest::newRow("Pellin without a price saves") << int(Pellin) << "" << true << "" << "";
+        QTest::newRow("Brevane without a location") << int(Brevane) << "10" << false << "Fejl" << "Vælg en værdi i feltet 'Varetype', før varen gemmes.";
         // clang-format on
     }
     void newItemIsFilledInAndValidated() {
         m_dialogs->expectBoxes(1);
         QFETCH(int, edition);
-        QFETCH(QString, name);
         QFETCH(QString, price);
         QFETCH(bool, chooseLocation);
         QFETCH(QString, title);
@@ -258,6 +297,7 @@ private slots:
         const int before = r.collection->Count();
         auto dialog = dialogOn(r, nullptr);
         QVERIFY(dialog->IsNewItem());
+        const QString name = QStringLiteral("Ny ting");
         type(dialog->nameLineEdit, name);
         type(dialog->priceLineEdit, price);
         if (chooseLocation)
@@ -265,18 +305,17 @@ private slots:
         click(*dialog, QStringLiteral("buttonOk"));
         QCOMPARE(m_dialogs->boxes.size(), title.isEmpty() ? 0 : 1);
         QCOMPARE(r.collection->Count(), title.isEmpty() ? before + 1 : before);
-        if (title.isEmpty())
-            return;
-        QCOMPARE(m_dialogs->lastTitle(), title);
-        QCOMPARE(m_dialogs->lastText(), text);
-        QVERIFY(dialog->isVisible());
-        QCOMPARE(dialog->nameLineEdit->text(), name);
-        QCOMPARE(dialog->priceLineEdit->text(), price);
+        if (!title.isEmpty()) {
+            QCOMPARE(m_dialogs->lastTitle(), title);
+            QCOMPARE(m_dialogs->lastText(), text);
+            QVERIFY(dialog->isVisible());
+            QCOMPARE(dialog->nameLineEdit->text(), name);
+            QCOMPARE(dialog->priceLineEdit->text(), price);
+        }
     }
 
-    // New after a fully filled item keeps nothing of it: every text, the supplier, the location (Brevane's must be
-    // chosen, elsewhere the first is shown, as saved), the links and their pages; the date is today, the count
-    // Pellin's "0" or the others' "1", and Brevane numbers the item at once, neither number to be typed.
+    // New after a full item keeps nothing of it; the date is today, the count Pellin's "0" or else "1", and
+    // Brevane numbers the item at once (neither number typed) and leaves the location to be chosen.
     void newEmptiesEveryField_data() {
         QTest::addColumn<int>("edition");
         QTest::addColumn<int>("location");
@@ -307,9 +346,7 @@ private slots:
             else if (edit == dialog->serialnoLineEdit && edition == Brevane)
                 QCOMPARE(edit->text(), QString::number(r.collection->LastSerialNumber() + 1));
             else if (!qobject_cast<QDateEdit*>(edit->parent()))
-                QVERIFY2(edit->text().isEmpty(),
-                         qPrintable(edit->objectName() + QLatin1Char('/') + edit->parent()->objectName() +
-                                    QStringLiteral(": ") + edit->text()));
+                QVERIFY2(edit->text().isEmpty(), qPrintable(edit->objectName()));
         }
         QCOMPARE(dialog->locationComboBox->currentIndex(), location);
         QCOMPARE(dialog->buyQDateEdit->date(), QDate::currentDate());
@@ -320,7 +357,6 @@ private slots:
                                    "showWwwPushButton", "showDocumentPushButton"}),
                  QStringList());
 
-        // Saved with a name, price and place, the new item holds nothing else.
         dialog->locationComboBox->setCurrentIndex(1);
         run(*dialog, {"nameLineEdit=Ny", "priceLineEdit=5", "buttonOk"});
         Item* saved = r.collection->At(r.collection->Count() - 1);
@@ -330,17 +366,6 @@ private slots:
             QVERIFY2(saved->IsEmpty(field), qPrintable(saved->GetText(field)));
         QCOMPARE(saved->GetSerialno().isEmpty(), edition != Brevane);
         QCOMPARE(saved->GetLocation(), 1);
-    }
-
-    // A new item from a group row has that group; a name that matches none (letter case counts) the first.
-    void groupPreselectedFromAGroupRow() {
-        Register r = open(Tovik, true);
-        const QString third = r.collection->Groups().Entry(2);
-        for (const QString& name : {third, QStringLiteral("Ingen sådan gruppe"), third.toUpper()}) {
-            auto dialog = dialogOn(r, nullptr, false, name);
-            QVERIFY(dialog->IsNewItem());
-            QCOMPARE(dialog->groupComboBox->currentIndex(), name == third ? 2 : 0);
-        }
     }
 
     // Typed into a stored item (100.0 x 1): the total follows at once, and Cancel leaves the item as it was.
@@ -380,10 +405,13 @@ private slots:
         QCOMPARE(r.shown, c);
     }
 
-    // Saving a new item adds it to the collection, announced; changing it later with OK is announced as a move
-    // from its old group, which is all the list needs.
+    // A new item from a group row has that group (one matching no name, letter case counting, the first); saving
+    // adds it, announced; changing it later with OK is announced as a move from its old group.
     void savingAddsAndChangesThroughTheCollection() {
         Register r = open(Tovik, true);
+        const QString third = r.collection->Groups().Entry(2);
+        for (const QString& name : {QStringLiteral("Ingen sådan gruppe"), third.toUpper()})
+            QCOMPARE(dialogOn(r, nullptr, false, name)->groupComboBox->currentIndex(), 0);
         const int before = r.collection->Count();
         QSignalSpy added(r.collection.get(), &DBItemCollection::itemAdded);
         QSignalSpy changed(r.collection.get(), &DBItemCollection::itemChanged);
@@ -427,7 +455,7 @@ private slots:
         QFETCH(bool, change);
         QFETCH(QString, saved);
         Register r = open(Tovik, true);
-        // Shown after an item with a date, as a user browsing the register does.
+        // Shown after an item with a date, as when browsing.
         Item* dated = r.collection->At(0);
         dated->SetDate(QStringLiteral("14.03.2019"));
         Item* item = r.collection->At(1);
@@ -467,7 +495,7 @@ private slots:
         QCOMPARE(copy->GetNumberOfItems(), 120);
     }
 
-    // The items shown by Search and then Search again ("-" for the "Search_Error" box).
+    // The items shown by Search and then Search again ("-" for the error box).
     void searchSequences_data() {
         QTest::addColumn<QStringList>("criteria");
         QTest::addColumn<int>("searchesAgain");
@@ -537,40 +565,45 @@ private slots:
         QVERIFY(!dialog->primaryTabWidget->isTabEnabled(1));
     }
 
-    // Letters outside ISO 8859-1: a paste into a text field or the supplier box is refused with a message naming
-    // the character (the validator's own rules are tested without a window).
-    void aPasteTheDatabaseCannotHoldIsRefused() {
-        m_dialogs->expectBoxes(2);
+    // What the file cannot hold (a letter outside ISO 8859-1, a path too long) is reported, naming the character:
+    // a chosen file is not linked, a paste into a text field or the supplier box is refused.
+    void whatTheFileCannotHoldIsRefused() {
+        m_dialogs->expectBoxes(4);
         Register r = open(Tovik, true);
         auto dialog = dialogOn(r, nullptr);
+        m_dialogs->chooseFile(QStringLiteral("/home/anna/Zdjęcia/dom.jpg"));
+        click(*dialog, QStringLiteral("browsePhotoPushButton"));
+        QCOMPARE(dialog->photolinkLineEdit->text(), QString());
+        QCOMPARE(m_dialogs->boxes.size(), 1);
+        QVERIFY(m_dialogs->lastText().contains(QStringLiteral("\"ę\" (U+0119)")));
+        QVERIFY(m_dialogs->lastText().contains(QStringLiteral("/home/anna/Zdjęcia/dom.jpg")));
+        m_dialogs->chooseFile(QLatin1Char('/') + QString(200, QLatin1Char('x')) + QStringLiteral(".jpg"));
+        click(*dialog, QStringLiteral("browsePhotoPushButton"));
+        QCOMPARE(dialog->photolinkLineEdit->text(), QString());
+        QVERIFY(m_dialogs->lastText().startsWith(QStringLiteral("LINK_PATH_TOO_LONG 199 /xxx")));
+
         type(dialog->nameLineEdit, QStringLiteral("Sofa"));
         QGuiApplication::clipboard()->setText(QStringLiteral(", pris 100 € (tilbud)"));
         dialog->nameLineEdit->end(false);
         dialog->nameLineEdit->paste();
         QCOMPARE(dialog->nameLineEdit->text(), QStringLiteral("Sofa"));
-        QTRY_COMPARE(m_dialogs->boxes.size(), 1);
-        QVERIFY2(m_dialogs->lastText().contains(QStringLiteral("\"€\" (U+20AC)")), qPrintable(m_dialogs->lastText()));
-
-        // The editable supplier box refuses the same.
+        QTRY_COMPARE(m_dialogs->boxes.size(), 3);
+        QVERIFY(m_dialogs->lastText().contains(QStringLiteral("\"€\" (U+20AC)")));
         dialog->supplierComboBox->setEditText(QStringLiteral("Ikea"));
         QGuiApplication::clipboard()->setText(QStringLiteral("Łódź"));
         dialog->supplierComboBox->lineEdit()->paste();
         QCOMPARE(dialog->supplierComboBox->currentText(), QStringLiteral("Ikea"));
-        QTRY_COMPARE(m_dialogs->boxes.size(), 2);
+        QTRY_COMPARE(m_dialogs->boxes.size(), 4);
     }
 
-    // The print-out read back from a PDF: label and value on one line, in the list's order; a cancelled
-    // print dialog prints nothing.
+    // The print-out read back: label and value on one line, in the list's order; a cancelled print prints nothing.
     void printingAnItem_data() {
         QTest::addColumn<int>("edition");
         QTest::addColumn<QStringList>("expected");
         QTest::addColumn<QString>("absent");
         // clang-format off
-        QTest::newRow("Tovik") << int(Tovik) << QStringList{"Navn", "3-personers sofa", "Fabrikat", "Eilersen", "Produkt model",
-                                                            "Streamline", "18995.00", "TotalPrice", "9000.00", "14.03.2019",
-                                                            "ILVA", "db/DemoDBStd/billeder/sofa.jpg"} << "";
-        QTest::newRow("Pellin") << int(Pellin) << QStringList{"Titel", "Solnedgang over Skagen Strand", "Kamera", "Nikon D750",
-                                                              "1500.00", "2500.00", "14.07.2018"} << "TotalPrice";
+        QTest::newRow("Tovik") << int(Tovik) << QStringList{"Navn", "3-personers sofa", "Fabrikat", "Eilersen", "Produkt model", "Streamline", "18995.00", "TotalPrice", "9000.00", "14.03.2019", "ILVA", "db/DemoDBStd/billeder/sofa.jpg"} << "";
+        QTest::newRow("Pellin") << int(Pellin) << QStringList{"Titel", "Solnedgang over Skagen Strand", "Kamera", "Nikon D750", "1500.00", "2500.00", "14.07.2018"} << "TotalPrice";
         // clang-format on
     }
     void printingAnItem() {
@@ -587,23 +620,21 @@ private slots:
         m_dialogs->printTo(pdf);
         click(*dialog, QStringLiteral("printButton"));
         const QString text = TestSupport::pdfPages(pdf).join(QLatin1Char('\f'));
-        QVERIFY2(!text.isEmpty(), "pdftotext gave nothing");
         for (const QString& word : expected)
-            QVERIFY2(text.contains(word), qPrintable(word + QStringLiteral(" not in:\n") + text));
-        if (!absent.isEmpty())
-            QVERIFY2(!text.contains(absent), qPrintable(absent));
+            QVERIFY2(text.contains(word), qPrintable(word));
+        QVERIFY(absent.isEmpty() || !text.contains(absent));
         QVERIFY(text.indexOf(expected.at(0)) < text.indexOf(expected.at(2)));
         const QString nameLine = text.section(QLatin1Char('\n'), 1, 1);
         QVERIFY2(nameLine.contains(expected.at(0)) && nameLine.contains(expected.at(1)), qPrintable(nameLine));
     }
 
-    // A browse button opens an Open dialog in the folder of the field's link, else the set-up's folder, else the
-    // register's; it stores the absolute path with the platform's separators.
+    // A browse button opens in the folder of the field's link, else the set-up's, else the register's; it stores
+    // the absolute path with the platform's separators.
     void browsingStoresTheAbsolutePath_data() {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("link"); // in the field before browsing
-        QTest::addColumn<QString>("key");  // a folder chosen in the set-up
+        QTest::addColumn<QString>("key");  // of a folder chosen in the set-up
         QTest::addColumn<QString>("directory");
         QTest::addColumn<QString>("filter");
         QTest::addColumn<QStringList>("nowEnabled");
@@ -636,7 +667,6 @@ private slots:
         QCOMPARE(m_dialogs->choosers.size(), 2);
         const TestDialogs::Chooser& chooser = m_dialogs->choosers.at(0);
         QCOMPARE(chooser.mode, FileDialogRequest::OpenFile);
-        // Relative folders are in the sample copy the test runs in.
         QCOMPARE(chooser.directory, directory.startsWith(QLatin1Char('/'))
                                         ? directory
                                         : QDir::toNativeSeparators(QDir::current().absoluteFilePath(directory)));
@@ -646,26 +676,8 @@ private slots:
         QCOMPARE(enabled(*dialog, nowEnabled), nowEnabled);
     }
 
-    // A path the file cannot hold (a letter outside ISO 8859-1, or too long) is reported and not linked.
-    void aPathTheDatabaseCannotHoldIsNotLinked() {
-        m_dialogs->expectBoxes(2);
-        Register r = open(Tovik, true);
-        auto dialog = dialogOn(r, nullptr);
-        m_dialogs->chooseFile(QStringLiteral("/home/anna/Zdjęcia/dom.jpg"));
-        click(*dialog, QStringLiteral("browsePhotoPushButton"));
-        QCOMPARE(dialog->photolinkLineEdit->text(), QString());
-        QCOMPARE(m_dialogs->boxes.size(), 1);
-        QVERIFY(m_dialogs->lastText().contains(QStringLiteral("\"ę\" (U+0119)")));
-        QVERIFY(m_dialogs->lastText().contains(QStringLiteral("/home/anna/Zdjęcia/dom.jpg")));
-
-        m_dialogs->chooseFile(QLatin1Char('/') + QString(200, QLatin1Char('x')) + QStringLiteral(".jpg"));
-        click(*dialog, QStringLiteral("browsePhotoPushButton"));
-        QCOMPARE(dialog->photolinkLineEdit->text(), QString());
-        QVERIFY(m_dialogs->lastText().startsWith(QStringLiteral("LINK_PATH_TOO_LONG 199 /xxx")));
-    }
-
-    // A 2000 x 1000 picture fills its page and the thumbnail as far as it fits, whole and not squeezed;
-    // the receipt, a picture too, has its page; an item without either has neither page.
+    // A 2000 x 1000 picture fills its page and the thumbnail as far as it fits, whole and not squeezed; the
+    // receipt, a picture too, has its page; an item without either has neither page.
     void picturesAreShownFitted() {
         QImage big(2000, 1000, QImage::Format_RGB32);
         big.fill(Qt::darkGreen);
@@ -681,7 +693,7 @@ private slots:
             QCoreApplication::processEvents();
             const QSize shown = label->pixmap().size();
             const QSize room = label->contentsRect().size();
-            QVERIFY2(shown.width() <= room.width() && shown.height() <= room.height(), qPrintable(label->objectName()));
+            QVERIFY(shown.width() <= room.width() && shown.height() <= room.height());
             QVERIFY(shown.width() == room.width() || shown.height() == room.height()); // as large as it fits
             QVERIFY(qAbs(shown.width() - 2 * shown.height()) <= 2);                    // not squeezed
         }
@@ -689,8 +701,6 @@ private slots:
         QVERIFY(!dialog->pixmapReceipt->pixmap().isNull());
         QVERIFY(!dialog->ShowPage(QStringLiteral("OTHER")));
         QCOMPARE(dialog->primaryTabWidget->currentWidget(), dialog->receiptPage);
-
-        // The next item has neither picture nor receipt, but a web address.
         click(*dialog, QStringLiteral("NextPushButton"));
         QVERIFY(r.collection->At(1)->GetPhotolink().isEmpty());
         QCOMPARE(enabled(*dialog, {"picturePage", "receiptPage", "showPhotoPushButton", "showReceiptPushButton",
@@ -698,8 +708,8 @@ private slots:
                  QStringList{"showWwwPushButton"});
     }
 
-    // The desktop opens a picture unless a viewer program is chosen; that one is started with an argument
-    // list, and when it does not start the failure is reported and the desktop opens the file instead.
+    // The desktop opens a picture unless a viewer is chosen; that one gets an argument list, and when it does not
+    // start the failure is reported and the desktop opens the file instead.
     void showButtonsUseTheViewerOrTheDesktop() {
         RecordingLauncher launcher;
         Register r = open(Tovik, true);
@@ -739,22 +749,18 @@ private slots:
         QCOMPARE(launcher.started.size(), 2);
     }
 
-    // Pellin hides the total and names the picture page from its field list; the price's tool tip tells
-    // about the decimal point, the text fields' that longer texts are cut; Ostrel explains the quality field.
+    // Pellin hides the total and names the picture page from its field list; every text field's tool tip says
+    // longer texts are cut, also where the edition replaced its help.
     void editionsShapeTheDialog() {
         Register r = open(Pellin, true);
         auto dialog = dialogOn(r, r.collection->At(0));
         QVERIFY(dialog->priceTotalLineEdit->isHidden());
         QVERIFY(dialog->priceTotalTextLabel->isHidden());
         QCOMPARE(dialog->primaryTabWidget->tabText(1), r.collection->Fields().Entry(6));
-        QCOMPARE(dialog->productBrandTextLabel->text(), r.collection->Fields().Entry(16));
-        QVERIFY(dialog->priceLineEdit->toolTip().contains(QStringLiteral("PRICE_DECIMAL_POINT")));
 
         Register coins = open(Ostrel, true);
         auto coin = dialogOn(coins, coins.collection->At(0));
-        QVERIFY(!coin->priceTotalLineEdit->isHidden());
         QCOMPARE(coin->addressLineEdit->toolTip(), QStringLiteral("TOOLTIP_OSTREL_QUALITY\nTOOLTIP_TEXT_CUT"));
-        // Every text field says that the file keeps a limited length, also where the edition removed its help.
         for (ItemDialog* d : {dialog.get(), coin.get()}) {
             for (QWidget* field : std::initializer_list<QWidget*>{d->nameLineEdit, d->productLineEdit, d->infoLineEdit,
                                                                   d->documentLineEdit, d->supplierComboBox})
@@ -774,6 +780,48 @@ private slots:
         }
         QCOMPARE(Settings().value(QStringLiteral("ItemDialog/ItemDialogHeight")).toInt(), 640);
         QCOMPARE(dialogOn(r, r.collection->At(0))->size(), QSize(800, 640));
+    }
+
+    // Last, as it installs the real translations: no raw key and no text cut off on the item dialog's pages (an
+    // item with a picture) and the set-up dialogs, and the item dialog fits the size it first opens at.
+    void dialogsLook_data() {
+        QTest::addColumn<int>("edition");
+        QTest::addColumn<QString>("language");
+        for (int edition : {Tovik, Pellin, Ostrel, Brevane}) {
+            SetEdition(edition);
+            for (const char* language : {"dk", "no", "en"})
+                QTest::addRow("%s %s", qPrintable(GetAppName()), language) << edition << QString::fromLatin1(language);
+        }
+    }
+    void dialogsLook() {
+        QFETCH(int, edition);
+        QFETCH(QString, language);
+        SetEdition(edition);
+        Settings().setValue(QStringLiteral("Language"), language);
+        Settings().setValue(QStringLiteral("LastDBDir"), DefaultDatabaseDir());
+        TestSupport::installTranslation(language);
+        Register r{std::make_unique<DBItemCollection>(nullptr, DefaultDatabaseDir())};
+        QVERIFY(r.collection->LoadFromAsciiFile(DefaultDatabasePath()));
+        auto withPicture = std::find_if(r.collection->begin(), r.collection->end(), [](const Item* item) {
+            return IsPictureFile(item->GetPhotolink()) && QFileInfo::exists(item->GetPhotolink());
+        });
+        QVERIFY(withPicture != r.collection->end());
+        auto dialog = dialogOn(r, *withPicture);
+        QCOMPARE(dialog->size(), QSize(627, 539));
+        QCOMPARE(dialog->minimumSizeHint().boundedTo(dialog->size()), dialog->minimumSizeHint());
+        QCOMPARE(problems(dialog.get()), QString());
+        dialog->ShowPage(QStringLiteral("PICTURE"));
+        QCOMPARE(problems(dialog.get()), QString());
+        dialog->ShowPage(QStringLiteral("DATA"));
+        dialog->ResetSlot();
+        QCOMPARE(problems(dialog.get()), QString());
+        CommonSetup folders(nullptr, QCoreApplication::translate("CommonSetup", "CommonSetupDialogTitle"));
+        QCOMPARE(problems(&folders), QString());
+        if (edition == Brevane) { // the only edition with pre-created items
+            DBItemCollection empty(nullptr, DefaultDatabaseDir());
+            AutomakeItems automake(&empty, nullptr);
+            QCOMPARE(problems(&automake), QString());
+        }
     }
 };
 

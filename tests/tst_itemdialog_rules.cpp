@@ -19,6 +19,49 @@
 #include <QSignalSpy>
 #include <QTest>
 
+namespace {
+
+QSize size(const QString& text) {
+    return QSize(text.section(QLatin1Char('x'), 0, 0).toInt(), text.section(QLatin1Char('x'), 1, 1).toInt());
+}
+
+// One rule applied to a text ('|' between its inputs), its answer as text.
+QString apply(const QString& rule, const QString& input) {
+    const QString first = input.section(QLatin1Char('|'), 0, 0);
+    const QString second = input.section(QLatin1Char('|'), 1, 1);
+    if (rule == QLatin1String("caption"))
+        return ItemValidation::Caption(input);
+    const QStringList states{"invalid", "intermediate", "acceptable"};
+    QString text = input;
+    int pos = int(text.size());
+    if (rule == QLatin1String("price")) // the verdict and the text as it stands after it
+        return states.at(PriceValidator().validate(text, pos)) + QLatin1Char(' ') + text;
+    if (rule == QLatin1String("read price"))
+        return QString::number(PriceValidator::ReadPrice(input));
+    if (rule == QLatin1String("count"))
+        return QLatin1String(CountValidator().IsComplete(input) ? "complete" : "incomplete");
+    if (rule == QLatin1String("precreate"))
+        return QString::number(PrecreatedItems::CountFromText(input));
+    if (rule == QLatin1String("text")) { // the verdict and the refused character; nothing typed is changed
+        const int state = Latin1Validator().validate(text, pos);
+        return states.at(state) + QLatin1Char(' ') +
+               (text == input ? Latin1Validator::Describe(input, Latin1Validator::FirstRefused(input))
+                              : QStringLiteral("changed"));
+    }
+    if (rule == QLatin1String("fit")) {
+        const QSize shown = ItemDialogRules::FitPixmapSize(size(first), size(second));
+        return QStringLiteral("%1x%2").arg(shown.width()).arg(shown.height());
+    }
+    // The live total of an item holding 2 x 10.0, which it must not change.
+    Item item;
+    item.SetNumberOfItems(2);
+    item.SetPrice(10.0);
+    const QString total = ItemDialogRules::LiveTotalText(first, second, item);
+    return item.GetNumberOfItems() == 2 && item.GetPrice() == 10.0 ? total : QStringLiteral("item changed");
+}
+
+} // namespace
+
 class TestItemDialogRules : public QObject {
     Q_OBJECT
 private slots:
@@ -31,180 +74,120 @@ private slots:
     }
     void cleanupTestCase() { QLocale::setDefault(QLocale::c()); }
 
-    // Validate's checks in their order, per edition; priceTodayAfter is the value today once validated.
+    // Validate's checks in their order, per edition; fields are price|value today|count|name|location, the
+    // result is "<kind> <title>: <text>", todayAfter the value today once validated.
     void validate_data() {
         QTest::addColumn<int>("edition");
-        QTest::addColumn<QString>("price");
-        QTest::addColumn<QString>("priceToday");
-        QTest::addColumn<QString>("number");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("location");
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("priceTodayAfter");
-        const int ok = ItemValidation::Result::Accepted;
-        const int bounds = ItemValidation::Result::FieldBounds;
-        const int missing = ItemValidation::Result::Missing;
+        QTest::addColumn<QString>("fields");
+        QTest::addColumn<QString>("result");
+        QTest::addColumn<QString>("todayAfter");
         // A message names the field as its label does.
-        const QString price = QStringLiteral("Feltet 'Pris' skal være et tal fra 0 til 9999999.");
-        const QString today = QStringLiteral("Feltet 'Vurd.' skal være et tal fra 0 til 9999999.");
-        const QString count = QStringLiteral("Feltet 'Antal' skal være et helt tal fra 1 til 100000.");
+        const QString price = QStringLiteral("1 Ugyldig værdi: Feltet 'Pris' skal være et tal fra 0 til 9999999.");
+        const QString today = QStringLiteral("1 Ugyldig værdi: Feltet 'Vurd.' skal være et tal fra 0 til 9999999.");
+        const QString count = QStringLiteral("1 Ugyldig værdi: Feltet 'Antal' skal være et helt tal fra 1 til 100000.");
+        const QString name = QStringLiteral("2 Fejl: Udfyld feltet 'Navn', før %1 gemmes.");
+        const QString ok = QStringLiteral("0 : ");
         // clang-format off
-        QTest::newRow("Tovik complete")                << int(Tovik) << "250" << "200" << "1" << "Sofa" << "" << ok << "" << "200";
-        QTest::newRow("Tovik empty price refused")     << int(Tovik) << "" << "200" << "1" << "Sofa" << "" << bounds << price << "200";
-        QTest::newRow("Tovik three decimals refused")  << int(Tovik) << "12.345" << "200" << "1" << "Sofa" << "" << bounds << price << "200";
-        QTest::newRow("Tovik empty value today takes the price") << int(Tovik) << "250" << "" << "1" << "Sofa" << "" << ok << "" << "250";
-        QTest::newRow("Tovik value today out of range") << int(Tovik) << "250" << "1.999" << "1" << "Sofa" << "" << bounds << today << "1.999";
-        QTest::newRow("Tovik comma price")             << int(Tovik) << "12,50" << "10" << "2" << "Sofa" << "" << ok << "" << "10";
-        QTest::newRow("Tovik count 0")                 << int(Tovik) << "250" << "200" << "0" << "Sofa" << "" << bounds << count << "200";
-        QTest::newRow("Tovik count over 100000")       << int(Tovik) << "250" << "200" << "100001" << "Sofa" << "" << bounds << count << "200";
-        QTest::newRow("Tovik count checked after the value today took the price") << int(Tovik) << "250" << "" << "" << "Sofa" << "" << bounds << count << "250";
-        QTest::newRow("Tovik name missing")            << int(Tovik) << "250" << "200" << "1" << "" << "" << missing << "Udfyld feltet 'Navn', før genstanden gemmes." << "200";
-        QTest::newRow("Pellin empty price and count 0 save") << int(Pellin) << "" << "" << "0" << "Solnedgang" << "" << ok << "" << "";
-        QTest::newRow("Pellin name missing")           << int(Pellin) << "" << "" << "0" << "" << "" << missing << "Udfyld feltet 'Navn', før billedet gemmes." << "";
-        QTest::newRow("Ostrel empty price and count save") << int(Ostrel) << "" << "" << "" << "1875" << "" << ok << "" << "";
-        QTest::newRow("Ostrel name (the year) missing") << int(Ostrel) << "350" << "" << "1" << "" << "" << missing << "Udfyld feltet 'Navn', før mønten gemmes." << "";
-        QTest::newRow("Brevane empty price saves")     << int(Brevane) << "" << "" << "5" << "Kabel" << "Lager 1" << ok << "" << "";
-        QTest::newRow("Brevane count required")        << int(Brevane) << "" << "" << "" << "Kabel" << "Lager 1" << bounds << count << "";
-        QTest::newRow("Brevane name missing")          << int(Brevane) << "" << "" << "5" << "" << "" << missing << "Udfyld feltet 'Navn', før varen gemmes." << "";
-        QTest::newRow("Brevane location missing")      << int(Brevane) << "" << "" << "5" << "Kabel" << "" << missing << "Vælg en værdi i feltet 'Varetype', før varen gemmes." << "";
+        QTest::newRow("Tovik complete")                << int(Tovik) << "250|200|1|Sofa|" << ok << "200";
+        QTest::newRow("Tovik empty price refused")     << int(Tovik) << "|200|1|Sofa|" << price << "200";
+        QTest::newRow("Tovik three decimals refused")  << int(Tovik) << "12.345|200|1|Sofa|" << price << "200";
+        QTest::newRow("Tovik empty value today takes the price") << int(Tovik) << "250||1|Sofa|" << ok << "250";
+        QTest::newRow("Tovik value today out of range") << int(Tovik) << "250|1.999|1|Sofa|" << today << "1.999";
+        QTest::newRow("Tovik comma price")             << int(Tovik) << "12,50|10|2|Sofa|" << ok << "10";
+        QTest::newRow("Tovik count 0")                 << int(Tovik) << "250|200|0|Sofa|" << count << "200";
+        QTest::newRow("Tovik count over 100000")       << int(Tovik) << "250|200|100001|Sofa|" << count << "200";
+        QTest::newRow("Tovik count checked after the value today took the price") << int(Tovik) << "250|||Sofa|" << count << "250";
+        QTest::newRow("Tovik name missing")            << int(Tovik) << "250|200|1||" << name.arg("genstanden") << "200";
+        QTest::newRow("Pellin empty price and count 0 save") << int(Pellin) << "||0|Solnedgang|" << ok << "";
+        QTest::newRow("Pellin name missing")           << int(Pellin) << "||0||" << name.arg("billedet") << "";
+        QTest::newRow("Ostrel empty price and count save") << int(Ostrel) << "|||1875|" << ok << "";
+        QTest::newRow("Ostrel name (the year) missing") << int(Ostrel) << "350||1||" << name.arg("mønten") << "";
+        QTest::newRow("Brevane empty price saves")     << int(Brevane) << "||5|Kabel|Lager 1" << ok << "";
+        QTest::newRow("Brevane count required")        << int(Brevane) << "|||Kabel|Lager 1" << count << "";
+        QTest::newRow("Brevane name missing")          << int(Brevane) << "||5||" << name.arg("varen") << "";
+        QTest::newRow("Brevane location missing")      << int(Brevane) << "||5|Kabel|" << "2 Fejl: Vælg en værdi i feltet 'Varetype', før varen gemmes." << "";
         // clang-format on
     }
     void validate() {
         QFETCH(int, edition);
-        QFETCH(QString, price);
-        QFETCH(QString, priceToday);
-        QFETCH(QString, number);
-        QFETCH(QString, name);
-        QFETCH(QString, location);
-        QFETCH(int, kind);
-        QFETCH(QString, text);
-        QFETCH(QString, priceTodayAfter);
-        ItemValidation::Fields fields{price, priceToday, number, name, location};
+        QFETCH(QString, fields);
+        QFETCH(QString, result);
+        QFETCH(QString, todayAfter);
+        const QStringList f = fields.split(QLatin1Char('|'));
+        ItemValidation::Fields values{f[0], f[1], f[2], f[3], f[4]};
         const ItemValidation::Captions captions{QStringLiteral("Pris"), QStringLiteral("Vurd."),
                                                 QStringLiteral("Antal"), QStringLiteral("Navn"),
                                                 QStringLiteral("Varetype")};
-        const ItemValidation::Result result = ItemValidation::Validate(fields, edition, captions);
-        QCOMPARE(int(result.kind), kind);
-        const QString title = kind == ItemValidation::Result::FieldBounds ? QStringLiteral("Ugyldig værdi")
-                              : kind == ItemValidation::Result::Missing   ? QStringLiteral("Fejl")
-                                                                          : QString();
-        QCOMPARE(result.title, title);
-        QCOMPARE(result.text, text);
-        QCOMPARE(fields.priceToday, priceTodayAfter);
-        QCOMPARE(result.priceTodayTakesPrice, priceToday.isEmpty() && priceTodayAfter != priceToday);
+        const ItemValidation::Result got = ItemValidation::Validate(values, edition, captions);
+        QCOMPARE(QStringLiteral("%1 %2: %3").arg(int(got.kind)).arg(got.title, got.text), result);
+        QCOMPARE(values.priceToday, todayAfter);
+        QCOMPARE(got.priceTodayTakesPrice, f[1].isEmpty() && todayAfter != f[1]);
     }
 
-    // A label's text as a message names its field.
-    void caption_data() {
-        QTest::addColumn<QString>("label");
-        QTest::addColumn<QString>("caption");
-        QTest::newRow("marker and colon") << QStringLiteral("&Pris (1 stk):") << QStringLiteral("Pris (1 stk)");
-        QTest::newRow("marker inside") << QStringLiteral("ww&w (web):") << QStringLiteral("www (web)");
-        QTest::newRow("a real ampersand") << QStringLiteral("Køb && salg :") << QStringLiteral("Køb & salg");
-    }
-    void caption() {
-        QFETCH(QString, label);
-        QFETCH(QString, caption);
-        QCOMPARE(ItemValidation::Caption(label), caption);
-    }
-
-    // The file's "." is the decimal point whatever the desktop's language; a typed "," is taken as ".".
-    void priceValidator_data() {
+    // A field's rules on a text: a label's text as a message names its field; the price field takes the
+    // file's "." whatever the desktop's language and a typed "," as "."; the price read (0 when empty or no
+    // number); a count is complete from 1 to 100000 without thousands separators; 1 to 999 items are
+    // pre-created, else none; text fields take ISO 8859-1 only, below 200 characters; a picture is fitted
+    // whole and unsqueezed; the live total of 2 x 10.0 keeps the item's value for an empty or invalid field.
+    void rules_data() {
+        QTest::addColumn<QString>("rule");
         QTest::addColumn<QString>("input");
-        QTest::addColumn<int>("state");
-        QTest::addColumn<QString>("after");
-        const int invalid = QValidator::Invalid;
-        const int intermediate = QValidator::Intermediate;
-        const int acceptable = QValidator::Acceptable;
+        QTest::addColumn<QString>("output");
         // clang-format off
-        QTest::newRow("comma taken as point") << "12,50" << acceptable << "12.50";
-        QTest::newRow("trailing point")       << "12." << acceptable << "12.";
-        QTest::newRow("empty")                << "" << intermediate << "";
-        QTest::newRow("lone point")           << "." << intermediate << ".";
-        QTest::newRow("three decimals")       << "12.505" << invalid << "12.505";
-        QTest::newRow("negative")             << "-1" << invalid << "-1";
-        QTest::newRow("exponent")             << "1e5" << invalid << "1e5";
-        QTest::newRow("top")                  << "9999999" << acceptable << "9999999";
-        QTest::newRow("above the top")        << "9999999.5" << intermediate << "9999999.5";
-        QTest::newRow("eight digits")         << "10000000" << invalid << "10000000";
-        QTest::newRow("two decimal marks")    << "1,2,3" << invalid << "1.2.3";
-        QTest::newRow("group separator")      << "1 000" << invalid << "1 000";
+        QTest::newRow("caption marker and colon") << "caption" << "&Pris (1 stk):" << "Pris (1 stk)";
+        QTest::newRow("caption marker inside")    << "caption" << "ww&w (web):" << "www (web)";
+        QTest::newRow("caption ampersand")        << "caption" << "Køb && salg :" << "Køb & salg";
+        QTest::newRow("price comma taken as point") << "price" << "12,50" << "acceptable 12.50";
+        QTest::newRow("price trailing point")     << "price" << "12." << "acceptable 12.";
+        QTest::newRow("price empty")              << "price" << "" << "intermediate ";
+        QTest::newRow("price lone point")         << "price" << "." << "intermediate .";
+        QTest::newRow("price three decimals")     << "price" << "12.505" << "invalid 12.505";
+        QTest::newRow("price negative")           << "price" << "-1" << "invalid -1";
+        QTest::newRow("price exponent")           << "price" << "1e5" << "invalid 1e5";
+        QTest::newRow("price top")                << "price" << "9999999" << "acceptable 9999999";
+        QTest::newRow("price above the top")      << "price" << "9999999.5" << "intermediate 9999999.5";
+        QTest::newRow("price eight digits")       << "price" << "10000000" << "invalid 10000000";
+        QTest::newRow("price two decimal marks")  << "price" << "1,2,3" << "invalid 1.2.3";
+        QTest::newRow("price group separator")    << "price" << "1 000" << "invalid 1 000";
+        QTest::newRow("read price point")         << "read price" << "12.50" << "12.5";
+        QTest::newRow("read price comma")         << "read price" << "12,5" << "12.5";
+        QTest::newRow("read price empty")         << "read price" << "" << "0";
+        QTest::newRow("read price not a number")  << "read price" << "abc" << "0";
+        QTest::newRow("count 1")                  << "count" << "1" << "complete";
+        QTest::newRow("count 100000")             << "count" << "100000" << "complete";
+        QTest::newRow("count 0")                  << "count" << "0" << "incomplete";
+        QTest::newRow("count 100001")             << "count" << "100001" << "incomplete";
+        QTest::newRow("count Danish thousands")   << "count" << "1.000" << "incomplete";
+        QTest::newRow("count English thousands")  << "count" << "1,000" << "incomplete";
+        QTest::newRow("precreate 1")              << "precreate" << "1" << "1";
+        QTest::newRow("precreate 999")            << "precreate" << "999" << "999";
+        QTest::newRow("precreate 1000")           << "precreate" << "1000" << "0";
+        QTest::newRow("precreate 0")              << "precreate" << "0" << "0";
+        QTest::newRow("precreate not a number")   << "precreate" << "tre" << "0";
+        QTest::newRow("text Danish letters")      << "text" << "Rødgrød med fløde, 12½ kr" << "acceptable ";
+        QTest::newRow("text separator")           << "text" << "a;b" << "invalid \";\" (U+003B)";
+        QTest::newRow("text euro sign")           << "text" << "100 €" << "invalid \"€\" (U+20AC)";
+        QTest::newRow("text Polish l")            << "text" << "Łódź" << "invalid \"Ł\" (U+0141)";
+        QTest::newRow("text emoji")               << "text" << QString::fromUtf8("ok \xF0\x9F\x98\x80") << QString::fromUtf8("invalid \"\xF0\x9F\x98\x80\" (U+1F600)");
+        QTest::newRow("text line break")          << "text" << "a\nb" << "invalid U+000A";
+        QTest::newRow("text 199 characters")      << "text" << QString(199, QLatin1Char('x')) << "acceptable ";
+        QTest::newRow("text 200 characters")      << "text" << QString(200, QLatin1Char('x')) << "invalid ";
+        QTest::newRow("fit wide picture")         << "fit" << "1000x500|400x300" << "400x200";
+        QTest::newRow("fit small picture unscaled") << "fit" << "100x50|400x300" << "100x50";
+        QTest::newRow("fit tall picture")         << "fit" << "300x600|400x300" << "150x300";
+        QTest::newRow("fit 4:3 photo in a wide label") << "fit" << "640x480|600x350" << "467x350";
+        QTest::newRow("fit exactly the label")    << "fit" << "400x300|400x300" << "400x300";
+        QTest::newRow("fit no picture")           << "fit" << "0x0|400x300" << "0x0";
+        QTest::newRow("total 3 x 12,5")           << "total" << "3|12,5" << "37.50";
+        QTest::newRow("total count 0 keeps the item's count") << "total" << "0|12.5" << "25.00";
+        QTest::newRow("total empty fields keep the item's values") << "total" << "|" << "20.00";
         // clang-format on
     }
-    void priceValidator() {
+    void rules() {
+        QFETCH(QString, rule);
         QFETCH(QString, input);
-        QFETCH(int, state);
-        QFETCH(QString, after);
-        int pos = int(input.size());
-        QCOMPARE(int(PriceValidator().validate(input, pos)), state);
-        QCOMPARE(input, after);
-    }
-
-    // The numbers read from a field: a price ("," or "."; 0 when empty or no number), whether a count is
-    // complete (1 to 100000, no thousands separators) and the number of items to pre-create (1 to 999, else 0).
-    void numberFields_data() {
-        QTest::addColumn<QString>("reader");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<double>("value");
-        // clang-format off
-        QTest::newRow("price point")             << "price" << "12.50"  << 12.5;
-        QTest::newRow("price comma")             << "price" << "12,5"   << 12.5;
-        QTest::newRow("price empty")             << "price" << ""       << 0.0;
-        QTest::newRow("price not a number")      << "price" << "abc"    << 0.0;
-        QTest::newRow("count 1")                 << "count" << "1"      << 1.0;
-        QTest::newRow("count 100000")            << "count" << "100000" << 1.0;
-        QTest::newRow("count 0")                 << "count" << "0"      << 0.0;
-        QTest::newRow("count 100001")            << "count" << "100001" << 0.0;
-        QTest::newRow("count Danish thousands")  << "count" << "1.000"  << 0.0;
-        QTest::newRow("count English thousands") << "count" << "1,000"  << 0.0;
-        QTest::newRow("precreate 1")             << "precreate" << "1"    << 1.0;
-        QTest::newRow("precreate 999")           << "precreate" << "999"  << 999.0;
-        QTest::newRow("precreate 1000")          << "precreate" << "1000" << 0.0;
-        QTest::newRow("precreate 0")             << "precreate" << "0"    << 0.0;
-        QTest::newRow("precreate negative")      << "precreate" << "-5"   << 0.0;
-        QTest::newRow("precreate not a number")  << "precreate" << "tre"  << 0.0;
-        // clang-format on
-    }
-    void numberFields() {
-        QFETCH(QString, reader);
-        QFETCH(QString, text);
-        QFETCH(double, value);
-        if (reader == QLatin1String("price"))
-            QCOMPARE(PriceValidator::ReadPrice(text), value);
-        else if (reader == QLatin1String("count"))
-            QCOMPARE(CountValidator().IsComplete(text), value == 1.0);
-        else
-            QCOMPARE(PrecreatedItems::CountFromText(text), int(value));
-    }
-
-    // The file is ISO 8859-1: nothing outside it goes in, and nothing typed is changed behind the user's back.
-    void latin1Validator_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("state");
-        QTest::addColumn<QString>("described");
-        const int invalid = QValidator::Invalid;
-        const int acceptable = QValidator::Acceptable;
-        // clang-format off
-        QTest::newRow("Danish letters") << "Rødgrød med fløde, 12½ kr" << acceptable << "";
-        QTest::newRow("separator")      << "a;b" << invalid << "\";\" (U+003B)";
-        QTest::newRow("euro sign")      << "100 €" << invalid << "\"€\" (U+20AC)";
-        QTest::newRow("Polish l")       << "Łódź" << invalid << "\"Ł\" (U+0141)";
-        QTest::newRow("emoji")          << QString::fromUtf8("ok \xF0\x9F\x98\x80") << invalid << QString::fromUtf8("\"\xF0\x9F\x98\x80\" (U+1F600)");
-        QTest::newRow("line break")     << "a\nb" << invalid << "U+000A";
-        QTest::newRow("199 characters") << QString(199, QLatin1Char('x')) << acceptable << "";
-        QTest::newRow("200 characters") << QString(200, QLatin1Char('x')) << invalid << "";
-        // clang-format on
-    }
-    void latin1Validator() {
-        QFETCH(QString, text);
-        QFETCH(int, state);
-        QFETCH(QString, described);
-        int pos = 0;
-        QString input = text;
-        QCOMPARE(int(Latin1Validator().validate(input, pos)), state);
-        QCOMPARE(input, text);
-        QCOMPARE(Latin1Validator::Describe(text, Latin1Validator::FirstRefused(text)), described);
+        QFETCH(QString, output);
+        QCOMPARE(apply(rule, input), output);
     }
 
     // A text longer than a field takes (read from a file) is shown whole and can still be shortened, but not
@@ -225,55 +208,15 @@ private slots:
         Latin1Validator validator;
         QSignalSpy refused(&validator, &Latin1Validator::characterRefused);
         int pos = 0;
-        QString text = QStringLiteral("Sofa€");
+        QString text = QStringLiteral("Sofa");
+        QCOMPARE(validator.validate(text, pos), QValidator::Acceptable);
+        text = QStringLiteral("Sofa€");
         QCOMPARE(validator.validate(text, pos), QValidator::Invalid);
         QCOMPARE(refused.count(), 0);
         text = QStringLiteral("Sofa, pris 100 €");
         QCOMPARE(validator.validate(text, pos), QValidator::Invalid);
         QCOMPARE(refused.count(), 1);
         QCOMPARE(refused.at(0).at(1).toInt(), 15);
-    }
-
-    void fitPixmapSize_data() {
-        QTest::addColumn<QSize>("picture");
-        QTest::addColumn<QSize>("label");
-        QTest::addColumn<QSize>("shown");
-        // clang-format off
-        QTest::newRow("wide picture")           << QSize(1000, 500) << QSize(400, 300) << QSize(400, 200);
-        QTest::newRow("small picture unscaled") << QSize(100, 50) << QSize(400, 300) << QSize(100, 50);
-        QTest::newRow("tall picture")           << QSize(300, 600) << QSize(400, 300) << QSize(150, 300);
-        QTest::newRow("4:3 photo in a wide label stays inside") << QSize(640, 480) << QSize(600, 350) << QSize(467, 350);
-        QTest::newRow("exactly the label")      << QSize(400, 300) << QSize(400, 300) << QSize(400, 300);
-        QTest::newRow("no picture")             << QSize(0, 0) << QSize(400, 300) << QSize(0, 0);
-        // clang-format on
-    }
-    void fitPixmapSize() {
-        QFETCH(QSize, picture);
-        QFETCH(QSize, label);
-        QFETCH(QSize, shown);
-        QCOMPARE(ItemDialogRules::FitPixmapSize(picture, label), shown);
-    }
-
-    // The item holds 2 x 10.0; a field that is empty or no valid number leaves the item's value in the sum.
-    void liveTotal_data() {
-        QTest::addColumn<QString>("count");
-        QTest::addColumn<QString>("price");
-        QTest::addColumn<QString>("total");
-        // clang-format off
-        QTest::newRow("3 x 12,5")                            << "3" << "12,5" << "37.50";
-        QTest::newRow("count 0 keeps the item's count")      << "0" << "12.5" << "25.00";
-        QTest::newRow("empty fields keep the item's values") << "" << "" << "20.00";
-        // clang-format on
-    }
-    void liveTotal() {
-        QFETCH(QString, count);
-        QFETCH(QString, price);
-        QFETCH(QString, total);
-        Item item;
-        item.SetNumberOfItems(2);
-        item.SetPrice(10.0);
-        QCOMPARE(ItemDialogRules::LiveTotalText(count, price, item), total);
-        QCOMPARE(item.GetNumberOfItems(), 2); // nothing is written into the item
     }
 
     // The print-out: the list's headings in the printed order, group and location by name, the total

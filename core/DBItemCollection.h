@@ -69,8 +69,10 @@ public:
 
     // Without a folder no lookup lists are read.
     explicit DBItemCollection(LogXML* log, QObject* parent = nullptr);
-    // A register of this folder: its lookup lists are read from there, and its lock lives there.
-    DBItemCollection(LogXML* log, const QString& folder, QObject* parent = nullptr);
+    // A register of this folder: its lookup lists are read from there, and its lock lives there. language: the
+    // interface language's code ("dk", "no", "en"), which names the list files and an HTML page's language.
+    DBItemCollection(LogXML* log, const QString& folder, const QString& language = QStringLiteral("dk"),
+                     QObject* parent = nullptr);
     ~DBItemCollection() override;
 
     // Items.
@@ -138,6 +140,7 @@ public:
     // lock of the inventory edition live there. Setting it reads nothing; MakeDynamicLists reads its lists.
     QString Folder() const { return m_folder; }
     void SetFolder(const QString& folder) { m_folder = folder; }
+    QString Language() const { return m_language; }
     // The first serial number of an empty register less one (the "Setup/StartSerialNumber" of its caller).
     void SetStartSerialNumber(int start) { m_startSerialNumber = start; }
 
@@ -274,6 +277,7 @@ private:
     int m_formatVersion = 100;
     LogXML* m_log;
     QString m_folder;
+    QString m_language;
     int m_startSerialNumber = 0;
     bool m_readOnly = false;
     QString m_lockInformation;

@@ -1,6 +1,5 @@
 #include "core/DBItemCollection.h"
 
-#include "app/AppNames.h"
 #include "core/Dialogs.h"
 #include "core/LogXML.h"
 
@@ -31,7 +30,7 @@ bool DBItemCollection::MakeDynamicLists() {
     m_locations.Clear();
     m_suppliers.Clear();
     m_fields.Clear();
-    const QString language = GetLanguage();
+    const QString& language = m_language;
     const QString groupsPath = dbDir + QStringLiteral("/groups/groups.%1.txt").arg(language);
     const QString locationsPath = dbDir + QStringLiteral("/location/location.%1.txt").arg(language);
     const QString suppliersPath = dbDir + QStringLiteral("/supplier/supplier.%1.txt").arg(language);
@@ -114,7 +113,7 @@ QString DBItemCollection::DynamicListPath(int list) const {
     if (!file)
         return QString();
     // Folder and file carry the same name: groups/groups.dk.txt.
-    return QStringLiteral("%1/%2/%2.%3.txt").arg(listsDir(m_folder), QLatin1String(file->folder), GetLanguage());
+    return QStringLiteral("%1/%2/%2.%3.txt").arg(listsDir(m_folder), QLatin1String(file->folder), m_language);
 }
 
 bool DBItemCollection::SaveDynamicList(int list, QString* reason) {

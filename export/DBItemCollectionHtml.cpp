@@ -18,8 +18,7 @@
 namespace {
 // The page's language for browsers and XML readers: the language code of the user interface as a language
 // tag ("dk" and "no" are not the tags of Danish and Norwegian).
-QByteArray pageLanguage() {
-    const QString language = GetLanguage();
+QByteArray pageLanguage(const QString& language) {
     if (language == QLatin1String("en"))
         return "en";
     if (language == QLatin1String("no"))
@@ -51,7 +50,7 @@ bool DBItemCollection::WriteHtml(QIODevice* device, const QString& path, bool wi
     EOutStream out(device);
     // The encoding is declared twice, so an XML reader and a browser both read "ø" right without guessing.
     out.write("<?xml version=\"1.0\" encoding=\"iso-8859-1\"?>\r\n");
-    const QByteArray language = pageLanguage();
+    const QByteArray language = pageLanguage(m_language);
     out.write("<html xmlns=\"http://www.w3.org/1999/xhtml\" xml:lang=\"" + language + "\" lang=\"" + language +
               "\">\r\n");
     out.write("<head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=iso-8859-1\"/><title>");

@@ -99,7 +99,7 @@ void MainWindow::OpenStartupDatabase() {
 }
 
 DBItemCollection* MainWindow::newCollection(const QString& folder) const {
-    auto* collection = new DBItemCollection(mLog.get(), folder);
+    auto* collection = new DBItemCollection(mLog.get(), folder, GetLanguage());
     collection->SetStartSerialNumber(AppSettings::StartSerialNumber());
     return collection;
 }

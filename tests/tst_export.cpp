@@ -302,8 +302,7 @@ private slots:
     void pageLanguage() {
         QFETCH(QString, setting);
         QFETCH(QString, tag);
-        Settings().setValue(QStringLiteral("Language"), setting);
-        DBItemCollection c(nullptr);
+        DBItemCollection c(nullptr, QString(), setting);
         fillThree(c);
         QXmlStreamReader reader(html(c, QString(), false, c.At(0), false));
         QVERIFY(reader.readNextStartElement());

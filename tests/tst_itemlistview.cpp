@@ -655,7 +655,7 @@ private slots:
             TestSupport::sourceDir() + QStringLiteral("/data/") + DefaultDatabaseDir(), dir.path());
         Settings().setValue(QStringLiteral("Language"), language);
         {
-            DBItemCollection collection(nullptr, folder);
+            DBItemCollection collection(nullptr, folder, language);
             QVERIFY(collection.LoadFromAsciiFile(dir.filePath(QFileInfo(DefaultDatabasePath()).fileName())));
             ItemListView view(m_window);
             view.Fill(&collection);

@@ -165,13 +165,12 @@ private slots:
     void listSources() {
         QFETCH(bool, withFolder);
         QFETCH(QStringList, files);
-        Settings().setValue(QStringLiteral("Language"), QStringLiteral("no"));
         for (const QString& file : files) {
             const qsizetype at = file.indexOf(QLatin1Char('='));
             const QString content = file.mid(at + 1);
             writeRaw(m_dir->filePath(file.left(at)), content.toLatin1());
         }
-        DBItemCollection collection(nullptr, withFolder ? dbDir() : QString());
+        DBItemCollection collection(nullptr, withFolder ? dbDir() : QString(), QStringLiteral("no"));
         QTEST(collection.Groups().Entries(), "groups");
         QTEST(collection.Locations().Entries(), "locations");
         QTEST(collection.Suppliers().Entries(), "suppliers");

@@ -68,10 +68,9 @@ QStringList clashes(const Entries& entries) {
     for (const auto& [key, text] : entries)
         byKey[key] << text;
     QStringList found;
-    for (auto it = byKey.cbegin(); it != byKey.cend(); ++it) {
+    for (auto it = byKey.cbegin(); it != byKey.cend(); ++it)
         if (it.value().size() > 1)
             found << it.key() + QStringLiteral(": ") + it.value().join(QStringLiteral(" | "));
-    }
     return found;
 }
 
@@ -89,15 +88,13 @@ Entries windowEntries(QWidget* window) {
         else if (auto* group = qobject_cast<QGroupBox*>(widget))
             addEntry(entries, group->title());
         else if (auto* tabs = qobject_cast<QTabBar*>(widget)) {
-            for (int i = 0; i < tabs->count(); ++i) {
+            for (int i = 0; i < tabs->count(); ++i)
                 if (tabs->isTabVisible(i))
                     addEntry(entries, tabs->tabText(i));
-            }
         } else if (auto* bar = qobject_cast<QMenuBar*>(widget)) {
-            for (QAction* menu : bar->actions()) {
+            for (QAction* menu : bar->actions())
                 if (menu->isVisible())
                     addEntry(entries, menu->text());
-            }
         }
     }
     return entries;
@@ -108,10 +105,9 @@ QStringList windowClashes(QWidget* window) {
     const QString name = window->metaObject()->className();
     QStringList found;
     auto check = [&] {
-        for (const QString& clash : clashes(windowEntries(window))) {
+        for (const QString& clash : clashes(windowEntries(window)))
             if (!found.contains(name + QStringLiteral(" ") + clash))
                 found << name + QStringLiteral(" ") + clash;
-        }
     };
     check();
     for (QTabWidget* tabs : window->findChildren<QTabWidget*>()) {
@@ -127,10 +123,9 @@ QStringList windowClashes(QWidget* window) {
 
 QStringList menuClashes(QMenu* menu) {
     Entries entries;
-    for (QAction* action : menu->actions()) {
+    for (QAction* action : menu->actions())
         if (action->isVisible() && !action->isSeparator())
             addEntry(entries, action->text());
-    }
     QStringList found;
     for (const QString& clash : clashes(entries))
         found << QStringLiteral("menu ") + menu->title() + QStringLiteral(" ") + clash;
@@ -191,12 +186,10 @@ private slots:
         TestSupport::installTranslation(language);
         // The toolkit's own buttons (OK, Cancel) in the language, as the program installs them.
         QCoreApplication::removeTranslator(&m_toolkit);
-        if (language != QLatin1String("en")) {
-            const QString toolkit =
-                language == QLatin1String("dk") ? QStringLiteral("qtbase_da") : QStringLiteral("qtbase_nb");
-            if (m_toolkit.load(toolkit, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-                QCoreApplication::installTranslator(&m_toolkit);
-        }
+        if (language != QLatin1String("en") &&
+            m_toolkit.load(language == QLatin1String("dk") ? "qtbase_da" : "qtbase_nb",
+                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QCoreApplication::installTranslator(&m_toolkit);
         ColumnNames::Reset();
         TestDialogs dialogs;
         RecordingLauncher launcher;
@@ -204,10 +197,6 @@ private slots:
         {
             MainWindow window;
             QVERIFY(window.Collection()->Count() > 0);
-            const QString search = language == QLatin1String("dk")   ? QStringLiteral("Søg...")
-                                   : language == QLatin1String("no") ? QStringLiteral("Søk...")
-                                                                     : QStringLiteral("Search...");
-            QCOMPARE(window.findChild<QAction*>(QStringLiteral("EditSearch"))->text().remove(QLatin1Char('&')), search);
             if (!deleteText.isEmpty())
                 QCOMPARE(window.findChild<QAction*>(QStringLiteral("EditDelete"))->text().remove(QLatin1Char('&')),
                          deleteText);

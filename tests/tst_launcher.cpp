@@ -26,14 +26,12 @@ private slots:
         TestSupport::installTranslation(QStringLiteral("en"));
         QVERIFY(m_dir.isValid());
         const QByteArray entry = "[Desktop Entry]\nType=Application\nExec=sh\n";
-        const std::pair<const char*, QByteArray> files[] = {{"a picture.jpg", QByteArray("\xff\xd8\xff\xe0", 4)},
-                                                            {"manual.pdf", "%PDF-1.4\n"},
-                                                            {"export.htm", "<html></html>"},
-                                                            {"notes.txt", "marked executable"},
-                                                            {"start.desktop", entry},
-                                                            {"entry.txt", entry},
-                                                            {"tool.AppImage", "\177ELF"},
-                                                            {"binary.jpg", TestSupport::readAll("/bin/true")}};
+        // clang-format off
+        const std::pair<const char*, QByteArray> files[] = {
+            {"a picture.jpg", QByteArray("\xff\xd8\xff\xe0", 4)}, {"manual.pdf", "%PDF-1.4\n"},
+            {"export.htm", "<html></html>"}, {"notes.txt", "marked executable"}, {"start.desktop", entry},
+            {"entry.txt", entry}, {"tool.AppImage", "\177ELF"}, {"binary.jpg", TestSupport::readAll("/bin/true")}};
+        // clang-format on
         for (const auto& [name, bytes] : files)
             QVERIFY(TestSupport::writeAll(path(QLatin1String(name)), bytes));
         QVERIFY(QFile::setPermissions(path("notes.txt"), QFile::permissions(path("notes.txt")) | QFile::ExeOwner));

@@ -79,19 +79,15 @@ private slots:
         QVERIFY(entry.contains("Exec=" + mPrefix.toUtf8() + "/bin/" + id.toUtf8() + '\n'));
         QVERIFY(entry.contains("Comment[da]=") && entry.contains("Comment[nb]=") && entry.contains("Keywords[da]="));
 
+        // The validators are optional tools (desktop-file-utils, appstream): without them nothing is validated.
         int code = 0;
         if (!QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate")).isEmpty()) {
             const QString said = run(QStringLiteral("desktop-file-validate"), {desktop}, &code);
             QVERIFY2(code == 0 && said.isEmpty(), qPrintable(said));
-        } else {
-            qWarning("desktop-file-validate is missing (desktop-file-utils): the menu entry is not validated");
         }
         if (!QStandardPaths::findExecutable(QStringLiteral("appstreamcli")).isEmpty()) {
-            const QString said = run(QStringLiteral("appstreamcli"),
-                                     {QStringLiteral("validate"), QStringLiteral("--no-net"), metainfo}, &code);
+            const QString said = run(QStringLiteral("appstreamcli"), {"validate", "--no-net", metainfo}, &code);
             QVERIFY2(code == 0, qPrintable(said));
-        } else {
-            qWarning("appstreamcli is missing (appstream): the AppStream description is not validated");
         }
     }
 
@@ -120,12 +116,12 @@ private slots:
         const QStringList before = snapshot(mPrefix);
         const QString documents = home.filePath(QStringLiteral("Documents/Vestrum/"));
 
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("HOME"), home.path());
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
+        env.remove(QStringLiteral("XDG_DOCUMENTS_DIR"));
         for (int start = 0; start < 2; ++start) {
             QProcess process;
-            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-            env.insert(QStringLiteral("HOME"), home.path());
-            env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
-            env.remove(QStringLiteral("XDG_DOCUMENTS_DIR"));
             process.setProcessEnvironment(env);
             process.setWorkingDirectory(elsewhere.path());
             process.start(mPrefix + QStringLiteral("/bin/") + edition.toLower(), {});

@@ -19,28 +19,22 @@ private:
     QString m_previousDir;
 
     QString path(const QString& name) const { return m_dir.filePath(name); }
-    bool make(const QString& name, const QByteArray& bytes, bool executable) {
-        if (!TestSupport::writeAll(path(name), bytes))
-            return false;
-        if (executable)
-            return QFile::setPermissions(path(name), QFile::permissions(path(name)) | QFile::ExeOwner);
-        return true;
-    }
 
 private slots:
     void initTestCase() {
         TestSupport::isolateSettings();
         TestSupport::installTranslation(QStringLiteral("en"));
         QVERIFY(m_dir.isValid());
-        QVERIFY(make(QStringLiteral("a picture.jpg"), QByteArray("\xff\xd8\xff\xe0", 4), false));
-        QVERIFY(make(QStringLiteral("manual.pdf"), "%PDF-1.4\n", false));
-        QVERIFY(make(QStringLiteral("export.htm"), "<html></html>", false));
-        QVERIFY(make(QStringLiteral("clean.sh"), "#!/bin/sh\nrm -rf \"$HOME\"\n", true));
-        QVERIFY(make(QStringLiteral("notes.txt"), "marked executable", true));
-        QVERIFY(make(QStringLiteral("start.desktop"), "[Desktop Entry]\nType=Application\nExec=sh\n", false));
-        QVERIFY(make(QStringLiteral("entry.txt"), "[Desktop Entry]\nType=Application\nExec=sh\n", false));
-        QVERIFY(make(QStringLiteral("tool.AppImage"), QByteArray("\177ELF"), false));
-        QVERIFY(make(QStringLiteral("binary.jpg"), TestSupport::readAll(QStringLiteral("/bin/true")), false));
+        const QByteArray entry = "[Desktop Entry]\nType=Application\nExec=sh\n";
+        // clang-format off
+        const std::pair<const char*, QByteArray> files[] = {
+            {"a picture.jpg", QByteArray("\xff\xd8\xff\xe0", 4)}, {"manual.pdf", "%PDF-1.4\n"},
+            {"export.htm", "<html></html>"}, {"notes.txt", "marked executable"}, {"start.desktop", entry},
+            {"entry.txt", entry}, {"tool.AppImage", "\177ELF"}, {"binary.jpg", TestSupport::readAll("/bin/true")}};
+        // clang-format on
+        for (const auto& [name, bytes] : files)
+            QVERIFY(TestSupport::writeAll(path(QLatin1String(name)), bytes));
+        QVERIFY(QFile::setPermissions(path("notes.txt"), QFile::permissions(path("notes.txt")) | QFile::ExeOwner));
         QVERIFY(QFile::link(QStringLiteral("/bin/sh"), path(QStringLiteral("shell.jpg"))));
         QVERIFY(QDir(m_dir.path()).mkdir(QStringLiteral("folder")));
         m_previousDir = QDir::currentPath();
@@ -56,14 +50,12 @@ private slots:
         QTest::addColumn<QString>("desktopUrl");
         const QString picture = path(QStringLiteral("a picture.jpg"));
         const QString pictureUrl = QUrl::fromLocalFile(picture).toString();
-        QTest::newRow("option") << "--help" << QString() << QString();
         QTest::newRow("short option") << "-x" << QString() << QString();
         QTest::newRow("javascript") << "javascript:alert(1)" << QString() << QString();
         QTest::newRow("file url of a program") << "file:///bin/sh" << QString() << QString();
         QTest::newRow("relative up") << "../bin/sh" << QString() << QString();
         // The desktop reads a relative path against the working folder, as the shipped samples link.
         QTest::newRow("relative") << "a picture.jpg" << QString() << pictureUrl;
-        QTest::newRow("script") << path("clean.sh") << QString() << QString();
         QTest::newRow("executable bit") << path("notes.txt") << QString() << QString();
         QTest::newRow("desktop entry") << path("start.desktop") << QString() << QString();
         QTest::newRow("desktop entry by content") << path("entry.txt") << QString() << QString();
@@ -92,34 +84,24 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QString, viewerArgument);
         QFETCH(QString, desktopUrl);
-        TestDialogs dialogs;
-        RecordingLauncher launcher;
-        if (viewerArgument.isEmpty())
-            dialogs.answer(0);
-        ExternalViewers::ShowWithProgram(QStringLiteral("gimp"), text);
-        if (viewerArgument.isEmpty()) {
-            QCOMPARE(launcher.started.size(), 0);
-            QCOMPARE(dialogs.boxes.size(), 1);
-            QVERIFY2(dialogs.lastText().contains(text.trimmed()), qPrintable(dialogs.lastText()));
-        } else {
-            QCOMPARE(launcher.started, QList<QStringList>{(QStringList{"gimp", viewerArgument})});
-            QCOMPARE(dialogs.boxes.size(), 0);
-        }
-        QCOMPARE(launcher.opened.size(), 0);
-
-        dialogs.clear();
-        launcher.started.clear();
-        if (desktopUrl.isEmpty())
-            dialogs.answer(0);
-        ExternalViewers::OpenWithAssociated(text);
-        QCOMPARE(launcher.started.size(), 0);
-        if (desktopUrl.isEmpty()) {
-            QCOMPARE(launcher.opened.size(), 0);
-            QCOMPARE(dialogs.boxes.size(), 1);
-            QVERIFY2(dialogs.lastText().contains(text.trimmed()), qPrintable(dialogs.lastText()));
-        } else {
-            QCOMPARE(launcher.opened, QList<QUrl>{QUrl(desktopUrl)});
-            QCOMPARE(dialogs.boxes.size(), 0);
+        for (const bool viewer : {true, false}) {
+            const QString expected = viewer ? viewerArgument : desktopUrl;
+            const bool refused = expected.isEmpty();
+            TestDialogs dialogs;
+            RecordingLauncher launcher;
+            if (refused)
+                dialogs.answer(0);
+            if (viewer)
+                ExternalViewers::ShowWithProgram(QStringLiteral("gimp"), text);
+            else
+                ExternalViewers::OpenWithAssociated(text);
+            const QList<QStringList> started =
+                viewer && !refused ? QList<QStringList>{{"gimp", expected}} : QList<QStringList>();
+            QCOMPARE(launcher.started, started);
+            QCOMPARE(launcher.opened, viewer || refused ? QList<QUrl>() : QList<QUrl>{QUrl(expected)});
+            QCOMPARE(dialogs.boxes.size(), refused ? 1 : 0);
+            if (refused)
+                QVERIFY2(dialogs.lastText().contains(text.trimmed()), qPrintable(dialogs.lastText()));
         }
     }
 

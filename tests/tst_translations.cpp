@@ -9,26 +9,25 @@
 #include <QTest>
 #include <QXmlStreamReader>
 
-// Every text of the sources must have a finished translation in Danish, Norwegian and English, so no
-// user ever sees a raw key such as "FILE_NEW". The check runs lupdate over the sources into a copy of each
-// translation file and looks for what is missing.
+namespace {
+QSet<QString> placeholders(const QString& text) {
+    QSet<QString> found;
+    static const QRegularExpression re(QStringLiteral("%[1-9]"));
+    for (auto it = re.globalMatch(text); it.hasNext();)
+        found.insert(it.next().captured());
+    return found;
+}
+} // namespace
+
+// Every text of the sources must have a finished translation in Danish, Norwegian and English, so no user ever
+// sees a raw key such as "FILE_NEW": lupdate runs over the sources into a copy of each translation file.
 class TestTranslations : public QObject {
     Q_OBJECT
-private:
-    static QSet<QString> placeholders(const QString& text) {
-        QSet<QString> found;
-        static const QRegularExpression re(QStringLiteral("%[1-9]"));
-        for (auto it = re.globalMatch(text); it.hasNext();)
-            found.insert(it.next().captured());
-        return found;
-    }
-
 private slots:
     void everyTextIsTranslated_data() {
         QTest::addColumn<QString>("language");
-        QTest::newRow("dk") << "dk";
-        QTest::newRow("no") << "no";
-        QTest::newRow("en") << "en";
+        for (const char* language : {"dk", "no", "en"})
+            QTest::newRow(language) << QString::fromLatin1(language);
     }
     void everyTextIsTranslated() {
         QFETCH(QString, language);
@@ -37,18 +36,15 @@ private slots:
         const QString ts = dir.filePath(QStringLiteral("check_%1.ts").arg(language));
         QVERIFY(QFile::copy(source + QStringLiteral("/translations/vestrum_%1.ts").arg(language), ts));
         QFile::setPermissions(ts, QFile::ReadOwner | QFile::WriteOwner);
-
-        QStringList arguments{QStringLiteral("-silent"), QStringLiteral("-no-obsolete"), QStringLiteral("-locations"),
-                              QStringLiteral("none")};
+        QStringList arguments{"-silent", "-no-obsolete", "-locations", "none"};
         for (const char* folder : {"app", "core", "server", "mainwindow", "itemdialog", "export", "output", "printing",
                                    "setup", "forms", "platform"}) {
             if (QDir(source + QLatin1Char('/') + QLatin1String(folder)).exists())
                 arguments << QLatin1String(folder);
         }
-        arguments << QStringLiteral("-ts") << ts;
         QProcess lupdate;
         lupdate.setWorkingDirectory(source);
-        lupdate.start(QStringLiteral(LUPDATE_EXECUTABLE), arguments);
+        lupdate.start(QStringLiteral(LUPDATE_EXECUTABLE), arguments << "-ts" << ts);
         QVERIFY(lupdate.waitForFinished(120000));
         QCOMPARE(lupdate.exitCode(), 0);
 
@@ -59,8 +55,7 @@ private slots:
         QStringList missing, wrongPlaceholders;
         int messages = 0;
         while (!xml.atEnd()) {
-            xml.readNext();
-            if (!xml.isStartElement())
+            if (xml.readNext() != QXmlStreamReader::StartElement)
                 continue;
             if (xml.name() == QLatin1String("name")) {
                 context = xml.readElementText();
@@ -70,21 +65,16 @@ private slots:
                 ++messages;
                 const bool unfinished = xml.attributes().value(QLatin1String("type")) == QLatin1String("unfinished");
                 const QString translation = xml.readElementText();
-                const QString where = context + QStringLiteral(": ") + sourceText;
                 if (unfinished || translation.isEmpty())
-                    missing << where;
+                    missing << context + QStringLiteral(": ") + sourceText;
                 else if (!placeholders(sourceText).isEmpty() && placeholders(sourceText) != placeholders(translation))
-                    wrongPlaceholders << where;
+                    wrongPlaceholders << context + QStringLiteral(": ") + sourceText;
             }
         }
         QVERIFY(!xml.hasError());
         QVERIFY(messages > 0);
-        QVERIFY2(missing.isEmpty(),
-                 qPrintable(
-                     QStringLiteral("%1 texts without a finished %2 translation:\n").arg(missing.size()).arg(language) +
-                     missing.join(QLatin1Char('\n'))));
-        QVERIFY2(wrongPlaceholders.isEmpty(),
-                 qPrintable(QStringLiteral("placeholders differ:\n") + wrongPlaceholders.join(QLatin1Char('\n'))));
+        QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QLatin1Char('\n'))));
+        QVERIFY2(wrongPlaceholders.isEmpty(), qPrintable(wrongPlaceholders.join(QLatin1Char('\n'))));
     }
 };
 

@@ -91,13 +91,11 @@ private slots:
     }
 
     // What one item's text becomes after export and import; ";" and line breaks survive the CSV file itself
-    // but not the register's file, so the import changes them and says so.
+    // but not the register's file, so the import changes them and says so. Quotes and commas: registerRoundTrip.
     void roundTripOfTexts_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("imported");
         QTest::addColumn<int>("notes");
-        QTest::newRow("quotes") << QStringLiteral("19\" skærm \"Pro\"") << QStringLiteral("19\" skærm \"Pro\"") << 0;
-        QTest::newRow("comma") << QStringLiteral("Stel, 12 personer") << QStringLiteral("Stel, 12 personer") << 0;
         QTest::newRow("danish letters") << QStringLiteral("æøå ÆØÅ é") << QStringLiteral("æøå ÆØÅ é") << 0;
         QTest::newRow("199 characters") << QString(199, QLatin1Char('x')) << QString(199, QLatin1Char('x')) << 0;
         QTest::newRow("blanks kept") << QStringLiteral("  midt  ") << QStringLiteral("  midt  ") << 0;
@@ -111,13 +109,9 @@ private slots:
         QFETCH(int, notes);
         Item item;
         item.SetGroup(1);
-        item.SetLocation(7); // no such location: written and read as the number
         item.SetName(text);
         item.SetDescription(text);
         item.SetPrice(1234.56);
-        item.SetPriceToday(0.1);
-        item.SetNumberOfItems(3);
-        item.SetDate(QStringLiteral("05.03.2021"));
         const QByteArray bytes = exportBytes({&item}, *m_lists);
         QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
         QVERIFY(bytes.endsWith("\r\n"));
@@ -141,11 +135,7 @@ private slots:
         QCOMPARE(back.GetName(), imported);
         QCOMPARE(back.GetDescription(), imported);
         QCOMPARE(back.GetGroup(), 1);
-        QCOMPARE(back.GetLocation(), 7);
         QCOMPARE(back.GetPrice(), 1234.56);
-        QCOMPARE(back.GetPriceToday(), 0.1);
-        QCOMPARE(back.GetNumberOfItems(), 3);
-        QCOMPARE(back.GetDate(), QStringLiteral("05.03.2021"));
     }
 
     void parse_data() {
@@ -258,7 +248,7 @@ private slots:
         }
     }
 
-    // A generated register out and back in: every item equal.
+    // A generated register out and back in: every item equal; groups and locations without a name go as numbers.
     void registerRoundTrip() {
         DBItemCollection collection(nullptr);
         collection.Groups().SetEntries(m_lists->Groups().Entries());
@@ -287,8 +277,7 @@ private slots:
             QCOMPARE(b.GetNumberOfItems(), a.GetNumberOfItems());
             QCOMPARE(b.GetPrice(), a.GetPrice());
             QCOMPARE(b.GetPriceToday(), a.GetPriceToday());
-            QCOMPARE(b.AllLatin1(), a.AllLatin1());
-            QCOMPARE(b.GetDate(), a.GetDate());
+            QCOMPARE(b.AllLatin1(), a.AllLatin1()); // every text, the date too
         }
     }
 
@@ -329,7 +318,7 @@ private slots:
         });
         window.findChild<QAction*>(QStringLiteral("FileImportCsv"))->trigger();
         QVERIFY(m_dialogs->windows.isEmpty());
-        QVERIFY2(m_dialogs->boxes.isEmpty(), qPrintable(m_dialogs->lastText()));
+        QVERIFY(m_dialogs->boxes.isEmpty());
         QCOMPARE(nameColumnField, int(CsvImport::Ignored));
         QCOMPARE(firstProblems.value(0), QStringLiteral("Række 2: '%1' mangler").arg(ColumnNames::Title(1)));
         QVERIFY(!importEnabledBefore);
@@ -375,7 +364,7 @@ private slots:
         window.findChild<QAction*>(QStringLiteral("FileImportCsv"))->trigger();
         QVERIFY(m_dialogs->windows.isEmpty());
         if (!box.isEmpty())
-            QVERIFY2(m_dialogs->lastText().endsWith(box), qPrintable(m_dialogs->lastText()));
+            QVERIFY(m_dialogs->lastText().endsWith(box));
         QCOMPARE(window.Collection()->Count(), before + added);
         QCOMPARE(DBItemCollection::IsModified(), added > 0);
     }

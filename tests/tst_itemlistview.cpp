@@ -42,27 +42,24 @@ Item* makeItem(const QString& name, int group, const QString& date = QString()) 
     return item;
 }
 
-// Every shown row: "Group: item, item"; sorted, the items of a group in name order.
-QStringList shownRows(const ItemListModel* model, bool sorted = false) {
-    QStringList rows;
-    for (int row = 0; row < model->rowCount(); ++row) {
-        const QModelIndex group = model->index(row, 0);
-        QStringList names;
-        for (int child = 0; child < model->rowCount(group); ++child)
-            names << model->index(child, 1, group).data().toString();
-        if (sorted)
-            names.sort();
-        rows << group.data().toString() + QStringLiteral(": ") + names.join(QStringLiteral(", "));
-    }
-    return rows;
-}
-
 QStringList childNames(const ItemListModel* model, int group) {
     QStringList names;
     const QModelIndex parent = model->index(group, 0);
     for (int row = 0; row < model->rowCount(parent); ++row)
         names << model->index(row, 1, parent).data().toString();
     return names;
+}
+
+// Every shown row: "Group: item, item"; sorted, the items of a group in name order.
+QStringList shownRows(const ItemListModel* model, bool sorted = false) {
+    QStringList rows;
+    for (int row = 0; row < model->rowCount(); ++row) {
+        QStringList names = childNames(model, row);
+        if (sorted)
+            names.sort();
+        rows << model->index(row, 0).data().toString() + QStringLiteral(": ") + names.join(QStringLiteral(", "));
+    }
+    return rows;
 }
 
 QStringList groupNames(const ItemListModel* model) {
@@ -87,6 +84,7 @@ private:
         m_view->SetCollection(m_collection);
     }
     Item* selected() const { return m_view->ItemOf(m_view->isItemSelected()); }
+    QString header(int column) const { return m_view->model()->headerData(column, Qt::Horizontal).toString(); }
 
 private slots:
     void initTestCase() {
@@ -294,16 +292,15 @@ private slots:
         QCOMPARE(TextFilter(typed).Matches(item), found);
     }
 
-    // The rows narrow to the hits; group and location names count as the item's texts; group rows count
-    // their hits and are open.
+    // The rows narrow to the hits (longer words working on the hits); group and location names count as the
+    // item's texts; group rows count their hits and are open; no filter gives back every item and the groups
+    // that were open.
     void filterNarrowsTheRows_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QStringList>("rows");
         QTest::newRow("location") << "kobenhavn" << QStringList{"Stue (1 of 2): Sofa"};
         QTest::newRow("group name") << "STUE" << QStringList{"Stue (2 of 2): Sofa, Lampe"};
         QTest::newRow("two groups") << "l" << QStringList{"Stue (1 of 2): Lampe", "Have (2 of 2): Café-stol, Æbletræ"};
-        QTest::newRow("accent") << "cafe" << QStringList{"Have (1 of 2): Café-stol"};
-        QTest::newRow("two words") << "poulsen lampe" << QStringList{"Stue (1 of 2): Lampe"};
         QTest::newRow("nothing") << "zebra" << QStringList{};
         QTest::newRow("empty") << "" << QStringList{"Stue: Sofa, Lampe", "Køkken: ", "Have: Café-stol, Æbletræ"};
     }
@@ -320,35 +317,22 @@ private slots:
             m_collection->Add(item);
         }
         m_view->Fill(m_collection);
-        m_view->SetFilter(typed);
-        QCOMPARE(shownRows(m_view->Model()), rows);
-        for (int row = 0; row < m_view->Model()->rowCount(); ++row)
-            QCOMPARE(m_view->isExpanded(m_view->Model()->index(row, 0)), !typed.isEmpty());
-    }
-
-    // Longer words work on the hits; clearing the filter gives back every item and the groups that were open.
-    void filterNarrowsOnTheHitsAndGivesBackTheOpenGroups() {
-        attach({"A", "B", "C"});
-        for (int i = 0; i < 12; ++i)
-            m_collection->Add(makeItem(
-                QStringLiteral("%1 %2").arg(i % 2 ? "chair" : "table").arg(i, 2, 10, QLatin1Char('0')), i % 3));
-        m_view->Fill(m_collection);
         const ItemListModel* model = m_view->Model();
-        m_view->setExpanded(model->GroupIndex(1), true);
-        m_view->SetFilter(QStringLiteral("cha"));
-        m_view->SetFilter(QStringLiteral("chair"));
-        QCOMPARE(shownRows(model), (QStringList{"A (2 of 4): chair 03, chair 09", "B (2 of 4): chair 01, chair 07",
-                                                "C (2 of 4): chair 05, chair 11"}));
+        m_view->setExpanded(model->GroupIndex(2), true);
+        m_view->SetFilter(typed.left(2));
+        m_view->SetFilter(typed);
+        QCOMPARE(shownRows(model), rows);
+        for (int row = 0; !typed.isEmpty() && row < model->rowCount(); ++row)
+            QVERIFY(m_view->isExpanded(model->index(row, 0)));
         m_view->SetFilter(QString());
-        QCOMPARE(shownRows(model).at(1), QStringLiteral("B: chair 01, table 04, chair 07, table 10"));
-        QVERIFY(m_view->isExpanded(model->GroupIndex(1)));
+        QCOMPARE(shownRows(model), (QStringList{"Stue: Sofa, Lampe", "Køkken: ", "Have: Café-stol, Æbletræ"}));
+        QVERIFY(m_view->isExpanded(model->GroupIndex(2)));
         QVERIFY(!m_view->isExpanded(model->GroupIndex(0)));
     }
 
     void filterFieldKeys() {
         ListFilterField field;
         QSignalSpy leave(&field, &ListFilterField::leaveRequested);
-        QVERIFY(!field.placeholderText().isEmpty());
         QTest::keyClicks(&field, QStringLiteral("lampe"));
         QTest::keyClick(&field, Qt::Key_Escape);
         QCOMPARE(field.text(), QString());
@@ -396,7 +380,8 @@ private slots:
                     .contains(QStringLiteral("1.234,50")));
     }
 
-    // The group header sorts the group rows by name; the items keep their order and their indexes.
+    // The group header sorts the group rows by name; the items keep their order and their indexes; a changed
+    // group list keeps the order and the open groups.
     void groupHeaderSortsGroupRows() {
         attach({"Køkken", "Altan", "Stue"});
         m_collection->Add(makeItem("b", 2));
@@ -413,7 +398,6 @@ private slots:
         QCOMPARE(kept.data().toString(), QStringLiteral("a"));
         QCOMPARE(childNames(model, 0), (QStringList{"b", "a"}));
         QVERIFY(m_view->isExpanded(model->GroupIndex(2)));
-        // A changed group list keeps the order and the open groups.
         m_collection->SetListEntries(DBItemCollection::GroupList, {"Køkken", "Altan", "Stuen"});
         QCOMPARE(groupNames(model), (QStringList{"Stuen", "Køkken", "Altan"}));
         QVERIFY(m_view->isExpanded(model->GroupIndex(2)));
@@ -436,16 +420,15 @@ private slots:
                 kept << QPersistentModelIndex(model->index(row, 1, model->index(group, 0)));
                 keptItems << m_view->ItemOf(kept.last());
             }
-        const QModelIndex selected = model->index(7, 0, model->index(1, 0));
-        m_view->setCurrentIndex(selected);
-        const Item* selectedItem = m_view->ItemOf(selected);
+        m_view->setCurrentIndex(model->index(7, 0, model->index(1, 0)));
+        const Item* selectedItem = selected();
+        // Resolved afresh by row: an index that kept its old row number would still carry its item's pointer.
+        auto itemAtRow = [&](const QModelIndex& index) {
+            return m_view->ItemOf(model->index(index.row(), 1, index.parent()));
+        };
         for (auto [column, order] :
              {std::pair{1, Qt::AscendingOrder}, {1, Qt::DescendingOrder}, {9, Qt::AscendingOrder}}) {
             m_view->sortByColumn(column, order);
-            // Resolved afresh by row: an index that kept its old row number would still carry its item's pointer.
-            auto itemAtRow = [&](const QModelIndex& index) {
-                return m_view->ItemOf(model->index(index.row(), 1, index.parent()));
-            };
             for (int i = 0; i < kept.size(); ++i) {
                 QVERIFY(kept[i].isValid());
                 QCOMPARE(itemAtRow(kept[i]), keptItems[i]);
@@ -481,16 +464,18 @@ private slots:
         QCOMPARE(childNames(m_view->Model(), 0).first(), ascending.last());
     }
 
-    void cells() {
-        attach({"Stue"}, {"Stue", "Køkken"});
-        Item* item = makeItem("Lampe", 0, "05.01.2001");
+    // Cells show numbers and dates in the list's own forms; a tool tip that looks like markup would be shown
+    // as markup, but register text must read as it stands.
+    void cellsAndToolTips() {
+        attach({"Stue <b>"}, {"Stue", "Køkken"});
+        Item* item = makeItem("Sofa <grå> & <b>bord</b>", 0, "05.01.2001");
         item->SetPrice(12.5);
         item->SetNumberOfItems(3);
         item->SetPriceToday(30);
         item->SetLocation(1);
         item->SetPhotolink(QStringLiteral(" billeder/lampe.JPG "));
         item->SetReceipt(QStringLiteral("kvittering.pdf"));
-        item->SetDocument(QStringLiteral("manual.pdf"));
+        item->SetDocument(QStringLiteral("/tmp/<i>manual</i>.pdf"));
         Item* lost = makeItem("Væk", 0);
         lost->SetLocation(2);
         m_collection->Add(item);
@@ -507,10 +492,24 @@ private slots:
         QVERIFY(cell(8, Qt::DecorationRole).isNull());   // a receipt that is no picture
         QVERIFY(!cell(16, Qt::DecorationRole).isNull()); // a document
         QCOMPARE(m_view->Model()->IndexOf(lost).siblingAtColumn(10).data().toString(), QStringLiteral("Error"));
+        const auto shown = [](const QModelIndex& index) {
+            const QString tip = index.data(Qt::ToolTipRole).toString();
+            QTextDocument document;
+            if (Qt::mightBeRichText(tip))
+                document.setHtml(tip);
+            else
+                document.setPlainText(tip);
+            return document.toPlainText();
+        };
+        QCOMPARE(shown(row.siblingAtColumn(ColumnNames::Name)), item->GetName());
+        QCOMPARE(shown(row.siblingAtColumn(ColumnNames::Document)), item->GetDocument());
+        QCOMPARE(shown(m_view->Model()->GroupIndex(0)), QStringLiteral("Stue <b>"));
         SetEdition(Pellin); // Pellin shows the unit price
         QCOMPARE(cell(5).toString(), QStringLiteral("12.50"));
     }
 
+    // Captions come from the register's fields list without their "&"; those it leaves alone (or that an older
+    // file's list names differently) keep the program's own translated default.
     void captionsFromTheFieldsList_data() {
         QTest::addColumn<int>("version");
         QTest::addColumn<QString>("document");
@@ -526,10 +525,6 @@ private slots:
     }
     void captionsFromTheFieldsList() {
         QFETCH(int, version);
-        QFETCH(QString, document);
-        QFETCH(QString, productType);
-        QFETCH(QString, documentHeader);
-        QFETCH(QString, productTypeHeader);
         TestSupport::installTranslation(QStringLiteral("dk"));
         ColumnNames::Reset();
         QTemporaryDir dir;
@@ -539,6 +534,8 @@ private slots:
         QCOMPARE(DBItemCollection::LoadedFormatVersion(), version);
         QStringList fields{"Type", "&Navn", "",      "Stk.", "Købt", "Værdi", "Foto", "Købt den",
                            "Rum",  "Note",  "Butik", "Info", "Nr.",  "Net",   "Bon"};
+        QFETCH(QString, document);
+        QFETCH(QString, productType);
         fields << document << productType;
         attach({"Stue"});
         for (const QString& f : fields)
@@ -548,42 +545,17 @@ private slots:
         m_collection->Add(makeItem("x", 0));
         m_view->Fill(m_collection);
         m_view->ViewAll(true);
-        auto header = [this](int column) { return m_view->model()->headerData(column, Qt::Horizontal).toString(); };
-        QCOMPARE(header(0), QStringLiteral("Type"));
         QCOMPARE(header(1), QStringLiteral("Navn"));
         QCOMPARE(header(2), QCoreApplication::translate("ItemListView", "Fabrikat")); // an empty name: unchanged
-        QCOMPARE(header(4), QStringLiteral("Stk."));
-        QCOMPARE(header(8), QStringLiteral("Bon"));
         QCOMPARE(header(9), QStringLiteral("Købt den"));
-        // Captions the fields list leaves alone keep the program's own (translated) default.
+        QFETCH(QString, documentHeader);
+        QFETCH(QString, productTypeHeader);
         QCOMPARE(header(16), QCoreApplication::translate("ItemListView", qPrintable(documentHeader)));
         QCOMPARE(header(3), QCoreApplication::translate("ItemListView", qPrintable(productTypeHeader)));
         QVERIFY(m_view->isExpanded(m_view->Model()->GroupIndex(0)));
         m_view->ViewAll(false);
         QVERIFY(!m_view->isExpanded(m_view->Model()->GroupIndex(0)));
         TestSupport::installTranslation(QStringLiteral("en"));
-    }
-
-    // A tool tip that looks like markup would be shown as markup; register text must read as it stands.
-    void toolTipsShowTextAsItStands() {
-        attach({"Stue <b>"});
-        Item* item = makeItem("Sofa <grå> & <b>bord</b>", 0);
-        item->SetDocument(QStringLiteral("/tmp/<i>manual</i>.pdf"));
-        m_collection->Add(item);
-        m_view->Fill(m_collection);
-        const QModelIndex row = m_view->Model()->IndexOf(item);
-        const auto shown = [](const QModelIndex& index) {
-            const QString tip = index.data(Qt::ToolTipRole).toString();
-            QTextDocument document;
-            if (Qt::mightBeRichText(tip))
-                document.setHtml(tip);
-            else
-                document.setPlainText(tip);
-            return document.toPlainText();
-        };
-        QCOMPARE(shown(row.siblingAtColumn(ColumnNames::Name)), item->GetName());
-        QCOMPARE(shown(row.siblingAtColumn(ColumnNames::Document)), item->GetDocument());
-        QCOMPARE(shown(m_view->Model()->GroupIndex(0)), QStringLiteral("Stue <b>"));
     }
 
     void linkCellsOpenThroughThePlatform() {
@@ -596,7 +568,7 @@ private slots:
         m_view->Fill(m_collection);
         m_view->ViewAll(true);
         const QModelIndex row = m_view->Model()->IndexOf(item);
-        QVERIFY(m_view->HasUrl(row) == false); // no current row yet
+        QVERIFY(!m_view->HasUrl(row)); // no current row yet
         m_view->ItemSelected(row);
         QVERIFY(m_view->HasUrl(row));
         QVERIFY(!m_view->HasPictureLink(m_view->Model()->GroupIndex(0))); // a group row never has links
@@ -610,20 +582,16 @@ private slots:
         m_dialogs->expectBoxes();
         m_view->MousePressed(row, QPoint(), 7);
         QVERIFY(launcher.started.isEmpty());
-        QVERIFY(launcher.opened.size() == 1);
+        QCOMPARE(launcher.opened.size(), 1);
         QCOMPARE(m_dialogs->boxes.size(), 1);
-        QVERIFY2(m_dialogs->lastText().contains(QCoreApplication::translate(
-                     "MainWindow", "The specified file was not found (please, check write permissions).")),
-                 qPrintable(m_dialogs->lastText()));
+        QVERIFY(m_dialogs->lastText().contains(QCoreApplication::translate(
+            "MainWindow", "The specified file was not found (please, check write permissions).")));
         Settings().setValue(QStringLiteral("wwwProgram"), QStringLiteral("/usr/bin/firefox"));
         m_view->ShowUrl();
-        QCOMPARE(launcher.started.size(), 1);
-        QCOMPARE(launcher.started.first(), (QStringList{"/usr/bin/firefox", "https://example.dk/lampe"}));
-        // A group row's cells do nothing.
+        QCOMPARE(launcher.started.value(0), (QStringList{"/usr/bin/firefox", "https://example.dk/lampe"}));
         launcher.opened.clear();
-        m_view->MousePressed(m_view->Model()->GroupIndex(0), QPoint(), 15);
+        m_view->MousePressed(m_view->Model()->GroupIndex(0), QPoint(), 15); // a group row's cells do nothing
         QVERIFY(launcher.opened.isEmpty());
-        // No web address: the "NB!" box.
         item->SetWww(QString());
         m_dialogs->expectBoxes();
         m_view->ShowUrl();
@@ -635,14 +603,10 @@ private slots:
     void defaultWidthsFitTheCaptions_data() {
         QTest::addColumn<int>("edition");
         QTest::addColumn<QString>("language");
-        const struct {
-            const char* name;
-            int edition;
-        } editions[] = {{"Tovik", Tovik}, {"Pellin", Pellin}, {"Ostrel", Ostrel}, {"Brevane", Brevane}};
-        for (const auto& e : editions) {
+        for (auto [edition, name] :
+             {std::pair{Tovik, "Tovik"}, {Pellin, "Pellin"}, {Ostrel, "Ostrel"}, {Brevane, "Brevane"}})
             for (const char* language : {"dk", "no", "en"})
-                QTest::addRow("%s %s", e.name, language) << e.edition << QString::fromLatin1(language);
-        }
+                QTest::addRow("%s %s", name, language) << int(edition) << QString::fromLatin1(language);
     }
     void defaultWidthsFitTheCaptions() {
         QFETCH(int, edition);
@@ -666,11 +630,10 @@ private slots:
             const int room = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, &option, header) +
                              header->style()->pixelMetric(QStyle::PM_HeaderMarkSize, &option, header);
             for (int column = 0; column < ColumnNames::ColumnCount; ++column) {
-                if (view.isColumnHidden(column))
-                    continue;
                 const QString caption = view.model()->headerData(column, Qt::Horizontal).toString();
-                QVERIFY2(view.columnWidth(column) >= header->fontMetrics().horizontalAdvance(caption) + room,
-                         qPrintable(QStringLiteral("%1: %2").arg(caption).arg(view.columnWidth(column))));
+                QVERIFY2(view.isColumnHidden(column) ||
+                             view.columnWidth(column) >= header->fontMetrics().horizontalAdvance(caption) + room,
+                         qPrintable(caption));
             }
             // A width the user gave keeps when the captions are set again (Price: shown in every edition).
             view.setColumnWidth(ColumnNames::Price, 30);
@@ -686,8 +649,7 @@ private slots:
         m_view->SaveColumnWidths();
         QCOMPARE(Settings().value(QStringLiteral("ListView/WWWCOLUMNwidth")).toInt(), 333);
         QCOMPARE(Settings().value(QStringLiteral("ListView/Colums")).toInt(), 17);
-        ItemListView another(m_window);
-        QCOMPARE(another.columnWidth(15), 333);
+        QCOMPARE(ItemListView(m_window).columnWidth(15), 333);
     }
 
     // The view's openers of the item dialog: an item row, a group row, the picture command and the search

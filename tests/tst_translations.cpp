@@ -1,6 +1,5 @@
 #include "tests/TestSupport.h"
 
-#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
@@ -19,8 +18,8 @@ QSet<QString> placeholders(const QString& text) {
 }
 } // namespace
 
-// Every text of the sources must have a finished translation in Danish, Norwegian and English, so no user ever
-// sees a raw key such as "FILE_NEW": lupdate runs over the sources into a copy of each translation file.
+// Every text of the sources needs a finished translation in each language, so that no user sees a raw key such as
+// "FILE_NEW": lupdate runs over the sources into a copy of each translation file.
 class TestTranslations : public QObject {
     Q_OBJECT
 private slots:
@@ -33,15 +32,12 @@ private slots:
         QFETCH(QString, language);
         const QString source = TestSupport::sourceDir();
         QTemporaryDir dir;
-        const QString ts = dir.filePath(QStringLiteral("check_%1.ts").arg(language));
+        const QString ts = dir.filePath(QStringLiteral("check.ts"));
         QVERIFY(QFile::copy(source + QStringLiteral("/translations/vestrum_%1.ts").arg(language), ts));
         QFile::setPermissions(ts, QFile::ReadOwner | QFile::WriteOwner);
-        QStringList arguments{"-silent", "-no-obsolete", "-locations", "none"};
-        for (const char* folder : {"app", "core", "server", "mainwindow", "itemdialog", "export", "output", "printing",
-                                   "setup", "forms", "platform"}) {
-            if (QDir(source + QLatin1Char('/') + QLatin1String(folder)).exists())
-                arguments << QLatin1String(folder);
-        }
+        QStringList arguments{"-silent", "-no-obsolete", "-locations", "none",       "app",
+                              "core",    "server",       "mainwindow", "itemdialog", "export",
+                              "output",  "printing",     "setup",      "forms",      "platform"};
         QProcess lupdate;
         lupdate.setWorkingDirectory(source);
         lupdate.start(QStringLiteral(LUPDATE_EXECUTABLE), arguments << "-ts" << ts);
@@ -52,7 +48,7 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         QXmlStreamReader xml(&file);
         QString context, sourceText;
-        QStringList missing, wrongPlaceholders;
+        QStringList wrong; // untranslated, or with other placeholders than the source
         int messages = 0;
         while (!xml.atEnd()) {
             if (xml.readNext() != QXmlStreamReader::StartElement)
@@ -65,16 +61,13 @@ private slots:
                 ++messages;
                 const bool unfinished = xml.attributes().value(QLatin1String("type")) == QLatin1String("unfinished");
                 const QString translation = xml.readElementText();
-                if (unfinished || translation.isEmpty())
-                    missing << context + QStringLiteral(": ") + sourceText;
-                else if (!placeholders(sourceText).isEmpty() && placeholders(sourceText) != placeholders(translation))
-                    wrongPlaceholders << context + QStringLiteral(": ") + sourceText;
+                if (unfinished || translation.isEmpty() ||
+                    (!placeholders(sourceText).isEmpty() && placeholders(sourceText) != placeholders(translation)))
+                    wrong << context + QStringLiteral(": ") + sourceText;
             }
         }
-        QVERIFY(!xml.hasError());
-        QVERIFY(messages > 0);
-        QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QLatin1Char('\n'))));
-        QVERIFY2(wrongPlaceholders.isEmpty(), qPrintable(wrongPlaceholders.join(QLatin1Char('\n'))));
+        QVERIFY(!xml.hasError() && messages > 0);
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char('\n'))));
     }
 };
 

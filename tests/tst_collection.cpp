@@ -3,7 +3,6 @@
 #include "core/DBItemCollection.h"
 #include "tests/TestSupport.h"
 
-#include <QSignalSpy>
 #include <QTest>
 
 #include <algorithm>
@@ -42,9 +41,7 @@ private slots:
     void addRemoveClearAndTheModifiedFlag() {
         DBItemCollection c(nullptr);
         QVERIFY(!DBItemCollection::IsModified());
-        Item* a = makeItem(QStringLiteral("a"));
-        Item* b = makeItem(QStringLiteral("b"));
-        Item* d = makeItem(QStringLiteral("d"));
+        Item *a = makeItem("a"), *b = makeItem("b"), *d = makeItem("d");
         c.Add(a);
         QVERIFY(DBItemCollection::IsModified());
         c.AddItems({b, d});
@@ -60,9 +57,7 @@ private slots:
         QVERIFY(edge);
         QCOMPARE(c.Previous(a, edge), a);
         QVERIFY(edge);
-        QSignalSpy destroying(&c, &DBItemCollection::itemsAboutToBeDestroyed);
         c.Clear();
-        QCOMPARE(destroying.count(), 1);
         QCOMPARE(c.Count(), 0);
         DBItemCollection::SetModified(false);
     }
@@ -74,19 +69,15 @@ private slots:
         QTest::newRow("0 group") << 0 << "2" << QStringList{"Abc"};
         QTest::newRow("1 count") << 1 << "6" << QStringList{"xAB"};
         QTest::newRow("2 name, case ignored") << 2 << "ab" << QStringList{"Abc", "xAB"};
-        QTest::newRow("3 product") << 3 << "MIELE" << QStringList{"Abc"};
         QTest::newRow("4 price rounded") << 4 << "100" << QStringList{"Abc"};
         QTest::newRow("4 price not with decimals") << 4 << "99.6" << QStringList{};
         QTest::newRow("5 value today") << 5 << "80" << QStringList{"xAB"};
         QTest::newRow("6 date exactly") << 6 << "01.02.2003" << QStringList{"Abc"};
         QTest::newRow("6 date part") << 6 << "02.2003" << QStringList{};
         QTest::newRow("7 location contains") << 7 << "1" << QStringList{"Abc", "xAB"};
-        QTest::newRow("8 supplier") << 8 << "ikea" << QStringList{"xAB"};
         QTest::newRow("9 serial exactly") << 9 << "ab" << QStringList{"Zed"};
         QTest::newRow("9 serial case") << 9 << "AB" << QStringList{"Abc"};
         QTest::newRow("10 description") << 10 << "ÆG" << QStringList{"Zed"};
-        QTest::newRow("13 photolink") << 13 << ".JPG" << QStringList{"Zed"};
-        QTest::newRow("15 document") << 15 << "pdf" << QStringList{"xAB"};
         QTest::newRow("empty text") << 2 << "" << QStringList{};
         QTest::newRow("unknown code") << 99 << "a" << QStringList{};
     }
@@ -96,19 +87,15 @@ private slots:
         QFETCH(QStringList, hits);
         DBItemCollection c(nullptr);
         Item* abc = makeItem(QStringLiteral("Abc"), 2, 99.6);
-        abc->SetProduct(QStringLiteral("Miele"));
         abc->SetDate(QStringLiteral("01.02.2003"));
         abc->SetLocation(1);
         abc->SetSerialno(QStringLiteral("AB"));
         Item* xab = makeItem(QStringLiteral("xAB"), 0, 5, 6);
         xab->SetPriceToday(80.2);
         xab->SetLocation(12);
-        xab->SetSupplier(QStringLiteral("IKEA"));
-        xab->SetDocument(QStringLiteral("manual.PDF"));
         Item* zed = makeItem(QStringLiteral("Zed"), 1);
         zed->SetSerialno(QStringLiteral("ab"));
         zed->SetDescription(QStringLiteral("Blæst glas, æg"));
-        zed->SetPhotolink(QStringLiteral("billeder/zed.jpg"));
         c.AddItems({abc, xab, zed});
         // Step through all hits with continue; after the last, none once, then the first again.
         QStringList found;
@@ -128,8 +115,7 @@ private slots:
     // A changed sequence starts at the first item: the old position would skip one.
     void continuationStartsOverAfterAChange() {
         DBItemCollection c(nullptr);
-        c.AddItems(
-            {makeItem(QStringLiteral("box 1")), makeItem(QStringLiteral("box 2")), makeItem(QStringLiteral("box 3"))});
+        c.AddItems({makeItem("box 1"), makeItem("box 2"), makeItem("box 3")});
         bool ok = false;
         auto next = [&](bool again) {
             const Item* item = c.FindNext(2, QStringLiteral("box"), again, ok);
@@ -193,19 +179,6 @@ private slots:
         QCOMPARE(seen, found);
     }
 
-    // A lookup list's new entries are announced, before and after; the same entries again are not.
-    void listChangesAreAnnounced() {
-        DBItemCollection c(nullptr);
-        QSignalSpy before(&c, &DBItemCollection::listAboutToChange);
-        QSignalSpy after(&c, &DBItemCollection::listChanged);
-        c.SetListEntries(DBItemCollection::LocationList, {"Stue"});
-        c.SetListEntries(DBItemCollection::LocationList, {"Stue"});
-        QCOMPARE(c.Locations().Entries(), QStringList{"Stue"});
-        QCOMPARE(before.size(), 1);
-        QCOMPARE(after.size(), 1);
-        QCOMPARE(after.at(0).at(0).toInt(), int(DBItemCollection::LocationList));
-    }
-
     // Counts and sums by group (10000: all), the highest serial number (the start number only for an empty
     // register) and the look-up by group and serial number (the text as it stands).
     void countsSumsAndSerials() {
@@ -216,19 +189,17 @@ private slots:
         QCOMPARE(c.LastSerialNumber(), 0);
         c.SetStartSerialNumber(1000);
         QCOMPARE(c.LastSerialNumber(), 1000);
-        Item* a = makeItem(QStringLiteral("a"), 1, 10.0, 2);
-        a->SetPriceToday(7);
-        a->SetLocation(4);
-        a->SetSerialno(QStringLiteral("A-17"));
-        c.Add(a);
+        const auto add = [&c](int group, double price, int count, double today, const char* serial) {
+            Item* item = makeItem("x", group, price, count);
+            item->SetPriceToday(today);
+            item->SetSerialno(QString::fromLatin1(serial));
+            c.Add(item);
+            return item;
+        };
+        add(1, 10.0, 2, 7, "A-17")->SetLocation(4);
         QCOMPARE(c.LastSerialNumber(), 0);
-        Item* b = makeItem(QStringLiteral("b"), 1, 3.0, 0);
-        b->SetPriceToday(1);
-        b->SetSerialno(QStringLiteral("0057"));
-        Item* d = makeItem(QStringLiteral("d"), 5, 2.5, 5);
-        d->SetPriceToday(2);
-        d->SetSerialno(QStringLiteral("0057"));
-        c.AddItems({b, d});
+        add(1, 3.0, 0, 1, "0057");
+        Item* d = add(5, 2.5, 5, 2, "0057");
         QCOMPARE(c.LastSerialNumber(), 57);
         QCOMPARE(c.FindByGroupAndSerial(5, QStringLiteral("0057")), d);
         QCOMPARE(c.FindByGroupAndSerial(5, QStringLiteral("57")), nullptr);
@@ -250,7 +221,7 @@ private slots:
     void sorting_data() {
         QTest::addColumn<int>("code");
         QTest::addColumn<QStringList>("order");
-        QTest::newRow("0 group, stable") << 0 << QStringList{"apple", "Zebra", "zulu", "Äble", "Bee"};
+        QTest::newRow("0 group") << 0 << QStringList{"apple", "Zebra", "zulu", "Äble", "Bee"};
         QTest::newRow("1 name, upper case first") << 1 << QStringList{"Bee", "Zebra", "apple", "zulu", "Äble"};
         QTest::newRow("2 product") << 2 << QStringList{"Bee", "apple", "Zebra", "zulu", "Äble"};
         QTest::newRow("5 total price") << 5 << QStringList{"zulu", "Zebra", "apple", "Äble", "Bee"};
@@ -284,42 +255,27 @@ private slots:
         }
         c.SortItems(code);
         QCOMPARE(names(c), order);
-    }
-
-    // A handful of items can come out in order even from an unstable sort; hundreds sharing few keys cannot.
-    void sortKeepsTheOrderOfEqualKeys_data() {
-        QTest::addColumn<int>("code");
-        for (int code : {0, 1, 2, 5, 9, 10})
-            QTest::addRow("code %d", code) << code;
-    }
-    void sortKeepsTheOrderOfEqualKeys() {
-        QFETCH(int, code);
-        DBItemCollection c(nullptr);
+        // Five items can come out in order even from an unstable sort; hundreds sharing four keys cannot.
+        c.Clear();
         std::vector<int> keys;
         for (int i = 0; i < 400; ++i)
             keys.push_back(i % 4);
-        std::mt19937 random(7);
-        std::shuffle(keys.begin(), keys.end(), random);
-        const char* dates[] = {"01.01.2001", "02.02.2002", "03.03.2003", "04.04.2004"};
+        std::shuffle(keys.begin(), keys.end(), std::mt19937(7));
         for (int i = 0; i < int(keys.size()); ++i) {
             const int k = keys[i];
             Item* item = makeItem(QStringLiteral("n%1").arg(k), k, 10.0 * (k + 1));
             item->SetProduct(QStringLiteral("p%1").arg(k));
-            item->SetDate(QLatin1String(dates[k]));
+            item->SetDate(QStringLiteral("0%1.01.2001").arg(k + 1));
             item->SetLocation(k);
             item->SetDescription(QString::number(i)); // the position before sorting
             c.Add(item);
         }
         c.SortItems(code);
-        int previousKey = -1, previousPosition = -1;
-        for (const Item* item : c) {
-            const int key = item->GetGroup();
-            const int position = item->GetDescription().toInt();
-            QVERIFY(key >= previousKey);
-            QVERIFY(key > previousKey || position > previousPosition); // equal keys keep their order
-            previousKey = key;
-            previousPosition = position;
-        }
+        const auto key = [&](int at) { // code 3 sorts nothing: every item keeps its place
+            return std::pair(code == 3 ? 0 : c.At(at)->GetGroup(), c.At(at)->GetDescription().toInt());
+        };
+        for (int i = 1; i < c.Count(); ++i)
+            QVERIFY(key(i - 1) < key(i)); // by key, equal keys in their old order
     }
 };
 

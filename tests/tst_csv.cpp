@@ -90,15 +90,12 @@ private slots:
         delete m_install;
     }
 
-    // What one item's text becomes after export and import; ";" and line breaks survive the CSV file itself
-    // but not the register's file, so the import changes them and says so. Quotes and commas: registerRoundTrip.
+    // ";" and line breaks survive the CSV file but not the register's file: the import changes them and says so.
     void roundTripOfTexts_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("imported");
         QTest::addColumn<int>("notes");
-        QTest::newRow("danish letters") << QStringLiteral("æøå ÆØÅ é") << QStringLiteral("æøå ÆØÅ é") << 0;
         QTest::newRow("199 characters") << QString(199, QLatin1Char('x')) << QString(199, QLatin1Char('x')) << 0;
-        QTest::newRow("blanks kept") << QStringLiteral("  midt  ") << QStringLiteral("  midt  ") << 0;
         QTest::newRow("semicolon") << QStringLiteral("a;b") << QStringLiteral("a,b") << 2;
         QTest::newRow("line breaks") << QStringLiteral("en\r\nto\nTRE") << QStringLiteral("en to TRE") << 2;
         QTest::newRow("250 characters") << QString(250, QLatin1Char('y')) << QString(199, QLatin1Char('y')) << 2;
@@ -120,8 +117,7 @@ private slots:
         const std::vector<CsvFile::Row> rows = CsvFile::Parse(CsvFile::Decode(bytes, CsvFile::Utf8), QLatin1Char(','));
         QCOMPARE(int(rows.size()), 2);
         QCOMPARE(rows[0].cells, CsvFile::HeaderCaptions());
-        QCOMPARE(rows[1].cells.at(ColumnNames::Name), text);
-        QCOMPARE(rows[1].cells.at(ColumnNames::Group), QStringLiteral("Køkken"));
+        QCOMPARE(rows[1].cells.mid(0, 2), (QStringList{"Køkken", text}));
         QCOMPARE(rows[1].cells.at(ColumnNames::Price), QStringLiteral("1234.56"));
 
         CsvImport import;
@@ -131,11 +127,8 @@ private slots:
         QCOMPARE(outcome.problemRows, 0);
         QCOMPARE(int(outcome.problems.size()), notes);
         QCOMPARE(int(items.size()), 1);
-        const Item& back = *items.front();
-        QCOMPARE(back.GetName(), imported);
-        QCOMPARE(back.GetDescription(), imported);
-        QCOMPARE(back.GetGroup(), 1);
-        QCOMPARE(back.GetPrice(), 1234.56);
+        QCOMPARE(items.front()->GetName(), imported);
+        QCOMPARE(items.front()->GetDescription(), imported);
     }
 
     void parse_data() {
@@ -262,6 +255,7 @@ private slots:
             item->SetLocation(i % 3);
             item->SetWww(QStringLiteral("https://x.dk/?a=%1&b=æ").arg(i));
             item->SetDate(i % 2 ? QStringLiteral("24.12.1999") : QString());
+            item->SetDescription(i % 2 ? QStringLiteral("  æøå ÆØÅ é  ") : QString()); // blanks and letters kept
             collection.Add(item);
         }
         const std::vector<const Item*> items(collection.begin(), collection.end());

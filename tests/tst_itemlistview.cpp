@@ -1,5 +1,3 @@
-// The item list: the model on the collection's announcements, the filter, sorting, cells and captions, and the
-// view's selection, openers, links and column widths.
 // The item dialog's header needs its form's generated header; naming it here has it generated for this test too.
 #include "ui_ItemDialogBase.h"
 
@@ -62,11 +60,13 @@ QStringList shownRows(const ItemListModel* model, bool sorted = false) {
     return rows;
 }
 
-QStringList groupNames(const ItemListModel* model) {
-    QStringList names;
+// Every group row as "Group/number of its rows".
+QStringList groupRows(const ItemListModel* model) {
+    QStringList rows;
     for (int row = 0; row < model->rowCount(); ++row)
-        names << model->index(row, 0).data().toString();
-    return names;
+        rows << model->index(row, 0).data().toString() + QLatin1Char('/') +
+                    QString::number(model->rowCount(model->index(row, 0)));
+    return rows;
 }
 } // namespace
 
@@ -108,9 +108,8 @@ private slots:
         delete m_dialogs;
     }
 
-    // The model changes only on the collection's announcements: after each change its rows are those of a fresh
-    // fill of the same register (the items of a group in any order: a move appends), and the model tester checks
-    // every signal on the way. Each change without a filter, with one on the names and with one on a location.
+    // After each announced change the rows are those of a fresh fill (a group's items in any order: a move
+    // appends); the model tester checks every signal on the way. No filter, one on names, one on a location.
     void modelFollowsTheAnnouncements_data() {
         QTest::addColumn<QString>("change");
         QTest::addColumn<QString>("filter");
@@ -143,10 +142,14 @@ private slots:
         model.SetFilter(filter);
         model.Fill();
         QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
-        const auto edit = [&c](Item* item, const std::function<void(Item&)>& apply) {
+        const auto regroup = [&c](Item* item, int group) {
             const int oldGroup = item->GetGroup();
-            apply(*item);
+            item->SetGroup(group);
             c.NotifyItemChanged(item, oldGroup);
+        };
+        const auto rename = [&c](Item* item, const char* name) {
+            item->SetName(QString::fromLatin1(name));
+            c.NotifyItemChanged(item, item->GetGroup());
         };
         const auto remove = [&c](const std::vector<Item*>& gone) {
             c.RemoveItems(gone);
@@ -157,15 +160,15 @@ private slots:
         } else if (change == "add a miss") {
             c.Add(makeItem("stool", 1));
         } else if (change == "edit") {
-            edit(items[1], [](Item& i) { i.SetName(QStringLiteral("bench")); });
+            rename(items[1], "bench");
         } else if (change == "edit into a hit") {
-            edit(items[0], [](Item& i) { i.SetName(QStringLiteral("chair 00")); });
+            rename(items[0], "chair 00");
         } else if (change == "move") {
-            edit(items[1], [](Item& i) { i.SetGroup(2); });
+            regroup(items[1], 2);
         } else if (change == "move to a missing group") {
-            edit(items[1], [](Item& i) { i.SetGroup(9); });
+            regroup(items[1], 9);
         } else if (change == "move out of a missing group") {
-            edit(stray, [](Item& i) { i.SetGroup(0); });
+            regroup(stray, 0);
         } else if (change == "move undone") {
             const Item before(*items[4]);
             items[4]->SetGroup(2);
@@ -197,8 +200,7 @@ private slots:
         QCOMPARE(shownRows(&model, true), shownRows(&fresh, true));
     }
 
-    // The view selects an added item and one moved to another group, deletes the current item as an undoable
-    // step, and lets go of every row before the collection destroys its items.
+    // Added and moved items are selected; a delete is undoable; rows go before the collection destroys items.
     void theViewFollowsTheCollection() {
         attach({"A", "B", "C"});
         for (int i = 0; i < 6; ++i)
@@ -222,8 +224,7 @@ private slots:
         QCOMPARE(m_view->Model()->rowCount(), 0);
     }
 
-    // Items of a group number the list lacks show under a row of that number, after the listed groups, also when
-    // sorted by group; one box says so, and a later change of the group list says nothing again.
+    // Items of an unlisted group number get a row of it after the listed groups, also sorted; one box says so.
     void unlistedGroupsGetRowsOfTheirOwn() {
         m_dialogs->expectBoxes();
         attach({"Stue", "Køkken"});
@@ -233,34 +234,26 @@ private slots:
         m_view->Fill(m_collection);
         QCOMPARE(m_dialogs->boxes.size(), 1);
         const ItemListModel* model = m_view->Model();
-        auto groupRows = [model] {
-            QStringList rows;
-            for (int row = 0; row < model->rowCount(); ++row)
-                rows << model->index(row, 0).data().toString() + QLatin1Char('/') +
-                            QString::number(model->rowCount(model->index(row, 0)));
-            return rows;
-        };
-        QCOMPARE(groupRows(),
+        QCOMPARE(groupRows(model),
                  (QStringList{"Stue/0", "Køkken/1", "Group 2 (not in the group list)/166",
                               "Group 3 (not in the group list)/167", "Group 4 (not in the group list)/167"}));
         QVERIFY(model->IsMissingGroup(model->GroupIndex(3)));
         QVERIFY(!model->IsMissingGroup(model->GroupIndex(1)));
         m_view->sortByColumn(ColumnNames::Group, Qt::DescendingOrder);
-        QCOMPARE(groupRows().mid(0, 3), (QStringList{"Stue/0", "Køkken/1", "Group 2 (not in the group list)/166"}));
+        QCOMPARE(groupRows(model).mid(0, 3),
+                 (QStringList{"Stue/0", "Køkken/1", "Group 2 (not in the group list)/166"}));
         m_collection->SetListEntries(DBItemCollection::GroupList, {"Stue", "Køkken", "Have"});
         QCOMPARE(m_dialogs->boxes.size(), 1);
-        QCOMPARE(groupRows().mid(0, 3), (QStringList{"Stue/0", "Køkken/1", "Have/166"}));
+        QCOMPARE(groupRows(model).mid(0, 3), (QStringList{"Stue/0", "Køkken/1", "Have/166"}));
     }
 
-    // Every typed word must be found, in any order, letter case and accents aside, each in one of the texts an
-    // item shows: not across the end of one text, not in the file links.
+    // Every typed word must be found, in any order, case and accents aside, within one shown text; not in file links.
     void filterRule_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<bool>("found");
         // clang-format off
         QTest::newRow("accents dropped")               << "København" << "kobenhavn" << true;
-        QTest::newRow("case")                          << "Smørrebrød" << "SMØRREBRØD" << true;
         QTest::newRow("accent typed")                  << "cafe" << "Café" << true;
         QTest::newRow("combining accent typed")        << "Café" << QStringLiteral("cafe\u0301") << true;
         QTest::newRow("outside Latin-1 typed")         << "Lodz" << QStringLiteral("Łódź") << false;
@@ -292,9 +285,7 @@ private slots:
         QCOMPARE(TextFilter(typed).Matches(item), found);
     }
 
-    // The rows narrow to the hits (longer words working on the hits); group and location names count as the
-    // item's texts; group rows count their hits and are open; no filter gives back every item and the groups
-    // that were open.
+    // Group and location names count as texts; group rows count hits and open; no filter restores the open groups.
     void filterNarrowsTheRows_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QStringList>("rows");
@@ -380,8 +371,7 @@ private slots:
                     .contains(QStringLiteral("1.234,50")));
     }
 
-    // The group header sorts the group rows by name; the items keep their order and their indexes; a changed
-    // group list keeps the order and the open groups.
+    // The group header sorts group rows by name, items keep order and indexes; a changed list keeps it all.
     void groupHeaderSortsGroupRows() {
         attach({"Køkken", "Altan", "Stue"});
         m_collection->Add(makeItem("b", 2));
@@ -391,20 +381,19 @@ private slots:
         const QPersistentModelIndex kept = model->index(1, 1, model->GroupIndex(2));
         m_view->setExpanded(model->GroupIndex(2), true);
         m_view->header()->setSortIndicator(ColumnNames::Group, Qt::AscendingOrder);
-        QCOMPARE(groupNames(model), (QStringList{"Altan", "Køkken", "Stue"}));
+        QCOMPARE(groupRows(model), (QStringList{"Altan/0", "Køkken/0", "Stue/2"}));
         m_view->header()->setSortIndicator(ColumnNames::Group, Qt::DescendingOrder);
-        QCOMPARE(groupNames(model), (QStringList{"Stue", "Køkken", "Altan"}));
+        QCOMPARE(groupRows(model), (QStringList{"Stue/2", "Køkken/0", "Altan/0"}));
         QCOMPARE(kept.parent().row(), 0);
         QCOMPARE(kept.data().toString(), QStringLiteral("a"));
         QCOMPARE(childNames(model, 0), (QStringList{"b", "a"}));
         QVERIFY(m_view->isExpanded(model->GroupIndex(2)));
         m_collection->SetListEntries(DBItemCollection::GroupList, {"Køkken", "Altan", "Stuen"});
-        QCOMPARE(groupNames(model), (QStringList{"Stuen", "Køkken", "Altan"}));
+        QCOMPARE(groupRows(model), (QStringList{"Stuen/2", "Køkken/0", "Altan/0"}));
         QVERIFY(m_view->isExpanded(model->GroupIndex(2)));
     }
 
-    // A header sort moves rows; every persistent index and the selection must follow their item, not stay
-    // at the row number the item had before.
+    // Persistent indexes and the selection follow their item across a sort, not its old row number.
     void persistentIndexesFollowTheirItemsAcrossASort() {
         attach({"A", "B"});
         QAbstractItemModelTester tester(m_view->Model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
@@ -422,7 +411,7 @@ private slots:
             }
         m_view->setCurrentIndex(model->index(7, 0, model->index(1, 0)));
         const Item* selectedItem = selected();
-        // Resolved afresh by row: an index that kept its old row number would still carry its item's pointer.
+        // Resolved afresh by row: an index stuck at its old row would still carry its item's pointer.
         auto itemAtRow = [&](const QModelIndex& index) {
             return m_view->ItemOf(model->index(index.row(), 1, index.parent()));
         };
@@ -437,35 +426,27 @@ private slots:
         }
     }
 
-    // Dates sort as dates (none and impossible ones first), numbers as numbers.
-    void sortsByValue_data() {
-        QTest::addColumn<int>("column");
-        QTest::addColumn<QStringList>("values");
-        QTest::addColumn<QStringList>("ascending");
-        QTest::newRow("date") << 9
-                              << QStringList{"01.02.2001", "31.12.1999", "", "05.01.2001", "31.02.2001", "15.06.2000"}
-                              << QStringList{"", "31.02.2001", "31.12.1999", "15.06.2000", "05.01.2001", "01.02.2001"};
-        QTest::newRow("price") << 5 << QStringList{"1000", "20", "3.5"} << QStringList{"3.5", "20", "1000"};
-    }
+    // Dates sort as dates (none and impossible ones first), prices as numbers.
     void sortsByValue() {
-        QFETCH(int, column);
-        QFETCH(QStringList, values);
-        QFETCH(QStringList, ascending);
         attach({"Alt"});
-        for (const QString& value : values) {
-            Item* item = makeItem(value, 0, column == 9 ? value : QString());
-            item->SetPrice(column == 5 ? value.toDouble() : 0);
-            m_collection->Add(item);
+        const QStringList dates{"01.02.2001", "31.12.1999", "", "05.01.2001", "31.02.2001", "15.06.2000"};
+        const double prices[] = {1000, 20, 3.5, 100, 7, 0.5};
+        for (int i = 0; i < dates.size(); ++i) {
+            m_collection->Add(makeItem(dates[i], 0, dates[i]));
+            m_collection->At(i)->SetPrice(prices[i]);
         }
         m_view->Fill(m_collection);
-        m_view->sortByColumn(column, Qt::AscendingOrder);
-        QCOMPARE(childNames(m_view->Model(), 0), ascending);
-        m_view->sortByColumn(column, Qt::DescendingOrder);
-        QCOMPARE(childNames(m_view->Model(), 0).first(), ascending.last());
+        for (const auto& [column, ascending] :
+             {std::pair{9, QStringList{"", "31.02.2001", "31.12.1999", "15.06.2000", "05.01.2001", "01.02.2001"}},
+              {5, QStringList{"15.06.2000", "", "31.02.2001", "31.12.1999", "05.01.2001", "01.02.2001"}}}) {
+            m_view->sortByColumn(column, Qt::AscendingOrder);
+            QCOMPARE(childNames(m_view->Model(), 0), ascending);
+            m_view->sortByColumn(column, Qt::DescendingOrder);
+            QCOMPARE(childNames(m_view->Model(), 0).first(), ascending.last());
+        }
     }
 
-    // Cells show numbers and dates in the list's own forms; a tool tip that looks like markup would be shown
-    // as markup, but register text must read as it stands.
+    // Cells in the list's own forms; a tool tip that looks like markup must still read as the register's text.
     void cellsAndToolTips() {
         attach({"Stue <b>"}, {"Stue", "Køkken"});
         Item* item = makeItem("Sofa <grå> & <b>bord</b>", 0, "05.01.2001");
@@ -508,8 +489,7 @@ private slots:
         QCOMPARE(cell(5).toString(), QStringLiteral("12.50"));
     }
 
-    // Captions come from the register's fields list without their "&"; those it leaves alone (or that an older
-    // file's list names differently) keep the program's own translated default.
+    // Captions from the fields list without "&"; empty ones, or an older file's other names, keep the default.
     void captionsFromTheFieldsList_data() {
         QTest::addColumn<int>("version");
         QTest::addColumn<QString>("document");
@@ -577,8 +557,7 @@ private slots:
         QCOMPARE(launcher.opened.size(), 1);
         QCOMPARE(launcher.opened.first().toString(), QStringLiteral("https://example.dk/lampe"));
         QVERIFY(launcher.started.isEmpty());
-        // A photolink that is no picture, with no viewer chosen: straight to the associated program; a missing
-        // file is named as missing, not as a file type without a program.
+        // A photolink that is no picture goes to the associated program; a missing file is named as missing.
         m_dialogs->expectBoxes();
         m_view->MousePressed(row, QPoint(), 7);
         QVERIFY(launcher.started.isEmpty());
@@ -598,8 +577,7 @@ private slots:
         QCOMPARE(m_dialogs->lastTitle(), QCoreApplication::translate("ItemListView", "NB!"));
     }
 
-    // With no stored widths every shown caption of every edition's register fits its column, sort indicator
-    // included, in each language ("Numbe", "Kvitterin" were cut).
+    // Default widths fit every shown caption with its sort indicator ("Numbe", "Kvitterin" were cut).
     void defaultWidthsFitTheCaptions_data() {
         QTest::addColumn<int>("edition");
         QTest::addColumn<QString>("language");
@@ -652,8 +630,7 @@ private slots:
         QCOMPARE(ItemListView(m_window).columnWidth(15), 333);
     }
 
-    // The view's openers of the item dialog: an item row, a group row, the picture command and the search
-    // command. The view follows the item the dialog shows.
+    // Each opener of the item dialog shows exactly one, in its state; the view follows the item it shows.
     void theViewOpensTheItemDialog() {
         QTemporaryDir dir;
         QImage picture(4, 4, QImage::Format_RGB32);

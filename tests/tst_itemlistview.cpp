@@ -444,17 +444,15 @@ private slots:
         item->SetReceipt(QStringLiteral("kvittering.pdf"));
         item->SetDocument(QStringLiteral("/tmp/<i>manual</i>.pdf"));
         Item* lost = makeItem("Væk", 0);
-        lost->SetLocation(2);
-        m_collection->Add(item);
-        m_collection->Add(lost);
+        lost->SetLocation(2); // no such location
+        m_collection->AddItems({item, lost});
         m_view->Fill(m_collection);
         const QModelIndex row = m_view->Model()->IndexOf(item);
         auto cell = [&row](int column, int role = Qt::DisplayRole) { return row.siblingAtColumn(column).data(role); };
-        QCOMPARE(cell(4).toString(), QStringLiteral("3"));
-        QCOMPARE(cell(5).toString(), QStringLiteral("37.50"));
-        QCOMPARE(cell(6).toString(), QStringLiteral("30.00"));
-        QCOMPARE(cell(9).toString(), QStringLiteral("05.01.2001"));
-        QCOMPARE(cell(10).toString(), QStringLiteral("Køkken"));
+        QStringList texts;
+        for (int column : {4, 5, 6, 9, 10})
+            texts << cell(column).toString();
+        QCOMPARE(texts, (QStringList{"3", "37.50", "30.00", "05.01.2001", "Køkken"}));
         QVERIFY(!cell(7, Qt::DecorationRole).isNull());  // a picture
         QVERIFY(cell(8, Qt::DecorationRole).isNull());   // a receipt that is no picture
         QVERIFY(!cell(16, Qt::DecorationRole).isNull()); // a document
@@ -504,8 +502,7 @@ private slots:
         QFETCH(QString, productType);
         fields << document << productType;
         attach({"Stue"});
-        for (const QString& f : fields)
-            m_collection->Fields().Append(f);
+        m_collection->Fields().SetEntries(fields);
         m_view->ViewAll(false); // nothing happens on an empty list
         QCOMPARE(ColumnNames::Title(1), QStringLiteral("Navn"));
         m_collection->Add(makeItem("x", 0));

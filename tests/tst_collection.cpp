@@ -75,8 +75,7 @@ private slots:
         QTest::newRow("6 date exactly") << 6 << "01.02.2003" << QStringList{"Abc"};
         QTest::newRow("6 date part") << 6 << "02.2003" << QStringList{};
         QTest::newRow("7 location contains") << 7 << "1" << QStringList{"Abc", "xAB"};
-        QTest::newRow("9 serial exactly") << 9 << "ab" << QStringList{"Zed"};
-        QTest::newRow("9 serial case") << 9 << "AB" << QStringList{"Abc"};
+        QTest::newRow("9 serial exactly, case too") << 9 << "ab" << QStringList{"Zed"};
         QTest::newRow("10 description") << 10 << "ÆG" << QStringList{"Zed"};
         QTest::newRow("empty text") << 2 << "" << QStringList{};
         QTest::newRow("unknown code") << 99 << "a" << QStringList{};
@@ -144,9 +143,7 @@ private slots:
         // clang-format off
         QTest::newRow("name, date 01.01.1900 skipped") << "name" << "LAMP" << "" << QStringList{"Table lamp", "-", "Table lamp"};
         QTest::newRow("price rounded")                 << "price" << "12" << "" << QStringList{"Table lamp", "-"};
-        QTest::newRow("price with decimals")           << "price" << "12.4" << "" << QStringList{"-"};
         QTest::newRow("name, then product")            << "name" << "lamp" << "lampe" << QStringList{"Table lamp", "Box"};
-        QTest::newRow("first, second, none, first")    << "name" << "box" << "" << QStringList{"Box", "Boxer", "-", "Box"};
         QTest::newRow("nothing")                       << "" << "" << "" << QStringList{"-"};
         QTest::newRow("location 0")                    << "location" << "0" << "" << QStringList{"Table lamp"};
         // clang-format on

@@ -3,7 +3,6 @@
 #include "core/DBItemCollection.h"
 #include "tests/TestSupport.h"
 
-#include <QSignalSpy>
 #include <QTest>
 
 #include <algorithm>
@@ -42,13 +41,10 @@ private slots:
     void addRemoveClearAndTheModifiedFlag() {
         DBItemCollection c(nullptr);
         QVERIFY(!DBItemCollection::IsModified());
-        Item* a = makeItem(QStringLiteral("a"));
-        Item* b = makeItem(QStringLiteral("b"));
-        Item* d = makeItem(QStringLiteral("d"));
+        Item *a = makeItem("a"), *b = makeItem("b"), *d = makeItem("d");
         c.Add(a);
         QVERIFY(DBItemCollection::IsModified());
-        c.Add(b);
-        c.Add(d);
+        c.AddItems({b, d});
         QCOMPARE(names(c), (QStringList{"a", "b", "d"}));
         QVERIFY(c.Remove(b));
         QCOMPARE(names(c), (QStringList{"a", "d"}));
@@ -61,12 +57,9 @@ private slots:
         QVERIFY(edge);
         QCOMPARE(c.Previous(a, edge), a);
         QVERIFY(edge);
-        QSignalSpy destroying(&c, &DBItemCollection::itemsAboutToBeDestroyed);
         c.Clear();
-        QCOMPARE(destroying.count(), 1);
         QCOMPARE(c.Count(), 0);
         DBItemCollection::SetModified(false);
-        QVERIFY(!DBItemCollection::IsModified());
     }
 
     void findNextCodes_data() {
@@ -76,22 +69,14 @@ private slots:
         QTest::newRow("0 group") << 0 << "2" << QStringList{"Abc"};
         QTest::newRow("1 count") << 1 << "6" << QStringList{"xAB"};
         QTest::newRow("2 name, case ignored") << 2 << "ab" << QStringList{"Abc", "xAB"};
-        QTest::newRow("3 product") << 3 << "MIELE" << QStringList{"Abc"};
         QTest::newRow("4 price rounded") << 4 << "100" << QStringList{"Abc"};
         QTest::newRow("4 price not with decimals") << 4 << "99.6" << QStringList{};
         QTest::newRow("5 value today") << 5 << "80" << QStringList{"xAB"};
         QTest::newRow("6 date exactly") << 6 << "01.02.2003" << QStringList{"Abc"};
         QTest::newRow("6 date part") << 6 << "02.2003" << QStringList{};
         QTest::newRow("7 location contains") << 7 << "1" << QStringList{"Abc", "xAB"};
-        QTest::newRow("8 supplier") << 8 << "ikea" << QStringList{"xAB"};
-        QTest::newRow("9 serial exactly") << 9 << "ab" << QStringList{"Zed"};
-        QTest::newRow("9 serial case") << 9 << "AB" << QStringList{"Abc"};
+        QTest::newRow("9 serial exactly, case too") << 9 << "ab" << QStringList{"Zed"};
         QTest::newRow("10 description") << 10 << "ÆG" << QStringList{"Zed"};
-        QTest::newRow("11 www") << 11 << "example" << QStringList{"Abc"};
-        QTest::newRow("12 address") << 12 << "vej" << QStringList{"xAB"};
-        QTest::newRow("13 photolink") << 13 << ".JPG" << QStringList{"Zed"};
-        QTest::newRow("14 receipt") << 14 << "kvit" << QStringList{"Abc"};
-        QTest::newRow("15 document") << 15 << "pdf" << QStringList{"xAB"};
         QTest::newRow("empty text") << 2 << "" << QStringList{};
         QTest::newRow("unknown code") << 99 << "a" << QStringList{};
     }
@@ -101,27 +86,16 @@ private slots:
         QFETCH(QStringList, hits);
         DBItemCollection c(nullptr);
         Item* abc = makeItem(QStringLiteral("Abc"), 2, 99.6);
-        abc->SetProduct(QStringLiteral("Miele"));
         abc->SetDate(QStringLiteral("01.02.2003"));
         abc->SetLocation(1);
         abc->SetSerialno(QStringLiteral("AB"));
-        abc->SetWww(QStringLiteral("https://example.dk"));
-        abc->SetReceipt(QStringLiteral("kvittering.png"));
         Item* xab = makeItem(QStringLiteral("xAB"), 0, 5, 6);
         xab->SetPriceToday(80.2);
         xab->SetLocation(12);
-        xab->SetSupplier(QStringLiteral("IKEA"));
-        xab->SetAddress(QStringLiteral("Havevej 3"));
-        xab->SetDocument(QStringLiteral("manual.PDF"));
         Item* zed = makeItem(QStringLiteral("Zed"), 1);
         zed->SetSerialno(QStringLiteral("ab"));
         zed->SetDescription(QStringLiteral("Blæst glas, æg"));
-        zed->SetPhotolink(QStringLiteral("billeder/zed.jpg"));
-        zed->SetLocation(3);
-        c.Add(abc);
-        c.Add(xab);
-        c.Add(zed);
-
+        c.AddItems({abc, xab, zed});
         // Step through all hits with continue; after the last, none once, then the first again.
         QStringList found;
         bool ok = false;
@@ -137,24 +111,26 @@ private slots:
             QCOMPARE(c.FindNext(code, text, true, ok)->GetName(), hits.first());
     }
 
+    // A changed sequence starts at the first item: the old position would skip one.
     void continuationStartsOverAfterAChange() {
         DBItemCollection c(nullptr);
-        c.Add(makeItem(QStringLiteral("box 1")));
-        c.Add(makeItem(QStringLiteral("box 2")));
-        c.Add(makeItem(QStringLiteral("box 3")));
+        c.AddItems({makeItem("box 1"), makeItem("box 2"), makeItem("box 3")});
         bool ok = false;
-        QCOMPARE(c.FindNext(2, QStringLiteral("box"), false, ok)->GetName(), QStringLiteral("box 1"));
-        QCOMPARE(c.FindNext(2, QStringLiteral("box"), true, ok)->GetName(), QStringLiteral("box 2"));
+        auto next = [&](bool again) {
+            const Item* item = c.FindNext(2, QStringLiteral("box"), again, ok);
+            return item ? item->GetName() : QStringLiteral("-");
+        };
+        QCOMPARE(next(false), QStringLiteral("box 1"));
+        QCOMPARE(next(true), QStringLiteral("box 2"));
         Item* removed = c.At(0);
         c.Remove(removed);
         delete removed;
-        // The old position would skip "box 3"; a changed sequence starts at the first item.
-        QCOMPARE(c.FindNext(2, QStringLiteral("box"), true, ok)->GetName(), QStringLiteral("box 2"));
-        QCOMPARE(c.FindNext(2, QStringLiteral("box"), true, ok)->GetName(), QStringLiteral("box 3"));
+        QCOMPARE(next(true), QStringLiteral("box 2"));
+        QCOMPARE(next(true), QStringLiteral("box 3"));
         c.SortItems(1);
-        QCOMPARE(c.FindNext(2, QStringLiteral("box"), true, ok)->GetName(), QStringLiteral("box 2"));
+        QCOMPARE(next(true), QStringLiteral("box 2"));
         c.Clear();
-        QCOMPARE(c.FindNext(2, QStringLiteral("box"), true, ok), nullptr);
+        QCOMPARE(next(true), QStringLiteral("-"));
     }
 
     // Search and search again ("-": none, after which the first comes again); several criteria are tried in order,
@@ -167,9 +143,7 @@ private slots:
         // clang-format off
         QTest::newRow("name, date 01.01.1900 skipped") << "name" << "LAMP" << "" << QStringList{"Table lamp", "-", "Table lamp"};
         QTest::newRow("price rounded")                 << "price" << "12" << "" << QStringList{"Table lamp", "-"};
-        QTest::newRow("price with decimals")           << "price" << "12.4" << "" << QStringList{"-"};
         QTest::newRow("name, then product")            << "name" << "lamp" << "lampe" << QStringList{"Table lamp", "Box"};
-        QTest::newRow("first, second, none, first")    << "name" << "box" << "" << QStringList{"Box", "Boxer", "-", "Box"};
         QTest::newRow("nothing")                       << "" << "" << "" << QStringList{"-"};
         QTest::newRow("location 0")                    << "location" << "0" << "" << QStringList{"Table lamp"};
         // clang-format on
@@ -180,11 +154,10 @@ private slots:
         QFETCH(QString, product);
         QFETCH(QStringList, found);
         DBItemCollection c(nullptr);
-        c.Add(makeItem(QStringLiteral("Table lamp"), 0, 11.6));
-        c.Add(makeItem(QStringLiteral("Box"), 0, 1234));
+        c.AddItems({makeItem(QStringLiteral("Table lamp"), 0, 11.6), makeItem(QStringLiteral("Box"), 0, 1234),
+                    makeItem(QStringLiteral("Boxer"), 0, 3)});
         c.At(1)->SetProduct(QStringLiteral("Lampe AS"));
         c.At(1)->SetLocation(1);
-        c.Add(makeItem(QStringLiteral("Boxer"), 0, 3));
         c.At(2)->SetLocation(1);
         SearchCriteria criteria;
         criteria.date = QStringLiteral("01.01.1900");
@@ -203,52 +176,35 @@ private slots:
         QCOMPARE(seen, found);
     }
 
-    // A lookup list's new entries are announced, before and after; the same entries again are not.
-    void listChangesAreAnnounced() {
-        DBItemCollection c(nullptr);
-        QSignalSpy before(&c, &DBItemCollection::listAboutToChange);
-        QSignalSpy after(&c, &DBItemCollection::listChanged);
-        c.SetListEntries(DBItemCollection::LocationList, {"Stue"});
-        c.SetListEntries(DBItemCollection::LocationList, {"Stue"});
-        QCOMPARE(c.Locations().Entries(), QStringList{"Stue"});
-        QCOMPARE(before.size(), 1);
-        QCOMPARE(after.size(), 1);
-        QCOMPARE(after.at(0).at(0).toInt(), int(DBItemCollection::LocationList));
-    }
-
-    void findByGroupAndSerial() {
-        DBItemCollection c(nullptr);
-        QCOMPARE(c.FindByGroupAndSerial(0, QStringLiteral("42")), nullptr);
-        Item* a = makeItem(QStringLiteral("a"), 2);
-        a->SetSerialno(QStringLiteral("42"));
-        Item* b = makeItem(QStringLiteral("b"), 3);
-        b->SetSerialno(QStringLiteral("42"));
-        c.Add(a);
-        c.Add(b);
-        QCOMPARE(c.FindByGroupAndSerial(3, QStringLiteral("42")), b);
-        QCOMPARE(c.FindByGroupAndSerial(3, QStringLiteral("042")), nullptr);
-        QCOMPARE(c.FindByGroupAndSerial(-1, QStringLiteral("42")), nullptr);
-        QCOMPARE(c.FindByGroupAndSerial(2, QString()), nullptr);
-    }
-
-    void countsAndSums() {
+    // Counts and sums by group (10000: all), the highest serial number (the start number only for an empty
+    // register) and the look-up by group and serial number (the text as it stands).
+    void countsSumsAndSerials() {
         DBItemCollection c(nullptr);
         QCOMPARE(c.SumGroupValue(10000, false, false), 0.0);
         QCOMPARE(c.MaxGroup(), 0);
-        Item* a = makeItem(QStringLiteral("a"), 1, 10.0, 2);
-        a->SetPriceToday(7);
-        a->SetLocation(4);
-        Item* b = makeItem(QStringLiteral("b"), 1, 3.0, 0);
-        b->SetPriceToday(1);
-        Item* d = makeItem(QStringLiteral("d"), 5, 2.5, 5);
-        d->SetPriceToday(2);
-        c.Add(a);
-        c.Add(b);
-        c.Add(d);
+        QCOMPARE(c.FindByGroupAndSerial(0, QStringLiteral("42")), nullptr);
+        QCOMPARE(c.LastSerialNumber(), 0);
+        c.SetStartSerialNumber(1000);
+        QCOMPARE(c.LastSerialNumber(), 1000);
+        const auto add = [&c](int group, double price, int count, double today, const char* serial) {
+            Item* item = makeItem("x", group, price, count);
+            item->SetPriceToday(today);
+            item->SetSerialno(QString::fromLatin1(serial));
+            c.Add(item);
+            return item;
+        };
+        add(1, 10.0, 2, 7, "A-17")->SetLocation(4);
+        QCOMPARE(c.LastSerialNumber(), 0);
+        add(1, 3.0, 0, 1, "0057");
+        Item* d = add(5, 2.5, 5, 2, "0057");
+        QCOMPARE(c.LastSerialNumber(), 57);
+        QCOMPARE(c.FindByGroupAndSerial(5, QStringLiteral("0057")), d);
+        QCOMPARE(c.FindByGroupAndSerial(5, QStringLiteral("57")), nullptr);
+        QCOMPARE(c.FindByGroupAndSerial(-1, QStringLiteral("0057")), nullptr);
+        QCOMPARE(c.FindByGroupAndSerial(1, QString()), nullptr);
         QCOMPARE(c.CountGroupItems(10000, false), 3);
         QCOMPARE(c.CountGroupItems(10000, true), 7);
         QCOMPARE(c.CountGroupItems(1, false), 2);
-        QCOMPARE(c.CountGroupItems(1, true), 2);
         QCOMPARE(c.CountGroupItems(10001, false), 0);
         QCOMPARE(c.CountGroupItems(-1, false), 0);
         QCOMPARE(c.SumGroupValue(10000, false, false), 20.0 + 0.0 + 12.5);
@@ -259,25 +215,10 @@ private slots:
         QCOMPARE(c.MaxLocation(), 4);
     }
 
-    void lastSerialNumber() {
-        DBItemCollection c(nullptr);
-        QCOMPARE(c.LastSerialNumber(), 0);
-        c.SetStartSerialNumber(1000);
-        QCOMPARE(c.LastSerialNumber(), 1000);
-        Item* a = makeItem(QStringLiteral("a"));
-        a->SetSerialno(QStringLiteral("A-17"));
-        c.Add(a);
-        QCOMPARE(c.LastSerialNumber(), 0); // the start number counts only for an empty database
-        Item* b = makeItem(QStringLiteral("b"));
-        b->SetSerialno(QStringLiteral("0057"));
-        c.Add(b);
-        QCOMPARE(c.LastSerialNumber(), 57);
-    }
-
     void sorting_data() {
         QTest::addColumn<int>("code");
         QTest::addColumn<QStringList>("order");
-        QTest::newRow("0 group, stable") << 0 << QStringList{"apple", "Zebra", "zulu", "Äble", "Bee"};
+        QTest::newRow("0 group") << 0 << QStringList{"apple", "Zebra", "zulu", "Äble", "Bee"};
         QTest::newRow("1 name, upper case first") << 1 << QStringList{"Bee", "Zebra", "apple", "zulu", "Äble"};
         QTest::newRow("2 product") << 2 << QStringList{"Bee", "apple", "Zebra", "zulu", "Äble"};
         QTest::newRow("5 total price") << 5 << QStringList{"zulu", "Zebra", "apple", "Äble", "Bee"};
@@ -298,12 +239,8 @@ private slots:
             int location;
             const char* product;
         } rows[] = {
-            {"apple", 0, 10, 2, "05.01.2001", 3, "b"},
-            {"Zebra", 0, 5, 1, "01.02.2001", 1, "c"},
-            {"\xc3\x84"
-             "ble",
-             2, 30, 1, "31.02.2001", 4, "\xc3\xa6"},
-            {"Bee", 3, 100, 1, "", 2, "a"},
+            {"apple", 0, 10, 2, "05.01.2001", 3, "b"}, {"Zebra", 0, 5, 1, "01.02.2001", 1, "c"},
+            {"Äble", 2, 30, 1, "31.02.2001", 4, "æ"},  {"Bee", 3, 100, 1, "", 2, "a"},
             {"zulu", 0, 1, 1, "31.12.1999", 5, "d"},
         };
         for (const Row& r : rows) {
@@ -315,43 +252,27 @@ private slots:
         }
         c.SortItems(code);
         QCOMPARE(names(c), order);
-    }
-
-    // A handful of items can come out in order even from an unstable sort; hundreds sharing few keys cannot.
-    void sortKeepsTheOrderOfEqualKeys_data() {
-        QTest::addColumn<int>("code");
-        for (int code : {0, 1, 2, 5, 9, 10})
-            QTest::newRow(qPrintable(QStringLiteral("code %1").arg(code))) << code;
-    }
-    void sortKeepsTheOrderOfEqualKeys() {
-        QFETCH(int, code);
-        DBItemCollection c(nullptr);
-        std::vector<int> keys(400);
-        for (int i = 0; i < int(keys.size()); ++i)
-            keys[i] = i % 4;
-        std::mt19937 random(7);
-        std::shuffle(keys.begin(), keys.end(), random);
-        const char* dates[] = {"01.01.2001", "02.02.2002", "03.03.2003", "04.04.2004"};
+        // Five items can come out in order even from an unstable sort; hundreds sharing four keys cannot.
+        c.Clear();
+        std::vector<int> keys;
+        for (int i = 0; i < 400; ++i)
+            keys.push_back(i % 4);
+        std::shuffle(keys.begin(), keys.end(), std::mt19937(7));
         for (int i = 0; i < int(keys.size()); ++i) {
             const int k = keys[i];
             Item* item = makeItem(QStringLiteral("n%1").arg(k), k, 10.0 * (k + 1));
             item->SetProduct(QStringLiteral("p%1").arg(k));
-            item->SetDate(QLatin1String(dates[k]));
+            item->SetDate(QStringLiteral("0%1.01.2001").arg(k + 1));
             item->SetLocation(k);
             item->SetDescription(QString::number(i)); // the position before sorting
             c.Add(item);
         }
         c.SortItems(code);
-        int previousKey = -1, previousPosition = -1;
-        for (const Item* item : c) {
-            const int key = item->GetGroup();
-            const int position = item->GetDescription().toInt();
-            QVERIFY2(key >= previousKey, "not sorted");
-            if (key == previousKey)
-                QVERIFY2(position > previousPosition, "equal keys changed their order");
-            previousKey = key;
-            previousPosition = position;
-        }
+        const auto key = [&](int at) { // code 3 sorts nothing: every item keeps its place
+            return std::pair(code == 3 ? 0 : c.At(at)->GetGroup(), c.At(at)->GetDescription().toInt());
+        };
+        for (int i = 1; i < c.Count(); ++i)
+            QVERIFY(key(i - 1) < key(i)); // by key, equal keys in their old order
     }
 };
 

@@ -90,17 +90,12 @@ private slots:
         delete m_install;
     }
 
-    // What one item's text becomes after export and import; ";" and line breaks survive the CSV file itself
-    // but not the register's file, so the import changes them and says so.
+    // ";" and line breaks survive the CSV file but not the register's file: the import changes them and says so.
     void roundTripOfTexts_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("imported");
         QTest::addColumn<int>("notes");
-        QTest::newRow("quotes") << QStringLiteral("19\" skærm \"Pro\"") << QStringLiteral("19\" skærm \"Pro\"") << 0;
-        QTest::newRow("comma") << QStringLiteral("Stel, 12 personer") << QStringLiteral("Stel, 12 personer") << 0;
-        QTest::newRow("danish letters") << QStringLiteral("æøå ÆØÅ é") << QStringLiteral("æøå ÆØÅ é") << 0;
         QTest::newRow("199 characters") << QString(199, QLatin1Char('x')) << QString(199, QLatin1Char('x')) << 0;
-        QTest::newRow("blanks kept") << QStringLiteral("  midt  ") << QStringLiteral("  midt  ") << 0;
         QTest::newRow("semicolon") << QStringLiteral("a;b") << QStringLiteral("a,b") << 2;
         QTest::newRow("line breaks") << QStringLiteral("en\r\nto\nTRE") << QStringLiteral("en to TRE") << 2;
         QTest::newRow("250 characters") << QString(250, QLatin1Char('y')) << QString(199, QLatin1Char('y')) << 2;
@@ -111,13 +106,9 @@ private slots:
         QFETCH(int, notes);
         Item item;
         item.SetGroup(1);
-        item.SetLocation(7); // no such location: written and read as the number
         item.SetName(text);
         item.SetDescription(text);
         item.SetPrice(1234.56);
-        item.SetPriceToday(0.1);
-        item.SetNumberOfItems(3);
-        item.SetDate(QStringLiteral("05.03.2021"));
         const QByteArray bytes = exportBytes({&item}, *m_lists);
         QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
         QVERIFY(bytes.endsWith("\r\n"));
@@ -126,8 +117,7 @@ private slots:
         const std::vector<CsvFile::Row> rows = CsvFile::Parse(CsvFile::Decode(bytes, CsvFile::Utf8), QLatin1Char(','));
         QCOMPARE(int(rows.size()), 2);
         QCOMPARE(rows[0].cells, CsvFile::HeaderCaptions());
-        QCOMPARE(rows[1].cells.at(ColumnNames::Name), text);
-        QCOMPARE(rows[1].cells.at(ColumnNames::Group), QStringLiteral("Køkken"));
+        QCOMPARE(rows[1].cells.mid(0, 2), (QStringList{"Køkken", text}));
         QCOMPARE(rows[1].cells.at(ColumnNames::Price), QStringLiteral("1234.56"));
 
         CsvImport import;
@@ -137,15 +127,8 @@ private slots:
         QCOMPARE(outcome.problemRows, 0);
         QCOMPARE(int(outcome.problems.size()), notes);
         QCOMPARE(int(items.size()), 1);
-        const Item& back = *items.front();
-        QCOMPARE(back.GetName(), imported);
-        QCOMPARE(back.GetDescription(), imported);
-        QCOMPARE(back.GetGroup(), 1);
-        QCOMPARE(back.GetLocation(), 7);
-        QCOMPARE(back.GetPrice(), 1234.56);
-        QCOMPARE(back.GetPriceToday(), 0.1);
-        QCOMPARE(back.GetNumberOfItems(), 3);
-        QCOMPARE(back.GetDate(), QStringLiteral("05.03.2021"));
+        QCOMPARE(items.front()->GetName(), imported);
+        QCOMPARE(items.front()->GetDescription(), imported);
     }
 
     void parse_data() {
@@ -158,7 +141,6 @@ private slots:
         QTest::newRow("blank lines are rows without cells")
             << QStringLiteral("a\n\n\nb\n") << QStringLiteral("1:a/2:/3:/4:b");
         QTest::newRow("quote inside a field") << QStringLiteral("5\" disk,b") << QStringLiteral("1:5\" disk|b");
-        QTest::newRow("quote never ends") << QStringLiteral("a,\"b\nc") << QStringLiteral("1!:a|b\nc");
     }
     void parse() {
         QFETCH(QString, text);
@@ -171,21 +153,14 @@ private slots:
         QTest::addColumn<int>("encoding");
         QTest::addColumn<QString>("separator");
         QTest::addColumn<QString>("firstCell");
-        QTest::newRow("UTF-8 with BOM, semicolons")
-            << QByteArray("\xEF\xBB\xBFNavn;Pris\r\nSk\xC3\xA6nk;1,5\r\n") << int(CsvFile::Utf8) << ";"
-            << "Skænk";
-        QTest::newRow("UTF-8, commas, a comma in quotes")
-            << QByteArray("Navn,Pris\n\"Stel, 12\",5\nB\xC3\xB8rn,6\n") << int(CsvFile::Utf8) << ","
-            << "Stel, 12";
-        QTest::newRow("Latin-1, semicolons")
-            << QByteArray("Navn;Pris\r\nSk\xE6nk;1,5\r\n") << int(CsvFile::Latin1) << ";"
-            << "Skænk";
-        QTest::newRow("Windows-1252 euro")
-            << QByteArray("Navn;Pris\r\n\x80 mynt;2\r\n") << int(CsvFile::Latin1) << ";" << QString::fromUtf8("€ mynt");
-        QTest::newRow("UTF-16 with tabs")
-            << QByteArray("\xFF\xFE") + QByteArray(reinterpret_cast<const char*>(u"Navn\tP\n\u00F8l\t1\n"), 24)
-            << int(CsvFile::Utf16) << "\t"
-            << "øl";
+        // clang-format off
+        QTest::newRow("UTF-8 BOM, semicolons") << QByteArray("\xEF\xBB\xBFNavn;Pris\r\nSk\xC3\xA6nk;1,5\r\n") << int(CsvFile::Utf8) << ";" << "Skænk";
+        QTest::newRow("UTF-8, quoted comma") << QByteArray("Navn,Pris\n\"Stel, 12\",5\nB\xC3\xB8rn,6\n") << int(CsvFile::Utf8) << "," << "Stel, 12";
+        QTest::newRow("Latin-1, semicolons") << QByteArray("Navn;Pris\r\nSk\xE6nk;1,5\r\n") << int(CsvFile::Latin1) << ";" << "Skænk";
+        QTest::newRow("Windows-1252 euro") << QByteArray("Navn;Pris\r\n\x80 mynt;2\r\n") << int(CsvFile::Latin1) << ";" << "€ mynt";
+        QTest::newRow("UTF-16 with tabs") << QByteArray("\xFF\xFE") + QByteArray(reinterpret_cast<const char*>(u"Navn\tP\n\u00F8l\t1\n"), 24)
+                                          << int(CsvFile::Utf16) << "\t" << "øl";
+        // clang-format on
     }
     void detection() {
         QFETCH(QByteArray, bytes);
@@ -212,10 +187,11 @@ private slots:
             << QStringList() << 2;
         QTest::newRow("price no number") << header + "Skab;abc;;;;\r\nStol;10;;;;\r\n"
                                          << QStringList{"2|'Pris' er ikke et tal: \"abc\""} << 1;
-        QTest::newRow("negative price") << header + "Skab;-5;;;;\r\n"
-                                        << QStringList{"2|'Pris' skal være fra 0 til 9999999: \"-5\""} << 0;
-        QTest::newRow("count") << header + "Skab;1;;2,5;;\r\n"
-                               << QStringList{"2|'Antal' skal være et helt tal fra 0 til 100000: \"2,5\""} << 0;
+        QTest::newRow("negative price, count")
+            << header + "Skab;-5;;;;\r\nBord;1;;2,5;;\r\n"
+            << QStringList{"2|'Pris' skal være fra 0 til 9999999: \"-5\"",
+                           "3|'Antal' skal være et helt tal fra 0 til 100000: \"2,5\""}
+            << 0;
         QTest::newRow("unknown and ambiguous group")
             << header + "A;1;Have;;;\r\nB;1;Diverse;;;\r\nC;1;Stue;;;\r\n"
             << QStringList{"2|'Gruppe': \"Have\" står ikke i listen", "3|'Gruppe': \"Diverse\" står ikke i listen"}
@@ -258,7 +234,7 @@ private slots:
         }
     }
 
-    // A generated register out and back in: every item equal.
+    // A generated register out and back in: every item equal; groups and locations without a name go as numbers.
     void registerRoundTrip() {
         DBItemCollection collection(nullptr);
         collection.Groups().SetEntries(m_lists->Groups().Entries());
@@ -272,6 +248,7 @@ private slots:
             item->SetLocation(i % 3);
             item->SetWww(QStringLiteral("https://x.dk/?a=%1&b=æ").arg(i));
             item->SetDate(i % 2 ? QStringLiteral("24.12.1999") : QString());
+            item->SetDescription(i % 2 ? QStringLiteral("  æøå ÆØÅ é  ") : QString()); // blanks and letters kept
             collection.Add(item);
         }
         const std::vector<const Item*> items(collection.begin(), collection.end());
@@ -287,8 +264,7 @@ private slots:
             QCOMPARE(b.GetNumberOfItems(), a.GetNumberOfItems());
             QCOMPARE(b.GetPrice(), a.GetPrice());
             QCOMPARE(b.GetPriceToday(), a.GetPriceToday());
-            QCOMPARE(b.AllLatin1(), a.AllLatin1());
-            QCOMPARE(b.GetDate(), a.GetDate());
+            QCOMPARE(b.AllLatin1(), a.AllLatin1()); // every text, the date too
         }
     }
 
@@ -329,7 +305,7 @@ private slots:
         });
         window.findChild<QAction*>(QStringLiteral("FileImportCsv"))->trigger();
         QVERIFY(m_dialogs->windows.isEmpty());
-        QVERIFY2(m_dialogs->boxes.isEmpty(), qPrintable(m_dialogs->lastText()));
+        QVERIFY(m_dialogs->boxes.isEmpty());
         QCOMPARE(nameColumnField, int(CsvImport::Ignored));
         QCOMPARE(firstProblems.value(0), QStringLiteral("Række 2: '%1' mangler").arg(ColumnNames::Title(1)));
         QVERIFY(!importEnabledBefore);
@@ -339,23 +315,18 @@ private slots:
             QCOMPARE(window.Collection()->At(before + i)->AllLatin1(), window.Collection()->At(i)->AllLatin1());
     }
 
-    // Files with nothing to import say so, and the problem rows are left out only when the user says so.
+    // Files with nothing to import say so; a problem row blocks the import until the user leaves it out.
     void importWithoutRowsOrWithProblemRows_data() {
         QTest::addColumn<QByteArray>("csv");
-        QTest::addColumn<bool>("skip");
         QTest::addColumn<QString>("box");
-        QTest::addColumn<int>("added");
-        QTest::newRow("empty file") << QByteArray() << false << "er tom." << 0;
-        QTest::newRow("header only") << QByteArray("Navn;Pris\r\n") << false
-                                     << "har ingen rækker at indlæse, kun en overskrift." << 0;
-        QTest::newRow("problem row blocks") << QByteArray("Navn;Pris\r\nA;1\r\nB;x\r\n") << false << "" << 0;
-        QTest::newRow("problem row skipped") << QByteArray("Navn;Pris\r\nA;1\r\nB;x\r\n") << true << "" << 1;
+        QTest::newRow("empty file") << QByteArray() << "er tom.";
+        QTest::newRow("header only") << QByteArray("Navn;Pris\r\n")
+                                     << "har ingen rækker at indlæse, kun en overskrift.";
+        QTest::newRow("problem row skipped") << QByteArray("Navn;Pris\r\nA;1\r\nB;x\r\n") << "";
     }
     void importWithoutRowsOrWithProblemRows() {
         QFETCH(QByteArray, csv);
-        QFETCH(bool, skip);
         QFETCH(QString, box);
-        QFETCH(int, added);
         enterInstallation();
         MainWindow window;
         const int before = window.Collection()->Count();
@@ -363,21 +334,21 @@ private slots:
         if (!box.isEmpty()) {
             m_dialogs->expectBoxes(1);
         } else {
-            m_dialogs->driveWindow([skip](QObject* shown) {
+            m_dialogs->driveWindow([](QObject* shown) {
                 auto* dialog = qobject_cast<CsvImportDialog*>(shown);
                 auto* import = dialog->findChild<QPushButton*>(QStringLiteral("import"));
                 if (import->isEnabled())
-                    return int(QDialog::Rejected); // a problem row must block until it is skipped
-                dialog->findChild<QCheckBox*>(QStringLiteral("skipProblemRows"))->setChecked(skip);
+                    return int(QDialog::Rejected);
+                dialog->findChild<QCheckBox*>(QStringLiteral("skipProblemRows"))->setChecked(true);
                 return import->isEnabled() ? int(QDialog::Accepted) : int(QDialog::Rejected);
             });
         }
         window.findChild<QAction*>(QStringLiteral("FileImportCsv"))->trigger();
         QVERIFY(m_dialogs->windows.isEmpty());
         if (!box.isEmpty())
-            QVERIFY2(m_dialogs->lastText().endsWith(box), qPrintable(m_dialogs->lastText()));
-        QCOMPARE(window.Collection()->Count(), before + added);
-        QCOMPARE(DBItemCollection::IsModified(), added > 0);
+            QVERIFY(m_dialogs->lastText().endsWith(box));
+        QCOMPARE(window.Collection()->Count(), before + (box.isEmpty() ? 1 : 0));
+        QCOMPARE(DBItemCollection::IsModified(), box.isEmpty());
     }
 };
 

@@ -1,5 +1,3 @@
-// The item list: the model on the collection's announcements, the filter, sorting, cells and captions, and the
-// view's selection, openers, links and column widths.
 // The item dialog's header needs its form's generated header; naming it here has it generated for this test too.
 #include "ui_ItemDialogBase.h"
 
@@ -30,8 +28,6 @@
 #include <QTextDocument>
 #include <QUndoStack>
 
-#include <functional>
-
 namespace {
 Item* makeItem(const QString& name, int group, const QString& date = QString()) {
     auto* item = new Item;
@@ -42,21 +38,6 @@ Item* makeItem(const QString& name, int group, const QString& date = QString()) 
     return item;
 }
 
-// Every shown row: "Group: item, item"; sorted, the items of a group in name order.
-QStringList shownRows(const ItemListModel* model, bool sorted = false) {
-    QStringList rows;
-    for (int row = 0; row < model->rowCount(); ++row) {
-        const QModelIndex group = model->index(row, 0);
-        QStringList names;
-        for (int child = 0; child < model->rowCount(group); ++child)
-            names << model->index(child, 1, group).data().toString();
-        if (sorted)
-            names.sort();
-        rows << group.data().toString() + QStringLiteral(": ") + names.join(QStringLiteral(", "));
-    }
-    return rows;
-}
-
 QStringList childNames(const ItemListModel* model, int group) {
     QStringList names;
     const QModelIndex parent = model->index(group, 0);
@@ -65,11 +46,25 @@ QStringList childNames(const ItemListModel* model, int group) {
     return names;
 }
 
-QStringList groupNames(const ItemListModel* model) {
-    QStringList names;
+// Every shown row: "Group: item, item"; sorted, the items of a group in name order.
+QStringList shownRows(const ItemListModel* model, bool sorted = false) {
+    QStringList rows;
+    for (int row = 0; row < model->rowCount(); ++row) {
+        QStringList names = childNames(model, row);
+        if (sorted)
+            names.sort();
+        rows << model->index(row, 0).data().toString() + QStringLiteral(": ") + names.join(QStringLiteral(", "));
+    }
+    return rows;
+}
+
+// Every group row as "Group/number of its rows".
+QStringList groupRows(const ItemListModel* model) {
+    QStringList rows;
     for (int row = 0; row < model->rowCount(); ++row)
-        names << model->index(row, 0).data().toString();
-    return names;
+        rows << model->index(row, 0).data().toString() + QLatin1Char('/') +
+                    QString::number(model->rowCount(model->index(row, 0)));
+    return rows;
 }
 } // namespace
 
@@ -87,6 +82,7 @@ private:
         m_view->SetCollection(m_collection);
     }
     Item* selected() const { return m_view->ItemOf(m_view->isItemSelected()); }
+    QString header(int column) const { return m_view->model()->headerData(column, Qt::Horizontal).toString(); }
 
 private slots:
     void initTestCase() {
@@ -110,9 +106,8 @@ private slots:
         delete m_dialogs;
     }
 
-    // The model changes only on the collection's announcements: after each change its rows are those of a fresh
-    // fill of the same register (the items of a group in any order: a move appends), and the model tester checks
-    // every signal on the way. Each change without a filter, with one on the names and with one on a location.
+    // After each announced change the rows are those of a fresh fill (a group's items in any order: a move
+    // appends); the model tester checks every signal on the way. No filter, one on names, one on a location.
     void modelFollowsTheAnnouncements_data() {
         QTest::addColumn<QString>("change");
         QTest::addColumn<QString>("filter");
@@ -145,10 +140,14 @@ private slots:
         model.SetFilter(filter);
         model.Fill();
         QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
-        const auto edit = [&c](Item* item, const std::function<void(Item&)>& apply) {
+        const auto regroup = [&c](Item* item, int group) {
             const int oldGroup = item->GetGroup();
-            apply(*item);
+            item->SetGroup(group);
             c.NotifyItemChanged(item, oldGroup);
+        };
+        const auto rename = [&c](Item* item, const char* name) {
+            item->SetName(QString::fromLatin1(name));
+            c.NotifyItemChanged(item, item->GetGroup());
         };
         const auto remove = [&c](const std::vector<Item*>& gone) {
             c.RemoveItems(gone);
@@ -159,15 +158,15 @@ private slots:
         } else if (change == "add a miss") {
             c.Add(makeItem("stool", 1));
         } else if (change == "edit") {
-            edit(items[1], [](Item& i) { i.SetName(QStringLiteral("bench")); });
+            rename(items[1], "bench");
         } else if (change == "edit into a hit") {
-            edit(items[0], [](Item& i) { i.SetName(QStringLiteral("chair 00")); });
+            rename(items[0], "chair 00");
         } else if (change == "move") {
-            edit(items[1], [](Item& i) { i.SetGroup(2); });
+            regroup(items[1], 2);
         } else if (change == "move to a missing group") {
-            edit(items[1], [](Item& i) { i.SetGroup(9); });
+            regroup(items[1], 9);
         } else if (change == "move out of a missing group") {
-            edit(stray, [](Item& i) { i.SetGroup(0); });
+            regroup(stray, 0);
         } else if (change == "move undone") {
             const Item before(*items[4]);
             items[4]->SetGroup(2);
@@ -199,8 +198,7 @@ private slots:
         QCOMPARE(shownRows(&model, true), shownRows(&fresh, true));
     }
 
-    // The view selects an added item and one moved to another group, deletes the current item as an undoable
-    // step, and lets go of every row before the collection destroys its items.
+    // Added and moved items are selected; a delete is undoable; rows go before the collection destroys items.
     void theViewFollowsTheCollection() {
         attach({"A", "B", "C"});
         for (int i = 0; i < 6; ++i)
@@ -224,45 +222,46 @@ private slots:
         QCOMPARE(m_view->Model()->rowCount(), 0);
     }
 
-    // Items of a group number the list lacks show under a row of that number, after the listed groups, also when
-    // sorted by group; one box says so, and a later change of the group list says nothing again.
-    void unlistedGroupsGetRowsOfTheirOwn() {
+    // Items of an unlisted group number get a row of it after the listed groups, also sorted; one box says so.
+    // The group header sorts listed groups by name, items keep order and indexes; a changed list keeps it all.
+    void groupRowsAndTheirSort() {
         m_dialogs->expectBoxes();
-        attach({"Stue", "Køkken"});
-        m_collection->Add(makeItem("ok", 1));
+        attach({"Køkken", "Altan", "Stue"});
+        m_collection->Add(makeItem("b", 2));
+        m_collection->Add(makeItem("a", 2));
         for (int i = 0; i < 500; ++i)
-            m_collection->Add(makeItem(QStringLiteral("lost %1").arg(i), 4 - i % 3));
+            m_collection->Add(makeItem(QStringLiteral("lost %1").arg(i), 5 - i % 3));
         m_view->Fill(m_collection);
         QCOMPARE(m_dialogs->boxes.size(), 1);
         const ItemListModel* model = m_view->Model();
-        auto groupRows = [model] {
-            QStringList rows;
-            for (int row = 0; row < model->rowCount(); ++row)
-                rows << model->index(row, 0).data().toString() + QLatin1Char('/') +
-                            QString::number(model->rowCount(model->index(row, 0)));
-            return rows;
-        };
-        QCOMPARE(groupRows(),
-                 (QStringList{"Stue/0", "Køkken/1", "Group 2 (not in the group list)/166",
-                              "Group 3 (not in the group list)/167", "Group 4 (not in the group list)/167"}));
+        QCOMPARE(groupRows(model),
+                 (QStringList{"Køkken/0", "Altan/0", "Stue/2", "Group 3 (not in the group list)/166",
+                              "Group 4 (not in the group list)/167", "Group 5 (not in the group list)/167"}));
         QVERIFY(model->IsMissingGroup(model->GroupIndex(3)));
-        QVERIFY(!model->IsMissingGroup(model->GroupIndex(1)));
-        m_view->sortByColumn(ColumnNames::Group, Qt::DescendingOrder);
-        QCOMPARE(groupRows().mid(0, 3), (QStringList{"Stue/0", "Køkken/1", "Group 2 (not in the group list)/166"}));
-        m_collection->SetListEntries(DBItemCollection::GroupList, {"Stue", "Køkken", "Have"});
+        QVERIFY(!model->IsMissingGroup(model->GroupIndex(2)));
+        const QPersistentModelIndex kept = model->index(1, 1, model->GroupIndex(2));
+        m_view->setExpanded(model->GroupIndex(2), true);
+        m_view->header()->setSortIndicator(ColumnNames::Group, Qt::AscendingOrder);
+        QCOMPARE(groupRows(model).mid(0, 3), (QStringList{"Altan/0", "Køkken/0", "Stue/2"}));
+        m_view->header()->setSortIndicator(ColumnNames::Group, Qt::DescendingOrder);
+        QCOMPARE(groupRows(model).mid(0, 3), (QStringList{"Stue/2", "Køkken/0", "Altan/0"}));
+        QCOMPARE(kept.parent().row(), 0);
+        QCOMPARE(kept.data().toString(), QStringLiteral("a"));
+        QCOMPARE(childNames(model, 0), (QStringList{"b", "a"}));
+        QVERIFY(m_view->isExpanded(model->GroupIndex(2)));
+        m_collection->SetListEntries(DBItemCollection::GroupList, {"Køkken", "Altan", "Stuen", "Have"});
         QCOMPARE(m_dialogs->boxes.size(), 1);
-        QCOMPARE(groupRows().mid(0, 3), (QStringList{"Stue/0", "Køkken/1", "Have/166"}));
+        QCOMPARE(groupRows(model).mid(0, 4), (QStringList{"Stuen/2", "Køkken/0", "Have/166", "Altan/0"}));
+        QVERIFY(m_view->isExpanded(model->GroupIndex(2)));
     }
 
-    // Every typed word must be found, in any order, letter case and accents aside, each in one of the texts an
-    // item shows: not across the end of one text, not in the file links.
+    // Every typed word must be found, in any order, case and accents aside, within one shown text; not in file links.
     void filterRule_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<bool>("found");
         // clang-format off
         QTest::newRow("accents dropped")               << "København" << "kobenhavn" << true;
-        QTest::newRow("case")                          << "Smørrebrød" << "SMØRREBRØD" << true;
         QTest::newRow("accent typed")                  << "cafe" << "Café" << true;
         QTest::newRow("combining accent typed")        << "Café" << QStringLiteral("cafe\u0301") << true;
         QTest::newRow("outside Latin-1 typed")         << "Lodz" << QStringLiteral("Łódź") << false;
@@ -294,16 +293,13 @@ private slots:
         QCOMPARE(TextFilter(typed).Matches(item), found);
     }
 
-    // The rows narrow to the hits; group and location names count as the item's texts; group rows count
-    // their hits and are open.
+    // Group and location names count as texts; group rows count hits and open; no filter restores the open groups.
     void filterNarrowsTheRows_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QStringList>("rows");
         QTest::newRow("location") << "kobenhavn" << QStringList{"Stue (1 of 2): Sofa"};
         QTest::newRow("group name") << "STUE" << QStringList{"Stue (2 of 2): Sofa, Lampe"};
         QTest::newRow("two groups") << "l" << QStringList{"Stue (1 of 2): Lampe", "Have (2 of 2): Café-stol, Æbletræ"};
-        QTest::newRow("accent") << "cafe" << QStringList{"Have (1 of 2): Café-stol"};
-        QTest::newRow("two words") << "poulsen lampe" << QStringList{"Stue (1 of 2): Lampe"};
         QTest::newRow("nothing") << "zebra" << QStringList{};
         QTest::newRow("empty") << "" << QStringList{"Stue: Sofa, Lampe", "Køkken: ", "Have: Café-stol, Æbletræ"};
     }
@@ -320,35 +316,22 @@ private slots:
             m_collection->Add(item);
         }
         m_view->Fill(m_collection);
-        m_view->SetFilter(typed);
-        QCOMPARE(shownRows(m_view->Model()), rows);
-        for (int row = 0; row < m_view->Model()->rowCount(); ++row)
-            QCOMPARE(m_view->isExpanded(m_view->Model()->index(row, 0)), !typed.isEmpty());
-    }
-
-    // Longer words work on the hits; clearing the filter gives back every item and the groups that were open.
-    void filterNarrowsOnTheHitsAndGivesBackTheOpenGroups() {
-        attach({"A", "B", "C"});
-        for (int i = 0; i < 12; ++i)
-            m_collection->Add(makeItem(
-                QStringLiteral("%1 %2").arg(i % 2 ? "chair" : "table").arg(i, 2, 10, QLatin1Char('0')), i % 3));
-        m_view->Fill(m_collection);
         const ItemListModel* model = m_view->Model();
-        m_view->setExpanded(model->GroupIndex(1), true);
-        m_view->SetFilter(QStringLiteral("cha"));
-        m_view->SetFilter(QStringLiteral("chair"));
-        QCOMPARE(shownRows(model), (QStringList{"A (2 of 4): chair 03, chair 09", "B (2 of 4): chair 01, chair 07",
-                                                "C (2 of 4): chair 05, chair 11"}));
+        m_view->setExpanded(model->GroupIndex(2), true);
+        m_view->SetFilter(typed.left(2));
+        m_view->SetFilter(typed);
+        QCOMPARE(shownRows(model), rows);
+        for (int row = 0; !typed.isEmpty() && row < model->rowCount(); ++row)
+            QVERIFY(m_view->isExpanded(model->index(row, 0)));
         m_view->SetFilter(QString());
-        QCOMPARE(shownRows(model).at(1), QStringLiteral("B: chair 01, table 04, chair 07, table 10"));
-        QVERIFY(m_view->isExpanded(model->GroupIndex(1)));
+        QCOMPARE(shownRows(model), (QStringList{"Stue: Sofa, Lampe", "Køkken: ", "Have: Café-stol, Æbletræ"}));
+        QVERIFY(m_view->isExpanded(model->GroupIndex(2)));
         QVERIFY(!m_view->isExpanded(model->GroupIndex(0)));
     }
 
     void filterFieldKeys() {
         ListFilterField field;
         QSignalSpy leave(&field, &ListFilterField::leaveRequested);
-        QVERIFY(!field.placeholderText().isEmpty());
         QTest::keyClicks(&field, QStringLiteral("lampe"));
         QTest::keyClick(&field, Qt::Key_Escape);
         QCOMPARE(field.text(), QString());
@@ -396,121 +379,90 @@ private slots:
                     .contains(QStringLiteral("1.234,50")));
     }
 
-    // The group header sorts the group rows by name; the items keep their order and their indexes.
-    void groupHeaderSortsGroupRows() {
-        attach({"Køkken", "Altan", "Stue"});
-        m_collection->Add(makeItem("b", 2));
-        m_collection->Add(makeItem("a", 2));
-        m_view->Fill(m_collection);
-        const ItemListModel* model = m_view->Model();
-        const QPersistentModelIndex kept = model->index(1, 1, model->GroupIndex(2));
-        m_view->setExpanded(model->GroupIndex(2), true);
-        m_view->header()->setSortIndicator(ColumnNames::Group, Qt::AscendingOrder);
-        QCOMPARE(groupNames(model), (QStringList{"Altan", "Køkken", "Stue"}));
-        m_view->header()->setSortIndicator(ColumnNames::Group, Qt::DescendingOrder);
-        QCOMPARE(groupNames(model), (QStringList{"Stue", "Køkken", "Altan"}));
-        QCOMPARE(kept.parent().row(), 0);
-        QCOMPARE(kept.data().toString(), QStringLiteral("a"));
-        QCOMPARE(childNames(model, 0), (QStringList{"b", "a"}));
-        QVERIFY(m_view->isExpanded(model->GroupIndex(2)));
-        // A changed group list keeps the order and the open groups.
-        m_collection->SetListEntries(DBItemCollection::GroupList, {"Køkken", "Altan", "Stuen"});
-        QCOMPARE(groupNames(model), (QStringList{"Stuen", "Køkken", "Altan"}));
-        QVERIFY(m_view->isExpanded(model->GroupIndex(2)));
-    }
-
-    // A header sort moves rows; every persistent index and the selection must follow their item, not stay
-    // at the row number the item had before.
-    void persistentIndexesFollowTheirItemsAcrossASort() {
-        attach({"A", "B"});
+    // Dates sort as dates (none and impossible ones first), prices as numbers; persistent indexes and the
+    // selection follow their item across each sort, not its old row number.
+    void sortingMovesRowsWithTheirItems() {
+        attach({"Alt"});
         QAbstractItemModelTester tester(m_view->Model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
-        for (int i = 0; i < 40; ++i)
-            m_collection->Add(makeItem(QStringLiteral("item %1").arg((i * 17) % 40, 2, 10, QLatin1Char('0')), i % 2));
+        const QStringList dates{"01.02.2001", "31.12.1999", "", "05.01.2001", "31.02.2001", "15.06.2000"};
+        const double prices[] = {1000, 20, 3.5, 100, 7, 0.5};
+        for (int i = 0; i < dates.size(); ++i) {
+            m_collection->Add(makeItem(dates[i], 0, dates[i]));
+            m_collection->At(i)->SetPrice(prices[i]);
+        }
         m_view->Fill(m_collection);
         m_view->ViewAll(true);
         const ItemListModel* model = m_view->Model();
         QList<QPersistentModelIndex> kept;
         QList<const Item*> keptItems;
-        for (int group : {0, 1})
-            for (int row : {0, 5, 19}) {
-                kept << QPersistentModelIndex(model->index(row, 1, model->index(group, 0)));
-                keptItems << m_view->ItemOf(kept.last());
-            }
-        const QModelIndex selected = model->index(7, 0, model->index(1, 0));
-        m_view->setCurrentIndex(selected);
-        const Item* selectedItem = m_view->ItemOf(selected);
-        for (auto [column, order] :
-             {std::pair{1, Qt::AscendingOrder}, {1, Qt::DescendingOrder}, {9, Qt::AscendingOrder}}) {
+        for (int row = 0; row < dates.size(); ++row) {
+            kept << QPersistentModelIndex(model->index(row, 1, model->GroupIndex(0)));
+            keptItems << m_view->ItemOf(kept.last());
+        }
+        m_view->setCurrentIndex(kept[3]);
+        // Resolved afresh by row: an index stuck at its old row would still carry its item's pointer.
+        auto itemAtRow = [&](const QModelIndex& index) {
+            return m_view->ItemOf(model->index(index.row(), 1, index.parent()));
+        };
+        for (const auto& [column, order, rows] :
+             {std::tuple{9, Qt::AscendingOrder,
+                         QStringList{"", "31.02.2001", "31.12.1999", "15.06.2000", "05.01.2001", "01.02.2001"}},
+              {9, Qt::DescendingOrder,
+               QStringList{"01.02.2001", "05.01.2001", "15.06.2000", "31.12.1999", "", "31.02.2001"}},
+              {5, Qt::AscendingOrder,
+               QStringList{"15.06.2000", "", "31.02.2001", "31.12.1999", "05.01.2001", "01.02.2001"}},
+              {1, Qt::AscendingOrder,
+               QStringList{"", "01.02.2001", "05.01.2001", "15.06.2000", "31.02.2001", "31.12.1999"}}}) {
             m_view->sortByColumn(column, order);
-            // Resolved afresh by row: an index that kept its old row number would still carry its item's pointer.
-            auto itemAtRow = [&](const QModelIndex& index) {
-                return m_view->ItemOf(model->index(index.row(), 1, index.parent()));
-            };
-            for (int i = 0; i < kept.size(); ++i) {
-                QVERIFY(kept[i].isValid());
+            QCOMPARE(childNames(model, 0), rows);
+            for (int i = 0; i < kept.size(); ++i)
                 QCOMPARE(itemAtRow(kept[i]), keptItems[i]);
-            }
-            QCOMPARE(itemAtRow(m_view->isItemSelected()), selectedItem);
+            QCOMPARE(itemAtRow(m_view->isItemSelected()), keptItems[3]);
         }
     }
 
-    // Dates sort as dates (none and impossible ones first), numbers as numbers.
-    void sortsByValue_data() {
-        QTest::addColumn<int>("column");
-        QTest::addColumn<QStringList>("values");
-        QTest::addColumn<QStringList>("ascending");
-        QTest::newRow("date") << 9
-                              << QStringList{"01.02.2001", "31.12.1999", "", "05.01.2001", "31.02.2001", "15.06.2000"}
-                              << QStringList{"", "31.02.2001", "31.12.1999", "15.06.2000", "05.01.2001", "01.02.2001"};
-        QTest::newRow("price") << 5 << QStringList{"1000", "20", "3.5"} << QStringList{"3.5", "20", "1000"};
-    }
-    void sortsByValue() {
-        QFETCH(int, column);
-        QFETCH(QStringList, values);
-        QFETCH(QStringList, ascending);
-        attach({"Alt"});
-        for (const QString& value : values) {
-            Item* item = makeItem(value, 0, column == 9 ? value : QString());
-            item->SetPrice(column == 5 ? value.toDouble() : 0);
-            m_collection->Add(item);
-        }
-        m_view->Fill(m_collection);
-        m_view->sortByColumn(column, Qt::AscendingOrder);
-        QCOMPARE(childNames(m_view->Model(), 0), ascending);
-        m_view->sortByColumn(column, Qt::DescendingOrder);
-        QCOMPARE(childNames(m_view->Model(), 0).first(), ascending.last());
-    }
-
-    void cells() {
-        attach({"Stue"}, {"Stue", "Køkken"});
-        Item* item = makeItem("Lampe", 0, "05.01.2001");
+    // Cells in the list's own forms; a tool tip that looks like markup must still read as the register's text.
+    void cellsAndToolTips() {
+        attach({"Stue <b>"}, {"Stue", "Køkken"});
+        Item* item = makeItem("Sofa <grå> & <b>bord</b>", 0, "05.01.2001");
         item->SetPrice(12.5);
         item->SetNumberOfItems(3);
         item->SetPriceToday(30);
         item->SetLocation(1);
         item->SetPhotolink(QStringLiteral(" billeder/lampe.JPG "));
         item->SetReceipt(QStringLiteral("kvittering.pdf"));
-        item->SetDocument(QStringLiteral("manual.pdf"));
+        item->SetDocument(QStringLiteral("/tmp/<i>manual</i>.pdf"));
         Item* lost = makeItem("Væk", 0);
-        lost->SetLocation(2);
-        m_collection->Add(item);
-        m_collection->Add(lost);
+        lost->SetLocation(2); // no such location
+        m_collection->AddItems({item, lost});
         m_view->Fill(m_collection);
         const QModelIndex row = m_view->Model()->IndexOf(item);
         auto cell = [&row](int column, int role = Qt::DisplayRole) { return row.siblingAtColumn(column).data(role); };
-        QCOMPARE(cell(4).toString(), QStringLiteral("3"));
-        QCOMPARE(cell(5).toString(), QStringLiteral("37.50"));
-        QCOMPARE(cell(6).toString(), QStringLiteral("30.00"));
-        QCOMPARE(cell(9).toString(), QStringLiteral("05.01.2001"));
-        QCOMPARE(cell(10).toString(), QStringLiteral("Køkken"));
+        QStringList texts;
+        for (int column : {4, 5, 6, 9, 10})
+            texts << cell(column).toString();
+        QCOMPARE(texts, (QStringList{"3", "37.50", "30.00", "05.01.2001", "Køkken"}));
         QVERIFY(!cell(7, Qt::DecorationRole).isNull());  // a picture
         QVERIFY(cell(8, Qt::DecorationRole).isNull());   // a receipt that is no picture
         QVERIFY(!cell(16, Qt::DecorationRole).isNull()); // a document
         QCOMPARE(m_view->Model()->IndexOf(lost).siblingAtColumn(10).data().toString(), QStringLiteral("Error"));
+        const auto shown = [](const QModelIndex& index) {
+            const QString tip = index.data(Qt::ToolTipRole).toString();
+            QTextDocument document;
+            if (Qt::mightBeRichText(tip))
+                document.setHtml(tip);
+            else
+                document.setPlainText(tip);
+            return document.toPlainText();
+        };
+        QCOMPARE(shown(row.siblingAtColumn(ColumnNames::Name)), item->GetName());
+        QCOMPARE(shown(row.siblingAtColumn(ColumnNames::Document)), item->GetDocument());
+        QCOMPARE(shown(m_view->Model()->GroupIndex(0)), QStringLiteral("Stue <b>"));
         SetEdition(Pellin); // Pellin shows the unit price
         QCOMPARE(cell(5).toString(), QStringLiteral("12.50"));
     }
 
+    // Captions from the fields list without "&"; empty ones, or an older file's other names, keep the default.
     void captionsFromTheFieldsList_data() {
         QTest::addColumn<int>("version");
         QTest::addColumn<QString>("document");
@@ -526,10 +478,6 @@ private slots:
     }
     void captionsFromTheFieldsList() {
         QFETCH(int, version);
-        QFETCH(QString, document);
-        QFETCH(QString, productType);
-        QFETCH(QString, documentHeader);
-        QFETCH(QString, productTypeHeader);
         TestSupport::installTranslation(QStringLiteral("dk"));
         ColumnNames::Reset();
         QTemporaryDir dir;
@@ -539,51 +487,27 @@ private slots:
         QCOMPARE(DBItemCollection::LoadedFormatVersion(), version);
         QStringList fields{"Type", "&Navn", "",      "Stk.", "Købt", "Værdi", "Foto", "Købt den",
                            "Rum",  "Note",  "Butik", "Info", "Nr.",  "Net",   "Bon"};
+        QFETCH(QString, document);
+        QFETCH(QString, productType);
         fields << document << productType;
         attach({"Stue"});
-        for (const QString& f : fields)
-            m_collection->Fields().Append(f);
+        m_collection->Fields().SetEntries(fields);
         m_view->ViewAll(false); // nothing happens on an empty list
         QCOMPARE(ColumnNames::Title(1), QStringLiteral("Navn"));
         m_collection->Add(makeItem("x", 0));
         m_view->Fill(m_collection);
         m_view->ViewAll(true);
-        auto header = [this](int column) { return m_view->model()->headerData(column, Qt::Horizontal).toString(); };
-        QCOMPARE(header(0), QStringLiteral("Type"));
         QCOMPARE(header(1), QStringLiteral("Navn"));
         QCOMPARE(header(2), QCoreApplication::translate("ItemListView", "Fabrikat")); // an empty name: unchanged
-        QCOMPARE(header(4), QStringLiteral("Stk."));
-        QCOMPARE(header(8), QStringLiteral("Bon"));
         QCOMPARE(header(9), QStringLiteral("Købt den"));
-        // Captions the fields list leaves alone keep the program's own (translated) default.
+        QFETCH(QString, documentHeader);
+        QFETCH(QString, productTypeHeader);
         QCOMPARE(header(16), QCoreApplication::translate("ItemListView", qPrintable(documentHeader)));
         QCOMPARE(header(3), QCoreApplication::translate("ItemListView", qPrintable(productTypeHeader)));
         QVERIFY(m_view->isExpanded(m_view->Model()->GroupIndex(0)));
         m_view->ViewAll(false);
         QVERIFY(!m_view->isExpanded(m_view->Model()->GroupIndex(0)));
         TestSupport::installTranslation(QStringLiteral("en"));
-    }
-
-    // A tool tip that looks like markup would be shown as markup; register text must read as it stands.
-    void toolTipsShowTextAsItStands() {
-        attach({"Stue <b>"});
-        Item* item = makeItem("Sofa <grå> & <b>bord</b>", 0);
-        item->SetDocument(QStringLiteral("/tmp/<i>manual</i>.pdf"));
-        m_collection->Add(item);
-        m_view->Fill(m_collection);
-        const QModelIndex row = m_view->Model()->IndexOf(item);
-        const auto shown = [](const QModelIndex& index) {
-            const QString tip = index.data(Qt::ToolTipRole).toString();
-            QTextDocument document;
-            if (Qt::mightBeRichText(tip))
-                document.setHtml(tip);
-            else
-                document.setPlainText(tip);
-            return document.toPlainText();
-        };
-        QCOMPARE(shown(row.siblingAtColumn(ColumnNames::Name)), item->GetName());
-        QCOMPARE(shown(row.siblingAtColumn(ColumnNames::Document)), item->GetDocument());
-        QCOMPARE(shown(m_view->Model()->GroupIndex(0)), QStringLiteral("Stue <b>"));
     }
 
     void linkCellsOpenThroughThePlatform() {
@@ -596,7 +520,7 @@ private slots:
         m_view->Fill(m_collection);
         m_view->ViewAll(true);
         const QModelIndex row = m_view->Model()->IndexOf(item);
-        QVERIFY(m_view->HasUrl(row) == false); // no current row yet
+        QVERIFY(!m_view->HasUrl(row)); // no current row yet
         m_view->ItemSelected(row);
         QVERIFY(m_view->HasUrl(row));
         QVERIFY(!m_view->HasPictureLink(m_view->Model()->GroupIndex(0))); // a group row never has links
@@ -605,44 +529,34 @@ private slots:
         QCOMPARE(launcher.opened.size(), 1);
         QCOMPARE(launcher.opened.first().toString(), QStringLiteral("https://example.dk/lampe"));
         QVERIFY(launcher.started.isEmpty());
-        // A photolink that is no picture, with no viewer chosen: straight to the associated program; a missing
-        // file is named as missing, not as a file type without a program.
+        // A photolink that is no picture goes to the associated program; a missing file is named as missing.
         m_dialogs->expectBoxes();
         m_view->MousePressed(row, QPoint(), 7);
         QVERIFY(launcher.started.isEmpty());
-        QVERIFY(launcher.opened.size() == 1);
+        QCOMPARE(launcher.opened.size(), 1);
         QCOMPARE(m_dialogs->boxes.size(), 1);
-        QVERIFY2(m_dialogs->lastText().contains(QCoreApplication::translate(
-                     "MainWindow", "The specified file was not found (please, check write permissions).")),
-                 qPrintable(m_dialogs->lastText()));
+        QVERIFY(m_dialogs->lastText().contains(QCoreApplication::translate(
+            "MainWindow", "The specified file was not found (please, check write permissions).")));
         Settings().setValue(QStringLiteral("wwwProgram"), QStringLiteral("/usr/bin/firefox"));
         m_view->ShowUrl();
-        QCOMPARE(launcher.started.size(), 1);
-        QCOMPARE(launcher.started.first(), (QStringList{"/usr/bin/firefox", "https://example.dk/lampe"}));
-        // A group row's cells do nothing.
+        QCOMPARE(launcher.started.value(0), (QStringList{"/usr/bin/firefox", "https://example.dk/lampe"}));
         launcher.opened.clear();
-        m_view->MousePressed(m_view->Model()->GroupIndex(0), QPoint(), 15);
+        m_view->MousePressed(m_view->Model()->GroupIndex(0), QPoint(), 15); // a group row's cells do nothing
         QVERIFY(launcher.opened.isEmpty());
-        // No web address: the "NB!" box.
         item->SetWww(QString());
         m_dialogs->expectBoxes();
         m_view->ShowUrl();
         QCOMPARE(m_dialogs->lastTitle(), QCoreApplication::translate("ItemListView", "NB!"));
     }
 
-    // With no stored widths every shown caption of every edition's register fits its column, sort indicator
-    // included, in each language ("Numbe", "Kvitterin" were cut).
+    // Default widths fit every shown caption with its sort indicator ("Numbe", "Kvitterin" were cut).
     void defaultWidthsFitTheCaptions_data() {
         QTest::addColumn<int>("edition");
         QTest::addColumn<QString>("language");
-        const struct {
-            const char* name;
-            int edition;
-        } editions[] = {{"Tovik", Tovik}, {"Pellin", Pellin}, {"Ostrel", Ostrel}, {"Brevane", Brevane}};
-        for (const auto& e : editions) {
+        for (auto [edition, name] :
+             {std::pair{Tovik, "Tovik"}, {Pellin, "Pellin"}, {Ostrel, "Ostrel"}, {Brevane, "Brevane"}})
             for (const char* language : {"dk", "no", "en"})
-                QTest::addRow("%s %s", e.name, language) << e.edition << QString::fromLatin1(language);
-        }
+                QTest::addRow("%s %s", name, language) << int(edition) << QString::fromLatin1(language);
     }
     void defaultWidthsFitTheCaptions() {
         QFETCH(int, edition);
@@ -666,11 +580,10 @@ private slots:
             const int room = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, &option, header) +
                              header->style()->pixelMetric(QStyle::PM_HeaderMarkSize, &option, header);
             for (int column = 0; column < ColumnNames::ColumnCount; ++column) {
-                if (view.isColumnHidden(column))
-                    continue;
                 const QString caption = view.model()->headerData(column, Qt::Horizontal).toString();
-                QVERIFY2(view.columnWidth(column) >= header->fontMetrics().horizontalAdvance(caption) + room,
-                         qPrintable(QStringLiteral("%1: %2").arg(caption).arg(view.columnWidth(column))));
+                QVERIFY2(view.isColumnHidden(column) ||
+                             view.columnWidth(column) >= header->fontMetrics().horizontalAdvance(caption) + room,
+                         qPrintable(caption));
             }
             // A width the user gave keeps when the captions are set again (Price: shown in every edition).
             view.setColumnWidth(ColumnNames::Price, 30);
@@ -686,12 +599,10 @@ private slots:
         m_view->SaveColumnWidths();
         QCOMPARE(Settings().value(QStringLiteral("ListView/WWWCOLUMNwidth")).toInt(), 333);
         QCOMPARE(Settings().value(QStringLiteral("ListView/Colums")).toInt(), 17);
-        ItemListView another(m_window);
-        QCOMPARE(another.columnWidth(15), 333);
+        QCOMPARE(ItemListView(m_window).columnWidth(15), 333);
     }
 
-    // The view's openers of the item dialog: an item row, a group row, the picture command and the search
-    // command. The view follows the item the dialog shows.
+    // Each opener of the item dialog shows exactly one, in its state; the view follows the item it shows.
     void theViewOpensTheItemDialog() {
         QTemporaryDir dir;
         QImage picture(4, 4, QImage::Format_RGB32);
@@ -705,22 +616,19 @@ private slots:
         m_collection->Add(bench);
         m_view->Fill(m_collection);
         const QModelIndex sofaRow = m_view->Model()->IndexOf(sofa);
-        const struct {
-            std::function<void()> open;
-            ItemDialog::State state;
-            bool picture;
-        } openers[] = {
-            {[&] { m_view->doubleClickOnItemSlot(sofaRow); }, ItemDialog::State::Edit, false},
-            {[&] { m_view->doubleClickOnItemSlot(m_view->Model()->GroupIndex(1)); }, ItemDialog::State::New, false},
-            {[&] {
-                 m_view->ItemSelected(sofaRow);
-                 m_view->ShowPicture1();
-             },
-             ItemDialog::State::Edit, true},
-            {[&] { m_view->SeachItem(); }, ItemDialog::State::Search, false},
-        };
-        for (const auto& opener : openers) {
-            opener.open();
+        using State = ItemDialog::State;
+        const State states[] = {State::Edit, State::New, State::Search, State::Edit};
+        for (int opener = 0; opener < 4; ++opener) {
+            if (opener == 0)
+                m_view->doubleClickOnItemSlot(sofaRow);
+            else if (opener == 1)
+                m_view->doubleClickOnItemSlot(m_view->Model()->GroupIndex(1));
+            else if (opener == 2)
+                m_view->SeachItem();
+            else {
+                m_view->ItemSelected(sofaRow);
+                m_view->ShowPicture1();
+            }
             QList<ItemDialog*> shown; // exactly one dialog shows
             for (QWidget* widget : QApplication::topLevelWidgets()) {
                 if (auto* dialog = qobject_cast<ItemDialog*>(widget); dialog && dialog->isVisible())
@@ -728,15 +636,14 @@ private slots:
             }
             QCOMPARE(shown.size(), 1);
             ItemDialog* dialog = shown.first();
-            QCOMPARE(dialog->CurrentState(), opener.state);
-            QCOMPARE(dialog->primaryTabWidget->currentWidget(),
-                     opener.picture ? dialog->picturePage : dialog->basicPage);
-            if (opener.state == ItemDialog::State::Edit) {
+            QCOMPARE(dialog->CurrentState(), states[opener]);
+            QCOMPARE(dialog->primaryTabWidget->currentWidget(), opener == 3 ? dialog->picturePage : dialog->basicPage);
+            if (states[opener] == State::Edit) {
                 QCOMPARE(dialog->CurrentItem(), sofa);
                 dialog->NextSlot();
                 QCOMPARE(selected(), bench);
             }
-            if (opener.state == ItemDialog::State::New)
+            if (states[opener] == State::New)
                 QCOMPARE(dialog->groupComboBox->currentIndex(), 1);
             dialog->close();
             QTest::qWait(0);

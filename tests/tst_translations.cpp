@@ -1,6 +1,5 @@
 #include "tests/TestSupport.h"
 
-#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
@@ -9,46 +8,39 @@
 #include <QTest>
 #include <QXmlStreamReader>
 
-// Every text of the sources must have a finished translation in Danish, Norwegian and English, so no
-// user ever sees a raw key such as "FILE_NEW". The check runs lupdate over the sources into a copy of each
-// translation file and looks for what is missing.
+namespace {
+QSet<QString> placeholders(const QString& text) {
+    QSet<QString> found;
+    static const QRegularExpression re(QStringLiteral("%[1-9]"));
+    for (auto it = re.globalMatch(text); it.hasNext();)
+        found.insert(it.next().captured());
+    return found;
+}
+} // namespace
+
+// Every text of the sources needs a finished translation in each language, so that no user sees a raw key such as
+// "FILE_NEW": lupdate runs over the sources into a copy of each translation file.
 class TestTranslations : public QObject {
     Q_OBJECT
-private:
-    static QSet<QString> placeholders(const QString& text) {
-        QSet<QString> found;
-        static const QRegularExpression re(QStringLiteral("%[1-9]"));
-        for (auto it = re.globalMatch(text); it.hasNext();)
-            found.insert(it.next().captured());
-        return found;
-    }
-
 private slots:
     void everyTextIsTranslated_data() {
         QTest::addColumn<QString>("language");
-        QTest::newRow("dk") << "dk";
-        QTest::newRow("no") << "no";
-        QTest::newRow("en") << "en";
+        for (const char* language : {"dk", "no", "en"})
+            QTest::newRow(language) << QString::fromLatin1(language);
     }
     void everyTextIsTranslated() {
         QFETCH(QString, language);
         const QString source = TestSupport::sourceDir();
         QTemporaryDir dir;
-        const QString ts = dir.filePath(QStringLiteral("check_%1.ts").arg(language));
+        const QString ts = dir.filePath(QStringLiteral("check.ts"));
         QVERIFY(QFile::copy(source + QStringLiteral("/translations/vestrum_%1.ts").arg(language), ts));
         QFile::setPermissions(ts, QFile::ReadOwner | QFile::WriteOwner);
-
-        QStringList arguments{QStringLiteral("-silent"), QStringLiteral("-no-obsolete"), QStringLiteral("-locations"),
-                              QStringLiteral("none")};
-        for (const char* folder : {"app", "core", "server", "mainwindow", "itemdialog", "export", "output", "printing",
-                                   "setup", "forms", "platform"}) {
-            if (QDir(source + QLatin1Char('/') + QLatin1String(folder)).exists())
-                arguments << QLatin1String(folder);
-        }
-        arguments << QStringLiteral("-ts") << ts;
+        QStringList arguments{"-silent", "-no-obsolete", "-locations", "none",       "app",
+                              "core",    "server",       "mainwindow", "itemdialog", "export",
+                              "output",  "printing",     "setup",      "forms",      "platform"};
         QProcess lupdate;
         lupdate.setWorkingDirectory(source);
-        lupdate.start(QStringLiteral(LUPDATE_EXECUTABLE), arguments);
+        lupdate.start(QStringLiteral(LUPDATE_EXECUTABLE), arguments << "-ts" << ts);
         QVERIFY(lupdate.waitForFinished(120000));
         QCOMPARE(lupdate.exitCode(), 0);
 
@@ -56,11 +48,10 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         QXmlStreamReader xml(&file);
         QString context, sourceText;
-        QStringList missing, wrongPlaceholders;
+        QStringList wrong; // untranslated, or with other placeholders than the source
         int messages = 0;
         while (!xml.atEnd()) {
-            xml.readNext();
-            if (!xml.isStartElement())
+            if (xml.readNext() != QXmlStreamReader::StartElement)
                 continue;
             if (xml.name() == QLatin1String("name")) {
                 context = xml.readElementText();
@@ -70,21 +61,13 @@ private slots:
                 ++messages;
                 const bool unfinished = xml.attributes().value(QLatin1String("type")) == QLatin1String("unfinished");
                 const QString translation = xml.readElementText();
-                const QString where = context + QStringLiteral(": ") + sourceText;
-                if (unfinished || translation.isEmpty())
-                    missing << where;
-                else if (!placeholders(sourceText).isEmpty() && placeholders(sourceText) != placeholders(translation))
-                    wrongPlaceholders << where;
+                if (unfinished || translation.isEmpty() ||
+                    (!placeholders(sourceText).isEmpty() && placeholders(sourceText) != placeholders(translation)))
+                    wrong << context + QStringLiteral(": ") + sourceText;
             }
         }
-        QVERIFY(!xml.hasError());
-        QVERIFY(messages > 0);
-        QVERIFY2(missing.isEmpty(),
-                 qPrintable(
-                     QStringLiteral("%1 texts without a finished %2 translation:\n").arg(missing.size()).arg(language) +
-                     missing.join(QLatin1Char('\n'))));
-        QVERIFY2(wrongPlaceholders.isEmpty(),
-                 qPrintable(QStringLiteral("placeholders differ:\n") + wrongPlaceholders.join(QLatin1Char('\n'))));
+        QVERIFY(!xml.hasError() && messages > 0);
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char('\n'))));
     }
 };
 

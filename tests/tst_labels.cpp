@@ -228,6 +228,7 @@ private slots:
     void skippedItemsGetOneBoxAndTheRestPrint() {
         TestDialogs dialogs;
         const QString device = deviceFile("<%1>");
+        QVERIFY(TestSupport::writeAll(device, "old content that is longer")); // a plain file holds just the labels
         for (const auto& [name, serial] : {std::pair{"Hammer", "7"}, {"Tang", ""}, {"Skruer", "A-17"}, {"Save", "12"}})
             m_collection->Add(makeItem(0, QString::fromUtf8(name), QString::fromUtf8(serial)));
         dialogs.answer(0);
@@ -300,17 +301,10 @@ private slots:
         QCOMPARE(received(server, 5000), QByteArray("^XA^FD000001^FS^XZ\r\n^XA^FD000022^FS^XZ\r\n"));
     }
 
-    void sendsToFileAndFifo() {
+    void sendsToFifo() {
+#ifdef Q_OS_UNIX
         TestDialogs dialogs;
         m_collection->Add(makeItem(0, QStringLiteral("a"), QStringLiteral("5")));
-        // A plain file stands for the device: it holds exactly the labels afterwards.
-        const QString file = m_dir->filePath(QStringLiteral("lp0"));
-        QVERIFY(TestSupport::writeAll(file, QByteArray("old content that is longer")));
-        writeSetup("L%1;", file.toLatin1());
-        QVERIFY(print({m_collection->At(0)}));
-        QCOMPARE(TestSupport::readAll(file), QByteArray("L000005;"));
-
-#ifdef Q_OS_UNIX
         // A FIFO with a reader gets the bytes; without a reader the print fails at once instead of hanging.
         const QString fifo = m_dir->filePath(QStringLiteral("fifo"));
         QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);

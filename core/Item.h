@@ -7,6 +7,7 @@
 
 #include "core/XmlEscape.h"
 
+#include <cstddef>
 #include <limits>
 
 class TextArena;
@@ -44,6 +45,10 @@ public:
     Item(const Item& other);
     Item& operator=(const Item& other);
     ~Item();
+
+    // Items made with new come from large blocks shared with their neighbours (core/ItemPool.cpp).
+    static void* operator new(std::size_t size);
+    static void operator delete(void* item, std::size_t size) noexcept;
 
     // Getters; a text getter returns the value XML-escaped when its flag is 1.
     int GetGroup() const { return m_group; }

@@ -2,6 +2,10 @@
 
 #include <QTest>
 
+#include <memory>
+#include <thread>
+#include <vector>
+
 class TestItem : public QObject {
     Q_OBJECT
 private slots:
@@ -140,6 +144,32 @@ private slots:
         QCOMPARE(copy.ListGroup(), -1);
         copy.SetName(QStringLiteral("Bord"));
         QCOMPARE(original.GetName(), QStringLiteral("Stol"));
+    }
+
+    // Items share large blocks: those made on a thread that has ended, over several blocks, keep their values
+    // when every other one is deleted on another thread and new ones are made between them.
+    void itemsOutliveTheThreadThatMadeThem() {
+        std::vector<Item*> items;
+        std::thread reader([&items] {
+            for (int i = 0; i < 100000; ++i) {
+                items.push_back(new Item);
+                items.back()->SetGroup(i);
+            }
+        });
+        reader.join();
+        std::vector<std::unique_ptr<Item>> later;
+        for (size_t i = 0; i < items.size(); i += 2) {
+            delete items[i];
+            items[i] = nullptr;
+            later.push_back(std::make_unique<Item>());
+            later.back()->SetGroup(-int(i));
+        }
+        for (size_t i = 1; i < items.size(); i += 2)
+            QCOMPARE(items[i]->GetGroup(), int(i));
+        for (size_t i = 0; i < later.size(); ++i)
+            QCOMPARE(later[i]->GetGroup(), -int(2 * i));
+        for (Item* item : items)
+            delete item;
     }
 };
 

@@ -67,40 +67,38 @@ private slots:
         }
     }
 
-    // Numbers in the classic locale; NaN: no number.
-    void numbers_data() {
+    // Not a number: the field says so by its name.
+    void notANumber_data() {
         QTest::addColumn<QByteArray>("data");
-        QTest::addColumn<double>("value");
-        const double none = std::nan("");
-        QTest::newRow("six decimals") << QByteArray("12.500000;") << 12.5;
-        QTest::newRow("leading blanks") << QByteArray("  \t7;") << 7.0;
-        QTest::newRow("sign") << QByteArray("-0.25;") << -0.25;
-        QTest::newRow("plus") << QByteArray("+3;") << 3.0;
-        QTest::newRow("exponent") << QByteArray("1e3;") << 1000.0;
-        QTest::newRow("comma stops") << QByteArray("12,5;") << 12.0;
-        QTest::newRow("point only before") << QByteArray(".5;") << 0.5;
-        QTest::newRow("inf") << QByteArray("inf;") << none;
-        QTest::newRow("nan") << QByteArray("nan;") << none;
-        QTest::newRow("point alone") << QByteArray(".;") << none;
-        QTest::newRow("empty field") << QByteArray(";") << none;
+        for (const char* data : {"inf;", "nan;", ".;", ";"})
+            QTest::newRow(data) << QByteArray(data);
     }
-    void numbers() {
+    void notANumber() {
         QFETCH(QByteArray, data);
-        QFETCH(double, value);
         EFloatField field("Price", 0, 6);
         EInStream in(data);
         try {
             in >> field;
-            QCOMPARE(field.Value(), value);
+            QFAIL("read as a number");
         } catch (const EFieldException& e) {
-            QVERIFY(std::isnan(value));
             QCOMPARE(e.Status() & 2, 2);
             QCOMPARE(e.FieldName(), QByteArray("Price"));
         }
     }
 
-    // The reader's quick way with short numbers must give the very same doubles.
+    // Numbers in the classic locale give the very same doubles as the library reads, the reader's quick way with
+    // short numbers included: blanks, signs, exponents, a comma that stops, then random ones.
     void numbersReadExactlyAsTheLibraryReadsThem() {
+        auto check = [](const QByteArray& text) {
+            EFloatField field("Price", 0, 6);
+            EInStream in(text);
+            in >> field;
+            const double expected = std::strtod(text.constData(), nullptr);
+            QVERIFY2(field.Value() == expected && std::signbit(field.Value()) == std::signbit(expected),
+                     text.constData());
+        };
+        for (const char* text : {"12.500000;", "  \t7;", "-0.25;", "+3;", "1e3;", "12,5;", ".5;"})
+            check(text);
         QRandomGenerator random(42);
         for (int i = 0; i < 200000; ++i) {
             const int digits = random.bounded(1, 20);
@@ -113,13 +111,9 @@ private slots:
                 text.insert(text.size() - random.bounded(qMin(digits, 8) + 1), '.');
             if (text.endsWith('.') || text == "-")
                 text += '5';
-            text += ';';
-            EFloatField field("Price", 0, 6);
-            EInStream in(text);
-            in >> field;
-            const double expected = std::strtod(text.constData(), nullptr);
-            QVERIFY2(field.Value() == expected && std::signbit(field.Value()) == std::signbit(expected),
-                     text.constData());
+            check(text + ';');
+            if (QTest::currentTestFailed())
+                return;
         }
     }
 

@@ -7,12 +7,14 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-// Replays every input the fuzzers ever found troublesome and their seed corpora, the way the fuzz targets
-// run them (fuzz/FuzzChecks.h): database files (tests/data/fuzz, fuzz/corpus) through the reader, the
-// exports and the log; lookup-list files (tests/data/fuzz/lists, fuzz/corpus_lists) through the lists,
-// the exports and the log. The first byte of an input chooses the edition.
+// Replays every input the fuzzers ever found troublesome and their seed corpora the way the fuzz targets run
+// them (fuzz/FuzzChecks.h): database files through the reader, the exports and the log; lookup-list files
+// through the lists, the exports and the log; scanner files checked, applied and undone on a small register.
+// The first byte of an input chooses the edition.
 class TestFuzzRegressions : public QObject {
     Q_OBJECT
+    enum Kind { Database, Lists, Scanner };
+
 private slots:
     void initTestCase() {
         TestSupport::isolateSettings();
@@ -25,50 +27,37 @@ private slots:
 
     void replay_data() {
         QTest::addColumn<QString>("path");
-        QTest::addColumn<bool>("lists");
-        const struct {
-            QString folder;
-            bool lists;
-        } folders[] = {{TestSupport::testDataDir() + QStringLiteral("/fuzz"), false},
-                       {TestSupport::sourceDir() + QStringLiteral("/fuzz/corpus"), false},
-                       {TestSupport::testDataDir() + QStringLiteral("/fuzz/lists"), true},
-                       {TestSupport::sourceDir() + QStringLiteral("/fuzz/corpus_lists"), true}};
-        for (const auto& [folder, lists] : folders) {
+        QTest::addColumn<int>("kind");
+        const QString data = TestSupport::testDataDir() + QStringLiteral("/fuzz");
+        const QString corpus = TestSupport::sourceDir() + QStringLiteral("/fuzz/corpus");
+        const std::pair<QString, int> folders[] = {{data, Database},
+                                                   {corpus, Database},
+                                                   {data + QStringLiteral("/lists"), Lists},
+                                                   {corpus + QStringLiteral("_lists"), Lists},
+                                                   {data + QStringLiteral("/scanner"), Scanner},
+                                                   {corpus + QStringLiteral("_scanner"), Scanner}};
+        for (const auto& [folder, kind] : folders) {
             const QDir dir(folder);
             for (const QString& name : dir.entryList(QDir::Files, QDir::Name))
-                QTest::newRow(qPrintable((lists ? QStringLiteral("lists/") : QString()) + name))
-                    << dir.filePath(name) << lists;
+                QTest::newRow(qPrintable((QStringList{"", "lists/", "scanner/"}.at(kind) + name)))
+                    << dir.filePath(name) << kind;
         }
     }
     void replay() {
         QFETCH(QString, path);
-        QFETCH(bool, lists);
+        QFETCH(int, kind);
         TestDialogs dialogs;
-        dialogs.expectBoxes(); // a file the reader refuses
+        if (kind != Scanner)
+            dialogs.expectBoxes(); // a file the reader refuses
         Settings().setValue(QStringLiteral("Language"), QStringLiteral("dk"));
         const QByteArray data = TestSupport::readAll(path);
-        const QString error = lists ? FuzzChecks::listsRunError(data, m_dir.path())
-                                    : FuzzChecks::databaseRunError(data, m_dir.filePath(QStringLiteral("log.xml")));
+        const QString error = kind == Lists     ? FuzzChecks::listsRunError(data, m_dir.path())
+                              : kind == Scanner ? FuzzChecks::scannerRunError(data)
+                                                : FuzzChecks::databaseRunError(data, m_dir.filePath("log.xml"));
         QVERIFY2(error.isEmpty(), qPrintable(error));
         QCOMPARE(dialogs.waitDepth, 0);
-    }
-
-    // The scanner-file import, as fuzz_scanner_import runs it: checked, applied and undone on a small register.
-    void replayScanner_data() {
-        QTest::addColumn<QString>("path");
-        for (const QString& folder : {TestSupport::testDataDir() + QStringLiteral("/fuzz/scanner"),
-                                      TestSupport::sourceDir() + QStringLiteral("/fuzz/corpus_scanner")}) {
-            const QDir dir(folder);
-            for (const QString& name : dir.entryList(QDir::Files, QDir::Name))
-                QTest::newRow(qPrintable(name)) << dir.filePath(name);
-        }
-    }
-    void replayScanner() {
-        QFETCH(QString, path);
-        TestDialogs dialogs;
-        const QString error = FuzzChecks::scannerRunError(TestSupport::readAll(path));
-        QVERIFY2(error.isEmpty(), qPrintable(error));
-        QVERIFY(dialogs.boxes.isEmpty());
+        if (kind == Scanner)
+            QVERIFY(dialogs.boxes.isEmpty());
     }
 
 private:

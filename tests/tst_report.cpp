@@ -61,13 +61,8 @@ void fill(DBItemCollection& c) {
 
 // An item of the print-outs in every language.
 Item* printedItem(const QString& name, int group, double price) {
-    auto* item = new Item;
+    Item* item = makeItem(group, 2, price, price / 2);
     item->SetName(name);
-    item->SetGroup(group);
-    item->SetLocation(0);
-    item->SetNumberOfItems(2);
-    item->SetPrice(price);
-    item->SetPriceToday(price / 2);
     item->SetDate(QStringLiteral("01.02.2020"));
     return item;
 }
@@ -152,36 +147,27 @@ private slots:
         QTest::addColumn<QStringList>("titles"); // group, count, price, value today
         QTest::addColumn<QString>("lineFormat");
         QTest::addColumn<QString>("printHeader");
-        QTest::addColumn<QStringList>("headerWords");
-        const QString sp = QStringLiteral(" ");
+        // clang-format off
         QTest::newRow("dk") << false << QStringList{"Gruppe", "Antal", "Pris", "Vurd."} << "%1 %2 %3 %4"
-                            << "Gruppe" + sp.repeated(20) + "Stk." + sp.repeated(2) + "Købspris" + sp.repeated(2) +
-                                   "Vurderet"
-                            << QStringList{"Stk.", "Købspris", "Vurderet"};
+                             << "Gruppe                    Stk.  Købspris  Vurderet";
         QTest::newRow("no") << false << QStringList{"Gruppe", "Antall", "Pris", "Verdi"} << "%1  %2 %3 %4"
-                            << "Gruppe" + sp.repeated(21) + "Stk." + sp.repeated(3) + "Innkjøp" + sp.repeated(5) +
-                                   "Verdi"
-                            << QStringList{"Stk.", "Innkjøp", "Verdi"};
+                             << "Gruppe                     Stk.   Innkjøp     Verdi";
         QTest::newRow("en") << false << QStringList{"Group", "Quantity", "Price", "Value"} << "%1    %2 %3 %4"
-                            << "Group" + sp.repeated(25) + "Qty" + sp.repeated(2) + "Purchase" + sp.repeated(5) +
-                                   "Value"
-                            << QStringList{"Qty", "Purchase", "Value"};
+                             << "Group                         Qty  Purchase     Value";
         QTest::newRow("dk Pellin") << true << QStringList{"Gruppe", "Antal", "Pris", "Vurd."} << "%1 %2 %3"
-                                   << "Gruppe" + sp.repeated(22) + "Anslået" + sp + "Salgspris"
-                                   << QStringList{"Anslået", "Salgspris"};
+                             << "Gruppe                      Anslået Salgspris";
         QTest::newRow("no Pellin") << true << QStringList{"Gruppe", "Antall", "Pris", "Verdi"} << "%1 %2 %3"
-                                   << "Gruppe" + sp.repeated(22) + "Anslått" + sp + "Salgspris"
-                                   << QStringList{"Anslått", "Salgspris"};
+                             << "Gruppe                      Anslått Salgspris";
         QTest::newRow("en Pellin") << true << QStringList{"Group", "Quantity", "Price", "Value"} << "%1 %2 %3"
-                                   << "Group" + sp.repeated(21) + "Estimated" + sp.repeated(5) + "Sales"
-                                   << QStringList{"Estimated", "Sales"};
+                             << "Group                     Estimated     Sales";
+        // clang-format on
     }
     void defaultTextsLineUp() {
         QFETCH(bool, pellin);
         QFETCH(QStringList, titles);
         QFETCH(QString, lineFormat);
         QFETCH(QString, printHeader);
-        QFETCH(QStringList, headerWords);
+        const QStringList headerWords = printHeader.split(QLatin1Char(' '), Qt::SkipEmptyParts).mid(1);
         SetEdition(pellin ? Pellin : Tovik);
         LanguageTranslator translator;
         const char* const columns[] = {"Gruppe", "Antal", "Pris", "Vurd."};
@@ -212,17 +198,16 @@ private slots:
         for (int i = 0; i < numbers.size(); ++i) {
             const int end = endOf(line, numbers.at(i), from);
             QVERIFY(end > from);
-            QVERIFY2(line.at(end - numbers.at(i).size()) == QLatin1Char(' '), qPrintable(line)); // columns apart
+            QCOMPARE(line.at(end - numbers.at(i).size()), QLatin1Char(' ')); // columns apart
             const int titleEnd = endOf(header, numberTitles.at(i));
             const int titleStart = titleEnd - numberTitles.at(i).size() + 1;
-            QVERIFY2(end >= titleStart && end <= titleEnd,
-                     qPrintable(QStringLiteral("%1\n%2\n%3").arg(header, line, numbers.at(i))));
+            QVERIFY(end >= titleStart && end <= titleEnd);
             QCOMPARE(endOf(printHeader, headerWords.at(i)), end);
             from = end + 1;
         }
     }
 
-    // The dialog shows the text in a fixed-pitch font and prints it.
+    // The dialog shows the text in a fixed-pitch font and prints it; a cancelled print says nothing.
     void dialogShowsAndPrints() {
         SetEdition(Tovik);
         DBItemCollection c(nullptr);
@@ -239,7 +224,6 @@ private slots:
         const QFontMetrics metrics(view->font()); // every character as wide as the next
         QCOMPARE(metrics.horizontalAdvance(QStringLiteral("iiiii")),
                  metrics.horizontalAdvance(QStringLiteral("MMMMM")));
-        QVERIFY(!dialog.isModal());
 
         // A snapshot: later changes do not reach an open report.
         c.Add(makeItem(0, 1, 1, 1));
@@ -258,10 +242,9 @@ private slots:
         const QString pdf = dir.filePath(QStringLiteral("report.pdf"));
         dialogs.printTo(pdf);
         QTest::mouseClick(print, Qt::LeftButton);
-        QVERIFY(QFile::exists(pdf));
         if (!TestSupport::haveProgram("pdftotext"))
             QSKIP("pdftotext (poppler-utils) is not installed");
-        const QStringList pages = TestSupport::pdfPages(pdf);
+        const QStringList pages = TestSupport::pdfPages(pdf); // the snapshot: five records, not six
         QCOMPARE(pages.size(), 1);
         QCOMPARE(TestSupport::simplifiedLines(pages.first()),
                  (QStringList{"Gruppe Stk. Købspris Vurderet", "Garage 0 0.0 0.0", "Køkken 2 1999.8 0.0",
@@ -292,8 +275,7 @@ private slots:
         dialog.move(0, 0);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        QVERIFY2(screen.contains(dialog.frameGeometry()),
-                 qPrintable(QStringLiteral("%1x%2").arg(dialog.width()).arg(dialog.height())));
+        QVERIFY(screen.contains(dialog.frameGeometry()));
         auto* totals = dialog.findChild<QLabel*>(QStringLiteral("totalsLabel"));
         QVERIFY(totals->isVisible());
         QVERIFY(dialog.rect().contains(QRect(totals->mapTo(&dialog, QPoint(0, 0)), totals->size())));
@@ -326,7 +308,7 @@ private slots:
                 QVERIFY(PrintReport(report, &writer));
             }
             const QStringList pages = TestSupport::pdfPages(pdf);
-            QVERIFY2(pages.size() >= 3, qPrintable(QString::number(pages.size())));
+            QVERIFY(pages.size() >= 3);
             QStringList printed;
             for (const QString& page : pages) {
                 const QStringList lines = TestSupport::simplifiedLines(page);
@@ -388,27 +370,22 @@ private slots:
 
         QTemporaryDir dir;
         TestDialogs dialogs;
-        const QString list = dir.filePath(QStringLiteral("list.pdf"));
-        const QString report = dir.filePath(QStringLiteral("report.pdf"));
-        const QString item = dir.filePath(QStringLiteral("item.pdf"));
+        const QStringList pdfs{dir.filePath("list.pdf"), dir.filePath("report.pdf"), dir.filePath("item.pdf")};
         dialogs.printTo(QString()); // the cancelled print says so too
         RunListPrint(collection, settings, nullptr);
-        dialogs.printTo(list);
+        dialogs.printTo(pdfs[0]);
         RunListPrint(collection, settings, nullptr);
-
         ReportDialog reportDialog(&collection);
-        dialogs.printTo(report);
+        dialogs.printTo(pdfs[1]);
         reportDialog.findChild<QPushButton*>(QStringLiteral("reportPushButton"))->click();
-
         ItemDialog itemDialog(&collection, collection.At(0), QStringLiteral("DATA"), false);
-        dialogs.printTo(item);
+        dialogs.printTo(pdfs[2]);
         itemDialog.findChild<QPushButton*>(QStringLiteral("printButton"))->click();
 
         QStringList texts;
-        for (const QString& pdf : {list, report, item}) {
-            const QString text = TestSupport::pdfPages(pdf).join(QLatin1Char('\n'));
-            QVERIFY2(text.contains(QLatin1String("Audio")), qPrintable(pdf + QStringLiteral(":\n") + text));
-            texts << text;
+        for (const QString& pdf : pdfs) {
+            texts << TestSupport::pdfPages(pdf).join(QLatin1Char('\n'));
+            QVERIFY(texts.last().contains(QLatin1String("Audio")));
         }
         texts << dialogs.status << reportDialog.windowTitle()
               << reportDialog.findChild<QPlainTextEdit*>(QStringLiteral("reportMultiLineEdit"))->toPlainText()

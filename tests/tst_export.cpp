@@ -272,30 +272,16 @@ private slots:
         QCOMPARE(texts.count(readBack), count);
     }
 
-    // The page's language follows the user interface, as XML and browsers name the languages (Danish: the
-    // expected files).
-    void pageLanguage_data() {
-        QTest::addColumn<QString>("setting");
-        QTest::addColumn<QString>("tag");
-        // clang-format off
-        QTest::newRow("Norwegian") << "no" << "nb";
-        QTest::newRow("English")   << "en" << "en";
-        // clang-format on
-    }
+    // The page's language follows the user interface, as XML and browsers name it (Danish: the expected files).
     void pageLanguage() {
-        QFETCH(QString, setting);
-        QFETCH(QString, tag);
-        Settings().setValue(QStringLiteral("Language"), setting);
         DBItemCollection c(nullptr);
         fillThree(c);
-        QXmlStreamReader reader(html(c, QString(), false, c.At(0), false));
-        QVERIFY(reader.readNextStartElement());
-        QCOMPARE(reader.name().toString(), QStringLiteral("html"));
-        const QXmlStreamAttributes attributes = reader.attributes();
-        QCOMPARE(
-            attributes.value(QLatin1String("http://www.w3.org/XML/1998/namespace"), QLatin1String("lang")).toString(),
-            tag);
-        QCOMPARE(attributes.value(QLatin1String("lang")).toString(), tag);
+        for (const auto& [setting, tag] : {std::pair{"no", "nb"}, std::pair{"en", "en"}}) {
+            Settings().setValue(QStringLiteral("Language"), QString::fromLatin1(setting));
+            const QByteArray attributes = QByteArray("<html xmlns=\"http://www.w3.org/1999/xhtml\" xml:lang=\"") + tag +
+                                          "\" lang=\"" + tag + "\">";
+            QVERIFY(html(c, QString(), false, c.At(0), false).contains(attributes));
+        }
     }
 
     // A picture link shown in a page: a web address stays that address, a path becomes the file: URL of its
@@ -341,20 +327,15 @@ private slots:
         QCOMPARE(sources, QStringList({source, source}));
     }
 
-    // A device that fails part way: the writers say so instead of claiming success.
-    void writersReportAFailingDevice_data() {
-        QTest::addColumn<qint64>("room");
-        QTest::newRow("nothing") << qint64(0);
-        QTest::newRow("the head only") << qint64(100);
-    }
+    // A device that fails part way (at once, after the head): the writers say so instead of claiming success.
     void writersReportAFailingDevice() {
-        QFETCH(qint64, room);
         DBItemCollection c(nullptr);
         fillThree(c);
-        FailingDevice htmlDevice(room);
-        QVERIFY(!c.WriteHtml(&htmlDevice, QString(), true, nullptr, false));
-        FailingDevice xmlDevice(room);
-        QVERIFY(!c.WriteXml(&xmlDevice));
+        for (qint64 room : {0, 100}) {
+            FailingDevice htmlDevice(room), xmlDevice(room);
+            QVERIFY(!c.WriteHtml(&htmlDevice, QString(), true, nullptr, false));
+            QVERIFY(!c.WriteXml(&xmlDevice));
+        }
     }
 
     // An export that cannot be written tells the user where and why, and an earlier export of that name
@@ -365,8 +346,7 @@ private slots:
         // clang-format off
         QTest::newRow("a folder in the way")      << "folder" << false;
         QTest::newRow("a missing folder")         << "missing" << true;
-        QTest::newRow("a read-only folder, HTML") << "read-only" << false;
-        QTest::newRow("a read-only folder, XML")  << "read-only" << true;
+        QTest::newRow("a read-only folder")       << "read-only" << false;
         QTest::newRow("a full disk, HTML")        << "full" << false;
         QTest::newRow("a full disk, XML")         << "full" << true;
         QTest::newRow("nothing in the way, HTML") << "" << false;

@@ -9,20 +9,8 @@
 #include <QPdfWriter>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTranslator>
 
 namespace {
-
-// The item-number heading comes from the translation files; answer it here so the lines are known.
-class PrintTranslator : public QTranslator {
-public:
-    QString translate(const char* context, const char* source, const char*, int) const override {
-        if (qstrcmp(context, "MainWindow") == 0 && qstrcmp(source, "ITEM_COUNT") == 0)
-            return QStringLiteral("Nr.");
-        return QString();
-    }
-    bool isEmpty() const override { return false; }
-};
 
 PrintSettings noColumns() {
     PrintSettings s;
@@ -50,7 +38,7 @@ class TestListPrinting : public QObject {
 private slots:
     void initTestCase() {
         TestSupport::isolateSettings();
-        QCoreApplication::installTranslator(&m_translator);
+        TestSupport::installTranslation(QStringLiteral("dk"));
     }
 
     void init() {
@@ -200,9 +188,9 @@ private slots:
         QCOMPARE(printedLines(pdf, QStringLiteral("Nr.| Navn | Pris |")), wanted);
         const int pages = TestSupport::pdfPages(pdf).size();
         QVERIFY(pages >= 3);
-        QCOMPARE(dialogs.status.first(), QStringLiteral("Printing..."));
-        QCOMPARE(dialogs.status.at(1), QStringLiteral("Printing (page 2)..."));
-        QCOMPARE(dialogs.status.last(), QStringLiteral("Print færdig"));
+        QCOMPARE(dialogs.status.first(), QStringLiteral("Udskriver..."));
+        QCOMPARE(dialogs.status.at(1), QStringLiteral("Udskriver (side 2)..."));
+        QCOMPARE(dialogs.status.last(), QStringLiteral("Udskrivning færdig"));
         QCOMPARE(dialogs.statusTimes.last(), 2000);
         QCOMPARE(dialogs.status.size(), pages + 1);
         QCOMPARE(dialogs.waitDepth, 0);
@@ -228,7 +216,7 @@ private slots:
         TestDialogs dialogs;
         dialogs.printTo(QString());
         RunListPrint(*m_collection, s, nullptr);
-        QCOMPARE(dialogs.status, QStringList{QStringLiteral("Print afbrudt")});
+        QCOMPARE(dialogs.status, QStringList{QStringLiteral("Udskrivningen blev afbrudt")});
         QCOMPARE(dialogs.statusTimes, QList<int>{2000});
         QCOMPARE(m_collection->At(0)->GetName(), QStringLiteral("a"));
         QCOMPARE(dialogs.waitDepth, 0);
@@ -251,7 +239,6 @@ private slots:
     }
 
 private:
-    PrintTranslator m_translator;
     std::unique_ptr<DBItemCollection> m_collection;
 };
 

@@ -22,6 +22,7 @@
 #include <QToolBar>
 
 #include <memory>
+#include <numeric>
 
 namespace {
 
@@ -66,11 +67,9 @@ void fill(DBItemCollection& c, const QString& dir) {
 }
 
 QLocale localeOf(const QString& language) {
-    if (language == QLatin1String("no"))
-        return QLocale(QLocale::NorwegianBokmal, QLocale::Norway);
-    if (language == QLatin1String("en"))
-        return QLocale(QLocale::English, QLocale::UnitedKingdom);
-    return QLocale(QLocale::Danish, QLocale::Denmark);
+    return language == QLatin1String("no")   ? QLocale(QLocale::NorwegianBokmal, QLocale::Norway)
+           : language == QLatin1String("en") ? QLocale(QLocale::English, QLocale::UnitedKingdom)
+                                             : QLocale(QLocale::Danish, QLocale::Denmark);
 }
 
 InsuranceOptions options(const QString& language, InsuranceOptions::Order order) {
@@ -134,12 +133,10 @@ private slots:
         QTest::addColumn<QStringList>("sections");
         QTest::addColumn<QStringList>("sums"); // items, pieces, purchase and today of each section
         QTest::addColumn<QString>("total");
-        const QStringList rooms{"Stue", "Køkken"}, groups{"Møbler", "Elektronik"};
+        const QStringList rooms{"Stue", "Køkken"};
         // clang-format off
         QTest::newRow("dk rooms")  << "dk" << false << "Side 1 af 4" << rooms
                                    << QStringList{"2 2 6.000,00 2.600,00", "1 4 1.002,00 400,00"} << "7.002,00";
-        QTest::newRow("dk groups") << "dk" << true << "Side 1 af 4" << groups
-                                   << QStringList{"2 5 2.002,00 1.000,00", "1 1 5.000,00 2.000,00"} << "7.002,00";
         QTest::newRow("no rooms")  << "no" << false << "Side 1 av 4" << rooms
                                    << QStringList{"2 2 6 000,00 2 600,00", "1 4 1 002,00 400,00"} << "7 002,00";
         QTest::newRow("en groups") << "en" << true << "Page 1 of 4"
@@ -227,11 +224,10 @@ private slots:
             found << item->GetName();
         QCOMPARE(found, names);
         InsuranceReport report(c, items, o);
-        int sum = 0;
-        for (const InsuranceReport::Section& section : report.Sections())
-            sum += section.totals.items;
         QCOMPARE(report.GrandTotals().items, names.size());
-        QCOMPARE(sum, names.size());
+        QCOMPARE(std::accumulate(report.Sections().begin(), report.Sections().end(), 0,
+                                 [](int sum, const InsuranceReport::Section& s) { return sum + s.totals.items; }),
+                 names.size());
     }
 
     // A cancel, while the pages are counted or while they are made, leaves no file and an earlier one as

@@ -204,32 +204,27 @@ private slots:
         QCOMPARE(printedLines(fine, QStringLiteral("Nr.| Navn | Pris |")), wanted);
     }
 
-    // Cancelling the print dialog: a status message, no file, and the collection stays sorted.
-    void cancelledPrint() {
-        PrintSettings s;
-        s.sortMethod = DBItemCollection::SortName;
-        for (const char* name : {"b", "c", "a"}) {
+    // A cancelled print dialog: only a status message, and the collection stays sorted. With no column chosen
+    // only an empty header is drawn, on one page.
+    void cancelledAndEmptyPrints() {
+        for (int i = 30; i >= 1; --i) {
             auto* item = new Item;
-            item->SetName(QLatin1String(name));
+            item->SetName(QStringLiteral("Ting %1").arg(i, 2, 10, QLatin1Char('0')));
             m_collection->Add(item);
         }
+        PrintSettings s;
+        s.sortMethod = DBItemCollection::SortName;
         TestDialogs dialogs;
         dialogs.printTo(QString());
         RunListPrint(*m_collection, s, nullptr);
         QCOMPARE(dialogs.status, QStringList{QStringLiteral("Udskrivningen blev afbrudt")});
         QCOMPARE(dialogs.statusTimes, QList<int>{2000});
-        QCOMPARE(m_collection->At(0)->GetName(), QStringLiteral("a"));
+        QCOMPARE(m_collection->At(0)->GetName(), QStringLiteral("Ting 01"));
         QCOMPARE(dialogs.waitDepth, 0);
-    }
 
-    // With no column chosen only an empty header is drawn, on one page.
-    void noColumnsGiveOneEmptyPage() {
         if (!TestSupport::haveProgram("pdftotext"))
             QSKIP("pdftotext (poppler-utils) is not installed");
         QTemporaryDir dir;
-        for (int i = 0; i < 30; ++i)
-            m_collection->Add(new Item);
-        TestDialogs dialogs;
         const QString pdf = dir.filePath(QStringLiteral("empty.pdf"));
         dialogs.printTo(pdf);
         RunListPrint(*m_collection, noColumns(), nullptr);

@@ -2,18 +2,6 @@
 
 #include "core/Numbers.h"
 
-QByteArray EIntField::ToString() const {
-    return QByteArray::number(m_value);
-}
-
-QByteArray EFloatField::ToString() const {
-    QByteArray result;
-    AppendFixed(result, m_value, m_precision);
-    if (result.size() < m_width)
-        result.prepend(QByteArray(m_width - result.size(), ' '));
-    return result;
-}
-
 void EStringField::Read(EInStream& in) {
     // An empty field leaves its delimiter in the stream for the separator that follows.
     if (in.peek() == static_cast<unsigned char>(m_delimiter)) {
@@ -28,13 +16,13 @@ QString ELineException::Message() const {
                              m_field.FieldName().constData());
 }
 
-void ThrowFieldException(const EStreamState& stream, const EField& field, bool reading) {
+void ThrowFieldException(const EStreamState& stream, const EField& field) {
     int status = 0;
     if (stream.bad())
         status += 4;
     if (stream.fail())
         status += 2;
-    if (reading && stream.eof())
+    if (stream.eof())
         status += 1;
     throw EFieldException(status, field.Name());
 }
@@ -66,17 +54,6 @@ void ELine::ReadLine(EInStream& in) {
             if (!m_fields[i]->SetMissing()) // a conversion failure, as for an empty number
                 throw ELineException(static_cast<int>(i), m_lineCount, EFieldException(2, m_fields[i]->Name()));
         }
-    }
-    ++m_lineCount;
-}
-
-void ELine::Write(EOutStream& out) {
-    size_t i = 0;
-    try {
-        for (; i < m_fields.size(); ++i)
-            out << *m_fields[i];
-    } catch (const EFieldException& e) {
-        throw ELineException(static_cast<int>(i), m_lineCount, e);
     }
     ++m_lineCount;
 }

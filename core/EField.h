@@ -9,7 +9,7 @@
 #include <vector>
 
 // Typed fields of one delimited text line. A line is described once as a sequence of field objects
-// (values and separators alike); the same description then reads or writes every line of a file.
+// (values and separators alike); the same description then reads every line of a file.
 class EField {
 public:
     explicit EField(QByteArrayView name = {}) : m_name(name.toByteArray()) {}
@@ -19,10 +19,7 @@ public:
 
     const QByteArray& Name() const { return m_name; }
 
-    // The value as the field writes it.
-    virtual QByteArray ToString() const = 0;
     virtual void Read(EInStream& in) = 0;
-    virtual void Write(EOutStream& out) const = 0;
     // The line ended before this field: take what an empty field gives and answer true, or answer false
     // where an empty field is refused (a number).
     virtual bool SetMissing() { return false; }
@@ -35,10 +32,7 @@ class EIntField : public EField {
 public:
     explicit EIntField(QByteArrayView name = {}) : EField(name) {}
     int Value() const { return m_value; }
-    void SetValue(int value) { m_value = value; }
-    QByteArray ToString() const override;
     void Read(EInStream& in) override { in.extractInt(&m_value); }
-    void Write(EOutStream& out) const override { out.writeInt(m_value); }
 
 private:
     int m_value = 0;
@@ -46,23 +40,16 @@ private:
 
 class EFloatField : public EField {
 public:
-    EFloatField(QByteArrayView name, int width, int precision) : EField(name), m_width(width), m_precision(precision) {}
-    EFloatField(int width, int precision) : EFloatField({}, width, precision) {}
+    explicit EFloatField(QByteArrayView name = {}) : EField(name) {}
     double Value() const { return m_value; }
-    void SetValue(double value) { m_value = value; }
-    QByteArray ToString() const override;
     void Read(EInStream& in) override { in.extractDouble(&m_value); }
-    void Write(EOutStream& out) const override { out.writeFixed(m_value, m_width, m_precision); }
 
 private:
     double m_value = 0.0;
-    int m_width;
-    int m_precision;
 };
 
 // A text, read up to a delimiter. A delimited text is read whole, however long, so the fields after it keep
-// their values; writers of the format keep texts to MaxLength characters. The value is a view: after
-// reading, into the input buffer; for writing, into whatever the caller set.
+// their values; writers of the format keep texts to MaxLength characters. The value is a view into the input.
 class EStringField : public EField {
 public:
     static constexpr int MaxLength = 199;
@@ -71,10 +58,7 @@ public:
     EStringField() : EField() {}
 
     QByteArrayView Value() const { return m_value; }
-    void SetValue(QByteArrayView value) { m_value = value; }
-    QByteArray ToString() const override { return m_value.toByteArray(); }
     void Read(EInStream& in) override;
-    void Write(EOutStream& out) const override { out.write(m_value); }
     bool SetMissing() override {
         m_value = QByteArrayView();
         return true;
@@ -89,18 +73,15 @@ class ECharField : public EField {
 public:
     explicit ECharField(QByteArrayView name = {}) : EField(name) {}
     char Value() const { return m_value; }
-    void SetValue(char value) { m_value = value; }
-    QByteArray ToString() const override { return QByteArray(1, m_value); }
     void Read(EInStream& in) override { in.extractChar(&m_value); }
-    void Write(EOutStream& out) const override { out.put(m_value); }
     bool SetMissing() override { return true; } // the separator of a column that is not there
 
 private:
     char m_value = ' ';
 };
 
-// A field that could not be read or written. The status adds 4 for a bad stream, 2 for a failed or bad
-// one and, on reading, 1 at the end of the file: 3 is a read past the end, 2 a conversion failure.
+// A field that could not be read. The status adds 4 for a bad stream, 2 for a failed or bad one and 1 at
+// the end of the file: 3 is a read past the end, 2 a conversion failure.
 class EFieldException {
 public:
     EFieldException(int status, QByteArray name) : m_status(status), m_name(std::move(name)) {}
@@ -123,7 +104,7 @@ public:
     int Line() const { return m_line; }
     const EFieldException& Field() const { return m_field; }
     bool IsEof() const { return m_field.IsEof(); }
-    // "An error occured while reading line %d, parameter (%s)!", for reading and writing alike.
+    // "An error occured while reading line %d, parameter (%s)!".
     QString Message() const;
 
 private:
@@ -132,21 +113,14 @@ private:
     EFieldException m_field;
 };
 
-[[noreturn]] void ThrowFieldException(const EStreamState& stream, const EField& field, bool reading);
+[[noreturn]] void ThrowFieldException(const EStreamState& stream, const EField& field);
 
 // Reads a field and throws EFieldException when the stream then is at its end, failed or bad.
 inline EInStream& operator>>(EInStream& in, EField& field) {
     field.Read(in);
     if (Q_UNLIKELY(!in.good()))
-        ThrowFieldException(in, field, true);
+        ThrowFieldException(in, field);
     return in;
-}
-// Writes a field and throws EFieldException when the stream then is failed or bad.
-inline EOutStream& operator<<(EOutStream& out, const EField& field) {
-    field.Write(out);
-    if (Q_UNLIKELY(out.fail()))
-        ThrowFieldException(out, field, false);
-    return out;
 }
 
 // The description of one line: the fields in order (not owned; one object may stand several times) and a
@@ -162,7 +136,6 @@ public:
     // fields after its end are read as empty fields (see EField::SetMissing): a text becomes empty, a
     // separator passes, a number fails as an empty number does. Throws as Read, but never at end of file.
     void ReadLine(EInStream& in);
-    void Write(EOutStream& out);
 
 private:
     std::vector<EField*> m_fields;

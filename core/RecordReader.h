@@ -91,8 +91,8 @@ private:
     EStringField m_texts[Item::TextFieldCount];
     EStringField m_count{"Items", ';'};
     EStringField m_location{"Location", ';'};
-    EFloatField m_price{"Price", 0, 6};
-    EFloatField m_priceToday{"PriceToday", 0, 6};
+    EFloatField m_price{"Price"};
+    EFloatField m_priceToday{"PriceToday"};
     ELine m_line;
     // What each column of a line is read into (Separator: a column that is not read).
     static constexpr int MaxColumns = 32;

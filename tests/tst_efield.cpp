@@ -75,7 +75,7 @@ private slots:
     }
     void notANumber() {
         QFETCH(QByteArray, data);
-        EFloatField field("Price", 0, 6);
+        EFloatField field("Price");
         EInStream in(data);
         try {
             in >> field;
@@ -90,7 +90,7 @@ private slots:
     // short numbers included: blanks, signs, exponents, a comma that stops, then random ones.
     void numbersReadExactlyAsTheLibraryReadsThem() {
         auto check = [](const QByteArray& text) {
-            EFloatField field("Price", 0, 6);
+            EFloatField field("Price");
             EInStream in(text);
             in >> field;
             const double expected = std::strtod(text.constData(), nullptr);

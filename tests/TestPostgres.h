@@ -8,49 +8,39 @@
 #include <QSqlDatabase>
 #include <QTemporaryDir>
 
-#include <algorithm>
-
 #include <pwd.h>
 #include <unistd.h>
 
-// A PostgreSQL server of the test's own in a temporary folder: a Unix socket there and no TCP port. The
-// server refuses to run as root, so a test run as root runs it as the unprivileged user "nobody".
+// A PostgreSQL server of the test's own in a temporary folder: a Unix socket there and no TCP port. The server
+// refuses to run as root, so a test run as root runs it as the unprivileged user "nobody".
 class TestPostgres {
 public:
     TestPostgres() {
-        QDir versions(QStringLiteral("/usr/lib/postgresql"));
-        QStringList found = versions.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
-        std::sort(found.begin(), found.end(), [](const QString& a, const QString& b) { return a.toInt() < b.toInt(); });
-        if (!found.isEmpty())
-            m_bin = versions.filePath(found.last() + QStringLiteral("/bin"));
-        if (!QFile::exists(m_bin + QStringLiteral("/initdb"))) {
+        int newest = 0;
+        for (const QString& version : QDir(QStringLiteral("/usr/lib/postgresql")).entryList(QDir::Dirs))
+            newest = qMax(newest, version.toInt());
+        m_bin = QStringLiteral("/usr/lib/postgresql/%1/bin/").arg(newest);
+        if (!QFile::exists(m_bin + QStringLiteral("initdb")))
             m_error = QStringLiteral("PostgreSQL server binaries not found (package postgresql)");
-            return;
-        }
-        if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QPSQL"))) {
+        else if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QPSQL")))
             m_error = QStringLiteral("Qt's QPSQL driver not found (package libqt6sql6-psql)");
+        if (!m_error.isEmpty())
             return;
-        }
         if (geteuid() == 0) {
             const passwd* nobody = getpwnam("nobody");
-            if (!nobody) {
-                m_error = QStringLiteral("running as root and no user 'nobody' to run the server");
+            if (!nobody || chown(QFile::encodeName(m_dir.path()).constData(), nobody->pw_uid, nobody->pw_gid) != 0) {
+                m_error = QStringLiteral("running as root and cannot hand the server's folder to 'nobody'");
                 return;
             }
-            m_runAs = {QStringLiteral("setpriv"), QStringLiteral("--reuid=%1").arg(nobody->pw_uid),
-                       QStringLiteral("--regid=%1").arg(nobody->pw_gid), QStringLiteral("--clear-groups"),
-                       QStringLiteral("--")};
-            if (chown(QFile::encodeName(m_dir.path()).constData(), nobody->pw_uid, nobody->pw_gid) != 0) {
-                m_error = QStringLiteral("cannot hand the server's folder to 'nobody'");
-                return;
-            }
+            m_runAs = QStringList{QStringLiteral("setpriv"), QStringLiteral("--reuid=%1").arg(nobody->pw_uid),
+                                  QStringLiteral("--regid=%1").arg(nobody->pw_gid), QStringLiteral("--clear-groups"),
+                                  QStringLiteral("--")};
         }
-        if (!run(QStringLiteral("initdb"),
-                 {QStringLiteral("-D"), dataDir(), QStringLiteral("-U"), user(), QStringLiteral("-A"),
-                  QStringLiteral("trust"), QStringLiteral("-E"), QStringLiteral("UTF8"), QStringLiteral("--locale=C"),
-                  QStringLiteral("--no-sync")}))
-            return;
-        m_ready = start();
+        m_ready = run(QStringLiteral("initdb"),
+                      {QStringLiteral("-D"), dataDir(), QStringLiteral("-U"), user(), QStringLiteral("-A"),
+                       QStringLiteral("trust"), QStringLiteral("-E"), QStringLiteral("UTF8"),
+                       QStringLiteral("--locale=C"), QStringLiteral("--no-sync")}) &&
+                  start();
     }
     ~TestPostgres() {
         if (m_ready)
@@ -91,18 +81,15 @@ private:
     QString dataDir() const { return m_dir.filePath(QStringLiteral("data")); }
     bool run(const QString& tool, const QStringList& arguments) {
         QProcess process;
-        QStringList command = m_runAs;
-        command << m_bin + QLatin1Char('/') + tool << arguments;
+        const QStringList command = m_runAs + QStringList{m_bin + tool} + arguments;
         process.setWorkingDirectory(m_dir.path());
-        process.start(command.takeFirst(), command);
-        if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit ||
-            process.exitCode() != 0) {
-            m_error = QStringLiteral("%1 failed: %2 %3")
-                          .arg(tool, QString::fromLocal8Bit(process.readAllStandardError()),
-                               QString::fromLocal8Bit(process.readAllStandardOutput()));
-            return false;
-        }
-        return true;
+        process.start(command.first(), command.mid(1));
+        if (process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0)
+            return true;
+        m_error = QStringLiteral("%1 failed: %2 %3")
+                      .arg(tool, QString::fromLocal8Bit(process.readAllStandardError()),
+                           QString::fromLocal8Bit(process.readAllStandardOutput()));
+        return false;
     }
 
     // In /tmp: "nobody" must reach it, and a socket path may not be longer than about 100 characters.

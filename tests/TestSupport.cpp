@@ -5,15 +5,14 @@
 #include "core/DBItemCollection.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QDirIterator>
-#include <QFile>
-#include <QFileInfo>
 #include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTranslator>
 #include <QtTest/QTest>
+
+#include <sys/statvfs.h>
 
 int TestDialogs::message(const MessageBoxRequest& request) {
     boxes << Shown{request.icon, request.title, request.text, request.buttons};
@@ -23,7 +22,7 @@ int TestDialogs::message(const MessageBoxRequest& request) {
         const int answer = answers.dequeue();
         return answer == Default ? request.defaultButton : answer;
     }
-    // A box nobody expected must not pass quietly on its default button: it fails the running test.
+    // A box nobody expected must not pass quietly on its default button.
     QTest::qFail(qPrintable(QStringLiteral("unanswered box: %1 | %2").arg(request.title, request.text)), __FILE__,
                  __LINE__);
     return request.defaultButton;
@@ -42,9 +41,7 @@ int TestDialogs::window(QObject* window) {
 }
 
 bool TestDialogs::print(QPrinter* printer, QObject*) {
-    if (prints.isEmpty())
-        return false;
-    const QString path = prints.dequeue();
+    const QString path = prints.isEmpty() ? QString() : prints.dequeue();
     if (path.isEmpty())
         return false;
     printer->setOutputFormat(QPrinter::PdfFormat);
@@ -54,19 +51,12 @@ bool TestDialogs::print(QPrinter* printer, QObject*) {
 
 namespace TestSupport {
 
-namespace {
-QTemporaryDir* settingsDir() {
-    static QTemporaryDir dir;
-    return &dir;
-}
-} // namespace
-
 void isolateSettings(const QString& appName) {
+    static QTemporaryDir dir;
     QStandardPaths::setTestModeEnabled(true);
-    const QString path = settingsDir()->path();
     for (QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat}) {
-        QSettings::setPath(format, QSettings::UserScope, path + QStringLiteral("/user"));
-        QSettings::setPath(format, QSettings::SystemScope, path + QStringLiteral("/system"));
+        QSettings::setPath(format, QSettings::UserScope, dir.path() + QStringLiteral("/user"));
+        QSettings::setPath(format, QSettings::SystemScope, dir.path() + QStringLiteral("/system"));
     }
     QCoreApplication::setOrganizationName(QLatin1String(kOrganisationName));
     QCoreApplication::setOrganizationDomain(QLatin1String(kOrganisationDomain));
@@ -121,12 +111,9 @@ QString copyTree(const QString& source, const QString& target) {
     QDirIterator it(source, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
-        const QString rel = QDir(source).relativeFilePath(path);
-        const QString dst = target + QLatin1Char('/') + rel;
-        if (QFileInfo(path).isDir()) {
-            QDir().mkpath(dst);
-        } else {
-            QDir().mkpath(QFileInfo(dst).path());
+        const QString dst = target + QLatin1Char('/') + QDir(source).relativeFilePath(path);
+        QDir().mkpath(it.fileInfo().isDir() ? dst : QFileInfo(dst).path());
+        if (!it.fileInfo().isDir()) {
             QFile::copy(path, dst);
             QFile::setPermissions(dst, QFile::ReadOwner | QFile::WriteOwner);
         }
@@ -134,18 +121,12 @@ QString copyTree(const QString& source, const QString& target) {
     return target;
 }
 
-QString enterSampleInstallation(const QString& dir) {
-    copyTree(sourceDir() + QStringLiteral("/data"), dir);
-    const QString previous = QDir::currentPath();
-    QDir::setCurrent(dir);
-    return previous;
-}
-
-SampleInstallation::SampleInstallation() {
+SampleInstallation::SampleInstallation() : m_previous(QDir::currentPath()) {
     clearSettings();
     ColumnNames::Reset();
     DBItemCollection::SetModified(false);
-    m_previous = enterSampleInstallation(m_dir.path());
+    copyTree(sourceDir() + QStringLiteral("/data"), m_dir.path());
+    QDir::setCurrent(m_dir.path());
 }
 
 SampleInstallation::~SampleInstallation() {
@@ -174,36 +155,26 @@ QStringList simplifiedLines(const QString& page) {
 
 QByteArray readAll(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return file.readAll();
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 bool writeAll(const QString& path, const QByteArray& bytes) {
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    return file.write(bytes) == bytes.size();
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
 }
 
 } // namespace TestSupport
-
-#include <QProcess>
-#include <QStorageInfo>
-
-#include <sys/statvfs.h>
 
 TmpfsMount::TmpfsMount(qint64 bytes) {
     QProcess mount;
     mount.start(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
                                           QStringLiteral("size=%1").arg(bytes), QStringLiteral("tmpfs"), m_dir.path()});
-    if (!mount.waitForFinished(10000) || mount.exitStatus() != QProcess::NormalExit || mount.exitCode() != 0) {
+    m_mounted = mount.waitForFinished(10000) && mount.exitStatus() == QProcess::NormalExit && mount.exitCode() == 0;
+    if (!m_mounted) {
         m_error = QString::fromLocal8Bit(mount.readAllStandardError()).trimmed();
         if (m_error.isEmpty())
             m_error = mount.errorString();
-        return;
     }
-    m_mounted = true;
 }
 
 TmpfsMount::~TmpfsMount() {
@@ -211,32 +182,23 @@ TmpfsMount::~TmpfsMount() {
         QProcess::execute(QStringLiteral("umount"), {m_dir.path()});
 }
 
-qint64 TmpfsMount::bytesFree() const {
-    struct statvfs info;
-    if (statvfs(QFile::encodeName(m_dir.path()).constData(), &info) != 0)
-        return -1;
-    return qint64(info.f_bavail) * qint64(info.f_frsize);
-}
-
 bool TmpfsMount::leaveFree(qint64 bytes) {
     const QString filler = m_dir.path() + QStringLiteral("/filler");
     QFile::remove(filler);
-    const qint64 available = bytesFree();
-    const qint64 fill = available - bytes;
+    struct statvfs info;
+    if (statvfs(QFile::encodeName(m_dir.path()).constData(), &info) != 0)
+        return false;
+    const qint64 fill = qint64(info.f_bavail) * qint64(info.f_frsize) - bytes;
     if (fill <= 0)
         return true;
     QFile file(filler);
     if (!file.open(QIODevice::WriteOnly))
         return false;
+    // Written, not sized: a sparse file would take no room.
     const QByteArray block(4096, 'f');
-    qint64 written = 0;
-    while (written + block.size() <= fill) {
-        if (file.write(block) != block.size())
+    for (qint64 written = 0; written < fill; written += block.size()) {
+        if (file.write(block.constData(), qMin<qint64>(block.size(), fill - written)) <= 0)
             break;
-        written += block.size();
     }
-    if (written < fill)
-        file.write(block.constData(), fill - written);
-    file.close();
     return true;
 }

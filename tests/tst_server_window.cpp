@@ -1,3 +1,4 @@
+#include "app/AppNames.h"
 #include "app/Edition.h"
 #include "app/Settings.h"
 #include "core/ColumnNames.h"
@@ -173,7 +174,7 @@ private slots:
         QTest::addColumn<bool>("answered");
         QTest::newRow("filled in") << true << "lager" << true;
         QTest::newRow("cancelled") << false << "lager" << false;
-        QTest::newRow("no database") << true << " " << false; // a warning box, then the dialog again
+        QTest::newRow("no database") << true << " " << false; // a warning box
     }
     void connectionDialogThroughTheSeam() {
         QFETCH(bool, accept);
@@ -210,6 +211,7 @@ private slots:
         MainWindow window;
         const QString file = window.CurrentFileName();
         const int items = window.Collection()->Count();
+        dialogs.clear();
         dialogs.driveWindow(fillConnection(
             address(QStringLiteral("127.0.0.1"), 1, QStringLiteral("lager"), QStringLiteral("Hemmelig-Kode-1"))));
         dialogs.answer(0);

@@ -8,14 +8,13 @@
 #include <QDirIterator>
 #include <QPrinter>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QTranslator>
 #include <QtTest/QTest>
 
 #include <sys/statvfs.h>
 
 int TestDialogs::message(const MessageBoxRequest& request) {
-    boxes << Shown{request.icon, request.title, request.text, request.buttons};
+    boxes << request;
     if (whileShown)
         whileShown();
     if (!answers.isEmpty()) {
@@ -29,7 +28,7 @@ int TestDialogs::message(const MessageBoxRequest& request) {
 }
 
 QString TestDialogs::fileName(const FileDialogRequest& request) {
-    choosers << Chooser{request.mode, request.caption, request.directory, request.filter};
+    choosers << request;
     return files.isEmpty() ? QString() : files.dequeue();
 }
 
@@ -65,12 +64,8 @@ void isolateSettings(const QString& appName) {
 }
 
 void installTranslation(const QString& language) {
-    static QTranslator* translator = nullptr;
-    if (translator) {
-        QCoreApplication::removeTranslator(translator);
-        delete translator;
-    }
-    translator = new QTranslator;
+    static auto* translator = new QTranslator;
+    QCoreApplication::removeTranslator(translator);
     if (!translator->load(QStringLiteral("vestrum_") + language, QStringLiteral(VESTRUM_BINARY_DIR)))
         qWarning("translation %s not found in the build folder", qPrintable(language));
     QCoreApplication::installTranslator(translator);
@@ -84,18 +79,6 @@ void clearSettings() {
 
 void setRegisterFolder(const QString& dir) {
     Settings().setValue(QStringLiteral("LastDBDir"), dir);
-}
-
-bool haveProgram(const char* name) {
-    return !QStandardPaths::findExecutable(QLatin1String(name)).isEmpty();
-}
-
-QString sourceDir() {
-    return QStringLiteral(VESTRUM_SOURCE_DIR);
-}
-
-QString testDataDir() {
-    return sourceDir() + QStringLiteral("/tests/data");
 }
 
 QString copyFixture(const QString& sourcePath, const QString& dir) {
@@ -153,16 +136,6 @@ QStringList simplifiedLines(const QString& page) {
     return lines;
 }
 
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeAll(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
-}
-
 } // namespace TestSupport
 
 TmpfsMount::TmpfsMount(qint64 bytes) {
@@ -189,16 +162,9 @@ bool TmpfsMount::leaveFree(qint64 bytes) {
     if (statvfs(QFile::encodeName(m_dir.path()).constData(), &info) != 0)
         return false;
     const qint64 fill = qint64(info.f_bavail) * qint64(info.f_frsize) - bytes;
-    if (fill <= 0)
-        return true;
     QFile file(filler);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    // Written, not sized: a sparse file would take no room.
-    const QByteArray block(4096, 'f');
-    for (qint64 written = 0; written < fill; written += block.size()) {
-        if (file.write(block.constData(), qMin<qint64>(block.size(), fill - written)) <= 0)
-            break;
-    }
+    file.write(QByteArray(qMax<qint64>(fill, 0), 'f')); // written, not sized: a sparse file would take no room
     return true;
 }

@@ -3,10 +3,9 @@
 #include "core/Dialogs.h"
 #include "platform/Launcher.h"
 
-#include <QIODevice>
-#include <QList>
+#include <QFile>
 #include <QQueue>
-#include <QString>
+#include <QStandardPaths>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QUrl>
@@ -17,15 +16,8 @@
 // A box without a queued answer fails the running test (and then takes its default button).
 class TestDialogs : public DialogProvider {
 public:
-    struct Shown {
-        MessageBoxRequest::Icon icon;
-        QString title, text;
-        QStringList buttons;
-    };
-    struct Chooser {
-        FileDialogRequest::Mode mode;
-        QString caption, directory, filter;
-    };
+    using Shown = MessageBoxRequest;
+    using Chooser = FileDialogRequest;
 
     TestDialogs() { Dialogs::install(this); }
     ~TestDialogs() override { Dialogs::install(nullptr); }
@@ -46,10 +38,7 @@ public:
     // Answers with the box's default button, for a test that expects a box but not which button.
     static constexpr int Default = -1;
     void answer(int button) { answers.enqueue(button); }
-    void expectBoxes(int count = 1) {
-        for (int i = 0; i < count; ++i)
-            answers.enqueue(Default);
-    }
+    void expectBoxes(int count = 1) { answers.append(QList<int>(count, Default)); }
     void chooseFile(const QString& path) { files.enqueue(path); }
     // The next dialog run through Dialogs::exec is handed to this function, which drives its widgets and returns
     // its result. A dialog without one fails the running test.
@@ -108,11 +97,17 @@ void clearSettings();
 // Points "LastDBDir" elsewhere; by default at a folder that does not exist, so no lookup list, lock or recovery
 // file of the working directory is read or written.
 void setRegisterFolder(const QString& dir = QStringLiteral("/nonexistent"));
-bool haveProgram(const char* name);
+inline bool haveProgram(const char* name) {
+    return !QStandardPaths::findExecutable(QLatin1String(name)).isEmpty();
+}
 
 // The repository's folders (never written to by tests).
-QString sourceDir();
-QString testDataDir();
+inline QString sourceDir() {
+    return QStringLiteral(VESTRUM_SOURCE_DIR);
+}
+inline QString testDataDir() {
+    return sourceDir() + QStringLiteral("/tests/data");
+}
 // Copies a file or a folder into dir (or as targetDir) and returns the copy's path.
 QString copyFixture(const QString& sourcePath, const QString& dir);
 QString copyTree(const QString& sourceDir, const QString& targetDir);
@@ -130,8 +125,14 @@ private:
     QString m_previous;
 };
 
-QByteArray readAll(const QString& path);
-bool writeAll(const QString& path, const QByteArray& bytes);
+inline QByteArray readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+inline bool writeAll(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+}
 // A PDF's text page by page as `pdftotext -layout` lays it out; a page's non-empty lines, white space simplified.
 QStringList pdfPages(const QString& pdfPath);
 QStringList simplifiedLines(const QString& page);

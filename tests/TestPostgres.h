@@ -3,54 +3,41 @@
 #include "server/ServerAddress.h"
 
 #include <QDir>
-#include <QFile>
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QTemporaryDir>
 
-#include <algorithm>
-
 #include <pwd.h>
 #include <unistd.h>
 
-// A PostgreSQL server of the test's own in a temporary folder: a Unix socket there and no TCP port. The
-// server refuses to run as root, so a test run as root runs it as the unprivileged user "nobody".
+// A PostgreSQL server of the test's own in a temporary folder: a Unix socket there and no TCP port. The server
+// refuses to run as root, so a test run as root runs it as the unprivileged user "nobody".
 class TestPostgres {
 public:
     TestPostgres() {
-        QDir versions(QStringLiteral("/usr/lib/postgresql"));
-        QStringList found = versions.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
-        std::sort(found.begin(), found.end(), [](const QString& a, const QString& b) { return a.toInt() < b.toInt(); });
-        if (!found.isEmpty())
-            m_bin = versions.filePath(found.last() + QStringLiteral("/bin"));
-        if (!QFile::exists(m_bin + QStringLiteral("/initdb"))) {
+        for (const QString& version : QDir(QStringLiteral("/usr/lib/postgresql")).entryList(QDir::Dirs))
+            m_newest = qMax(m_newest, version.toInt());
+        if (!QFile::exists(bin(QStringLiteral("initdb"))))
             m_error = QStringLiteral("PostgreSQL server binaries not found (package postgresql)");
-            return;
-        }
-        if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QPSQL"))) {
+        else if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QPSQL")))
             m_error = QStringLiteral("Qt's QPSQL driver not found (package libqt6sql6-psql)");
+        if (!m_error.isEmpty())
             return;
-        }
         if (geteuid() == 0) {
             const passwd* nobody = getpwnam("nobody");
-            if (!nobody) {
-                m_error = QStringLiteral("running as root and no user 'nobody' to run the server");
+            if (!nobody || chown(QFile::encodeName(m_dir.path()).constData(), nobody->pw_uid, nobody->pw_gid) != 0) {
+                m_error = QStringLiteral("running as root and cannot hand the server's folder to 'nobody'");
                 return;
             }
-            m_runAs = {QStringLiteral("setpriv"), QStringLiteral("--reuid=%1").arg(nobody->pw_uid),
-                       QStringLiteral("--regid=%1").arg(nobody->pw_gid), QStringLiteral("--clear-groups"),
-                       QStringLiteral("--")};
-            if (chown(QFile::encodeName(m_dir.path()).constData(), nobody->pw_uid, nobody->pw_gid) != 0) {
-                m_error = QStringLiteral("cannot hand the server's folder to 'nobody'");
-                return;
-            }
+            m_runAs = QStringLiteral("setpriv --reuid=%1 --regid=%2 --clear-groups --")
+                          .arg(nobody->pw_uid)
+                          .arg(nobody->pw_gid)
+                          .split(QLatin1Char(' '));
         }
-        if (!run(QStringLiteral("initdb"),
-                 {QStringLiteral("-D"), dataDir(), QStringLiteral("-U"), user(), QStringLiteral("-A"),
-                  QStringLiteral("trust"), QStringLiteral("-E"), QStringLiteral("UTF8"), QStringLiteral("--locale=C"),
-                  QStringLiteral("--no-sync")}))
-            return;
-        m_ready = start();
+        m_ready = run(QStringLiteral("initdb"),
+                      {QStringLiteral("-D"), dataDir(), QStringLiteral("-U"), user(), QStringLiteral("-Atrust"),
+                       QStringLiteral("-EUTF8"), QStringLiteral("--locale=C"), QStringLiteral("--no-sync")}) &&
+                  start();
     }
     ~TestPostgres() {
         if (m_ready)
@@ -59,57 +46,45 @@ public:
 
     bool isReady() const { return m_ready; }
     QString error() const { return m_error; }
-    QString socketDir() const { return m_dir.path(); }
     static QString user() { return QStringLiteral("vestrum"); }
-    ServerAddress address(const QString& database) const {
-        ServerAddress a;
-        a.host = socketDir();
-        a.port = 5432;
-        a.database = database;
-        a.user = user();
-        return a;
-    }
+    ServerAddress address(const QString& database) const { return {m_dir.path(), 5432, database, user(), {}, {}}; }
 
     bool start() {
         return run(QStringLiteral("pg_ctl"),
                    {QStringLiteral("-D"), dataDir(), QStringLiteral("-l"), m_dir.filePath(QStringLiteral("log")),
                     QStringLiteral("-w"), QStringLiteral("-o"),
-                    QStringLiteral("-k %1 -p 5432 -c listen_addresses='' -c fsync=off").arg(socketDir()),
+                    QStringLiteral("-k %1 -p 5432 -c listen_addresses='' -c fsync=off").arg(m_dir.path()),
                     QStringLiteral("start")});
     }
     bool stop() {
-        return run(QStringLiteral("pg_ctl"),
-                   {QStringLiteral("-D"), dataDir(), QStringLiteral("-m"), QStringLiteral("immediate"),
-                    QStringLiteral("-w"), QStringLiteral("stop")});
+        return run(QStringLiteral("pg_ctl"), {QStringLiteral("-D"), dataDir(), QStringLiteral("-mimmediate"),
+                                              QStringLiteral("-w"), QStringLiteral("stop")});
     }
-    // A fresh database for one case.
     bool createDatabase(const QString& name) {
-        return run(QStringLiteral("createdb"), {QStringLiteral("-h"), socketDir(), QStringLiteral("-U"), user(), name});
+        return run(QStringLiteral("createdb"),
+                   {QStringLiteral("-h"), m_dir.path(), QStringLiteral("-U"), user(), name});
     }
 
 private:
+    QString bin(const QString& tool) const {
+        return QStringLiteral("/usr/lib/postgresql/%1/bin/%2").arg(m_newest).arg(tool);
+    }
     QString dataDir() const { return m_dir.filePath(QStringLiteral("data")); }
     bool run(const QString& tool, const QStringList& arguments) {
         QProcess process;
-        QStringList command = m_runAs;
-        command << m_bin + QLatin1Char('/') + tool << arguments;
+        const QStringList command = m_runAs + QStringList{bin(tool)} + arguments;
         process.setWorkingDirectory(m_dir.path());
-        process.start(command.takeFirst(), command);
-        if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit ||
-            process.exitCode() != 0) {
-            m_error = QStringLiteral("%1 failed: %2 %3")
-                          .arg(tool, QString::fromLocal8Bit(process.readAllStandardError()),
-                               QString::fromLocal8Bit(process.readAllStandardOutput()));
-            return false;
-        }
-        return true;
+        process.start(command.first(), command.mid(1));
+        if (process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0)
+            return true;
+        m_error = tool + QStringLiteral(" failed: ") + QString::fromLocal8Bit(process.readAllStandardError()) +
+                  QString::fromLocal8Bit(process.readAllStandardOutput());
+        return false;
     }
 
     // In /tmp: "nobody" must reach it, and a socket path may not be longer than about 100 characters.
-    QTemporaryDir m_dir{QDir(QStringLiteral("/tmp")).exists()
-                            ? QStringLiteral("/tmp/vestrum-pg-XXXXXX")
-                            : QDir::tempPath() + QStringLiteral("/vestrum-pg-XXXXXX")};
-    QString m_bin;
+    QTemporaryDir m_dir{QStringLiteral("/tmp/vestrum-pg-XXXXXX")};
+    int m_newest = 0;
     QStringList m_runAs;
     QString m_error;
     bool m_ready = false;

@@ -5,32 +5,30 @@
 #include "core/DBItemCollection.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QDirIterator>
-#include <QFile>
-#include <QFileInfo>
 #include <QPrinter>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QTranslator>
 #include <QtTest/QTest>
 
+#include <sys/statvfs.h>
+
 int TestDialogs::message(const MessageBoxRequest& request) {
-    boxes << Shown{request.icon, request.title, request.text, request.buttons};
+    boxes << request;
     if (whileShown)
         whileShown();
     if (!answers.isEmpty()) {
         const int answer = answers.dequeue();
         return answer == Default ? request.defaultButton : answer;
     }
-    // A box nobody expected must not pass quietly on its default button: it fails the running test.
+    // A box nobody expected must not pass quietly on its default button.
     QTest::qFail(qPrintable(QStringLiteral("unanswered box: %1 | %2").arg(request.title, request.text)), __FILE__,
                  __LINE__);
     return request.defaultButton;
 }
 
 QString TestDialogs::fileName(const FileDialogRequest& request) {
-    choosers << Chooser{request.mode, request.caption, request.directory, request.filter};
+    choosers << request;
     return files.isEmpty() ? QString() : files.dequeue();
 }
 
@@ -42,9 +40,7 @@ int TestDialogs::window(QObject* window) {
 }
 
 bool TestDialogs::print(QPrinter* printer, QObject*) {
-    if (prints.isEmpty())
-        return false;
-    const QString path = prints.dequeue();
+    const QString path = prints.isEmpty() ? QString() : prints.dequeue();
     if (path.isEmpty())
         return false;
     printer->setOutputFormat(QPrinter::PdfFormat);
@@ -54,19 +50,12 @@ bool TestDialogs::print(QPrinter* printer, QObject*) {
 
 namespace TestSupport {
 
-namespace {
-QTemporaryDir* settingsDir() {
-    static QTemporaryDir dir;
-    return &dir;
-}
-} // namespace
-
 void isolateSettings(const QString& appName) {
+    static QTemporaryDir dir;
     QStandardPaths::setTestModeEnabled(true);
-    const QString path = settingsDir()->path();
     for (QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat}) {
-        QSettings::setPath(format, QSettings::UserScope, path + QStringLiteral("/user"));
-        QSettings::setPath(format, QSettings::SystemScope, path + QStringLiteral("/system"));
+        QSettings::setPath(format, QSettings::UserScope, dir.path() + QStringLiteral("/user"));
+        QSettings::setPath(format, QSettings::SystemScope, dir.path() + QStringLiteral("/system"));
     }
     QCoreApplication::setOrganizationName(QLatin1String(kOrganisationName));
     QCoreApplication::setOrganizationDomain(QLatin1String(kOrganisationDomain));
@@ -75,12 +64,8 @@ void isolateSettings(const QString& appName) {
 }
 
 void installTranslation(const QString& language) {
-    static QTranslator* translator = nullptr;
-    if (translator) {
-        QCoreApplication::removeTranslator(translator);
-        delete translator;
-    }
-    translator = new QTranslator;
+    static auto* translator = new QTranslator;
+    QCoreApplication::removeTranslator(translator);
     if (!translator->load(QStringLiteral("vestrum_") + language, QStringLiteral(VESTRUM_BINARY_DIR)))
         qWarning("translation %s not found in the build folder", qPrintable(language));
     QCoreApplication::installTranslator(translator);
@@ -96,18 +81,6 @@ void setRegisterFolder(const QString& dir) {
     Settings().setValue(QStringLiteral("LastDBDir"), dir);
 }
 
-bool haveProgram(const char* name) {
-    return !QStandardPaths::findExecutable(QLatin1String(name)).isEmpty();
-}
-
-QString sourceDir() {
-    return QStringLiteral(VESTRUM_SOURCE_DIR);
-}
-
-QString testDataDir() {
-    return sourceDir() + QStringLiteral("/tests/data");
-}
-
 QString copyFixture(const QString& sourcePath, const QString& dir) {
     const QString target = dir + QLatin1Char('/') + QFileInfo(sourcePath).fileName();
     QFile::remove(target);
@@ -121,12 +94,9 @@ QString copyTree(const QString& source, const QString& target) {
     QDirIterator it(source, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
-        const QString rel = QDir(source).relativeFilePath(path);
-        const QString dst = target + QLatin1Char('/') + rel;
-        if (QFileInfo(path).isDir()) {
-            QDir().mkpath(dst);
-        } else {
-            QDir().mkpath(QFileInfo(dst).path());
+        const QString dst = target + QLatin1Char('/') + QDir(source).relativeFilePath(path);
+        QDir().mkpath(it.fileInfo().isDir() ? dst : QFileInfo(dst).path());
+        if (!it.fileInfo().isDir()) {
             QFile::copy(path, dst);
             QFile::setPermissions(dst, QFile::ReadOwner | QFile::WriteOwner);
         }
@@ -134,18 +104,12 @@ QString copyTree(const QString& source, const QString& target) {
     return target;
 }
 
-QString enterSampleInstallation(const QString& dir) {
-    copyTree(sourceDir() + QStringLiteral("/data"), dir);
-    const QString previous = QDir::currentPath();
-    QDir::setCurrent(dir);
-    return previous;
-}
-
-SampleInstallation::SampleInstallation() {
+SampleInstallation::SampleInstallation() : m_previous(QDir::currentPath()) {
     clearSettings();
     ColumnNames::Reset();
     DBItemCollection::SetModified(false);
-    m_previous = enterSampleInstallation(m_dir.path());
+    copyTree(sourceDir() + QStringLiteral("/data"), m_dir.path());
+    QDir::setCurrent(m_dir.path());
 }
 
 SampleInstallation::~SampleInstallation() {
@@ -172,38 +136,18 @@ QStringList simplifiedLines(const QString& page) {
     return lines;
 }
 
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return file.readAll();
-}
-
-bool writeAll(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    return file.write(bytes) == bytes.size();
-}
-
 } // namespace TestSupport
-
-#include <QProcess>
-#include <QStorageInfo>
-
-#include <sys/statvfs.h>
 
 TmpfsMount::TmpfsMount(qint64 bytes) {
     QProcess mount;
     mount.start(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
                                           QStringLiteral("size=%1").arg(bytes), QStringLiteral("tmpfs"), m_dir.path()});
-    if (!mount.waitForFinished(10000) || mount.exitStatus() != QProcess::NormalExit || mount.exitCode() != 0) {
+    m_mounted = mount.waitForFinished(10000) && mount.exitStatus() == QProcess::NormalExit && mount.exitCode() == 0;
+    if (!m_mounted) {
         m_error = QString::fromLocal8Bit(mount.readAllStandardError()).trimmed();
         if (m_error.isEmpty())
             m_error = mount.errorString();
-        return;
     }
-    m_mounted = true;
 }
 
 TmpfsMount::~TmpfsMount() {
@@ -211,32 +155,16 @@ TmpfsMount::~TmpfsMount() {
         QProcess::execute(QStringLiteral("umount"), {m_dir.path()});
 }
 
-qint64 TmpfsMount::bytesFree() const {
-    struct statvfs info;
-    if (statvfs(QFile::encodeName(m_dir.path()).constData(), &info) != 0)
-        return -1;
-    return qint64(info.f_bavail) * qint64(info.f_frsize);
-}
-
 bool TmpfsMount::leaveFree(qint64 bytes) {
     const QString filler = m_dir.path() + QStringLiteral("/filler");
     QFile::remove(filler);
-    const qint64 available = bytesFree();
-    const qint64 fill = available - bytes;
-    if (fill <= 0)
-        return true;
+    struct statvfs info;
+    if (statvfs(QFile::encodeName(m_dir.path()).constData(), &info) != 0)
+        return false;
+    const qint64 fill = qint64(info.f_bavail) * qint64(info.f_frsize) - bytes;
     QFile file(filler);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    const QByteArray block(4096, 'f');
-    qint64 written = 0;
-    while (written + block.size() <= fill) {
-        if (file.write(block) != block.size())
-            break;
-        written += block.size();
-    }
-    if (written < fill)
-        file.write(block.constData(), fill - written);
-    file.close();
+    file.write(QByteArray(qMax<qint64>(fill, 0), 'f')); // written, not sized: a sparse file would take no room
     return true;
 }

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "core/Dialogs.h"
+#include "platform/Launcher.h"
 
-#include <QList>
+#include <QFile>
 #include <QQueue>
-#include <QString>
+#include <QStandardPaths>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QUrl>
 
 #include <functional>
 
@@ -14,18 +16,8 @@
 // A box without a queued answer fails the running test (and then takes its default button).
 class TestDialogs : public DialogProvider {
 public:
-    struct Shown {
-        MessageBoxRequest::Icon icon;
-        QString title;
-        QString text;
-        QStringList buttons;
-    };
-    struct Chooser {
-        FileDialogRequest::Mode mode;
-        QString caption;
-        QString directory;
-        QString filter;
-    };
+    using Shown = MessageBoxRequest;
+    using Chooser = FileDialogRequest;
 
     TestDialogs() { Dialogs::install(this); }
     ~TestDialogs() override { Dialogs::install(nullptr); }
@@ -33,29 +25,25 @@ public:
     int message(const MessageBoxRequest& request) override;
     QString fileName(const FileDialogRequest& request) override;
     bool print(QPrinter* printer, QObject* parent) override;
+    int window(QObject* window) override;
     void setWaitCursor(bool on) override {
         waitDepth += on ? 1 : -1;
-        if (on)
-            ++waitCursorsShown;
+        waitCursorsShown += on ? 1 : 0;
     }
     void statusMessage(const QString& text, int milliseconds) override {
         status << text;
         statusTimes << milliseconds;
     }
 
-    // Default: the box's default button, for a test that expects a box but does not care which button it has.
+    // Answers with the box's default button, for a test that expects a box but not which button.
     static constexpr int Default = -1;
     void answer(int button) { answers.enqueue(button); }
-    void expectBoxes(int count = 1) {
-        for (int i = 0; i < count; ++i)
-            answers.enqueue(Default);
-    }
+    void expectBoxes(int count = 1) { answers.append(QList<int>(count, Default)); }
     void chooseFile(const QString& path) { files.enqueue(path); }
-    // The next dialog run through Dialogs::exec is answered by this function instead of showing: it drives the
-    // dialog's widgets and returns the dialog's result. A dialog without one fails the running test.
+    // The next dialog run through Dialogs::exec is handed to this function, which drives its widgets and returns
+    // its result. A dialog without one fails the running test.
     void driveWindow(std::function<int(QObject*)> driver) { windows.enqueue(std::move(driver)); }
-    int window(QObject* window) override;
-    // The next print dialog is accepted and prints into this PDF file; an empty path cancels it.
+    // The next print dialog prints into this PDF file; an empty path cancels it.
     void printTo(const QString& pdfPath) { prints.enqueue(pdfPath); }
     void clear() {
         boxes.clear();
@@ -71,16 +59,12 @@ public:
     QStringList status;
     QList<int> statusTimes;
     QQueue<int> answers;
-    QQueue<QString> files;
-    QQueue<QString> prints;
+    QQueue<QString> files, prints;
     QQueue<std::function<int(QObject*)>> windows;
     // Runs while a box is shown, before its answer: the world may change while the user reads it.
     std::function<void()> whileShown;
-    int waitDepth = 0;
-    int waitCursorsShown = 0;
+    int waitDepth = 0, waitCursorsShown = 0;
 };
-
-#include <QIODevice>
 
 // A device that takes a given number of bytes, as a nearly full disk does, and then refuses every write.
 class FailingDevice : public QIODevice {
@@ -104,34 +88,32 @@ private:
 
 namespace TestSupport {
 
-// Redirects the settings store into a fresh temporary folder and names the application as the edition
-// does; call from initTestCase(). Nothing a test does reaches the user's settings.
+// Redirects the settings store into a fresh temporary folder and names the application as the edition does;
+// call from initTestCase().
 void isolateSettings(const QString& appName = QStringLiteral("Tovik"));
-// Installs the program's compiled translation of a language ("dk", "no", "en"), so messages carry their
-// real words and placeholders.
+// Installs the program's compiled translation of a language ("dk", "no", "en").
 void installTranslation(const QString& language);
-// Removes every key of the redirected store.
 void clearSettings();
-// Points the register's folder ("LastDBDir") somewhere else; by default at a folder that does not exist, so
-// no lookup list, lock or recovery file of the working directory is read or written.
+// Points "LastDBDir" elsewhere; by default at a folder that does not exist, so no lookup list, lock or recovery
+// file of the working directory is read or written.
 void setRegisterFolder(const QString& dir = QStringLiteral("/nonexistent"));
-// Whether a helper program (pdftotext, pdftoppm, ZXingReader, lpadmin...) is on the PATH.
-bool haveProgram(const char* name);
+inline bool haveProgram(const char* name) {
+    return !QStandardPaths::findExecutable(QLatin1String(name)).isEmpty();
+}
 
-// The repository's folders, for fixtures and sample data (never written to by tests).
-QString sourceDir();
-QString testDataDir();
-
-// Copies a file or a folder from the repository into dir and returns the copy's path.
+// The repository's folders (never written to by tests).
+inline QString sourceDir() {
+    return QStringLiteral(VESTRUM_SOURCE_DIR);
+}
+inline QString testDataDir() {
+    return sourceDir() + QStringLiteral("/tests/data");
+}
+// Copies a file or a folder into dir (or as targetDir) and returns the copy's path.
 QString copyFixture(const QString& sourcePath, const QString& dir);
 QString copyTree(const QString& sourceDir, const QString& targetDir);
 
-// Copies the shipped installation data (sample databases, lists, help pages) into dir and makes dir the
-// working directory, as the installation directory is for the program. Returns the previous one.
-QString enterSampleInstallation(const QString& dir);
-
-// Where a window test starts: empty settings, the default captions, an unmodified register and a fresh copy of
-// the shipped data as the working directory, which comes back when this goes.
+// Where a window test starts: empty settings, the default captions, an unmodified register and a fresh copy of the
+// shipped data as the working directory, which comes back when this goes.
 class SampleInstallation {
 public:
     SampleInstallation();
@@ -143,19 +125,19 @@ private:
     QString m_previous;
 };
 
-QByteArray readAll(const QString& path);
-
-// The text of a PDF, page by page, as `pdftotext -layout` lays it out (poppler-utils); and the non-empty
-// lines of a page with their white space simplified.
+inline QByteArray readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+inline bool writeAll(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+}
+// A PDF's text page by page as `pdftotext -layout` lays it out; a page's non-empty lines, white space simplified.
 QStringList pdfPages(const QString& pdfPath);
 QStringList simplifiedLines(const QString& page);
-bool writeAll(const QString& path, const QByteArray& bytes);
 
 } // namespace TestSupport
-
-#include "platform/Launcher.h"
-
-#include <QUrl>
 
 // Records what the program would open or start instead of launching anything.
 class RecordingLauncher : public Launcher::Recorder {
@@ -164,7 +146,7 @@ public:
     ~RecordingLauncher() override { Launcher::SetRecorder(nullptr); }
     bool openUrl(const QUrl& url) override {
         opened << url;
-        return openSucceeds;
+        return true;
     }
     bool startProgram(const QString& program, const QStringList& arguments) override {
         started << (QStringList{program} + arguments);
@@ -172,12 +154,11 @@ public:
     }
     QList<QUrl> opened;
     QList<QStringList> started;
-    bool openSucceeds = true;
     bool startSucceeds = true;
 };
 
-// A small tmpfs mounted for the test, to fill a disk for real. Mounting needs root; where it is refused
-// the test says so and skips.
+// A small tmpfs mounted for the test, to fill a disk for real. Mounting needs root; where it is refused the test
+// says so and skips.
 class TmpfsMount {
 public:
     explicit TmpfsMount(qint64 bytes);
@@ -185,8 +166,7 @@ public:
     bool isMounted() const { return m_mounted; }
     QString path() const { return m_dir.path(); }
     QString error() const { return m_error; }
-    qint64 bytesFree() const;
-    // Leaves exactly about `bytes` free (rounded to the file system's blocks) by sizing a filler file.
+    // Leaves about `bytes` free (rounded to the file system's blocks) by sizing a filler file.
     bool leaveFree(qint64 bytes);
 
 private:

@@ -1,7 +1,5 @@
 #include "core/EField.h"
 
-#include "core/Numbers.h"
-
 void EStringField::Read(EInStream& in) {
     // An empty field leaves its delimiter in the stream for the separator that follows.
     if (in.peek() == static_cast<unsigned char>(m_delimiter)) {

@@ -413,10 +413,7 @@ void ItemDialog::showItem(Item* item) {
         currentPageChangedSlot(mCurrentPage);
 }
 
-void ItemDialog::updateCurrentItem() {
-    Item* item = mCurrentItem;
-    if (!item)
-        return;
+void ItemDialog::readFields(Item* item) {
     // A box that shows nothing (a number beyond its list) leaves the item's number as it was.
     if (groupComboBox->currentIndex() >= 0)
         item->SetGroup(groupComboBox->currentIndex());
@@ -465,7 +462,7 @@ bool ItemDialog::save_slot() {
         return true; // nothing may change, but OK still closes the dialog
     WaitCursor wait;
     if (mIsNewItem) {
-        updateCurrentItem();
+        readFields(mCurrentItem);
         if (saveGate()) {
             Item edited(*mCurrentItem);
             if (saveGate()(this, nullptr, Item(), edited) != SaveVerdict::Go)
@@ -474,19 +471,16 @@ bool ItemDialog::save_slot() {
         mIsNewItem = false; // its command owns it now, and the collection once it is in
         mCollection->Push(new AddItemCommand(mCollection, mCurrentItem,
                                              mState == State::Copy ? AddItemCommand::Copy : AddItemCommand::Add));
-        mShownItem = *mCurrentItem;
     } else {
+        // The item stays as it is until the change goes through.
         const Item before(*mCurrentItem);
-        updateCurrentItem();
+        Item edited(before);
+        readFields(&edited);
         // Saving what was shown unchanged is no change to undo or to save.
-        if (!ItemCommands::SameContent(before, *mCurrentItem)) {
+        if (!ItemCommands::SameContent(before, edited)) {
             if (saveGate()) {
-                // The item stays as it was until the gate lets the change through.
-                Item edited(*mCurrentItem);
-                *mCurrentItem = before;
                 switch (saveGate()(this, mCurrentItem, mShownItem, edited)) {
                 case SaveVerdict::Go:
-                    *mCurrentItem = edited;
                     break;
                 case SaveVerdict::Settled:
                     showItem(mCurrentItem);
@@ -500,11 +494,13 @@ bool ItemDialog::save_slot() {
                     return false;
                 }
             }
-            if (!ItemCommands::SameContent(before, *mCurrentItem))
+            if (!ItemCommands::SameContent(before, edited)) {
+                *mCurrentItem = edited;
                 mCollection->Push(new EditItemCommand(mCollection, mCurrentItem, before));
+            }
         }
-        mShownItem = *mCurrentItem;
     }
+    mShownItem = *mCurrentItem;
     enterEditState();
     setPageEnabled(picturePage, !mCurrentItem->IsEmpty(Item::Photolink));
     return true;

@@ -56,7 +56,6 @@ signals:
 public slots:
     void ShowValidateError(const QString& text);
     bool ShowPage(const QString& page);
-    void updateCurrentItem();
     void showItem(Item* item);
     void delete_slot();
     void resetAllFields(bool SeachMode);
@@ -92,6 +91,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Puts the fields' values into an item (the total price shows its total).
+    void readFields(Item* item);
     void installValidators();
     void applyButtonStates();
     void enterEditState();

@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QRegularExpression>
 #include <QStatusBar>
+#include <QUndoStack>
 
 // A register on a database server: opening and copying one, the connection state, the save gate of the item
 // dialog with its conflict box, and the notices of other workstations' changes. The collection in memory stays
@@ -421,6 +422,15 @@ int MainWindow::gateServerSave(ItemDialog* dialog, Item* item, const Item& shown
         return int(Verdict::Show);
     }
     return int(Verdict::Keep);
+}
+
+void MainWindow::stepHistory(bool undo) {
+    QUndoStack* history = mCollection->UndoStack();
+    QString error;
+    if (!mServer)
+        undo ? history->undo() : history->redo();
+    else if (!mServer->StepHistory(undo, &error) && !error.isEmpty())
+        Dialogs::warning(this, undo ? tr("Kan ikke fortrydes") : tr("Kan ikke gentages"), error);
 }
 
 void MainWindow::serverConflict(const ServerConflict& conflict) {

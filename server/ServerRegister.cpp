@@ -495,13 +495,19 @@ bool ServerRegister::Load(DBItemCollection& collection, const QString& language,
     connect(&collection, &DBItemCollection::itemAboutToBeRemoved, this, &ServerRegister::onItemAboutToBeRemoved);
     connect(&collection, &DBItemCollection::itemsReset, this, &ServerRegister::onItemsReset);
     connect(&collection, &DBItemCollection::itemsAboutToBeDestroyed, this, &ServerRegister::onItemsAboutToBeDestroyed);
-    connect(&collection, &QObject::destroyed, this, &ServerRegister::Detach);
+    connect(&collection, &QObject::destroyed, this, [this] {
+        m_collection = nullptr; // nothing of it may be touched any more
+        Detach();
+    });
+    collection.SetVersionSource([this](const Item* item) { return VersionOf(item); });
     return true;
 }
 
 void ServerRegister::Detach() {
-    if (m_collection)
+    if (m_collection) {
         disconnect(m_collection, nullptr, this, nullptr);
+        m_collection->SetVersionSource(nullptr);
+    }
     m_collection = nullptr;
     m_known.clear();
     m_byId.clear();
@@ -882,6 +888,53 @@ ServerRegister::Result ServerRegister::Resolve(const ServerConflict& conflict, R
         queueRefresh(conflict.id);
     }
     return Result::Written;
+}
+
+bool ServerRegister::StepHistory(bool undo, QString* error) {
+    if (!m_collection)
+        return false;
+    QUndoStack* history = m_collection->UndoStack();
+    const auto* command =
+        dynamic_cast<const ItemCommand*>(history->command(undo ? history->index() - 1 : history->index()));
+    const std::vector<ItemCommands::Stamp> stamps =
+        command ? command->Expected(undo) : std::vector<ItemCommands::Stamp>();
+    if (!stamps.empty() && m_state != State::Connected && !CheckConnection()) {
+        if (error)
+            *error = tr("Der er ingen forbindelse til serveren, så intet er ændret. Prøv igen, når forbindelsen er "
+                        "tilbage.");
+        return false;
+    }
+    for (const ItemCommands::Stamp& stamp : stamps) {
+        const qint64 id = IdOf(stamp.item);
+        if (id == 0)
+            continue; // not on the server: nothing there to overwrite
+        QSqlQuery& query = prepared(QStringLiteral("SELECT version FROM vestrum_items WHERE id = ?"));
+        query.addBindValue(id);
+        if (!query.exec()) {
+            const QString reason = sqlError(query.lastError());
+            m_statements.clear();
+            lost(reason);
+            if (error)
+                *error = tr("Serveren kunne ikke spørges, så intet er ændret: %1").arg(reason);
+            return false;
+        }
+        const int version = query.next() ? query.value(0).toInt() : 0;
+        query.finish();
+        if (version != stamp.version) {
+            // Someone changed (or deleted) the item since: theirs stays, and this workstation is shown it.
+            if (error)
+                *error = tr("%1 er ændret på en anden arbejdsplads siden. For ikke at skrive hen over den ændring er "
+                            "intet ændret; posten viser nu den udgave, der står på serveren.")
+                             .arg(ItemCommands::Label(*stamp.item));
+            refreshItem(id);
+            return false;
+        }
+    }
+    if (undo)
+        history->undo();
+    else
+        history->redo();
+    return true;
 }
 
 bool ServerRegister::ApplyMovements(const std::vector<Movement>& movements, const QString& source, QString* error) {

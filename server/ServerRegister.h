@@ -149,6 +149,11 @@ public:
     enum class Resolution { KeepTheirs, KeepMine };
     Result Resolve(const ServerConflict& conflict, Resolution resolution, QString* error);
 
+    // Undoes (or redoes) the collection's next step of history, unless an item it would change or take out has
+    // another version on the server than the step's own write left there: then nothing is written, the step stays
+    // in the history, the collection shows the server's item, and false with *error says why.
+    bool StepHistory(bool undo, QString* error);
+
     // Stock movements of an import, given explicitly: each item's count changes by its delta, all or nothing,
     // and the collection follows. False with *error when the server refused (a count below zero) or cannot
     // be reached; nothing changed then.

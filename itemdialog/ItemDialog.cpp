@@ -315,6 +315,44 @@ void ItemDialog::dropNewItem() {
     mIsNewItem = false;
 }
 
+void ItemDialog::ItemDeletedElsewhere() {
+    if (!mCurrentItem || mIsNewItem)
+        return;
+    // The dialog's own copy from here on, so the item leaving the collection does not close it.
+    mCurrentItem = new Item(*mCurrentItem);
+    mIsNewItem = true;
+    mDeletedElsewhere = true;
+    mState = State::New;
+    applyButtonStates();
+    Dialogs::information(this, tr("Slettet på en anden arbejdsplads"),
+                         tr("%1 er slettet på en anden arbejdsplads. Det, du har skrevet, står stadig her; når du "
+                            "gemmer, kan du gemme det som en ny post eller kassere det.")
+                             .arg(ItemCommands::Label(*mCurrentItem)));
+}
+
+bool ItemDialog::saveDeletedAsNew() {
+    MessageBoxRequest box;
+    box.icon = MessageBoxRequest::Question;
+    box.parent = this;
+    box.title = tr("Slettet på en anden arbejdsplads");
+    box.text = tr("Posten er slettet på en anden arbejdsplads. Vil du gemme det, der står her, som en ny post, eller "
+                  "kassere det?");
+    box.buttons << tr("Gem som &ny post") << tr("&Kassér") << tr("&Annullér");
+    box.escapeButton = 2;
+    switch (Dialogs::message(box)) {
+    case 0:
+        mDeletedElsewhere = false;
+        return true;
+    case 1:
+        mDeletedElsewhere = false;
+        dropNewItem();
+        reject();
+        return false;
+    default:
+        return false;
+    }
+}
+
 void ItemDialog::delete_slot() {
     // Deleting is the list view's command; no button of this dialog leads here.
 }
@@ -462,6 +500,8 @@ bool ItemDialog::save_slot() {
         return true; // nothing may change, but OK still closes the dialog
     WaitCursor wait;
     if (mIsNewItem) {
+        if (mDeletedElsewhere && !saveDeletedAsNew())
+            return false;
         readFields(mCurrentItem);
         if (saveGate()) {
             Item edited(*mCurrentItem);

@@ -503,12 +503,10 @@ void MainWindow::itemChangedElsewhere(Item* item) {
 }
 
 void MainWindow::itemRemovedElsewhere(Item* item) {
+    // An open dialog keeps what the user typed; it asks what to do with it at the next save.
     for (ItemDialog* dialog : findChildren<ItemDialog*>()) {
-        if (dialog->CurrentItem() != item || dialog->IsNewItem() || !dialog->isVisible())
-            continue;
-        Dialogs::information(
-            dialog, tr("Ændret på en anden arbejdsplads"),
-            tr("%1 er slettet på en anden arbejdsplads. Vinduet lukkes.").arg(ItemCommands::Label(*item)));
+        if (dialog->CurrentItem() == item && dialog->isVisible())
+            dialog->ItemDeletedElsewhere();
     }
 }
 

@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -102,6 +103,10 @@ public:
     void MarkSaved();
     // A change that no command can take back (recovered items): the saved state is out of reach by undo.
     void MarkUnsaved();
+    // A register kept on a server numbers the versions of its items there; the commands note the version their
+    // own write left, so an undo can tell whether someone changed the item since. A file register has none (0).
+    void SetVersionSource(std::function<int(const Item*)> source) { m_versionOf = std::move(source); }
+    int VersionOf(const Item* item) const { return m_versionOf ? m_versionOf(item) : 0; }
     void Clear();
     // Destroys the items only: the lock and the lists stay.
     void ClearItems();
@@ -296,4 +301,5 @@ private:
     quint64 m_generation = 0; // counts changes of the sequence; a search continues only in an unchanged one
     QUndoStack* m_undoStack;
     bool m_clearingHistory = false;
+    std::function<int(const Item*)> m_versionOf;
 };

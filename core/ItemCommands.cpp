@@ -42,8 +42,14 @@ bool SameContent(const Item& a, const Item& b) {
 
 } // namespace ItemCommands
 
+std::vector<ItemCommands::Stamp> ItemCommand::stamp(const Item* item, int version) const {
+    if (version <= 0)
+        return {};
+    return {{item, version}};
+}
+
 AddItemCommand::AddItemCommand(DBItemCollection* collection, Item* item, Kind kind)
-    : m_collection(collection), m_item(item) {
+    : ItemCommand(collection), m_item(item) {
     setText(kind == Copy ? tr("kopiering af %1").arg(ItemCommands::Label(*item))
                          : tr("tilføjelse af %1").arg(ItemCommands::Label(*item)));
 }
@@ -58,7 +64,12 @@ void AddItemCommand::redo() {
         m_index = m_collection->Count();
     m_collection->Insert(m_index, m_item);
     m_owned = false;
+    m_version = m_collection->VersionOf(m_item);
     DBItemCollection::SetModified(true);
+}
+
+std::vector<ItemCommands::Stamp> AddItemCommand::Expected(bool undo) const {
+    return undo ? stamp(m_item, m_version) : std::vector<ItemCommands::Stamp>();
 }
 
 void AddItemCommand::undo() {
@@ -68,8 +79,7 @@ void AddItemCommand::undo() {
     DBItemCollection::SetModified(true);
 }
 
-DeleteItemCommand::DeleteItemCommand(DBItemCollection* collection, Item* item)
-    : m_collection(collection), m_item(item) {
+DeleteItemCommand::DeleteItemCommand(DBItemCollection* collection, Item* item) : ItemCommand(collection), m_item(item) {
     setText(tr("sletning af %1").arg(ItemCommands::Label(*item)));
 }
 
@@ -91,11 +101,17 @@ void DeleteItemCommand::undo() {
         return;
     m_collection->Insert(m_index, m_item);
     m_owned = false;
+    m_version = m_collection->VersionOf(m_item);
     DBItemCollection::SetModified(true);
 }
 
+std::vector<ItemCommands::Stamp> DeleteItemCommand::Expected(bool undo) const {
+    // The first deletion is the user's own look at the item; a redo deletes what the undo put back.
+    return undo ? std::vector<ItemCommands::Stamp>() : stamp(m_item, m_version);
+}
+
 EditItemCommand::EditItemCommand(DBItemCollection* collection, Item* item, const Item& before)
-    : m_collection(collection), m_item(item), m_before(before), m_after(*item) {
+    : ItemCommand(collection), m_item(item), m_before(before), m_after(*item) {
     const QString label = ItemCommands::Label(*item);
     const int group = item->GetGroup();
     Item sameGroup(before);
@@ -113,6 +129,7 @@ void EditItemCommand::show(const Item& fields) {
     const int oldGroup = m_item->GetGroup();
     *m_item = fields; // the list's bookkeeping of the item stays
     m_collection->NotifyItemChanged(m_item, oldGroup);
+    m_version = m_collection->VersionOf(m_item);
     DBItemCollection::SetModified(true);
 }
 
@@ -120,10 +137,15 @@ void EditItemCommand::redo() {
     if (m_firstRedo) {
         m_firstRedo = false;
         m_collection->NotifyItemChanged(m_item, m_before.GetGroup());
+        m_version = m_collection->VersionOf(m_item);
         DBItemCollection::SetModified(true);
         return;
     }
     show(m_after);
+}
+
+std::vector<ItemCommands::Stamp> EditItemCommand::Expected(bool) const {
+    return stamp(m_item, m_version);
 }
 
 void EditItemCommand::undo() {
@@ -131,7 +153,7 @@ void EditItemCommand::undo() {
 }
 
 AddItemsCommand::AddItemsCommand(DBItemCollection* collection, std::vector<Item*> items, const QString& text)
-    : m_collection(collection), m_items(std::move(items)) {
+    : ItemCommand(collection), m_items(std::move(items)) {
     setText(text);
 }
 
@@ -145,7 +167,19 @@ AddItemsCommand::~AddItemsCommand() {
 void AddItemsCommand::redo() {
     m_collection->AddItems(m_items);
     m_owned = false;
+    m_versions.clear();
+    for (const Item* item : m_items)
+        m_versions.push_back(m_collection->VersionOf(item));
     DBItemCollection::SetModified(true);
+}
+
+std::vector<ItemCommands::Stamp> AddItemsCommand::Expected(bool undo) const {
+    std::vector<ItemCommands::Stamp> stamps;
+    for (size_t i = 0; undo && i < m_versions.size(); ++i) {
+        if (m_versions[i] > 0)
+            stamps.push_back({m_items[i], m_versions[i]});
+    }
+    return stamps;
 }
 
 void AddItemsCommand::undo() {

@@ -315,6 +315,44 @@ void ItemDialog::dropNewItem() {
     mIsNewItem = false;
 }
 
+void ItemDialog::ItemDeletedElsewhere() {
+    if (!mCurrentItem || mIsNewItem)
+        return;
+    // The dialog's own copy from here on, so the item leaving the collection does not close it.
+    mCurrentItem = new Item(*mCurrentItem);
+    mIsNewItem = true;
+    mDeletedElsewhere = true;
+    mState = State::New;
+    applyButtonStates();
+    Dialogs::information(this, tr("Slettet på en anden arbejdsplads"),
+                         tr("%1 er slettet på en anden arbejdsplads. Det, du har skrevet, står stadig her; når du "
+                            "gemmer, kan du gemme det som en ny post eller kassere det.")
+                             .arg(ItemCommands::Label(*mCurrentItem)));
+}
+
+bool ItemDialog::saveDeletedAsNew() {
+    MessageBoxRequest box;
+    box.icon = MessageBoxRequest::Question;
+    box.parent = this;
+    box.title = tr("Slettet på en anden arbejdsplads");
+    box.text = tr("Posten er slettet på en anden arbejdsplads. Vil du gemme det, der står her, som en ny post, eller "
+                  "kassere det?");
+    box.buttons << tr("Gem som &ny post") << tr("&Kassér") << tr("&Annullér");
+    box.escapeButton = 2;
+    switch (Dialogs::message(box)) {
+    case 0:
+        mDeletedElsewhere = false;
+        return true;
+    case 1:
+        mDeletedElsewhere = false;
+        dropNewItem();
+        reject();
+        return false;
+    default:
+        return false;
+    }
+}
+
 void ItemDialog::delete_slot() {
     // Deleting is the list view's command; no button of this dialog leads here.
 }
@@ -413,10 +451,7 @@ void ItemDialog::showItem(Item* item) {
         currentPageChangedSlot(mCurrentPage);
 }
 
-void ItemDialog::updateCurrentItem() {
-    Item* item = mCurrentItem;
-    if (!item)
-        return;
+void ItemDialog::readFields(Item* item) {
     // A box that shows nothing (a number beyond its list) leaves the item's number as it was.
     if (groupComboBox->currentIndex() >= 0)
         item->SetGroup(groupComboBox->currentIndex());
@@ -465,7 +500,9 @@ bool ItemDialog::save_slot() {
         return true; // nothing may change, but OK still closes the dialog
     WaitCursor wait;
     if (mIsNewItem) {
-        updateCurrentItem();
+        if (mDeletedElsewhere && !saveDeletedAsNew())
+            return false;
+        readFields(mCurrentItem);
         if (saveGate()) {
             Item edited(*mCurrentItem);
             if (saveGate()(this, nullptr, Item(), edited) != SaveVerdict::Go)
@@ -474,19 +511,16 @@ bool ItemDialog::save_slot() {
         mIsNewItem = false; // its command owns it now, and the collection once it is in
         mCollection->Push(new AddItemCommand(mCollection, mCurrentItem,
                                              mState == State::Copy ? AddItemCommand::Copy : AddItemCommand::Add));
-        mShownItem = *mCurrentItem;
     } else {
+        // The item stays as it is until the change goes through.
         const Item before(*mCurrentItem);
-        updateCurrentItem();
+        Item edited(before);
+        readFields(&edited);
         // Saving what was shown unchanged is no change to undo or to save.
-        if (!ItemCommands::SameContent(before, *mCurrentItem)) {
+        if (!ItemCommands::SameContent(before, edited)) {
             if (saveGate()) {
-                // The item stays as it was until the gate lets the change through.
-                Item edited(*mCurrentItem);
-                *mCurrentItem = before;
                 switch (saveGate()(this, mCurrentItem, mShownItem, edited)) {
                 case SaveVerdict::Go:
-                    *mCurrentItem = edited;
                     break;
                 case SaveVerdict::Settled:
                     showItem(mCurrentItem);
@@ -500,11 +534,13 @@ bool ItemDialog::save_slot() {
                     return false;
                 }
             }
-            if (!ItemCommands::SameContent(before, *mCurrentItem))
+            if (!ItemCommands::SameContent(before, edited)) {
+                *mCurrentItem = edited;
                 mCollection->Push(new EditItemCommand(mCollection, mCurrentItem, before));
+            }
         }
-        mShownItem = *mCurrentItem;
     }
+    mShownItem = *mCurrentItem;
     enterEditState();
     setPageEnabled(picturePage, !mCurrentItem->IsEmpty(Item::Photolink));
     return true;

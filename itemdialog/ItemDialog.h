@@ -38,6 +38,10 @@ public:
     // One gate for every item dialog; an empty one lets every save through.
     static void SetSaveGate(SaveGate gate);
 
+    // The item was deleted on another workstation: the dialog stays with what it shows, now an item not yet
+    // saved, and says so; a save asks whether to save it as a new item or to discard it.
+    void ItemDeletedElsewhere();
+
     State CurrentState() const { return mState; }
     Item* CurrentItem() const { return mCurrentItem; }
     bool IsNewItem() const { return mIsNewItem; }
@@ -56,7 +60,6 @@ signals:
 public slots:
     void ShowValidateError(const QString& text);
     bool ShowPage(const QString& page);
-    void updateCurrentItem();
     void showItem(Item* item);
     void delete_slot();
     void resetAllFields(bool SeachMode);
@@ -92,6 +95,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Puts the fields' values into an item (the total price shows its total).
+    void readFields(Item* item);
     void installValidators();
     void applyButtonStates();
     void enterEditState();
@@ -99,6 +104,8 @@ private:
     void setPageEnabled(QWidget* page, bool enabled);
     // Deletes the new item the dialog owns (an unsaved new item or copy) before another takes its place.
     void dropNewItem();
+    // Save as a new item (true), or discard it (the dialog closes) or think again (false).
+    bool saveDeletedAsNew();
     void reportRefusedPaste(const QString& text, int position);
     QString linkPathOrComplain(const QString& chosen);
 
@@ -116,6 +123,7 @@ private:
     DBItemCollection* mCollection;
     Item* mCurrentItem = nullptr;
     bool mIsNewItem = false;
+    bool mDeletedElsewhere = false; // the new item is what was shown of one deleted elsewhere
     // The date the shown item came with; its stored text is kept unless the user picks another date.
     QDate mShownDate;
     QWidget* mCurrentPage = nullptr;

@@ -216,6 +216,8 @@ private:
     QString offlineText() const;
     // The item dialog's save gate on a server register (an ItemDialog::SaveVerdict).
     int gateServerSave(ItemDialog* dialog, Item* item, const Item& shown, Item& edited);
+    // Undo and redo: on a server the step is refused when it would overwrite another workstation's change.
+    void stepHistory(bool undo);
     template <typename Slot>
     QAction* makeAction(const char* objectName, const QString& text, const QKeySequence& shortcut, const QIcon& icon,
                         Slot slot);

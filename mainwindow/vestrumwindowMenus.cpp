@@ -161,6 +161,10 @@ void MainWindow::buildMenus() {
     EditRedoAction->setObjectName(QStringLiteral("EditRedo"));
     EditRedoAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     mEditMenu->addAction(EditRedoAction);
+    for (QAction* step : {EditUndoAction, EditRedoAction}) {
+        disconnect(step, &QAction::triggered, history, nullptr);
+        connect(step, &QAction::triggered, this, [this, step] { stepHistory(step == EditUndoAction); });
+    }
     mEditMenu->addSeparator();
     EditRecordAction =
         makeAction("EditRecord", editText, QKeySequence(Qt::CTRL | Qt::Key_I), mEditionIcon, &MainWindow::EditItem);

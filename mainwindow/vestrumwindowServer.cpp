@@ -1,5 +1,4 @@
 #include "app/AppNames.h"
-#include "app/Settings.h"
 #include "core/DBItemCollection.h"
 #include "core/Dialogs.h"
 #include "core/EditConflict.h"
@@ -20,6 +19,7 @@
 #include <QLabel>
 #include <QRegularExpression>
 #include <QStatusBar>
+#include <QUndoStack>
 
 // A register on a database server: opening and copying one, the connection state, the save gate of the item
 // dialog with its conflict box, and the notices of other workstations' changes. The collection in memory stays
@@ -28,11 +28,21 @@
 
 namespace {
 const QString kSource = QStringLiteral("vestrumwindow");
+
+// A server register that could not be opened: told in *failure (for the caller's one box) or in a box here.
+bool openFailed(QWidget* parent, const ServerAddress& address, const QString& error, QString* failure) {
+    const QString text = address.DisplayName() + QStringLiteral("\n\n") + error;
+    if (failure)
+        *failure = text;
+    else
+        Dialogs::critical(parent, MainWindow::tr("Åbn register på server"),
+                          MainWindow::tr("Registret på serveren kan ikke åbnes:") + QStringLiteral("\n\n") + text);
+    return false;
+}
 } // namespace
 
 bool MainWindow::IsServerEntry(const QString& entry) {
-    return entry.startsWith(QLatin1String("postgresql://"), Qt::CaseInsensitive) ||
-           entry.startsWith(QLatin1String("postgres://"), Qt::CaseInsensitive);
+    return ServerAddress::IsUrl(entry);
 }
 
 QString MainWindow::RecentEntryName(const QString& entry) {
@@ -132,12 +142,7 @@ bool MainWindow::openServerDatabase(ServerAddress address, OpenMode mode, QStrin
     if (!opened) {
         if (error.isEmpty() && !failure)
             return false; // cancelled
-        const QString text = address.DisplayName() + QStringLiteral("\n\n") + error;
-        if (failure)
-            *failure = text;
-        else
-            Dialogs::critical(this, title, tr("Registret på serveren kan ikke åbnes:") + QStringLiteral("\n\n") + text);
-        return false;
+        return openFailed(this, address, error, failure);
     }
     if (mode == OpenMode::Command && !SaveQuestion())
         return false;
@@ -155,15 +160,8 @@ bool MainWindow::enterServer(std::unique_ptr<ServerRegister> server, QString* fa
         // The collection changes only when the whole register has been read; the old one's lock goes with it.
         loaded = server->Load(*mCollection, GetLanguage(), &error);
     }
-    if (!loaded) {
-        const QString text = address.DisplayName() + QStringLiteral("\n\n") + error;
-        if (failure)
-            *failure = text;
-        else
-            Dialogs::critical(this, tr("Åbn register på server"),
-                              tr("Registret på serveren kan ikke åbnes:") + QStringLiteral("\n\n") + text);
-        return false;
-    }
+    if (!loaded)
+        return openFailed(this, address, error, failure);
     leaveServer(); // the register shown before, if it was on a server too
     mServer = std::move(server);
     connect(mServer.get(), &ServerRegister::connectionStateChanged, this,
@@ -305,14 +303,11 @@ bool MainWindow::writeFileCopy(const QString& path) {
     const QString folder = QFileInfo(path).absolutePath();
     QString error;
     if (!mServer->IsConnected() || !mServer->WriteListFiles(folder, &error)) {
-        Settings settings;
-        const QVariant registerFolder = settings.value(QStringLiteral("LastDBDir"));
-        settings.setValue(QStringLiteral("LastDBDir"), folder);
+        // The lists go where the collection's folder says: beside the copy, for this once.
+        const QString registerFolder = mCollection->Folder();
+        mCollection->SetFolder(folder);
         mCollection->SaveDynamicLists();
-        if (registerFolder.isValid())
-            settings.setValue(QStringLiteral("LastDBDir"), registerFolder);
-        else
-            settings.remove(QStringLiteral("LastDBDir"));
+        mCollection->SetFolder(registerFolder);
     }
     emit message(tr("ITEMS_SAVED_DB_MESSAGE").arg(path).arg(mCollection->Count()).arg(SecondsText(timer.elapsed())),
                  10000);
@@ -375,7 +370,6 @@ int MainWindow::gateServerSave(ItemDialog* dialog, Item* item, const Item& shown
         conflict.mine = edited;
         conflict.theirs = *item;
         conflict.theirVersion = mServer->VersionOf(item);
-        conflict.fields = ServerRegister::DifferingFields(edited, *item);
     }
     if (conflict.theirsDeleted) {
         MessageBoxRequest box;
@@ -428,6 +422,15 @@ int MainWindow::gateServerSave(ItemDialog* dialog, Item* item, const Item& shown
         return int(Verdict::Show);
     }
     return int(Verdict::Keep);
+}
+
+void MainWindow::stepHistory(bool undo) {
+    QUndoStack* history = mCollection->UndoStack();
+    QString error;
+    if (!mServer)
+        undo ? history->undo() : history->redo();
+    else if (!mServer->StepHistory(undo, &error) && !error.isEmpty())
+        Dialogs::warning(this, undo ? tr("Kan ikke fortrydes") : tr("Kan ikke gentages"), error);
 }
 
 void MainWindow::serverConflict(const ServerConflict& conflict) {
@@ -500,12 +503,10 @@ void MainWindow::itemChangedElsewhere(Item* item) {
 }
 
 void MainWindow::itemRemovedElsewhere(Item* item) {
+    // An open dialog keeps what the user typed; it asks what to do with it at the next save.
     for (ItemDialog* dialog : findChildren<ItemDialog*>()) {
-        if (dialog->CurrentItem() != item || dialog->IsNewItem() || !dialog->isVisible())
-            continue;
-        Dialogs::information(
-            dialog, tr("Ændret på en anden arbejdsplads"),
-            tr("%1 er slettet på en anden arbejdsplads. Vinduet lukkes.").arg(ItemCommands::Label(*item)));
+        if (dialog->CurrentItem() == item && dialog->isVisible())
+            dialog->ItemDeletedElsewhere();
     }
 }
 

@@ -60,10 +60,16 @@ bool splitConnInfo(const QString& text, QList<QPair<QString, QString>>* pairs) {
 
 } // namespace
 
+bool ServerAddress::IsUrl(const QString& text) {
+    const QString trimmed = text.trimmed();
+    return trimmed.startsWith(QLatin1String("postgresql://"), Qt::CaseInsensitive) ||
+           trimmed.startsWith(QLatin1String("postgres://"), Qt::CaseInsensitive);
+}
+
 ServerAddress ServerAddress::FromConnInfo(const QString& text, QString* error) {
     ServerAddress address;
     const QString trimmed = text.trimmed();
-    if (trimmed.startsWith(QLatin1String("postgresql://")) || trimmed.startsWith(QLatin1String("postgres://"))) {
+    if (IsUrl(trimmed)) {
         const QUrl url(trimmed);
         if (!url.isValid()) {
             if (error)

@@ -22,6 +22,8 @@ struct ServerAddress {
     // single quotes with \' and \\ inside) or a "postgresql://user@host:port/database" address. Unknown
     // keywords go to options; a password given there is taken for this connection only.
     static ServerAddress FromConnInfo(const QString& text, QString* error = nullptr);
+    // Whether the text is a "postgresql://" (or "postgres://") address rather than keywords or a file's path.
+    static bool IsUrl(const QString& text);
     // "postgresql://user@host:port/database" without the password: what the recent list remembers.
     QString Url() const;
     // "database on host" for captions and the status bar.

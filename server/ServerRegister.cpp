@@ -16,8 +16,12 @@
 #include <QUndoStack>
 
 #include <algorithm>
+#include <array>
 #include <atomic>
+#include <cmath>
 #include <unordered_set>
+
+static_assert(ServerRegister::FieldCount == ServerSchema::ItemColumnCount, "the fields are the item columns");
 
 namespace {
 
@@ -30,6 +34,25 @@ QString sqlError(const QSqlError& error) {
     return text;
 }
 
+// The collection's lookup lists in the order of ServerSchema::ListNames().
+std::array<const userItemCollection*, 4> listsOf(const DBItemCollection& collection) {
+    return {&collection.Groups(), &collection.Locations(), &collection.Suppliers(), &collection.Fields()};
+}
+
+// Writes one lookup list of a language, entry by entry.
+bool insertList(QSqlQuery& query, const QString& language, const QString& list, const QStringList& entries) {
+    query.prepare(QStringLiteral("INSERT INTO vestrum_lists (language, list, position, entry) VALUES (?, ?, ?, ?)"));
+    for (int i = 0; i < entries.size(); ++i) {
+        query.addBindValue(language);
+        query.addBindValue(list);
+        query.addBindValue(i);
+        query.addBindValue(ServerSchema::Text(entries[i]));
+        if (!query.exec())
+            return false;
+    }
+    return true;
+}
+
 // The fields a change touches, by kind: the count is a movement, everything else an edit.
 struct Difference {
     bool count = false;
@@ -38,11 +61,12 @@ struct Difference {
 };
 
 Difference compare(const Item& a, const Item& b) {
+    auto samePrice = [](double x, double y) { return x == y || (std::isnan(x) && std::isnan(y)); };
     Difference d;
     d.count = a.GetNumberOfItems() != b.GetNumberOfItems();
     d.date = a.Latin1(Item::Date) != b.Latin1(Item::Date);
-    if (a.GetGroup() != b.GetGroup() || a.GetLocation() != b.GetLocation() || a.GetPrice() != b.GetPrice() ||
-        a.GetPriceToday() != b.GetPriceToday()) {
+    if (a.GetGroup() != b.GetGroup() || a.GetLocation() != b.GetLocation() || !samePrice(a.GetPrice(), b.GetPrice()) ||
+        !samePrice(a.GetPriceToday(), b.GetPriceToday())) {
         d.others = true;
         return d;
     }
@@ -53,18 +77,6 @@ Difference compare(const Item& a, const Item& b) {
         }
     }
     return d;
-}
-
-bool sameItem(const Item& a, const Item& b) {
-    const Difference d = compare(a, b);
-    return !d.count && !d.date && !d.others;
-}
-
-// Copies the record's fields; the list's bookkeeping of the target stays.
-void copyFields(Item* to, const Item& from) {
-    const int listGroup = to->ListGroup();
-    *to = from;
-    to->SetListGroup(listGroup);
 }
 
 } // namespace
@@ -331,10 +343,8 @@ bool ServerRegister::CopyFrom(const DBItemCollection& collection, const QString&
     }
 
     // The lists of every language found beside the register; the collection's own for its language.
-    query.prepare(QStringLiteral("INSERT INTO vestrum_lists (language, list, position, entry) VALUES (?, ?, ?, ?)"));
     const QStringList names = ServerSchema::ListNames();
-    const userItemCollection* own[] = {&collection.Groups(), &collection.Locations(), &collection.Suppliers(),
-                                       &collection.Fields()};
+    const auto own = listsOf(collection);
     for (const QString& lang : {QStringLiteral("dk"), QStringLiteral("no"), QStringLiteral("en")}) {
         for (int l = 0; l < names.size(); ++l) {
             QStringList entries;
@@ -347,14 +357,8 @@ bool ServerRegister::CopyFrom(const DBItemCollection& collection, const QString&
                 entries = own[l]->Entries();
             else
                 continue;
-            for (int i = 0; i < entries.size(); ++i) {
-                query.addBindValue(lang);
-                query.addBindValue(names[l]);
-                query.addBindValue(i);
-                query.addBindValue(ServerSchema::Text(entries[i]));
-                if (!query.exec())
-                    return abort(query);
-            }
+            if (!insertList(query, lang, names[l], entries))
+                return abort(query);
         }
     }
     // The trigger comes last: the copy itself tells nobody anything.
@@ -472,10 +476,9 @@ bool ServerRegister::Load(DBItemCollection& collection, const QString& language,
     db.commit();
 
     DBItemCollection loaded(nullptr);
-    userItemCollection* own[] = {&loaded.Groups(), &loaded.Locations(), &loaded.Suppliers(), &loaded.Fields()};
     for (int l = 0; l < 4; ++l) {
         if (found[l])
-            own[l]->SetEntries(lists[l]);
+            loaded.DynamicListOf(DBItemCollection::GroupList + l)->SetEntries(lists[l]);
     }
     loaded.AddItems(items);
     collection.TakeContents(loaded);
@@ -492,14 +495,19 @@ bool ServerRegister::Load(DBItemCollection& collection, const QString& language,
     connect(&collection, &DBItemCollection::itemAboutToBeRemoved, this, &ServerRegister::onItemAboutToBeRemoved);
     connect(&collection, &DBItemCollection::itemsReset, this, &ServerRegister::onItemsReset);
     connect(&collection, &DBItemCollection::itemsAboutToBeDestroyed, this, &ServerRegister::onItemsAboutToBeDestroyed);
-    connect(&collection, &QObject::destroyed, this, &ServerRegister::Detach);
-    subscribe();
+    connect(&collection, &QObject::destroyed, this, [this] {
+        m_collection = nullptr; // nothing of it may be touched any more
+        Detach();
+    });
+    collection.SetVersionSource([this](const Item* item) { return VersionOf(item); });
     return true;
 }
 
 void ServerRegister::Detach() {
-    if (m_collection)
+    if (m_collection) {
         disconnect(m_collection, nullptr, this, nullptr);
+        m_collection->SetVersionSource(nullptr);
+    }
     m_collection = nullptr;
     m_known.clear();
     m_byId.clear();
@@ -555,20 +563,11 @@ bool ServerRegister::SaveLists(const DBItemCollection& collection, const QString
             query.addBindValue(language);
             if (!query.exec())
                 return failed(query);
-            query.prepare(
-                QStringLiteral("INSERT INTO vestrum_lists (language, list, position, entry) VALUES (?, ?, ?, ?)"));
             const QStringList names = ServerSchema::ListNames();
-            const userItemCollection* own[] = {&collection.Groups(), &collection.Locations(), &collection.Suppliers(),
-                                               &collection.Fields()};
+            const auto own = listsOf(collection);
             for (int l = 0; l < 4; ++l) {
-                for (int i = 0; i < own[l]->Count(); ++i) {
-                    query.addBindValue(language);
-                    query.addBindValue(names[l]);
-                    query.addBindValue(i);
-                    query.addBindValue(ServerSchema::Text(own[l]->Entry(i)));
-                    if (!query.exec())
-                        return failed(query);
-                }
+                if (!insertList(query, language, names[l], own[l]->Entries()))
+                    return failed(query);
             }
             return true;
         },
@@ -703,37 +702,34 @@ ServerRegister::Step ServerRegister::writeUpdate(qint64 id, int baseVersion, con
         *newVersion = baseVersion;
         return Step::Done;
     }
-    QString statement;
-    if (d.others || d.date) {
-        // Every field but the count as mine; the count moved by the difference, whatever happened to it meanwhile.
-        statement = QStringLiteral("UPDATE vestrum_items SET ");
-        const QStringList columns = ServerSchema::ItemColumns().split(QLatin1String(", "));
-        for (int c = 0; c < columns.size(); ++c) {
-            if (c == FieldNumberOfItems)
-                continue;
-            if (!d.others && c != FieldDate)
-                continue; // a movement that sets the date writes only the date
-            statement += columns[c] + QLatin1String(" = ?, ");
+    // Every field but the count as mine (a movement that sets the date: only the date); the count moved by the
+    // difference, whatever happened to it meanwhile.
+    std::vector<int> columns;
+    if (d.others) {
+        for (int c = 0; c < FieldCount; ++c) {
+            if (c != FieldNumberOfItems)
+                columns.push_back(c);
         }
+    } else if (d.date) {
+        columns.push_back(FieldDate);
+    }
+    QString statement = QStringLiteral("UPDATE vestrum_items SET ");
+    for (int c : columns)
+        statement += ServerSchema::ColumnName(c) + QLatin1String(" = ?, ");
+    if (columns.empty()) {
+        statement += QLatin1String("number_of_items = number_of_items + ? WHERE id = ?");
+    } else {
         statement += QLatin1String("number_of_items = number_of_items + ?, version = version + 1 WHERE id = ?");
         if (versioned)
             statement += QLatin1String(" AND version = ?");
-    } else {
-        statement = QStringLiteral("UPDATE vestrum_items SET number_of_items = number_of_items + ? WHERE id = ?");
     }
     statement += QLatin1String(" RETURNING version, number_of_items");
     QSqlQuery& query = prepared(statement);
-    if (d.others || d.date) {
-        const QStringList columns = ServerSchema::ItemColumns().split(QLatin1String(", "));
-        for (int c = 0; c < columns.size(); ++c) {
-            if (c == FieldNumberOfItems || (!d.others && c != FieldDate))
-                continue;
-            query.addBindValue(FieldVariant(mine, c));
-        }
-    }
+    for (int c : columns)
+        query.addBindValue(ServerSchema::Value(mine, c));
     query.addBindValue(delta);
     query.addBindValue(id);
-    if (versioned && (d.others || d.date))
+    if (versioned && !columns.empty())
         query.addBindValue(baseVersion);
     if (!query.exec()) {
         failed(query);
@@ -770,71 +766,12 @@ ServerRegister::Step ServerRegister::writeDelete(qint64 id, int baseVersion) {
     return there ? Step::Conflict : Step::Done;
 }
 
-QVariant ServerRegister::FieldVariant(const Item& item, int field) {
-    switch (field) {
-    case FieldGroup:
-        return item.GetGroup();
-    case FieldPrice:
-        return item.GetPrice();
-    case FieldPriceToday:
-        return item.GetPriceToday();
-    case FieldNumberOfItems:
-        return item.GetNumberOfItems();
-    case FieldLocation:
-        return item.GetLocation();
-    default:
-        return ServerSchema::Text(FieldValue(item, field));
-    }
-}
-
-QString ServerRegister::FieldValue(const Item& item, int field) {
-    switch (field) {
-    case FieldGroup:
-        return QString::number(item.GetGroup());
-    case FieldName:
-        return item.GetName();
-    case FieldProduct:
-        return item.GetProduct();
-    case FieldPrice:
-        return QString::number(item.GetPrice(), 'f', 2);
-    case FieldPriceToday:
-        return QString::number(item.GetPriceToday(), 'f', 2);
-    case FieldDate:
-        return item.GetDate();
-    case FieldSupplier:
-        return item.GetSupplier();
-    case FieldSerialno:
-        return item.GetSerialno();
-    case FieldDescription:
-        return item.GetDescription();
-    case FieldAddress:
-        return item.GetAddress();
-    case FieldPhotolink:
-        return item.GetPhotolink();
-    case FieldNumberOfItems:
-        return QString::number(item.GetNumberOfItems());
-    case FieldLocation:
-        return QString::number(item.GetLocation());
-    case FieldWww:
-        return item.GetWww();
-    case FieldReceipt:
-        return item.GetReceipt();
-    case FieldDocument:
-        return item.GetDocument();
-    case FieldProducttype:
-        return item.GetProducttype();
-    default:
-        return QString();
-    }
-}
-
 QList<int> ServerRegister::DifferingFields(const Item& a, const Item& b) {
     QList<int> fields;
     for (int f = 0; f < FieldCount; ++f) {
-        const bool differs = (f == FieldPrice || f == FieldPriceToday)
-                                 ? FieldVariant(a, f).toDouble() != FieldVariant(b, f).toDouble()
-                                 : FieldValue(a, f) != FieldValue(b, f);
-        if (differs)
+        const QVariant x = ServerSchema::Value(a, f);
+        const QVariant y = ServerSchema::Value(b, f);
+        if (x.typeId() == QMetaType::Double ? x.toDouble() != y.toDouble() : x != y)
             fields << f;
     }
     return fields;
@@ -951,6 +888,53 @@ ServerRegister::Result ServerRegister::Resolve(const ServerConflict& conflict, R
         queueRefresh(conflict.id);
     }
     return Result::Written;
+}
+
+bool ServerRegister::StepHistory(bool undo, QString* error) {
+    if (!m_collection)
+        return false;
+    QUndoStack* history = m_collection->UndoStack();
+    const auto* command =
+        dynamic_cast<const ItemCommand*>(history->command(undo ? history->index() - 1 : history->index()));
+    const std::vector<ItemCommands::Stamp> stamps =
+        command ? command->Expected(undo) : std::vector<ItemCommands::Stamp>();
+    if (!stamps.empty() && m_state != State::Connected && !CheckConnection()) {
+        if (error)
+            *error = tr("Der er ingen forbindelse til serveren, så intet er ændret. Prøv igen, når forbindelsen er "
+                        "tilbage.");
+        return false;
+    }
+    for (const ItemCommands::Stamp& stamp : stamps) {
+        const qint64 id = IdOf(stamp.item);
+        if (id == 0)
+            continue; // not on the server: nothing there to overwrite
+        QSqlQuery& query = prepared(QStringLiteral("SELECT version FROM vestrum_items WHERE id = ?"));
+        query.addBindValue(id);
+        if (!query.exec()) {
+            const QString reason = sqlError(query.lastError());
+            m_statements.clear();
+            lost(reason);
+            if (error)
+                *error = tr("Serveren kunne ikke spørges, så intet er ændret: %1").arg(reason);
+            return false;
+        }
+        const int version = query.next() ? query.value(0).toInt() : 0;
+        query.finish();
+        if (version != stamp.version) {
+            // Someone changed (or deleted) the item since: theirs stays, and this workstation is shown it.
+            if (error)
+                *error = tr("%1 er ændret på en anden arbejdsplads siden. For ikke at skrive hen over den ændring er "
+                            "intet ændret; posten viser nu den udgave, der står på serveren.")
+                             .arg(ItemCommands::Label(*stamp.item));
+            refreshItem(id);
+            return false;
+        }
+    }
+    if (undo)
+        history->undo();
+    else
+        history->redo();
+    return true;
 }
 
 bool ServerRegister::ApplyMovements(const std::vector<Movement>& movements, const QString& source, QString* error) {
@@ -1132,7 +1116,7 @@ void ServerRegister::onItemsReset() {
         const auto it = m_known.find(item);
         if (it == m_known.end())
             added.push_back(item);
-        else if (!sameItem(it->second.base, *item))
+        else if (!ItemCommands::SameContent(it->second.base, *item))
             changed.push_back(item);
     }
     std::vector<std::pair<qint64, Known>> removed;
@@ -1218,8 +1202,8 @@ void ServerRegister::onItemsReset() {
             if (drop.count(item))
                 continue;
             const auto it = m_known.find(item);
-            if (it != m_known.end() && !sameItem(it->second.base, *item))
-                copyFields(item, it->second.base);
+            if (it != m_known.end() && !ItemCommands::SameContent(it->second.base, *item))
+                *item = it->second.base; // the list's bookkeeping of the item stays
             restored.push_back(item);
         }
         std::vector<std::pair<Item*, Known>> back;
@@ -1247,10 +1231,10 @@ void ServerRegister::putIntoCollection(Item* item, const Item& values, int versi
         it->second.base = values;
         it->second.version = version;
     }
-    if (!m_collection || sameItem(*item, values))
+    if (!m_collection || ItemCommands::SameContent(*item, values))
         return;
     const int oldGroup = item->GetGroup();
-    copyFields(item, values);
+    *item = values;
     m_applying = true;
     m_collection->NotifyItemChanged(item, oldGroup);
     m_applying = false;
@@ -1349,7 +1333,7 @@ void ServerRegister::refreshItem(qint64 id) {
         return;
     }
     const Known& known = m_known[item];
-    if (!sameItem(known.base, *item)) {
+    if (!ItemCommands::SameContent(known.base, *item)) {
         // A change of ours waits (a conflict open): only the count follows the server.
         Item values(*item);
         values.SetNumberOfItems(theirs.GetNumberOfItems());
@@ -1357,7 +1341,7 @@ void ServerRegister::refreshItem(qint64 id) {
         putIntoCollection(item, values, known.version);
         return;
     }
-    const bool differs = !sameItem(*item, theirs);
+    const bool differs = !ItemCommands::SameContent(*item, theirs);
     putIntoCollection(item, theirs, version);
     if (differs)
         emit itemRefreshed(item);
@@ -1404,11 +1388,9 @@ void ServerRegister::refreshLists() {
         return;
     }
     // Through the collection, so the list rows follow its announcement.
-    const int own[] = {DBItemCollection::GroupList, DBItemCollection::LocationList, DBItemCollection::SupplierList,
-                       DBItemCollection::FieldList};
     for (int l = 0; l < 4; ++l) {
         if (found[l])
-            m_collection->SetListEntries(own[l], lists[l]);
+            m_collection->SetListEntries(DBItemCollection::GroupList + l, lists[l]);
     }
     emit listsRefreshed();
 }

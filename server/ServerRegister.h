@@ -72,7 +72,7 @@ class ServerRegister : public QObject {
 public:
     enum class State { Closed, Connected, Lost };
     Q_ENUM(State)
-    // The item's fields in record order (as the file's columns), for the conflict box.
+    // The item's fields in record order (as the file's columns and the server's item columns).
     enum Field {
         FieldGroup,
         FieldName,
@@ -149,6 +149,11 @@ public:
     enum class Resolution { KeepTheirs, KeepMine };
     Result Resolve(const ServerConflict& conflict, Resolution resolution, QString* error);
 
+    // Undoes (or redoes) the collection's next step of history, unless an item it would change or take out has
+    // another version on the server than the step's own write left there: then nothing is written, the step stays
+    // in the history, the collection shows the server's item, and false with *error says why.
+    bool StepHistory(bool undo, QString* error);
+
     // Stock movements of an import, given explicitly: each item's count changes by its delta, all or nothing,
     // and the collection follows. False with *error when the server refused (a count below zero) or cannot
     // be reached; nothing changed then.
@@ -163,10 +168,7 @@ public:
     int VersionOf(const Item* item) const;
     Item* ItemOf(qint64 id) const;
 
-    // For the conflict box: an item's value of a field (Field) as text, and the fields in which two items differ.
-    static QString FieldValue(const Item& item, int field);
-    // A field's value as it goes to the server.
-    static QVariant FieldVariant(const Item& item, int field);
+    // The fields (Field) in which two items differ.
     static QList<int> DifferingFields(const Item& a, const Item& b);
 
     // How soon a lost connection is tried again (later tries wait longer, up to 30 s), and how often an idle

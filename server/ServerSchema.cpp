@@ -8,15 +8,39 @@
 
 namespace {
 
-const char* const itemColumns[ServerSchema::ItemColumnCount] = {
-    "item_group", "name",     "product",     "price",    "price_today", "date",
-    "supplier",   "serialno", "description", "address",  "photolink",   "number_of_items",
-    "location",   "www",      "receipt",     "document", "producttype"};
+// The item columns in record order, each with the item's text field it holds (-1: a number).
+struct Column {
+    const char* name;
+    int text;
+};
+const Column itemColumns[ServerSchema::ItemColumnCount] = {
+    {"item_group", -1},
+    {"name", Item::Name},
+    {"product", Item::Product},
+    {"price", -1},
+    {"price_today", -1},
+    {"date", Item::Date},
+    {"supplier", Item::Supplier},
+    {"serialno", Item::Serialno},
+    {"description", Item::Description},
+    {"address", Item::Address},
+    {"photolink", Item::Photolink},
+    {"number_of_items", -1},
+    {"location", -1},
+    {"www", Item::Www},
+    {"receipt", Item::Receipt},
+    {"document", Item::Document},
+    {"producttype", Item::Producttype},
+};
 
-// The text fields in record order, with their columns.
-constexpr Item::TextField textFields[] = {Item::Name,     Item::Product,     Item::Date,     Item::Supplier,
-                                          Item::Serialno, Item::Description, Item::Address,  Item::Photolink,
-                                          Item::Www,      Item::Receipt,     Item::Document, Item::Producttype};
+// The number columns by their record position.
+enum {
+    GroupColumn = ServerRegister::FieldGroup,
+    PriceColumn = ServerRegister::FieldPrice,
+    PriceTodayColumn = ServerRegister::FieldPriceToday,
+    CountColumn = ServerRegister::FieldNumberOfItems,
+    LocationColumn = ServerRegister::FieldLocation
+};
 
 } // namespace
 
@@ -75,10 +99,14 @@ QStringList ServerSchema::TriggerStatements() {
     };
 }
 
+QString ServerSchema::ColumnName(int column) {
+    return QLatin1String(itemColumns[column].name);
+}
+
 QString ServerSchema::ItemColumns() {
     QStringList names;
-    for (const char* name : itemColumns)
-        names << QLatin1String(name);
+    for (int c = 0; c < ItemColumnCount; ++c)
+        names << ColumnName(c);
     return names.join(QLatin1String(", "));
 }
 
@@ -93,42 +121,44 @@ QVariant ServerSchema::Text(const QString& text) {
     return text.isNull() ? QVariant(QStringLiteral("")) : QVariant(text);
 }
 
-void ServerSchema::BindItem(QSqlQuery& query, const Item& item) {
-    auto text = [&item](Item::TextField field) { return Text(item.GetText(field)); };
-    query.addBindValue(item.GetGroup());
-    query.addBindValue(text(Item::Name));
-    query.addBindValue(text(Item::Product));
-    query.addBindValue(item.GetPrice());
-    query.addBindValue(item.GetPriceToday());
-    query.addBindValue(text(Item::Date));
-    query.addBindValue(text(Item::Supplier));
-    query.addBindValue(text(Item::Serialno));
-    query.addBindValue(text(Item::Description));
-    query.addBindValue(text(Item::Address));
-    query.addBindValue(text(Item::Photolink));
-    query.addBindValue(item.GetNumberOfItems());
-    query.addBindValue(item.GetLocation());
-    query.addBindValue(text(Item::Www));
-    query.addBindValue(text(Item::Receipt));
-    query.addBindValue(text(Item::Document));
-    query.addBindValue(text(Item::Producttype));
+QVariant ServerSchema::Value(const Item& item, int column) {
+    switch (column) {
+    case GroupColumn:
+        return item.GetGroup();
+    case PriceColumn:
+        return item.GetPrice();
+    case PriceTodayColumn:
+        return item.GetPriceToday();
+    case CountColumn:
+        return item.GetNumberOfItems();
+    case LocationColumn:
+        return item.GetLocation();
+    default:
+        return Text(item.GetText(Item::TextField(itemColumns[column].text)));
+    }
 }
 
-void ServerSchema::ReadItem(const QSqlQuery& query, int c, Item* item) {
-    // Texts in record order are the columns 1, 2, 5..10, 13..16 after the first.
-    static constexpr int textColumns[] = {1, 2, 5, 6, 7, 8, 9, 10, 13, 14, 15, 16};
+void ServerSchema::BindItem(QSqlQuery& query, const Item& item) {
+    for (int c = 0; c < ItemColumnCount; ++c)
+        query.addBindValue(Value(item, c));
+}
+
+void ServerSchema::ReadItem(const QSqlQuery& query, int first, Item* item) {
     QByteArray latin1[Item::TextFieldCount];
     QByteArrayView views[Item::TextFieldCount];
-    for (int i = 0; i < Item::TextFieldCount; ++i) {
-        latin1[textFields[i]] = query.value(c + textColumns[i]).toString().toLatin1();
-        views[textFields[i]] = latin1[textFields[i]];
+    for (int c = 0; c < ItemColumnCount; ++c) {
+        const int field = itemColumns[c].text;
+        if (field >= 0) {
+            latin1[field] = query.value(first + c).toString().toLatin1();
+            views[field] = latin1[field];
+        }
     }
     item->SetAllLatin1(views);
-    item->SetGroup(query.value(c).toInt());
-    item->SetPrice(query.value(c + 3).toDouble());
-    item->SetPriceToday(query.value(c + 4).toDouble());
-    item->SetNumberOfItems(query.value(c + 11).toInt());
-    item->SetLocation(query.value(c + 12).toInt());
+    item->SetGroup(query.value(first + GroupColumn).toInt());
+    item->SetPrice(query.value(first + PriceColumn).toDouble());
+    item->SetPriceToday(query.value(first + PriceTodayColumn).toDouble());
+    item->SetNumberOfItems(query.value(first + CountColumn).toInt());
+    item->SetLocation(query.value(first + LocationColumn).toInt());
 }
 
 QStringList ServerSchema::ListNames() {

@@ -19,17 +19,21 @@ namespace ServerSchema {
 // The statements that create the schema, in order (run in one transaction, the trigger last).
 QStringList CreateStatements();
 QStringList TriggerStatements();
-// The item columns in record order, separated by ", ".
-QString ItemColumns();
+// The item columns in record order (ServerRegister::Field), one by one and separated by ", ".
 constexpr int ItemColumnCount = 17;
+QString ColumnName(int column);
+QString ItemColumns();
 // "?, ?, ... " for one row of the item columns.
 QString ItemPlaceholders();
 // A text as a value for the server: an empty text is an empty text there, never NULL.
 QVariant Text(const QString& text);
+// The item's value of a column as it goes to the server.
+QVariant Value(const Item& item, int column);
 // Binds the item's fields in record order (addBindValue).
 void BindItem(QSqlQuery& query, const Item& item);
 // Reads the item's fields from the query's current row, starting at a column.
 void ReadItem(const QSqlQuery& query, int firstColumn, Item* item);
-// The folder and file names of the lookup lists: groups, location, supplier, fields.
+// The folder and file names of the lookup lists: groups, location, supplier, fields (DBItemCollection::DynamicList
+// order).
 QStringList ListNames();
 } // namespace ServerSchema

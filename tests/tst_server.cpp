@@ -1,5 +1,6 @@
 #include "app/Edition.h"
 #include "core/DBItemCollection.h"
+#include "core/ItemCommands.h"
 #include "server/ServerRegister.h"
 #include "tests/TestPostgres.h"
 #include "tests/TestSupport.h"
@@ -7,6 +8,7 @@
 #include <QBuffer>
 #include <QSignalSpy>
 #include <QTest>
+#include <QUndoStack>
 
 #include <memory>
 
@@ -282,6 +284,51 @@ private slots:
         ca.ReplaceItems({first, second});
         QCOMPARE(serverCount(a, first), 1);
         QCOMPARE(scalar(a, QStringLiteral("SELECT delta FROM vestrum_moves")), -4);
+    }
+
+    // An undo or redo that would write over another workstation's later change writes nothing and stays put.
+    void aStaleUndoIsRefused_data() {
+        QTest::addColumn<QString>("step");
+        QTest::newRow("undo an edit") << "edit";
+        QTest::newRow("redo an edit") << "redo";
+        QTest::newRow("undo an add") << "add";
+    }
+    void aStaleUndoIsRefused() {
+        QFETCH(QString, step);
+        DBItemCollection ca(nullptr), cb(nullptr);
+        ServerRegister a, b;
+        openSecond(newRegister({makeItem(QStringLiteral("Stol"), 0, 5)}, a, ca), b, cb);
+        Item* item = ca.At(0);
+        if (step == QLatin1String("add")) {
+            item = new Item(makeItem(QStringLiteral("Bord"), 0, 1));
+            ca.Push(new AddItemCommand(&ca, item));
+        } else {
+            const Item before(*item);
+            item->SetName(QStringLiteral("Stol (A)"));
+            ca.Push(new EditItemCommand(&ca, item, before));
+        }
+        QString error;
+        const bool undo = step != QLatin1String("redo");
+        if (!undo)
+            QVERIFY2(a.StepHistory(true, &error), qPrintable(error));
+        QTRY_VERIFY(b.ItemOf(a.IdOf(item)));
+        Item* theirs = b.ItemOf(a.IdOf(item));
+        QTRY_COMPARE(b.VersionOf(theirs), a.VersionOf(item));
+        const QString theirName = theirs->GetName() + QStringLiteral(" (B)");
+        const Item before(*theirs);
+        theirs->SetName(theirName);
+        cb.Push(new EditItemCommand(&cb, theirs, before));
+
+        const int index = ca.UndoStack()->index();
+        QVERIFY(!a.StepHistory(undo, &error));
+        QVERIFY2(error.contains(QLatin1String("anden arbejdsplads")), qPrintable(error));
+        QCOMPARE(ca.UndoStack()->index(), index);
+        QVERIFY(ca.IndexOf(item) >= 0);
+        QCOMPARE(item->GetName(), theirName);
+        QSqlQuery query(QSqlDatabase::database(a.ConnectionName()));
+        QVERIFY(query.exec(QStringLiteral("SELECT name FROM vestrum_items WHERE id = %1").arg(a.IdOf(item))));
+        QVERIFY(query.next());
+        QCOMPARE(query.value(0).toString(), theirName);
     }
 };
 

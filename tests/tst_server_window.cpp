@@ -323,6 +323,49 @@ private slots:
         other.CheckConnection();
         QTRY_COMPARE_WITH_TIMEOUT(theirs->GetName(), QStringLiteral("Mens serveren er væk"), 5000);
     }
+
+    // An item deleted on another workstation while open here: the dialog stays with the user's text, and a save
+    // asks to save it as a new item or to discard it.
+    void deletedElsewhereKeepsTheText() {
+        TestPostgres postgres;
+        if (!postgres.isReady() && postgres.error().contains(QLatin1String("not found")))
+            QSKIP(qPrintable(postgres.error()));
+        QVERIFY2(postgres.isReady(), qPrintable(postgres.error()));
+        QVERIFY(postgres.createDatabase(QStringLiteral("lager")));
+        TestSupport::SampleInstallation install;
+        TestDialogs dialogs;
+        MainWindow window;
+        dialogs.driveWindow(fillConnection(postgres.socketDir(), 5432, QStringLiteral("lager"), postgres.user(), {}));
+        window.findChild<QAction*>(QStringLiteral("FileCopyToServer"))->trigger();
+        QVERIFY2(window.Server(), qPrintable(dialogs.lastText()));
+        DBItemCollection otherCollection(nullptr);
+        ServerRegister other;
+        QString error;
+        QVERIFY2(other.Open(window.Server()->Address(), &error), qPrintable(error));
+        QVERIFY2(other.Load(otherCollection, GetLanguage(), &error), qPrintable(error));
+        for (const int answer : {0, 1}) { // save as a new item, discard
+            Item* item = window.Collection()->At(0);
+            const int count = window.Collection()->Count();
+            const QString typed = QStringLiteral("Skrevet her %1").arg(answer);
+            ItemDialog dialog(window.Collection(), item, QStringLiteral("DATA"), false, &window);
+            dialog.show();
+            dialog.nameLineEdit->setText(typed);
+            dialogs.clear();
+            dialogs.answer(0); // the notice
+            otherCollection.Push(new DeleteItemCommand(&otherCollection, other.ItemOf(window.Server()->IdOf(item))));
+            QTRY_COMPARE(window.Collection()->Count(), count - 1);
+            QCOMPARE(dialogs.boxes.size(), 1);
+            QVERIFY(dialog.isVisible());
+            QCOMPARE(dialog.nameLineEdit->text(), typed);
+            dialogs.answer(answer);
+            dialog.save_slot();
+            QCOMPARE(dialogs.boxes.size(), 2);
+            QCOMPARE(window.Collection()->Count(), count - 1 + (answer == 0 ? 1 : 0));
+            QCOMPARE(dialog.isVisible(), answer == 0);
+            if (answer == 0)
+                QTRY_COMPARE(otherCollection.At(otherCollection.Count() - 1)->GetName(), typed);
+        }
+    }
 };
 
 QTEST_MAIN(TestServerWindow)

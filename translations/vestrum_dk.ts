@@ -881,6 +881,30 @@ En tidligere fil med samme navn er ikke ændret.</translation>
         <source>Ret det, og prøv igen.</source>
         <translation>Ret det, og prøv igen.</translation>
     </message>
+    <message>
+        <source>Slettet på en anden arbejdsplads</source>
+        <translation>Slettet på en anden arbejdsplads</translation>
+    </message>
+    <message>
+        <source>%1 er slettet på en anden arbejdsplads. Det, du har skrevet, står stadig her; når du gemmer, kan du gemme det som en ny post eller kassere det.</source>
+        <translation>%1 er slettet på en anden arbejdsplads. Det, du har skrevet, står stadig her; når du gemmer, kan du gemme det som en ny post eller kassere det.</translation>
+    </message>
+    <message>
+        <source>Posten er slettet på en anden arbejdsplads. Vil du gemme det, der står her, som en ny post, eller kassere det?</source>
+        <translation>Posten er slettet på en anden arbejdsplads. Vil du gemme det, der står her, som en ny post, eller kassere det?</translation>
+    </message>
+    <message>
+        <source>Gem som &amp;ny post</source>
+        <translation>Gem som &amp;ny post</translation>
+    </message>
+    <message>
+        <source>&amp;Kassér</source>
+        <translation>&amp;Kassér</translation>
+    </message>
+    <message>
+        <source>&amp;Annullér</source>
+        <translation>&amp;Annullér</translation>
+    </message>
 </context>
 <context>
     <name>ItemDialogBase</name>
@@ -2677,12 +2701,16 @@ Vil du erstatte den?</translation>
         <translation>&amp;Vis deres udgave</translation>
     </message>
     <message>
-        <source>%1 er slettet på en anden arbejdsplads. Vinduet lukkes.</source>
-        <translation>%1 er slettet på en anden arbejdsplads. Vinduet lukkes.</translation>
-    </message>
-    <message>
         <source>Listerne er gemt på denne computer, men ikke på serveren:</source>
         <translation>Listerne er gemt på denne computer, men ikke på serveren:</translation>
+    </message>
+    <message>
+        <source>Kan ikke fortrydes</source>
+        <translation>Kan ikke fortrydes</translation>
+    </message>
+    <message>
+        <source>Kan ikke gentages</source>
+        <translation>Kan ikke gentages</translation>
     </message>
 </context>
 <context>
@@ -2880,6 +2908,18 @@ Vil du erstatte den?</translation>
     <message>
         <source>Posten findes ikke på serveren.</source>
         <translation>Posten findes ikke på serveren.</translation>
+    </message>
+    <message>
+        <source>Der er ingen forbindelse til serveren, så intet er ændret. Prøv igen, når forbindelsen er tilbage.</source>
+        <translation>Der er ingen forbindelse til serveren, så intet er ændret. Prøv igen, når forbindelsen er tilbage.</translation>
+    </message>
+    <message>
+        <source>Serveren kunne ikke spørges, så intet er ændret: %1</source>
+        <translation>Serveren kunne ikke spørges, så intet er ændret: %1</translation>
+    </message>
+    <message>
+        <source>%1 er ændret på en anden arbejdsplads siden. For ikke at skrive hen over den ændring er intet ændret; posten viser nu den udgave, der står på serveren.</source>
+        <translation>%1 er ændret på en anden arbejdsplads siden. For ikke at skrive hen over den ændring er intet ændret; posten viser nu den udgave, der står på serveren.</translation>
     </message>
 </context>
 <context>

@@ -881,6 +881,30 @@ An earlier file of the same name has not been changed.</translation>
         <source>Ret det, og prøv igen.</source>
         <translation>Correct it and try again.</translation>
     </message>
+    <message>
+        <source>Slettet på en anden arbejdsplads</source>
+        <translation>Deleted on another workstation</translation>
+    </message>
+    <message>
+        <source>%1 er slettet på en anden arbejdsplads. Det, du har skrevet, står stadig her; når du gemmer, kan du gemme det som en ny post eller kassere det.</source>
+        <translation>%1 was deleted on another workstation. What you typed is still here; when you save, you can save it as a new item or discard it.</translation>
+    </message>
+    <message>
+        <source>Posten er slettet på en anden arbejdsplads. Vil du gemme det, der står her, som en ny post, eller kassere det?</source>
+        <translation>The item was deleted on another workstation. Do you want to save what is shown here as a new item, or discard it?</translation>
+    </message>
+    <message>
+        <source>Gem som &amp;ny post</source>
+        <translation>Save as &amp;new item</translation>
+    </message>
+    <message>
+        <source>&amp;Kassér</source>
+        <translation>&amp;Discard</translation>
+    </message>
+    <message>
+        <source>&amp;Annullér</source>
+        <translation>&amp;Cancel</translation>
+    </message>
 </context>
 <context>
     <name>ItemDialogBase</name>
@@ -2678,12 +2702,16 @@ Do you want to replace it?</translation>
         <translation>&amp;Show their version</translation>
     </message>
     <message>
-        <source>%1 er slettet på en anden arbejdsplads. Vinduet lukkes.</source>
-        <translation>%1 was deleted on another workstation. The window closes.</translation>
-    </message>
-    <message>
         <source>Listerne er gemt på denne computer, men ikke på serveren:</source>
         <translation>The lists were saved on this computer, but not on the server:</translation>
+    </message>
+    <message>
+        <source>Kan ikke fortrydes</source>
+        <translation>Cannot undo</translation>
+    </message>
+    <message>
+        <source>Kan ikke gentages</source>
+        <translation>Cannot redo</translation>
     </message>
 </context>
 <context>
@@ -2881,6 +2909,18 @@ Do you want to replace it?</translation>
     <message>
         <source>Posten findes ikke på serveren.</source>
         <translation>The entry is not on the server.</translation>
+    </message>
+    <message>
+        <source>Der er ingen forbindelse til serveren, så intet er ændret. Prøv igen, når forbindelsen er tilbage.</source>
+        <translation>There is no connection to the server, so nothing was changed. Try again when the connection is back.</translation>
+    </message>
+    <message>
+        <source>Serveren kunne ikke spørges, så intet er ændret: %1</source>
+        <translation>The server could not be asked, so nothing was changed: %1</translation>
+    </message>
+    <message>
+        <source>%1 er ændret på en anden arbejdsplads siden. For ikke at skrive hen over den ændring er intet ændret; posten viser nu den udgave, der står på serveren.</source>
+        <translation>%1 has been changed on another workstation since. So as not to overwrite that change, nothing was changed; the item now shows the version on the server.</translation>
     </message>
 </context>
 <context>

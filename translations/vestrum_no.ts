@@ -881,6 +881,30 @@ En tidligere fil med samme navn er ikke endret.</translation>
         <source>Ret det, og prøv igen.</source>
         <translation>Rett det, og prøv igjen.</translation>
     </message>
+    <message>
+        <source>Slettet på en anden arbejdsplads</source>
+        <translation>Slettet på en annen arbeidsplass</translation>
+    </message>
+    <message>
+        <source>%1 er slettet på en anden arbejdsplads. Det, du har skrevet, står stadig her; når du gemmer, kan du gemme det som en ny post eller kassere det.</source>
+        <translation>%1 er slettet på en annen arbeidsplass. Det du har skrevet, står fortsatt her; når du lagrer, kan du lagre det som en ny post eller forkaste det.</translation>
+    </message>
+    <message>
+        <source>Posten er slettet på en anden arbejdsplads. Vil du gemme det, der står her, som en ny post, eller kassere det?</source>
+        <translation>Posten er slettet på en annen arbeidsplass. Vil du lagre det som står her, som en ny post, eller forkaste det?</translation>
+    </message>
+    <message>
+        <source>Gem som &amp;ny post</source>
+        <translation>Lagre som &amp;ny post</translation>
+    </message>
+    <message>
+        <source>&amp;Kassér</source>
+        <translation>&amp;Forkast</translation>
+    </message>
+    <message>
+        <source>&amp;Annullér</source>
+        <translation>&amp;Avbryt</translation>
+    </message>
 </context>
 <context>
     <name>ItemDialogBase</name>
@@ -2677,12 +2701,16 @@ Vil du erstatte den?</translation>
         <translation>&amp;Vis deres versjon</translation>
     </message>
     <message>
-        <source>%1 er slettet på en anden arbejdsplads. Vinduet lukkes.</source>
-        <translation>%1 er slettet på en annen arbeidsplass. Vinduet lukkes.</translation>
-    </message>
-    <message>
         <source>Listerne er gemt på denne computer, men ikke på serveren:</source>
         <translation>Listene er lagret på denne datamaskinen, men ikke på serveren:</translation>
+    </message>
+    <message>
+        <source>Kan ikke fortrydes</source>
+        <translation>Kan ikke angres</translation>
+    </message>
+    <message>
+        <source>Kan ikke gentages</source>
+        <translation>Kan ikke gjøres om</translation>
     </message>
 </context>
 <context>
@@ -2880,6 +2908,18 @@ Vil du erstatte den?</translation>
     <message>
         <source>Posten findes ikke på serveren.</source>
         <translation>Posten finnes ikke på serveren.</translation>
+    </message>
+    <message>
+        <source>Der er ingen forbindelse til serveren, så intet er ændret. Prøv igen, når forbindelsen er tilbage.</source>
+        <translation>Det er ingen forbindelse til serveren, så ingenting er endret. Prøv igjen når forbindelsen er tilbake.</translation>
+    </message>
+    <message>
+        <source>Serveren kunne ikke spørges, så intet er ændret: %1</source>
+        <translation>Serveren kunne ikke spørres, så ingenting er endret: %1</translation>
+    </message>
+    <message>
+        <source>%1 er ændret på en anden arbejdsplads siden. For ikke at skrive hen over den ændring er intet ændret; posten viser nu den udgave, der står på serveren.</source>
+        <translation>%1 er endret på en annen arbeidsplass siden. For ikke å skrive over den endringen er ingenting endret; posten viser nå utgaven som står på serveren.</translation>
     </message>
 </context>
 <context>

@@ -125,9 +125,13 @@ EditItemCommand::EditItemCommand(DBItemCollection* collection, Item* item, const
     }
 }
 
-void EditItemCommand::show(const Item& fields) {
+void EditItemCommand::show(const Item& fields, const Item& from) {
     const int oldGroup = m_item->GetGroup();
+    // The count moves back by what this edit moved it: a movement made meanwhile on another workstation of
+    // a shared register stays (on its own the item never moves between the edit and its undo).
+    const int count = m_item->GetNumberOfItems() + (fields.GetNumberOfItems() - from.GetNumberOfItems());
     *m_item = fields; // the list's bookkeeping of the item stays
+    m_item->SetNumberOfItems(count);
     m_collection->NotifyItemChanged(m_item, oldGroup);
     m_version = m_collection->VersionOf(m_item);
     DBItemCollection::SetModified(true);
@@ -141,7 +145,7 @@ void EditItemCommand::redo() {
         DBItemCollection::SetModified(true);
         return;
     }
-    show(m_after);
+    show(m_after, m_before);
 }
 
 std::vector<ItemCommands::Stamp> EditItemCommand::Expected(bool) const {
@@ -149,7 +153,7 @@ std::vector<ItemCommands::Stamp> EditItemCommand::Expected(bool) const {
 }
 
 void EditItemCommand::undo() {
-    show(m_before);
+    show(m_before, m_after);
 }
 
 AddItemsCommand::AddItemsCommand(DBItemCollection* collection, std::vector<Item*> items, const QString& text)

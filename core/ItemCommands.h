@@ -90,7 +90,7 @@ public:
     std::vector<ItemCommands::Stamp> Expected(bool undo) const override;
 
 private:
-    void show(const Item& fields);
+    void show(const Item& fields, const Item& from);
     Item* m_item;
     Item m_before;
     Item m_after;

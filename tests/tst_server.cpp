@@ -295,9 +295,8 @@ private slots:
     }
     void aStaleUndoIsRefused() {
         QFETCH(QString, step);
-        DBItemCollection ca(nullptr), cb(nullptr);
-        ServerRegister a, b;
-        openSecond(newRegister({makeItem(QStringLiteral("Stol"), 0, 5)}, a, ca), b, cb);
+        const auto pair = twoOn({makeItem(QStringLiteral("Stol"), 0, 5)});
+        auto& [a, b, ca, cb] = *pair;
         Item* item = ca.At(0);
         if (step == QLatin1String("add")) {
             item = new Item(makeItem(QStringLiteral("Bord"), 0, 1));
@@ -329,6 +328,28 @@ private slots:
         QVERIFY(query.exec(QStringLiteral("SELECT name FROM vestrum_items WHERE id = %1").arg(a.IdOf(item))));
         QVERIFY(query.next());
         QCOMPARE(query.value(0).toString(), theirName);
+    }
+
+    // Undoing an edit gives back the count it changed, not the count it saw: a movement made elsewhere since
+    // (which leaves the version as it is) stays counted.
+    void anUndoKeepsMovementsMadeElsewhere() {
+        const auto pair = twoOn({makeItem(QStringLiteral("Stol"), 0, 5)});
+        auto& [a, b, ca, cb] = *pair;
+        Item* item = ca.At(0);
+        const Item before(*item);
+        item->SetName(QStringLiteral("Stol (A)"));
+        item->SetNumberOfItems(7);
+        ca.Push(new EditItemCommand(&ca, item, before));
+        QTRY_COMPARE(cb.At(0)->GetNumberOfItems(), 7);
+        QString error;
+        QVERIFY2(b.ApplyMovements({{cb.At(0), 3}}, QStringLiteral("test"), &error), qPrintable(error));
+        QTRY_COMPARE(item->GetNumberOfItems(), 10);
+        QVERIFY2(a.StepHistory(true, &error), qPrintable(error));
+        QCOMPARE(item->GetName(), QStringLiteral("Stol"));
+        QCOMPARE(item->GetNumberOfItems(), 8);
+        QCOMPARE(serverCount(a, item), 8);
+        QVERIFY2(a.StepHistory(false, &error), qPrintable(error));
+        QCOMPARE(serverCount(a, item), 10);
     }
 };
 

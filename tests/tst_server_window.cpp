@@ -330,13 +330,12 @@ private slots:
         TestPostgres postgres;
         if (!postgres.isReady() && postgres.error().contains(QLatin1String("not found")))
             QSKIP(qPrintable(postgres.error()));
-        QVERIFY2(postgres.isReady(), qPrintable(postgres.error()));
-        QVERIFY(postgres.createDatabase(QStringLiteral("lager")));
+        QVERIFY2(postgres.isReady() && postgres.createDatabase(QStringLiteral("lager")), qPrintable(postgres.error()));
         TestSupport::SampleInstallation install;
         TestDialogs dialogs;
         MainWindow window;
-        dialogs.driveWindow(fillConnection(postgres.socketDir(), 5432, QStringLiteral("lager"), postgres.user(), {}));
-        window.findChild<QAction*>(QStringLiteral("FileCopyToServer"))->trigger();
+        dialogs.driveWindow(fillConnection(postgres.address(QStringLiteral("lager"))));
+        trigger(window, "FileCopyToServer");
         QVERIFY2(window.Server(), qPrintable(dialogs.lastText()));
         DBItemCollection otherCollection(nullptr);
         ServerRegister other;

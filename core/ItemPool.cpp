@@ -28,7 +28,7 @@ constexpr std::size_t SlotsPerSlab = (SlabSize - FirstSlot) / sizeof(Item);
 void release(Slab* slab, std::size_t count) {
     if (slab->references.fetch_sub(count, std::memory_order_acq_rel) == count) {
         slab->~Slab();
-        ::operator delete(static_cast<void*>(slab), std::align_val_t(SlabSize));
+        FreeLargeBlock(slab, SlabSize);
     }
 }
 
@@ -68,8 +68,7 @@ void* Item::operator new(std::size_t size) {
     Q_ASSERT(size == sizeof(Item));
     Current& current = gCurrent;
     if (!current.slab || current.used == SlotsPerSlab) {
-        void* block = ::operator new(SlabSize, std::align_val_t(SlabSize));
-        AdviseLargePages(block, SlabSize);
+        void* block = AllocateLargeBlock(SlabSize);
         current.retire();
         current.slab = new (block) Slab{{SlotsPerSlab + 1}};
         current.used = 0;

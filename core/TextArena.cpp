@@ -6,13 +6,11 @@
 #include <utility>
 
 TextArena::Block TextArena::newBlock(std::size_t size) {
-    Block block(static_cast<char*>(::operator new(size, std::align_val_t(LargePageSize))));
-    AdviseLargePages(block.get(), size);
-    return block;
+    return Block(static_cast<char*>(AllocateLargeBlock(size)), BlockDeleter{size});
 }
 
 void TextArena::BlockDeleter::operator()(char* block) const {
-    ::operator delete(block, std::align_val_t(LargePageSize));
+    FreeLargeBlock(block, size);
 }
 
 char* TextArena::allocate(std::size_t size) {

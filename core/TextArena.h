@@ -20,6 +20,7 @@ public:
 private:
     // Blocks start on a large page and are filled whole, so the system may back them with large pages.
     struct BlockDeleter {
+        std::size_t size = 0;
         void operator()(char* block) const;
     };
     using Block = std::unique_ptr<char[], BlockDeleter>;

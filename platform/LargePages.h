@@ -9,3 +9,9 @@ constexpr std::size_t LargePageSize = std::size_t(2) << 20;
 // every 2 MB instead of one for every 4 KB. The block should start on a LargePageSize boundary. Does
 // nothing where the system has no such advice.
 void AdviseLargePages(void* block, std::size_t size);
+
+// A block of memory on a LargePageSize boundary, advised as above; throws std::bad_alloc. Where the system
+// allows, it comes straight from the system and goes straight back when freed, so blocks of different sizes
+// freed and asked for again never leave the heap in pieces too small to be used.
+void* AllocateLargeBlock(std::size_t size);
+void FreeLargeBlock(void* block, std::size_t size) noexcept;

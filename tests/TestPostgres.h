@@ -3,6 +3,7 @@
 #include "server/ServerAddress.h"
 
 #include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QTemporaryDir>
@@ -59,6 +60,23 @@ public:
     bool stop() {
         return run(QStringLiteral("pg_ctl"), {QStringLiteral("-D"), dataDir(), QStringLiteral("-mimmediate"),
                                               QStringLiteral("-w"), QStringLiteral("stop")});
+    }
+    // A superuser login that must give its password; the test's own login still needs none.
+    bool addPasswordLogin(const QString& name, const QString& password) {
+        QFile rules(QDir(dataDir()).filePath(QStringLiteral("pg_hba.conf")));
+        if (!rules.open(QIODevice::ReadOnly))
+            return false;
+        const QByteArray rest = rules.readAll();
+        rules.close();
+        if (!rules.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+            rules.write("local all " + name.toLatin1() + " scram-sha-256\n" + rest) < 0 || !rules.flush())
+            return false;
+        rules.close();
+        return run(QStringLiteral("psql"),
+                   {QStringLiteral("-h"), m_dir.path(), QStringLiteral("-U"), user(), QStringLiteral("-d"),
+                    QStringLiteral("postgres"), QStringLiteral("-c"),
+                    QStringLiteral("CREATE ROLE %1 SUPERUSER LOGIN PASSWORD '%2'").arg(name, password),
+                    QStringLiteral("-c"), QStringLiteral("SELECT pg_reload_conf()")});
     }
     bool createDatabase(const QString& name) {
         return run(QStringLiteral("createdb"),

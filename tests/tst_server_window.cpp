@@ -365,6 +365,29 @@ private slots:
                 QTRY_COMPARE(otherCollection.At(otherCollection.Count() - 1)->GetName(), typed);
         }
     }
+
+    // A login that needs a password nobody gave is asked for it once; the password reaches no settings.
+    void aPasswordIsAskedForOnce() {
+        TestPostgres postgres;
+        if (!postgres.isReady() && postgres.error().contains(QLatin1String("not found")))
+            QSKIP(qPrintable(postgres.error()));
+        QVERIFY2(postgres.isReady() && postgres.createDatabase(QStringLiteral("lager")) &&
+                     postgres.addPasswordLogin(QStringLiteral("kasse"), QStringLiteral("Hemmelig-Kode-3")),
+                 qPrintable(postgres.error()));
+        TestSupport::SampleInstallation install;
+        TestDialogs dialogs;
+        MainWindow window;
+        ServerAddress typed = postgres.address(QStringLiteral("lager"));
+        typed.user = QStringLiteral("kasse");
+        dialogs.driveWindow(fillConnection(typed));
+        typed.password = QStringLiteral("Hemmelig-Kode-3");
+        dialogs.driveWindow(fillConnection(typed));
+        trigger(window, "FileCopyToServer");
+        QVERIFY2(window.Server(), qPrintable(dialogs.lastText()));
+        QVERIFY(dialogs.windows.isEmpty());
+        QCOMPARE(window.Server()->Address().user, typed.user);
+        QVERIFY(!settingsHold(window, "Hemmelig-Kode-3"));
+    }
 };
 
 QTEST_MAIN(TestServerWindow)
